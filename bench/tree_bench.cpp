@@ -1,0 +1,67 @@
+// Whole-tree throughput: every MinGW-w64 header through the translation, with the bundled SDK
+// knowledge file, output discarded. Reports bytes per second and the peak resident memory.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/host.h"
+#include "core/indexed_file.h"
+#include "core/session.h"
+#include "driver/translate_file.h"
+#include "knowledge/knowledge.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class DiscardingHost : public ondavel::Host {
+  public:
+    void AppendToView(std::string_view bytes) override { benchmark::DoNotOptimize(bytes.data()); }
+    void SetStatus(ondavel::StatusPart, std::string_view) override {}
+    void ShowMessage(std::string_view, std::string_view, ondavel::MessageIcon) override {}
+};
+
+std::vector<fs::path> Headers(const fs::path& root, int64_t& bytes) {
+    std::vector<fs::path> headers;
+    bytes = 0;
+    if (!fs::is_directory(root)) return headers;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file()) continue;
+        headers.push_back(entry.path());
+        bytes += static_cast<int64_t>(entry.file_size());
+    }
+    return headers;
+}
+
+void BM_TranslateMingwTree(benchmark::State& state) {
+    int64_t bytes = 0;
+    const std::vector<fs::path> headers = Headers("/usr/share/mingw-w64/include", bytes);
+    if (headers.empty()) {
+        state.SkipWithError("mingw-w64-i686-dev is not installed");
+        return;
+    }
+    const fs::path base = fs::temp_directory_path() / "ondavel-bench";
+    fs::create_directories(base);
+    DiscardingHost host;
+    ondavel::Session session(host);
+    session.run.baseDirectory = base.string() + "/";
+    session.run.keepJournalOpen = true;
+    ondavel::LoadKnowledgeFile(session, ONDAVEL_SOURCE_DIR "/kits/egales.txt");
+    for (auto _ : state) {
+        for (const fs::path& header : headers) {
+            ondavel::LineIndex index;
+            ondavel::OpenIndexedFile(session, header.string(), index, {}, ondavel::TranslateFile);
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+    state.counters["headers"] = static_cast<double>(headers.size());
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_TranslateMingwTree)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+}  // namespace

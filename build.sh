@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Set-up and everyday commands. On a fresh Debian machine:
+#   ./build.sh run    installs what is needed, builds, translates the sample kit
+#   ./build.sh test   installs what is needed, builds (also with sanitizers), runs every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev mingw-w64-i686-dev)
+JOBS=$(nproc)
+
+install_packages() {
+    local missing=()
+    for package in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+# build DIR [cmake options...]
+build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DONDAVEL_WERROR=ON "$@" >/dev/null
+    cmake --build "$dir" -j"$JOBS"
+}
+
+run_sample() {
+    build build
+    local work=work/sample
+    rm -rf "$work" && mkdir -p "$work"
+    cp kits/egales.txt "$work/"
+    cp kits/sample/Test.txt "$work/"
+    ./build/ondavel --base "$work" --kit sdk test > "$work/Test.sdk"
+    echo "Translated $work/Test.txt into $work/Test.sdk (journal: $work/journal.txt)"
+}
+
+run_tests() {
+    build build
+    (cd build && ctest --output-on-failure -j"$JOBS")
+    build build-asan -DONDAVEL_SANITIZE=ON -DONDAVEL_BENCH=OFF
+    (cd build-asan && ctest --output-on-failure -j"$JOBS")
+}
+
+install_packages
+case "${1:-}" in
+    run) run_sample ;;
+    test) run_tests ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac

@@ -1,0 +1,83 @@
+#include "cli/terminal_host.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace ondavel {
+
+namespace {
+
+// Unicode code points of the Windows-1252 bytes 0x80 to 0x9F (0 where the byte is unused).
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+}
+
+void WriteError(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
+}  // namespace
+
+std::string ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        char32_t code = byte;
+        if (byte >= 0x80 && byte < 0xA0) code = kHighControls[byte - 0x80];
+        AppendUtf8(out, code == 0 ? U'\uFFFD' : code);
+    }
+    return out;
+}
+
+TerminalHost::TerminalHost(bool quiet) : quiet_(quiet), interactive_(isatty(STDERR_FILENO) != 0) {
+    std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+}
+
+TerminalHost::~TerminalHost() {
+    std::fflush(stdout);
+    EndStatusLine();
+}
+
+void TerminalHost::AppendToView(std::string_view bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+}
+
+void TerminalHost::SetStatus(StatusPart, std::string_view text) {
+    if (quiet_) return;
+    if (interactive_) {
+        WriteError("\r\x1b[K" + ToUtf8(text));
+        statusShown_ = !text.empty();
+    } else if (!text.empty()) {
+        WriteError(ToUtf8(text) + "\n");
+    }
+}
+
+void TerminalHost::ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon) {
+    if (icon == MessageIcon::Stop) errorShown_ = true;
+    EndStatusLine();
+    WriteError(ToUtf8(caption) + ": " + ToUtf8(text) + "\n");
+}
+
+void TerminalHost::EndStatusLine() {
+    if (!statusShown_) return;
+    WriteError("\r\x1b[K");
+    statusShown_ = false;
+}
+
+}  // namespace ondavel

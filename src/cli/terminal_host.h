@@ -1,0 +1,36 @@
+// The host of the command line: the output view is standard output, byte for byte; status
+// texts and messages go to standard error.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/host.h"
+
+namespace ondavel {
+
+class TerminalHost : public Host {
+  public:
+    explicit TerminalHost(bool quiet);
+    ~TerminalHost() override;
+
+    void AppendToView(std::string_view bytes) override;
+    void SetStatus(StatusPart part, std::string_view text) override;
+    void ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon) override;
+
+    // Whether an error message (stop icon) was shown.
+    bool errorShown() const { return errorShown_; }
+
+  private:
+    void EndStatusLine();
+
+    bool quiet_;
+    bool interactive_;          // standard error is a terminal: status texts overwrite each other
+    bool statusShown_ = false;  // a status text stands on the terminal's last line
+    bool errorShown_ = false;
+};
+
+// Windows-1252 text as UTF-8, for a terminal.
+std::string ToUtf8(std::string_view text);
+
+}  // namespace ondavel

@@ -1,0 +1,148 @@
+#include "core/file_io.h"
+
+#include <glob.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <memory>
+#include <new>
+
+#include "core/host.h"
+
+namespace ondavel {
+
+namespace {
+
+// Texts are indexed with 32-bit offsets; a little room is kept below that limit.
+constexpr uint64_t kMaxLoadSize = std::numeric_limits<uint32_t>::max() - 64;
+constexpr size_t kReadChunk = 1 << 14;
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePointer = std::unique_ptr<std::FILE, FileCloser>;
+
+std::string CurrentDirectory() {
+    std::error_code error;
+    std::string directory = std::filesystem::current_path(error).string();
+    return error ? std::string(".") : directory;
+}
+
+bool Exists(const std::string& path) {
+    if (path.find('\0') != std::string::npos) {
+        errno = ENOENT;
+        return false;
+    }
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+// Only regular files are read: a directory or a device must neither fail oddly nor block.
+bool IsReadableKind(const std::string& path, uint64_t& size) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return false;
+    if (!S_ISREG(info.st_mode)) {
+        errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
+    if (static_cast<uint64_t>(info.st_size) > kMaxLoadSize) {
+        errno = EFBIG;
+        return false;
+    }
+    size = static_cast<uint64_t>(info.st_size);
+    return true;
+}
+
+bool ReadAll(std::FILE* file, std::string& text) {
+    char chunk[kReadChunk];
+    for (;;) {
+        const size_t got = std::fread(chunk, 1, sizeof chunk, file);
+        text.append(chunk, got);
+        if (text.size() > kMaxLoadSize) {
+            errno = EFBIG;
+            return false;
+        }
+        if (got < sizeof chunk) return std::ferror(file) == 0;
+    }
+}
+
+// A file without any CR is a Unix text file: each LF is read as CR LF.
+bool ExpandUnixLineEnds(std::string& text) {
+    if (text.find('\r') != std::string::npos) return true;
+    const size_t lineFeeds = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+    if (lineFeeds == 0) return true;
+    if (text.size() + lineFeeds > kMaxLoadSize) {
+        errno = EFBIG;
+        return false;
+    }
+    std::string expanded;
+    expanded.reserve(text.size() + lineFeeds);
+    for (char c : text) {
+        if (c == '\n') expanded.push_back('\r');
+        expanded.push_back(c);
+    }
+    text.swap(expanded);
+    return true;
+}
+
+bool ReadFileText(const std::string& path, std::string& text) {
+    uint64_t size = 0;
+    if (!IsReadableKind(path, size)) return false;
+    FilePointer file(std::fopen(path.c_str(), "rb"));
+    if (!file) return false;
+    try {
+        text.reserve(static_cast<size_t>(size));
+        return ReadAll(file.get(), text) && ExpandUnixLineEnds(text);
+    } catch (const std::bad_alloc&) {
+        errno = ENOMEM;
+        return false;
+    }
+}
+
+}  // namespace
+
+std::string ResolvePath(Host& host, std::string_view name) {
+    std::string path;
+    if (name.find_first_of("/\\") == std::string_view::npos) {
+        path = CurrentDirectory() + "/";
+    }
+    path.append(name);
+    if (!Exists(path)) {
+        ShowLastError(host, "SetTestFichier", path);
+        return {};
+    }
+    return path;
+}
+
+int LoadFile(Host& host, std::string_view name, std::string& text) {
+    text.clear();
+    const std::string path = ResolvePath(host, name);
+    if (path.empty()) return 0;
+    if (!ReadFileText(path, text)) {
+        std::string().swap(text);
+        ShowLastError(host, "LoadFile", path);
+        return 0;
+    }
+    return 1;
+}
+
+int FileExists(std::string_view pattern) {
+    const std::string text(pattern);
+    glob_t found{};
+    // A backslash is part of a name here, not an escape.
+    const int result = ::glob(text.c_str(), GLOB_NOESCAPE, nullptr, &found);
+    const bool matched = result == 0 && found.gl_pathc > 0;
+    ::globfree(&found);
+    return matched ? 1 : 0;
+}
+
+std::FILE* CreateOutputFile(std::string_view name) {
+    const std::string path(name);
+    return std::fopen(path.c_str(), "wb");
+}
+
+}  // namespace ondavel

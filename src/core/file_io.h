@@ -1,0 +1,27 @@
+// Loading whole files and creating output files.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace ondavel {
+
+class Host;
+
+// The full path of an existing file: a name without '/' or '\' is taken relative to the
+// current directory, any other as it stands. Empty when the file does not exist, after the
+// system error was shown with the caption "SetTestFichier".
+std::string ResolvePath(Host& host, std::string_view name);
+
+// Reads the whole file into text. A file without any CR byte is a Unix text file: each of
+// its LF bytes is read as CR LF. Returns 1, or 0 on any failure (shown on host).
+int LoadFile(Host& host, std::string_view name, std::string& text);
+
+// 1 when a file matches the name or wildcard pattern, else 0.
+int FileExists(std::string_view pattern);
+
+// Creates the file anew for writing (an existing one is truncated); nullptr on failure.
+std::FILE* CreateOutputFile(std::string_view name);
+
+}  // namespace ondavel

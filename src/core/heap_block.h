@@ -1,0 +1,36 @@
+// Growable byte buffers for name lists and collected output.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+namespace ondavel {
+
+class Host;
+
+inline constexpr uint32_t kDefaultGrowthStep = 1024;
+
+// Capacity grows by whole multiples: the first allocation is the smallest multiple of
+// growthStep that holds the bytes and one more, each later one the smallest multiple of the
+// capacity before it that does. The bytes past `used` are always zero.
+struct HeapBlock {
+    std::unique_ptr<char[]> data;
+    uint32_t used = 0;
+    uint32_t capacity = 0;
+    uint32_t growthStep = 0;  // 0: none chosen yet; the first append makes it kDefaultGrowthStep
+    Host* reporter = nullptr;  // where an allocation failure is shown, if anywhere
+
+    std::string_view view() const { return {data.get(), used}; }
+};
+
+// Appends the bytes. Returns 1, or 0 when there is nothing to append or memory fails
+// (shown with the caption "WriteToBlocHeap HeapAlloc" or "WriteToBlocHeap HeapReAlloc").
+int WriteToBlocHeap(HeapBlock& block, std::string_view bytes);
+// Appends text followed by one NUL: the form of every entry of a name list and of every
+// piece of collected output.
+int AppendPiece(HeapBlock& block, std::string_view text);
+// Frees the bytes; growthStep and reporter stay. Returns 1, or 0 when nothing was allocated.
+int ReleaseBlocHeap(HeapBlock& block);
+
+}  // namespace ondavel

@@ -1,0 +1,109 @@
+#include "core/output.h"
+
+#include "core/comment_split.h"
+#include "core/host.h"
+#include "core/line_index.h"
+#include "core/session.h"
+#include "core/text.h"
+
+namespace ondavel {
+
+int WriteOutputLine(Session& session, std::string_view text) {
+    if (text.empty()) return 0;
+    std::string line(text);
+    if (line.size() <= kOutputLineLimit) line.append("\r\n");
+    if (session.run.outputMode == OutputMode::View) {
+        session.host.AppendToView(line);
+    } else if (session.run.outputFile != nullptr) {
+        std::fwrite(line.data(), 1, line.size(), session.run.outputFile);
+    }
+    return static_cast<int>(text.size());
+}
+
+int WriteJournalLine(Session& session, std::string_view text) {
+    std::FILE* journal = session.run.journalFile;
+    if (journal == nullptr || text.empty() || text.size() > kJournalLineLimit) return 1;
+    std::fwrite(text.data(), 1, text.size(), journal);
+    std::fwrite("\r\n", 1, 2, journal);
+    return 1;
+}
+
+int WriteJournalLine(Session& session, std::string_view text, int64_t number) {
+    std::string message(text);
+    message.append(std::to_string(number));
+    return WriteJournalLine(session, message);
+}
+
+void OpenJournal(Session& session) {
+    if (session.run.journalFile != nullptr) return;
+    std::string path = session.run.baseDirectory + "journal.txt";
+    session.run.journalFile = std::fopen(path.c_str(), "wb");
+    if (session.run.journalFile == nullptr) ShowLastError(session.host, "journal.txt", path);
+}
+
+void CloseJournal(Session& session) {
+    if (session.run.journalFile == nullptr) return;
+    std::fclose(session.run.journalFile);
+    session.run.journalFile = nullptr;
+}
+
+namespace {
+
+// Writes the comment collected so far, once, when it holds anything but blanks.
+void WriteCollectedComment(Session& session, StatementReader& reader) {
+    std::string_view trimmed;
+    if (TrimText(reader.commentText, trimmed) != 0) WriteOutputLine(session, reader.commentText);
+    reader.commentText.clear();
+}
+
+void FlushPendingComment(Session& session, StatementReader& reader) {
+    if (reader.hasComment) {
+        if (reader.commentText.size() + reader.commentScratch.size() >= reader.commentCapacity) {
+            WriteJournalLine(session, "Ajout des commentaires impossible");
+        } else {
+            reader.commentText.append(reader.commentScratch);
+        }
+        reader.hasComment = false;
+    }
+    WriteCollectedComment(session, reader);
+    reader.commentScratch.clear();
+}
+
+}  // namespace
+
+int NextStatementLine(Session& session, LineIndex& index, StatementReader& reader) {
+    const bool writeComments = reader.commentMode == CommentMode::Write;
+    if (writeComments) FlushPendingComment(session, reader);
+    const uint32_t lastLine = session.statement.counts.lastLine;
+    for (;;) {
+        std::string_view line;
+        if ((lastLine != 0 && reader.lineNumber >= lastLine) ||
+            !GetLine(index, reader.lineNumber + 1, line)) {
+            WriteJournalLine(session, "d\xE9passement bloc : ", reader.lineNumber);
+            return -2;
+        }
+        ++reader.lineNumber;
+        --reader.linesLeft;
+        if (line.empty()) continue;
+        if (CopyLine(reader.workLine, line) < 0) {
+            session.host.ShowMessage("Erreur Grave", "Ligne Trop Longue", MessageIcon::Stop);
+            return -1;
+        }
+        const int parts =
+            SplitComment(reader.workLine, reader.commentScratch, session.header.inBlockComment);
+        reader.hasComment = (parts & kCompleteComment) != 0;
+        reader.commentOpen = (parts & kOpenComment) != 0;
+        if ((parts & kHasCode) == 0) {
+            reader.commentText = reader.commentScratch;
+            if (writeComments) WriteCollectedComment(session, reader);
+            reader.commentScratch.clear();
+            continue;
+        }
+        std::string_view code;
+        if (TrimText(reader.workLine, code) <= 0) continue;
+        reader.workLine = std::string(code);
+        return static_cast<int>(reader.workLine.size());
+    }
+}
+
+}  // namespace ondavel

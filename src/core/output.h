@@ -1,0 +1,50 @@
+// The one way out for translated lines, and the journal of diagnostics.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ondavel {
+
+struct Session;
+struct LineIndex;
+
+// Output lines of up to 1,037 characters get CR LF; a longer text is written as it stands.
+inline constexpr int kOutputLineLimit = 1037;
+// Journal lines of 1 to 1,036 characters are written; others are dropped.
+inline constexpr int kJournalLineLimit = 1036;
+
+// Writes text to the output view or the header's output file, as the session's output mode
+// says. Returns the text's length (0 for an empty text, which writes nothing).
+int WriteOutputLine(Session& session, std::string_view text);
+
+// Writes text and CR LF to journal.txt when it is open. Returns 1.
+int WriteJournalLine(Session& session, std::string_view text);
+// The journal's usual form: a fixed text followed by a decimal number.
+int WriteJournalLine(Session& session, std::string_view text, int64_t number);
+
+// Creates journal.txt in the base directory when it is not open.
+void OpenJournal(Session& session);
+void CloseJournal(Session& session);
+
+enum class CommentMode { Keep = 0, Write = 1 };
+
+// A translation routine's cursor over the lines of its statement, with the comments met.
+struct StatementReader {
+    uint32_t lineNumber = 0;  // the last line read
+    uint32_t linesLeft = 0;
+    CommentMode commentMode = CommentMode::Keep;
+    bool hasComment = false;   // the returned line ended a comment
+    bool commentOpen = false;  // the returned line left a "/*" comment open
+    std::string workLine;
+    std::string commentText;
+    std::string commentScratch;
+    size_t commentCapacity = 1040;
+};
+
+// Places the statement's next code line, trimmed, in reader.workLine and returns its length;
+// -1 when that line is over-long, -2 when the statement's last line has been passed.
+int NextStatementLine(Session& session, LineIndex& index, StatementReader& reader);
+
+}  // namespace ondavel

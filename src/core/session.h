@@ -1,0 +1,122 @@
+// All translation state, grouped by how long it lives: the run, one header, one statement.
+// A fresh Session is a freshly started program.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "core/heap_block.h"
+#include "core/line_index.h"
+#include "core/saved_strings.h"
+#include "knowledge/knowledge_file.h"
+
+namespace ondavel {
+
+class Host;
+
+enum class OutputMode { View = 0, File = 1 };
+
+// Punctuation and shape of the statement being translated, filled by the statement scanner.
+struct StatementCounts {
+    uint32_t firstLine = 0;
+    uint32_t linesLeftAtStart = 0;
+    uint32_t lastLine = 0;
+    uint32_t lastLinesLeft = 0;
+    uint32_t openParens = 0;  // brackets are not counted inside literals or skipped branches
+    uint32_t closeParens = 0;
+    uint32_t openBraces = 0;
+    uint32_t closeBraces = 0;
+    uint32_t openBrackets = 0;
+    uint32_t commas = 0;
+    uint32_t semicolons = 0;
+    uint32_t stars = 0;
+    uint32_t operatorMask = 0;  // nonzero when any operator character or << >> was met
+    uint32_t logicalOps = 0;    // && and || pairs
+    uint32_t equalSigns = 0;
+    bool cppSyntax = false;  // -> or :: (the latter outside Oleview mode)
+    bool callForm = false;   // NAME( on the first line with no blank before the '('
+    uint32_t blanks = 0;
+    uint32_t parenGroups = 0;  // completed outer parenthesis groups
+    uint32_t statementLines = 0;
+    uint32_t quotes = 0;
+    uint32_t backslashes = 0;
+    bool firstParenSeen = false;  // set by the #define and macro translations
+};
+
+// What a statement's leading keyword is, as far as delimiting the statement is concerned.
+enum class StatementKind : uint32_t {
+    Other = 0,
+    Typedef = 1,
+    Define = 2,
+    Extern = 3,
+    If = 4,
+    Pragma = 5,
+    Endif = 6,
+    Else = 7,
+    Error = 8,
+    Include = 9,
+    Brace = 10,
+    Comment = 11,
+    Undef = 12,
+    Class = 13,
+};
+
+// Names collected while one header is translated, each followed by one NUL.
+struct NameLists {
+    HeapBlock byteTypes, sbyteTypes, wordTypes, swordTypes, dwordTypes, sdwordTypes, qwordTypes;
+    HeapBlock real4Types, real8Types, structAliases, functionNames, callbackNames, interfaceNames;
+    HeapBlock guidNames, macroNames;
+
+    std::array<HeapBlock*, 15> all() {
+        return {&byteTypes,     &sbyteTypes,    &wordTypes,      &swordTypes, &dwordTypes,
+                &sdwordTypes,   &qwordTypes,    &real4Types,     &real8Types, &structAliases,
+                &functionNames, &callbackNames, &interfaceNames, &guidNames,  &macroNames};
+    }
+};
+
+struct RunState {
+    std::string baseDirectory;  // empty or ending with '/': where kit and side files live
+    OutputMode outputMode = OutputMode::View;
+    std::FILE* outputFile = nullptr;  // the output file of the header being translated
+    std::FILE* journalFile = nullptr;
+    std::FILE* textBlockFile = nullptr;  // BlocsdeTexte.txt
+    std::FILE* nameListFile = nullptr;   // liste.txt
+    bool keepJournalOpen = false;
+    bool oleviewMode = false;
+    std::string knowledgePath;  // empty until a kit is chosen
+    std::string headerListPath;
+    std::string outputDirectory;
+    KnowledgeFile knowledge;
+    LineIndex inputIndex;  // the header being translated
+};
+
+struct HeaderState {
+    NameLists names;
+    SavedStrings savedStrings;
+    int32_t ifDepth = 0;          // IF levels written and not yet closed
+    bool inBlockComment = false;  // a "/*" comment is open across lines
+    bool inInterface = false;
+};
+
+struct StatementState {
+    StatementCounts counts;
+    StatementKind statementKind = StatementKind::Other;
+    bool commentOpenAfter = false;  // whether a "/*" comment is open after the last line
+    HeapBlock outputBlock;          // output held back until the statement is complete
+};
+
+struct Session {
+    explicit Session(Host& host);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    Host& host;
+    RunState run;
+    HeaderState header;
+    StatementState statement;
+};
+
+}  // namespace ondavel

@@ -1,0 +1,145 @@
+#include "core/text.h"
+
+#include <algorithm>
+
+namespace ondavel {
+
+namespace {
+
+bool EndsText(char c) {
+    return c == '\0' || c == '\r';
+}
+
+// The text up to its first NUL or CR, or the end of the view, without any length limit.
+std::string_view UntilTerminator(std::string_view text) {
+    const auto end = std::find_if(text.begin(), text.end(), EndsText);
+    return text.substr(0, static_cast<size_t>(end - text.begin()));
+}
+
+bool SameChar(char a, char b, bool ignoreCase) {
+    return ignoreCase ? FoldCase(a) == FoldCase(b) : a == b;
+}
+
+bool MatchesAt(std::string_view text, size_t at, std::string_view pattern, bool ignoreCase) {
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (!SameChar(text[at + i], pattern[i], ignoreCase)) return false;
+    }
+    return true;
+}
+
+bool IsOneOf(char c, std::string_view set) {
+    return set.find(c) != std::string_view::npos;
+}
+
+// A found occurrence stands as a token when nothing forbidden touches either end of it.
+bool StandsAsToken(std::string_view text, int position, size_t wordLength, std::string_view before,
+                   std::string_view after) {
+    const size_t first = static_cast<size_t>(position) - 1;
+    const size_t end = first + wordLength;
+    const bool startOk = first == 0 || before.empty() || IsOneOf(text[first - 1], before);
+    const bool endOk = end >= text.size() || after.empty() || IsOneOf(text[end], after);
+    return startOk && endOk;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+int BoundedLength(std::string_view text) {
+    const size_t limit = std::min(text.size(), static_cast<size_t>(kLineLimit));
+    for (size_t i = 0; i < limit; ++i) {
+        if (EndsText(text[i])) return static_cast<int>(i);
+    }
+    return text.size() < static_cast<size_t>(kLineLimit) ? static_cast<int>(text.size()) : -1;
+}
+
+int CopyLine(std::string& destination, std::string_view source) {
+    const int length = BoundedLength(source);
+    if (length < 0) return -1;
+    destination.assign(source.substr(0, static_cast<size_t>(length)));
+    return length;
+}
+
+int TrimText(std::string_view text, std::string_view& trimmed) {
+    const int length = BoundedLength(text);
+    if (length < 0) return -1;
+    std::string_view rest = text.substr(0, static_cast<size_t>(length));
+    while (!rest.empty() && IsTrimmable(rest.front())) rest.remove_prefix(1);
+    while (!rest.empty() && IsTrimmable(rest.back())) rest.remove_suffix(1);
+    trimmed = rest;
+    return static_cast<int>(rest.size());
+}
+
+int MidText(std::string_view text, int start, int count, std::string_view& part) {
+    const int length = BoundedLength(text);
+    if (length < 0) return -1;
+    if (length == 0 || start < 1 || start > length || count < 0) return 0;
+    if (count == 0) count = length - start + 1;
+    if (static_cast<int64_t>(start) + count - 1 > length) return 0;
+    part = text.substr(static_cast<size_t>(start) - 1, static_cast<size_t>(count));
+    return count;
+}
+
+int InString(int start, std::string_view text, std::string_view pattern, bool ignoreCase) {
+    const int textLength = BoundedLength(text);
+    const int patternLength = BoundedLength(pattern);
+    if (textLength < 0 || patternLength < 0) return -1;
+    if (start < 1 || textLength == 0 || patternLength == 0 || patternLength > textLength) return 0;
+    const int lastStart = textLength - patternLength + 1;
+    pattern = pattern.substr(0, static_cast<size_t>(patternLength));
+    for (int position = start; position <= lastStart; ++position) {
+        if (MatchesAt(text, static_cast<size_t>(position) - 1, pattern, ignoreCase)) {
+            return position;
+        }
+    }
+    return 0;
+}
+
+int FindWord(int start, std::string_view text, std::string_view word, bool ignoreCase,
+             std::string_view before, std::string_view after) {
+    const int wordLength = BoundedLength(word);
+    const std::string_view line =
+        text.substr(0, static_cast<size_t>(std::max(0, BoundedLength(text))));
+    for (;;) {
+        const int position = InString(start, text, word, ignoreCase);
+        if (position <= 0) return position;
+        if (StandsAsToken(line, position, static_cast<size_t>(wordLength), before, after)) {
+            return position;
+        }
+        // The search resumes past the whole rejected occurrence, not one character on.
+        start = position + wordLength;
+    }
+}
+
+std::string NumberToText(int32_t value) {
+    return std::to_string(value);
+}
+
+uint32_t TextToNumber(std::string_view digits) {
+    uint32_t value = 0;
+    for (char c : UntilTerminator(digits)) {
+        value = value * 10u + static_cast<unsigned char>(c) - static_cast<uint32_t>('0');
+    }
+    return value;
+}
+
+HexNumber HexToNumber(std::string_view text) {
+    std::string_view digits = UntilTerminator(text);
+    if (!digits.empty() && (digits.back() == 'h' || digits.back() == 'H')) digits.remove_suffix(1);
+    if (digits.empty()) return {};
+    uint32_t value = 0;
+    for (char c : digits) {
+        const int digit = HexDigit(c);
+        if (digit < 0) return {};
+        // Shifting through 32 bits keeps only the last eight digits.
+        value = (value << 4) | static_cast<uint32_t>(digit);
+    }
+    return {value, true};
+}
+
+}  // namespace ondavel

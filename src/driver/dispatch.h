@@ -1,0 +1,24 @@
+// Handing a delimited statement to the routine that translates it.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace ondavel {
+
+struct Session;
+struct LineIndex;
+
+// Picks the translation from the first word's keyword code and the statement's counts;
+// code is the trimmed code of the statement's first line.
+void DispatchStatement(Session& session, uint32_t keywordCode, std::string_view code,
+                       uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+
+// Writes a directive line as an assembler comment: ";ECHO   " instead of its first eight
+// characters, followed by its comment.
+void EchoDirective(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+
+// Copies the source text of the statement to BlocsdeTexte.txt when that file is open.
+void CopyStatementSource(Session& session, LineIndex& index);
+
+}  // namespace ondavel

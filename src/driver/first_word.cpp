@@ -1,0 +1,114 @@
+#include "driver/first_word.h"
+
+#include <algorithm>
+
+#include "core/text.h"
+#include "knowledge/knowledge.h"
+
+namespace ondavel {
+
+void CloseUpDirective(std::string& line) {
+    if (line.size() < 2 || line[0] != '#' || !IsBlank(line[1])) return;
+    size_t start = 1;
+    while (start < line.size() && IsBlank(line[start])) ++start;
+    size_t end = start;
+    while (end < line.size() && !IsBlank(line[end])) ++end;
+    const size_t gap = start - 1;
+    std::copy(line.begin() + static_cast<long>(start), line.begin() + static_cast<long>(end),
+              line.begin() + 1);
+    std::fill(line.begin() + static_cast<long>(end - gap), line.begin() + static_cast<long>(end),
+              ' ');
+}
+
+namespace {
+
+bool EndsWord(char c) {
+    if (static_cast<unsigned char>(c) < 32) return true;
+    return std::string_view(" ,<>{}()+-*\\/").find(c) != std::string_view::npos;
+}
+
+bool Contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+bool IsQuote(char c) {
+    return c == '"' || c == '\'';
+}
+
+// Position just after the second quote character at or after from, or npos.
+size_t AfterSecondQuote(std::string_view text, size_t from) {
+    int quotes = 0;
+    for (size_t i = from; i < text.size(); ++i) {
+        if (IsQuote(text[i]) && ++quotes == 2) return i + 1;
+    }
+    return std::string_view::npos;
+}
+
+void BlankLinkagePrefix(LineIndex& index, uint32_t lineNumber) {
+    std::string_view raw;
+    if (!GetLine(index, lineNumber, raw)) return;
+    const size_t end = AfterSecondQuote(raw, 0);
+    if (end != std::string_view::npos) std::fill_n(index.linePointer, end, ' ');
+}
+
+}  // namespace
+
+int ExtractFirstWord(Session& session, std::string& line, std::string& word, LineIndex& index,
+                     uint32_t lineNumber) {
+    CloseUpDirective(line);
+    for (;;) {
+        size_t end = 0;
+        while (end < line.size() && !EndsWord(line[end])) ++end;
+        word.assign(line, 0, end);
+        if (word.empty()) return -2;
+        if (end < line.size() && line[end] == '(' &&
+            LookupKnowledge(session, word, LOOKUP_CODE, nullptr) == 0) {
+            return 0;
+        }
+        if (Contains(word, "extern_")) return -1;
+        if (Contains(word, "namespace")) return -2;
+        if (!Contains(word, "extern")) break;
+        size_t rest = AfterSecondQuote(line, end);
+        if (rest == std::string::npos) break;
+        while (rest < line.size() && IsBlank(line[rest])) ++rest;
+        if (rest == line.size() || line[rest] == '{') return -2;
+        BlankLinkagePrefix(index, lineNumber);
+        line.erase(0, rest);
+    }
+    return static_cast<int>(word.size());
+}
+
+namespace {
+
+// A directive word counts when it stands at position 2, or after '#' and blanks only.
+bool IsDirective(std::string_view text, std::string_view name) {
+    const int position = InString(1, text, name, true);
+    if (position == 2) return true;
+    if (position < 2 || text[0] != '#') return false;
+    return std::all_of(text.begin() + 1, text.begin() + position - 1, IsBlank);
+}
+
+bool StartsWithWord(std::string_view text, std::string_view name) {
+    return InString(1, text, name, true) == 1;
+}
+
+}  // namespace
+
+StatementKind ClassifyLeadingKeyword(std::string_view text) {
+    if (StartsWithWord(text, "typedef")) return StatementKind::Typedef;
+    if (IsDirective(text, "define")) return StatementKind::Define;
+    if (StartsWithWord(text, "extern")) return StatementKind::Extern;
+    if (IsDirective(text, "if")) return StatementKind::If;
+    if (IsDirective(text, "pragma")) return StatementKind::Pragma;
+    if (IsDirective(text, "end")) return StatementKind::Endif;
+    if (IsDirective(text, "else")) return StatementKind::Else;
+    if (IsDirective(text, "include")) return StatementKind::Include;
+    if (IsDirective(text, "error")) return StatementKind::Error;
+    if (IsDirective(text, "undef")) return StatementKind::Undef;
+    if (StartsWithWord(text, "class")) return StatementKind::Class;
+    if (!text.empty() && (text[0] == '{' || text[0] == '}')) return StatementKind::Brace;
+    if (text.starts_with("/*") || text.starts_with("//")) return StatementKind::Comment;
+    return StatementKind::Other;
+}
+
+}  // namespace ondavel

@@ -1,0 +1,22 @@
+// The kits that can be translated: each fixes a knowledge file, a header list and an output
+// folder.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace ondavel {
+
+struct Session;
+
+enum class Kit { Sdk, DirectX, WinDdk, DarkGdk };
+
+// The kit named "sdk", "directx", "winddk" or "darkgdk".
+std::optional<Kit> KitFromName(std::string_view name);
+
+// Makes kit the one that the translation commands work on. The three kits of the menu live
+// in the base directory (their output folder is created when missing) and show themselves in
+// the status bar; the DarkGDK profile takes its names as they stand and creates nothing.
+void ChooseKit(Session& session, Kit kit);
+
+}  // namespace ondavel

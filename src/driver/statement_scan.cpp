@@ -1,0 +1,248 @@
+#include "driver/statement_scan.h"
+
+#include <string>
+#include <string_view>
+
+#include "core/comment_split.h"
+#include "core/output.h"
+#include "core/session.h"
+#include "core/text.h"
+#include "driver/first_word.h"
+
+namespace ondavel {
+
+namespace {
+
+enum class Verdict { Continue, EndHere, EndBefore };
+
+// What the scanner carries from one line of the statement to the next.
+struct ScanState {
+    bool commentOpen = false;     // a "/*" comment open after the line just read
+    bool skipNextBranch = false;  // the line just read held "#else": ignore brackets on the next
+    bool waitForCall = false;     // NAME(...) seen: the next line decides whether it goes on
+    bool parenSeen = false;
+    bool firstLine = true;  // no line of the statement has been counted yet
+};
+
+int32_t Balance(const StatementCounts& c) {
+    return static_cast<int32_t>(c.openBraces - c.closeBraces + c.openParens - c.closeParens);
+}
+
+bool FollowsElse(std::string_view code, size_t hash) {
+    size_t i = hash + 1;
+    while (i < code.size() && IsBlank(code[i])) ++i;
+    return InString(1, code.substr(i), "else", true) == 1;
+}
+
+void CountBracket(StatementCounts& c, ScanState& state, std::string_view code, size_t i) {
+    switch (code[i]) {
+        case '(':
+            ++c.openParens;
+            if (!state.parenSeen) {
+                state.parenSeen = true;
+                c.callForm = state.firstLine && i > 0 && !IsBlank(code[i - 1]) && c.blanks == 0;
+            }
+            break;
+        case ')':
+            if (++c.closeParens == c.openParens) ++c.parenGroups;
+            break;
+        case '{':
+            ++c.openBraces;
+            break;
+        case '}':
+            ++c.closeBraces;
+            break;
+        default:
+            break;
+    }
+}
+
+void CountPair(Session& session, StatementCounts& c, char ch, char next) {
+    if ((ch == '&' || ch == '|') && next == ch) ++c.logicalOps;
+    if ((ch == '<' || ch == '>') && next == ch) c.operatorMask = 1;
+    if (ch == '-' && next == '>') c.cppSyntax = true;
+    if (ch == ':' && next == ':' && !session.run.oleviewMode) c.cppSyntax = true;
+}
+
+void CountCharacters(Session& session, ScanState& state, std::string_view code,
+                     bool skippedBranch) {
+    StatementCounts& c = session.statement.counts;
+    char quote = 0;
+    for (size_t i = 0; i < code.size(); ++i) {
+        const char ch = code[i];
+        const char next = i + 1 < code.size() ? code[i + 1] : '\0';
+        if (ch == '"' || ch == '\'') {
+            ++c.quotes;
+            if (quote == 0) {
+                quote = ch;
+            } else if (quote == ch) {
+                quote = 0;
+            }
+            continue;
+        }
+        if (quote == 0 && !skippedBranch) CountBracket(c, state, code, i);
+        switch (ch) {
+            case '[':
+                ++c.openBrackets;
+                break;
+            case ',':
+                ++c.commas;
+                break;
+            case ';':
+                ++c.semicolons;
+                break;
+            case '=':
+                ++c.equalSigns;
+                break;
+            case '\\':
+                ++c.backslashes;
+                break;
+            case ' ':
+            case '\t':
+                ++c.blanks;
+                break;
+            case '*':
+                ++c.stars;
+                c.operatorMask = 1;
+                break;
+            case '+':
+            case '-':
+            case '&':
+            case '|':
+            case '!':
+            case '~':
+                c.operatorMask = 1;
+                break;
+            case '#':
+                if (!state.firstLine && FollowsElse(code, i)) state.skipNextBranch = true;
+                break;
+            default:
+                break;
+        }
+        CountPair(session, c, ch, next);
+        if ((ch == '&' || ch == '|') && next == ch) ++i;  // a pair counts once
+    }
+}
+
+// Whether a statement that looks like a conditional is really a declaration: the next line
+// opens a body or a parameter list, or is a lone word.
+bool NextLineContinuesDeclaration(LineIndex& index, uint32_t line) {
+    std::string_view next;
+    if (!GetLine(index, line + 1, next)) return false;
+    std::string_view text;
+    if (TrimText(next, text) <= 0) return false;
+    if (ClassifyLeadingKeyword(text) != StatementKind::Other) return false;
+    const char last = text.back();
+    if (last == '{' || last == '(') return true;
+    return text[0] != '#' && text[0] != '/' &&
+           text.find_first_of(" \t)>},({<") == std::string_view::npos;
+}
+
+Verdict Decide(Session& session, ScanState& state, std::string_view code, LineIndex& index,
+               uint32_t line) {
+    const StatementCounts& c = session.statement.counts;
+    StatementKind& kind = session.statement.statementKind;
+    const char first = code.front();
+    const char last = code.back();
+    if (kind == StatementKind::Define && c.openBraces == 0 && !state.firstLine && first == '#') {
+        return Verdict::EndBefore;
+    }
+    if (last == '\\' || last == ',') return Verdict::Continue;
+    if (kind != StatementKind::Class && c.openBraces == 0) {
+        // A line-continued statement, or a directive, ends with its first line not ending in '\'.
+        if (c.backslashes > 0 || (state.firstLine && first == '#')) return Verdict::EndHere;
+    }
+    if (Balance(c) != 0) return Verdict::Continue;
+    if (state.firstLine && kind == StatementKind::If && NextLineContinuesDeclaration(index, line)) {
+        kind = StatementKind::Other;
+        return Verdict::Continue;
+    }
+    if (last == ';' || last == '}') return Verdict::EndHere;
+    if (std::string_view("\\,|&{(").find(last) != std::string_view::npos) return Verdict::Continue;
+    const bool doubled = code.size() >= 2 && code[code.size() - 2] == last;
+    if ((last == '+' || last == '-') && !doubled) return Verdict::Continue;
+    if (last == '"' || last == '\'' || kind == StatementKind::Define) return Verdict::EndHere;
+    if (c.callForm) {
+        state.waitForCall = true;
+        return Verdict::Continue;
+    }
+    if (InString(1, code, "EXTERN_", true) == 1 || first == '.') return Verdict::EndHere;
+    return Verdict::Continue;
+}
+
+// A call-form statement goes on only when the line after it opens a list or a body or
+// holds a ';'.
+bool EndsCallForm(std::string_view code) {
+    return code.front() != '(' && code.front() != '{' && code.find(';') == std::string_view::npos;
+}
+
+bool IsEmptyLine(std::string_view raw) {
+    return raw.find_first_not_of(" \t\n") == std::string_view::npos;
+}
+
+void FinishStatement(Session& session, uint32_t lastLine, uint32_t totalLines) {
+    StatementCounts& c = session.statement.counts;
+    c.lastLine = lastLine;
+    c.lastLinesLeft = totalLines - lastLine + 1;
+    c.statementLines = lastLine - c.firstLine + 1;
+    if (Balance(c) != 0) {
+        WriteJournalLine(
+            session,
+            "ERREUR Parenth\xE8ses ou accolades d\xE9s\xE9quilibr\xE9s ligne: ", c.firstLine);
+    }
+}
+
+}  // namespace
+
+int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
+    StatementCounts& counts = session.statement.counts;
+    counts = StatementCounts{};
+    counts.firstLine = firstLine;
+    counts.linesLeftAtStart = linesLeft;
+    const uint32_t totalLines = index.lines();
+    ScanState state;
+    // What the statement looked like after its last line so far, should the line being read
+    // turn out to belong to the next statement.
+    StatementCounts countsBefore = counts;
+    bool commentOpenBefore = false;
+    uint32_t lastCounted = firstLine;
+    std::string work;
+    std::string comment;
+    for (uint32_t line = firstLine;; ++line) {
+        std::string_view raw;
+        if (!GetLine(index, line, raw)) {
+            counts.lastLine = firstLine;
+            return -1;
+        }
+        if (IsEmptyLine(raw) || CopyLine(work, raw) <= 0) continue;
+        if ((SplitComment(work, comment, state.commentOpen) & kHasCode) == 0) continue;
+        std::string_view code;
+        if (TrimText(work, code) <= 0) continue;
+        const bool skippedBranch = state.skipNextBranch;
+        state.skipNextBranch = false;
+        if (state.waitForCall) {
+            state.waitForCall = false;
+            if (EndsCallForm(code)) {
+                state.commentOpen = commentOpenBefore;
+                break;
+            }
+        }
+        CountCharacters(session, state, code, skippedBranch);
+        const Verdict verdict = Decide(session, state, code, index, line);
+        if (verdict == Verdict::EndBefore) {
+            counts = countsBefore;
+            state.commentOpen = commentOpenBefore;
+            break;
+        }
+        lastCounted = line;
+        if (verdict == Verdict::EndHere) break;
+        state.firstLine = false;
+        countsBefore = counts;
+        commentOpenBefore = state.commentOpen;
+    }
+    FinishStatement(session, lastCounted, totalLines);
+    session.statement.commentOpenAfter = state.commentOpen;
+    return 0;
+}
+
+}  // namespace ondavel

@@ -1,0 +1,146 @@
+#include "driver/translate_file.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/comment_split.h"
+#include "core/host.h"
+#include "core/output.h"
+#include "core/session.h"
+#include "core/text.h"
+#include "driver/dispatch.h"
+#include "driver/first_word.h"
+#include "driver/statement_scan.h"
+#include "knowledge/knowledge.h"
+
+namespace ondavel {
+
+namespace {
+
+// The longest line the translation accepts (a line buffer and its terminator hold 1,040).
+constexpr uint32_t kLongestLine = kLineLimit - 1;
+// Consecutive statements that run past the end of the file before the file is given up.
+constexpr int kScanErrorLimit = 3;
+// Statements between two progress reports.
+constexpr int kProgressInterval = 40;
+
+// Reports the longest line when it is too long to translate; true when the file may go on.
+bool CheckLineLengths(Session& session, const LineIndex& index) {
+    uint32_t longest = index.longestLength;
+    uint32_t number = index.longestLineNumber;
+    // The tail line is not in the index's figure, yet it is read like any other.
+    if (index.tailLine != 0 && index.lineTable.back().length > longest) {
+        longest = index.lineTable.back().length;
+        number = index.lines();
+    }
+    if (longest <= kLongestLine) return true;
+    std::string message = "Maximum de longueur ligne d\xE9pass\xE9 : " + std::to_string(longest) +
+                          " Limite: 1040 Num\xE9ro: " + std::to_string(number);
+    WriteJournalLine(session, message);
+    return false;
+}
+
+// The driver's work buffers and counters for one file.
+struct Walk {
+    uint32_t totalLines = 0;
+    int scanErrors = 0;
+    int statementsSinceProgress = 0;
+    std::string work;
+    std::string comment;
+    std::string word;
+};
+
+enum class Step { NextLine, AfterStatement, EndOfFile };
+
+void ReportProgress(Session& session, Walk& walk, uint32_t line) {
+    if (++walk.statementsSinceProgress < kProgressInterval) return;
+    walk.statementsSinceProgress = 0;
+    session.host.SetStatus(StatusPart::Progress, "Progression ligne : " + std::to_string(line));
+}
+
+Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t line) {
+    std::string_view code;
+    if (TrimText(walk.work, code) <= 1) return Step::NextLine;  // nothing, or a lone { } ;
+    walk.work = std::string(code);
+    const int firstWord = ExtractFirstWord(session, walk.work, walk.word, index, line);
+    if (firstWord == -2) return Step::NextLine;
+    const bool wanted = firstWord != 0 || InString(1, walk.word, "API", true) > 0;
+    session.statement.statementKind = ClassifyLeadingKeyword(walk.word);
+    const uint32_t linesLeft = walk.totalLines - line + 1;
+    if (ScanStatement(session, line, linesLeft, index) < 0) {
+        if (line + 1 >= walk.totalLines) return Step::EndOfFile;
+        WriteJournalLine(session, "erreur Analyse a la ligne: ", line);
+        return ++walk.scanErrors > kScanErrorLimit ? Step::EndOfFile : Step::NextLine;
+    }
+    const bool commentOpenAfter = session.statement.commentOpenAfter;
+    if (wanted && !session.statement.counts.cppSyntax) {
+        walk.scanErrors = 0;
+        ReportProgress(session, walk, line);
+        const uint32_t keywordCode = LookupKnowledge(session, walk.word, LOOKUP_CODE, nullptr);
+        // Translations read the statement again from its first line, where no comment is open.
+        session.header.inBlockComment = false;
+        DispatchStatement(session, keywordCode, walk.work, line, linesLeft, index);
+    }
+    session.header.inBlockComment = commentOpenAfter;
+    return Step::AfterStatement;
+}
+
+void TranslateLines(Session& session, LineIndex& index) {
+    Walk walk;
+    walk.totalLines = index.lines();
+    uint32_t line = 1;
+    while (line <= walk.totalLines) {
+        std::string_view raw;
+        if (!GetLine(index, line, raw)) break;
+        Step step = Step::NextLine;
+        if (!raw.empty() && CopyLine(walk.work, raw) > 0) {
+            const int parts = SplitComment(walk.work, walk.comment, session.header.inBlockComment);
+            if ((parts & kHasCode) == 0) {
+                WriteOutputLine(session, walk.comment);
+            } else {
+                step = TranslateStatement(session, index, walk, line);
+            }
+        }
+        if (step == Step::EndOfFile) break;
+        // A translation may have consumed lines past the statement, never fewer than its first.
+        line = step == Step::AfterStatement ? std::max(session.statement.counts.lastLine, line) + 1
+                                            : line + 1;
+    }
+}
+
+void CloseIfLevels(Session& session) {
+    int32_t& depth = session.header.ifDepth;
+    const std::string count =
+        "\r\n\r\n;+ IF > endif  D\xE9"
+        "compte des if: " +
+        NumberToText(depth);
+    WriteOutputLine(session, count);
+    if (depth != 0 && session.run.journalFile != nullptr) {
+        std::fwrite(count.data(), 1, count.size(), session.run.journalFile);
+        std::fwrite("\r\n", 1, 2, session.run.journalFile);
+    }
+    for (; depth > 0; --depth) WriteOutputLine(session, "ENDIF\r\n");
+    depth = 0;
+}
+
+}  // namespace
+
+void ReleasePerFileMemory(Session& session) {
+    for (HeapBlock* block : session.header.names.all()) ReleaseBlocHeap(*block);
+    ClearSavedStrings(session.header.savedStrings);
+}
+
+int TranslateFile(Session& session, LineIndex& index) {
+    OpenJournal(session);
+    // A comment left open at the end of a broken header must not swallow the next one.
+    session.header.inBlockComment = false;
+    const bool hasLines = index.lines() != 0;
+    if (hasLines && CheckLineLengths(session, index)) TranslateLines(session, index);
+    session.header.inInterface = false;
+    CloseIfLevels(session);
+    if (!session.run.keepJournalOpen) CloseJournal(session);
+    ReleasePerFileMemory(session);
+    return hasLines ? 1 : 0;
+}
+
+}  // namespace ondavel

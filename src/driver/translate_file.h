@@ -1,0 +1,18 @@
+// Translating one header, statement by statement.
+#pragma once
+
+namespace ondavel {
+
+struct Session;
+struct LineIndex;
+
+// Walks the indexed header: comment lines go to the output as ";" lines, every statement is
+// delimited, classified and handed to its translation, and the output ends with the count of
+// IF levels left open and the ENDIF lines that close them. Returns 1, or 0 when the file has
+// no line.
+int TranslateFile(Session& session, LineIndex& index);
+
+// Frees what one header collected (name lists, saved strings).
+void ReleasePerFileMemory(Session& session);
+
+}  // namespace ondavel

@@ -1,0 +1,148 @@
+#include "knowledge/knowledge.h"
+
+#include <memory>
+
+#include "core/file_io.h"
+#include "core/output.h"
+#include "core/session.h"
+#include "core/text.h"
+#include "knowledge/key_index.h"
+#include "knowledge/knowledge_scan.h"
+
+namespace ondavel {
+
+namespace {
+
+constexpr std::string_view kIncompleteFile =
+    "Fichier de connaissances incomplet, section absente : ";
+
+// A value is one token: it never holds a blank, and brackets and commas end it.
+constexpr std::string_view kValueEnd = " \t)>},({<";
+
+void ReleaseIndex(LineIndex& index) {
+    index.command = LineCommand::Release;
+    // A text of two bytes or less is refused by every command: it has no table to free.
+    if (LineIndexCommand(index) == 0) {
+        index.text.clear();
+        index.lineTable.clear();
+    }
+}
+
+std::string_view SkipBlanks(std::string_view text) {
+    const size_t start = text.find_first_not_of(kBlanks);
+    return start == std::string_view::npos ? std::string_view() : text.substr(start);
+}
+
+// The text after the first '=' of line, blanks skipped; false when the line has no '='.
+bool AfterEqualSign(std::string_view line, std::string_view& rest) {
+    const size_t equal = line.find('=');
+    if (equal == std::string_view::npos) return false;
+    rest = SkipBlanks(line.substr(equal + 1));
+    return true;
+}
+
+// "key = free text = code": the digits after the second '='; 0 without them.
+uint32_t ReadCode(std::string_view line) {
+    std::string_view text;
+    std::string_view code;
+    if (!AfterEqualSign(line, text) || !AfterEqualSign(text, code)) return 0;
+    const size_t digits = code.find_first_not_of("0123456789");
+    return TextToNumber(code.substr(0, digits));
+}
+
+void WriteValue(std::string_view rest, LookupKind kind, std::string* output) {
+    if (output == nullptr) return;
+    output->assign(rest.substr(0, rest.find_first_of(kValueEnd)));
+    if (kind == LOOKUP_TRADUIRE) output->push_back(' ');
+}
+
+// A pending aggregate macro name inside word is consumed by this lookup, whatever its kind.
+bool ConsumePendingMacro(KnowledgeFile& file, std::string_view word) {
+    if (file.pendingAggregateMacro.empty()) return false;
+    if (InString(1, word, file.pendingAggregateMacro, false) <= 0) return false;
+    file.pendingAggregateMacro.clear();
+    return true;
+}
+
+uint32_t ScanRange(const KnowledgeFile& file, std::string_view word, LookupKind kind,
+                   std::string* output) {
+    const int range = KindRange(kind);
+    const bool ignoreCase = kRangeIgnoresCase[range];
+    const LineRange lines = RangeLines(file, range);
+    for (uint32_t n = lines.first; n <= lines.last; ++n) {
+        std::string_view line;
+        if (!ReadKnowledgeLine(file.index, n, line)) continue;
+        if (FindWord(1, line, word, ignoreCase, " \t=", kKeyEnd) == 1) {
+            return ReadEntry(line, kind, output);
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+uint32_t ReadEntry(std::string_view line, LookupKind kind, std::string* output) {
+    if (kind == LOOKUP_CODE) return ReadCode(line);
+    if (kind == LOOKUP_IS_TYPEDEFINI) return 1;
+    std::string_view rest;
+    // The format requires '=' after the key; an entry without it is taken as not found.
+    if (!AfterEqualSign(line, rest)) return 0;
+    if (kind == LOOKUP_COMMONSTRUCTURE && rest.empty()) return 0;
+    WriteValue(rest, kind, output);
+    return 1;
+}
+
+bool PrepareKnowledge(Session& session) {
+    KnowledgeFile& file = session.run.knowledge;
+    if (file.index.lines() == 0) return false;
+    if (!file.sectionsScanned) {
+        file.sectionsScanned = true;
+        const int missing = FindSectionLines(file);
+        if (missing < kSectionCount) {
+            WriteJournalLine(session, std::string(kIncompleteFile).append(kSectionNames[missing]));
+        } else {
+            file.keys = std::make_unique<KnowledgeKeyIndex>(file);
+        }
+    }
+    return file.keys != nullptr;
+}
+
+uint32_t ScanKnowledge(Session& session, std::string_view word, LookupKind kind,
+                       std::string* output) {
+    if (KindRange(kind) < 0 || !PrepareKnowledge(session)) return 0;
+    return ScanRange(session.run.knowledge, word, kind, output);
+}
+
+int LoadKnowledgeFile(Session& session, std::string_view path) {
+    ReleaseKnowledgeFile(session);
+    LineIndex& index = session.run.knowledge.index;
+    if (LoadFile(session.host, path, index.text) == 1) {
+        index.command = LineCommand::Build;
+        if (LineIndexCommand(index) == 1) return 1;
+    }
+    ReleaseIndex(index);
+    return 0;
+}
+
+void ReleaseKnowledgeFile(Session& session) {
+    KnowledgeFile& file = session.run.knowledge;
+    // The index holds views into the text: it goes first.
+    file.keys.reset();
+    file.sectionsScanned = false;
+    file.sectionLines.fill(0);
+    ReleaseIndex(file.index);
+}
+
+uint32_t LookupKnowledge(Session& session, std::string_view word, LookupKind kind,
+                         std::string* output) {
+    KnowledgeFile& file = session.run.knowledge;
+    if (ConsumePendingMacro(file, word)) return CODE_TYPEDEF;
+    const int range = KindRange(kind);
+    if (range < 0 || !PrepareKnowledge(session)) return 0;
+    if (!KnowledgeKeyIndex::Answers(word)) return ScanRange(file, word, kind, output);
+    std::string_view line;
+    if (!file.keys->Find(range, word, line)) return 0;
+    return ReadEntry(line, kind, output);
+}
+
+}  // namespace ondavel

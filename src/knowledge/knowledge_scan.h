@@ -1,0 +1,65 @@
+// How the lookups read the knowledge file: its lines, sections, search ranges and entries.
+// The plain first-match scan is kept beside the key index as the reference it must agree with.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "knowledge/knowledge.h"
+#include "knowledge/knowledge_file.h"
+
+namespace ondavel {
+
+inline constexpr std::array<std::string_view, kSectionCount> kSectionNames = {
+    "TRADUIRE",     "TYPEDEFINI",          "COMMONSTRUCTURE",           "COMMONRECORD",
+    "INCOMPATIBLE", "INCOMPATIBLE_EQUATE", "INTERFACE_API_CONFLIT_NOM", "FINDELISTE"};
+
+// Search ranges: range 0 runs from line 1 to the TRADUIRE line, range r from section line r - 1
+// to section line r, both ends included, so a section line belongs to two neighbouring ranges.
+inline constexpr int kRangeCount = kSectionCount;
+// Keys of these ranges compare with a-z folded onto A-Z.
+inline constexpr std::array<bool, kRangeCount> kRangeIgnoresCase = {true, false, false, false,
+                                                                    true, true,  true,  true};
+
+// A key ends at one of these; a word is followed by one of them where it matches a line.
+inline constexpr std::string_view kKeyEnd = " \t=;";
+
+// The range a lookup kind searches; -1 for a value that is no kind.
+int KindRange(LookupKind kind);
+
+struct LineRange {
+    uint32_t first = 0;
+    uint32_t last = 0;
+};
+// The lines of a range once the section lines have been found.
+LineRange RangeLines(const KnowledgeFile& file, int range);
+
+// Line n trimmed as the lookups read it. False for a line that is ignored: missing, empty,
+// over-long, or a comment (its first character is ';').
+bool ReadKnowledgeLine(const LineIndex& index, uint32_t n, std::string_view& line);
+
+// The key that begins an entry line.
+inline std::string_view EntryKey(std::string_view line) {
+    return line.substr(0, line.find_first_of(kKeyEnd));
+}
+
+// Looks for the section lines in their order and records their numbers in file.sectionLines.
+// Returns the index of the first section that was not found, or kSectionCount.
+int FindSectionLines(KnowledgeFile& file);
+
+// The result that the matching entry line gives for kind (see LookupKnowledge); writes
+// *output only for a result of 1 and a kind that returns a value.
+uint32_t ReadEntry(std::string_view line, LookupKind kind, std::string* output);
+
+// Finds the section lines and builds the key index on the first call after a load. Returns
+// whether lookups can be answered: a file is loaded and has all eight sections.
+bool PrepareKnowledge(Session& session);
+
+// The reference lookup: what LookupKnowledge answers once the pending aggregate macro has been
+// dealt with, found by a first-match linear scan of the kind's range, never through the index.
+uint32_t ScanKnowledge(Session& session, std::string_view word, LookupKind kind,
+                       std::string* output);
+
+}  // namespace ondavel

@@ -1,0 +1,34 @@
+// Translations of the preprocessor statements: #define, conditionals, function-like macros,
+// GUID definitions, #include and #error.
+//
+// Every routine reads its statement from firstLine on through the index and writes its lines
+// through the output writer. destination, where present, is null for the output or a block
+// that collects the line as one piece (used inside structures and prototypes).
+#pragma once
+
+#include <cstdint>
+
+namespace ondavel {
+
+struct Session;
+struct LineIndex;
+struct HeapBlock;
+
+void TraduireDefine(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+void TraduireMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+void TraduireIF(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                HeapBlock* destination, bool isElif);
+void TranslateIfdef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                    HeapBlock* destination);
+void TranslateIfndef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                     HeapBlock* destination);
+void TranslateEndif(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+void TranslateInclude(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+void TranslateError(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                    HeapBlock* destination);
+void TranslateGuid(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                   bool oleGuid);
+void TranslateGuidSecond(Session& session, uint32_t firstLine, uint32_t linesLeft,
+                         LineIndex& index);
+
+}  // namespace ondavel

@@ -1,0 +1,65 @@
+// Golden cases: tests/golden/<area>/<case>.h is translated by the real command as Test.txt;
+// standard output must equal <case>.sdk byte for byte and, where <case>.journal exists,
+// journal.txt must equal it. An area may bring its own egales.txt; otherwise the bundled
+// SDK knowledge file is used.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace ondavel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kGoldenRoot = fs::path(ONDAVEL_SOURCE_DIR) / "tests" / "golden";
+
+std::vector<fs::path> GoldenCases() {
+    std::vector<fs::path> cases;
+    for (const auto& entry : fs::recursive_directory_iterator(kGoldenRoot)) {
+        if (entry.path().extension() == ".h") cases.push_back(entry.path());
+    }
+    std::sort(cases.begin(), cases.end());
+    return cases;
+}
+
+fs::path KnowledgeFileFor(const fs::path& header) {
+    const fs::path own = header.parent_path() / "egales.txt";
+    return fs::exists(own) ? own : fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "egales.txt";
+}
+
+class GoldenTest : public ::testing::TestWithParam<fs::path> {};
+
+TEST_P(GoldenTest, TranslationMatches) {
+    const fs::path header = GetParam();
+    TempDir base;
+    fs::copy_file(KnowledgeFileFor(header), base / "egales.txt");
+    fs::copy_file(header, base / "Test.txt");
+    const std::string command = std::string("\"") + ONDAVEL_CLI + "\" -q --kit sdk --base \"" +
+                                base.path().string() + "\" test > \"" + (base / "out.sdk") +
+                                "\" 2> \"" + (base / "err.txt") + "\"";
+    ASSERT_EQ(std::system(command.c_str()), 0) << ReadBytes(base / "err.txt");
+
+    fs::path expected = header;
+    EXPECT_EQ(ReadBytes(base / "out.sdk"), ReadBytes(expected.replace_extension(".sdk")));
+    if (fs::exists(expected.replace_extension(".journal"))) {
+        EXPECT_EQ(ReadBytes(base / "journal.txt"), ReadBytes(expected));
+    }
+}
+
+std::string CaseName(const ::testing::TestParamInfo<fs::path>& info) {
+    std::string name =
+        info.param.parent_path().filename().string() + "_" + info.param.stem().string();
+    for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    }
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Golden, GoldenTest, ::testing::ValuesIn(GoldenCases()), CaseName);
+
+}  // namespace
+}  // namespace ondavel::testing

@@ -1,0 +1,4 @@
+/* start
+   middle
+   end */ int lost;
+#pragma once

@@ -1,0 +1,4 @@
+FOO(1);
+BAR(2,
+    3);
+#pragma once

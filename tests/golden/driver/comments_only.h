@@ -1,0 +1,5 @@
+// first comment
+/* second */
+
+   // indented, after a blank line
+/* two */ // kinds

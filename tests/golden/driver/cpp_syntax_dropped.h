@@ -1,0 +1,3 @@
+x->y = 1;
+A::B(1);
+#pragma once

@@ -1,0 +1,4 @@
+int f(int a, /* first */
+      // between
+      int b);
+#pragma once

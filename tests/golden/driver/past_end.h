@@ -1,0 +1,4 @@
+int f(int a,
+#pragma once
+int x
+int y

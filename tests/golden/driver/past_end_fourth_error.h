@@ -1,0 +1,7 @@
+a(
+b(
+c(
+d(
+#pragma once
+x
+y

@@ -1,0 +1,2 @@
+#define X (1
+#pragma once

@@ -1,0 +1,52 @@
+// A fresh session with a header loaded as its input, for tests of the driver.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "core/line_index.h"
+#include "core/session.h"
+#include "knowledge/knowledge.h"
+#include "support/recording_host.h"
+#include "support/temp_dir.h"
+
+namespace ondavel::testing {
+
+class HeaderFixture : public ::testing::Test {
+  protected:
+    // Loads a knowledge file whose code section holds the given lines (ended by CR LF) and
+    // whose other sections are empty.
+    void UseKnowledge(std::string_view codeLines) {
+        WriteBytes(dir_ / "egales.txt",
+                   std::string(codeLines) +
+                       "TRADUIRE\r\nTYPEDEFINI\r\nCOMMONSTRUCTURE\r\nCOMMONRECORD\r\n"
+                       "INCOMPATIBLE\r\nINCOMPATIBLE_EQUATE\r\nINTERFACE_API_CONFLIT_NOM\r\n"
+                       "FINDELISTE\r\n");
+        ASSERT_EQ(LoadKnowledgeFile(session, dir_ / "egales.txt"), 1);
+    }
+    void UseBundledKnowledge() {
+        ASSERT_EQ(LoadKnowledgeFile(session, std::string(ONDAVEL_SOURCE_DIR) + "/kits/egales.txt"),
+                  1);
+    }
+    // Makes text (lines ended by CR LF) the header being translated.
+    LineIndex& Header(std::string_view text) {
+        LineIndex& index = session.run.inputIndex;
+        index.text = text;
+        index.command = LineCommand::Build;
+        EXPECT_EQ(LineIndexCommand(index), 1);
+        return index;
+    }
+    std::string Line(uint32_t n) {
+        std::string_view line;
+        GetLine(session.run.inputIndex, n, line);
+        return std::string(line);
+    }
+
+    RecordingHost host;
+    Session session{host};
+    TempDir dir_;
+};
+
+}  // namespace ondavel::testing
