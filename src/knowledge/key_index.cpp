@@ -8,8 +8,8 @@ size_t KnowledgeKeyHash::operator()(std::string_view key) const {
     // FNV-1a over the bytes as they compare.
     uint64_t hash = 14695981039346656037ull;
     for (char c : key) {
-        hash ^= static_cast<unsigned char>(foldCase ? FoldCase(c) : c);
-        hash *= 1099511628211ull;
+        if (foldCase) c = FoldCase(c);
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     }
     return static_cast<size_t>(hash);
 }

@@ -38,7 +38,12 @@ class KnowledgeKeyIndex {
     // An empty word matches no key, and no key reaches the 1,040 characters of a word that
     // the scan refuses as over-long.
     static bool Answers(std::string_view word) {
-        return word.find_first_of(std::string_view(" \t=;\r\0", 6)) == std::string_view::npos;
+        for (char c : word) {
+            if (c == ' ' || c == '\t' || c == '=' || c == ';' || c == '\r' || c == '\0') {
+                return false;
+            }
+        }
+        return true;
     }
 
   private:

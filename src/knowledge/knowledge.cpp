@@ -17,7 +17,22 @@ constexpr std::string_view kIncompleteFile =
     "Fichier de connaissances incomplet, section absente : ";
 
 // A value is one token: it never holds a blank, and brackets and commas end it.
-constexpr std::string_view kValueEnd = " \t)>},({<";
+bool EndsValue(char c) {
+    switch (c) {
+        case ' ':
+        case '\t':
+        case ')':
+        case '>':
+        case '}':
+        case ',':
+        case '(':
+        case '{':
+        case '<':
+            return true;
+        default:
+            return false;
+    }
+}
 
 void ReleaseIndex(LineIndex& index) {
     index.command = LineCommand::Release;
@@ -52,7 +67,9 @@ uint32_t ReadCode(std::string_view line) {
 
 void WriteValue(std::string_view rest, LookupKind kind, std::string* output) {
     if (output == nullptr) return;
-    output->assign(rest.substr(0, rest.find_first_of(kValueEnd)));
+    size_t length = 0;
+    while (length < rest.size() && !EndsValue(rest[length])) ++length;
+    output->assign(rest.substr(0, length));
     if (kind == LOOKUP_TRADUIRE) output->push_back(' ');
 }
 

@@ -72,28 +72,5 @@ TEST(KnowledgeSections, AreFoundInTheirOrder) {
     }
 }
 
-TEST(KnowledgeSections, BoundTheRangesOfTheKinds) {
-    KnowledgeFile file;
-    file.sectionLines = {10, 20, 30, 40, 50, 60, 70, 80};
-    const std::vector<std::pair<LookupKind, std::pair<uint32_t, uint32_t>>> cases = {
-        {LOOKUP_CODE, {1, 10}},
-        {LOOKUP_TRADUIRE, {10, 20}},
-        {LOOKUP_TYPEDEFINI, {20, 30}},
-        {LOOKUP_IS_TYPEDEFINI, {20, 30}},
-        {LOOKUP_COMMONSTRUCTURE, {30, 40}},
-        {LOOKUP_COMMONRECORD, {40, 50}},
-        {LOOKUP_INCOMPATIBLE, {50, 60}},
-        {LOOKUP_INCOMPATIBLE_EQUATE, {60, 70}},
-        {LOOKUP_API_CONFLIT, {70, 80}},
-    };
-    for (const auto& [kind, bounds] : cases) {
-        const LineRange range = RangeLines(file, KindRange(kind));
-        EXPECT_EQ(range.first, bounds.first) << kind;
-        EXPECT_EQ(range.last, bounds.second) << kind;
-    }
-    EXPECT_EQ(KindRange(static_cast<LookupKind>(0)), -1);
-    EXPECT_EQ(KindRange(static_cast<LookupKind>(10)), -1);
-}
-
 }  // namespace
 }  // namespace ondavel

@@ -176,8 +176,11 @@ TEST_F(KnowledgeLookupTest, KeepsThePendingMacroForWordsWithoutIt) {
     EXPECT_EQ(output, "DWORD");
 }
 
-TEST_F(KnowledgeLookupTest, AppliesThePendingMacroWithoutAFile) {
+TEST_F(KnowledgeLookupTest, KeepsThePendingMacroAfterTheFileIsReleased) {
+    Load(RichKnowledgeFile());
     session.run.knowledge.pendingAggregateMacro = "E";
+    ReleaseKnowledgeFile(session);
+    EXPECT_EQ(session.run.knowledge.pendingAggregateMacro, "E");
     EXPECT_EQ(LookupKnowledge(session, "ENUM_X", LOOKUP_INCOMPATIBLE, nullptr), CODE_TYPEDEF);
     EXPECT_EQ(session.run.knowledge.pendingAggregateMacro, "");
 }
@@ -217,16 +220,6 @@ TEST_F(KnowledgeLookupTest, ScansAReloadedFileAfresh) {
     ASSERT_EQ(LookupKnowledge(session, "HWND", LOOKUP_TYPEDEFINI, &output), 1u);
     EXPECT_EQ(output, "SDWORD");
     EXPECT_EQ(session.run.knowledge.sectionLines[0], 1u);
-}
-
-TEST_F(KnowledgeLookupTest, ReadsAUnixTextFile) {
-    Load(
-        "#define = d = 5\nTRADUIRE\nTYPEDEFINI\nHWND = DWORD\nCOMMONSTRUCTURE\nCOMMONRECORD\n"
-        "INCOMPATIBLE\nINCOMPATIBLE_EQUATE\nINTERFACE_API_CONFLIT_NOM\nFINDELISTE\n");
-    std::string output;
-    EXPECT_EQ(LookupKnowledge(session, "#define", LOOKUP_CODE, nullptr), 5u);
-    EXPECT_EQ(LookupKnowledge(session, "HWND", LOOKUP_TYPEDEFINI, &output), 1u);
-    EXPECT_EQ(output, "DWORD");
 }
 
 TEST_F(KnowledgeLookupTest, RefusesAFileItCannotLoad) {
