@@ -53,8 +53,8 @@ int Build(LineIndex& index) {
             start = end + 2;
         }
         index.lineCount = static_cast<uint32_t>(index.lineTable.size());
-        // A text that does not end with LF has its last bytes as one more line.
-        if (text.back() != '\n') {
+        // Bytes after the last CR LF are one more line, even when they end with a lone LF.
+        if (start < text.size()) {
             AddLine(index, start, text.size());
             index.tailLine = 1;
         }
@@ -123,6 +123,8 @@ LineIndex::~LineIndex() {
 }
 
 int LineIndexCommand(LineIndex& index) {
+    // Releasing always works, so that no file of any size keeps its output file open.
+    if (index.command == LineCommand::Release) return Release(index);
     if (index.text.size() <= 2) return 0;
     switch (index.command) {
         case LineCommand::Build:
@@ -130,10 +132,9 @@ int LineIndexCommand(LineIndex& index) {
         case LineCommand::Get:
         case LineCommand::GetLine:
             return Get(index);
-        case LineCommand::Release:
-            return Release(index);
         case LineCommand::TerminateLines:
             return TerminateLines(index);
+        case LineCommand::Release:
         case LineCommand::None:
             break;
     }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -53,9 +52,9 @@ TEST(LineIndexTest, LinesEndWithCrLfOnly) {
         {"abc"sv, 0, 1, {"abc"}},
         {"x\r\n\ny\r\n"sv, 2, 0, {"x", "\ny"}},
         {"a\0b\r\nc"sv, 1, 1, {std::string("a\0b", 3), "c"}},
-        // A text ending with LF has no tail line, even when that LF ends no CR LF.
-        {"ab\r\ncd\n"sv, 1, 0, {"ab"}},
-        {"a\rb\n"sv, 0, 0, {}},
+        // Bytes after the last CR LF are a line of their own, whatever they end with.
+        {"ab\r\ncd\n"sv, 1, 1, {"ab", "cd\n"}},
+        {"a\rb\n"sv, 0, 1, {"a\rb\n"}},
     };
     for (const Case& c : cases) {
         LineIndex index;
@@ -94,7 +93,7 @@ TEST(LineIndexTest, LongestTerminatedLineFirstOneWins) {
 
 TEST(LineIndexTest, TinyTextsAndUnknownCommandsAreRefused) {
     const LineCommand commands[] = {LineCommand::Build, LineCommand::Get, LineCommand::GetLine,
-                                    LineCommand::Release, LineCommand::TerminateLines};
+                                    LineCommand::TerminateLines};
     for (std::string_view text : {""sv, "a"sv, "\r\n"sv, "ab"sv}) {
         for (LineCommand command : commands) {
             LineIndex index;
@@ -104,6 +103,14 @@ TEST(LineIndexTest, TinyTextsAndUnknownCommandsAreRefused) {
                 << "'" << text << "' command " << static_cast<int>(command);
         }
     }
+    // Releasing is never refused: a tiny input must not keep its output file open.
+    LineIndex tiny;
+    tiny.text = "ab";
+    tiny.outputHandle = std::tmpfile();
+    EXPECT_EQ(RunCommand(tiny, LineCommand::Release), 1);
+    EXPECT_EQ(tiny.outputHandle, nullptr);
+    EXPECT_EQ(tiny.text, "");
+
     LineIndex index;
     BuildFrom(index, "abc\r\n");
     EXPECT_EQ(RunCommand(index, LineCommand::None), 0);
