@@ -81,10 +81,12 @@ bool ExpandUnixLineEnds(std::string& text) {
     }
     std::string expanded;
     expanded.reserve(text.size() + lineFeeds);
-    for (char c : text) {
-        if (c == '\n') expanded.push_back('\r');
-        expanded.push_back(c);
+    size_t from = 0;
+    for (size_t lf = text.find('\n'); lf != std::string::npos; lf = text.find('\n', from)) {
+        expanded.append(text, from, lf - from).append("\r\n");
+        from = lf + 1;
     }
+    expanded.append(text, from);
     text.swap(expanded);
     return true;
 }

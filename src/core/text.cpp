@@ -1,6 +1,7 @@
 #include "core/text.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace ondavel {
 
@@ -52,9 +53,15 @@ int HexDigit(char c) {
 
 int BoundedLength(std::string_view text) {
     const size_t limit = std::min(text.size(), static_cast<size_t>(kLineLimit));
-    for (size_t i = 0; i < limit; ++i) {
-        if (EndsText(text[i])) return static_cast<int>(i);
+    if (limit == 0) return 0;
+    size_t end = limit;
+    if (const void* cr = std::memchr(text.data(), '\r', end)) {
+        end = static_cast<size_t>(static_cast<const char*>(cr) - text.data());
     }
+    if (const void* nul = std::memchr(text.data(), '\0', end)) {
+        end = static_cast<size_t>(static_cast<const char*>(nul) - text.data());
+    }
+    if (end < limit) return static_cast<int>(end);
     return text.size() < static_cast<size_t>(kLineLimit) ? static_cast<int>(text.size()) : -1;
 }
 
@@ -92,10 +99,15 @@ int InString(int start, std::string_view text, std::string_view pattern, bool ig
     if (start < 1 || textLength == 0 || patternLength == 0 || patternLength > textLength) return 0;
     const int lastStart = textLength - patternLength + 1;
     pattern = pattern.substr(0, static_cast<size_t>(patternLength));
+    if (!ignoreCase) {
+        const size_t at = text.substr(0, static_cast<size_t>(textLength))
+                              .find(pattern, static_cast<size_t>(start) - 1);
+        return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
+    }
+    const char first = FoldCase(pattern[0]);
     for (int position = start; position <= lastStart; ++position) {
-        if (MatchesAt(text, static_cast<size_t>(position) - 1, pattern, ignoreCase)) {
-            return position;
-        }
+        const size_t at = static_cast<size_t>(position) - 1;
+        if (FoldCase(text[at]) == first && MatchesAt(text, at, pattern, true)) return position;
     }
     return 0;
 }

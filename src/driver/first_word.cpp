@@ -80,21 +80,35 @@ int ExtractFirstWord(Session& session, std::string& line, std::string& word, Lin
 
 namespace {
 
-// A directive word counts when it stands at position 2, or after '#' and blanks only.
-bool IsDirective(std::string_view text, std::string_view name) {
-    const int position = InString(1, text, name, true);
-    if (position == 2) return true;
-    if (position < 2 || text[0] != '#') return false;
-    return std::all_of(text.begin() + 1, text.begin() + position - 1, IsBlank);
+bool HasFoldedAt(std::string_view text, size_t at, std::string_view name) {
+    if (at + name.size() > text.size()) return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        if (FoldCase(text[at + i]) != FoldCase(name[i])) return false;
+    }
+    return true;
 }
 
 bool StartsWithWord(std::string_view text, std::string_view name) {
-    return InString(1, text, name, true) == 1;
+    return HasFoldedAt(text, 0, name);
+}
+
+// A directive word counts when its first occurrence stands at position 2, or after '#' and
+// blanks only. No directive word repeats one letter, so an occurrence at position 2 is always
+// the first one, and none holds a blank, so none can come before the blanks end.
+bool IsDirective(std::string_view text, std::string_view name) {
+    if (HasFoldedAt(text, 1, name)) return true;
+    if (text.empty() || text[0] != '#') return false;
+    size_t at = 1;
+    while (at < text.size() && IsBlank(text[at])) ++at;
+    return HasFoldedAt(text, at, name);
 }
 
 }  // namespace
 
-StatementKind ClassifyLeadingKeyword(std::string_view text) {
+StatementKind ClassifyLeadingKeyword(std::string_view whole) {
+    // Keywords are looked for in the text up to its end of line, and never in an over-long one.
+    const int length = BoundedLength(whole);
+    const std::string_view text = whole.substr(0, length < 0 ? 0 : static_cast<size_t>(length));
     if (StartsWithWord(text, "typedef")) return StatementKind::Typedef;
     if (IsDirective(text, "define")) return StatementKind::Define;
     if (StartsWithWord(text, "extern")) return StatementKind::Extern;
@@ -106,8 +120,8 @@ StatementKind ClassifyLeadingKeyword(std::string_view text) {
     if (IsDirective(text, "error")) return StatementKind::Error;
     if (IsDirective(text, "undef")) return StatementKind::Undef;
     if (StartsWithWord(text, "class")) return StatementKind::Class;
-    if (!text.empty() && (text[0] == '{' || text[0] == '}')) return StatementKind::Brace;
-    if (text.starts_with("/*") || text.starts_with("//")) return StatementKind::Comment;
+    if (!whole.empty() && (whole[0] == '{' || whole[0] == '}')) return StatementKind::Brace;
+    if (whole.starts_with("/*") || whole.starts_with("//")) return StatementKind::Comment;
     return StatementKind::Other;
 }
 

@@ -1,5 +1,6 @@
 #include "driver/statement_scan.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -64,12 +65,20 @@ void CountPair(Session& session, StatementCounts& c, char ch, char next) {
     if (ch == ':' && next == ':' && !session.run.oleviewMode) c.cppSyntax = true;
 }
 
+// Characters that count for something; letters, digits and the rest are passed over.
+constexpr auto kCounted = [] {
+    std::array<bool, 256> counted{};
+    for (unsigned char c : std::string_view("\"'(){}[],;=\\ \t*+-&|!~#<>:")) counted[c] = true;
+    return counted;
+}();
+
 void CountCharacters(Session& session, ScanState& state, std::string_view code,
                      bool skippedBranch) {
     StatementCounts& c = session.statement.counts;
     char quote = 0;
     for (size_t i = 0; i < code.size(); ++i) {
         const char ch = code[i];
+        if (!kCounted[static_cast<unsigned char>(ch)]) continue;
         const char next = i + 1 < code.size() ? code[i + 1] : '\0';
         if (ch == '"' || ch == '\'') {
             ++c.quotes;
