@@ -1,26 +1,38 @@
 #include "core/comment_split.h"
 
+#include <array>
+#include <string_view>
+
 #include "core/text.h"
 
 namespace ondavel {
 
 namespace {
 
-bool HasNonBlank(const std::string& text, size_t from) {
-    for (size_t i = from; i < text.size(); ++i) {
-        if (!IsTrimmable(text[i])) return true;
+bool HasNonBlank(const std::string& text) {
+    for (char c : text) {
+        if (!IsTrimmable(c)) return true;
     }
     return false;
 }
 
-// Where the next comment marker or literal may begin.
-size_t NextSpecial(const std::string& line, size_t from) {
-    while (from < line.size()) {
-        const char c = line[from];
-        if (c == '/' || c == '"' || c == '\'') return from;
-        ++from;
+// Characters where a comment or a literal may begin.
+constexpr auto kSpecial = [] {
+    std::array<bool, 256> special{};
+    special['/'] = special['"'] = special['\''] = true;
+    return special;
+}();
+
+// Where the next comment marker or literal may begin; notes whether code came before it.
+size_t NextSpecial(std::string_view line, size_t from, bool& sawCode) {
+    bool code = false;
+    for (; from < line.size(); ++from) {
+        const auto c = static_cast<unsigned char>(line[from]);
+        if (kSpecial[c]) break;
+        code |= c > 32;
     }
-    return line.size();
+    sawCode |= code;
+    return from;
 }
 
 }  // namespace
@@ -34,10 +46,11 @@ int SplitComment(std::string& line, std::string& comment, bool& inBlockComment) 
     }
     size_t i = 0;
     while (i < line.size() && IsBlank(line[i])) ++i;
-    size_t special = NextSpecial(line, i);
+    bool sawCode = false;
+    size_t special = NextSpecial(line, i, sawCode);
     if (special == line.size()) {
         // Nothing but code: the usual line costs no copy.
-        if (!HasNonBlank(line, i)) return 0;
+        if (!sawCode) return 0;
         line.erase(0, i);
         return kHasCode;
     }
@@ -75,11 +88,11 @@ int SplitComment(std::string& line, std::string& comment, bool& inBlockComment) 
             code.push_back(c);
             ++i;
         }
-        special = NextSpecial(line, i);
+        special = NextSpecial(line, i, sawCode);
     }
     // Blanks left between or after comments are not code: a line holding only a comment and
     // trailing blanks is a comment line.
-    const bool hasCode = HasNonBlank(code, 0);
+    const bool hasCode = sawCode || HasNonBlank(code);
     if (hasCode) line = std::move(code);
     const int commentBits = inBlockComment ? kOpenComment : (commented ? kCompleteComment : 0);
     return (hasCode ? kHasCode : 0) | commentBits;

@@ -73,7 +73,10 @@ bool ReadAll(std::FILE* file, std::string& text) {
 // A file without any CR is a Unix text file: each LF is read as CR LF.
 bool ExpandUnixLineEnds(std::string& text) {
     if (text.find('\r') != std::string::npos) return true;
-    const size_t lineFeeds = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+    size_t lineFeeds = 0;
+    for (size_t lf = text.find('\n'); lf != std::string::npos; lf = text.find('\n', lf + 1)) {
+        ++lineFeeds;
+    }
     if (lineFeeds == 0) return true;
     if (text.size() + lineFeeds > kMaxLoadSize) {
         errno = EFBIG;

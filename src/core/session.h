@@ -105,6 +105,8 @@ struct StatementState {
     StatementKind statementKind = StatementKind::Other;
     bool commentOpenAfter = false;  // whether a "/*" comment is open after the last line
     HeapBlock outputBlock;          // output held back until the statement is complete
+    std::string scanLine;           // the statement scanner's work buffers, kept for their capacity
+    std::string scanComment;
 };
 
 struct Session {

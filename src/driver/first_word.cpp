@@ -1,6 +1,7 @@
 #include "driver/first_word.h"
 
 #include <algorithm>
+#include <array>
 
 #include "core/text.h"
 #include "knowledge/knowledge.h"
@@ -22,9 +23,17 @@ void CloseUpDirective(std::string& line) {
 
 namespace {
 
+// Characters that end a statement's first word: control characters, blanks and the
+// punctuation below (not ';', '=', ':' or '[', which may belong to it).
+constexpr auto kEndsWord = [] {
+    std::array<bool, 256> ends{};
+    for (int c = 0; c < 32; ++c) ends[static_cast<size_t>(c)] = true;
+    for (unsigned char c : std::string_view(" ,<>{}()+-*\\/")) ends[c] = true;
+    return ends;
+}();
+
 bool EndsWord(char c) {
-    if (static_cast<unsigned char>(c) < 32) return true;
-    return std::string_view(" ,<>{}()+-*\\/").find(c) != std::string_view::npos;
+    return kEndsWord[static_cast<unsigned char>(c)];
 }
 
 bool Contains(std::string_view text, std::string_view part) {

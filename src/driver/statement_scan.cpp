@@ -167,7 +167,17 @@ Verdict Decide(Session& session, ScanState& state, std::string_view code, LineIn
         return Verdict::Continue;
     }
     if (last == ';' || last == '}') return Verdict::EndHere;
-    if (std::string_view("\\,|&{(").find(last) != std::string_view::npos) return Verdict::Continue;
+    switch (last) {
+        case '\\':
+        case ',':
+        case '|':
+        case '&':
+        case '{':
+        case '(':
+            return Verdict::Continue;
+        default:
+            break;
+    }
     const bool doubled = code.size() >= 2 && code[code.size() - 2] == last;
     if ((last == '+' || last == '-') && !doubled) return Verdict::Continue;
     if (last == '"' || last == '\'' || kind == StatementKind::Define) return Verdict::EndHere;
@@ -186,7 +196,10 @@ bool EndsCallForm(std::string_view code) {
 }
 
 bool IsEmptyLine(std::string_view raw) {
-    return raw.find_first_not_of(" \t\n") == std::string_view::npos;
+    for (char c : raw) {
+        if (c != ' ' && c != '\t' && c != '\n') return false;
+    }
+    return true;
 }
 
 void FinishStatement(Session& session, uint32_t lastLine, uint32_t totalLines) {
@@ -215,8 +228,8 @@ int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, Line
     StatementCounts countsBefore = counts;
     bool commentOpenBefore = false;
     uint32_t lastCounted = firstLine;
-    std::string work;
-    std::string comment;
+    std::string& work = session.statement.scanLine;
+    std::string& comment = session.statement.scanComment;
     for (uint32_t line = firstLine;; ++line) {
         std::string_view raw;
         if (!GetLine(index, line, raw)) {
