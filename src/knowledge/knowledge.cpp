@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/file_io.h"
+#include "core/host.h"
 #include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"
@@ -36,11 +37,7 @@ bool EndsValue(char c) {
 
 void ReleaseIndex(LineIndex& index) {
     index.command = LineCommand::Release;
-    // A text of two bytes or less is refused by every command: it has no table to free.
-    if (LineIndexCommand(index) == 0) {
-        index.text.clear();
-        index.lineTable.clear();
-    }
+    LineIndexCommand(index);
 }
 
 std::string_view SkipBlanks(std::string_view text) {
@@ -136,6 +133,7 @@ int LoadKnowledgeFile(Session& session, std::string_view path) {
     if (LoadFile(session.host, path, index.text) == 1) {
         index.command = LineCommand::Build;
         if (LineIndexCommand(index) == 1) return 1;
+        session.host.ShowMessage(path, "the knowledge file holds no line", MessageIcon::Stop);
     }
     ReleaseIndex(index);
     return 0;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "support/temp_dir.h"
+#include "support/cli_runner.h"
 
 namespace ondavel::testing {
 namespace {
@@ -38,13 +38,11 @@ TEST_P(GoldenTest, TranslationMatches) {
     TempDir base;
     fs::copy_file(KnowledgeFileFor(header), base / "egales.txt");
     fs::copy_file(header, base / "Test.txt");
-    const std::string command = std::string("\"") + ONDAVEL_CLI + "\" -q --kit sdk --base \"" +
-                                base.path().string() + "\" test > \"" + (base / "out.sdk") +
-                                "\" 2> \"" + (base / "err.txt") + "\"";
-    ASSERT_EQ(std::system(command.c_str()), 0) << ReadBytes(base / "err.txt");
+    const CliRun run = RunCli(base, "-q --kit sdk test");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
 
     fs::path expected = header;
-    EXPECT_EQ(ReadBytes(base / "out.sdk"), ReadBytes(expected.replace_extension(".sdk")));
+    EXPECT_EQ(run.out, ReadBytes(expected.replace_extension(".sdk")));
     if (fs::exists(expected.replace_extension(".journal"))) {
         EXPECT_EQ(ReadBytes(base / "journal.txt"), ReadBytes(expected));
     }

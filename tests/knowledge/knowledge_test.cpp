@@ -227,6 +227,10 @@ TEST_F(KnowledgeLookupTest, RefusesAFileItCannotLoad) {
     EXPECT_EQ(LoadKnowledgeFile(session, testing::WriteTestFile("\r\n")), 0);
     EXPECT_EQ(LookupKnowledge(session, "#define", LOOKUP_CODE, nullptr), 0u);
     EXPECT_EQ(Journal(), "");
+    // Both refusals were said: the missing file and the empty one.
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[0].caption, "SetTestFichier");
+    EXPECT_EQ(host.messages[1].text, "the knowledge file holds no line");
 }
 
 struct IncompleteCase {

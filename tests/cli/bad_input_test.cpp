@@ -1,0 +1,115 @@
+// Whatever Test.txt holds, the command ends cleanly: a described message or a clear error on
+// standard error, a non-zero exit only when the command could not run.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "support/cli_runner.h"
+
+namespace ondavel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kCountLine =
+    "\r\n\r\n;+ IF > endif  D\xE9"
+    "compte des if: 0\r\n";
+
+class BadInputTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::copy_file(fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "egales.txt", base / "egales.txt");
+    }
+    CliRun Translate(const std::string& arguments = "--kit sdk test") {
+        return RunCli(base, "-q " + arguments);
+    }
+    TempDir base;
+};
+
+TEST_F(BadInputTest, HeadersThatTranslateToNothing) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+    };
+    std::string binary;
+    for (int round = 0; round < 64; ++round) {
+        for (int c = 0; c < 256; ++c) binary.push_back(static_cast<char>((c * 7 + round) & 0xFF));
+    }
+    const Case cases[] = {
+        {"NUL bytes", std::string(4096, '\0')},
+        {"binary", binary},
+        {"CR only", "#pragma once\r#pragma once\r"},
+        {"unterminated comment", "/* never closed\n#pragma once\n"},
+        {"unterminated string", "s = \"never closed;\n"},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(base / "Test.txt", c.bytes);
+        const CliRun run = Translate();
+        EXPECT_EQ(run.exitCode, 0) << c.name << ": " << run.err;
+        EXPECT_TRUE(run.out.ends_with(kCountLine)) << c.name;
+    }
+}
+
+TEST_F(BadInputTest, AnEmptyHeaderIsSaidToHoldNothing) {
+    WriteBytes(base / "Test.txt", "");
+    const CliRun run = Translate();
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("Test.txt: nothing to translate"), std::string::npos) << run.err;
+}
+
+TEST_F(BadInputTest, ATenMegabyteLineIsJournalledNotTranslated) {
+    WriteBytes(base / "Test.txt", std::string(10 << 20, 'x'));
+    const CliRun run = Translate();
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, kCountLine);
+    EXPECT_EQ(ReadBytes(base / "journal.txt"),
+              "Maximum de longueur ligne d\xE9pass\xE9 : 10485760 Limite: 1040 Num\xE9ro: 1\r\n");
+}
+
+TEST_F(BadInputTest, CommandsThatCannotRunSaySoAndFail) {
+    struct Case {
+        const char* name;
+        std::function<void(const TempDir&)> prepare;
+        const char* arguments;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"no Test.txt", [](const TempDir&) {}, "--kit sdk test", "SetTestFichier: "},
+        {"a directory", [](const TempDir& b) { fs::create_directory(b / "Test.txt"); },
+         "--kit sdk test", "LoadFile: "},
+        {"no knowledge file",
+         [](const TempDir& b) {
+             WriteBytes(b / "Test.txt", "#pragma once\n");
+             fs::remove(b / "egales.txt");
+         },
+         "--kit sdk test", "SetTestFichier: "},
+        {"no kit", [](const TempDir& b) { WriteBytes(b / "Test.txt", "#pragma once\n"); }, "test",
+         "You must CHOOSE a SDK"},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        fs::copy_file(fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "egales.txt", dir / "egales.txt");
+        c.prepare(dir);
+        const CliRun run = RunCli(dir, std::string("-q ") + c.arguments);
+        EXPECT_EQ(run.exitCode, 1) << c.name;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.name << ": " << run.err;
+        EXPECT_EQ(run.out, "") << c.name;
+    }
+}
+
+TEST_F(BadInputTest, AnUnreadableHeaderIsAnError) {
+    if (geteuid() == 0) GTEST_SKIP() << "root reads any file";
+    WriteBytes(base / "Test.txt", "#pragma once\n");
+    ::chmod((base / "Test.txt").c_str(), 0);
+    const CliRun run = Translate();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("LoadFile: "), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace ondavel::testing
