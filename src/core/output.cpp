@@ -20,6 +20,14 @@ int WriteOutputLine(Session& session, std::string_view text) {
     return static_cast<int>(text.size());
 }
 
+void WriteLineTo(Session& session, HeapBlock* destination, std::string_view text) {
+    if (destination == nullptr) {
+        WriteOutputLine(session, text);
+    } else {
+        AppendPiece(*destination, text);
+    }
+}
+
 int WriteJournalLine(Session& session, std::string_view text) {
     std::FILE* journal = session.run.journalFile;
     if (journal == nullptr || text.empty() || text.size() > kJournalLineLimit) return 1;

@@ -9,6 +9,7 @@ namespace ondavel {
 
 struct Session;
 struct LineIndex;
+struct HeapBlock;
 
 // Output lines of up to 1,037 characters get CR LF; a longer text is written as it stands.
 inline constexpr int kOutputLineLimit = 1037;
@@ -18,6 +19,10 @@ inline constexpr int kJournalLineLimit = 1036;
 // Writes text to the output view or the header's output file, as the session's output mode
 // says. Returns the text's length (0 for an empty text, which writes nothing).
 int WriteOutputLine(Session& session, std::string_view text);
+
+// Writes text as one output line when destination is null, else appends it to destination as
+// one piece (followed by its NUL), to be written when the statement around it is complete.
+void WriteLineTo(Session& session, HeapBlock* destination, std::string_view text);
 
 // Writes text and CR LF to journal.txt when it is open. Returns 1.
 int WriteJournalLine(Session& session, std::string_view text);

@@ -98,6 +98,7 @@ struct HeaderState {
     int32_t ifDepth = 0;          // IF levels written and not yet closed
     bool inBlockComment = false;  // a "/*" comment is open across lines
     bool inInterface = false;
+    bool inUnicodeBranch = false;  // the last #ifdef named UNICODE and no #endif came since
 };
 
 struct StatementState {

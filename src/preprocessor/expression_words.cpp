@@ -1,0 +1,85 @@
+#include "preprocessor/expression_words.h"
+
+#include "core/session.h"
+#include "core/text.h"
+
+namespace ondavel {
+
+bool IsValidEquateName(std::string_view name) {
+    for (char c : name) {
+        if (static_cast<unsigned char>(c) < 32) return false;
+        if (std::string_view(" ,<>{}()+-*\\/").find(c) != std::string_view::npos) return false;
+    }
+    return true;
+}
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsNumberCharacter(char c) {
+    return std::string_view("-+.0123456789AaBbCcDdEeFfUuLliI").find(c) != std::string_view::npos;
+}
+
+}  // namespace
+
+NumberText IsNumberCharacters(std::string_view text) {
+    if (text.empty()) return {};
+    if (text.size() == 1) return {IsDigit(text[0]), false};
+    NumberText result{true, false};
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '0' && i + 1 < text.size() && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+            result.isHex = true;
+            ++i;  // the x goes with its 0
+        } else if (!IsNumberCharacter(c)) {
+            return {};
+        }
+    }
+    return result;
+}
+
+NumberText IsNumberText(std::string_view text) {
+    if (text.empty() || !IsDigit(text[0])) return {};
+    return IsNumberCharacters(text);
+}
+
+bool NumberToMasm(std::string_view text, std::string& output) {
+    output.clear();
+    text = text.substr(0, text.find_first_of("iI"));
+    if (text == "U" || text == "L" || text == "u" || text == "l") {
+        output.assign(1, '0');
+        return true;
+    }
+    bool hex = false;
+    for (char c : text) {
+        if (c == 'x' || c == 'X') {
+            hex = true;
+        } else if (std::string_view("LUlu").find(c) == std::string_view::npos) {
+            output.push_back(c);
+        }
+    }
+    if (output.empty()) return false;
+    if (hex) output.push_back('h');
+    return true;
+}
+
+size_t AppendSizeofGroup(std::string_view word, std::string_view group, std::string& output,
+                         StatementCounts& counts) {
+    const size_t close = group.find(')');
+    const size_t end = close == std::string_view::npos ? group.size() : close + 1;
+    const std::string_view text = group.substr(0, end);
+    if (text.size() > 1 && (text[1] == '"' || text[1] == '\'')) {
+        output.append(" strsize");
+        for (char c : text) {
+            if (c != '"' && c != '\'') output.push_back(c);
+        }
+        output.append(" + 1");
+    } else {
+        output.append(" ").append(word).append(text);
+    }
+    --counts.closeParens;
+    return end;
+}
+
+}  // namespace ondavel
