@@ -68,8 +68,7 @@ void TerminalHost::SetStatus(StatusPart, std::string_view text) {
     }
 }
 
-void TerminalHost::ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon) {
-    if (icon == MessageIcon::Stop) errorShown_ = true;
+void TerminalHost::ShowMessage(std::string_view caption, std::string_view text, MessageIcon) {
     EndStatusLine();
     WriteError(ToUtf8(caption) + ": " + ToUtf8(text) + "\n");
 }

@@ -18,16 +18,12 @@ class TerminalHost : public Host {
     void SetStatus(StatusPart part, std::string_view text) override;
     void ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon) override;
 
-    // Whether an error message (stop icon) was shown.
-    bool errorShown() const { return errorShown_; }
-
   private:
     void EndStatusLine();
 
     bool quiet_;
     bool interactive_;          // standard error is a terminal: status texts overwrite each other
     bool statusShown_ = false;  // a status text stands on the terminal's last line
-    bool errorShown_ = false;
 };
 
 // Windows-1252 text as UTF-8, for a terminal.

@@ -1,7 +1,334 @@
+// #define NAME value  ->  NAME<tab>equ<tab>< value in MASM syntax >
+#include <string>
+#include <string_view>
+
+#include "core/comment_split.h"
+#include "core/host.h"
+#include "core/line_index.h"
+#include "core/output.h"
+#include "core/session.h"
+#include "core/text.h"
+#include "knowledge/knowledge.h"
 #include "preprocessor/directives.h"
+#include "preprocessor/expression_words.h"
 
 namespace ondavel {
 
-void TraduireDefine(Session&, uint32_t, uint32_t, LineIndex&) {}
+namespace {
+
+// The output text holds 2,080 bytes: the checks below keep room for what is appended.
+constexpr size_t kExamineLimit = 2074;
+constexpr size_t kAppendLimit = 2079;
+constexpr size_t kSizeofReserve = 12;
+
+constexpr std::string_view kNameEnd = " \t,;(){}";
+constexpr std::string_view kWordEnd = " \t|&+-()*,;=:/<>";
+
+bool IsQuote(char c) {
+    return c == '"' || c == '\'';
+}
+
+enum class Step { Next, Done, Abandon };
+
+class DefineTranslation {
+  public:
+    DefineTranslation(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index)
+        : session_(session), index_(index), counts_(session.statement.counts) {
+        reader_.lineNumber = firstLine;
+        reader_.linesLeft = linesLeft;
+    }
+
+    void Run() {
+        if (!ReadFirstLine()) return;
+        if (!SkipDirective()) return;
+        std::string name = ReadName();
+        if (!IsValidEquateName(name)) return;
+        if (pos_ >= line_.size() && name.empty()) return;  // "#define" alone says nothing
+        LookupKnowledge(session_, name, LOOKUP_INCOMPATIBLE_EQUATE, &name);
+        output_ = name + "\tequ\t";
+        if (pos_ >= line_.size()) {
+            WriteOutputLine(session_, output_);
+            return;
+        }
+        output_.push_back('<');
+        SkipCastBeforeNumber();
+        if (ExamineValue() == Step::Done) WriteOutputLine(session_, output_);
+    }
+
+  private:
+    bool ReadFirstLine() {
+        std::string_view raw;
+        if (!GetLine(index_, reader_.lineNumber, raw) || CopyLine(line_, raw) <= 0) return false;
+        std::string comment;
+        SplitComment(line_, comment, session_.header.inBlockComment);
+        std::string_view trimmed;
+        if (TrimText(line_, trimmed) <= 0) return false;
+        line_ = std::string(trimmed);
+        BlankResourceMacro();
+        return true;
+    }
+
+    // MAKEINTRESOURCE(n) stands for the number n alone.
+    void BlankResourceMacro() {
+        const int at = InString(1, line_, "MAKEINTRESOURCE", true);
+        if (at <= 0) return;
+        const size_t start = static_cast<size_t>(at) - 1;
+        line_.replace(start, 15, 15, ' ');
+        for (size_t i = start + 15; i < line_.size(); ++i) {
+            if (line_[i] == '(' || line_[i] == ')') line_[i] = ' ';
+        }
+    }
+
+    // Moves on to the next physical line of the statement; false when there is none.
+    bool NextLine() {
+        if (NextStatementLine(session_, index_, reader_) < 0) return false;
+        line_ = reader_.workLine;
+        pos_ = 0;
+        return true;
+    }
+
+    // Skips blanks and tabs; a backslash among them continues on the next line.
+    bool SkipBlanks() {
+        for (;;) {
+            while (pos_ < line_.size() && IsBlank(line_[pos_])) ++pos_;
+            if (pos_ >= line_.size() || line_[pos_] != '\\') return true;
+            if (!NextLine()) return false;
+        }
+    }
+
+    bool SkipDirective() {
+        pos_ = 1;
+        if (!SkipBlanks()) return false;
+        while (pos_ < line_.size() && !IsBlank(line_[pos_])) ++pos_;
+        return SkipBlanks();
+    }
+
+    std::string ReadName() {
+        const size_t end = std::min(line_.find_first_of(kNameEnd, pos_), line_.size());
+        std::string name = line_.substr(pos_, end - pos_);
+        pos_ = end;
+        return name;
+    }
+
+    // "(TYPE) 16" or "(LONG)-1": a number after the line's last ')' is the whole value.
+    void SkipCastBeforeNumber() {
+        if (line_.back() == '\\') return;
+        const size_t nameEnd = pos_;
+        size_t stop = line_.rfind(')');
+        if (stop == std::string::npos || stop < nameEnd) stop = nameEnd;
+        const std::string_view tail = std::string_view(line_).substr(stop + 1);
+        if (tail.size() <= 1) return;
+        std::string_view trimmed;
+        TrimText(tail, trimmed);
+        const std::string reversed(trimmed.rbegin(), trimmed.rend());
+        if (!IsNumberCharacters(reversed).isNumber) return;
+        pos_ = stop + 1;
+        counts_.openParens = 0;
+    }
+
+    Step ExamineValue() {
+        for (;;) {
+            if (output_.size() > kExamineLimit) return TooLong();
+            if (pos_ >= line_.size()) {
+                output_.push_back('>');
+                return Step::Done;
+            }
+            const Step step = ExamineCharacter();
+            if (step != Step::Next) return step;
+        }
+    }
+
+    Step ExamineCharacter() {
+        const char c = line_[pos_];
+        const char next = pos_ + 1 < line_.size() ? line_[pos_ + 1] : '\0';
+        if (c == 'L' && IsQuote(next)) {
+            ++pos_;  // wide string prefix
+            return Step::Next;
+        }
+        if (c == ')') return CloseParen();
+        if (c == '(') return OpenParen();
+        if (IsBlank(c)) {
+            ++pos_;
+            return Step::Next;
+        }
+        if (IsQuote(c) && callDepth_ == 0) return StringLiteral();
+        if (IsQuote(c)) return Word();
+        return Operator(c, next);
+    }
+
+    Step Operator(char c, char next) {
+        std::string_view text;
+        size_t length = 1;
+        switch (c) {
+            case '-':
+                text = " -";
+                break;
+            case '+':
+                text = " +";
+                break;
+            case '~':
+            case '!':
+                text = " NOT";
+                break;
+            case '*':
+                text = " *";
+                break;
+            case '/':
+                text = " /";
+                break;
+            case '|':
+                text = " OR";
+                break;
+            case '&':
+                text = " AND";
+                break;
+            case ',':
+                text = ",";
+                break;
+            case '<':
+                if (next != '<') return Abandon("erreur sur <");
+                text = " SHL";
+                length = 2;
+                break;
+            case '>':
+                if (next != '>') return Abandon("erreur sur >");
+                text = " SHR";
+                length = 2;
+                break;
+            case '\\':
+                return Continuation();
+            case ':':
+                return Step::Abandon;
+            default:
+                return Word();
+        }
+        output_.append(text);
+        pos_ += length;
+        return Step::Next;
+    }
+
+    Step Abandon(std::string_view caption) {
+        session_.host.ShowMessage(caption, "ABANDON", MessageIcon::Stop);
+        return Step::Abandon;
+    }
+
+    Step Continuation() {
+        output_.append(" \\\r\n\t\t");
+        return NextLine() ? Step::Next : Step::Abandon;
+    }
+
+    Step CloseParen() {
+        ++pos_;
+        if (counts_.closeParens > 0) --counts_.closeParens;
+        if (counts_.closeParens == 0) {
+            // The statement's last ')' ends the value; it belongs to the value only in a call.
+            if (callDepth_ > 0) {
+                output_.push_back(')');
+                --callDepth_;
+            }
+            output_.push_back('>');
+            return Step::Done;
+        }
+        output_.push_back(')');
+        if (callDepth_ > 0) --callDepth_;
+        return Step::Next;
+    }
+
+    Step OpenParen() {
+        ++pos_;
+        if (!counts_.firstParenSeen) {
+            // The value's own outer '(' goes, unless it opens a call.
+            counts_.firstParenSeen = true;
+            if (callDepth_ == 0) return Step::Next;
+        }
+        output_.push_back('(');
+        return Step::Next;
+    }
+
+    Step StringLiteral() {
+        const size_t close = line_.find_first_of("\"'", pos_ + 1);
+        const size_t end = close == std::string::npos ? line_.size() : close + 1;
+        output_.append(line_, pos_, end - pos_);
+        output_.push_back('>');
+        return Step::Done;
+    }
+
+    Step Word() {
+        size_t end = line_.find_first_of(kWordEnd, pos_ + 1);
+        if (end == std::string::npos) end = line_.size();
+        std::string word = line_.substr(pos_, end - pos_);
+        pos_ = end;
+        if (!SkipBlanks()) return Step::Abandon;
+        const char next = pos_ < line_.size() ? line_[pos_] : '\0';
+        if (!counts_.firstParenSeen && counts_.openParens > 0) {
+            // Before the value's first '(': a wrapper of one argument goes, a call stays.
+            if (counts_.commas == 0) return Step::Next;
+            ++callDepth_;
+            return AppendWord(word);
+        }
+        if (counts_.firstParenSeen && next == '(') {
+            if (InString(1, word, "sizeof", true) > 0) return SizeofGroup(word);
+            ++callDepth_;
+            return AppendWord(word);
+        }
+        if (RemoveCast()) return Step::Next;
+        std::string number;
+        if (IsNumberText(word).isNumber && NumberToMasm(word, number)) word = number;
+        return AppendWord(word);
+    }
+
+    // A word alone between '(' and ')', or before '*'s and a ')', is a cast: the '(' in the
+    // output becomes a blank and the ')' is consumed. Returns true when the word is gone.
+    bool RemoveCast() {
+        size_t at = pos_;
+        while (at < line_.size() && (line_[at] == '*' || IsBlank(line_[at]))) ++at;
+        const bool closes = at < line_.size() && line_[at] == ')';
+        const bool pointerCast = at > pos_ && closes;
+        const bool plainCast = at == pos_ && closes && callDepth_ == 0;
+        if (!pointerCast && !plainCast) return false;
+        // Without a '(' before it, a pointer cast loses its word and its '*'s are examined.
+        if (output_.empty() || output_.back() != '(') return pointerCast;
+        output_.back() = ' ';
+        pos_ = at + 1;
+        if (counts_.closeParens > 0) --counts_.closeParens;
+        return true;
+    }
+
+    Step SizeofGroup(const std::string& word) {
+        const std::string_view group = std::string_view(line_).substr(pos_);
+        const size_t close = group.find(')');
+        const size_t length = close == std::string_view::npos ? group.size() : close + 1;
+        if (output_.size() + length + kSizeofReserve > kAppendLimit) return TooLong();
+        pos_ += AppendSizeofGroup(word, group, output_, counts_);
+        return Step::Next;
+    }
+
+    Step AppendWord(const std::string& word) {
+        if (output_.size() + word.size() + 1 > kAppendLimit) return TooLong();
+        output_.append(" ").append(word);
+        return Step::Next;
+    }
+
+    Step TooLong() {
+        WriteJournalLine(session_, NumberToText(static_cast<int32_t>(counts_.firstLine)) +
+                                       " Ligne trop longue a traduire:PROC TraduireDefine ");
+        return Step::Abandon;
+    }
+
+    Session& session_;
+    LineIndex& index_;
+    StatementCounts& counts_;
+    StatementReader reader_;
+    std::string line_;
+    size_t pos_ = 0;
+    std::string output_;
+    int callDepth_ = 0;
+};
+
+}  // namespace
+
+void TraduireDefine(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
+    DefineTranslation(session, firstLine, linesLeft, index).Run();
+}
 
 }  // namespace ondavel
