@@ -38,7 +38,9 @@ TEST(ExpressionWordsTest, RecognisesAndConvertsNumbers) {
         EXPECT_EQ(IsNumberText(c.text).isNumber, c.number) << c.text;
         std::string masm = "stale";
         EXPECT_EQ(NumberToMasm(c.text, masm), c.masm != nullptr) << c.text;
-        if (c.masm != nullptr) EXPECT_EQ(masm, c.masm) << c.text;
+        if (c.masm != nullptr) {
+            EXPECT_EQ(masm, c.masm) << c.text;
+        }
     }
     EXPECT_TRUE(IsNumberText("0x10").isHex);
     EXPECT_FALSE(IsNumberText("10").isHex);
