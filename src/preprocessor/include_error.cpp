@@ -1,8 +1,70 @@
+// #include <name.h>  ->  Include name.SDK (commented out for the packing headers)
+// #error message     ->  .ERR <message>
+#include <string>
+#include <string_view>
+
+#include "core/output.h"
+#include "core/session.h"
+#include "core/text.h"
+#include "preprocessor/directive_line.h"
 #include "preprocessor/directives.h"
 
 namespace ondavel {
 
-void TranslateInclude(Session&, uint32_t, uint32_t, LineIndex&) {}
-void TranslateError(Session&, uint32_t, uint32_t, LineIndex&, HeapBlock*) {}
+namespace {
+
+// Characters that mean something inside a MASM text literal: blanked out of #error lines.
+constexpr std::string_view kLiteralOperators = "!&|";
+
+// Both directives are one line: a line continued by a backslash is not translated.
+bool IsContinued(std::string_view code) {
+    return !code.empty() && code.back() == '\\';
+}
+
+// The packing headers only change structure alignment, which the translated structures
+// already carry: their include is kept as a comment.
+bool NamesPackingHeader(std::string_view line) {
+    return InString(1, line, "PopPack.h", true) > 0 || InString(1, line, "PshPack", true) > 0;
+}
+
+// The header name between its delimiters, with its one-letter extension replaced by SDK (the
+// extension of the translated files); empty when the name has no such extension.
+std::string TranslatedHeaderName(std::string_view argument) {
+    if (argument.empty()) return {};
+    const std::string_view rest = argument.substr(1);  // the opening '<' or quote
+    const std::string_view name = rest.substr(0, rest.find_first_of(">\"'"));
+    if (name.size() < 2 || name[name.size() - 2] != '.') return {};
+    return std::string(name.substr(0, name.size() - 1)).append("SDK");
+}
+
+}  // namespace
+
+void TranslateInclude(Session& session, uint32_t firstLine, uint32_t, LineIndex& index) {
+    std::string line;
+    if (!CopyDirectiveLine(index, firstLine, line)) return;
+    const bool packing = NamesPackingHeader(line);
+    DirectiveParts parts;
+    SplitDirectiveLine(session, line, parts);
+    if (IsContinued(parts.code)) return;
+    const std::string name = TranslatedHeaderName(DirectiveArgument(parts.code));
+    if (name.empty()) return;
+    std::string output = packing ? ";Include " : "Include ";
+    WriteOutputLine(session, output.append(name).append(parts.comment));
+}
+
+void TranslateError(Session& session, uint32_t firstLine, uint32_t, LineIndex& index,
+                    HeapBlock* destination) {
+    std::string line;
+    if (!CopyDirectiveLine(index, firstLine, line)) return;
+    for (char& c : line) {
+        if (kLiteralOperators.find(c) != std::string_view::npos) c = ' ';
+    }
+    DirectiveParts parts;
+    SplitDirectiveLine(session, line, parts);
+    if (IsContinued(parts.code)) return;
+    std::string output = ".ERR <";
+    output.append(DirectiveArgument(parts.code)).append(">").append(parts.comment);
+    WriteLineTo(session, destination, output);
+}
 
 }  // namespace ondavel

@@ -1,7 +1,112 @@
+// A C function-like macro whose body is an expression becomes a MASM macro function:
+//
+//	NAME MACRO p1,p2
+//		local Value
+//		Value equ BODY
+//		EXITM <Value>
+//		ENDM
+//
+// The macro is written whole or not at all.
 #include "preprocessor/directives.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/host.h"
+#include "core/output.h"
+#include "core/session.h"
+#include "core/text.h"
+#include "preprocessor/expression_words.h"
+#include "preprocessor/macro_body.h"
 
 namespace ondavel {
 
-void TraduireMacro(Session&, uint32_t, uint32_t, LineIndex&) {}
+namespace {
+
+constexpr std::string_view kValueLines = "\r\n\t\tlocal Value\r\n\t\tValue equ ";
+constexpr std::string_view kClosingText = "\r\n\t\tEXITM <Value>\r\n\t\tENDM";
+// The output buffer's size: the closing text must fit with the terminator.
+constexpr size_t kOutputCapacity = 2080;
+
+// Skips blanks and tabs; a backslash among them goes on with the statement's next line.
+bool SkipBlanksAcrossLines(MacroText& text) {
+    for (;;) {
+        const std::string_view line = text.reader.workLine;
+        text.at = SkipBlanks(line, text.at);
+        if (text.at >= line.size() || line[text.at] != '\\') return true;
+        if (!FetchMacroLine(text)) return false;
+    }
+}
+
+// Moves past "#define" and the blanks around the directive word.
+bool SkipDirective(MacroText& text) {
+    if (text.reader.workLine.starts_with('#')) ++text.at;
+    if (!SkipBlanksAcrossLines(text)) return false;
+    const std::string_view line = text.reader.workLine;
+    text.at = SkipBlanks(line, std::min(line.find_first_of(kBlanks, text.at), line.size()));
+    return SkipBlanksAcrossLines(text);
+}
+
+// "(p1, p2, ...)" at text.at: each name goes to the parameter list and to the header, joined
+// by "," alone. A macro without parameters, or an empty or ill-separated one, is refused.
+bool ReadParameters(MacroText& text) {
+    const std::string_view line = text.reader.workLine;
+    for (;;) {
+        text.at = SkipBlanks(line, text.at + 1);  // past the '(' or the ','
+        const std::string_view parameter = CutWord(line, text.at);
+        if (parameter.empty()) return false;
+        if (!text.parameters.empty()) text.output.push_back(',');
+        text.output.append(parameter);
+        text.parameters.emplace_back(parameter);
+        text.at = SkipBlanks(line, text.at);
+        if (text.at >= line.size()) return false;
+        if (line[text.at] == ')') {
+            ++text.at;
+            return true;
+        }
+        if (line[text.at] != ',') return false;
+    }
+}
+
+// Reads "#define NAME(p1, p2)" into the first lines of the output and name.
+bool ReadHeader(MacroText& text, std::string& name) {
+    if (!FetchMacroLine(text) || !SkipDirective(text)) return false;
+    const std::string_view line = text.reader.workLine;
+    name = CutWord(line, text.at);
+    // The '(' must follow the name directly: "NAME (x)" is an object-like #define.
+    if (name.empty() || text.at >= line.size() || line[text.at] != '(' ||
+        !IsValidEquateName(name)) {
+        return false;
+    }
+    text.output.append("\t").append(name).append(" MACRO ");
+    if (!ReadParameters(text)) return false;
+    text.output.append(kValueLines);
+    StatementCounts& counts = text.session.statement.counts;
+    --counts.openParens;
+    --counts.closeParens;
+    return true;
+}
+
+}  // namespace
+
+void TraduireMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
+    MacroText text(session, index);
+    text.reader.lineNumber = firstLine - 1;
+    text.reader.linesLeft = linesLeft + 1;
+    text.reader.commentMode = CommentMode::Keep;  // the comments of a #define are not written
+    std::string name;
+    if (!ReadHeader(text, name)) return;
+    const MacroStep end = TranslateMacroBody(text);
+    if (end == MacroStep::TooLong) {
+        session.host.ShowMessage(name, "Ligne trop longue TraduireMacro", MessageIcon::Stop);
+        return;
+    }
+    if (end != MacroStep::Complete || text.output.size() + kClosingText.size() >= kOutputCapacity) {
+        return;
+    }
+    text.output.append(kClosingText);
+    WriteOutputLine(session, text.output);
+    AppendPiece(session.header.names.macroNames, name);
+}
 
 }  // namespace ondavel

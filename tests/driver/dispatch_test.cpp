@@ -34,9 +34,12 @@ TEST_F(DispatchTest, PointerDefinesAndHandleMacrosNameDwordTypes) {
     Dispatch("DECLARE_HANDLE();\r\n", "DECLARE_HANDLE");  // no argument: nothing
     Dispatch("DECLARE_PAIR(IFoo, LPFOO);\r\n", "DECLARE_PAIR");
     Dispatch("DECLARE_PAIR(IFoo, LPFOO, x);\r\n", "DECLARE_PAIR");  // two commas: not this form
-    Dispatch("#define TWO A * \\\r\n B\r\n", "#define");            // two lines: not a pointer
     EXPECT_EQ(DwordTypes(), std::string("LPFOO\0PBAR\0HWND\0LPFOO\0", 22));
     EXPECT_EQ(host.view, "");
+    // Over two lines it is no pointer type but an equate.
+    Dispatch("#define TWO A * \\\r\n B\r\n", "#define");
+    EXPECT_EQ(DwordTypes().size(), 22u);
+    EXPECT_EQ(host.view, "TWO\tequ\t< A * \\\r\n\t\t B>\r\n");
 }
 
 TEST_F(DispatchTest, AggregateMacroWaitsForItsStatement) {

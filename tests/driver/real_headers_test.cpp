@@ -42,8 +42,11 @@ TEST(RealHeadersTest, EveryMingwHeaderTranslates) {
     }
     EXPECT_GT(headers, 1000u);
     EXPECT_GT(host.viewBytes, 0u);
-    EXPECT_TRUE(host.messages.empty())
-        << host.messages.front().caption << ": " << host.messages.front().text;
+    // Translations may show their own messages; a header that cannot be read may not.
+    for (const RecordedMessage& message : host.messages) {
+        EXPECT_NE(message.caption, "LoadFile") << message.text;
+        EXPECT_NE(message.caption, "SetTestFichier") << message.text;
+    }
 }
 
 }  // namespace

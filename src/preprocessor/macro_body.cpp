@@ -1,0 +1,206 @@
+#include "preprocessor/macro_body.h"
+
+#include <algorithm>
+
+#include "core/session.h"
+#include "core/text.h"
+#include "preprocessor/expression_words.h"
+
+namespace ondavel {
+
+namespace {
+
+// Past this many output characters the body is not examined any further.
+constexpr size_t kExaminationLimit = 2070;
+// A sizeof group is measured up to its ')', with the 12 characters of " strsize" and " + 1",
+// before its quotes are dropped. (A word needs no measure of its own: one that would take the
+// output past 2,078 characters takes it past the examination limit just as well.)
+constexpr size_t kSizeofLimit = 2079;
+
+struct OperatorWord {
+    std::string_view c;
+    std::string_view masm;
+};
+
+// C operators and the MASM text that replaces them; the two-character ones are tried first.
+constexpr OperatorWord kOperatorWords[] = {
+    {"<<", " SHL"}, {">>", " SHR"}, {"-", " -"},  {"+", " +"},   {"~", " NOT"},
+    {"!", " NOT"},  {"/", " /"},    {"|", " OR"}, {"&", " AND"}, {",", ","},
+};
+
+// String literals, a lone '<' or '>' and the conditional operator have no MASM equate form.
+constexpr std::string_view kUnsupported = "\"'<>:?";
+
+constexpr std::string_view kContinuation = " \\\r\n\t\t";
+
+std::string_view LineOf(const MacroText& text) {
+    return text.reader.workLine;
+}
+
+bool At(std::string_view line, size_t position, char c) {
+    return position < line.size() && line[position] == c;
+}
+
+uint32_t& CloseParens(MacroText& text) {
+    return text.session.statement.counts.closeParens;
+}
+
+MacroStep CloseParen(MacroText& text) {
+    // The body's last ')' is dropped: it closes the '(' dropped at the start.
+    if (--CloseParens(text) == 0) return MacroStep::Complete;
+    text.output.append(" )");
+    ++text.at;
+    return MacroStep::Next;
+}
+
+// The end of a "(T)" group at open that is directly followed by '(': a cast, or 0.
+size_t CastEnd(std::string_view line, size_t open) {
+    const size_t close = line.find_first_of("()", open + 1);
+    if (close == std::string_view::npos || line[close] != ')') return 0;
+    return At(line, SkipBlanks(line, close + 1), '(') ? close + 1 : 0;
+}
+
+MacroStep OpenParen(MacroText& text) {
+    StatementCounts& counts = text.session.statement.counts;
+    const std::string_view line = LineOf(text);
+    if (!counts.firstParenSeen) {  // the body's outer '(' is not needed around an equate
+        counts.firstParenSeen = true;
+        ++text.at;
+        return MacroStep::Next;
+    }
+    if (const size_t castEnd = CastEnd(line, text.at); castEnd != 0) {
+        text.at = castEnd;
+        --counts.closeParens;
+        return MacroStep::Next;
+    }
+    text.output.push_back('(');
+    text.at = SkipBlanks(line, text.at + 1);
+    return At(line, text.at, ')') ? MacroStep::Refused : MacroStep::Next;
+}
+
+bool EndsWithParenBlanksAside(std::string_view output) {
+    const size_t last = output.find_last_not_of(kBlanks);
+    return last != std::string_view::npos && output[last] == '(';
+}
+
+// A '*' right after '(' or right before ')' belongs to a pointer cast, which MASM cannot say.
+MacroStep Star(MacroText& text) {
+    const std::string_view line = LineOf(text);
+    if (EndsWithParenBlanksAside(text.output) || At(line, SkipBlanks(line, text.at + 1), ')')) {
+        return MacroStep::Refused;
+    }
+    text.output.append(" *");
+    ++text.at;
+    return MacroStep::Next;
+}
+
+MacroStep Continuation(MacroText& text) {
+    text.output.append(kContinuation);
+    return FetchMacroLine(text) ? MacroStep::Next : MacroStep::Refused;
+}
+
+// Appends the MASM word of the operator at text.at; false when there is none.
+bool AppendOperator(MacroText& text) {
+    const std::string_view rest = LineOf(text).substr(text.at);
+    for (const OperatorWord& op : kOperatorWords) {
+        if (rest.starts_with(op.c)) {
+            text.output.append(op.masm);
+            text.at += op.c.size();
+            return true;
+        }
+    }
+    return false;
+}
+
+MacroStep AppendWord(MacroText& text, std::string_view word) {
+    text.output.push_back(' ');
+    text.output.append(word);
+    return MacroStep::Next;
+}
+
+bool IsParameter(const MacroText& text, std::string_view word) {
+    return std::find(text.parameters.begin(), text.parameters.end(), word) != text.parameters.end();
+}
+
+// A word alone between '(' and ')': a parameter keeps its place ("(a)" becomes "  a"), any
+// other word is a cast and goes. Both parentheses go in either case.
+MacroStep ParenthesisedWord(MacroText& text, std::string_view word) {
+    text.output.back() = ' ';
+    ++text.at;
+    --CloseParens(text);
+    return IsParameter(text, word) ? AppendWord(text, word) : MacroStep::Next;
+}
+
+// A word directly followed by '(': a sizeof group is kept, any other call is refused.
+MacroStep SizeofOrCall(MacroText& text, std::string_view word) {
+    if (InString(1, word, "sizeof", true) <= 0) return MacroStep::Refused;
+    const std::string_view group = LineOf(text).substr(text.at);
+    const size_t close = group.find(')');
+    const size_t groupLength = close == std::string_view::npos ? group.size() : close + 1;
+    if (text.output.size() + groupLength + 12 > kSizeofLimit) return MacroStep::TooLong;
+    text.at += AppendSizeofGroup(word, group, text.output, text.session.statement.counts);
+    return MacroStep::Next;
+}
+
+MacroStep Word(MacroText& text) {
+    const std::string_view line = LineOf(text);
+    const std::string_view word = CutWord(line, text.at);
+    if (word.empty()) return MacroStep::Refused;  // a ';' or '=', which never come this far
+    if (At(line, text.at, '(')) return SizeofOrCall(text, word);
+    text.at = SkipBlanks(line, text.at);
+    if (At(line, text.at, '(')) return MacroStep::Refused;  // a call written "f (x)"
+    std::string number;
+    if (IsNumberText(word).isNumber && NumberToMasm(word, number)) {
+        return AppendWord(text, number);
+    }
+    if (text.output.ends_with('(') && At(line, text.at, ')')) {
+        return ParenthesisedWord(text, word);
+    }
+    return AppendWord(text, word);
+}
+
+MacroStep Examine(MacroText& text) {
+    const std::string_view line = LineOf(text);
+    if (text.at >= line.size()) return MacroStep::Complete;
+    const char c = line[text.at];
+    if (IsBlank(c)) {
+        ++text.at;
+        return MacroStep::Next;
+    }
+    if (c == ')') return CloseParen(text);
+    if (c == '(') return OpenParen(text);
+    if (c == '*') return Star(text);
+    if (c == '\\') return Continuation(text);
+    if (AppendOperator(text)) return MacroStep::Next;
+    if (kUnsupported.find(c) != std::string_view::npos) return MacroStep::Refused;
+    return Word(text);
+}
+
+}  // namespace
+
+size_t SkipBlanks(std::string_view line, size_t from) {
+    return std::min(line.find_first_not_of(kBlanks, from), line.size());
+}
+
+std::string_view CutWord(std::string_view line, size_t& at) {
+    const size_t start = at;
+    at = std::min(line.find_first_of(kOperatorDelims, start), line.size());
+    return line.substr(start, at - start);
+}
+
+bool FetchMacroLine(MacroText& text) {
+    text.at = 0;
+    return NextStatementLine(text.session, text.index, text.reader) > 0;
+}
+
+// Every step either moves along the line, fetches the next line of the statement (which fails
+// past its last line) or ends the body, so the examination always ends.
+MacroStep TranslateMacroBody(MacroText& text) {
+    for (;;) {
+        if (text.output.size() > kExaminationLimit) return MacroStep::TooLong;
+        const MacroStep step = Examine(text);
+        if (step != MacroStep::Next) return step;
+    }
+}
+
+}  // namespace ondavel

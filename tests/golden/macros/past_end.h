@@ -1,0 +1,2 @@
+#define SZ1(x) sizeof(x) + (1 \
+#pragma once
