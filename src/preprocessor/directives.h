@@ -19,10 +19,10 @@ void TraduireMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, Lin
 // The conditionals return the number of the last line they read.
 uint32_t TraduireIF(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
                     HeapBlock* destination, bool isElif);
-uint32_t TranslateIfdef(Session& session, uint32_t firstLine, uint32_t linesLeft,
-                        LineIndex& index, HeapBlock* destination);
-uint32_t TranslateIfndef(Session& session, uint32_t firstLine, uint32_t linesLeft,
-                         LineIndex& index, HeapBlock* destination);
+uint32_t TranslateIfdef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                        HeapBlock* destination);
+uint32_t TranslateIfndef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                         HeapBlock* destination);
 void TranslateEndif(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
 void TranslateInclude(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
 void TranslateError(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
