@@ -106,7 +106,9 @@ struct StatementState {
     StatementKind statementKind = StatementKind::Other;
     bool commentOpenAfter = false;  // whether a "/*" comment is open after the last line
     HeapBlock outputBlock;          // output held back until the statement is complete
-    std::string scanLine;           // the statement scanner's work buffers, kept for their capacity
+    std::string protoLine;   // the PROTO line being built for a prototype, callback or method
+    bool cdeclSeen = false;  // the declaration named the C calling convention
+    std::string scanLine;    // the statement scanner's work buffers, kept for their capacity
     std::string scanComment;
 };
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <tuple>
 
 namespace ondavel {
 namespace {
@@ -14,197 +15,124 @@ using namespace std::string_view_literals;
 const std::string kLongest(1039, 'x');  // the longest text a line buffer holds
 const std::string kOverLong(1040, 'x');
 
-TEST(TextTest, BoundedLengthStopsAtNulCrOrTheLineLimit) {
+TEST(TextTest, BoundedLengthStopsAtNulOrCr) {
     const std::string crAfterLongest = kLongest + "\rtail";
+    // A lone LF is an ordinary character.
+    const std::pair<std::string_view, int> cases[] = {
+        {"", 0},     {"ab\0cd"sv, 2},  {"ab\rcd", 2},
+        {"a\nb", 3}, {kLongest, 1039}, {crAfterLongest, 1039},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(BoundedLength(text), expected) << text;
+}
+
+TEST(TextTest, EveryBoundedRoutineGivesMinusOneForALineOf1040Characters) {
     const std::string crAfterLimit = kOverLong + "\r";
-    struct Case {
-        std::string_view text;
-        int expected;
-    };
-    const Case cases[] = {
-        {""sv, 0},        {"abc"sv, 3},           {"ab\0cd"sv, 2}, {"ab\rcd"sv, 2},
-        {"a\nb"sv, 3},  // a lone LF is an ordinary character
-        {kLongest, 1039}, {crAfterLongest, 1039}, {kOverLong, -1}, {crAfterLimit, -1},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(BoundedLength(c.text), c.expected) << "length " << c.text.size();
-    }
+    std::string copy = "untouched";
+    std::string_view view = "unset";
+    EXPECT_EQ(BoundedLength(kOverLong), -1);
+    EXPECT_EQ(BoundedLength(crAfterLimit), -1);
+    EXPECT_EQ(CopyLine(copy, kOverLong), -1);
+    EXPECT_EQ(TrimText(kOverLong, view), -1);
+    EXPECT_EQ(MidText(kOverLong, 1, 1, view), -1);
+    EXPECT_EQ(InString(1, kOverLong, "x", false), -1);
+    EXPECT_EQ(InString(1, "x", kOverLong, false), -1);
+    EXPECT_EQ(FindWord(1, kOverLong, "x", true, kBlanks, kBlanks), -1);
+    EXPECT_EQ(copy, "untouched");
+    EXPECT_EQ(view, "unset");
 }
 
-TEST(TextTest, CopyLineCopiesUpToTheTerminator) {
-    struct Case {
-        std::string_view source;
-        int expected;
-        std::string copied;
-    };
-    const Case cases[] = {
-        {"abc\r\ndef"sv, 3, "abc"}, {"x\0y"sv, 1, "x"},         {""sv, 0, ""},
-        {"\r\n"sv, 0, ""},          {kLongest, 1039, kLongest}, {kOverLong, -1, "untouched"},
-    };
-    for (const Case& c : cases) {
-        std::string destination = "untouched";
-        EXPECT_EQ(CopyLine(destination, c.source), c.expected) << c.copied;
-        EXPECT_EQ(destination, c.copied);
-    }
-}
-
-TEST(TextTest, TrimTextDropsControlsAndBlanksAtBothEnds) {
-    struct Case {
-        std::string_view text;
-        int expected;
-        std::string_view trimmed;
-    };
-    const Case cases[] = {
-        {"  \t abc \t "sv, 3, "abc"sv},
-        {"\x01\x1f"
-         "a b\x20"sv,
-         3, "a b"sv},
-        {" \xA0x\xA0 "sv, 3, "\xA0x\xA0"sv},  // bytes above 127 are not blanks
-        {"  a  \r  b"sv, 1, "a"sv},
-        {" \t \x05 "sv, 0, ""sv},
-        {""sv, 0, ""sv},
-        {kOverLong, -1, "unset"sv},
-    };
-    for (const Case& c : cases) {
+// Characters up to code 32 go from both ends; bytes above 127 are not blanks.
+TEST(TextTest, CopyLineAndTrimTextStopAtTheTerminator) {
+    std::string copy = "untouched";
+    EXPECT_EQ(CopyLine(copy, "abc\r\ndef"), 3);
+    EXPECT_EQ(copy, "abc");
+    EXPECT_EQ(CopyLine(copy, ""), 0);
+    EXPECT_EQ(copy, "");
+    const std::pair<std::string_view, std::string_view> cases[] = {{"  \t abc \t ", "abc"},
+                                                                   {"\001\037a b ", "a b"},
+                                                                   {" \xA0x\xA0 ", "\xA0x\xA0"},
+                                                                   {"  a  \r  b", "a"},
+                                                                   {" \t \x05 ", ""}};
+    for (const auto& [text, expected] : cases) {
         std::string_view trimmed = "unset";
-        EXPECT_EQ(TrimText(c.text, trimmed), c.expected) << c.text;
-        EXPECT_EQ(trimmed, c.trimmed);
+        EXPECT_EQ(TrimText(text, trimmed), static_cast<int>(expected.size())) << text;
+        EXPECT_EQ(trimmed, expected);
     }
 }
 
 TEST(TextTest, MidTextTakesARangeThatLiesInsideTheText) {
-    struct Case {
-        std::string_view text;
-        int start;
-        int count;
-        int expected;
-        std::string_view part;
+    const int kMax = std::numeric_limits<int>::max();
+    const std::tuple<std::string_view, int, int, int, std::string_view> cases[] = {
+        {"abcdef", 2, 3, 3, "bcd"},    {"abcdef", 4, 0, 3, "def"},
+        {"abcdef", 6, 1, 1, "f"},      {"abcdef", 6, 2, 0, "unset"},
+        {"abcdef", 7, 0, 0, "unset"},  {"abcdef", 0, 2, 0, "unset"},
+        {"ab\rcd", 3, 0, 0, "unset"},  {"ab\rcd", 1, 0, 2, "ab"},
+        {"", 1, 0, 0, "unset"},        {"abcdef", 2, kMax, 0, "unset"},
+        {"abcdef", 2, -1, 0, "unset"},
     };
-    const Case cases[] = {
-        {"abcdef"sv, 2, 3, 3, "bcd"sv},
-        {"abcdef"sv, 1, 0, 6, "abcdef"sv},
-        {"abcdef"sv, 4, 0, 3, "def"sv},
-        {"abcdef"sv, 6, 1, 1, "f"sv},
-        {"abcdef"sv, 6, 2, 0, "unset"sv},
-        {"abcdef"sv, 7, 0, 0, "unset"sv},
-        {"abcdef"sv, 0, 2, 0, "unset"sv},
-        {"abcdef"sv, 2, -1, 0, "unset"sv},
-        {"abcdef"sv, 2, std::numeric_limits<int>::max(), 0, "unset"sv},
-        {"ab\rcd"sv, 3, 0, 0, "unset"sv},
-        {"ab\rcd"sv, 1, 0, 2, "ab"sv},
-        {""sv, 1, 0, 0, "unset"sv},
-        {kOverLong, 1, 1, -1, "unset"sv},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [text, start, count, expected, expectedPart] : cases) {
         std::string_view part = "unset";
-        EXPECT_EQ(MidText(c.text, c.start, c.count, part), c.expected)
-            << c.text << " " << c.start << " " << c.count;
-        EXPECT_EQ(part, c.part);
+        EXPECT_EQ(MidText(text, start, count, part), expected) << text << start << " " << count;
+        EXPECT_EQ(part, expectedPart);
     }
 }
 
+// Only a-z fold onto A-Z; a text ends at its CR.
 TEST(TextTest, InStringFindsTheFirstOccurrenceFromStart) {
-    struct Case {
-        int start;
-        std::string_view text;
-        std::string_view pattern;
-        bool ignoreCase;
-        int expected;
+    const std::tuple<int, std::string_view, std::string_view, bool, int> cases[] = {
+        {1, "#ifdef X", "if", true, 2},  {3, "#ifdef X", "if", true, 0},
+        {1, "#IFDEF X", "if", false, 0}, {3, "ifxif", "if", false, 4},
+        {5, "abcdef", "def", false, 0},  {0, "abc", "a", false, 0},
+        {1, "abc", "", false, 0},        {1, "ab\rab", "ba", false, 0},
+        {1, "x\xE9y", "\xC9", true, 0},  {1, "a@b", "`", true, 0},
+        {1, "Zz", "zZ", true, 1},
     };
-    const Case cases[] = {
-        {1, "#ifdef X"sv, "if"sv, true, 2},  {3, "#ifdef X"sv, "if"sv, true, 0},
-        {1, "#IFDEF X"sv, "if"sv, false, 0}, {1, "#IFDEF X"sv, "if"sv, true, 2},
-        {3, "ifxif"sv, "if"sv, false, 4},    {4, "abcdef"sv, "def"sv, false, 4},
-        {5, "abcdef"sv, "def"sv, false, 0},  // the pattern cannot fit from there
-        {0, "abc"sv, "a"sv, false, 0},       {1, ""sv, "a"sv, false, 0},
-        {1, "abc"sv, ""sv, false, 0},        {1, "ab"sv, "abc"sv, false, 0},
-        {1, "ab\rab"sv, "ba"sv, false, 0},  // the text ends at its CR
-        {1, "abab"sv, "ba\rzz"sv, false, 2}, {1, "x\xE9y"sv, "\xC9"sv, true, 0},  // only a-z fold
-        {1, "a@b"sv, "`"sv, true, 0},        {1, "Zz"sv, "zZ"sv, true, 1},
-        {1, kOverLong, "x"sv, false, -1},    {1, "x"sv, kOverLong, false, -1},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(InString(c.start, c.text, c.pattern, c.ignoreCase), c.expected)
-            << c.start << " '" << c.text << "' '" << c.pattern << "'";
+    for (const auto& [start, text, pattern, ignoreCase, expected] : cases) {
+        EXPECT_EQ(InString(start, text, pattern, ignoreCase), expected)
+            << start << " '" << text << "' '" << pattern << "'";
     }
 }
 
+// A rejected occurrence makes the search resume past its whole length: in "xababa" the "aba" at 2
+// is rejected, the search goes on at 5, and the token at 4 is never seen.
 TEST(TextTest, FindWordAcceptsOnlyTokens) {
-    struct Case {
-        int start;
-        std::string_view text;
-        std::string_view word;
-        std::string_view before;
-        std::string_view after;
-        int expected;
-    };
-    const Case cases[] = {
-        {1, "typedef struct _X"sv, "struct"sv, kBlanks, kBlanks, 9},
-        {1, "mystruct x"sv, "struct"sv, kBlanks, kBlanks, 0},
-        {1, "mystruct struct"sv, "struct"sv, kBlanks, kBlanks, 10},
-        {1, "structs struct"sv, "struct"sv, kBlanks, kBlanks, 9},
-        {1, "STRUCT"sv, "struct"sv, kBlanks, kBlanks, 1},
-        {1, "x struct\r\nmore"sv, "struct"sv, kBlanks, kBlanks, 3},
-        {1, "x struct\0more"sv, "struct"sv, kBlanks, kBlanks, 3},
-        {1, "mystruct"sv, "struct"sv, ""sv, kBlanks, 3},
-        {1, "a=(X)"sv, "X"sv, kOperatorDelims, kOperatorDelims, 4},
-        {1, "a=X_Y"sv, "X"sv, kOperatorDelims, kOperatorDelims, 0},
-        {4, "if if"sv, "if"sv, kBlanks, kBlanks, 4},
-        {5, "if if"sv, "if"sv, kBlanks, kBlanks, 0},
-        // After a rejected "aba" at 2 the search goes on at 5, so the token at 4 is not seen.
-        {1, "xababa"sv, "aba"sv, "b"sv, ""sv, 0},
-        {1, kOverLong, "x"sv, kBlanks, kBlanks, -1},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(FindWord(c.start, c.text, c.word, true, c.before, c.after), c.expected)
-            << c.start << " '" << c.text << "' '" << c.word << "'";
+    const std::string_view b = kBlanks, ops = kOperatorDelims;
+    const std::tuple<int, std::string_view, std::string_view, std::string_view, std::string_view,
+                     int>
+        cases[] = {
+            {1, "typedef struct _X", "struct", b, b, 9},
+            {1, "mystruct x", "struct", b, b, 0},
+            {1, "structs struct", "struct", b, b, 9},
+            {1, "STRUCT", "struct", b, b, 1},
+            {1, "x struct\0more"sv, "struct", b, b, 3},
+            {1, "mystruct", "struct", "", b, 3},
+            {1, "structure", "struct", b, "", 1},
+            {1, "a=(X)", "X", ops, ops, 4},
+            {1, "a=X_Y", "X", ops, ops, 0},
+            {5, "if if", "if", b, b, 0},
+            {1, "xababa", "aba", "b", "", 0},
+        };
+    for (const auto& [start, text, word, before, after, expected] : cases) {
+        EXPECT_EQ(FindWord(start, text, word, true, before, after), expected)
+            << start << " '" << text << "' '" << word << "'";
     }
 }
 
 TEST(TextTest, NumberConversions) {
-    EXPECT_EQ(NumberToText(0), "0");
     EXPECT_EQ(NumberToText(-12), "-12");
     EXPECT_EQ(NumberToText(std::numeric_limits<int32_t>::min()), "-2147483648");
-
-    struct Case {
-        std::string_view digits;
-        uint32_t expected;
+    const std::pair<std::string_view, uint32_t> decimals[] = {
+        {"", 0}, {"0123", 123}, {"4294967295", 4294967295u}, {"4294967296", 0}, {"12\r\n34", 12},
     };
-    const Case cases[] = {
-        {""sv, 0},           {"0"sv, 0}, {"0123"sv, 123}, {"4294967295"sv, 4294967295u},
-        {"4294967296"sv, 0},  // wraps modulo 2^32
-        {"12\r\n34"sv, 12},
-    };
-    for (const Case& c : cases) EXPECT_EQ(TextToNumber(c.digits), c.expected) << c.digits;
-}
-
-TEST(TextTest, HexToNumberDropsOneSuffixAndKeepsTheLastEightDigits) {
-    struct Case {
-        std::string_view text;
-        bool ok;
-        uint32_t value;
-    };
-    const Case cases[] = {
-        {"10"sv, true, 0x10},
-        {"10h"sv, true, 0x10},
-        {"ffH"sv, true, 0xFF},
-        {"DEADbeef"sv, true, 0xDEADBEEF},
-        {"123456789"sv, true, 0x23456789},
-        {"0FFFFFFFFh"sv, true, 0xFFFFFFFF},
-        {""sv, false, 0},
-        {"h"sv, false, 0},
-        {"12hh"sv, false, 0},
-        {"1g"sv, false, 0},
-        {"0x10"sv, false, 0},
-        {" 10"sv, false, 0},
-    };
-    for (const Case& c : cases) {
-        const HexNumber number = HexToNumber(c.text);
-        EXPECT_EQ(number.ok, c.ok) << c.text;
-        if (c.ok) {
-            EXPECT_EQ(number.value, c.value) << c.text;
-        }
+    for (const auto& [digits, value] : decimals) EXPECT_EQ(TextToNumber(digits), value) << digits;
+    // A trailing h or H is dropped once, and only the last eight digits count.
+    const std::pair<std::string_view, uint32_t> hex[] = {
+        {"10h", 0x10}, {"DEADbeef", 0xDEADBEEF}, {"123456789", 0x23456789}, {"0FFFFFFFFh", ~0u}};
+    for (const auto& [text, value] : hex) {
+        EXPECT_TRUE(HexToNumber(text).ok) << text;
+        EXPECT_EQ(HexToNumber(text).value, value) << text;
     }
+    for (std::string_view bad : {"", "h", "12hh", "1g", " 10"}) EXPECT_FALSE(HexToNumber(bad).ok);
 }
 
 }  // namespace

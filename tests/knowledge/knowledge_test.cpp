@@ -1,90 +1,127 @@
+// Lookups in the knowledge file: the documented rules, the section lines and their cache, the
+// pending aggregate macro, and the key index held against the plain scan.
 #include "knowledge/knowledge.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
 #include <optional>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
-#include "knowledge_fixture.h"
+#include "core/session.h"
+#include "core/text.h"
+#include "knowledge/knowledge_scan.h"
+#include "support/recording_host.h"
+#include "support/temp_dir.h"
 
 namespace ondavel {
 namespace {
 
-using testing::CrLfLines;
-using testing::RichKnowledgeFile;
+using namespace std::string_view_literals;
 
-constexpr std::string_view kUntouched = "untouched";
+const std::string kKitFile = ONDAVEL_SOURCE_DIR "/kits/egales.txt";
 
-struct LookupCase {
-    std::string word;
-    LookupKind kind;
-    uint32_t result;
-    std::optional<std::string> output;  // nullopt: the output buffer is left as it was
-};
-
-std::string Show(const LookupCase& c) {
-    return "word \"" + c.word + "\" kind " + std::to_string(static_cast<uint32_t>(c.kind));
+std::string CrLf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
 }
 
-class KnowledgeLookupTest : public testing::KnowledgeFixture {};
+// An entry for every rule of the lookups, grouped by section; the first test names its lines.
+const std::string kRichFile =
+    CrLf({"; keyword codes", "#define = define = 5", "#if=if=  1x", "#pragma = pragma",
+          "DUP = first = 7", "dup = second = 8", "   ; HWND = comment = 9",
+          "NOCODE = text =", "TABCODE\t=\ttext\t=\t\t42", ""}) +
+    CrLf({"TRADUIRE = x = 9", "sizeof = strsize", "empty ="}) +
+    CrLf({"TYPEDEFINI", "HWND = DWORD", "HWND = QWORD", "WORD = DWORD ; 32 bits", "PFN = DWORD(x)",
+          "NOTEQ DWORD", "KEYSEMI;note = SDWORD", "COMMONRECORD = early", "CRKEY = a\rb",
+          "\tINDENT\t=\tSWORD\t", "LONGKEY = " + std::string(1040, 'x'), "LONGKEY = short",
+          "K1039 = " + std::string(1031, 'x')}) +
+    CrLf({"COMMONSTRUCTURE", "POINT = tagPOINT", "NOVALUE =", "NOEQUAL", "TABVAL =\t  RECT,x"}) +
+    CrLf({"COMMONRECORD", "RecFlags = RECFLAGS"}) +
+    CrLf({"INCOMPATIBLE = boundary", "type = _type", "Dup = a", "DUP = b", "\xE9t\xE9 = lower",
+          "\xC9T\xC9 = upper"}) +
+    CrLf({"INCOMPATIBLE_EQUATE", "NULL = _NULL"}) +
+    CrLf({"INTERFACE_API_CONFLIT_NOM", "GetObject = GetObject_", "FINDELISTE", "AFTER = END"});
 
-TEST_F(KnowledgeLookupTest, AnswersEveryRuleOfTheFileFormat) {
-    Load(RichKnowledgeFile());
-    const std::vector<LookupCase> cases = {
-        // Keyword codes: case ignored, code after the second '=', first entry wins.
+class KnowledgeTest : public ::testing::Test {
+  protected:
+    KnowledgeTest() { session.run.journalFile = std::tmpfile(); }
+
+    void Load(const std::string& bytes) {
+        testing::WriteBytes(dir / "k.txt", bytes);
+        ASSERT_EQ(LoadKnowledgeFile(session, dir / "k.txt"), 1);
+    }
+    std::string Journal() {
+        std::FILE* journal = session.run.journalFile;
+        std::string text(static_cast<size_t>(std::ftell(journal)), '\0');
+        std::rewind(journal);
+        text.resize(std::fread(text.data(), 1, text.size(), journal));
+        std::fseek(journal, 0, SEEK_END);
+        return text;
+    }
+    // The value of a TYPEDEFINI entry, "-" when there is none.
+    std::string TypeOf(std::string_view word) {
+        std::string value = "-";
+        LookupKnowledge(session, word, LOOKUP_TYPEDEFINI, &value);
+        return value;
+    }
+
+    testing::RecordingHost host;
+    Session session{host};
+    testing::TempDir dir;
+};
+
+TEST_F(KnowledgeTest, AnswersTheDocumentedRulesOfTheFileFormat) {
+    Load(kRichFile);
+    struct Case {
+        std::string word;
+        LookupKind kind;
+        uint32_t result;
+        std::optional<std::string> output;  // nullopt: the output is left untouched
+    };
+    const Case cases[] = {
+        // Codes: case ignored, digits after the second '=', the first entry of a key wins.
         {"#DEFINE", LOOKUP_CODE, 5, {}},
-        {"#define", LOOKUP_CODE, 5, {}},
         {"#if", LOOKUP_CODE, 1, {}},
         {"#pragma", LOOKUP_CODE, 0, {}},
-        {"#endif", LOOKUP_CODE, 2, {}},
-        {"DUP", LOOKUP_CODE, 7, {}},
         {"dup", LOOKUP_CODE, 7, {}},
         {"NOCODE", LOOKUP_CODE, 0, {}},
         {"TABCODE", LOOKUP_CODE, 42, {}},
-        {"HWND", LOOKUP_CODE, 0, {}},  // a comment line in the code section
-        {"#def", LOOKUP_CODE, 0, {}},
-        {"#defineX", LOOKUP_CODE, 0, {}},
-        {"traduire", LOOKUP_CODE, 9, {}},  // the section line ends the code range
+        {"HWND", LOOKUP_CODE, 0, {}},  // a comment line
+        {"traduire", LOOKUP_CODE, 9, {}},
         {"sizeof", LOOKUP_CODE, 0, {}},
-        {"", LOOKUP_CODE, 0, {}},
-        // Replacements: exact case, value followed by one blank.
+        // Replacements: exact case, the value and one blank.
         {"sizeof", LOOKUP_TRADUIRE, 1, "strsize "},
         {"SIZEOF", LOOKUP_TRADUIRE, 0, {}},
         {"empty", LOOKUP_TRADUIRE, 1, " "},
         {"TRADUIRE", LOOKUP_TRADUIRE, 1, "x "},
-        {"TYPEDEFINI", LOOKUP_TRADUIRE, 0, {}},  // found, but without '='
-        {"HWND", LOOKUP_TRADUIRE, 0, {}},
-        // Types: exact case, a value is one token.
+        // Types: exact case, whole keys only, a value is one token.
         {"HWND", LOOKUP_TYPEDEFINI, 1, "DWORD"},
         {"hwnd", LOOKUP_TYPEDEFINI, 0, {}},
         {"HWN", LOOKUP_TYPEDEFINI, 0, {}},
         {"HWNDX", LOOKUP_TYPEDEFINI, 0, {}},
         {"WORD", LOOKUP_TYPEDEFINI, 1, "DWORD"},
-        {"LPSTR", LOOKUP_TYPEDEFINI, 1, "PTR"},
         {"PFN", LOOKUP_TYPEDEFINI, 1, "DWORD"},
         {"NOTEQ", LOOKUP_TYPEDEFINI, 0, {}},
         {"KEYSEMI", LOOKUP_TYPEDEFINI, 1, "SDWORD"},
         {"COMMONRECORD", LOOKUP_TYPEDEFINI, 1, "early"},  // a section name before its turn
-        {"CRKEY", LOOKUP_TYPEDEFINI, 1, "a"},             // a line ends at a lone CR
+        {"CRKEY", LOOKUP_TYPEDEFINI, 1, "a"},
         {"INDENT", LOOKUP_TYPEDEFINI, 1, "SWORD"},
-        {"Mixed", LOOKUP_TYPEDEFINI, 1, "Byte"},
         {"LONGKEY", LOOKUP_TYPEDEFINI, 1, "short"},  // the over-long line is passed over
         {"K1039", LOOKUP_TYPEDEFINI, 1, std::string(1031, 'x')},
-        {"POINT", LOOKUP_TYPEDEFINI, 0, {}},
         {"HWND =", LOOKUP_TYPEDEFINI, 1, "DWORD"},
-        {std::string("HWND\rjunk"), LOOKUP_TYPEDEFINI, 1, "DWORD"},  // the word ends at CR
+        {"HWND\rjunk", LOOKUP_TYPEDEFINI, 1, "DWORD"},
         {std::string("HWND\0junk", 9), LOOKUP_TYPEDEFINI, 1, "DWORD"},
-        {"NOTEQ DWORD", LOOKUP_TYPEDEFINI, 0, {}},
         {"", LOOKUP_TYPEDEFINI, 0, {}},
         {std::string(1040, 'x'), LOOKUP_TYPEDEFINI, 0, {}},
-        // Known type: nothing is copied.
         {"HWND", LOOKUP_IS_TYPEDEFINI, 1, {}},
         {"NOTEQ", LOOKUP_IS_TYPEDEFINI, 1, {}},
-        {"hwnd", LOOKUP_IS_TYPEDEFINI, 0, {}},
-        {"TYPEDEFINI", LOOKUP_IS_TYPEDEFINI, 1, {}},
         {"COMMONSTRUCTURE", LOOKUP_IS_TYPEDEFINI, 1, {}},
-        {"POINT", LOOKUP_IS_TYPEDEFINI, 0, {}},
         // Structures: exact case, not found when nothing follows the '='.
         {"POINT", LOOKUP_COMMONSTRUCTURE, 1, "tagPOINT"},
         {"point", LOOKUP_COMMONSTRUCTURE, 0, {}},
@@ -92,182 +129,206 @@ TEST_F(KnowledgeLookupTest, AnswersEveryRuleOfTheFileFormat) {
         {"NOEQUAL", LOOKUP_COMMONSTRUCTURE, 0, {}},
         {"TABVAL", LOOKUP_COMMONSTRUCTURE, 1, "RECT"},
         {"HWND", LOOKUP_COMMONSTRUCTURE, 0, {}},
-        // The case-insensitive sections.
+        // The other sections ignore the case of a-z only.
         {"recflags", LOOKUP_COMMONRECORD, 1, "RECFLAGS"},
-        {"INCOMPATIBLE", LOOKUP_COMMONRECORD, 1, "boundary"},
-        {"POINT", LOOKUP_COMMONRECORD, 0, {}},
+        {"incompatible", LOOKUP_COMMONRECORD, 1, "boundary"},
         {"TYPE", LOOKUP_INCOMPATIBLE, 1, "_type"},
-        {"incompatible", LOOKUP_INCOMPATIBLE, 1, "boundary"},
         {"dup", LOOKUP_INCOMPATIBLE, 1, "a"},
-        {"\xE9T\xE9", LOOKUP_INCOMPATIBLE, 1, "lower"},  // only a-z fold
-        {"\xC9t\xC9", LOOKUP_INCOMPATIBLE, 1, "upper"},
+        {"\xE9T\xE9", LOOKUP_INCOMPATIBLE, 1, "lower"},
         {"\xC9T\xE9", LOOKUP_INCOMPATIBLE, 0, {}},
-        {"GetObject", LOOKUP_INCOMPATIBLE, 0, {}},
         {"null", LOOKUP_INCOMPATIBLE_EQUATE, 1, "_NULL"},
         {"type", LOOKUP_INCOMPATIBLE_EQUATE, 0, {}},
         {"getobject", LOOKUP_API_CONFLIT, 1, "GetObject_"},
-        {"FINDELISTE", LOOKUP_API_CONFLIT, 0, {}},
-        {"AFTER", LOOKUP_API_CONFLIT, 0, {}},  // after FINDELISTE
-        // No such kind.
-        {"HWND", static_cast<LookupKind>(0), 0, {}},
-        {"HWND", static_cast<LookupKind>(10), 0, {}},
-    };
-    for (const LookupCase& c : cases) {
-        std::string output(kUntouched);
-        EXPECT_EQ(LookupKnowledge(session, c.word, c.kind, &output), c.result) << Show(c);
-        EXPECT_EQ(output, c.output.value_or(std::string(kUntouched))) << Show(c);
-    }
-    EXPECT_EQ(Journal(), "");
-}
-
-TEST_F(KnowledgeLookupTest, ReplacesTheWordInPlace) {
-    Load(RichKnowledgeFile());
-    const std::vector<LookupCase> cases = {
-        {"HWND", LOOKUP_TYPEDEFINI, 1, "DWORD"},
-        {"HWND =", LOOKUP_TYPEDEFINI, 1, "DWORD"},
-        {"sizeof", LOOKUP_TRADUIRE, 1, "strsize "},
-        {"type", LOOKUP_INCOMPATIBLE, 1, "_type"},
-        {"NOVALUE", LOOKUP_COMMONSTRUCTURE, 0, "NOVALUE"},
-    };
-    for (const LookupCase& c : cases) {
+        {"AFTER", LOOKUP_API_CONFLIT, 0, {}},
+        {"HWND", static_cast<LookupKind>(10), 0, {}}};
+    for (const Case& c : cases) {
+        std::string output = "untouched";
+        EXPECT_EQ(LookupKnowledge(session, c.word, c.kind, &output), c.result)
+            << c.word << " " << c.kind;
+        EXPECT_EQ(output, c.output.value_or("untouched")) << c.word << " " << c.kind;
+        // The word may be its own output buffer, and the output may be null.
         std::string buffer = c.word;
-        EXPECT_EQ(LookupKnowledge(session, buffer, c.kind, &buffer), c.result) << Show(c);
-        EXPECT_EQ(buffer, *c.output) << Show(c);
+        EXPECT_EQ(LookupKnowledge(session, buffer, c.kind, &buffer), c.result);
+        EXPECT_EQ(buffer, c.output.value_or(c.word)) << c.word << " " << c.kind;
+        EXPECT_EQ(LookupKnowledge(session, c.word, c.kind, nullptr), c.result);
     }
+    EXPECT_EQ(Journal(), "");
 }
 
-TEST_F(KnowledgeLookupTest, TakesANullOutput) {
-    Load(RichKnowledgeFile());
-    EXPECT_EQ(LookupKnowledge(session, "#define", LOOKUP_CODE, nullptr), 5u);
-    EXPECT_EQ(LookupKnowledge(session, "HWND", LOOKUP_IS_TYPEDEFINI, nullptr), 1u);
-    EXPECT_EQ(LookupKnowledge(session, "HWND", LOOKUP_TYPEDEFINI, nullptr), 1u);
-}
-
-TEST_F(KnowledgeLookupTest, ConsumesThePendingAggregateMacroFirst) {
-    Load(RichKnowledgeFile());
-    KnowledgeFile& file = session.run.knowledge;
+TEST_F(KnowledgeTest, ThePendingAggregateMacroIsConsumedBeforeAnyLookup) {
+    Load(kRichFile);
+    std::string& pending = session.run.knowledge.pendingAggregateMacro;
     for (uint32_t kind = LOOKUP_CODE; kind <= LOOKUP_API_CONFLIT; ++kind) {
-        file.pendingAggregateMacro = "MYSTRUCT";
-        file.aggregateMacroKind = 2;
-        std::string output(kUntouched);
-        EXPECT_EQ(LookupKnowledge(session, "MYSTRUCT_FLAGS", LookupKind(kind), &output),
-                  CODE_TYPEDEF)
-            << kind;
-        EXPECT_EQ(output, kUntouched) << kind;
-        EXPECT_EQ(file.pendingAggregateMacro, "") << kind;
-        EXPECT_EQ(file.aggregateMacroKind, 2) << kind;
-        // Consumed: the same word is now looked up as any other.
-        EXPECT_EQ(LookupKnowledge(session, "MYSTRUCT_FLAGS", LookupKind(kind), &output), 0u);
+        pending = "HWND";
+        std::string output = "untouched";
+        // The name is compared with its case, and may stand anywhere in the word.
+        EXPECT_EQ(LookupKnowledge(session, "hwnd", LookupKind(kind), &output), 0u) << kind;
+        EXPECT_EQ(LookupKnowledge(session, "LPHWND", LookupKind(kind), &output), CODE_TYPEDEF);
+        EXPECT_EQ(output, "untouched") << kind;
+        EXPECT_EQ(pending, "") << kind;
     }
-}
-
-TEST_F(KnowledgeLookupTest, KeepsThePendingMacroForWordsWithoutIt) {
-    Load(RichKnowledgeFile());
-    KnowledgeFile& file = session.run.knowledge;
-    file.pendingAggregateMacro = "HWND";
-    std::string output;
-    // The name is compared with its case: "hwnd" is looked up normally.
-    EXPECT_EQ(LookupKnowledge(session, "hwnd", LOOKUP_TYPEDEFINI, &output), 0u);
-    EXPECT_EQ(LookupKnowledge(session, "#define", LOOKUP_CODE, &output), 5u);
-    EXPECT_EQ(file.pendingAggregateMacro, "HWND");
-    // A word that holds the name anywhere consumes it, even one the file knows.
-    EXPECT_EQ(LookupKnowledge(session, "LPHWND", LOOKUP_CODE, &output), CODE_TYPEDEF);
-    EXPECT_EQ(LookupKnowledge(session, "HWND", LOOKUP_TYPEDEFINI, &output), 1u);
-    EXPECT_EQ(output, "DWORD");
-}
-
-TEST_F(KnowledgeLookupTest, KeepsThePendingMacroAfterTheFileIsReleased) {
-    Load(RichKnowledgeFile());
-    session.run.knowledge.pendingAggregateMacro = "E";
+    pending = "HWND";
+    EXPECT_EQ(TypeOf("HWND"), "-");
+    EXPECT_EQ(TypeOf("HWND"), "DWORD");
+    // It waits across files, and is consumed even while no file is loaded.
+    pending = "E";
     ReleaseKnowledgeFile(session);
-    EXPECT_EQ(session.run.knowledge.pendingAggregateMacro, "E");
     EXPECT_EQ(LookupKnowledge(session, "ENUM_X", LOOKUP_INCOMPATIBLE, nullptr), CODE_TYPEDEF);
-    EXPECT_EQ(session.run.knowledge.pendingAggregateMacro, "");
+    EXPECT_EQ(pending, "");
 }
 
-TEST_F(KnowledgeLookupTest, FindsNothingWithoutAFile) {
-    for (uint32_t kind = LOOKUP_CODE; kind <= LOOKUP_API_CONFLIT; ++kind) {
-        std::string output(kUntouched);
-        EXPECT_EQ(LookupKnowledge(session, "HWND", LookupKind(kind), &output), 0u) << kind;
-        EXPECT_EQ(output, kUntouched) << kind;
+TEST_F(KnowledgeTest, FindsTheSectionLinesInTheirOrderAndJournalsTheFirstMissingOne) {
+    struct Case {
+        std::vector<std::string> lines;
+        std::array<uint32_t, kSectionCount> at;
+        std::string missing;  // the section that the journal reports, if any
+        uint32_t code;        // of "#define"
+    };
+    const Case cases[] = {
+        {{"; codes", "", "#define = d = 5", "\t; TRADUIRE", "traduire", "  TRADUIRE ; text",
+          "TYPEDEFINI=", "\tCOMMONSTRUCTURE x", "COMMONRECORD", "INCOMPATIBLE",
+          "INCOMPATIBLE_EQUATE", "INTERFACE_API_CONFLIT_NOM", "FINDELISTE and the rest"},
+         {6, 7, 8, 9, 10, 11, 12, 13},
+         "",
+         5},
+        // A name before its turn is an entry; a key that begins with the next name ends a section.
+        {{"TYPEDEFINI", "FINDELISTE", "TRADUIRE", "TYPEDEFINI", "COMMONSTRUCTURE",
+          "COMMONRECORDS = x", "COMMONRECORD", "INCOMPATIBLE_EQUATE = y", "INCOMPATIBLE_EQUATE",
+          "INTERFACE_API_CONFLIT_NOM", "FINDELISTE"},
+         {3, 4, 5, 6, 8, 9, 10, 11},
+         "",
+         0},
+        {{"TRADUIRE", "TYPEDEFINI", "COMMONSTRUCTURE", "INCOMPATIBLE", "INCOMPATIBLE_EQUATE",
+          "INTERFACE_API_CONFLIT_NOM", "FINDELISTE"},
+         {1, 2, 3},
+         "COMMONRECORD",
+         0},
+        {{"#define = d = 5", "HWND = DWORD"}, {}, "TRADUIRE", 0}};
+    std::string journal;
+    for (const Case& c : cases) {
+        Load(CrLf(c.lines));
+        for (int twice = 0; twice < 2; ++twice) {
+            EXPECT_EQ(LookupKnowledge(session, "#define", LOOKUP_CODE, nullptr), c.code);
+        }
+        EXPECT_EQ(session.run.knowledge.sectionLines, c.at) << c.lines[0];
+        if (!c.missing.empty()) {
+            journal +=
+                "Fichier de connaissances incomplet, section absente : " + c.missing + "\r\n";
+        }
+        EXPECT_EQ(Journal(), journal);
     }
+}
+
+TEST_F(KnowledgeTest, ForgetsTheSectionLinesWhenTheFileIsReleased) {
+    const auto file = [](const std::string& type) {
+        return CrLf({"TRADUIRE", "TYPEDEFINI", "HWND = " + type, "COMMONSTRUCTURE", "COMMONRECORD",
+                     "INCOMPATIBLE", "INCOMPATIBLE_EQUATE", "INTERFACE_API_CONFLIT_NOM",
+                     "FINDELISTE"});
+    };
+    Load(file("DWORD"));
+    EXPECT_EQ(TypeOf("HWND"), "DWORD");
     ReleaseKnowledgeFile(session);
+    EXPECT_EQ(TypeOf("HWND"), "-");
+    // Comment lines move every section line down; loading over a file releases it first.
+    Load(CrLf({"; moved", "; down"}) + file("QWORD"));
+    EXPECT_EQ(TypeOf("HWND"), "QWORD");
+    Load(file("SDWORD"));
+    EXPECT_EQ(TypeOf("HWND"), "SDWORD");
+    EXPECT_EQ(Journal(), "");
+}
+
+TEST_F(KnowledgeTest, RefusesAFileWithoutLines) {
+    testing::WriteBytes(dir / "empty.txt", "\r\n");
+    EXPECT_EQ(LoadKnowledgeFile(session, dir / "empty.txt"), 0);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "the knowledge file holds no line");
     EXPECT_EQ(LookupKnowledge(session, "#define", LOOKUP_CODE, nullptr), 0u);
     EXPECT_EQ(Journal(), "");
 }
 
-TEST_F(KnowledgeLookupTest, ScansAReloadedFileAfresh) {
-    const auto file = [](std::string_view type) {
-        return CrLfLines({"TRADUIRE", "TYPEDEFINI", std::string("HWND = ") + std::string(type),
-                          "COMMONSTRUCTURE", "COMMONRECORD", "INCOMPATIBLE", "INCOMPATIBLE_EQUATE",
-                          "INTERFACE_API_CONFLIT_NOM", "FINDELISTE"});
-    };
-    std::string output;
-    Load(file("DWORD"), "_a");
-    ASSERT_EQ(LookupKnowledge(session, "HWND", LOOKUP_TYPEDEFINI, &output), 1u);
-    EXPECT_EQ(output, "DWORD");
-    ReleaseKnowledgeFile(session);
-    EXPECT_EQ(LookupKnowledge(session, "HWND", LOOKUP_TYPEDEFINI, &output), 0u);
-
-    // Two comment lines move every section line down.
-    Load(CrLfLines({"; moved", "; down"}) + file("QWORD"), "_b");
-    ASSERT_EQ(LookupKnowledge(session, "HWND", LOOKUP_TYPEDEFINI, &output), 1u);
-    EXPECT_EQ(output, "QWORD");
-    EXPECT_EQ(session.run.knowledge.sectionLines[0], 3u);
-
-    // Loading over a loaded file releases it first.
-    Load(file("SDWORD"), "_c");
-    ASSERT_EQ(LookupKnowledge(session, "HWND", LOOKUP_TYPEDEFINI, &output), 1u);
-    EXPECT_EQ(output, "SDWORD");
-    EXPECT_EQ(session.run.knowledge.sectionLines[0], 1u);
+// Every key of text's lines, with variants that a comparison of keys must tell apart.
+std::set<std::string> WordsAroundKeys(std::string_view text) {
+    const std::string suffixes[] = {"", "X", " ", "=", ";", "\r", std::string(1, '\0')};
+    std::set<std::string> words;
+    for (size_t start = 0, end; (end = text.find("\r\n", start)) != text.npos; start = end + 2) {
+        std::string_view line;
+        TrimText(text.substr(start, end - start), line);
+        const std::string key(line.substr(0, line.find_first_of(" \t=;")));
+        std::string lower = key, upper = key;
+        for (char& c : lower) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+        for (char& c : upper) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+        for (const std::string& suffix : suffixes) {
+            words.insert({key + suffix, lower + suffix, upper + suffix});
+        }
+        words.insert({key.substr(0, key.size() / 2), key.substr(key.empty() ? 0 : 1), "P" + key,
+                      " " + key, std::string(line)});
+        // The line cut before and after each key end, so that words hold those characters.
+        for (size_t i = line.find_first_of(" \t=;"); i != line.npos;
+             i = line.find_first_of(" \t=;", i + 1)) {
+            words.insert({std::string(line.substr(0, i)), std::string(line.substr(0, i + 1))});
+        }
+    }
+    return words;
 }
 
-TEST_F(KnowledgeLookupTest, RefusesAFileItCannotLoad) {
-    EXPECT_EQ(LoadKnowledgeFile(session, "/nonexistent/ondavel/egales.txt"), 0);
-    EXPECT_EQ(LoadKnowledgeFile(session, testing::WriteTestFile("\r\n")), 0);
-    EXPECT_EQ(LookupKnowledge(session, "#define", LOOKUP_CODE, nullptr), 0u);
+// Compares the indexed lookup with the scan for every kind on the keys of text and on words
+// drawn from a fixed seed; returns how many lookups found something.
+int CompareWithTheScan(Session& session, std::string_view text) {
+    constexpr std::string_view kAlphabet = "HWNDwndPOITyEeAaQR_#= \t;\r\xE9\xC9\0"sv;
+    std::set<std::string> words = WordsAroundKeys(text);
+    words.insert({std::string(1039, 'x'), std::string(1040, 'x')});
+    std::mt19937 generator(20240611);
+    for (int i = 0; i < 3000; ++i) {
+        std::string word;
+        for (size_t n = generator() % 9; n > 0; --n)
+            word += kAlphabet[generator() % kAlphabet.size()];
+        words.insert(word);
+    }
+    int found = 0;
+    for (const std::string& word : words) {
+        for (uint32_t kind = LOOKUP_CODE; kind <= LOOKUP_API_CONFLIT; ++kind) {
+            std::string indexed = "untouched", scanned = "untouched";
+            const uint32_t result = LookupKnowledge(session, word, LookupKind(kind), &indexed);
+            EXPECT_EQ(result, ScanKnowledge(session, word, LookupKind(kind), &scanned))
+                << "word \"" << word << "\" kind " << kind;
+            EXPECT_EQ(indexed, scanned) << "word \"" << word << "\" kind " << kind;
+            found += result != 0;
+        }
+    }
+    return found;
+}
+
+TEST_F(KnowledgeTest, TheKeyIndexAgreesWithTheScan) {
+    Load(kRichFile);
+    EXPECT_GE(CompareWithTheScan(session, kRichFile), 60);
+    ASSERT_EQ(LoadKnowledgeFile(session, kKitFile), 1);
+    EXPECT_GE(CompareWithTheScan(session, session.run.knowledge.index.text), 400);
     EXPECT_EQ(Journal(), "");
-    // Both refusals were said: the missing file and the empty one.
-    ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[0].caption, "SetTestFichier");
-    EXPECT_EQ(host.messages[1].text, "the knowledge file holds no line");
 }
 
-struct IncompleteCase {
-    std::vector<std::string_view> lines;
-    std::string_view missing;
-};
-
-TEST_F(KnowledgeLookupTest, JournalsTheFirstMissingSectionOnce) {
-    const std::vector<IncompleteCase> cases = {
-        {{"#define = d = 5", "HWND = DWORD"}, "TRADUIRE"},
-        {{"#define = d = 5", "TRADUIRE", "TYPEDEFINI", "HWND = DWORD", "COMMONSTRUCTURE",
-          "INCOMPATIBLE", "INCOMPATIBLE_EQUATE", "INTERFACE_API_CONFLIT_NOM", "FINDELISTE"},
-         "COMMONRECORD"},
-        // Out of order: TYPEDEFINI before TRADUIRE is an entry of the code section.
-        {{"#define = d = 5", "TYPEDEFINI", "TRADUIRE", "HWND = DWORD", "COMMONSTRUCTURE",
-          "COMMONRECORD", "INCOMPATIBLE", "INCOMPATIBLE_EQUATE", "INTERFACE_API_CONFLIT_NOM",
-          "FINDELISTE"},
-         "TYPEDEFINI"},
-        {{"#define = d = 5", "TRADUIRE", "TYPEDEFINI", "HWND = DWORD", "COMMONSTRUCTURE",
-          "COMMONRECORD", "INCOMPATIBLE", "INCOMPATIBLE_EQUATE", "INTERFACE_API_CONFLIT_NOM",
-          "; FINDELISTE"},
-         "FINDELISTE"},
-    };
-    std::string expected;
-    for (size_t i = 0; i < cases.size(); ++i) {
-        std::string text;
-        for (std::string_view line : cases[i].lines) text.append(line).append("\r\n");
-        Load(text, "_" + std::to_string(i));
-        std::string output(kUntouched);
-        EXPECT_EQ(LookupKnowledge(session, "#define", LOOKUP_CODE, &output), 0u) << i;
-        EXPECT_EQ(LookupKnowledge(session, "HWND", LOOKUP_TYPEDEFINI, &output), 0u) << i;
-        EXPECT_EQ(LookupKnowledge(session, "HWND", LOOKUP_IS_TYPEDEFINI, &output), 0u) << i;
-        EXPECT_EQ(output, kUntouched) << i;
-        expected.append("Fichier de connaissances incomplet, section absente : ")
-            .append(cases[i].missing)
-            .append("\r\n");
-        EXPECT_EQ(Journal(), expected) << i;
+// A key repeated in a range is never read, and a code outside the driver's set does nothing.
+TEST_F(KnowledgeTest, TheKitFileHasNoDeadOrMalformedEntries) {
+    const std::set<uint32_t> codes = {1,  2,  3,  4,  5,  10, 11, 12, 13, 14, 15,
+                                      16, 17, 20, 31, 32, 33, 35, 36, 37, 42};
+    const std::set<std::string> types = {"BYTE",   "SBYTE", "WORD",  "SWORD", "DWORD",
+                                         "SDWORD", "QWORD", "REAL4", "REAL8"};
+    ASSERT_EQ(LoadKnowledgeFile(session, kKitFile), 1);
+    ASSERT_TRUE(PrepareKnowledge(session)) << Journal();
+    const KnowledgeFile& file = session.run.knowledge;
+    for (LookupKind kind : {LOOKUP_CODE, LOOKUP_TRADUIRE, LOOKUP_TYPEDEFINI, LOOKUP_COMMONSTRUCTURE,
+                            LOOKUP_COMMONRECORD, LOOKUP_INCOMPATIBLE, LOOKUP_INCOMPATIBLE_EQUATE,
+                            LOOKUP_API_CONFLIT}) {
+        const LineRange range = RangeLines(file, KindRange(kind));
+        for (uint32_t n = kind == LOOKUP_CODE ? 1 : range.first + 1; n < range.last; ++n) {
+            std::string_view line;
+            if (!ReadKnowledgeLine(file.index, n, line)) continue;
+            std::string value, found;
+            const uint32_t result = ReadEntry(line, kind, &value);
+            EXPECT_EQ(LookupKnowledge(session, EntryKey(line), kind, &found), result) << line;
+            EXPECT_EQ(found, value) << "an entry hidden by an earlier one: " << line;
+            EXPECT_TRUE(kind == LOOKUP_CODE ? codes.count(result) > 0 : !value.empty()) << line;
+            EXPECT_TRUE(kind != LOOKUP_TYPEDEFINI || types.count(value) > 0) << line;
+        }
     }
 }
 

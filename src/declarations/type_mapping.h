@@ -1,0 +1,71 @@
+// C types as MASM sees them: cleaning a C type text, classifying a type name, and the
+// per-header lists of the names a header declares.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ondavel {
+
+struct Session;
+struct HeapBlock;
+
+// Size classes of C types. Combinations (TC_SIGNED with a size) are plain uint32_t values.
+enum TypeCode : uint32_t {
+    TC_UNKNOWN = 0,
+    TC_BYTE = 0x1,
+    TC_WORD = 0x2,
+    TC_DWORD = 0x4,  // also pointers and handles
+    TC_FWORD = 0x8,
+    TC_QWORD = 0x10,
+    TC_TBYTE = 0x20,
+    TC_REAL4 = 0x40,
+    TC_REAL8 = 0x80,
+    TC_REAL10 = 0x100,
+    TC_STRUCT = 0x200,
+    TC_UNION = 0x400,
+    TC_CALLBACK = 0x800,
+    TC_FUNCTION = 0x1000,
+    TC_INTERFACE = 0x2000,
+    TC_VARARG = 0x8000,
+    TC_VOID = 0x10000,
+    TC_SIGNED = 1u << 21,
+};
+
+// Removes leading qualifier words (IN, OUT, unsigned, signed, const, far, near, OPTIONAL; in a
+// member text ending with ';' also struct and union). 0 when nothing would remain (text
+// unchanged), 2 when words were removed, 1 when there were none.
+int StripQualifiers(std::string& text);
+
+// Blanks the first stand-alone "const", "OPTIONAL" and "PURE" without changing the length.
+int BlankModifiers(std::string& text);
+
+// Keeps at most the last two words of a declarator, pointers written as DWORD, a trailing
+// OPTIONAL and a default value's '=' dropped ("const char *lpName" -> "DWORD lpName").
+int NormalizeDeclarator(std::string& text);
+
+// "TYPE * name" -> "DWORD name": 1 when there is no pointer (or the '*' multiplies inside an
+// array bound), 2 when rewritten, 0 when the rewritten text cannot be measured.
+int PointerToDword(std::string& text);
+
+// Whether an entry of list begins name, followed by the end of name, a blank, tab or '='.
+bool IsInTypeList(const HeapBlock& list, std::string_view name);
+
+// The size class of a type name, from the header's lists and the knowledge file, with the
+// MASM name for it in out where there is one. out may be the string name views.
+uint32_t ClassifyType(Session& session, std::string_view name, std::string& out);
+
+// Records name in the list that code chooses (nothing for codes without a list). Returns 1.
+int RegisterTypeName(Session& session, std::string_view name, uint32_t code);
+// Appends name to list unless an entry equals it. Returns 1.
+int AddUniqueName(HeapBlock& list, std::string_view name);
+
+// Appends one parameter's MASM type to session.statement.protoLine (",:DWORD " ...).
+// Returns its TypeCode, 0 for an empty or unknown type, -1 when nothing is left once
+// qualifiers are gone. firstParameter is set after the first one; lineNumber goes to the
+// journal with an unknown type.
+int64_t AppendParameterType(Session& session, std::string& parameter, bool& firstParameter,
+                            uint32_t lineNumber);
+
+}  // namespace ondavel
