@@ -1,0 +1,2 @@
+// Being written.
+#include "declarations/type_mapping.h"
