@@ -42,10 +42,10 @@ std::string TranslatedHeaderName(std::string_view argument) {
 void TranslateInclude(Session& session, uint32_t firstLine, uint32_t, LineIndex& index) {
     std::string line;
     if (!CopyDirectiveLine(index, firstLine, line)) return;
-    const bool packing = NamesPackingHeader(line);
     DirectiveParts parts;
     SplitDirectiveLine(session, line, parts);
     if (IsContinued(parts.code)) return;
+    const bool packing = NamesPackingHeader(parts.code);
     const std::string name = TranslatedHeaderName(DirectiveArgument(parts.code));
     if (name.empty()) return;
     std::string output = packing ? ";Include " : "Include ";
