@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "core/heap_block.h"
@@ -15,6 +16,7 @@
 namespace ondavel {
 
 class Host;
+struct TypeListIndex;
 
 enum class OutputMode { View = 0, File = 1 };
 
@@ -99,6 +101,7 @@ struct HeaderState {
     bool inBlockComment = false;  // a "/*" comment is open across lines
     bool inInterface = false;
     bool inUnicodeBranch = false;  // the last #ifdef named UNICODE and no #endif came since
+    std::shared_ptr<TypeListIndex> typeListIndex;  // lookups in names, built by type mapping
 };
 
 struct StatementState {

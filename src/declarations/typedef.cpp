@@ -1,7 +1,244 @@
+// typedef without a body: "typedef DWORD MYFLAGS;" -> ";MYFLAGS  TYPEDEF  DWORD".
+// What matters most is recording what each new name is, in the header's type lists, so that
+// later declarations of the same header can classify it; the TYPEDEF line itself is written
+// commented out, except for a structure alias in the UNICODE branch, which MASM must see.
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "core/heap_block.h"
+#include "core/line_index.h"
+#include "core/output.h"
+#include "core/session.h"
+#include "core/text.h"
 #include "declarations/declarations.h"
+#include "declarations/type_mapping.h"
 
 namespace ondavel {
 
-int TranslateTypedef(Session&, uint32_t, uint32_t, LineIndex&) { return 0; }
+namespace {
+
+// The declarators follow the keyword "typedef".
+constexpr size_t kKeywordLength = 7;
+// The declarator is collected in a buffer of one line: 1,039 characters and the terminator.
+constexpr size_t kDeclaratorLimit = kLineLimit - 1;
+constexpr std::string_view kTypedefSeparator = "  TYPEDEF  ";
+constexpr std::string_view kPointerType = "DWORD ";
+constexpr std::string_view kSignedPointerType = "SDWORD";
+// A bare structure or union tag: what the name stands for is left to the reader.
+constexpr std::string_view kAggregateType = "REFLECHIR";
+constexpr std::string_view kUnknownMark = " inconnu ";
+
+bool HasWord(std::string_view line, std::string_view word) {
+    return FindWord(1, line, word, true, kBlanks, kBlanks) > 0;
+}
+
+// "[...]" bounds and parentheses become blanks, and so does every '*', which makes the name a
+// pointer. Returns whether there was a '*'.
+bool BlankDeclaratorPunctuation(std::string& declarator) {
+    bool hasStar = false;
+    bool inBounds = false;
+    for (char& c : declarator) {
+        if (c == '[') inBounds = true;
+        if (c == '*') hasStar = true;
+        const bool blank = inBounds || c == '*' || c == ']' || c == '(' || c == ')';
+        if (c == ']') inBounds = false;
+        if (blank) c = ' ';
+    }
+    return hasStar;
+}
+
+enum class Collected { Declarator, Abandoned };
+
+class TypedefTranslation {
+  public:
+    TypedefTranslation(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index)
+        : session_(session), index_(index) {
+        reader_.lineNumber = firstLine - 1;
+        reader_.linesLeft = linesLeft + 1;
+        typedefWords_.reporter = &session.host;
+    }
+
+    int Run() {
+        if (!FetchLine() || !ReadFlags()) return 0;
+        position_ = std::min(kKeywordLength, line().size());
+        if (!SkipBlanks()) return 0;
+        while (TranslateDeclarator() && StepToNextDeclarator()) {
+        }
+        return result_;
+    }
+
+  private:
+    std::string_view line() const { return reader_.workLine; }
+    bool AtEnd() const { return position_ >= reader_.workLine.size(); }
+    char Current() const { return reader_.workLine[position_]; }
+
+    // The statement's next line with code; comments are never written.
+    bool FetchLine() {
+        if (NextStatementLine(session_, index_, reader_) <= 0) return false;
+        position_ = 0;
+        return true;
+    }
+
+    // Skips blanks and tabs; a backslash or the end of the line continues on the next line.
+    bool SkipBlanks() {
+        for (;;) {
+            while (!AtEnd() && IsBlank(Current())) ++position_;
+            if (!AtEnd() && Current() != '\\') return true;
+            if (!FetchLine()) return false;
+        }
+    }
+
+    // The flags come from the first line alone. A class, and MIDL's forward declaration of an
+    // interface ("typedef interface IFoo IFoo;"), declare nothing MASM can use.
+    bool ReadFlags() {
+        isSigned_ = HasWord(line(), "signed");
+        if (HasWord(line(), "union")) {
+            aggregate_ = TC_UNION;
+        } else if (HasWord(line(), "struct")) {
+            aggregate_ = TC_STRUCT;
+        }
+        if (HasWord(line(), "class")) return false;
+        return !HasWord(line(), "interface") || session_.statement.counts.stars != 0;
+    }
+
+    // Text up to the next ',' or ';'; a line's end counts as one blank.
+    Collected CollectDeclarator() {
+        for (;;) {
+            const std::string_view rest = line().substr(position_);
+            const size_t end = rest.find_first_of(",;");
+            declarator_.append(rest.substr(0, end));
+            if (declarator_.size() > kDeclaratorLimit) return ReportTooLong();
+            if (end != std::string_view::npos) {
+                position_ += end;
+                return Collected::Declarator;
+            }
+            declarator_.push_back(' ');
+            position_ = line().size();
+            if (!SkipBlanks()) return Collected::Abandoned;
+        }
+    }
+
+    Collected ReportTooLong() {
+        WriteJournalLine(session_, std::to_string(reader_.lineNumber) +
+                                       " Ligne trop longue a traduire:PROC TranslateTypedef ");
+        return Collected::Abandoned;
+    }
+
+    // Puts the words of the declarator in typedefWords. False when there are none.
+    bool CutWords() {
+        std::string_view rest;
+        if (TrimText(declarator_, rest) <= 0) return false;
+        while (!rest.empty()) {
+            const size_t end = rest.find_first_of(kBlanks);
+            if (AppendPiece(typedefWords_, rest.substr(0, end)) == 0) return false;
+            ++wordCount_;
+            if (end == std::string_view::npos) break;
+            rest.remove_prefix(rest.find_first_not_of(kBlanks, end));
+        }
+        return true;
+    }
+
+    std::string_view FirstWord() const {
+        const std::string_view words = typedefWords_.view();
+        return words.substr(0, words.find('\0'));
+    }
+    std::string_view LastWord() const {
+        std::string_view words = typedefWords_.view();
+        words.remove_suffix(1);
+        return words.substr(words.rfind('\0') + 1);
+    }
+
+    // One declarator. False when the translation ends with it.
+    bool TranslateDeclarator() {
+        ReleaseBlocHeap(typedefWords_);
+        wordCount_ = 0;
+        declarator_.clear();
+        if (CollectDeclarator() == Collected::Abandoned) return false;
+        hasStar_ = BlankDeclaratorPunctuation(declarator_);
+        return CutWords() && DeclareName();
+    }
+
+    // False when the name cannot be told anything about (a lone word without '*' that no
+    // struct or union stands before).
+    bool DeclareName() {
+        const std::string_view name = LastWord();
+        if (hasStar_) {
+            DeclarePointer(name);
+        } else if (aggregate_ != 0) {
+            DeclareAggregateAlias(name);
+        } else if (wordCount_ == 1) {
+            return false;
+        } else {
+            DeclareFromBaseType(FirstWord(), name);
+        }
+        return true;
+    }
+
+    void DeclarePointer(std::string_view name) {
+        RegisterTypeName(session_, name, isSigned_ ? TC_SIGNED | TC_DWORD : TC_DWORD);
+        WriteTypedefLine(true, name, isSigned_ ? kSignedPointerType : kPointerType);
+        result_ = 1;
+    }
+
+    // Only a bare tag ("typedef struct _FOO FOO, FOO2;": FOO2) gets a line. A union's name
+    // is not kept, as no list holds unions.
+    void DeclareAggregateAlias(std::string_view name) {
+        RegisterTypeName(session_, name, aggregate_);
+        if (wordCount_ == 1) WriteTypedefLine(true, name, kAggregateType);
+        result_ = 1;
+    }
+
+    // The line names the base type as the source spells it, not its MASM name.
+    void DeclareFromBaseType(std::string_view baseType, std::string_view name) {
+        std::string masmType;
+        uint32_t code = ClassifyType(session_, baseType, masmType);
+        if (code == TC_UNKNOWN) {
+            const std::string baseText(baseType);
+            WriteJournalLine(session_, baseText + " ", reader_.lineNumber);
+            WriteTypedefLine(true, name, baseText + std::string(kUnknownMark));
+            return;
+        }
+        if (isSigned_ && (code == TC_BYTE || code == TC_WORD || code == TC_DWORD)) {
+            code |= TC_SIGNED;
+        }
+        RegisterTypeName(session_, name, code);
+        result_ = 1;
+        const bool active = code == TC_STRUCT && session_.header.inUnicodeBranch;
+        WriteTypedefLine(!active, name, baseType);
+    }
+
+    void WriteTypedefLine(bool commented, std::string_view name, std::string_view type) {
+        std::string output = commented ? ";" : "";
+        output.append(name).append(kTypedefSeparator).append(type);
+        WriteOutputLine(session_, output);
+    }
+
+    // A ',' and the blanks after it lead to the next declarator, a ';' ends the statement.
+    bool StepToNextDeclarator() {
+        if (!SkipBlanks() || Current() == ';') return false;
+        if (Current() != ',') return true;
+        ++position_;
+        return SkipBlanks();
+    }
+
+    Session& session_;
+    LineIndex& index_;
+    StatementReader reader_;
+    size_t position_ = 0;
+    bool isSigned_ = false;
+    uint32_t aggregate_ = 0;  // TC_STRUCT or TC_UNION when the first line names one
+    bool hasStar_ = false;
+    std::string declarator_;
+    HeapBlock typedefWords_;  // the declarator's words, each followed by one NUL
+    uint32_t wordCount_ = 0;
+    int result_ = 0;
+};
+
+}  // namespace
+
+int TranslateTypedef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
+    return TypedefTranslation(session, firstLine, linesLeft, index).Run();
+}
 
 }  // namespace ondavel

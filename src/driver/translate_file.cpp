@@ -127,6 +127,7 @@ void CloseIfLevels(Session& session) {
 
 void ReleasePerFileMemory(Session& session) {
     for (HeapBlock* block : session.header.names.all()) ReleaseBlocHeap(*block);
+    session.header.typeListIndex.reset();
     ClearSavedStrings(session.header.savedStrings);
 }
 

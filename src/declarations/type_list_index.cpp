@@ -1,0 +1,49 @@
+#include "declarations/type_list_index.h"
+
+#include <memory>
+
+namespace ondavel {
+
+namespace {
+
+// Adds the NUL-terminated entries of list that lie past what was indexed before.
+void IndexNewEntries(TypeListIndex& index, const HeapBlock& list, size_t which) {
+    const std::string_view names = list.view();
+    uint32_t& done = index.indexedBytes[which];
+    const uint32_t bit = 1u << which;
+    for (size_t end = names.find('\0', done); end != std::string_view::npos;
+         end = names.find('\0', done)) {
+        if (end > done) index.entries[std::string(names.substr(done, end - done))] |= bit;
+        done = static_cast<uint32_t>(end) + 1;
+    }
+}
+
+void Synchronize(TypeListIndex& index, NameLists& names) {
+    for (size_t which = 0; which < kIndexedTypeLists.size(); ++which) {
+        // A list that shrank was released outside the driver's end of header: start afresh.
+        if ((names.*kIndexedTypeLists[which]).used < index.indexedBytes[which]) {
+            index = TypeListIndex{};
+            break;
+        }
+    }
+    for (size_t which = 0; which < kIndexedTypeLists.size(); ++which) {
+        IndexNewEntries(index, names.*kIndexedTypeLists[which], which);
+    }
+}
+
+}  // namespace
+
+uint32_t ListsHolding(Session& session, std::string_view name) {
+    std::shared_ptr<TypeListIndex>& index = session.header.typeListIndex;
+    if (!index) index = std::make_shared<TypeListIndex>();
+    Synchronize(*index, session.header.names);
+    uint32_t lists = 0;
+    AnyListedPrefix(name, [&](std::string_view entry) {
+        const auto found = index->entries.find(entry);
+        if (found != index->entries.end()) lists |= found->second;
+        return false;
+    });
+    return lists;
+}
+
+}  // namespace ondavel

@@ -1,0 +1,14 @@
+// a structure alias is written for MASM only in the UNICODE branch
+typedef struct _FOO FOO;
+#ifdef UNICODE
+typedef WNDCLASSW WNDCLASS;
+typedef FOO FOOALIAS;
+typedef DWORD TCHARX;
+// #else leaves the branch flag as it is
+#else
+typedef WNDCLASSA WNDCLASS;
+#endif
+typedef WNDCLASSW WNDCLASSX;
+#ifdef _WIN64
+typedef WNDCLASSW WNDCLASSY;
+#endif
