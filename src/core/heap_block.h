@@ -18,7 +18,7 @@ struct HeapBlock {
     std::unique_ptr<char[]> data;
     uint32_t used = 0;
     uint32_t capacity = 0;
-    uint32_t growthStep = 0;  // 0: none chosen yet; the first append makes it kDefaultGrowthStep
+    uint32_t growthStep = 0;   // 0: none chosen yet; the first append makes it kDefaultGrowthStep
     Host* reporter = nullptr;  // where an allocation failure is shown, if anywhere
 
     std::string_view view() const { return {data.get(), used}; }

@@ -33,11 +33,11 @@ struct LineIndex {
     LineIndex& operator=(const LineIndex&) = delete;
     ~LineIndex();
 
-    std::string text;          // the loaded file
-    uint32_t lineCount = 0;    // CR LF pairs in text
-    uint32_t tailLine = 0;     // 1 when bytes follow the last CR LF
-    uint32_t lineNumber = 0;   // input of Get/GetLine, 1-based
-    uint32_t lineLength = 0;   // output of Get/GetLine
+    std::string text;         // the loaded file
+    uint32_t lineCount = 0;   // CR LF pairs in text
+    uint32_t tailLine = 0;    // 1 when bytes follow the last CR LF
+    uint32_t lineNumber = 0;  // input of Get/GetLine, 1-based
+    uint32_t lineLength = 0;  // output of Get/GetLine
     char* linePointer = nullptr;
     LineCommand command = LineCommand::None;
     std::vector<LineEntry> lineTable;

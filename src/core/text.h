@@ -16,17 +16,24 @@ inline constexpr int kLineLimit = 1040;
 inline constexpr std::string_view kBlanks = " \t";
 inline constexpr std::string_view kOperatorDelims = " \t|&+-()*,;=:/<>";
 
-inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+inline bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 // Characters 32 and below (blank, tab, control characters) are trimmed from both ends of lines.
-inline bool IsTrimmable(char c) { return static_cast<unsigned char>(c) <= 32; }
+inline bool IsTrimmable(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 // Case folding is ASCII only: accented letters compare as they are.
-inline char FoldCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+inline char FoldCase(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
 
 // Characters before the first NUL or CR (or the end of the view); -1 when that is 1,040 or more.
 int BoundedLength(std::string_view text);
 
 // Replaces destination by source up to its first NUL or CR. Returns the copied length,
-// 0 when source is empty (destination emptied), -1 when source is over-long (destination untouched).
+// 0 when source is empty (destination emptied), -1 when source is over-long (destination
+// untouched).
 int CopyLine(std::string& destination, std::string_view source);
 
 // The bounded text without its leading and trailing characters of code 32 or less, as a view

@@ -1,8 +1,383 @@
+// Function prototypes and callback typedefs become PROTO lines:
+//
+//   WINBASEAPI BOOL WINAPI CloseHandle(HANDLE hObject);   ->  ;API
+//                                                             CloseHandle PROTO :DWORD
+//   typedef LRESULT (CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+//                                    ->  WNDPROC PROTO :DWORD ,:DWORD ,:DWORD ,:DWORD
+//
+// Parameter names and the return type are dropped. The declared name is recorded, so that
+// later declarations that take it as a type see a 32-bit value.
+#include <string>
+#include <string_view>
+
+#include "core/heap_block.h"
+#include "core/output.h"
+#include "core/session.h"
+#include "core/text.h"
 #include "declarations/declarations.h"
+#include "declarations/prototype_parameters.h"
+#include "declarations/type_mapping.h"
+#include "preprocessor/directives.h"
 
 namespace ondavel {
 
-void TranslatePrototype(Session&, uint32_t, uint32_t, LineIndex&) {}
-void TranslateCallbackTypedef(Session&, uint32_t, uint32_t, LineIndex&) {}
+namespace {
+
+// MASM has no conditional assembly inside a PROTO line: such a prototype is kept as a comment.
+constexpr std::string_view kNotAllowed = " Syntaxe Non Autoris\xE9 par masm";
+// Where a word of the text before a prototype's parameter list ends.
+constexpr std::string_view kNameDelimiters = " \t;()";
+// Where a word of a callback's "(CALLBACK *NAME)" ends.
+constexpr std::string_view kCallbackNameDelimiters = " \t)*";
+
+// What the last directive line met before the parameter list was. After an "#else" on the
+// statement's second line, a directive inside the parameter list starts the declaration again
+// on the line that follows it.
+enum class DirectiveResult { None = 0, Done = 2, ElseOnSecondLine = 3 };
+
+enum class Conditional { Ifndef, Ifdef, If, Elif, Error };
+
+struct ConditionalDirective {
+    std::string_view word;
+    Conditional kind;
+};
+
+// Tried in this order, each at the start of the line: "#if" would also take "#ifdef".
+constexpr ConditionalDirective kConditionals[] = {{"#ifndef", Conditional::Ifndef},
+                                                  {"#ifdef", Conditional::Ifdef},
+                                                  {"#if", Conditional::If},
+                                                  {"#elif", Conditional::Elif},
+                                                  {"#error", Conditional::Error}};
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        if (FoldCase(text[i]) != FoldCase(prefix[i])) return false;
+    }
+    return true;
+}
+
+// Runs the conditional's own translation into block; returns the last line it read.
+uint32_t RunConditional(Session& session, Conditional kind, uint32_t line, uint32_t linesLeft,
+                        LineIndex& index, HeapBlock* block) {
+    switch (kind) {
+        case Conditional::Ifndef:
+            return TranslateIfndef(session, line, linesLeft, index, block);
+        case Conditional::Ifdef:
+            return TranslateIfdef(session, line, linesLeft, index, block);
+        case Conditional::If:
+            return TraduireIF(session, line, linesLeft, index, block, false);
+        case Conditional::Elif:
+            return TraduireIF(session, line, linesLeft, index, block, true);
+        case Conditional::Error:
+            TranslateError(session, line, linesLeft, index, block);
+            return line;
+    }
+    return line;
+}
+
+void WritePieces(Session& session, const HeapBlock& block) {
+    std::string_view pieces = block.view();
+    while (!pieces.empty()) {
+        const size_t end = pieces.find('\0');
+        WriteOutputLine(session, pieces.substr(0, end));
+        pieces.remove_prefix(end == std::string_view::npos ? pieces.size() : end + 1);
+    }
+}
+
+// The parameter reduced to its type and name, as a prototype's parameter list gives them.
+void ReducePrototypeParameter(std::string& parameter) {
+    BlankPunctuation(parameter);
+    NormalizeDeclarator(parameter);
+    KeepLastTwoWords(parameter);
+    BlankAnnotation(parameter);
+}
+
+// The same for a callback's parameter, whose pointers keep only what follows the '*'.
+void ReduceCallbackParameter(std::string& parameter) {
+    BlankPunctuation(parameter);
+    BlankModifiers(parameter);
+    KeepLastTwoWords(parameter);
+    BlankBeforeStar(parameter);
+    BlankAnnotation(parameter);
+}
+
+// Writes the finished line with the comment of the line read last; a line too long to build
+// is journalled instead.
+void WriteProtoLine(Session& session, const StatementWalk& walk, uint32_t firstLine,
+                    std::string_view routine) {
+    const std::string& protoLine = session.statement.protoLine;
+    if (protoLine.size() > kProtoLineLimit) {
+        ReportTooLong(session, firstLine, routine);
+        return;
+    }
+    WriteOutputLine(session, protoLine + std::string(walk.LastComment()));
+}
+
+class PrototypeTranslation {
+  public:
+    PrototypeTranslation(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index)
+        : session_(session),
+          index_(index),
+          counts_(session.statement.counts),
+          firstLine_(firstLine),
+          walk_(session, index, firstLine, linesLeft) {}
+
+    void Run() {
+        // Parentheses that never balance still open one list.
+        if (counts_.parenGroups == 0) {
+            counts_.parenGroups = 1;
+            closeCount_ = 1;
+        }
+        if (!walk_.Start()) return;
+        for (;;) {
+            session_.statement.protoLine.clear();
+            notAllowed_ = false;
+            if (!ScanName() || IsSkipped()) return;
+            StartLine();
+            const Outcome outcome = ScanParameters();
+            if (outcome == Outcome::Restart) continue;
+            if (outcome == Outcome::Done) WriteProtoLine(session_, walk_, firstLine_, kRoutine);
+            return;
+        }
+    }
+
+  private:
+    static constexpr std::string_view kRoutine = "TranslatePrototype";
+    enum class Outcome { Done, Restart, Abandon };
+
+    // The name is the last word before the parenthesis group that opens the parameter list;
+    // earlier complete groups ("__declspec(noalias)") are stepped over. False when the
+    // statement ends first.
+    bool ScanName() {
+        name_.clear();
+        for (;;) {
+            const std::string_view word = walk_.TakeWord(kNameDelimiters);
+            if (word.starts_with('#')) {
+                CountDirectiveParentheses(walk_.Rest());
+                directiveResult_ = TranslateDirective();
+                if (!walk_.NextLine()) return false;
+                continue;
+            }
+            // "char *strcpy(": the pointer marks belong to the return type, not to the name.
+            const size_t nameStart = word.find_first_not_of("*&");
+            if (nameStart != std::string_view::npos) name_ = word.substr(nameStart);
+            if (!word.empty() && !apiSeen_) {
+                CheckCallingConvention(session_, word, true, apiSeen_);
+            }
+            if (!walk_.SkipBlanks()) return false;
+            const char c = walk_.Current();
+            if (c == ')') {
+                walk_.Advance();
+                CloseParenthesis();
+            } else if (c == '(') {
+                walk_.Advance();
+                ++openCount_;
+                if (counts_.parenGroups == 1) return true;
+            } else if (c == ';') {
+                walk_.Advance();  // neither a word nor a group: nothing to keep
+            }
+        }
+    }
+
+    void CloseParenthesis() {
+        ++closeCount_;
+        if (closeCount_ == openCount_ && counts_.parenGroups > 0) --counts_.parenGroups;
+    }
+
+    // A directive line's own groups were counted by the statement scan too.
+    void CountDirectiveParentheses(std::string_view rest) {
+        for (const char c : rest) {
+            if (c == '(') {
+                ++openCount_;
+            } else if (c == ')') {
+                CloseParenthesis();
+            }
+        }
+    }
+
+    // A directive line between the words of the declaration is translated on its own.
+    DirectiveResult TranslateDirective() {
+        const std::string_view line = walk_.line();
+        if (StartsWithIgnoringCase(line, "#else")) {
+            WriteOutputLine(session_, "\tELSE");
+            return walk_.lineNumber() == firstLine_ + 1 ? DirectiveResult::ElseOnSecondLine
+                                                        : DirectiveResult::Done;
+        }
+        if (StartsWithIgnoringCase(line, "#endif")) {
+            --session_.header.ifDepth;
+            WriteOutputLine(session_, "ENDIF " + std::string(walk_.LastComment()));
+            return DirectiveResult::Done;
+        }
+        if (InString(1, line, "#define", true) > 0 ||
+            (line.size() > 1 && line[0] == '#' && IsBlank(line[1]))) {
+            std::string comment(line);
+            comment[0] = ';';
+            WriteOutputLine(session_, comment);
+            return DirectiveResult::Done;
+        }
+        for (const ConditionalDirective& directive : kConditionals) {
+            if (StartsWithIgnoringCase(line, directive.word)) {
+                TranslateConditional(directive.kind);
+                break;
+            }
+        }
+        return DirectiveResult::Done;
+    }
+
+    void TranslateConditional(Conditional kind) {
+        HeapBlock& block = session_.statement.outputBlock;
+        ReleaseBlocHeap(block);
+        // The directive line holds code, so no comment was open before it: the conditional
+        // reads it again from that state.
+        session_.header.inBlockComment = false;
+        walk_.ResumeAfter(
+            RunConditional(session_, kind, walk_.lineNumber(), walk_.linesLeft(), index_, &block));
+        WritePieces(session_, block);
+        ReleaseBlocHeap(block);
+    }
+
+    // MIDL proxies and stubs after an interface, and MIDL's allocators, are not the kit's API.
+    bool IsSkipped() const {
+        if (name_.empty()) return true;
+        if (!apiSeen_ && session_.header.inInterface && name_.find('_') != std::string::npos) {
+            return true;
+        }
+        return InString(1, name_, "MIDL_user_", true) > 0;
+    }
+
+    void StartLine() {
+        AppendPiece(session_.header.names.functionNames, name_);
+        std::string& protoLine = session_.statement.protoLine;
+        protoLine = name_;
+        protoLine.append(session_.statement.cdeclSeen ? " PROTO C " : " PROTO ");
+        firstParameter_ = false;
+    }
+
+    Outcome ScanParameters() {
+        for (;;) {
+            if (!walk_.SkipBlanks()) return Outcome::Abandon;
+            if (walk_.Current() == '#') {
+                if (!walk_.NextLine()) return Outcome::Abandon;
+                if (directiveResult_ == DirectiveResult::ElseOnSecondLine) return Outcome::Restart;
+                MarkNotAllowed();
+                continue;
+            }
+            if (!AppendParameter()) return Outcome::Abandon;
+            if (!walk_.SkipBlanks()) return Outcome::Abandon;
+            if (walk_.Current() != ',') return Outcome::Done;
+            walk_.Advance();
+        }
+    }
+
+    void MarkNotAllowed() {
+        if (notAllowed_) return;
+        notAllowed_ = true;
+        std::string& protoLine = session_.statement.protoLine;
+        protoLine.insert(0, ";").append(kNotAllowed);
+    }
+
+    bool AppendParameter() {
+        const Collected collected = CollectParameter(walk_, ",;", parameter_);
+        if (collected == Collected::TooLong) ReportTooLong(session_, firstLine_, kRoutine);
+        if (collected != Collected::Parameter) return false;
+        ReducePrototypeParameter(parameter_);
+        AppendCleanedParameter(session_, parameter_, firstParameter_, walk_.lineNumber());
+        return true;
+    }
+
+    Session& session_;
+    LineIndex& index_;
+    StatementCounts& counts_;
+    const uint32_t firstLine_;
+    StatementWalk walk_;
+    std::string name_;
+    std::string parameter_;
+    uint32_t openCount_ = 0;
+    uint32_t closeCount_ = 0;
+    bool apiSeen_ = false;
+    bool notAllowed_ = false;
+    bool firstParameter_ = false;
+    DirectiveResult directiveResult_ = DirectiveResult::None;
+};
+
+class CallbackTranslation {
+  public:
+    CallbackTranslation(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index)
+        : session_(session), firstLine_(firstLine), walk_(session, index, firstLine, linesLeft) {}
+
+    void Run() {
+        if (!walk_.Start() || !walk_.SkipPast('(') || !walk_.SkipAcrossLines(" \t*")) return;
+        if (!ScanName() || name_.empty()) return;
+        AppendPiece(session_.header.names.callbackNames, name_);
+        std::string& protoLine = session_.statement.protoLine;
+        protoLine = name_ + " PROTO ";
+        if (!walk_.SkipPast('(') || !ScanParameters()) return;
+        // MASM takes VARARG only with the C convention, which a __cdecl callback names.
+        if (ellipsisSeen_ && session_.statement.cdeclSeen) {
+            protoLine.insert(name_.size() + std::string_view(" PROTO").size(), " C");
+        }
+        WriteProtoLine(session_, walk_, firstLine_, kRoutine);
+    }
+
+  private:
+    static constexpr std::string_view kRoutine = "TranslateCallbackTypedef";
+
+    // "(CALLBACK* WNDPROC)" and "(*PFN)": the name is the last word before the ')'.
+    bool ScanName() {
+        for (;;) {
+            const std::string_view word = walk_.TakeWord(kCallbackNameDelimiters);
+            if (!word.empty()) {
+                name_ = word;
+                if (!apiSeen_) CheckCallingConvention(session_, word, false, apiSeen_);
+            }
+            if (!walk_.SkipAcrossLines(" \t*")) return false;
+            if (walk_.Current() == ')') return true;
+        }
+    }
+
+    bool ScanParameters() {
+        for (;;) {
+            if (!walk_.SkipBlanks() || !AppendParameter()) return false;
+            if (!walk_.SkipBlanks()) return false;
+            if (walk_.Current() != ',') return true;
+            walk_.Advance();
+        }
+    }
+
+    bool AppendParameter() {
+        const Collected collected = CollectParameter(walk_, ",)", parameter_);
+        if (collected == Collected::TooLong) ReportTooLong(session_, firstLine_, kRoutine);
+        if (collected != Collected::Parameter) return false;
+        ReduceCallbackParameter(parameter_);
+        const int64_t code =
+            AppendCleanedParameter(session_, parameter_, firstParameter_, walk_.lineNumber());
+        if (code == TC_VARARG) ellipsisSeen_ = true;
+        return true;
+    }
+
+    Session& session_;
+    const uint32_t firstLine_;
+    StatementWalk walk_;
+    std::string name_;
+    std::string parameter_;
+    bool apiSeen_ = false;
+    bool firstParameter_ = false;
+    bool ellipsisSeen_ = false;
+};
+
+}  // namespace
+
+void TranslatePrototype(Session& session, uint32_t firstLine, uint32_t linesLeft,
+                        LineIndex& index) {
+    PrototypeTranslation(session, firstLine, linesLeft, index).Run();
+    session.statement.cdeclSeen = false;
+}
+
+void TranslateCallbackTypedef(Session& session, uint32_t firstLine, uint32_t linesLeft,
+                              LineIndex& index) {
+    CallbackTranslation(session, firstLine, linesLeft, index).Run();
+    session.statement.cdeclSeen = false;
+}
 
 }  // namespace ondavel

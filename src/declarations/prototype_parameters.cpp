@@ -1,0 +1,183 @@
+#include "declarations/prototype_parameters.h"
+
+#include <algorithm>
+
+#include "core/session.h"
+#include "core/text.h"
+#include "declarations/type_mapping.h"
+
+namespace ondavel {
+
+namespace {
+
+bool IsOneOf(char c, std::string_view set) {
+    return set.find(c) != std::string_view::npos;
+}
+
+// A stop character belongs to the parameter when the nearest parenthesis before it opens a
+// group: "void (*pfn)(int a, int b)" is one parameter.
+bool InsideGroup(std::string_view collected) {
+    const size_t parenthesis = collected.find_last_of("()");
+    return parenthesis != std::string_view::npos && collected[parenthesis] == '(';
+}
+
+size_t SkipBlanksFrom(std::string_view text, size_t at) {
+    while (at < text.size() && IsBlank(text[at])) ++at;
+    return at;
+}
+
+size_t WordEnd(std::string_view text, size_t at) {
+    while (at < text.size() && !IsBlank(text[at])) ++at;
+    return at;
+}
+
+size_t CountWords(std::string_view text) {
+    size_t words = 0;
+    for (size_t at = SkipBlanksFrom(text, 0); at < text.size();
+         at = SkipBlanksFrom(text, WordEnd(text, at))) {
+        ++words;
+    }
+    return words;
+}
+
+}  // namespace
+
+StatementWalk::StatementWalk(Session& session, LineIndex& index, uint32_t firstLine,
+                             uint32_t linesLeft)
+    : session_(session), index_(index) {
+    reader_.lineNumber = firstLine - 1;
+    reader_.linesLeft = linesLeft + 1;
+    reader_.commentMode = CommentMode::Keep;
+}
+
+bool StatementWalk::Start() {
+    if (!NextLine()) return false;
+    reader_.hasComment = false;
+    reader_.commentScratch.clear();
+    return true;
+}
+
+bool StatementWalk::NextLine() {
+    if (NextStatementLine(session_, index_, reader_) < 0) return false;
+    at_ = 0;
+    return true;
+}
+
+bool StatementWalk::AtLineEnd() const {
+    return at_ >= line().size() || line()[at_] == '\\';
+}
+
+bool StatementWalk::SkipAcrossLines(std::string_view set) {
+    for (;;) {
+        while (!AtLineEnd() && IsOneOf(line()[at_], set)) ++at_;
+        if (!AtLineEnd()) return true;
+        if (!NextLine()) return false;
+    }
+}
+
+bool StatementWalk::SkipPast(char c) {
+    for (;;) {
+        while (!AtLineEnd() && line()[at_] != c) ++at_;
+        if (!AtLineEnd()) {
+            ++at_;
+            return true;
+        }
+        if (!NextLine()) return false;
+    }
+}
+
+std::string_view StatementWalk::TakeWord(std::string_view delimiters) {
+    const size_t start = at_;
+    while (!AtLineEnd() && !IsOneOf(line()[at_], delimiters)) ++at_;
+    return line().substr(start, at_ - start);
+}
+
+void StatementWalk::ResumeAfter(uint32_t lineNumber) {
+    if (lineNumber <= reader_.lineNumber) return;
+    reader_.linesLeft -= std::min(reader_.linesLeft, lineNumber - reader_.lineNumber);
+    reader_.lineNumber = lineNumber;
+}
+
+std::string_view StatementWalk::LastComment() const {
+    return reader_.hasComment ? std::string_view(reader_.commentScratch) : std::string_view{};
+}
+
+void CheckCallingConvention(Session& session, std::string_view word, bool writeApiLine,
+                            bool& apiSeen) {
+    if (InString(1, word, "API", true) > 0) {
+        apiSeen = true;
+        if (writeApiLine) WriteOutputLine(session, ";API");
+        return;
+    }
+    if (InString(1, word, "__cdecl", false) > 0) session.statement.cdeclSeen = true;
+    if (InString(1, word, "__clrcall", false) > 0) WriteOutputLine(session, ";__clrcall");
+    if (InString(1, word, "__fastcall", false) > 0) WriteOutputLine(session, ";__fastcall");
+}
+
+Collected CollectParameter(StatementWalk& walk, std::string_view stops, std::string& parameter) {
+    parameter.clear();
+    for (;;) {
+        if (walk.AtLineEnd()) {
+            if (!walk.NextLine()) return Collected::StatementEnded;
+            continue;
+        }
+        char c = walk.Current();
+        if (IsOneOf(c, stops)) {
+            if (!InsideGroup(parameter)) return Collected::Parameter;
+            c = ' ';
+        }
+        if (parameter.size() >= kProtoLineLimit) return Collected::TooLong;
+        parameter.push_back(c);
+        walk.Advance();
+    }
+}
+
+void BlankPunctuation(std::string& parameter) {
+    for (char& c : parameter) {
+        if (IsOneOf(c, "()[]->")) {
+            c = ' ';
+        } else if (c == '&') {
+            c = '*';
+        }
+    }
+}
+
+void KeepLastTwoWords(std::string& parameter) {
+    size_t kept = parameter.size();
+    for (int word = 0; word < 2; ++word) {
+        while (kept > 0 && IsBlank(parameter[kept - 1])) --kept;
+        while (kept > 0 && !IsBlank(parameter[kept - 1])) --kept;
+    }
+    std::fill_n(parameter.begin(), kept, ' ');
+}
+
+void BlankBeforeStar(std::string& parameter) {
+    const size_t star = parameter.find('*');
+    if (star != std::string::npos) std::fill_n(parameter.begin(), star, ' ');
+}
+
+void BlankAnnotation(std::string& parameter) {
+    if (CountWords(parameter) < 2) return;
+    for (size_t at = SkipBlanksFrom(parameter, 0); at < parameter.size();
+         at = SkipBlanksFrom(parameter, WordEnd(parameter, at))) {
+        if (parameter.compare(at, 2, "__") == 0) {
+            std::fill(parameter.begin() + static_cast<std::ptrdiff_t>(at),
+                      parameter.begin() + static_cast<std::ptrdiff_t>(WordEnd(parameter, at)), ' ');
+            return;
+        }
+    }
+}
+
+int64_t AppendCleanedParameter(Session& session, std::string& parameter, bool& firstParameter,
+                               uint32_t lineNumber) {
+    PointerToDword(parameter);
+    return AppendParameterType(session, parameter, firstParameter, lineNumber);
+}
+
+void ReportTooLong(Session& session, uint32_t firstLine, std::string_view routine) {
+    std::string message = NumberToText(static_cast<int32_t>(firstLine));
+    message.append(" Ligne trop longue a traduire:PROC ").append(routine).append(" ");
+    WriteJournalLine(session, message);
+}
+
+}  // namespace ondavel
