@@ -21,21 +21,27 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-# build DIR [cmake options...]
-build() {
+# configure DIR [cmake options...]
+configure() {
     local dir=$1
     shift
     cmake -S . -B "$dir" -DONDAVEL_WERROR=ON "$@" >/dev/null
-    cmake --build "$dir" -j"$JOBS"
+}
+
+# build DIR [cmake options...]: everything, tests and benchmarks included
+build() {
+    configure "$@"
+    cmake --build "$1" -j"$JOBS"
 }
 
 run_sample() {
-    build build
+    configure build
+    cmake --build build -j"$JOBS" --target ondavel
     local work=work/sample
     rm -rf "$work" && mkdir -p "$work"
     cp kits/egales.txt "$work/"
     cp kits/sample/Test.txt "$work/"
-    ./build/ondavel --base "$work" --kit sdk test > "$work/Test.sdk"
+    ./build/ondavel -q --base "$work" --kit sdk test > "$work/Test.sdk"
     echo "Translated $work/Test.txt into $work/Test.sdk (journal: $work/journal.txt)"
 }
 
