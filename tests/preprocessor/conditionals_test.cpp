@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "core/output.h"
 #include "driver/statement_scan.h"
@@ -25,103 +24,68 @@ class ConditionalTest : public HeaderFixture {
         return ReadBytes(dir_ / "journal.txt");
     }
     // Scans the statement of text that begins on line 1 and translates it with the routine of
-    // directive. Returns what the routine returns (the line number for #endif).
+    // directive. Returns what the routine returns (1 for #endif).
     uint32_t Translate(const std::string& text, Directive directive,
                        HeapBlock* destination = nullptr) {
         LineIndex& index = Header(text);
         EXPECT_EQ(ScanStatement(session, 1, index.lines(), index), 0);
         const uint32_t lines = index.lines();
-        switch (directive) {
-            case Directive::If:
-                return TraduireIF(session, 1, lines, index, destination, false);
-            case Directive::Elif:
-                return TraduireIF(session, 1, lines, index, destination, true);
-            case Directive::Ifdef:
-                return TranslateIfdef(session, 1, lines, index, destination);
-            case Directive::Ifndef:
-                return TranslateIfndef(session, 1, lines, index, destination);
-            case Directive::Endif:
-                TranslateEndif(session, 1, lines, index);
-                return 1;
-        }
-        return 0;
+        if (directive == Directive::Ifdef)
+            return TranslateIfdef(session, 1, lines, index, destination);
+        if (directive == Directive::Ifndef)
+            return TranslateIfndef(session, 1, lines, index, destination);
+        if (directive == Directive::Endif) return TranslateEndif(session, 1, lines, index), 1u;
+        return TraduireIF(session, 1, lines, index, destination, directive == Directive::Elif);
     }
 };
 
-// Inside structures and prototypes the line is held back in a block, as one piece; the level
-// it opens counts all the same.
-TEST_F(ConditionalTest, ALineForADestinationBecomesOnePieceOfIt) {
-    struct Case {
-        std::string text;
-        Directive directive;
-        std::string piece;
-        int depthChange;
-    };
-    const std::vector<Case> cases = {
-        {"#if A >= 0x10 // c\r\n", Directive::If, "IF  A GE 010h; c", 1},
-        {"#elif defined B\r\n", Directive::Elif, "ELSEIF DEFINED(B)", 0},
-        {"#ifdef  mask /* m */\r\n", Directive::Ifdef, "IFDEF _mask;/* m */ ", 1},
-        {"#ifndef X\r\n", Directive::Ifndef, "IFNDEF X", 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        HeapBlock block;
-        const int32_t depthBefore = session.header.ifDepth;
-        Translate(c.text, c.directive, &block);
-        EXPECT_EQ(block.view(), c.piece + std::string(1, '\0'));
-        EXPECT_EQ(session.header.ifDepth - depthBefore, c.depthChange);
-    }
-    EXPECT_EQ(host.view, "");
-}
-
-// The typedef translation asks whether an #ifdef UNICODE branch is running: only #ifdef sets
-// the answer, only #endif clears it, and nesting is not followed.
-TEST_F(ConditionalTest, TheUnicodeBranchFollowsIfdefAndEndif) {
+// Each step runs on the state the steps before it left. Inside structures and prototypes the
+// line is held back in a block, as one piece; the level it opens counts all the same. Only
+// #ifdef sets inUnicodeBranch, only #endif clears it, and nesting is not followed.
+TEST_F(ConditionalTest, TranslatesOneStatementAndReturnsTheLastLineRead) {
+    using enum Directive;
     struct Step {
         std::string text;
         Directive directive;
+        bool toBlock;
+        uint32_t lastLine;
+        std::string output;  // empty: not checked
+        int depth;
         bool inUnicodeBranch;
     };
-    const std::vector<Step> steps = {
-        {"#ifdef UNICODE\r\n", Directive::Ifdef, true},
-        {"#ifndef WIDE\r\n", Directive::Ifndef, true},
-        {"#if !defined(UNICODE)\r\n", Directive::If, true},
-        {"#ifdef OTHER\r\n", Directive::Ifdef, false},
-        {"#ifdef _unicode_only // case ignored\r\n", Directive::Ifdef, true},
-        {"#ifdef UNICODE\r\n", Directive::Ifdef, true},
-        {"#ifdef X\r\n", Directive::Ifdef, false},
-        {"#ifdef UNICODE\r\n", Directive::Ifdef, true},
-        {"#endif\r\n", Directive::Endif, false},  // inner: the outer #ifdef UNICODE is forgotten
-        {"#ifndef UNICODE\r\n", Directive::Ifndef, false},
+    const Step steps[] = {
+        {"#if A >= 0x10 // c\r\n", If, true, 1, "IF  A GE 010h; c", 1, false},
+        {"#elif defined B\r\n", Elif, true, 1, "ELSEIF DEFINED(B)", 1, false},
+        {"#ifdef  mask /* m */\r\n", Ifdef, true, 1, "IFDEF _mask;/* m */ ", 2, false},
+        {"#ifndef X\r\n", Ifndef, false, 1, "IFNDEF X\r\n", 3, false},
+        {"#if A && \\\r\n// between\r\n\r\n  B // b\r\nint x;\r\n", If, false, 4,
+         "IF  A AND  B; b\r\n", 4, false},
+        {"#elif (A | \\\r\n  \\\r\n  B)\r\n", Elif, false, 3, "ELSEIF ( A OR  B)\r\n", 4, false},
+        // A "defined(" without its ')' takes the rest of the line and ends the condition.
+        {"#if defined(X \\\r\n  Y)\r\n", If, false, 1, "IF DEFINED(X \\\r\n", 5, false},
+        {"#ifdef UNICODE\r\n", Ifdef, true, 1, "", 6, true},
+        {"#ifndef WIDE\r\n", Ifndef, false, 1, "", 7, true},
+        {"#if !defined(UNICODE)\r\n", If, false, 1, "", 8, true},
+        {"#ifdef OTHER\r\n", Ifdef, false, 1, "", 9, false},
+        {"#ifdef _unicode_only // case ignored\r\n", Ifdef, false, 1, "", 10, true},
+        {"#ifdef X\r\n", Ifdef, false, 1, "", 11, false},
+        {"#ifdef UNICODE\r\n", Ifdef, false, 1, "", 12, true},
+        {"#endif\r\n", Endif, false, 1, "", 11, false},  // the outer UNICODE is forgotten
+        {"#ifndef UNICODE\r\n", Ifndef, false, 1, "", 12, false},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.text);
-        Translate(step.text, step.directive);
-        EXPECT_EQ(session.header.inUnicodeBranch, step.inUnicodeBranch);
-    }
-}
-
-// The conditionals tell their caller where they stopped reading.
-TEST_F(ConditionalTest, ReturnsTheLastLineRead) {
-    struct Case {
-        std::string text;
-        Directive directive;
-        uint32_t lastLine;
-        std::string output;
-    };
-    const std::vector<Case> cases = {
-        {"#if A && \\\r\n// between\r\n\r\n  B // b\r\nint x;\r\n", Directive::If, 4,
-         "IF  A AND  B; b\r\n"},
-        {"#elif (A | \\\r\n  \\\r\n  B)\r\n", Directive::Elif, 3, "ELSEIF ( A OR  B)\r\n"},
-        // A "defined(" without its ')' takes the rest of the line and ends the condition.
-        {"#if defined(X \\\r\n  Y)\r\n", Directive::If, 1, "IF DEFINED(X \\\r\n"},
-        {"#ifndef X\r\n", Directive::Ifndef, 1, "IFNDEF X\r\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
         host.view.clear();
-        EXPECT_EQ(Translate(c.text, c.directive), c.lastLine);
-        EXPECT_EQ(host.view, c.output);
+        HeapBlock block;
+        EXPECT_EQ(Translate(step.text, step.directive, step.toBlock ? &block : nullptr),
+                  step.lastLine);
+        EXPECT_TRUE(!step.toBlock || host.view.empty()) << host.view;
+        if (!step.output.empty()) {
+            EXPECT_EQ(step.toBlock ? block.view() : host.view,
+                      step.output + (step.toBlock ? std::string(1, '\0') : ""));
+        }
+        EXPECT_EQ(session.header.ifDepth, step.depth);
+        EXPECT_EQ(session.header.inUnicodeBranch, step.inUnicodeBranch);
     }
     EXPECT_EQ(Journal(), "");
 }
@@ -135,26 +99,6 @@ TEST_F(ConditionalTest, AContinuationPastTheStatementWritesNothing) {
     EXPECT_EQ(session.header.ifDepth, 1);
     EXPECT_EQ(host.view, "");
     EXPECT_EQ(Journal(), "d\xE9passement bloc : 1\r\nd\xE9passement bloc : 1\r\n");
-}
-
-// Inside a structure the statement is the whole structure: a condition reads its own line and
-// the lines its backslashes join, no more.
-TEST_F(ConditionalTest, InsideAStructureReadsOnlyItsOwnLines) {
-    LineIndex& index = Header(
-        "struct S {\r\n#if A\r\n  int a;\r\n#elif B && \\\r\n  C\r\n  int b;\r\n#endif\r\n};\r\n");
-    ASSERT_EQ(ScanStatement(session, 1, index.lines(), index), 0);
-    ASSERT_EQ(session.statement.counts.lastLine, 8u);
-    HeapBlock block;
-    EXPECT_EQ(TraduireIF(session, 2, index.lines() - 1, index, &block, false), 2u);
-    EXPECT_EQ(TraduireIF(session, 4, index.lines() - 3, index, &block, true), 5u);
-    EXPECT_EQ(block.view(), std::string("IF  A\0ELSEIF  B AND  C\0", 23));
-}
-
-// An #ifdef whose comment stays open leaves it open for whoever reads the next lines.
-TEST_F(ConditionalTest, ACommentOpenedOnTheLineStaysOpen) {
-    Translate("#ifdef X /* starts\r\n  ends */\r\n", Directive::Ifdef);
-    EXPECT_EQ(host.view, "IFDEF X;/* starts\r\n");
-    EXPECT_TRUE(session.header.inBlockComment);
 }
 
 // Lines too long for a line buffer never reach the translations through the driver, but a
