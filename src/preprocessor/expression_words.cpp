@@ -1,14 +1,27 @@
 #include "preprocessor/expression_words.h"
 
+#include <array>
+
 #include "core/session.h"
 #include "core/text.h"
 
 namespace ondavel {
 
+namespace {
+
+// Characters an equate name cannot hold: control characters, blanks and operators.
+constexpr auto kNotInName = [] {
+    std::array<bool, 256> refused{};
+    for (int c = 0; c < 32; ++c) refused[static_cast<size_t>(c)] = true;
+    for (unsigned char c : std::string_view(" ,<>{}()+-*\\/")) refused[c] = true;
+    return refused;
+}();
+
+}  // namespace
+
 bool IsValidEquateName(std::string_view name) {
     for (char c : name) {
-        if (static_cast<unsigned char>(c) < 32) return false;
-        if (std::string_view(" ,<>{}()+-*\\/").find(c) != std::string_view::npos) return false;
+        if (kNotInName[static_cast<unsigned char>(c)]) return false;
     }
     return true;
 }
