@@ -17,11 +17,7 @@ bool HasNonBlank(const std::string& text) {
 }
 
 // Characters where a comment or a literal may begin.
-constexpr auto kSpecial = [] {
-    std::array<bool, 256> special{};
-    special['/'] = special['"'] = special['\''] = true;
-    return special;
-}();
+constexpr CharacterSet kSpecial = MakeCharacterSet("/\"'");
 
 // Where the next comment marker or literal may begin; notes whether code came before it.
 size_t NextSpecial(std::string_view line, size_t from, bool& sawCode) {

@@ -3,6 +3,7 @@
 // terminator (NUL, CR or the end of the view) within one line's worth of characters.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,6 +24,18 @@ inline bool IsBlank(char c) {
 inline bool IsTrimmable(char c) {
     return static_cast<unsigned char>(c) <= 32;
 }
+// A set of characters as a table, for scans that test every character of a line.
+using CharacterSet = std::array<bool, 256>;
+constexpr CharacterSet MakeCharacterSet(std::string_view characters, bool withControls = false) {
+    CharacterSet set{};
+    for (size_t c = 0; withControls && c < 32; ++c) set[c] = true;
+    for (char c : characters) set[static_cast<unsigned char>(c)] = true;
+    return set;
+}
+inline bool InSet(const CharacterSet& set, char c) {
+    return set[static_cast<unsigned char>(c)];
+}
+
 // Case folding is ASCII only: accented letters compare as they are.
 inline char FoldCase(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;

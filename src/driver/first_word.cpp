@@ -1,7 +1,6 @@
 #include "driver/first_word.h"
 
 #include <algorithm>
-#include <array>
 
 #include "core/text.h"
 #include "knowledge/knowledge.h"
@@ -25,15 +24,10 @@ namespace {
 
 // Characters that end a statement's first word: control characters, blanks and the
 // punctuation below (not ';', '=', ':' or '[', which may belong to it).
-constexpr auto kEndsWord = [] {
-    std::array<bool, 256> ends{};
-    for (int c = 0; c < 32; ++c) ends[static_cast<size_t>(c)] = true;
-    for (unsigned char c : std::string_view(" ,<>{}()+-*\\/")) ends[c] = true;
-    return ends;
-}();
+constexpr CharacterSet kEndsWord = MakeCharacterSet(" ,<>{}()+-*\\/", true);
 
 bool EndsWord(char c) {
-    return kEndsWord[static_cast<unsigned char>(c)];
+    return InSet(kEndsWord, c);
 }
 
 bool Contains(std::string_view text, std::string_view part) {

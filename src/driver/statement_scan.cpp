@@ -66,11 +66,7 @@ void CountPair(Session& session, StatementCounts& c, char ch, char next) {
 }
 
 // Characters that count for something; letters, digits and the rest are passed over.
-constexpr auto kCounted = [] {
-    std::array<bool, 256> counted{};
-    for (unsigned char c : std::string_view("\"'(){}[],;=\\ \t*+-&|!~#<>:")) counted[c] = true;
-    return counted;
-}();
+constexpr CharacterSet kCounted = MakeCharacterSet("\"'(){}[],;=\\ \t*+-&|!~#<>:");
 
 void CountCharacters(Session& session, ScanState& state, std::string_view code,
                      bool skippedBranch) {
@@ -78,7 +74,7 @@ void CountCharacters(Session& session, ScanState& state, std::string_view code,
     char quote = 0;
     for (size_t i = 0; i < code.size(); ++i) {
         const char ch = code[i];
-        if (!kCounted[static_cast<unsigned char>(ch)]) continue;
+        if (!InSet(kCounted, ch)) continue;
         const char next = i + 1 < code.size() ? code[i + 1] : '\0';
         if (ch == '"' || ch == '\'') {
             ++c.quotes;

@@ -10,18 +10,13 @@ namespace ondavel {
 namespace {
 
 // Characters an equate name cannot hold: control characters, blanks and operators.
-constexpr auto kNotInName = [] {
-    std::array<bool, 256> refused{};
-    for (int c = 0; c < 32; ++c) refused[static_cast<size_t>(c)] = true;
-    for (unsigned char c : std::string_view(" ,<>{}()+-*\\/")) refused[c] = true;
-    return refused;
-}();
+constexpr CharacterSet kNotInName = MakeCharacterSet(" ,<>{}()+-*\\/", true);
 
 }  // namespace
 
 bool IsValidEquateName(std::string_view name) {
     for (char c : name) {
-        if (kNotInName[static_cast<unsigned char>(c)]) return false;
+        if (InSet(kNotInName, c)) return false;
     }
     return true;
 }
