@@ -10,12 +10,13 @@ namespace ondavel {
 
 int WriteOutputLine(Session& session, std::string_view text) {
     if (text.empty()) return 0;
-    std::string line(text);
-    if (line.size() <= kOutputLineLimit) line.append("\r\n");
+    const std::string_view lineEnd = text.size() <= kOutputLineLimit ? "\r\n" : "";
     if (session.run.outputMode == OutputMode::View) {
-        session.host.AppendToView(line);
+        // The view receives each line whole, its CR LF included.
+        session.host.AppendToView(std::string(text).append(lineEnd));
     } else if (session.run.outputFile != nullptr) {
-        std::fwrite(line.data(), 1, line.size(), session.run.outputFile);
+        std::fwrite(text.data(), 1, text.size(), session.run.outputFile);
+        std::fwrite(lineEnd.data(), 1, lineEnd.size(), session.run.outputFile);
     }
     return static_cast<int>(text.size());
 }

@@ -28,10 +28,6 @@ bool MatchesAt(std::string_view text, size_t at, std::string_view pattern, bool 
     return true;
 }
 
-bool IsOneOf(char c, std::string_view set) {
-    return set.find(c) != std::string_view::npos;
-}
-
 // A found occurrence stands as a token when nothing forbidden touches either end of it.
 bool StandsAsToken(std::string_view text, int position, size_t wordLength, std::string_view before,
                    std::string_view after) {
@@ -50,6 +46,11 @@ int HexDigit(char c) {
 }
 
 }  // namespace
+
+size_t SkipBlanks(std::string_view text, size_t from) {
+    while (from < text.size() && IsBlank(text[from])) ++from;
+    return from;
+}
 
 int BoundedLength(std::string_view text) {
     const size_t limit = std::min(text.size(), static_cast<size_t>(kLineLimit));

@@ -20,6 +20,14 @@ inline constexpr std::string_view kOperatorDelims = " \t|&+-()*,;=:/<>";
 inline bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
+inline bool IsQuote(char c) {
+    return c == '"' || c == '\'';
+}
+inline bool IsOneOf(char c, std::string_view set) {
+    return set.find(c) != std::string_view::npos;
+}
+// The position of the first character at or after from that is no blank or tab.
+size_t SkipBlanks(std::string_view text, size_t from);
 // Characters 32 and below (blank, tab, control characters) are trimmed from both ends of lines.
 inline bool IsTrimmable(char c) {
     return static_cast<unsigned char>(c) <= 32;

@@ -10,20 +10,11 @@ namespace ondavel {
 
 namespace {
 
-bool IsOneOf(char c, std::string_view set) {
-    return set.find(c) != std::string_view::npos;
-}
-
 // A stop character belongs to the parameter when the nearest parenthesis before it opens a
 // group: "void (*pfn)(int a, int b)" is one parameter.
 bool InsideGroup(std::string_view collected) {
     const size_t parenthesis = collected.find_last_of("()");
     return parenthesis != std::string_view::npos && collected[parenthesis] == '(';
-}
-
-size_t SkipBlanksFrom(std::string_view text, size_t at) {
-    while (at < text.size() && IsBlank(text[at])) ++at;
-    return at;
 }
 
 size_t WordEnd(std::string_view text, size_t at) {
@@ -33,8 +24,8 @@ size_t WordEnd(std::string_view text, size_t at) {
 
 size_t CountWords(std::string_view text) {
     size_t words = 0;
-    for (size_t at = SkipBlanksFrom(text, 0); at < text.size();
-         at = SkipBlanksFrom(text, WordEnd(text, at))) {
+    for (size_t at = SkipBlanks(text, 0); at < text.size();
+         at = SkipBlanks(text, WordEnd(text, at))) {
         ++words;
     }
     return words;
@@ -158,8 +149,8 @@ void BlankBeforeStar(std::string& parameter) {
 
 void BlankAnnotation(std::string& parameter) {
     if (CountWords(parameter) < 2) return;
-    for (size_t at = SkipBlanksFrom(parameter, 0); at < parameter.size();
-         at = SkipBlanksFrom(parameter, WordEnd(parameter, at))) {
+    for (size_t at = SkipBlanks(parameter, 0); at < parameter.size();
+         at = SkipBlanks(parameter, WordEnd(parameter, at))) {
         if (parameter.compare(at, 2, "__") == 0) {
             std::fill(parameter.begin() + static_cast<std::ptrdiff_t>(at),
                       parameter.begin() + static_cast<std::ptrdiff_t>(WordEnd(parameter, at)), ' ');

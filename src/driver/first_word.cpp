@@ -34,10 +34,6 @@ bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }
 
-bool IsQuote(char c) {
-    return c == '"' || c == '\'';
-}
-
 // Position just after the second quote character at or after from, or npos.
 size_t AfterSecondQuote(std::string_view text, size_t from) {
     int quotes = 0;

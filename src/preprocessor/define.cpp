@@ -24,10 +24,6 @@ constexpr size_t kSizeofReserve = 12;
 constexpr std::string_view kNameEnd = " \t,;(){}";
 constexpr std::string_view kWordEnd = " \t|&+-()*,;=:/<>";
 
-bool IsQuote(char c) {
-    return c == '"' || c == '\'';
-}
-
 enum class Step { Next, Done, Abandon };
 
 class DefineTranslation {

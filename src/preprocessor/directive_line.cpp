@@ -13,11 +13,6 @@ bool IsLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-size_t SkipBlanks(std::string_view text, size_t at) {
-    while (at < text.size() && IsBlank(text[at])) ++at;
-    return at;
-}
-
 }  // namespace
 
 bool CopyDirectiveLine(LineIndex& index, uint32_t n, std::string& line) {

@@ -178,10 +178,6 @@ MacroStep Examine(MacroText& text) {
 
 }  // namespace
 
-size_t SkipBlanks(std::string_view line, size_t from) {
-    return std::min(line.find_first_not_of(kBlanks, from), line.size());
-}
-
 std::string_view CutWord(std::string_view line, size_t& at) {
     const size_t start = at;
     at = std::min(line.find_first_of(kOperatorDelims, start), line.size());

@@ -33,8 +33,6 @@ enum class MacroStep {
     TooLong,   // the output would outgrow its buffer: said to the user, nothing is written
 };
 
-// The first position at or after from that is not a blank or tab (the line's size if none).
-size_t SkipBlanks(std::string_view line, size_t from);
 // The name or word that starts at `at`, up to the first operator delimiter; `at` moves past it.
 std::string_view CutWord(std::string_view line, size_t& at);
 
