@@ -1,0 +1,14 @@
+// Reordering of an Oleview IDL listing so that a one-pass translation meets every plain
+// declaration before the attributed declarations that use it.
+#pragma once
+
+namespace ondavel {
+
+struct Session;
+struct LineIndex;
+
+// The per-file processor of the Oleview command: writes the reordered copy of index to its
+// output file (index.outputHandle). Returns 1, 0 when the file is empty.
+int ReorderOleview(Session& session, LineIndex& index);
+
+}  // namespace ondavel
