@@ -1,5 +1,7 @@
 #include "core/statement_cursor.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 
 namespace ondavel {
@@ -9,6 +11,14 @@ StatementCursor::StatementCursor(Session& session, LineIndex& index, uint32_t fi
     : session_(session), index_(index) {
     reader_.lineNumber = firstLine - 1;
     reader_.linesLeft = linesLeft + 1;
+    reader_.commentMode = CommentMode::Keep;
+}
+
+bool StatementCursor::Start() {
+    if (!NextLine()) return false;
+    reader_.hasComment = false;
+    reader_.commentScratch.clear();
+    return true;
 }
 
 bool StatementCursor::NextLine() {
@@ -20,20 +30,44 @@ bool StatementCursor::NextLine() {
     return true;
 }
 
-bool StatementCursor::SkipBlanks() {
+bool StatementCursor::AtEnd() const {
+    return column_ >= Line().size() || Line()[column_] == '\\';
+}
+
+bool StatementCursor::SkipAcrossLines(std::string_view set) {
     for (;;) {
-        column_ = ondavel::SkipBlanks(reader_.workLine, column_);
-        if (!AtEnd() && Current() != '\\') return true;
+        while (!AtEnd() && IsOneOf(Line()[column_], set)) ++column_;
+        if (!AtEnd()) return true;
         if (!NextLine()) return false;
     }
 }
 
+bool StatementCursor::SkipPast(char c) {
+    for (;;) {
+        while (!AtEnd() && Line()[column_] != c) ++column_;
+        if (!AtEnd()) {
+            ++column_;
+            return true;
+        }
+        if (!NextLine()) return false;
+    }
+}
+
+std::string_view StatementCursor::TakeWord(std::string_view delimiters) {
+    const size_t start = column_;
+    while (!AtEnd() && !IsOneOf(Line()[column_], delimiters)) ++column_;
+    return Line().substr(start, column_ - start);
+}
+
 void StatementCursor::ResumeAfter(uint32_t lineNumber) {
     if (lineNumber > reader_.lineNumber) {
-        reader_.linesLeft -= lineNumber - reader_.lineNumber;
+        reader_.linesLeft -= std::min(reader_.linesLeft, lineNumber - reader_.lineNumber);
         reader_.lineNumber = lineNumber;
     }
-    SkipLine();
+}
+
+std::string_view StatementCursor::LastComment() const {
+    return reader_.hasComment ? std::string_view(reader_.commentScratch) : std::string_view{};
 }
 
 }  // namespace ondavel

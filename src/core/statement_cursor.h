@@ -1,6 +1,6 @@
-// A scan position in the lines of one statement: the current code line (trimmed, comments
-// split off) and a column in it. The scans of the brace-body translations go on at the start
-// of the next line of the statement whenever they reach the end of a line or a backslash.
+// A scan position in the code of one statement: the current code line (trimmed, comments
+// split off) and a column in it. A backslash or the end of a line's code is the end of that
+// line; the scans that go on across lines fetch the statement's next code line there.
 #pragma once
 
 #include <cstdint>
@@ -15,40 +15,52 @@ struct LineIndex;
 
 class StatementCursor {
   public:
-    // Stands before firstLine: the first NextLine() reads the statement's first code line.
+    // Stands before firstLine: Start() or NextLine() reads the statement's first code line.
     StatementCursor(Session& session, LineIndex& index, uint32_t firstLine, uint32_t linesLeft);
 
-    // Reads the statement's next code line and stands at its start. False when the line is
-    // over-long or the statement's last line has been passed (both already reported).
+    // Reads the statement's first line. Its comment is dropped: it is never written.
+    bool Start();
+    // Reads the statement's next code line and stands at its start. False when there is none
+    // (the statement's last line was passed, or the line is over-long; both already reported).
     bool NextLine();
-    // Passes blanks and tabs, going on with the next line at the end of a line or at a
-    // backslash. False when a needed line cannot be read.
-    bool SkipBlanks();
-    // Passes n characters and then blanks, as SkipBlanks does.
-    bool AdvanceAndSkip(size_t n = 1) {
-        Advance(n);
-        return SkipBlanks();
-    }
-    // Moves to the line after lineNumber (a directive translation read through it).
-    void ResumeAfter(uint32_t lineNumber);
 
-    bool AtEnd() const { return column_ >= reader_.workLine.size(); }
+    bool AtEnd() const;
     // The character at the column, NUL at the end of the line.
-    char Current() const { return AtEnd() ? '\0' : reader_.workLine[column_]; }
+    char Current() const { return AtEnd() ? '\0' : Line()[column_]; }
     char Peek(size_t ahead) const {
         const size_t at = column_ + ahead;
-        return at < reader_.workLine.size() ? reader_.workLine[at] : '\0';
+        return at < Line().size() ? Line()[at] : '\0';
     }
     void Advance(size_t n = 1) { column_ += n; }
     size_t Column() const { return column_; }
     void SetColumn(size_t column) { column_ = column; }
     std::string_view Line() const { return reader_.workLine; }
-    std::string_view Rest() const { return Line().substr(AtEnd() ? Line().size() : column_); }
-    // Ends the current line: the next scan reads the following one.
-    void SkipLine() { column_ = reader_.workLine.size(); }
+    // The code of the current line from the column on.
+    std::string_view Rest() const { return Line().substr(std::min(column_, Line().size())); }
+    // Ends the current line: the next scan across lines reads the following one.
+    void SkipLine() { column_ = Line().size(); }
+
+    // Steps over characters of set, going on across lines; false when the statement ends.
+    bool SkipAcrossLines(std::string_view set);
+    bool SkipBlanks() { return SkipAcrossLines(" \t"); }
+    // Passes n characters and then blanks across lines.
+    bool AdvanceAndSkip(size_t n = 1) {
+        Advance(n);
+        return SkipBlanks();
+    }
+    // Steps to the next occurrence of c, going on across lines, and over it.
+    bool SkipPast(char c);
+    // The characters up to one of delimiters or the line's end, which stay under the cursor.
+    std::string_view TakeWord(std::string_view delimiters);
 
     uint32_t LineNumber() const { return reader_.lineNumber; }
     uint32_t LinesLeft() const { return reader_.linesLeft; }
+    // Where a directive translation that read the statement's lines up to lineNumber left it;
+    // the next scan across lines reads the line after it.
+    void ResumeAfter(uint32_t lineNumber);
+    // The comment of the line read last, when that line had one ("" otherwise).
+    std::string_view LastComment() const;
+
     StatementReader& Reader() { return reader_; }
     Session& session() { return session_; }
     LineIndex& index() { return index_; }

@@ -104,7 +104,7 @@ void ReduceCallbackParameter(std::string& parameter) {
 
 // Writes the finished line with the comment of the line read last; a line too long to build
 // is journalled instead.
-void WriteProtoLine(Session& session, const StatementWalk& walk, uint32_t firstLine,
+void WriteProtoLine(Session& session, const StatementCursor& walk, uint32_t firstLine,
                     std::string_view routine) {
     const std::string& protoLine = session.statement.protoLine;
     if (protoLine.size() > kProtoLineLimit) {
@@ -198,10 +198,10 @@ class PrototypeTranslation {
 
     // A directive line between the words of the declaration is translated on its own.
     DirectiveResult TranslateDirective() {
-        const std::string_view line = walk_.line();
+        const std::string_view line = walk_.Line();
         if (StartsWithIgnoringCase(line, "#else")) {
             WriteOutputLine(session_, "\tELSE");
-            return walk_.lineNumber() == firstLine_ + 1 ? DirectiveResult::ElseOnSecondLine
+            return walk_.LineNumber() == firstLine_ + 1 ? DirectiveResult::ElseOnSecondLine
                                                         : DirectiveResult::Done;
         }
         if (StartsWithIgnoringCase(line, "#endif")) {
@@ -232,7 +232,7 @@ class PrototypeTranslation {
         // reads it again from that state.
         session_.header.inBlockComment = false;
         walk_.ResumeAfter(
-            RunConditional(session_, kind, walk_.lineNumber(), walk_.linesLeft(), index_, &block));
+            RunConditional(session_, kind, walk_.LineNumber(), walk_.LinesLeft(), index_, &block));
         WritePieces(session_, block);
         ReleaseBlocHeap(block);
     }
@@ -282,7 +282,7 @@ class PrototypeTranslation {
         if (collected == Collected::TooLong) ReportTooLong(session_, firstLine_, kRoutine);
         if (collected != Collected::Parameter) return false;
         ReducePrototypeParameter(parameter_);
-        AppendCleanedParameter(session_, parameter_, firstParameter_, walk_.lineNumber());
+        AppendCleanedParameter(session_, parameter_, firstParameter_, walk_.LineNumber());
         return true;
     }
 
@@ -290,7 +290,7 @@ class PrototypeTranslation {
     LineIndex& index_;
     StatementCounts& counts_;
     const uint32_t firstLine_;
-    StatementWalk walk_;
+    StatementCursor walk_;
     std::string name_;
     std::string parameter_;
     uint32_t openCount_ = 0;
@@ -351,14 +351,14 @@ class CallbackTranslation {
         if (collected != Collected::Parameter) return false;
         ReduceCallbackParameter(parameter_);
         const int64_t code =
-            AppendCleanedParameter(session_, parameter_, firstParameter_, walk_.lineNumber());
+            AppendCleanedParameter(session_, parameter_, firstParameter_, walk_.LineNumber());
         if (code == TC_VARARG) ellipsisSeen_ = true;
         return true;
     }
 
     Session& session_;
     const uint32_t firstLine_;
-    StatementWalk walk_;
+    StatementCursor walk_;
     std::string name_;
     std::string parameter_;
     bool apiSeen_ = false;

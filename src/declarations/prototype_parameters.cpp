@@ -33,66 +33,6 @@ size_t CountWords(std::string_view text) {
 
 }  // namespace
 
-StatementWalk::StatementWalk(Session& session, LineIndex& index, uint32_t firstLine,
-                             uint32_t linesLeft)
-    : session_(session), index_(index) {
-    reader_.lineNumber = firstLine - 1;
-    reader_.linesLeft = linesLeft + 1;
-    reader_.commentMode = CommentMode::Keep;
-}
-
-bool StatementWalk::Start() {
-    if (!NextLine()) return false;
-    reader_.hasComment = false;
-    reader_.commentScratch.clear();
-    return true;
-}
-
-bool StatementWalk::NextLine() {
-    if (NextStatementLine(session_, index_, reader_) < 0) return false;
-    at_ = 0;
-    return true;
-}
-
-bool StatementWalk::AtLineEnd() const {
-    return at_ >= line().size() || line()[at_] == '\\';
-}
-
-bool StatementWalk::SkipAcrossLines(std::string_view set) {
-    for (;;) {
-        while (!AtLineEnd() && IsOneOf(line()[at_], set)) ++at_;
-        if (!AtLineEnd()) return true;
-        if (!NextLine()) return false;
-    }
-}
-
-bool StatementWalk::SkipPast(char c) {
-    for (;;) {
-        while (!AtLineEnd() && line()[at_] != c) ++at_;
-        if (!AtLineEnd()) {
-            ++at_;
-            return true;
-        }
-        if (!NextLine()) return false;
-    }
-}
-
-std::string_view StatementWalk::TakeWord(std::string_view delimiters) {
-    const size_t start = at_;
-    while (!AtLineEnd() && !IsOneOf(line()[at_], delimiters)) ++at_;
-    return line().substr(start, at_ - start);
-}
-
-void StatementWalk::ResumeAfter(uint32_t lineNumber) {
-    if (lineNumber <= reader_.lineNumber) return;
-    reader_.linesLeft -= std::min(reader_.linesLeft, lineNumber - reader_.lineNumber);
-    reader_.lineNumber = lineNumber;
-}
-
-std::string_view StatementWalk::LastComment() const {
-    return reader_.hasComment ? std::string_view(reader_.commentScratch) : std::string_view{};
-}
-
 void CheckCallingConvention(Session& session, std::string_view word, bool writeApiLine,
                             bool& apiSeen) {
     if (InString(1, word, "API", true) > 0) {
@@ -105,10 +45,10 @@ void CheckCallingConvention(Session& session, std::string_view word, bool writeA
     if (InString(1, word, "__fastcall", false) > 0) WriteOutputLine(session, ";__fastcall");
 }
 
-Collected CollectParameter(StatementWalk& walk, std::string_view stops, std::string& parameter) {
+Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::string& parameter) {
     parameter.clear();
     for (;;) {
-        if (walk.AtLineEnd()) {
+        if (walk.AtEnd()) {
             if (!walk.NextLine()) return Collected::StatementEnded;
             continue;
         }

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/output.h"
+#include "core/statement_cursor.h"
 
 namespace ondavel {
 
@@ -17,47 +17,6 @@ struct LineIndex;
 // The most characters a parameter text or a PROTO line may hold (protoLine holds 1,040 and
 // its terminator).
 inline constexpr size_t kProtoLineLimit = 1040;
-
-// A cursor over the code of one statement. A backslash or the end of a line's code is the end
-// of that line; the steps that go on across lines fetch the statement's next code line there.
-class StatementWalk {
-  public:
-    StatementWalk(Session& session, LineIndex& index, uint32_t firstLine, uint32_t linesLeft);
-
-    // Reads the statement's first line. Its comment is dropped: it is never written.
-    bool Start();
-    // Moves to the start of the statement's next code line; false when there is none (the
-    // statement's end was passed, or the line is too long).
-    bool NextLine();
-
-    bool AtLineEnd() const;
-    char Current() const { return AtLineEnd() ? '\0' : line()[at_]; }
-    void Advance() { ++at_; }
-    // The code of the current line from the cursor on.
-    std::string_view Rest() const { return line().substr(at_); }
-    std::string_view line() const { return reader_.workLine; }
-
-    // Steps over characters of set, going on across lines; false when the statement ends.
-    bool SkipAcrossLines(std::string_view set);
-    bool SkipBlanks() { return SkipAcrossLines(" \t"); }
-    // Steps to the next occurrence of c, going on across lines, and over it.
-    bool SkipPast(char c);
-    // The characters up to one of delimiters or the line's end, which stay under the cursor.
-    std::string_view TakeWord(std::string_view delimiters);
-
-    uint32_t lineNumber() const { return reader_.lineNumber; }
-    uint32_t linesLeft() const { return reader_.linesLeft; }
-    // Where a directive translation that read the statement's lines up to lineNumber left it.
-    void ResumeAfter(uint32_t lineNumber);
-    // The comment of the line read last, when that line had one ("" otherwise).
-    std::string_view LastComment() const;
-
-  private:
-    Session& session_;
-    LineIndex& index_;
-    StatementReader reader_;
-    size_t at_ = 0;
-};
 
 // The calling-convention words met before the name: a word holding "API" (any case) ends
 // these checks; "__cdecl" asks for the C convention; "__clrcall" and "__fastcall", which MASM
@@ -70,7 +29,7 @@ enum class Collected { Parameter, StatementEnded, TooLong };
 // Collects one parameter up to the next character of stops that is not inside a parenthesis
 // group (the ',' or ';' inside a function pointer's own list becomes a blank). Lines are
 // joined without a blank. The stop is left under the cursor.
-Collected CollectParameter(StatementWalk& walk, std::string_view stops, std::string& parameter);
+Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::string& parameter);
 
 // Brackets, '-' and '>' become blanks and '&' a pointer, so that only words and '*' remain.
 void BlankPunctuation(std::string& parameter);
