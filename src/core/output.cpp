@@ -29,6 +29,15 @@ void WriteLineTo(Session& session, HeapBlock* destination, std::string_view text
     }
 }
 
+void WritePieces(Session& session, const HeapBlock& block) {
+    std::string_view pieces = block.view();
+    while (!pieces.empty()) {
+        const size_t end = pieces.find('\0');
+        WriteOutputLine(session, pieces.substr(0, end));
+        pieces.remove_prefix(end == std::string_view::npos ? pieces.size() : end + 1);
+    }
+}
+
 int WriteJournalLine(Session& session, std::string_view text) {
     std::FILE* journal = session.run.journalFile;
     if (journal == nullptr || text.empty() || text.size() > kJournalLineLimit) return 1;

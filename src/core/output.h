@@ -24,6 +24,9 @@ int WriteOutputLine(Session& session, std::string_view text);
 // one piece (followed by its NUL), to be written when the statement around it is complete.
 void WriteLineTo(Session& session, HeapBlock* destination, std::string_view text);
 
+// Writes each piece of block (texts ended by one NUL each) as one output line, in order.
+void WritePieces(Session& session, const HeapBlock& block);
+
 // Writes text and CR LF to journal.txt when it is open. Returns 1.
 int WriteJournalLine(Session& session, std::string_view text);
 // The journal's usual form: a fixed text followed by a decimal number.

@@ -17,7 +17,7 @@
 #include "declarations/declarations.h"
 #include "declarations/prototype_parameters.h"
 #include "declarations/type_mapping.h"
-#include "preprocessor/directives.h"
+#include "preprocessor/nested_directive.h"
 
 namespace ondavel {
 
@@ -34,56 +34,6 @@ constexpr std::string_view kCallbackNameDelimiters = " \t)*";
 // statement's second line, a directive inside the parameter list starts the declaration again
 // on the line that follows it.
 enum class DirectiveResult { None = 0, Done = 2, ElseOnSecondLine = 3 };
-
-enum class Conditional { Ifndef, Ifdef, If, Elif, Error };
-
-struct ConditionalDirective {
-    std::string_view word;
-    Conditional kind;
-};
-
-// Tried in this order, each at the start of the line: "#if" would also take "#ifdef".
-constexpr ConditionalDirective kConditionals[] = {{"#ifndef", Conditional::Ifndef},
-                                                  {"#ifdef", Conditional::Ifdef},
-                                                  {"#if", Conditional::If},
-                                                  {"#elif", Conditional::Elif},
-                                                  {"#error", Conditional::Error}};
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        if (FoldCase(text[i]) != FoldCase(prefix[i])) return false;
-    }
-    return true;
-}
-
-// Runs the conditional's own translation into block; returns the last line it read.
-uint32_t RunConditional(Session& session, Conditional kind, uint32_t line, uint32_t linesLeft,
-                        LineIndex& index, HeapBlock* block) {
-    switch (kind) {
-        case Conditional::Ifndef:
-            return TranslateIfndef(session, line, linesLeft, index, block);
-        case Conditional::Ifdef:
-            return TranslateIfdef(session, line, linesLeft, index, block);
-        case Conditional::If:
-            return TraduireIF(session, line, linesLeft, index, block, false);
-        case Conditional::Elif:
-            return TraduireIF(session, line, linesLeft, index, block, true);
-        case Conditional::Error:
-            TranslateError(session, line, linesLeft, index, block);
-            return line;
-    }
-    return line;
-}
-
-void WritePieces(Session& session, const HeapBlock& block) {
-    std::string_view pieces = block.view();
-    while (!pieces.empty()) {
-        const size_t end = pieces.find('\0');
-        WriteOutputLine(session, pieces.substr(0, end));
-        pieces.remove_prefix(end == std::string_view::npos ? pieces.size() : end + 1);
-    }
-}
 
 // The parameter reduced to its type and name, as a prototype's parameter list gives them.
 void ReducePrototypeParameter(std::string& parameter) {
@@ -199,40 +149,32 @@ class PrototypeTranslation {
     // A directive line between the words of the declaration is translated on its own.
     DirectiveResult TranslateDirective() {
         const std::string_view line = walk_.Line();
-        if (StartsWithIgnoringCase(line, "#else")) {
-            WriteOutputLine(session_, "\tELSE");
-            return walk_.LineNumber() == firstLine_ + 1 ? DirectiveResult::ElseOnSecondLine
-                                                        : DirectiveResult::Done;
-        }
-        if (StartsWithIgnoringCase(line, "#endif")) {
-            --session_.header.ifDepth;
-            WriteOutputLine(session_, "ENDIF " + std::string(walk_.LastComment()));
-            return DirectiveResult::Done;
-        }
-        if (InString(1, line, "#define", true) > 0 ||
-            (line.size() > 1 && line[0] == '#' && IsBlank(line[1]))) {
-            std::string comment(line);
-            comment[0] = ';';
-            WriteOutputLine(session_, comment);
-            return DirectiveResult::Done;
-        }
-        for (const ConditionalDirective& directive : kConditionals) {
-            if (StartsWithIgnoringCase(line, directive.word)) {
-                TranslateConditional(directive.kind);
+        switch (ClassifyNestedDirective(line)) {
+            case NestedDirective::Else:
+                WriteOutputLine(session_, "\tELSE");
+                return walk_.LineNumber() == firstLine_ + 1 ? DirectiveResult::ElseOnSecondLine
+                                                            : DirectiveResult::Done;
+            case NestedDirective::Endif:
+                --session_.header.ifDepth;
+                WriteOutputLine(session_, "ENDIF " + std::string(walk_.LastComment()));
                 break;
-            }
+            case NestedDirective::Commented:
+                WriteOutputLine(session_, CommentedDirective(line));
+                break;
+            case NestedDirective::Conditional:
+                TranslateConditional(line);
+                break;
+            case NestedDirective::Other:
+                break;
         }
         return DirectiveResult::Done;
     }
 
-    void TranslateConditional(Conditional kind) {
+    void TranslateConditional(std::string_view line) {
         HeapBlock& block = session_.statement.outputBlock;
         ReleaseBlocHeap(block);
-        // The directive line holds code, so no comment was open before it: the conditional
-        // reads it again from that state.
-        session_.header.inBlockComment = false;
-        walk_.ResumeAfter(
-            RunConditional(session_, kind, walk_.LineNumber(), walk_.LinesLeft(), index_, &block));
+        walk_.ResumeAfter(TranslateNestedConditional(session_, line, walk_.LineNumber(),
+                                                     walk_.LinesLeft(), index_, &block));
         WritePieces(session_, block);
         ReleaseBlocHeap(block);
     }
