@@ -1,8 +1,256 @@
-// The aggregate translation is not written yet: each statement is consumed without output.
+// Structures and unions with a brace body become MASM STRUCT and UNION blocks:
+//
+//   typedef struct tagPOINT {              POINT	STRUCT
+//       LONG x;                    ->      	x SDWORD ?
+//       LONG y;                            	y SDWORD ?
+//   } POINT, *PPOINT;                      POINT		ENDS
+//
+// The block is assembled while the body is walked and written once it is complete, so that
+// the records declared for bit fields come out before it. The names the statement declares
+// are recorded for the later declarations of the header.
 #include "aggregates/aggregates.h"
+
+#include <string>
+
+#include "aggregates/aggregate_names.h"
+#include "aggregates/aggregate_work.h"
+#include "aggregates/body_directive.h"
+#include "aggregates/enumeration.h"
+#include "aggregates/members.h"
+#include "aggregates/records.h"
+#include "aggregates/vtbl_structure.h"
+#include "core/output.h"
+#include "core/saved_strings.h"
+#include "core/text.h"
+#include "declarations/type_mapping.h"
+#include "knowledge/knowledge.h"
 
 namespace ondavel {
 
-void TranslateAggregate(Session&, uint32_t, uint32_t, LineIndex&, AggregateForm) {}
+namespace {
+
+constexpr std::string_view kRoutine = "TranslateAggregate";
+// A kind keyword stands as a word between these characters.
+constexpr std::string_view kKindBefore = " \t=";
+constexpr std::string_view kKindAfter = ")( \t,\r\n";
+
+class AggregateTranslation {
+  public:
+    explicit AggregateTranslation(AggregateWork& work)
+        : work_(work),
+          session_(work.session),
+          cursor_(work.cursor),
+          savedDepth_(session_.header.ifDepth) {}
+
+    void Run() {
+        if (!cursor_.Start() || !FindKind() || !ReadTag() || !FindName()) return;
+        const bool vtblName = IsVtblName(work_.name);
+        const StatementCounts& counts = session_.statement.counts;
+        if (work_.kind == AggregateKind::Enumeration) {
+            RegisterTypeName(session_, work_.name, TC_DWORD);
+            if (counts.semicolons <= 1) TranslateEnumeration(work_);
+            return;
+        }
+        RegisterTypeName(session_, work_.name, TC_STRUCT);
+        const bool isUnion = work_.kind == AggregateKind::Union;
+        if (isUnion && counts.semicolons < 2) return;
+        session_.run.aggregateKeyword = isUnion ? "UNION" : "STRUCT";
+        if (!cursor_.AdvanceAndSkip()) return;
+        if (InString(1, cursor_.Rest(), "BEGIN_INTERFACE", true) == 1) {
+            TranslateVtblStructure(session_, cursor_, work_.name);
+            return;
+        }
+        if (vtblName || counts.cppSyntax) return;
+        if (WalkBody()) WriteStructure();
+    }
+
+  private:
+    AggregateKind KindOf(std::string_view line) const {
+        AggregateKind kind = AggregateKind::None;
+        if (FindWord(1, line, "enum", true, kKindBefore, kKindAfter) > 0) {
+            kind = AggregateKind::Enumeration;
+        }
+        if (FindWord(1, line, "struct", true, kKindBefore, kKindAfter) > 0) {
+            kind = AggregateKind::Structure;
+        }
+        if (FindWord(1, line, "union", true, kKindBefore, kKindAfter) > 0) {
+            kind = AggregateKind::Union;
+        }
+        return kind;
+    }
+
+    // The kind comes from the first line, or the next one. A macro that the knowledge file
+    // says stands for "struct" or "enum" gives it instead.
+    bool FindKind() {
+        work_.kind = KindOf(cursor_.Line());
+        if (work_.kind == AggregateKind::None && cursor_.NextLine()) {
+            work_.kind = KindOf(cursor_.Line());
+        }
+        uint8_t& macroKind = session_.run.knowledge.aggregateMacroKind;
+        if (macroKind != 0) {
+            work_.kind = static_cast<AggregateKind>(macroKind);
+            macroKind = 0;
+        }
+        return work_.kind != AggregateKind::None;
+    }
+
+    // The tag is the last word before the first '{': "tagPOINT" in "typedef struct tagPOINT {",
+    // "struct" in "typedef struct {". The cursor is left on the '{'.
+    bool ReadTag() {
+        for (;;) {
+            const std::string_view word = cursor_.TakeWord(kNameDelimiters);
+            if (!word.empty()) {
+                work_.tag = word;
+                work_.nameLine = cursor_.LineNumber();
+            }
+            if (!cursor_.SkipBlanks()) return false;
+            while (IsOneOf(cursor_.Current(), "*,:()")) {
+                if (!cursor_.AdvanceAndSkip()) return false;
+            }
+            const char c = cursor_.Current();
+            if (c == '{') return true;
+            if (c == ';' || c == '}') return false;
+        }
+    }
+
+    // The word after the last closing brace names the aggregate; without one, the tag does.
+    bool FindName() {
+        std::string name;
+        switch (NameAfterBrace(work_, name)) {
+            case NameFound::StatementEnded:
+                return false;
+            case NameFound::Word:
+                work_.name = name;
+                break;
+            case NameFound::None:
+                work_.name = work_.tag;
+                break;
+        }
+        if (work_.name.size() > kNameLimit) {
+            ReportTooLong(session_, work_.firstLine, kRoutine);
+            return false;
+        }
+        return !work_.name.empty();
+    }
+
+    // Gathers the members up to the aggregate's own closing brace, on which the cursor is left.
+    // False when the statement is not an aggregate MASM can take, or ends first.
+    bool WalkBody() {
+        uint32_t bracesLeft = session_.statement.counts.closeBraces;
+        std::string member;
+        for (;;) {
+            if (cursor_.AtEnd()) {
+                member.push_back(' ');
+                if (!cursor_.NextLine()) return false;
+                continue;
+            }
+            switch (const char c = cursor_.Current()) {
+                case ';':
+                    cursor_.Advance();
+                    EndMember(member);
+                    member.clear();
+                    break;
+                case '{':
+                    OpenNestedAggregate(work_, member);
+                    cursor_.Advance();
+                    member.clear();
+                    break;
+                case '}':
+                    FlushRecords(work_);
+                    if (--bracesLeft == 0) return true;
+                    AppendPiece(work_.outputBlock, "\tENDS");
+                    // The nested aggregate's names were taken when it opened.
+                    if (!cursor_.SkipPast(';')) return false;
+                    member.clear();
+                    break;
+                case '#':
+                    if (TranslateBodyDirective(work_) == BodyDirectiveResult::AlternativeHeader) {
+                        return false;
+                    }
+                    member.clear();
+                    break;
+                case '=':
+                    // An initialised variable, not a type.
+                    return Abandon();
+                case ':':
+                    if (!IsBitFieldWidth()) return Abandon();
+                    [[fallthrough]];
+                default:
+                    member.push_back(c);
+                    cursor_.Advance();
+            }
+            if (member.size() > kMemberLimit) {
+                ReportTooLong(session_, cursor_.LineNumber(), kRoutine);
+                return false;
+            }
+        }
+    }
+
+    // A ':' in a member is a bit-field width when a digit or the end of the line follows.
+    bool IsBitFieldWidth() const {
+        const std::string_view rest = cursor_.Rest().substr(1);
+        const size_t next = SkipBlanks(rest, 0);
+        return next >= rest.size() || rest[next] == '\\' ||
+               (rest[next] >= '0' && rest[next] <= '9');
+    }
+
+    // The conditional levels the body opened are not written: they are closed again.
+    bool Abandon() {
+        session_.header.ifDepth = savedDepth_;
+        return false;
+    }
+
+    void EndMember(std::string_view member) {
+        if (member.find(':') != std::string_view::npos) {
+            TranslateBitField(work_, member);
+            return;
+        }
+        FlushRecords(work_);
+        TranslateMember(work_, member);
+    }
+
+    // The header line, the pieces, the ENDS line; then the names after the closing brace.
+    void WriteStructure() {
+        // A comment on the line of the closing brace is not written.
+        StatementReader& reader = cursor_.Reader();
+        reader.commentScratch.clear();
+        reader.hasComment = false;
+        if (!cursor_.AdvanceAndSkip()) return;
+        std::string name = work_.name;
+        LookupKnowledge(session_, name, LOOKUP_COMMONSTRUCTURE, &name);
+        WriteOutputLine(session_, "\r\n" + name + "\t" + session_.run.aggregateKeyword +
+                                      std::string(cursor_.LastComment()));
+        WritePieces(session_, work_.outputBlock);
+        WriteOutputLine(session_, name + "\t\tENDS\r\n\r\n");
+        if (!SkipToDeclarators()) return;
+        std::string aliasText = name;
+        if (RegisterDeclarators(work_, &aliasText) > 0) {
+            AddSavedString(session_.host, session_.header.savedStrings, aliasText);
+        }
+    }
+
+    // Past the aggregate's own name: true when declarators follow.
+    bool SkipToDeclarators() {
+        if (cursor_.Current() == '*') return true;
+        cursor_.TakeWord(" \t;,");
+        if (!cursor_.SkipBlanks() || cursor_.Current() != ',') return false;
+        cursor_.Advance();
+        return true;
+    }
+
+    AggregateWork& work_;
+    Session& session_;
+    StatementCursor& cursor_;
+    const int32_t savedDepth_;
+};
+
+}  // namespace
+
+void TranslateAggregate(Session& session, uint32_t firstLine, uint32_t linesLeft,
+                        LineIndex& index, AggregateForm) {
+    AggregateWork work(session, index, firstLine, linesLeft);
+    AggregateTranslation(work).Run();
+    ReleaseBlocHeap(session.statement.outputBlock);
+}
 
 }  // namespace ondavel

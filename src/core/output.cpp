@@ -52,6 +52,12 @@ int WriteJournalLine(Session& session, std::string_view text, int64_t number) {
     return WriteJournalLine(session, message);
 }
 
+void ReportTooLong(Session& session, uint32_t lineNumber, std::string_view routine) {
+    std::string message = NumberToText(static_cast<int32_t>(lineNumber));
+    message.append(" Ligne trop longue a traduire:PROC ").append(routine).append(" ");
+    WriteJournalLine(session, message);
+}
+
 void OpenJournal(Session& session) {
     if (session.run.journalFile != nullptr) return;
     std::string path = session.run.baseDirectory + "journal.txt";

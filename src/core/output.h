@@ -32,6 +32,9 @@ int WriteJournalLine(Session& session, std::string_view text);
 // The journal's usual form: a fixed text followed by a decimal number.
 int WriteJournalLine(Session& session, std::string_view text, int64_t number);
 
+// Journals a statement too long to translate: "57 Ligne trop longue a traduire:PROC routine ".
+void ReportTooLong(Session& session, uint32_t lineNumber, std::string_view routine);
+
 // Creates journal.txt in the base directory when it is not open.
 void OpenJournal(Session& session);
 void CloseJournal(Session& session);

@@ -92,6 +92,10 @@ struct RunState {
     std::string outputDirectory;
     KnowledgeFile knowledge;
     LineIndex inputIndex;  // the header being translated
+    // Aggregates: the keyword of the last structure or union header, and the tag that keeps
+    // the field names of every record written since start-up apart ("AA", "AB" ...).
+    std::string aggregateKeyword = "STRUCT";
+    std::array<char, 2> recordFieldTag = {'A', 'A' - 1};
 };
 
 struct HeaderState {

@@ -105,10 +105,4 @@ int64_t AppendCleanedParameter(Session& session, std::string& parameter, bool& f
     return AppendParameterType(session, parameter, firstParameter, lineNumber);
 }
 
-void ReportTooLong(Session& session, uint32_t firstLine, std::string_view routine) {
-    std::string message = NumberToText(static_cast<int32_t>(firstLine));
-    message.append(" Ligne trop longue a traduire:PROC ").append(routine).append(" ");
-    WriteJournalLine(session, message);
-}
-
 }  // namespace ondavel

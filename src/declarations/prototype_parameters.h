@@ -45,7 +45,4 @@ void BlankAnnotation(std::string& parameter);
 int64_t AppendCleanedParameter(Session& session, std::string& parameter, bool& firstParameter,
                                uint32_t lineNumber);
 
-// Journals a parameter or PROTO line too long to build, naming the statement's first line.
-void ReportTooLong(Session& session, uint32_t firstLine, std::string_view routine);
-
 }  // namespace ondavel

@@ -120,8 +120,7 @@ class TypedefTranslation {
     }
 
     Collected ReportTooLong() {
-        WriteJournalLine(session_, std::to_string(reader_.lineNumber) +
-                                       " Ligne trop longue a traduire:PROC TranslateTypedef ");
+        ondavel::ReportTooLong(session_, reader_.lineNumber, "TranslateTypedef");
         return Collected::Abandoned;
     }
 

@@ -1,0 +1,112 @@
+#include "aggregates/aggregate_names.h"
+
+#include "aggregates/aggregate_work.h"
+#include "core/text.h"
+#include "declarations/type_mapping.h"
+
+namespace ondavel {
+
+namespace {
+
+// These scans read the statement's lines a second time: the comment state as it was is put
+// back afterwards, so that the main walk splits the lines as it would have.
+class CommentStateGuard {
+  public:
+    explicit CommentStateGuard(Session& session)
+        : state_(session.header.inBlockComment), saved_(state_) {}
+    ~CommentStateGuard() { state_ = saved_; }
+    CommentStateGuard(const CommentStateGuard&) = delete;
+    CommentStateGuard& operator=(const CommentStateGuard&) = delete;
+
+  private:
+    bool& state_;
+    const bool saved_;
+};
+
+// The cursor stands after a closing brace.
+NameFound WordAfterBrace(StatementCursor& cursor, std::string& name) {
+    if (!cursor.SkipBlanks()) return NameFound::StatementEnded;
+    if (cursor.Current() == ';' || cursor.Current() == '*') return NameFound::None;
+    name = cursor.TakeWord(kNameDelimiters);
+    return NameFound::Word;
+}
+
+// Moves past the brace at which depth, counted from depth at the cursor, reaches 0: each '{'
+// one deeper, each '}' one shallower when countOpening, else only '}' counted.
+bool PassClosingBrace(StatementCursor& cursor, uint32_t depth, bool countOpening) {
+    for (;;) {
+        if (cursor.AtEnd()) {
+            if (!cursor.NextLine()) return false;
+            continue;
+        }
+        const char c = cursor.Current();
+        cursor.Advance();
+        if (c == '{' && countOpening) ++depth;
+        if (c == '}' && --depth == 0) return true;
+    }
+}
+
+}  // namespace
+
+NameFound NameAfterBrace(AggregateWork& work, std::string& name) {
+    const uint32_t braces = work.session.statement.counts.closeBraces;
+    if (braces == 0) return NameFound::StatementEnded;
+    CommentStateGuard guard(work.session);
+    work.session.header.inBlockComment = false;
+    StatementCursor cursor(work.session, work.cursor.index(), work.firstLine, work.linesLeft);
+    if (!cursor.NextLine() || !PassClosingBrace(cursor, braces, false)) {
+        return NameFound::StatementEnded;
+    }
+    return WordAfterBrace(cursor, name);
+}
+
+NameFound NameAfterNestedBrace(const StatementCursor& cursor, std::string& name) {
+    StatementCursor scan = cursor;
+    CommentStateGuard guard(scan.session());
+    scan.Advance();
+    if (!PassClosingBrace(scan, 1, true)) return NameFound::StatementEnded;
+    return WordAfterBrace(scan, name);
+}
+
+int RegisterDeclarators(AggregateWork& work, std::string* aliasText) {
+    StatementCursor& cursor = work.cursor;
+    int plainNames = 0;
+    for (;;) {
+        bool pointer = false;
+        std::string name;
+        // "FAR *LPPOINT": the last word of the declarator is its name.
+        for (;;) {
+            if (!cursor.SkipBlanks()) return plainNames;
+            if (cursor.Current() == '*') {
+                pointer = true;
+                cursor.Advance();
+                continue;
+            }
+            if (cursor.Current() == '#') {
+                cursor.SkipLine();
+                continue;
+            }
+            const std::string_view word = cursor.TakeWord(kOperatorDelims);
+            if (!word.empty()) name = word;
+            if (!cursor.SkipBlanks()) return plainNames;
+            if (cursor.Current() == ',' || cursor.Current() == ';') break;
+            if (word.empty()) cursor.Advance();  // punctuation no declarator name holds
+        }
+        if (pointer || aliasText == nullptr) {
+            RegisterTypeName(work.session, name, TC_DWORD);
+        } else if (!name.empty()) {
+            RegisterTypeName(work.session, name, TC_STRUCT);
+            aliasText->append(",").append(name);
+            ++plainNames;
+        }
+        if (cursor.Current() == ';') return plainNames;
+        cursor.Advance();
+    }
+}
+
+bool IsVtblName(std::string_view name) {
+    const int at = InString(1, name, "Vtbl", true);
+    return at > 0 && static_cast<size_t>(at) + 3 == name.size();
+}
+
+}  // namespace ondavel

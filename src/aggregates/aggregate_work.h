@@ -1,0 +1,52 @@
+// The working state of one structure, union or enumeration translation, shared by the body
+// walk, the members, the bit-field records and the enumerators.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/heap_block.h"
+#include "core/session.h"
+#include "core/statement_cursor.h"
+
+namespace ondavel {
+
+enum class AggregateKind { None = 0, Enumeration = 1, Structure = 2, Union = 3 };
+
+// Names and words of a declaration end at these characters (and at the end of the line).
+inline constexpr std::string_view kNameDelimiters = " \t,;(){}";
+// The longest aggregate, tag or nested name kept.
+inline constexpr size_t kNameLimit = 99;
+// The longest member text gathered from a body.
+inline constexpr size_t kMemberLimit = 1040;
+
+struct AggregateWork {
+    AggregateWork(Session& owner, LineIndex& index, uint32_t first, uint32_t left)
+        : session(owner),
+          cursor(owner, index, first, left),
+          outputBlock(owner.statement.outputBlock),
+          firstLine(first),
+          linesLeft(left) {
+        pendingRecords.reporter = &owner.host;
+    }
+
+    // The comment of the line read last ("; text"), when hasComment says there is one.
+    std::string& commentScratch() { return cursor.Reader().commentScratch; }
+    bool hasComment() { return cursor.Reader().hasComment; }
+
+    Session& session;
+    StatementCursor cursor;
+    HeapBlock& outputBlock;  // the pieces written once the body is complete
+    const uint32_t firstLine;
+    const uint32_t linesLeft;
+    AggregateKind kind = AggregateKind::None;
+    std::string tag;        // the last word before the first '{'
+    std::string name;       // the declared name, before any rename from the knowledge file
+    uint32_t nameLine = 0;  // the line on which the tag's last word stands
+    HeapBlock pendingRecords;  // the record declaration of the current run of bit fields
+    std::string recordPrefix = "RECA";
+    bool recordRunOpen = false;
+};
+
+}  // namespace ondavel

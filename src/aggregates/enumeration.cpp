@@ -1,0 +1,245 @@
+#include "aggregates/enumeration.h"
+
+#include <string_view>
+
+#include "aggregates/aggregate_names.h"
+#include "aggregates/aggregate_work.h"
+#include "aggregates/body_directive.h"
+#include "core/output.h"
+#include "core/text.h"
+#include "preprocessor/expression_words.h"
+
+namespace ondavel {
+
+namespace {
+
+// The MASM spelling of the operators of an enumerator's value. "<" and ">" stand for the
+// shifts "<<" and ">>".
+std::string_view MasmOperator(char c) {
+    switch (c) {
+        case '+':
+            return "+";
+        case '-':
+            return "-";
+        case '*':
+            return "*";
+        case '/':
+            return "/";
+        case '|':
+            return "OR";
+        case '&':
+            return "AND";
+        case '<':
+            return "SHL";
+        case '>':
+            return "SHR";
+        default:
+            return {};
+    }
+}
+
+// Whether a value is a minus sign and one number, which C counts on from (0 after "-1").
+class NegativeValue {
+  public:
+    void Operator(char c) { Item(c == '-'); }
+    void Number(uint32_t value) {
+        Item(items_ == 1 && negative_);
+        value_ = value;
+    }
+    void Other() { Item(false); }
+    bool Holds() const { return items_ == 2 && negative_; }
+    uint32_t value() const { return 0u - value_; }
+
+  private:
+    void Item(bool keepsNegative) {
+        negative_ = keepsNegative;
+        ++items_;
+    }
+    uint32_t items_ = 0;
+    bool negative_ = false;
+    uint32_t value_ = 0;
+};
+
+class EnumerationTranslation {
+  public:
+    explicit EnumerationTranslation(AggregateWork& work) : work_(work), cursor_(work.cursor) {}
+
+    void Run() {
+        Append("\r\n;" + work_.name + "\tUNION\r\n");
+        if (!cursor_.SkipPast('{') || !cursor_.SkipBlanks()) return;
+        if (cursor_.Current() == '}' || !TranslateEnumerators()) return;
+        AppendPiece(work_.outputBlock, ";" + work_.name + "\t\tENDS\r\n\r\n");
+        WritePieces(work_.session, work_.outputBlock);
+        if (SkipToDeclarators()) RegisterDeclarators(work_, nullptr);
+    }
+
+  private:
+    void Append(std::string_view text) { WriteToBlocHeap(work_.outputBlock, text); }
+
+    // False when the translation ends without output.
+    bool TranslateEnumerators() {
+        for (;;) {
+            if (cursor_.Current() == '#') {
+                if (TranslateBodyDirective(work_) == BodyDirectiveResult::AlternativeHeader ||
+                    !cursor_.SkipBlanks()) {
+                    return false;
+                }
+                continue;
+            }
+            if (cursor_.Current() == '}') return true;
+            if (!TranslateEnumerator()) return false;
+            switch (AfterEnumerator()) {
+                case Next::Enumerator:
+                    continue;
+                case Next::BodyEnd:
+                    return true;
+                case Next::Abandon:
+                    return false;
+            }
+        }
+    }
+
+    bool TranslateEnumerator() {
+        Append("\t" + std::string(cursor_.TakeWord(kOperatorDelims)) + "\tEQU <");
+        if (!cursor_.SkipBlanks() || cursor_.Current() == '(') return false;
+        if (cursor_.Current() != '=') {
+            Append(DwordToMasmHex(counter_++));
+        } else if (!TranslateValue()) {
+            return false;
+        }
+        StatementReader& reader = cursor_.Reader();
+        if (reader.hasComment) {
+            Append(">\t" + reader.commentScratch + "\r\n");
+            reader.commentScratch.clear();
+            reader.hasComment = false;
+        } else {
+            Append(">\r\n");
+        }
+        return true;
+    }
+
+    enum class Next { Enumerator, BodyEnd, Abandon };
+
+    Next AfterEnumerator() {
+        for (;;) {
+            if (!cursor_.SkipBlanks()) return Next::Abandon;
+            switch (cursor_.Current()) {
+                case '#':
+                    return Next::Enumerator;
+                case ',':
+                    if (!cursor_.AdvanceAndSkip()) return Next::Abandon;
+                    if (cursor_.Current() != '}') return Next::Enumerator;
+                    cursor_.Advance();
+                    return Next::BodyEnd;
+                case ')':
+                    cursor_.Advance();
+                    continue;
+                default:
+                    return Next::BodyEnd;
+            }
+        }
+    }
+
+    // The value after '=', up to the ',' that ends it (one inside a macro call's parentheses
+    // does not), a '}', '#' or ';'.
+    bool TranslateValue() {
+        bool inCall = false;
+        uint32_t callDepth = 0;
+        NegativeValue negative;
+        if (!cursor_.AdvanceAndSkip()) return false;
+        for (;;) {
+            const char c = cursor_.Current();
+            if ((c == ',' && !inCall) || c == '}' || c == '#' || c == ';') break;
+            if (c == ',') {
+                Append(",");
+            } else if (c == ')') {
+                Append(")");
+                if (inCall && --callDepth == 0) inCall = false;
+            } else if (c == '(') {
+                Append("(");
+                if (inCall) ++callDepth;
+            } else if (const std::string_view op = MasmOperator(c); !op.empty()) {
+                Append("\t" + std::string(op) + " ");
+                negative.Operator(c);
+                if (c == '<' || c == '>') cursor_.Advance();
+            } else if (!TranslateToken(inCall, callDepth, negative)) {
+                return false;
+            } else {
+                continue;
+            }
+            if (!cursor_.AdvanceAndSkip()) return false;
+        }
+        if (negative.Holds()) counter_ = negative.value() + 1;
+        return true;
+    }
+
+    // A name or a number, and the blanks after it.
+    bool TranslateToken(bool& inCall, uint32_t& callDepth, NegativeValue& negative) {
+        std::string_view token = cursor_.TakeWord(kOperatorDelims);
+        if (token.empty()) {
+            // A character that no value holds (':', '='): kept as it stands.
+            token = cursor_.Rest().substr(0, 1);
+            cursor_.Advance();
+        }
+        std::string masmNumber;
+        const NumberText number = IsNumberText(token);
+        if (number.isNumber && NumberToMasm(token, masmNumber)) {
+            const uint32_t value = NumberValue(masmNumber, number.isHex);
+            counter_ = value + 1;
+            negative.Number(value);
+            Append(masmNumber + " ");
+        } else {
+            Append(std::string(token) + " ");
+            negative.Other();
+            if (cursor_.Current() == '(') {
+                inCall = true;
+                callDepth = 0;
+            }
+        }
+        return cursor_.SkipBlanks();
+    }
+
+    uint32_t NumberValue(std::string_view masmNumber, bool isHex) {
+        if (!isHex) return TextToNumber(masmNumber);
+        const HexNumber hex = HexToNumber(masmNumber);
+        if (!hex.ok) {
+            WriteJournalLine(work_.session,
+                             "Chaine hexa incorrecte dans AsciiHexToDW ligne 658 mirvane");
+        }
+        return hex.value;
+    }
+
+    // After the body: the enumeration's own name, then declarators when a ',' follows it.
+    bool SkipToDeclarators() {
+        if (!cursor_.SkipBlanks()) return false;
+        if (cursor_.Current() == '}' && !cursor_.AdvanceAndSkip()) return false;
+        if (cursor_.Current() == ';' || cursor_.Current() == '*') return false;
+        cursor_.TakeWord(" \t,;");
+        if (!cursor_.SkipBlanks() || cursor_.Current() != ',') return false;
+        cursor_.Advance();
+        return true;
+    }
+
+    AggregateWork& work_;
+    StatementCursor& cursor_;
+    uint32_t counter_ = 0;
+};
+
+}  // namespace
+
+std::string DwordToMasmHex(uint32_t value) {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), kDigits[value & 0xF]);
+        value >>= 4;
+    } while (value != 0);
+    if (digits == "0") return "0H";
+    return "0" + digits + "H";
+}
+
+void TranslateEnumeration(AggregateWork& work) {
+    EnumerationTranslation(work).Run();
+}
+
+}  // namespace ondavel

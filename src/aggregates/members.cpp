@@ -1,0 +1,160 @@
+#include "aggregates/members.h"
+
+#include <string>
+#include <vector>
+
+#include "aggregates/aggregate_names.h"
+#include "aggregates/aggregate_work.h"
+#include "core/output.h"
+#include "core/text.h"
+#include "declarations/type_mapping.h"
+#include "knowledge/knowledge.h"
+#include "preprocessor/expression_words.h"
+
+namespace ondavel {
+
+namespace {
+
+struct MemberType {
+    std::string text;  // "DWORD", "POINT <>", or the C type name when it is not known
+    bool isStructure = false;
+};
+
+struct Declarator {
+    std::string name;
+    std::string bound;  // empty: no array
+};
+
+// The declarators of a member, each completed with the member's type: "char *a, b[2]" gives
+// "char *a" and "char b[2]". Commas inside brackets or parentheses do not separate.
+std::vector<std::string> SplitDeclarators(std::string_view member) {
+    std::vector<std::string> parts;
+    int depth = 0;
+    size_t start = 0;
+    for (size_t i = 0; i <= member.size(); ++i) {
+        const char c = i < member.size() ? member[i] : ',';
+        if (c == '(' || c == '[') ++depth;
+        if ((c == ')' || c == ']') && depth > 0) --depth;
+        if (c != ',' || depth > 0) continue;
+        parts.emplace_back(member.substr(start, i - start));
+        start = i + 1;
+    }
+    if (parts.size() == 1) return parts;
+    // The type is what the first declarator's name and its pointer marks follow.
+    std::string_view first = parts.front();
+    first = first.substr(0, first.find('['));
+    size_t typeEnd = first.find_last_of(" \t*");
+    typeEnd = typeEnd == std::string_view::npos ? 0 : typeEnd;
+    const std::string_view type = first.substr(0, first.find_last_not_of(" \t*", typeEnd) + 1);
+    for (size_t i = 1; i < parts.size(); ++i) parts[i] = std::string(type) + " " + parts[i];
+    return parts;
+}
+
+MemberType ClassifyMemberType(AggregateWork& work, const std::string& cType) {
+    MemberType type;
+    std::string masmName;
+    const uint32_t code = ClassifyType(work.session, cType, masmName);
+    if (code == TC_UNKNOWN) {
+        WriteJournalLine(work.session, cType + " ", work.cursor.LineNumber());
+        type.text = cType;
+    } else if (code == TC_FUNCTION || code == TC_CALLBACK) {
+        type.text = "DWORD";
+    } else if (code == TC_STRUCT || code == TC_UNION) {
+        // An alias is written as the structure it stands for.
+        std::string structure = masmName.empty() ? cType : masmName;
+        LookupKnowledge(work.session, structure, LOOKUP_COMMONSTRUCTURE, &structure);
+        type.text = structure + " <>";
+        type.isStructure = true;
+    } else {
+        type.text = masmName;
+    }
+    return type;
+}
+
+// "a[0x10]" -> name "a", bound "010h"; only the first bracket pair was kept.
+Declarator ReadArrayBound(std::string_view declarator) {
+    Declarator result;
+    const size_t bracket = declarator.find('[');
+    if (bracket == std::string_view::npos) {
+        result.name = declarator;
+        return result;
+    }
+    std::string_view name;
+    TrimText(declarator.substr(0, bracket), name);
+    result.name = name;
+    std::string_view inside = declarator.substr(bracket + 1);
+    inside = inside.substr(0, inside.find(']'));
+    for (char c : inside) {
+        if (!IsBlank(c)) result.bound.push_back(c);
+    }
+    std::string converted;
+    if (IsNumberText(result.bound).isNumber && NumberToMasm(result.bound, converted)) {
+        result.bound = converted;
+    }
+    return result;
+}
+
+// The declarator of a normalised member text: its name and first bracket pair ("a[2][3]"
+// gives "a[2]"). cType receives the type word before it.
+std::string CutDeclarator(std::string_view text, std::string& cType) {
+    size_t at = SkipBlanks(text, 0);
+    const size_t typeEnd = std::min(text.find_first_of(kOperatorDelims, at), text.size());
+    cType = text.substr(at, typeEnd - at);
+    at = SkipBlanks(text, typeEnd);
+    std::string declarator;
+    for (; at < text.size() && !IsOneOf(text[at], "; \t"); ++at) {
+        if (text[at] != '[') {
+            declarator.push_back(text[at]);
+            continue;
+        }
+        const size_t close = text.find(']', at);
+        declarator.append(text.substr(at, close == std::string_view::npos ? close : close - at + 1));
+        break;
+    }
+    return declarator;
+}
+
+void TranslateDeclarator(AggregateWork& work, std::string text) {
+    NormalizeDeclarator(text);
+    std::string cType;
+    const std::string declarator = CutDeclarator(text, cType);
+    const MemberType type = ClassifyMemberType(work, cType);
+    Declarator member = ReadArrayBound(declarator);
+    LookupKnowledge(work.session, member.name, LOOKUP_INCOMPATIBLE, &member.name);
+
+    std::string line = "\t" + member.name + " " + type.text + " ";
+    if (member.bound.empty()) {
+        if (!type.isStructure) line += "?";
+    } else {
+        if (type.isStructure) line.resize(line.size() - 3);
+        line += member.bound + (type.isStructure ? " dup (<>)" : " dup (?)");
+    }
+    // A second member on the same line gets the blank but not the comment again.
+    if (work.hasComment()) line += " " + work.commentScratch();
+    work.commentScratch().clear();
+    AppendPiece(work.outputBlock, line);
+}
+
+}  // namespace
+
+void TranslateMember(AggregateWork& work, std::string_view member) {
+    if (member.find_first_not_of(kBlanks) == std::string_view::npos) return;
+    for (const std::string& declarator : SplitDeclarators(member)) {
+        TranslateDeclarator(work, declarator);
+    }
+}
+
+void OpenNestedAggregate(AggregateWork& work, std::string_view gathered) {
+    constexpr std::string_view kAfter = ")( \t,\r\n";
+    const bool isUnion = FindWord(1, gathered, "union", true, kBlanks, kAfter) > 0;
+    const bool isStructure = FindWord(1, gathered, "struct", true, kBlanks, kAfter) > 0;
+    if (!isUnion && !isStructure) return;
+    std::string name;
+    if (NameAfterNestedBrace(work.cursor, name) != NameFound::Word) name.clear();
+    if (!name.empty()) LookupKnowledge(work.session, name, LOOKUP_INCOMPATIBLE, &name);
+    const std::string suffix = name.empty() ? "" : "\t" + name;
+    if (isUnion) AppendPiece(work.outputBlock, "\tunion" + suffix);
+    if (isStructure) AppendPiece(work.outputBlock, "\tSTRUCT" + suffix);
+}
+
+}  // namespace ondavel
