@@ -41,9 +41,9 @@ struct AggregateWork {
     const uint32_t firstLine;
     const uint32_t linesLeft;
     AggregateKind kind = AggregateKind::None;
-    std::string tag;        // the last word before the first '{'
-    std::string name;       // the declared name, before any rename from the knowledge file
-    uint32_t nameLine = 0;  // the line on which the tag's last word stands
+    std::string tag;           // the last word before the first '{'
+    std::string name;          // the declared name, before any rename from the knowledge file
+    uint32_t nameLine = 0;     // the line on which the tag's last word stands
     HeapBlock pendingRecords;  // the record declaration of the current run of bit fields
     std::string recordPrefix = "RECA";
     bool recordRunOpen = false;

@@ -180,7 +180,7 @@ class AggregateTranslation {
                     cursor_.Advance();
             }
             if (member.size() > kMemberLimit) {
-                ReportTooLong(session_, cursor_.LineNumber(), kRoutine);
+                ReportTooLong(session_, work_.firstLine, kRoutine);
                 return false;
             }
         }
@@ -246,8 +246,8 @@ class AggregateTranslation {
 
 }  // namespace
 
-void TranslateAggregate(Session& session, uint32_t firstLine, uint32_t linesLeft,
-                        LineIndex& index, AggregateForm) {
+void TranslateAggregate(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                        AggregateForm) {
     AggregateWork work(session, index, firstLine, linesLeft);
     AggregateTranslation(work).Run();
     ReleaseBlocHeap(session.statement.outputBlock);

@@ -108,7 +108,8 @@ std::string CutDeclarator(std::string_view text, std::string& cType) {
             continue;
         }
         const size_t close = text.find(']', at);
-        declarator.append(text.substr(at, close == std::string_view::npos ? close : close - at + 1));
+        declarator.append(
+            text.substr(at, close == std::string_view::npos ? close : close - at + 1));
         break;
     }
     return declarator;
