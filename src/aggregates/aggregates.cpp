@@ -83,13 +83,13 @@ class AggregateTranslation {
     // says stands for "struct" or "enum" gives it instead.
     bool FindKind() {
         work_.kind = KindOf(cursor_.Line());
-        if (work_.kind == AggregateKind::None && cursor_.NextLine()) {
-            work_.kind = KindOf(cursor_.Line());
-        }
         uint8_t& macroKind = session_.run.knowledge.aggregateMacroKind;
         if (macroKind != 0) {
             work_.kind = static_cast<AggregateKind>(macroKind);
             macroKind = 0;
+        }
+        if (work_.kind == AggregateKind::None && cursor_.NextLine()) {
+            work_.kind = KindOf(cursor_.Line());
         }
         return work_.kind != AggregateKind::None;
     }

@@ -30,3 +30,9 @@ typedef struct _D {
     PA pa;
     PX px;
 } D;
+#define RASCONNW struct tagRASCONNW
+  RASCONNW {
+    DWORD dwSize;
+};
+#define MYENUM enum tagMYENUM
+MYENUM { M1, M2 };
