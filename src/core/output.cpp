@@ -43,11 +43,12 @@ int WriteJournalLine(Session& session, std::string_view text, int64_t number) {
     return WriteJournalLine(session, message);
 }
 
-void OpenJournal(Session& session) {
-    if (session.run.journalFile != nullptr) return;
+bool OpenJournal(Session& session) {
+    if (session.run.journalFile != nullptr) return true;
     std::string path = session.run.baseDirectory + "journal.txt";
     session.run.journalFile = std::fopen(path.c_str(), "wb");
     if (session.run.journalFile == nullptr) ShowLastError(session.host, "journal.txt", path);
+    return session.run.journalFile != nullptr;
 }
 
 void CloseJournal(Session& session) {

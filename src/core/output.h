@@ -29,8 +29,8 @@ int WriteJournalLine(Session& session, std::string_view text);
 // The journal's usual form: a fixed text followed by a decimal number.
 int WriteJournalLine(Session& session, std::string_view text, int64_t number);
 
-// Creates journal.txt in the base directory when it is not open.
-void OpenJournal(Session& session);
+// Creates journal.txt in the base directory when it is not open. Returns whether it is open.
+bool OpenJournal(Session& session);
 void CloseJournal(Session& session);
 
 enum class CommentMode { Keep = 0, Write = 1 };

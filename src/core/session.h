@@ -92,6 +92,9 @@ struct RunState {
     std::string outputDirectory;
     KnowledgeFile knowledge;
     LineIndex inputIndex;  // the header being translated
+    // Commands: the kit's header list while a batch runs; busy while a translation step runs.
+    LineIndex headerListIndex;
+    bool busy = false;
 };
 
 struct HeaderState {
