@@ -1,31 +1,76 @@
 // ondavel: translates the C headers of a Windows kit into MASM include files.
 #include <CLI/CLI.hpp>
 
+#include <chrono>
+#include <functional>
 #include <string>
 
+#include "cli/progress_line.h"
 #include "cli/terminal_host.h"
 #include "core/session.h"
+#include "driver/batch.h"
 #include "driver/commands.h"
 #include "driver/kit_profiles.h"
+#include "driver/listed_header.h"
+#include "knowledge/learn.h"
 
 namespace {
 
+using ondavel::MessageIcon;
+using ondavel::Session;
+using ondavel::TerminalHost;
+
 constexpr const char* kDescription =
     "Translates the C headers of a Windows kit into MASM include files.\n\n"
-    "Every file name is taken in the base directory (--base, else the current directory).\n"
-    "The kit chooses the knowledge file that drives the translation:\n"
-    "  sdk      egales.txt        directx  directx.txt\n"
-    "  winddk   winddkegale.txt   darkgdk  directx.txt\n"
-    "Diagnostics and unknown types go to journal.txt, the source of translated typedefs\n"
-    "to BlocsdeTexte.txt; messages and progress go to standard error.";
+    "Every fixed file name is taken in the base directory (--base, else the current\n"
+    "directory). The kit chooses the knowledge file that drives the translation, the\n"
+    "header list that names the kit's headers (one path a line) and the output folder:\n"
+    "  sdk      egales.txt        header.txt         sdk/\n"
+    "  directx  directx.txt       Dxheader.txt       directx/\n"
+    "  winddk   winddkegale.txt   winddkheader.txt   winddk/\n"
+    "  darkgdk  directx.txt       DarkGdkHeader.txt  darkgdk/  (relative to the current\n"
+    "                                                           directory, not the base)";
+
+constexpr const char* kFooter =
+    "Files each command reads and writes (NAME.sdk: the header's file name with everything\n"
+    "after its first '.' replaced by 'sdk'):\n"
+    "  test     reads the knowledge file, Test.txt\n"
+    "           writes the translation to standard output, journal.txt, BlocsdeTexte.txt,\n"
+    "           liste.txt\n"
+    "  file     reads the knowledge file, HEADER (a path, or a file name of the header list)\n"
+    "           writes the translation to standard output or DIR/NAME.sdk (--to DIR),\n"
+    "           journal.txt, BlocsdeTexte.txt\n"
+    "  all      reads the knowledge file, the header list and every header it names\n"
+    "           writes FOLDER/NAME.sdk for each, journal.txt, BlocsdeTexte.txt and with\n"
+    "           --list liste.txt (each header's path before what it gave)\n"
+    "  oleview  reads the knowledge file, Oleview.txt\n"
+    "           writes Oleview_Ordonne.txt, journal.txt, liste.txt\n"
+    "  learn    reads journal.txt and liste.txt (--from sdk, directx, winddk: sdkliste.txt,\n"
+    "           directxliste.txt, winddkliste.txt); needs no kit\n"
+    "           writes LearnSt.txt (structures), learn.txt (other names)\n"
+    "journal.txt holds the diagnostics and the unknown types ('TYPE LINE'); BlocsdeTexte.txt\n"
+    "the source of every translated typedef; liste.txt the names each header declared, by\n"
+    "kind. Messages and progress go to standard error. The exit status is 0 when\n"
+    "everything ran, 1 when anything failed.";
 
 constexpr const char* kTestDescription =
-    "Translate Test.txt of the base directory to standard output (CR LF lines, Windows-1252)";
+    "Translate Test.txt to standard output (CR LF lines, Windows-1252)";
+constexpr const char* kFileDescription = "Translate one header to standard output or into a folder";
+constexpr const char* kAllDescription =
+    "Translate every header of the kit's header list into the kit's output folder";
+constexpr const char* kOleviewDescription =
+    "Reorder Oleview.txt into Oleview_Ordonne.txt, plain declarations first";
+constexpr const char* kLearnDescription =
+    "Find the unknown types of journal.txt in a declaration list and write knowledge lines";
 
 struct Options {
     std::string base;
     std::string kit;
     bool quiet = false;
+    std::string header;
+    std::string to;
+    bool list = false;
+    std::string from;
 };
 
 std::string WithTrailingSlash(std::string directory) {
@@ -33,22 +78,69 @@ std::string WithTrailingSlash(std::string directory) {
     return directory;
 }
 
-int RunTest(const Options& options) {
-    ondavel::TerminalHost host(options.quiet);
-    ondavel::Session session(host);
+using Command = std::function<int(Session&, TerminalHost&)>;
+
+// Runs command in a fresh session of the base directory and kit; returns the exit status.
+int Run(const Options& options, const Command& command) {
+    TerminalHost host(options.quiet);
+    Session session(host);
     session.run.baseDirectory = WithTrailingSlash(options.base);
     if (auto kit = ondavel::KitFromName(options.kit)) ondavel::ChooseKit(session, *kit);
-    const int result = ondavel::TranslateTestFile(session);
-    if (result < 0)
-        host.ShowMessage("Test.txt", "nothing to translate", ondavel::MessageIcon::Information);
+    return command(session, host);
+}
+
+// Exit status of a single-file translation: -1 (nothing in the input) is not a failure.
+int SingleFileStatus(TerminalHost& host, int result, std::string_view input) {
+    if (result < 0) host.ShowMessage(input, "nothing to translate", MessageIcon::Information);
     return result == 0 ? 1 : 0;
+}
+
+int RunTest(Session& session, TerminalHost& host) {
+    return SingleFileStatus(host, ondavel::TranslateTestFile(session), "Test.txt");
+}
+
+int RunFile(const Options& options, Session& session, TerminalHost& host) {
+    const std::string header = ondavel::FindListedHeader(session, options.header);
+    const std::string to = WithTrailingSlash(options.to);
+    return SingleFileStatus(host, ondavel::TranslateChosenFile(session, header, to), header);
+}
+
+int RunAll(const Options& options, Session& session, TerminalHost& host) {
+    if (ondavel::StartBatch(session, options.list) == 0) return 1;
+    const auto start = std::chrono::steady_clock::now();
+    int failed = 0;
+    while (ondavel::ClaimBatchStep(session)) {
+        const ondavel::BatchProgress progress = ondavel::GetBatchProgress(session);
+        // A log names each header; a bar also shows the steps that take none.
+        if (host.interactive() || !progress.next.empty()) {
+            host.ShowProgress(ondavel::ProgressLine(
+                progress, std::chrono::steady_clock::now() - start, host.interactive()));
+        }
+        if (ondavel::RunBatchStep(session) == 0) ++failed;
+    }
+    host.KeepStatusLine();
+    return failed == 0 ? 0 : 1;
+}
+
+int RunOleview(Session& session, TerminalHost& host) {
+    return SingleFileStatus(host, ondavel::ReorderOleviewFile(session), "Oleview.txt");
+}
+
+int RunLearn(const Options& options, Session& session, TerminalHost& host) {
+    const std::string list = options.from.empty() ? "liste.txt" : options.from + "liste.txt";
+    if (ondavel::LearnFromKit(session, list) == 1) return 0;
+    host.ShowMessage("learn", "journal.txt and " + list + " must be readable in the base directory",
+                     MessageIcon::Stop);
+    return 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     CLI::App app(kDescription, "ondavel");
+    app.footer(kFooter);
     app.require_subcommand(1);
+    app.fallthrough();
     Options options;
     app.add_option("--base", options.base, "Base directory: kit files, Test.txt and side files")
         ->check(CLI::ExistingDirectory)
@@ -56,10 +148,36 @@ int main(int argc, char** argv) {
     app.add_option("--kit", options.kit, "Kit to translate: sdk, directx, winddk or darkgdk")
         ->check(CLI::IsMember({"sdk", "directx", "winddk", "darkgdk"}))
         ->option_text("KIT");
-    app.add_flag("-q,--quiet", options.quiet, "Show no progress on standard error");
-    CLI::App* test = app.add_subcommand("test", kTestDescription);
+    app.add_flag("-q,--quiet", options.quiet, "Show no status or progress on standard error");
+
     int status = 0;
-    test->callback([&] { status = RunTest(options); });
+    const auto bind = [&](CLI::App* command, auto body) {
+        command->callback([&, body] {
+            status = Run(options, [&](Session& s, TerminalHost& h) { return body(s, h); });
+        });
+    };
+    bind(app.add_subcommand("test", kTestDescription), RunTest);
+
+    CLI::App* file = app.add_subcommand("file", kFileDescription);
+    file->add_option("HEADER", options.header, "A header's path, or its file name in the list")
+        ->required();
+    file->add_option("--to", options.to, "Write DIR/NAME.sdk instead of standard output")
+        ->check(CLI::ExistingDirectory)
+        ->option_text("DIR");
+    bind(file, [&](Session& s, TerminalHost& h) { return RunFile(options, s, h); });
+
+    CLI::App* all = app.add_subcommand("all", kAllDescription);
+    all->add_flag("--list", options.list, "Also write liste.txt: each header's path and names");
+    bind(all, [&](Session& s, TerminalHost& h) { return RunAll(options, s, h); });
+
+    bind(app.add_subcommand("oleview", kOleviewDescription), RunOleview);
+
+    CLI::App* learn = app.add_subcommand("learn", kLearnDescription);
+    learn->add_option("--from", options.from, "Learn from the kit's list: sdk, directx, winddk")
+        ->check(CLI::IsMember({"sdk", "directx", "winddk"}))
+        ->option_text("KIT");
+    bind(learn, [&](Session& s, TerminalHost& h) { return RunLearn(options, s, h); });
+
     CLI11_PARSE(app, argc, argv);
     return status;
 }

@@ -61,16 +61,39 @@ void TerminalHost::AppendToView(std::string_view bytes) {
 void TerminalHost::SetStatus(StatusPart, std::string_view text) {
     if (quiet_) return;
     if (interactive_) {
-        WriteError("\r\x1b[K" + ToUtf8(text));
-        statusShown_ = !text.empty();
+        ShowStatusLine(ToUtf8(text));
     } else if (!text.empty()) {
         WriteError(ToUtf8(text) + "\n");
     }
 }
 
+void TerminalHost::ShowProgress(std::string_view line) {
+    if (quiet_) return;
+    progress_ = line;
+    if (interactive_) {
+        ShowStatusLine("");
+    } else if (!line.empty()) {
+        WriteError(std::string(line) + "\n");
+    }
+}
+
+void TerminalHost::ShowStatusLine(std::string_view text) {
+    std::string line = progress_;
+    if (!line.empty() && !text.empty()) line.append("  ");
+    line.append(text);
+    WriteError("\r\x1b[K" + line);
+    statusShown_ = !line.empty();
+}
+
 void TerminalHost::ShowMessage(std::string_view caption, std::string_view text, MessageIcon) {
     EndStatusLine();
     WriteError(ToUtf8(caption) + ": " + ToUtf8(text) + "\n");
+}
+
+void TerminalHost::KeepStatusLine() {
+    if (!statusShown_) return;
+    WriteError("\n");
+    statusShown_ = false;
 }
 
 void TerminalHost::EndStatusLine() {

@@ -18,12 +18,21 @@ class TerminalHost : public Host {
     void SetStatus(StatusPart part, std::string_view text) override;
     void ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon) override;
 
+    // A batch's progress: on a terminal it heads the status line, otherwise it is logged as
+    // one line. An empty line ends it.
+    void ShowProgress(std::string_view line);
+    bool interactive() const { return interactive_; }
+    // Leaves the status line on the terminal instead of clearing it at the end.
+    void KeepStatusLine();
+
   private:
     void EndStatusLine();
+    void ShowStatusLine(std::string_view text);
 
     bool quiet_;
     bool interactive_;          // standard error is a terminal: status texts overwrite each other
     bool statusShown_ = false;  // a status text stands on the terminal's last line
+    std::string progress_;      // the batch's progress bar, shown before every status text
 };
 
 // Windows-1252 text as UTF-8, for a terminal.

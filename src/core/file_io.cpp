@@ -145,6 +145,11 @@ int FileExists(std::string_view pattern) {
     return matched ? 1 : 0;
 }
 
+std::string_view FileNamePart(std::string_view path) {
+    const size_t separator = path.find_last_of("/\\");
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
 std::FILE* CreateOutputFile(std::string_view name) {
     const std::string path(name);
     return std::fopen(path.c_str(), "wb");

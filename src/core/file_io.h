@@ -21,6 +21,9 @@ int LoadFile(Host& host, std::string_view name, std::string& text);
 // 1 when a file matches the name or wildcard pattern, else 0.
 int FileExists(std::string_view pattern);
 
+// The file-name part of a path: what follows its last '/' or '\\'.
+std::string_view FileNamePart(std::string_view path);
+
 // Creates the file anew for writing (an existing one is truncated); nullptr on failure.
 std::FILE* CreateOutputFile(std::string_view name);
 

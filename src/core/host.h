@@ -19,6 +19,8 @@ class Host {
     virtual void SetStatus(StatusPart part, std::string_view text) = 0;
     // A message box; the translation goes on once it has been shown.
     virtual void ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon) = 0;
+    // The main window's title; a host without a window has nothing to show it in.
+    virtual void SetTitle(std::string_view) {}
 };
 
 // Shows the text of the last system error (errno) with the given caption and the stop icon.

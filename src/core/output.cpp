@@ -58,11 +58,12 @@ void ReportTooLong(Session& session, uint32_t lineNumber, std::string_view routi
     WriteJournalLine(session, message);
 }
 
-void OpenJournal(Session& session) {
-    if (session.run.journalFile != nullptr) return;
+bool OpenJournal(Session& session) {
+    if (session.run.journalFile != nullptr) return true;
     std::string path = session.run.baseDirectory + "journal.txt";
     session.run.journalFile = std::fopen(path.c_str(), "wb");
     if (session.run.journalFile == nullptr) ShowLastError(session.host, "journal.txt", path);
+    return session.run.journalFile != nullptr;
 }
 
 void CloseJournal(Session& session) {

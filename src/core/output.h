@@ -35,8 +35,8 @@ int WriteJournalLine(Session& session, std::string_view text, int64_t number);
 // Journals a statement too long to translate: "57 Ligne trop longue a traduire:PROC routine ".
 void ReportTooLong(Session& session, uint32_t lineNumber, std::string_view routine);
 
-// Creates journal.txt in the base directory when it is not open.
-void OpenJournal(Session& session);
+// Creates journal.txt in the base directory when it is not open. Returns whether it is open.
+bool OpenJournal(Session& session);
 void CloseJournal(Session& session);
 
 enum class CommentMode { Keep = 0, Write = 1 };

@@ -96,6 +96,9 @@ struct RunState {
     // the field names of every record written since start-up apart ("AA", "AB" ...).
     std::string aggregateKeyword = "STRUCT";
     std::array<char, 2> recordFieldTag = {'A', 'A' - 1};
+    // Commands: the kit's header list while a batch runs; busy while a translation step runs.
+    LineIndex headerListIndex;
+    bool busy = false;
 };
 
 struct HeaderState {

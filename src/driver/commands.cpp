@@ -2,13 +2,15 @@
 
 #include <string>
 
-#include "core/file_io.h"
 #include "core/host.h"
 #include "core/indexed_file.h"
 #include "core/output.h"
 #include "core/session.h"
+#include "driver/output_name.h"
+#include "driver/side_files.h"
 #include "driver/translate_file.h"
 #include "knowledge/knowledge.h"
+#include "knowledge/oleview_reorder.h"
 
 namespace ondavel {
 
@@ -21,54 +23,85 @@ bool RequireKit(Session& session) {
     return false;
 }
 
+bool IsIdle(const Session& session) {
+    return !session.run.busy && !session.run.keepJournalOpen;
+}
+
 namespace {
-
-void OpenTextBlockFile(Session& session) {
-    if (session.run.textBlockFile != nullptr) return;
-    const std::string path = session.run.baseDirectory + "BlocsdeTexte.txt";
-    session.run.textBlockFile = CreateOutputFile(path);
-    if (session.run.textBlockFile == nullptr) ShowLastError(session.host, "CreateFile", path);
-}
-
-void CloseTextBlockFile(Session& session) {
-    if (session.run.textBlockFile == nullptr) return;
-    std::fclose(session.run.textBlockFile);
-    session.run.textBlockFile = nullptr;
-}
 
 void FinishOneFile(Session& session) {
     RunState& run = session.run;
-    CloseTextBlockFile(session);
+    CloseSideFile(run.textBlockFile);
     run.outputMode = OutputMode::View;
-    if (!run.keepJournalOpen) {
-        ReleaseKnowledgeFile(session);
-        CloseJournal(session);
-    }
+    ReleaseKnowledgeFile(session);
+    CloseJournal(session);
     run.inputIndex.command = LineCommand::Release;
     LineIndexCommand(run.inputIndex);
     session.host.SetStatus(StatusPart::Progress, "");
+    CloseSideFile(run.nameListFile);
 }
 
-}  // namespace
-
-int TranslateOneFile(Session& session, std::string_view inputPath, std::string_view outputPath) {
+// One file through processor, with the knowledge file loaded and the side files open for it.
+int RunOneFile(Session& session, std::string_view inputPath, std::string_view outputPath,
+               FileProcessor processor) {
     RunState& run = session.run;
     int result = 0;
-    if (LoadKnowledgeFile(session, run.knowledgePath) != 0) {
+    // journal.txt is written anew even when the input turns out to hold nothing; a run that
+    // cannot keep its journal does not translate.
+    if (LoadKnowledgeFile(session, run.knowledgePath) != 0 && OpenJournal(session)) {
         OpenTextBlockFile(session);
-        // journal.txt is written anew even when the input turns out to hold nothing.
-        OpenJournal(session);
-        run.outputMode = outputPath.empty() ? OutputMode::View : OutputMode::File;
-        result = OpenIndexedFile(session, inputPath, run.inputIndex, outputPath, TranslateFile);
+        result = OpenIndexedFile(session, inputPath, run.inputIndex, outputPath, processor);
         ReleasePerFileMemory(session);
     }
     FinishOneFile(session);
     return result;
 }
 
+// Runs command when a kit was chosen and nothing else runs; 0 otherwise.
+template <typename Command>
+int Guarded(Session& session, Command command) {
+    if (!RequireKit(session) || !IsIdle(session)) return 0;
+    session.run.busy = true;
+    const int result = command();
+    session.run.busy = false;
+    return result;
+}
+
+}  // namespace
+
+int TranslateOneFile(Session& session, std::string_view inputPath,
+                     std::string_view outputDirectory) {
+    RunState& run = session.run;
+    std::string outputPath;
+    if (!outputDirectory.empty())
+        outputPath.append(outputDirectory).append(OutputFileName(inputPath));
+    run.outputMode = outputPath.empty() ? OutputMode::View : OutputMode::File;
+    return RunOneFile(session, inputPath, outputPath, TranslateFile);
+}
+
 int TranslateTestFile(Session& session) {
-    if (!RequireKit(session)) return 0;
-    return TranslateOneFile(session, session.run.baseDirectory + "Test.txt", {});
+    return Guarded(session, [&] {
+        OpenNameList(session);
+        return TranslateOneFile(session, session.run.baseDirectory + "Test.txt", {});
+    });
+}
+
+int TranslateChosenFile(Session& session, std::string_view inputPath,
+                        std::string_view outputDirectory) {
+    return Guarded(session, [&] { return TranslateOneFile(session, inputPath, outputDirectory); });
+}
+
+int ReorderOleviewFile(Session& session) {
+    return Guarded(session, [&] {
+        RunState& run = session.run;
+        OpenNameList(session);
+        run.oleviewMode = true;
+        run.outputMode = OutputMode::View;
+        const int result = RunOneFile(session, run.baseDirectory + "Oleview.txt",
+                                      run.baseDirectory + "Oleview_Ordonne.txt", ReorderOleview);
+        run.oleviewMode = false;
+        return result;
+    });
 }
 
 }  // namespace ondavel

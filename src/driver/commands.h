@@ -1,4 +1,4 @@
-// The translation commands.
+// The translation commands: the test file, one chosen header, the Oleview listing.
 #pragma once
 
 #include <string_view>
@@ -10,12 +10,27 @@ struct Session;
 // Whether a kit was chosen; when not, says so on the host.
 bool RequireKit(Session& session);
 
-// Translates one file with the chosen kit's knowledge file: to the output view when
-// outputPath is empty, else to that file. Returns 1, 0 when the knowledge file or the input
-// cannot be read, -1 when the input holds no line to translate.
-int TranslateOneFile(Session& session, std::string_view inputPath, std::string_view outputPath);
+// The busy guard: true when no translation step and no batch is under way, so that a command
+// may start. Two translations never share the session's files and lists.
+bool IsIdle(const Session& session);
 
-// The test command: Test.txt of the base directory, translated to the output view.
+// Translates one file with the chosen kit's knowledge file: to the output view when
+// outputDirectory is empty, else into that directory (ending with '/') under the output file
+// name. Returns 1, 0 when the knowledge file, journal.txt or the input cannot be used, -1 when
+// the input holds no line to translate.
+int TranslateOneFile(Session& session, std::string_view inputPath,
+                     std::string_view outputDirectory);
+
+// The test command: Test.txt of the base directory to the output view, its names to liste.txt.
+// 0 when no kit was chosen or a translation runs.
 int TranslateTestFile(Session& session);
+
+// The single-file command: one header, to the view or into outputDirectory as above.
+// 0 when no kit was chosen or a translation runs.
+int TranslateChosenFile(Session& session, std::string_view inputPath,
+                        std::string_view outputDirectory);
+
+// The Oleview command: Oleview.txt of the base directory reordered into Oleview_Ordonne.txt.
+int ReorderOleviewFile(Session& session);
 
 }  // namespace ondavel

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "aggregates/name_list_file.h"
 #include "core/comment_split.h"
 #include "core/host.h"
 #include "core/output.h"
@@ -140,6 +141,7 @@ int TranslateFile(Session& session, LineIndex& index) {
     session.header.inInterface = false;
     CloseIfLevels(session);
     if (!session.run.keepJournalOpen) CloseJournal(session);
+    WriteCollectedNames(session);
     ReleasePerFileMemory(session);
     return hasLines ? 1 : 0;
 }

@@ -16,17 +16,23 @@ struct CliRun {
     std::string err;  // standard error: messages and status texts
 };
 
-// arguments are put after the program name as they stand (quote them yourself).
-inline CliRun RunCli(const TempDir& base, const std::string& arguments) {
-    const std::string command = std::string("\"") + ONDAVEL_CLI + "\" --base \"" +
-                                base.path().string() + "\" " + arguments + " > \"" +
-                                (base / "cli.out") + "\" 2> \"" + (base / "cli.err") + "\"";
+// arguments are put after the program name as they stand (quote them yourself). What the
+// command printed is kept in files of outputs.
+inline CliRun RunCli(const std::string& base, const TempDir& outputs,
+                     const std::string& arguments) {
+    const std::string command = std::string("\"") + ONDAVEL_CLI + "\" --base \"" + base + "\" " +
+                                arguments + " > \"" + (outputs / "cli.out") + "\" 2> \"" +
+                                (outputs / "cli.err") + "\"";
     const int status = std::system(command.c_str());
     CliRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadBytes(base / "cli.out");
-    run.err = ReadBytes(base / "cli.err");
+    run.out = ReadBytes(outputs / "cli.out");
+    run.err = ReadBytes(outputs / "cli.err");
     return run;
+}
+
+inline CliRun RunCli(const TempDir& base, const std::string& arguments) {
+    return RunCli(base.path().string(), base, arguments);
 }
 
 }  // namespace ondavel::testing

@@ -1,0 +1,151 @@
+#include "driver/batch.h"
+
+#include <unistd.h>
+
+#include <string>
+
+#include "core/file_io.h"
+#include "core/host.h"
+#include "core/indexed_file.h"
+#include "core/output.h"
+#include "core/session.h"
+#include "core/text.h"
+#include "driver/commands.h"
+#include "driver/output_name.h"
+#include "driver/side_files.h"
+#include "driver/translate_file.h"
+#include "knowledge/knowledge.h"
+
+namespace ondavel {
+
+namespace {
+
+// The longest header path a list line may hold.
+constexpr size_t kPathLimit = 260;
+
+void ReleaseIndex(LineIndex& index) {
+    index.command = LineCommand::Release;
+    LineIndexCommand(index);
+}
+
+// The knowledge file and the header list, both loaded and indexed; false when either fails.
+bool LoadBatchInputs(Session& session) {
+    RunState& run = session.run;
+    LineIndex& list = run.headerListIndex;
+    if (!list.text.empty() || LoadKnowledgeFile(session, run.knowledgePath) == 0) return false;
+    if (LoadFile(session.host, run.headerListPath, list.text) == 0) return false;
+    list.command = LineCommand::Build;
+    if (LineIndexCommand(list) == 0 || list.lines() == 0) {
+        session.host.ShowMessage(run.headerListPath, "the header list names no header",
+                                 MessageIcon::Stop);
+        return false;
+    }
+    list.lineNumber = 0;
+    return true;
+}
+
+void CloseBatchFiles(Session& session) {
+    RunState& run = session.run;
+    CloseSideFile(run.textBlockFile);
+    ReleaseKnowledgeFile(session);
+    ReleaseIndex(run.headerListIndex);
+    run.keepJournalOpen = false;
+    CloseJournal(session);
+    CloseSideFile(run.nameListFile);
+    run.outputMode = OutputMode::View;
+}
+
+void FinishBatch(Session& session) {
+    CloseBatchFiles(session);
+    session.host.SetStatus(StatusPart::Progress, "ALL DONE");
+}
+
+std::string_view TrimmedLine(std::string_view line) {
+    while (!line.empty() && IsTrimmable(line.front())) line.remove_prefix(1);
+    while (!line.empty() && IsTrimmable(line.back())) line.remove_suffix(1);
+    return line;
+}
+
+// Each header's path stands before what the side files receive from it.
+void WriteHeaderPath(Session& session, std::string_view path) {
+    RunState& run = session.run;
+    for (std::FILE* file : {run.journalFile, run.textBlockFile, run.nameListFile}) {
+        if (file == nullptr) continue;
+        std::fwrite(path.data(), 1, path.size(), file);
+        std::fwrite("\r\n", 1, 2, file);
+    }
+}
+
+int TranslateListedHeader(Session& session, uint32_t lineNumber, std::string_view path) {
+    RunState& run = session.run;
+    if (path.empty() || path.front() == ';') return 1;
+    if (path.size() > kPathLimit) {
+        session.host.ShowMessage(run.headerListPath,
+                                 "line " + std::to_string(lineNumber) +
+                                     ": a header path longer than 260 characters is refused",
+                                 MessageIcon::Stop);
+        return 0;
+    }
+    session.host.SetTitle(FileNamePart(path));
+    WriteHeaderPath(session, path);
+    run.outputMode = OutputMode::File;
+    const std::string outputPath = run.outputDirectory + OutputFileName(path);
+    // A new file rather than a truncated one: file systems flush a file that was truncated and
+    // written again when it is closed, which made a rerun over a kit several times slower.
+    ::unlink(outputPath.c_str());
+    const int result = OpenIndexedFile(session, path, run.inputIndex, outputPath, TranslateFile);
+    ReleaseIndex(run.inputIndex);
+    return result == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int StartBatch(Session& session, bool withNameList) {
+    if (!RequireKit(session) || !IsIdle(session)) return 0;
+    const bool ready = (!withNameList || OpenNameList(session)) && LoadBatchInputs(session) &&
+                       OpenJournal(session) && OpenTextBlockFile(session);
+    if (!ready) {
+        CloseBatchFiles(session);
+        return 0;
+    }
+    session.run.keepJournalOpen = true;
+    return 1;
+}
+
+bool ClaimBatchStep(Session& session) {
+    if (!session.run.keepJournalOpen || session.run.busy) return false;
+    session.run.busy = true;
+    return true;
+}
+
+int RunBatchStep(Session& session) {
+    LineIndex& list = session.run.headerListIndex;
+    const uint32_t next = list.lineNumber + 1;
+    std::string_view line;
+    int result = -1;
+    if (!session.run.keepJournalOpen) {
+        // Finished already: the finish runs once.
+    } else if (next <= list.lines() && GetLine(list, next, line)) {
+        result = TranslateListedHeader(session, next, TrimmedLine(line));
+    } else {
+        FinishBatch(session);
+    }
+    session.run.busy = false;
+    return result;
+}
+
+BatchProgress GetBatchProgress(Session& session) {
+    LineIndex& list = session.run.headerListIndex;
+    BatchProgress progress;
+    if (!session.run.keepJournalOpen) return progress;
+    progress.done = list.lineNumber;
+    progress.total = list.lines();
+    std::string_view line;
+    if (progress.done < progress.total && GetLine(list, progress.done + 1, line)) {
+        progress.next = TrimmedLine(line);
+    }
+    list.lineNumber = progress.done;
+    return progress;
+}
+
+}  // namespace ondavel

@@ -1,0 +1,200 @@
+// The kit commands end to end through the real command in a base directory of their own: the
+// batch, the single file, liste.txt, the learning pass and the Oleview command.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "support/cli_runner.h"
+
+namespace ondavel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kCountLine =
+    "\r\n\r\n;+ IF > endif  D\xE9"
+    "compte des if: 0\r\n";
+
+// 30 characters: three of them fill a line of liste.txt.
+std::string LongName(char last) {
+    return std::string(29, 'N') + last;
+}
+
+size_t Occurrences(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+class CommandsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::copy_file(fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "egales.txt", base / "egales.txt");
+        WriteBytes(base / "a.h",
+                   "typedef DWORD MYTYPE;\r\nDECLARE_HANDLE(HFOO);\r\n"
+                   "int WINAPI " +
+                       LongName('1') + "(int a);\r\nint WINAPI " + LongName('2') +
+                       "(int a);\r\nint WINAPI " + LongName('3') + "(int a);\r\nint WINAPI " +
+                       LongName('4') + "(int a);\r\n");
+        WriteBytes(base / "b.h", "// nothing declared\r\n");
+        WriteBytes(base / "c.h", "#pragma once\r\n");
+    }
+    std::string Path(const std::string& name) const { return base / name; }
+    void HeaderList(const std::string& bytes) { WriteBytes(base / "header.txt", bytes); }
+
+    TempDir base;
+};
+
+TEST_F(CommandsTest, ABatchTranslatesEveryListedHeader) {
+    HeaderList(Path("a.h") + "\r\n" + Path("b.h") + "\r\n" + Path("c.h") + "\r\n");
+    const CliRun run = RunCli(base, "--kit sdk all");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(Occurrences(run.err, "ALL DONE"), 1u) << run.err;
+    EXPECT_EQ(ReadBytes(base / "sdk/b.sdk"), "; nothing declared\r\n" + kCountLine);
+    EXPECT_EQ(ReadBytes(base / "sdk/c.sdk"), ";ECHO   once\r\n" + kCountLine);
+    EXPECT_TRUE(ReadBytes(base / "sdk/a.sdk").ends_with(kCountLine));
+    EXPECT_TRUE(ReadBytes(base / "journal.txt").starts_with(Path("a.h") + "\r\n"));
+    EXPECT_EQ(ReadBytes(base / "BlocsdeTexte.txt"), Path("a.h") + "\r\ntypedef DWORD MYTYPE;\r\n" +
+                                                        Path("b.h") + "\r\n" + Path("c.h") +
+                                                        "\r\n");
+    EXPECT_FALSE(fs::exists(base / "liste.txt"));
+}
+
+TEST_F(CommandsTest, ABatchGoesOnPastLinesThatNameNoReadableHeader) {
+    const std::string tooLong = "/" + std::string(260, 'x') + ".h";
+    HeaderList("; the SDK headers\r\n" + Path("missing.h") + "\r\n\r\n" + tooLong + "\r\n" +
+               Path("b.h") + "\r\n" + Path("c.h"));
+    const CliRun run = RunCli(base, "-q --kit sdk all");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("SetTestFichier: " + Path("missing.h")), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("line 4: a header path longer than 260 characters is refused"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(ReadBytes(base / "sdk/missing.sdk"), "");
+    EXPECT_EQ(ReadBytes(base / "sdk/c.sdk"), ";ECHO   once\r\n" + kCountLine);
+    EXPECT_EQ(ReadBytes(base / "journal.txt"),
+              Path("missing.h") + "\r\n" + Path("b.h") + "\r\n" + Path("c.h") + "\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(base / "sdk"), fs::directory_iterator()), 3);
+}
+
+TEST_F(CommandsTest, TheListBatchWritesEachHeadersNames) {
+    HeaderList(Path("a.h") + "\r\n" + Path("b.h") + "\r\n");
+    const CliRun run = RunCli(base, "-q --kit sdk all --list");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadBytes(base / "liste.txt"),
+              Path("a.h") + "\r\nDWORD\r\n\tMYTYPE,HFOO\r\nFonctions\r\n\t" + LongName('1') + "," +
+                  LongName('2') + "," + LongName('3') + ",\r\n\t" + LongName('4') + "\r\n" +
+                  Path("b.h") + "\r\n");
+}
+
+TEST_F(CommandsTest, TheTestCommandWritesItsNames) {
+    fs::copy_file(base / "a.h", base / "Test.txt");
+    const CliRun run = RunCli(base, "-q --kit sdk test");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(
+        ReadBytes(base / "liste.txt").starts_with("DWORD\r\n\tMYTYPE,HFOO\r\nFonctions\r\n"));
+}
+
+TEST_F(CommandsTest, OneFileGoesToTheViewOrIntoAFolder) {
+    HeaderList(Path("c.h") + "\r\n");
+    const CliRun toView = RunCli(base, "-q --kit sdk file c.h");
+    EXPECT_EQ(toView.exitCode, 0) << toView.err;
+    EXPECT_EQ(toView.out, ";ECHO   once\r\n" + kCountLine);
+
+    TempDir folder;
+    const CliRun toFolder = RunCli(
+        base, "-q --kit sdk file \"" + Path("a.h") + "\" --to \"" + folder.path().string() + "\"");
+    EXPECT_EQ(toFolder.exitCode, 0) << toFolder.err;
+    EXPECT_EQ(toFolder.out, "");
+    EXPECT_NE(ReadBytes(folder / "a.sdk").find("PROTO"), std::string::npos);
+    EXPECT_FALSE(fs::exists(base / "sdk/a.sdk"));
+}
+
+TEST_F(CommandsTest, LearningReportsEachNameOnceFromItsFirstHeader) {
+    WriteBytes(base / "journal.txt",
+               "C:\\sdk\\include\\winuser.h\n"
+               "RECT 120\nWNDPROC 7\nHDC  \t9\nRECT 300\nMISSING 4\nLPARAM 8\n"
+               "WPARAM\t5\nWPARAM\nWPARAM inconnu\n, 3\n");
+    WriteBytes(base / "sdkliste.txt",
+               "C:\\sdk\\include\\winuser.h\n"
+               "DWORD\n\tHDC,RECTL,WPARAM\n"
+               "STRUCTURE\n\tRECT,HDC\n"
+               "Callback\n\tWNDPROC\n"
+               "A_SECTION_WORD_TOO_LONG\n\tLPARAM\n"
+               "/usr/include/other.h\n"
+               "STRUCTURE\n\tWNDPROC\n");
+    const CliRun run = RunCli(base, "learn --from sdk");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadBytes(base / "LearnSt.txt"),
+              "RECT = RECT ; winuser.h\r\n"
+              "HDC = DWORD ; winuser.h  ********  = HDC\r\n");
+    EXPECT_EQ(ReadBytes(base / "learn.txt"),
+              "WNDPROC = Callback ; winuser.h\r\nLPARAM = Callback ; winuser.h\r\n");
+    EXPECT_NE(run.err.find("Recherche\nFini: Structures,learnst.txt autre,learn.txt\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(RunCli(base, "-q learn").exitCode, 1);  // no liste.txt
+}
+
+TEST_F(CommandsTest, TheOleviewCommandWritesTheReorderedCopy) {
+    const CliRun missing = RunCli(base, "-q --kit sdk oleview");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("SetTestFichier: " + Path("Oleview.txt")), std::string::npos)
+        << missing.err;
+
+    WriteBytes(base / "Oleview.txt", "library L\r\n{\r\n};\r\n");
+    RunCli(base, "-q --kit sdk oleview");
+    EXPECT_TRUE(fs::exists(base / "Oleview_Ordonne.txt"));
+    EXPECT_TRUE(fs::exists(base / "liste.txt"));
+}
+
+TEST_F(CommandsTest, BatchesThatCannotRunSaySoAndWriteNothing) {
+    HeaderList(Path("c.h") + "\r\n");
+    fs::create_directory(base / "journal.txt");  // journal.txt cannot be created
+    const CliRun blocked = RunCli(base, "-q --kit sdk all --list");
+    EXPECT_EQ(blocked.exitCode, 1);
+    EXPECT_NE(blocked.err.find("journal.txt: "), std::string::npos) << blocked.err;
+    EXPECT_FALSE(fs::exists(base / "sdk/c.sdk"));
+    fs::remove(base / "journal.txt");
+
+    HeaderList("\r\n");
+    const CliRun empty = RunCli(base, "-q --kit sdk all");
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_NE(empty.err.find("the header list names no header"), std::string::npos) << empty.err;
+    EXPECT_FALSE(fs::exists(base / "journal.txt"));
+}
+
+TEST_F(CommandsTest, AReadOnlyBaseDirectoryIsAnError) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
+    HeaderList(Path("c.h") + "\r\n");
+    TempDir outputs;
+    ::chmod(base.path().c_str(), 0555);
+    const CliRun run = RunCli(base.path().string(), outputs, "-q --kit sdk all --list");
+    ::chmod(base.path().c_str(), 0755);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("CreateFile: " + Path("liste.txt")), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(base / "sdk"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(outputs.path()), fs::directory_iterator()), 2);
+}
+
+TEST_F(CommandsTest, AKnowledgeFileWithoutSectionsIsJournalledOnce) {
+    WriteBytes(base / "egales.txt", "#define = define = 5\r\n#pragma = pragma = 10\r\n");
+    WriteBytes(base / "d.h", "#define X 1\r\n");
+    HeaderList(Path("c.h") + "\r\n" + Path("d.h") + "\r\n");
+    const CliRun run = RunCli(base, "-q --kit sdk all");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadBytes(base / "journal.txt"),
+              Path("c.h") +
+                  "\r\nFichier de connaissances incomplet, section absente : TRADUIRE\r\n" +
+                  Path("d.h") + "\r\n");
+    EXPECT_EQ(ReadBytes(base / "sdk/d.sdk"), kCountLine);
+}
+
+}  // namespace
+}  // namespace ondavel::testing

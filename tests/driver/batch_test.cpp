@@ -1,0 +1,74 @@
+// The batch as a caller paces it: idle -> running -> finished once, and the busy guard that
+// keeps a second batch or a single file from starting meanwhile.
+#include "driver/batch.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/session.h"
+#include "driver/commands.h"
+#include "driver/kit_profiles.h"
+#include "driver/output_name.h"
+#include "support/recording_host.h"
+#include "support/temp_dir.h"
+
+namespace ondavel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(OutputNameTest, EverythingAfterTheFirstDotBecomesSdk) {
+    EXPECT_EQ(OutputFileName("/usr/include/winuser.h"), "winuser.sdk");
+    EXPECT_EQ(OutputFileName("C:\\sdk\\include\\d3d9.types.h"), "d3d9.sdk");
+    EXPECT_EQ(OutputFileName("dir.d/NOEXT"), "NOEXT.sdk");
+}
+
+class BatchTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::copy_file(fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "egales.txt", dir / "egales.txt");
+        WriteBytes(dir / "one.h", "#pragma once\r\n");
+        WriteBytes(dir / "header.txt", (dir / "one.h") + "\r\n" + (dir / "one.h"));
+        session.run.baseDirectory = dir.path().string() + "/";
+        ChooseKit(session, Kit::Sdk);
+    }
+    int AllDoneShown() const {
+        int count = 0;
+        for (const auto& [part, text] : host.statuses) count += text == "ALL DONE" ? 1 : 0;
+        return count;
+    }
+
+    RecordingHost host;
+    Session session{host};
+    TempDir dir;
+};
+
+TEST_F(BatchTest, StepsRunOneAtATimeAndFinishOnce) {
+    ASSERT_EQ(StartBatch(session, false), 1);
+    EXPECT_EQ(StartBatch(session, true), 0);  // already running
+    EXPECT_EQ(TranslateChosenFile(session, dir / "one.h", ""), 0);
+    EXPECT_EQ(host.view, "");
+
+    ASSERT_TRUE(ClaimBatchStep(session));
+    EXPECT_FALSE(ClaimBatchStep(session));  // that step is under way
+    EXPECT_EQ(GetBatchProgress(session).next, dir / "one.h");
+    EXPECT_EQ(RunBatchStep(session), 1);
+    ASSERT_TRUE(ClaimBatchStep(session));
+    EXPECT_EQ(RunBatchStep(session), 1);  // the last line, without CR LF
+    EXPECT_EQ(GetBatchProgress(session).done, 2u);
+    ASSERT_TRUE(ClaimBatchStep(session));
+    EXPECT_EQ(RunBatchStep(session), -1);
+    EXPECT_EQ(AllDoneShown(), 1);
+
+    EXPECT_FALSE(ClaimBatchStep(session));
+    EXPECT_EQ(RunBatchStep(session), -1);  // a stray step finishes nothing again
+    EXPECT_EQ(AllDoneShown(), 1);
+    EXPECT_EQ(GetBatchProgress(session).total, 0u);
+    EXPECT_EQ(session.run.journalFile, nullptr);
+    EXPECT_EQ(TranslateChosenFile(session, dir / "one.h", ""), 1);  // idle again
+}
+
+}  // namespace
+}  // namespace ondavel::testing
