@@ -10,6 +10,7 @@
 #include "core/line_index.h"
 #include "core/output.h"
 #include "core/session.h"
+#include "core/statement_cursor.h"
 #include "core/text.h"
 #include "declarations/declarations.h"
 #include "declarations/type_mapping.h"
@@ -53,41 +54,21 @@ enum class Collected { Declarator, Abandoned };
 class TypedefTranslation {
   public:
     TypedefTranslation(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index)
-        : session_(session), index_(index) {
-        reader_.lineNumber = firstLine - 1;
-        reader_.linesLeft = linesLeft + 1;
+        : session_(session), cursor_(session, index, firstLine, linesLeft) {
         typedefWords_.reporter = &session.host;
     }
 
     int Run() {
-        if (!FetchLine() || !ReadFlags()) return 0;
-        position_ = std::min(kKeywordLength, line().size());
-        if (!SkipBlanks()) return 0;
+        if (!cursor_.NextLine() || !ReadFlags()) return 0;
+        cursor_.SetColumn(std::min(kKeywordLength, line().size()));
+        if (!cursor_.SkipBlanks()) return 0;
         while (TranslateDeclarator() && StepToNextDeclarator()) {
         }
         return result_;
     }
 
   private:
-    std::string_view line() const { return reader_.workLine; }
-    bool AtEnd() const { return position_ >= reader_.workLine.size(); }
-    char Current() const { return reader_.workLine[position_]; }
-
-    // The statement's next line with code; comments are never written.
-    bool FetchLine() {
-        if (NextStatementLine(session_, index_, reader_) <= 0) return false;
-        position_ = 0;
-        return true;
-    }
-
-    // Skips blanks and tabs; a backslash or the end of the line continues on the next line.
-    bool SkipBlanks() {
-        for (;;) {
-            while (!AtEnd() && IsBlank(Current())) ++position_;
-            if (!AtEnd() && Current() != '\\') return true;
-            if (!FetchLine()) return false;
-        }
-    }
+    std::string_view line() const { return cursor_.Line(); }
 
     // The flags come from the first line alone. A class, and MIDL's forward declaration of an
     // interface ("typedef interface IFoo IFoo;"), declare nothing MASM can use.
@@ -105,22 +86,22 @@ class TypedefTranslation {
     // Text up to the next ',' or ';'; a line's end counts as one blank.
     Collected CollectDeclarator() {
         for (;;) {
-            const std::string_view rest = line().substr(position_);
+            const std::string_view rest = cursor_.Rest();
             const size_t end = rest.find_first_of(",;");
             declarator_.append(rest.substr(0, end));
             if (declarator_.size() > kDeclaratorLimit) return ReportTooLong();
             if (end != std::string_view::npos) {
-                position_ += end;
+                cursor_.Advance(end);
                 return Collected::Declarator;
             }
             declarator_.push_back(' ');
-            position_ = line().size();
-            if (!SkipBlanks()) return Collected::Abandoned;
+            cursor_.SkipLine();
+            if (!cursor_.SkipBlanks()) return Collected::Abandoned;
         }
     }
 
     Collected ReportTooLong() {
-        ondavel::ReportTooLong(session_, reader_.lineNumber, "TranslateTypedef");
+        ondavel::ReportTooLong(session_, cursor_.LineNumber(), "TranslateTypedef");
         return Collected::Abandoned;
     }
 
@@ -194,7 +175,7 @@ class TypedefTranslation {
         uint32_t code = ClassifyType(session_, baseType, masmType);
         if (code == TC_UNKNOWN) {
             const std::string baseText(baseType);
-            WriteJournalLine(session_, baseText + " ", reader_.lineNumber);
+            WriteJournalLine(session_, baseText + " ", cursor_.LineNumber());
             WriteTypedefLine(true, name, baseText + std::string(kUnknownMark));
             return;
         }
@@ -215,16 +196,13 @@ class TypedefTranslation {
 
     // A ',' and the blanks after it lead to the next declarator, a ';' ends the statement.
     bool StepToNextDeclarator() {
-        if (!SkipBlanks() || Current() == ';') return false;
-        if (Current() != ',') return true;
-        ++position_;
-        return SkipBlanks();
+        if (!cursor_.SkipBlanks() || cursor_.Current() == ';') return false;
+        if (cursor_.Current() != ',') return true;
+        return cursor_.AdvanceAndSkip();
     }
 
     Session& session_;
-    LineIndex& index_;
-    StatementReader reader_;
-    size_t position_ = 0;
+    StatementCursor cursor_;
     bool isSigned_ = false;
     uint32_t aggregate_ = 0;  // TC_STRUCT or TC_UNION when the first line names one
     bool hasStar_ = false;
