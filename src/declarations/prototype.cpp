@@ -43,15 +43,6 @@ void ReducePrototypeParameter(std::string& parameter) {
     BlankAnnotation(parameter);
 }
 
-// The same for a callback's parameter, whose pointers keep only what follows the '*'.
-void ReduceCallbackParameter(std::string& parameter) {
-    BlankPunctuation(parameter);
-    BlankModifiers(parameter);
-    KeepLastTwoWords(parameter);
-    BlankBeforeStar(parameter);
-    BlankAnnotation(parameter);
-}
-
 // Writes the finished line with the comment of the line read last; a line too long to build
 // is journalled instead.
 void WriteProtoLine(Session& session, const StatementCursor& walk, uint32_t firstLine,
@@ -291,7 +282,7 @@ class CallbackTranslation {
         const Collected collected = CollectParameter(walk_, ",)", parameter_);
         if (collected == Collected::TooLong) ReportTooLong(session_, firstLine_, kRoutine);
         if (collected != Collected::Parameter) return false;
-        ReduceCallbackParameter(parameter_);
+        ReduceStarredParameter(parameter_);
         const int64_t code =
             AppendCleanedParameter(session_, parameter_, firstParameter_, walk_.LineNumber());
         if (code == TC_VARARG) ellipsisSeen_ = true;

@@ -99,6 +99,14 @@ void BlankAnnotation(std::string& parameter) {
     }
 }
 
+void ReduceStarredParameter(std::string& parameter) {
+    BlankPunctuation(parameter);
+    BlankModifiers(parameter);
+    KeepLastTwoWords(parameter);
+    BlankBeforeStar(parameter);
+    BlankAnnotation(parameter);
+}
+
 int64_t AppendCleanedParameter(Session& session, std::string& parameter, bool& firstParameter,
                                uint32_t lineNumber) {
     PointerToDword(parameter);

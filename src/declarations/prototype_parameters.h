@@ -40,6 +40,10 @@ void BlankBeforeStar(std::string& parameter);
 // With a type and a name left, an annotation word such as "__in" is blanked.
 void BlankAnnotation(std::string& parameter);
 
+// The whole reduction of a callback's or a COM method's parameter to its type and name, in
+// which a pointer keeps only what follows its '*'.
+void ReduceStarredParameter(std::string& parameter);
+
 // Appends the cleaned parameter's MASM type to protoLine; returns its TypeCode (0 unknown,
 // -1 nothing left).
 int64_t AppendCleanedParameter(Session& session, std::string& parameter, bool& firstParameter,

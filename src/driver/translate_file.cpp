@@ -25,22 +25,6 @@ constexpr int kScanErrorLimit = 3;
 // Statements between two progress reports.
 constexpr int kProgressInterval = 40;
 
-// Reports the longest line when it is too long to translate; true when the file may go on.
-bool CheckLineLengths(Session& session, const LineIndex& index) {
-    uint32_t longest = index.longestLength;
-    uint32_t number = index.longestLineNumber;
-    // The tail line is not in the index's figure, yet it is read like any other.
-    if (index.tailLine != 0 && index.lineTable.back().length > longest) {
-        longest = index.lineTable.back().length;
-        number = index.lines();
-    }
-    if (longest <= kLongestLine) return true;
-    std::string message = "Maximum de longueur ligne d\xE9pass\xE9 : " + std::to_string(longest) +
-                          " Limite: 1040 Num\xE9ro: " + std::to_string(number);
-    WriteJournalLine(session, message);
-    return false;
-}
-
 // The driver's work buffers and counters for one file.
 struct Walk {
     uint32_t totalLines = 0;
@@ -125,6 +109,21 @@ void CloseIfLevels(Session& session) {
 }
 
 }  // namespace
+
+bool CheckLineLengths(Session& session, const LineIndex& index) {
+    uint32_t longest = index.longestLength;
+    uint32_t number = index.longestLineNumber;
+    // The tail line is not in the index's figure, yet it is read like any other.
+    if (index.tailLine != 0 && index.lineTable.back().length > longest) {
+        longest = index.lineTable.back().length;
+        number = index.lines();
+    }
+    if (longest <= kLongestLine) return true;
+    std::string message = "Maximum de longueur ligne d\xE9pass\xE9 : " + std::to_string(longest) +
+                          " Limite: 1040 Num\xE9ro: " + std::to_string(number);
+    WriteJournalLine(session, message);
+    return false;
+}
 
 void ReleasePerFileMemory(Session& session) {
     for (HeapBlock* block : session.header.names.all()) ReleaseBlocHeap(*block);

@@ -12,6 +12,10 @@ struct LineIndex;
 // no line.
 int TranslateFile(Session& session, LineIndex& index);
 
+// Journals the longest line of index when it is too long to translate. True when every
+// line fits.
+bool CheckLineLengths(Session& session, const LineIndex& index);
+
 // Frees what one header collected (name lists, saved strings).
 void ReleasePerFileMemory(Session& session);
 

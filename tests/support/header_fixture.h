@@ -30,6 +30,12 @@ class HeaderFixture : public ::testing::Test {
         ASSERT_EQ(LoadKnowledgeFile(session, std::string(ONDAVEL_SOURCE_DIR) + "/kits/egales.txt"),
                   1);
     }
+    // The knowledge file that the golden cases of area bring.
+    void UseGoldenKnowledge(std::string_view area) {
+        const std::string path =
+            std::string(ONDAVEL_SOURCE_DIR) + "/tests/golden/" + std::string(area) + "/egales.txt";
+        ASSERT_EQ(LoadKnowledgeFile(session, path), 1);
+    }
     // Makes text (lines ended by CR LF) the header being translated.
     LineIndex& Header(std::string_view text) {
         LineIndex& index = session.run.inputIndex;

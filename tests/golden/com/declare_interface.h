@@ -1,0 +1,11 @@
+DECLARE_INTERFACE_(IFoo, IUnknown)
+{
+STDMETHOD(QueryInterface)(THIS_ REFIID riid, void** ppvObj) PURE;
+STDMETHOD_(ULONG,AddRef)(THIS) PURE;
+STDMETHOD(SetPos)(THIS_ POINT pt) PURE;
+};
+DECLARE_INTERFACE_(IFoo, IUnknown);
+DECLARE_INTERFACE_IID_(IBaz, IUnknown, "0c733a30-2a1c-11ce-ade5-00aa0044773d")
+{
+    STDMETHOD(Go)(THIS) PURE;
+};

@@ -1,0 +1,4 @@
+typedef struct IBadVtbl {
+    BEGIN_INTERFACE
+    ULONG ( STDMETHODCALLTYPE *AddRef )( IBad * This);
+} IBadVtbl;
