@@ -1,11 +1,13 @@
 // ondavel: translates the C headers of a Windows kit into MASM include files.
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
 #include <string>
 
 #include "cli/terminal_host.h"
 #include "core/session.h"
 #include "driver/commands.h"
+#include "driver/conditions.h"
 #include "driver/kit_profiles.h"
 
 namespace {
@@ -44,6 +46,25 @@ int RunTest(const Options& options) {
     return result == 0 ? 1 : 0;
 }
 
+constexpr const char* kConditionsDescription =
+    "List the IF lines open where NAME first stands in FILE, outermost first, one a line with "
+    "its line number (exit status 0 found, 1 not found, 2 file not read)";
+
+int RunConditions(const std::string& name, const std::string& file) {
+    ondavel::TerminalHost host(true);
+    const ondavel::ConditionSearch search = ondavel::FindConditions(host, name, file);
+    for (const std::string& condition : search.conditions) std::printf("%s\n", condition.c_str());
+    if (search.conditions.empty()) ondavel::ShowConditions(host, name, file, search);
+    switch (search.result) {
+        case ondavel::ConditionsResult::Found:
+            return 0;
+        case ondavel::ConditionsResult::NotFound:
+            return 1;
+        default:
+            return 2;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -60,6 +81,11 @@ int main(int argc, char** argv) {
     CLI::App* test = app.add_subcommand("test", kTestDescription);
     int status = 0;
     test->callback([&] { status = RunTest(options); });
+    std::string conditionName, conditionFile;
+    CLI::App* conditions = app.add_subcommand("conditions", kConditionsDescription);
+    conditions->add_option("NAME", conditionName, "Name to look for (exact case)")->required();
+    conditions->add_option("FILE", conditionFile, "Translated file to search")->required();
+    conditions->callback([&] { status = RunConditions(conditionName, conditionFile); });
     CLI11_PARSE(app, argc, argv);
     return status;
 }
