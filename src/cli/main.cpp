@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 
 #include <chrono>
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "core/session.h"
 #include "driver/batch.h"
 #include "driver/commands.h"
+#include "driver/conditions.h"
 #include "driver/kit_profiles.h"
 #include "driver/listed_header.h"
 #include "knowledge/learn.h"
@@ -134,6 +136,25 @@ int RunLearn(const Options& options, Session& session, TerminalHost& host) {
     return 1;
 }
 
+constexpr const char* kConditionsDescription =
+    "List the IF lines open where NAME first stands in FILE, outermost first, one a line with "
+    "its line number (exit status 0 found, 1 not found, 2 file not read)";
+
+int RunConditions(const std::string& name, const std::string& file) {
+    ondavel::TerminalHost host(true);
+    const ondavel::ConditionSearch search = ondavel::FindConditions(host, name, file);
+    for (const std::string& condition : search.conditions) std::printf("%s\n", condition.c_str());
+    if (search.conditions.empty()) ondavel::ShowConditions(host, name, file, search);
+    switch (search.result) {
+        case ondavel::ConditionsResult::Found:
+            return 0;
+        case ondavel::ConditionsResult::NotFound:
+            return 1;
+        default:
+            return 2;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -178,6 +199,11 @@ int main(int argc, char** argv) {
         ->option_text("KIT");
     bind(learn, [&](Session& s, TerminalHost& h) { return RunLearn(options, s, h); });
 
+    std::string conditionName, conditionFile;
+    CLI::App* conditions = app.add_subcommand("conditions", kConditionsDescription);
+    conditions->add_option("NAME", conditionName, "Name to look for (exact case)")->required();
+    conditions->add_option("FILE", conditionFile, "Translated file to search")->required();
+    conditions->callback([&] { status = RunConditions(conditionName, conditionFile); });
     CLI11_PARSE(app, argc, argv);
     return status;
 }

@@ -4,15 +4,11 @@
 
 #include <cstdio>
 
+#include "core/windows1252.h"
+
 namespace ondavel {
 
 namespace {
-
-// Unicode code points of the Windows-1252 bytes 0x80 to 0x9F (0 where the byte is unused).
-constexpr char16_t kHighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 void AppendUtf8(std::string& out, char32_t code) {
     if (code < 0x80) {
@@ -37,10 +33,7 @@ std::string ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        char32_t code = byte;
-        if (byte >= 0x80 && byte < 0xA0) code = kHighControls[byte - 0x80];
-        AppendUtf8(out, code == 0 ? U'\uFFFD' : code);
+        AppendUtf8(out, Windows1252ToUnicode(static_cast<unsigned char>(c)));
     }
     return out;
 }

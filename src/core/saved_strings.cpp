@@ -22,6 +22,12 @@ const std::string* AddSavedString(Host& host, SavedStrings& saved, std::string_v
     return &slot;
 }
 
+void RemoveLastSavedString(SavedStrings& saved) {
+    if (saved.filled == 0) return;
+    --saved.filled;
+    std::string().swap(saved.slots[static_cast<size_t>(saved.filled)]);
+}
+
 int ClearSavedStrings(SavedStrings& saved) {
     for (int i = 0; i < saved.filled; ++i) std::string().swap(saved.slots[static_cast<size_t>(i)]);
     saved.filled = 0;

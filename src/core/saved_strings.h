@@ -19,6 +19,8 @@ struct SavedStrings {
 // Keeps a copy of text in the first empty slot and returns it; nullptr when all slots are
 // taken ("BSTR array too small", caption "ERREUR", shown on host).
 const std::string* AddSavedString(Host& host, SavedStrings& saved, std::string_view text);
+// Empties the last filled slot, if any.
+void RemoveLastSavedString(SavedStrings& saved);
 // Empties every slot. Returns 1.
 int ClearSavedStrings(SavedStrings& saved);
 

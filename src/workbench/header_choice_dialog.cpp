@@ -1,0 +1,103 @@
+#include "workbench/header_choice_dialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/file_io.h"
+#include "core/session.h"
+#include "core/text.h"
+#include "workbench/prompter.h"
+#include "workbench/text_codec.h"
+
+namespace ondavel::workbench {
+
+namespace {
+
+template <class Widget>
+Widget* WithId(Widget* widget, int id) {
+    widget->setObjectName(QString::number(id));
+    return widget;
+}
+
+std::string_view FileNamePart(std::string_view path) {
+    const size_t separator = path.find_last_of("/\\");
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
+// The header a list line names, or nothing for a blank or ';' line, an over-long line or a
+// header that does not exist.
+std::string_view ListedHeader(std::string_view line) {
+    std::string_view path;
+    if (TrimText(line, path) <= 0 || path.front() == ';') return {};
+    return FileExists(path) != 0 ? path : std::string_view();
+}
+
+}  // namespace
+
+HeaderChoiceDialog::HeaderChoiceDialog(QWidget* owner, Host& host, Prompter& prompter,
+                                       const RunState& run, HeaderChoice& choice)
+    : QDialog(owner), prompter_(prompter), choice_(choice) {
+    setWindowTitle("Choix Multi Fichiers");
+    selected_ = WithId(new QLabel("Selectionner un fichier", this), 3004);
+    list_ = WithId(new QListWidget(this), 3000);
+    list_->setSortingEnabled(true);
+    destination_ = WithId(new QLineEdit(FromPath(run.outputDirectory), this), 3001);
+    auto* confirm = WithId(new QPushButton("Selection", this), 3002);
+    toFile_ = WithId(new QCheckBox("Ecrire dans Fichier", this), 3005);
+    connect(list_, &QListWidget::currentTextChanged, selected_, &QLabel::setText);
+    connect(confirm, &QPushButton::clicked, this, &HeaderChoiceDialog::Confirm);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(selected_);
+    layout->addWidget(list_);
+    layout->addWidget(new QLabel("Chemin de destination", this));
+    layout->addWidget(destination_);
+    layout->addWidget(confirm);
+    layout->addWidget(toFile_);
+    ListHeaders(host, run.headerListPath);
+}
+
+void HeaderChoiceDialog::ListHeaders(Host& host, const std::string& headerListPath) {
+    if (LoadFile(host, headerListPath, headerList_.text) == 0) return;
+    headerList_.command = LineCommand::Build;
+    if (LineIndexCommand(headerList_) == 0) return;
+    std::string_view line;
+    for (uint32_t n = 1; n <= headerList_.lineCount && GetLine(headerList_, n, line); ++n) {
+        const std::string_view header = ListedHeader(line);
+        if (header.empty()) continue;
+        auto* item = new QListWidgetItem(FromPath(FileNamePart(header)), list_);
+        item->setData(Qt::UserRole, n);
+    }
+}
+
+void HeaderChoiceDialog::Refuse(const QString& text) {
+    prompter_.Show(this, windowTitle(), text, MessageIcon::Stop);
+}
+
+void HeaderChoiceDialog::Confirm() {
+    const QListWidgetItem* item = list_->currentItem();
+    if (item == nullptr) return;
+    std::string_view line;
+    GetLine(headerList_, item->data(Qt::UserRole).toUInt(), line);
+    const std::string_view input = ListedHeader(line);
+    const QString destination = destination_->text().trimmed();
+    if (destination.isEmpty()) {
+        destination_->setText("sdk/");
+        return;
+    }
+    if (input.size() > kPathLimit) {
+        Refuse("Chemin du header trop long (260 caract\u00E8res au plus):\n" + FromPath(input));
+        return;
+    }
+    if (destination.size() > kPathLimit) {
+        Refuse("Chemin de destination trop long (260 caract\u00E8res au plus)");
+        return;
+    }
+    choice_ = {std::string(input), ToPath(destination), toFile_->isChecked()};
+    accept();
+}
+
+}  // namespace ondavel::workbench

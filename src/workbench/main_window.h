@@ -1,0 +1,65 @@
+// The workbench's one window: the menu, the output view and the two-part status bar. Every
+// menu command, and the commands without menu entry, go through Command().
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <string>
+
+#include "core/session.h"
+#include "workbench/header_choice_dialog.h"
+#include "workbench/view_search.h"
+#include "workbench/workbench_host.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QThread;
+
+namespace ondavel::workbench {
+
+class Prompter;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // baseDirectory: where kit and side files live, empty or ending with '/'.
+    MainWindow(const std::string& baseDirectory, Prompter& prompter);
+
+    void Command(int id);
+    // A translation runs on the worker thread, or a whole-kit translation is under way.
+    bool Busy() const;
+
+    QPlainTextEdit& view() { return *view_; }
+    QLabel& progressStatus() { return *progress_; }
+    QLabel& kitStatus() { return *kit_; }
+    ViewSearch& search() { return search_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenu();
+    void TranslationCommand(int id);
+    void ViewFile(std::string_view fileName);
+    void SelectFile();
+    void StartWorker(const std::string& inputPath, const std::string& outputPath);
+    void WorkerFinished();
+    template <class Dialog, class... Arguments>
+    void OpenModeless(QPointer<QDialog>& dialog, Arguments&&... arguments);
+
+    Prompter& prompter_;
+    QPlainTextEdit* view_;
+    QLabel* progress_;
+    QLabel* kit_;
+    WorkbenchHost host_;
+    Session session_;
+    ViewSearch search_;
+    HeaderChoice choice_;
+    QPointer<QDialog> searchDialog_;
+    QPointer<QDialog> conditionsDialog_;
+    QThread* worker_ = nullptr;
+    bool closeWhenIdle_ = false;
+};
+
+}  // namespace ondavel::workbench

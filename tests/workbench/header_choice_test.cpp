@@ -1,0 +1,75 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/session.h"
+#include "support/recording_host.h"
+#include "workbench/header_choice_dialog.h"
+#include "workbench/recording_prompter.h"
+
+namespace ondavel::workbench::testing {
+
+class HeaderChoiceTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void ListsTheHeadersThatExistAndTakesTheChosenOne() {
+        QTemporaryDir base;
+        const std::string dir = base.path().toStdString() + "/";
+        for (const char* name : {"winuser.h", "commctrl.h"}) {
+            QFile file(QString::fromStdString(dir + name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QFile list(QString::fromStdString(dir + "header.txt"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(("; " + dir + "commctrl.h\r\n" + dir + "winuser.h\r\n\r\n" + dir +
+                    "missing.h\r\n  " + dir + "commctrl.h \r\n")
+                       .c_str());
+        list.close();
+
+        ondavel::testing::RecordingHost host;
+        Session session(host);
+        session.run.headerListPath = dir + "header.txt";
+        session.run.outputDirectory = dir + "sdk/";
+        RecordingPrompter prompter;
+        HeaderChoice choice{"previous.h", "", true};
+        HeaderChoiceDialog dialog(nullptr, host, prompter, session.run, choice);
+
+        auto* items = dialog.findChild<QListWidget*>("3000");
+        QCOMPARE(items->count(), 2);
+        QCOMPARE(items->item(0)->text(), QString("commctrl.h"));
+        QCOMPARE(items->item(1)->text(), QString("winuser.h"));
+        auto* destination = dialog.findChild<QLineEdit*>("3001");
+        QCOMPARE(destination->text(), QString::fromStdString(dir + "sdk/"));
+
+        items->setCurrentRow(0);
+        QCOMPARE(dialog.findChild<QLabel*>("3004")->text(), QString("commctrl.h"));
+        destination->setText(QString(261, 'd'));
+        dialog.findChild<QPushButton*>("3002")->click();
+        QCOMPARE(prompter.shown.size(), 1);
+        destination->setText("  ");
+        dialog.findChild<QPushButton*>("3002")->click();
+        QCOMPARE(destination->text(), QString("sdk/"));
+        QCOMPARE(choice.inputPath, std::string("previous.h"));
+
+        destination->setText(" out/ ");
+        dialog.findChild<QPushButton*>("3002")->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(choice.inputPath, dir + "commctrl.h");
+        QCOMPARE(choice.destination, std::string("out/"));
+        QVERIFY(!choice.toFile);
+    }
+};
+
+}  // namespace ondavel::workbench::testing
+
+int RunHeaderChoiceTests(int argc, char** argv) {
+    ondavel::workbench::testing::HeaderChoiceTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "header_choice_test.moc"

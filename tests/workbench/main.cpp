@@ -1,0 +1,12 @@
+// Runs every workbench test class; the exit status counts the failures.
+#include <QApplication>
+
+int RunMainWindowTests(int argc, char** argv);
+int RunViewSearchTests(int argc, char** argv);
+int RunHeaderChoiceTests(int argc, char** argv);
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    return RunMainWindowTests(argc, argv) + RunViewSearchTests(argc, argv) +
+           RunHeaderChoiceTests(argc, argv);
+}
