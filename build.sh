@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Set-up and everyday commands. On a fresh Debian machine:
-#   ./build.sh run    installs what is needed, builds, translates the sample kit
+#   ./build.sh run    installs what is needed, builds, translates the SDK kit of MinGW-w64
 #   ./build.sh test   installs what is needed, builds (also with sanitizers), runs every test
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -36,15 +36,15 @@ build() {
     cmake --build "$1" -j"$JOBS"
 }
 
-run_sample() {
+# A workspace over the MinGW-w64 headers, the whole SDK kit translated, its quality figures.
+run_sdk() {
     configure build
     cmake --build build -j"$JOBS" --target ondavel
-    local work=work/sample
-    rm -rf "$work" && mkdir -p "$work"
-    cp kits/egales.txt "$work/"
-    cp kits/sample/Test.txt "$work/"
-    ./build/ondavel -q --base "$work" --kit sdk test > "$work/Test.sdk"
-    echo "Translated $work/Test.txt into $work/Test.sdk (journal: $work/journal.txt)"
+    local work=work
+    ./build/ondavel init "$work" --force --include /usr/share/mingw-w64/include >/dev/null
+    ./build/ondavel -q --base "$work" --kit sdk all --list
+    tools/kit_quality.sh --no-run "$work" sdk
+    echo "Translated the SDK headers of $work/header.txt into $work/sdk/ (journal: $work/journal.txt)"
 }
 
 run_tests() {
@@ -56,7 +56,7 @@ run_tests() {
 
 install_packages
 case "${1:-}" in
-    run) run_sample ;;
+    run) run_sdk ;;
     test) run_tests ;;
     *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac

@@ -14,11 +14,6 @@ namespace {
 // Lines of names are wrapped before a name would take them past this width.
 constexpr size_t kLineWidth = 100;
 
-// In the order of NameLists::all().
-constexpr std::array<std::string_view, 15> kHeadings = {
-    "BYTE",  "SBYTE",     "WORD",      "SWORD",    "DWORD",     "SDWORD", "QWORD", "REAL4",
-    "REAL8", "STRUCTURE", "Fonctions", "Callback", "Interface", "GUID",   "MACRO"};
-
 void WriteLine(std::FILE* file, std::string_view line) {
     std::fwrite(line.data(), 1, line.size(), file);
     std::fwrite("\r\n", 1, 2, file);
@@ -77,7 +72,8 @@ int WriteCollectedNames(Session& session) {
     std::FILE* file = session.run.nameListFile;
     if (file == nullptr) return 1;
     const auto lists = session.header.names.all();
-    for (size_t i = 0; i < lists.size(); ++i) WriteNames(file, kHeadings[i], lists[i]->view());
+    for (size_t i = 0; i < lists.size(); ++i)
+        WriteNames(file, kNameListHeadings[i], lists[i]->view());
     const SavedStrings& saved = session.header.savedStrings;
     for (int slot = 0; slot < saved.filled && !saved.slots[static_cast<size_t>(slot)].empty();
          ++slot) {

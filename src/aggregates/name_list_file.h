@@ -1,7 +1,17 @@
 // liste.txt: the names that one header declared, by kind, then its structure alias texts.
 #pragma once
 
+#include <array>
+#include <string_view>
+
 namespace ondavel {
+
+// The headings of the lists, in the order in which they are written: the nine MASM size
+// classes, then the structures, functions, callbacks, interfaces, GUIDs and macros.
+inline constexpr std::array<std::string_view, 15> kNameListHeadings = {
+    "BYTE",  "SBYTE",     "WORD",      "SWORD",    "DWORD",     "SDWORD", "QWORD", "REAL4",
+    "REAL8", "STRUCTURE", "Fonctions", "Callback", "Interface", "GUID",   "MACRO"};
+inline constexpr size_t kSizeClassHeadings = 9;
 
 struct Session;
 

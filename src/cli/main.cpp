@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "cli/progress_line.h"
 #include "cli/terminal_host.h"
@@ -14,6 +15,8 @@
 #include "driver/conditions.h"
 #include "driver/kit_profiles.h"
 #include "driver/listed_header.h"
+#include "driver/workspace.h"
+#include "knowledge/knowledge_merge.h"
 #include "knowledge/learn.h"
 
 namespace {
@@ -64,6 +67,12 @@ constexpr const char* kOleviewDescription =
     "Reorder Oleview.txt into Oleview_Ordonne.txt, plain declarations first";
 constexpr const char* kLearnDescription =
     "Find the unknown types of journal.txt in a declaration list and write knowledge lines";
+constexpr const char* kInitDescription =
+    "Make a workspace: the bundled knowledge files, header lists made from an include folder,\n"
+    "Test.txt and README.txt. Existing files are kept unless --force is given";
+constexpr const char* kMergeDescription =
+    "Add what LearnSt.txt, learn.txt or liste.txt found to a knowledge file: new names only,\n"
+    "each at the end of its section (TYPEDEFINI, COMMONSTRUCTURE); prints what was added";
 
 struct Options {
     std::string base;
@@ -73,6 +82,11 @@ struct Options {
     std::string to;
     bool list = false;
     std::string from;
+    std::string workspace;
+    std::string include;
+    bool force = false;
+    std::string knowledge;
+    std::vector<std::string> learned;
 };
 
 std::string WithTrailingSlash(std::string directory) {
@@ -155,6 +169,35 @@ int RunConditions(const std::string& name, const std::string& file) {
     }
 }
 
+// Reports a result on standard output, a failure as a message.
+int Report(const std::string& caption, int result, const std::string& report) {
+    if (result == 1) {
+        std::fputs(report.c_str(), stdout);
+        return 0;
+    }
+    TerminalHost(false).ShowMessage(caption, report, MessageIcon::Stop);
+    return 1;
+}
+
+int RunInit(const Options& options) {
+    ondavel::WorkspaceRequest request;
+    request.directory = options.workspace;
+    request.kits = ondavel::FindBundledKits();
+    request.force = options.force;
+    if (request.kits.empty()) return Report("init", 0, "the bundled kits cannot be found");
+    request.include = options.include.empty() ? ondavel::DefaultIncludeFolder(request.kits)
+                                              : std::filesystem::path(options.include);
+    std::string report;
+    const int result = ondavel::InitWorkspace(request, report);
+    return Report("init", result, report);
+}
+
+int RunMerge(const Options& options) {
+    std::string report;
+    const int result = ondavel::MergeKnowledgeFiles(options.knowledge, options.learned, report);
+    return Report("knowledge merge", result, report);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -204,6 +247,28 @@ int main(int argc, char** argv) {
     conditions->add_option("NAME", conditionName, "Name to look for (exact case)")->required();
     conditions->add_option("FILE", conditionFile, "Translated file to search")->required();
     conditions->callback([&] { status = RunConditions(conditionName, conditionFile); });
+
+    CLI::App* init = app.add_subcommand("init", kInitDescription);
+    init->add_option("WORKDIR", options.workspace, "The workspace folder (created when missing)")
+        ->required();
+    init->add_option("--include", options.include,
+                     "Include folder the header lists are made from (default: the MinGW-w64\n"
+                     "headers when installed, else the bundled sample headers)")
+        ->option_text("DIR");
+    init->add_flag("--force", options.force, "Replace the files of an existing workspace");
+    init->callback([&] { status = RunInit(options); });
+
+    CLI::App* knowledge = app.add_subcommand("knowledge", "Work on a knowledge file");
+    knowledge->require_subcommand(1);
+    CLI::App* merge = knowledge->add_subcommand("merge", kMergeDescription);
+    merge->add_option("KNOWLEDGE_FILE", options.knowledge, "The knowledge file to grow")
+        ->required()
+        ->check(CLI::ExistingFile);
+    merge->add_option("FILES", options.learned, "LearnSt.txt, learn.txt, liste.txt …")
+        ->required()
+        ->check(CLI::ExistingFile);
+    merge->callback([&] { status = RunMerge(options); });
+
     CLI11_PARSE(app, argc, argv);
     return status;
 }

@@ -95,17 +95,7 @@ bool ExpandUnixLineEnds(std::string& text) {
 }
 
 bool ReadFileText(const std::string& path, std::string& text) {
-    uint64_t size = 0;
-    if (!IsReadableKind(path, size)) return false;
-    FilePointer file(std::fopen(path.c_str(), "rb"));
-    if (!file) return false;
-    try {
-        text.reserve(static_cast<size_t>(size));
-        return ReadAll(file.get(), text) && ExpandUnixLineEnds(text);
-    } catch (const std::bad_alloc&) {
-        errno = ENOMEM;
-        return false;
-    }
+    return ReadFileBytes(path, text) && ExpandUnixLineEnds(text);
 }
 
 }  // namespace
@@ -148,6 +138,28 @@ int FileExists(std::string_view pattern) {
 std::string_view FileNamePart(std::string_view path) {
     const size_t separator = path.find_last_of("/\\");
     return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
+bool ReadFileBytes(std::string_view name, std::string& bytes) {
+    const std::string path(name);
+    uint64_t size = 0;
+    if (!IsReadableKind(path, size)) return false;
+    FilePointer file(std::fopen(path.c_str(), "rb"));
+    if (!file) return false;
+    try {
+        bytes.clear();
+        bytes.reserve(static_cast<size_t>(size));
+        return ReadAll(file.get(), bytes);
+    } catch (const std::bad_alloc&) {
+        errno = ENOMEM;
+        return false;
+    }
+}
+
+bool WriteFileBytes(std::string_view name, std::string_view bytes) {
+    FilePointer file(CreateOutputFile(name));
+    return file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
+           std::fflush(file.get()) == 0;
 }
 
 std::FILE* CreateOutputFile(std::string_view name) {

@@ -24,6 +24,13 @@ int FileExists(std::string_view pattern);
 // The file-name part of a path: what follows its last '/' or '\\'.
 std::string_view FileNamePart(std::string_view path);
 
+// Reads the whole regular file as it stands, line ends untouched. False on any failure, with
+// errno telling why.
+bool ReadFileBytes(std::string_view name, std::string& bytes);
+
+// Writes bytes as the whole new content of the file. False on any failure.
+bool WriteFileBytes(std::string_view name, std::string_view bytes);
+
 // Creates the file anew for writing (an existing one is truncated); nullptr on failure.
 std::FILE* CreateOutputFile(std::string_view name);
 

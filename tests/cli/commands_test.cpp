@@ -23,14 +23,6 @@ std::string LongName(char last) {
     return std::string(29, 'N') + last;
 }
 
-size_t Occurrences(const std::string& text, const std::string& part) {
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
-}
-
 class CommandsTest : public ::testing::Test {
   protected:
     void SetUp() override {

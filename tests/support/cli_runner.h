@@ -31,6 +31,15 @@ inline CliRun RunCli(const std::string& base, const TempDir& outputs,
     return run;
 }
 
+// How many times part stands in text, overlapping ones included.
+inline size_t Occurrences(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
 inline CliRun RunCli(const TempDir& base, const std::string& arguments) {
     return RunCli(base.path().string(), base, arguments);
 }

@@ -1,0 +1,26 @@
+// What a learning pass or a "+ list" batch found, read back as knowledge-file entries: the
+// lines of LearnSt.txt and learn.txt, and the names of liste.txt by MASM size class.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ondavel {
+
+// The knowledge-file sections that learned names go to.
+enum class LearnedSection { TypeDefini, CommonStructure };
+
+struct LearnedEntry {
+    LearnedSection section = LearnedSection::TypeDefini;
+    std::string key;
+    std::string line;  // "NAME = VALUE ; where it was found", without line end
+};
+
+// Reads the text of a learn.txt, a LearnSt.txt or a liste.txt (lines may mix). A name of a MASM
+// size class is a TYPEDEFINI entry; a callback or an interface, only ever reached through a
+// pointer, one of DWORD; a structure a COMMONSTRUCTURE entry naming the structure it stands
+// for. Functions, GUIDs and macros are no types: they are counted in notTypes.
+std::vector<LearnedEntry> ReadLearnedEntries(std::string_view text, size_t& notTypes);
+
+}  // namespace ondavel

@@ -1,0 +1,99 @@
+// ondavel init end to end: a workspace from an include tree, the refusal to replace a user's
+// files, a missing include folder; and the bundled sample tree translated by every kit, with
+// the counts that the bundled knowledge files must keep giving.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "support/cli_runner.h"
+
+namespace ondavel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class WorkspaceTest : public ::testing::Test {
+  protected:
+    CliRun Init(const std::string& arguments) { return RunCli(base, "init " + arguments); }
+    std::string In(const std::string& name) const { return base / name; }
+
+    TempDir base;
+};
+
+TEST_F(WorkspaceTest, InitWritesKnowledgeFilesAndHeaderListsInDependencyOrder) {
+    TempDir tree;
+    for (const char* name : {"zlib.h", "winbase.h", "Abc.h", "windows.h", "windef.h", "d3d9.h",
+                             "dxgi.h", "notes.txt"}) {
+        WriteBytes(tree.path() / name, "");
+    }
+    fs::create_directory(tree.path() / "ddk");
+    WriteBytes(tree.path() / "ddk" / "usb.h", "");
+    WriteBytes(tree.path() / "ddk" / "wdm.h", "");
+
+    const CliRun run = Init("\"" + In("ws") + "\" --include \"" + tree.path().string() + "\"");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string t = tree.path().string() + "/";
+    EXPECT_EQ(ReadBytes(In("ws/header.txt")), t + "windef.h\r\n" + t + "winbase.h\r\n" + t +
+                                                  "windows.h\r\n" + t + "Abc.h\r\n" + t +
+                                                  "zlib.h\r\n");
+    EXPECT_EQ(ReadBytes(In("ws/Dxheader.txt")), t + "d3d9.h\r\n" + t + "dxgi.h\r\n");
+    EXPECT_EQ(ReadBytes(In("ws/winddkheader.txt")), t + "ddk/wdm.h\r\n" + t + "ddk/usb.h\r\n");
+    EXPECT_TRUE(ReadBytes(In("ws/DarkGdkHeader.txt")).starts_with(";"));
+    const fs::path kits = fs::path(ONDAVEL_SOURCE_DIR) / "kits";
+    for (const char* name : {"egales.txt", "directx.txt", "winddkegale.txt"}) {
+        EXPECT_EQ(ReadBytes(In(std::string("ws/") + name)), ReadBytes(kits / name)) << name;
+    }
+    EXPECT_EQ(ReadBytes(In("ws/Test.txt")), ReadBytes(kits / "sample" / "Test.txt"));
+    EXPECT_TRUE(fs::exists(In("ws/README.txt")));
+}
+
+TEST_F(WorkspaceTest, AnExistingWorkspaceIsReplacedOnlyWithForce) {
+    const std::string sample = "\"" + std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include\"";
+    ASSERT_EQ(Init("\"" + In("ws") + "\" --include " + sample).exitCode, 0);
+    WriteBytes(In("ws/egales.txt"), "edited by the user");
+
+    const CliRun refused = Init("\"" + In("ws") + "\" --include " + sample);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("--force"), std::string::npos) << refused.err;
+    EXPECT_EQ(ReadBytes(In("ws/egales.txt")), "edited by the user");
+
+    EXPECT_EQ(Init("\"" + In("ws") + "\" --include " + sample + " --force").exitCode, 0);
+    EXPECT_NE(ReadBytes(In("ws/egales.txt")), "edited by the user");
+}
+
+TEST_F(WorkspaceTest, AMissingIncludeFolderIsRefusedAndWritesNothing) {
+    const CliRun run = Init("\"" + In("ws") + "\" --include \"" + In("no-such-folder") + "\"");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("no-such-folder does not exist"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(In("ws")));
+}
+
+// Every kit over the bundled sample headers: a change to a knowledge file that loses a type,
+// a structure or a reserved name shows here as a changed count.
+TEST_F(WorkspaceTest, TheSampleTreeTranslatesWithTheExpectedCounts) {
+    const std::string sample = "\"" + std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include\"";
+    ASSERT_EQ(Init("\"" + In("ws") + "\" --include " + sample).exitCode, 0);
+    struct Expected {
+        const char* kit;
+        const char* output;
+        size_t structs, protos, equates, unknown;
+    };
+    for (const Expected& e : {Expected{"sdk", "sdk/sample.sdk", 1, 3, 5, 1},
+                              Expected{"directx", "directx/d3dsample.sdk", 1, 1, 1, 0},
+                              Expected{"winddk", "winddk/sampledrv.sdk", 1, 1, 1, 0}}) {
+        const CliRun run = RunCli(In("ws"), base, std::string("-q --kit ") + e.kit + " all");
+        ASSERT_EQ(run.exitCode, 0) << e.kit << run.err;
+        const std::string out = ReadBytes(In(std::string("ws/") + e.output));
+        EXPECT_EQ(Occurrences(out, "\tSTRUCT\r\n"), e.structs) << e.kit;
+        EXPECT_EQ(Occurrences(out, " PROTO "), e.protos) << e.kit;
+        EXPECT_EQ(Occurrences(out, "\tequ\t") + Occurrences(out, "\tEQU "), e.equates) << e.kit;
+        EXPECT_EQ(Occurrences(out, " inconnu "), e.unknown) << e.kit;
+    }
+    // MASM words as member names are renamed.
+    EXPECT_NE(ReadBytes(In("ws/winddk/sampledrv.sdk")).find("\t_lock DWORD ?\r\n"),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace ondavel::testing
