@@ -171,7 +171,7 @@ void ComInterface::ReportTooLong() {
 
 ComStep ComInterface::AddParameter() {
     if (!CollectParameter()) return ComStep::Abandon;
-    ReduceStarredParameter(parameter_);
+    ReduceStarredParameter(session_, parameter_);
     const int64_t code =
         AppendCleanedParameter(session_, parameter_, firstParameter_, cursor_.LineNumber());
     // Nothing but qualifiers: the interface cannot be described.

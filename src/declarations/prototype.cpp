@@ -36,11 +36,11 @@ constexpr std::string_view kCallbackNameDelimiters = " \t)*";
 enum class DirectiveResult { None = 0, Done = 2, ElseOnSecondLine = 3 };
 
 // The parameter reduced to its type and name, as a prototype's parameter list gives them.
-void ReducePrototypeParameter(std::string& parameter) {
+void ReducePrototypeParameter(Session& session, std::string& parameter) {
     BlankPunctuation(parameter);
     NormalizeDeclarator(parameter);
     KeepLastTwoWords(parameter);
-    BlankAnnotation(parameter);
+    BlankAnnotation(session, parameter);
 }
 
 // Writes the finished line with the comment of the line read last; a line too long to build
@@ -214,7 +214,7 @@ class PrototypeTranslation {
         const Collected collected = CollectParameter(walk_, ",;", parameter_);
         if (collected == Collected::TooLong) ReportTooLong(session_, firstLine_, kRoutine);
         if (collected != Collected::Parameter) return false;
-        ReducePrototypeParameter(parameter_);
+        ReducePrototypeParameter(session_, parameter_);
         AppendCleanedParameter(session_, parameter_, firstParameter_, walk_.LineNumber());
         return true;
     }
@@ -282,7 +282,7 @@ class CallbackTranslation {
         const Collected collected = CollectParameter(walk_, ",)", parameter_);
         if (collected == Collected::TooLong) ReportTooLong(session_, firstLine_, kRoutine);
         if (collected != Collected::Parameter) return false;
-        ReduceStarredParameter(parameter_);
+        ReduceStarredParameter(session_, parameter_);
         const int64_t code =
             AppendCleanedParameter(session_, parameter_, firstParameter_, walk_.LineNumber());
         if (code == TC_VARARG) ellipsisSeen_ = true;

@@ -5,6 +5,7 @@
 #include "core/session.h"
 #include "core/text.h"
 #include "declarations/type_mapping.h"
+#include "knowledge/knowledge.h"
 
 namespace ondavel {
 
@@ -87,24 +88,27 @@ void BlankBeforeStar(std::string& parameter) {
     if (star != std::string::npos) std::fill_n(parameter.begin(), star, ' ');
 }
 
-void BlankAnnotation(std::string& parameter) {
+void BlankAnnotation(Session& session, std::string& parameter) {
     if (CountWords(parameter) < 2) return;
     for (size_t at = SkipBlanks(parameter, 0); at < parameter.size();
          at = SkipBlanks(parameter, WordEnd(parameter, at))) {
-        if (parameter.compare(at, 2, "__") == 0) {
-            std::fill(parameter.begin() + static_cast<std::ptrdiff_t>(at),
-                      parameter.begin() + static_cast<std::ptrdiff_t>(WordEnd(parameter, at)), ' ');
-            return;
-        }
+        if (parameter.compare(at, 2, "__") != 0) continue;
+        const size_t end = WordEnd(parameter, at);
+        // "__LONG32 lFlags": a word the kit knows as a type is the type, not an annotation.
+        const std::string_view word = std::string_view(parameter).substr(at, end - at);
+        if (LookupKnowledge(session, word, LOOKUP_IS_TYPEDEFINI, nullptr) != 0) return;
+        std::fill(parameter.begin() + static_cast<std::ptrdiff_t>(at),
+                  parameter.begin() + static_cast<std::ptrdiff_t>(end), ' ');
+        return;
     }
 }
 
-void ReduceStarredParameter(std::string& parameter) {
+void ReduceStarredParameter(Session& session, std::string& parameter) {
     BlankPunctuation(parameter);
     BlankModifiers(parameter);
     KeepLastTwoWords(parameter);
     BlankBeforeStar(parameter);
-    BlankAnnotation(parameter);
+    BlankAnnotation(session, parameter);
 }
 
 int64_t AppendCleanedParameter(Session& session, std::string& parameter, bool& firstParameter,

@@ -37,12 +37,13 @@ void BlankPunctuation(std::string& parameter);
 void KeepLastTwoWords(std::string& parameter);
 // Blanks everything before the first '*' (a pointer keeps only what follows it).
 void BlankBeforeStar(std::string& parameter);
-// With a type and a name left, an annotation word such as "__in" is blanked.
-void BlankAnnotation(std::string& parameter);
+// With a type and a name left, an annotation word such as "__in" is blanked, unless the kit
+// knows the word as a type.
+void BlankAnnotation(Session& session, std::string& parameter);
 
 // The whole reduction of a callback's or a COM method's parameter to its type and name, in
 // which a pointer keeps only what follows its '*'.
-void ReduceStarredParameter(std::string& parameter);
+void ReduceStarredParameter(Session& session, std::string& parameter);
 
 // Appends the cleaned parameter's MASM type to protoLine; returns its TypeCode (0 unknown,
 // -1 nothing left).
