@@ -72,6 +72,14 @@ void BlankPunctuation(std::string& parameter) {
             c = '*';
         }
     }
+    // "char * __restrict__ p": the qualifier would otherwise hide the pointer from the words
+    // that are kept.
+    for (const std::string_view qualifier : {"__restrict__", "__restrict"}) {
+        for (int at = FindWord(1, parameter, qualifier, false, " \t*", " \t*"); at > 0;
+             at = FindWord(at, parameter, qualifier, false, " \t*", " \t*")) {
+            parameter.replace(static_cast<size_t>(at - 1), qualifier.size(), qualifier.size(), ' ');
+        }
+    }
 }
 
 void KeepLastTwoWords(std::string& parameter) {

@@ -31,7 +31,8 @@ enum class Collected { Parameter, StatementEnded, TooLong };
 // joined without a blank. The stop is left under the cursor.
 Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::string& parameter);
 
-// Brackets, '-' and '>' become blanks and '&' a pointer, so that only words and '*' remain.
+// Brackets, '-', '>' and restrict qualifiers become blanks and '&' a pointer, so that only
+// words and '*' remain.
 void BlankPunctuation(std::string& parameter);
 // Blanks every word before the last two (the type and the name).
 void KeepLastTwoWords(std::string& parameter);

@@ -1,2 +1,4 @@
 // A word beginning with __ is an annotation unless the kit knows it as a type.
 WINBASEAPI int WINAPI SetFlags(__LONG32 lFlags, DWORD dwMore);
+// Restrict qualifiers do not hide a pointer.
+int __cdecl Copy(char * __restrict__ to, const char *__restrict from);
