@@ -36,7 +36,21 @@ constexpr std::string_view kCallbackNameDelimiters = " \t)*";
 enum class DirectiveResult { None = 0, Done = 2, ElseOnSecondLine = 3 };
 
 // The parameter reduced to its type and name, as a prototype's parameter list gives them.
+// The last parameter runs to the ';': what follows the parenthesis that closes the list
+// ("int x) __MINGW_ATTRIB_DEPRECATED") is an attribute of the function, not a parameter word.
+void CutAtListEnd(std::string& parameter) {
+    int depth = 0;
+    for (size_t at = 0; at < parameter.size(); ++at) {
+        if (parameter[at] == '(') ++depth;
+        if (parameter[at] == ')' && --depth < 0) {
+            parameter.resize(at);
+            return;
+        }
+    }
+}
+
 void ReducePrototypeParameter(Session& session, std::string& parameter) {
+    CutAtListEnd(parameter);
     BlankPunctuation(parameter);
     NormalizeDeclarator(parameter);
     KeepLastTwoWords(parameter);

@@ -2,3 +2,5 @@
 WINBASEAPI int WINAPI SetFlags(__LONG32 lFlags, DWORD dwMore);
 // Restrict qualifiers do not hide a pointer.
 int __cdecl Copy(char * __restrict__ to, const char *__restrict from);
+// An attribute after the parameter list is not a parameter word.
+int __cdecl cputs(const char *_Str) __MINGW_ATTRIB_DEPRECATED_MSVC2005;
