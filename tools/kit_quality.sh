@@ -63,7 +63,9 @@ unknownProtos=$(allOutput | matching ' PROTO ' | count -e ' inconnu ')
 # An unknown type is journalled as its name, one blank and the source line number.
 unknownJournal=$(tr -d '\r' < "$work/journal.txt" | grep -E '^[^ ,0-9/][^ \t]* +[0-9]' || true)
 unknownCount=$(printf '%s' "$unknownJournal" | count -e .)
-memberLines=$(allOutput | matching -E $'^\t+[^\t ]+ [^ ]+ (\\?|[0-9A-Fa-f]+h? dup|<>)' || true)
+# COM method members ("comethod3 ?", a method's pointer type) are counted with the interfaces.
+memberLines=$(allOutput | matching -E $'^\t+[^\t ]+ [^ ]+ (\\?|[0-9A-Fa-f]+h? dup|<>)' |
+    matching -v -E $'comethod|^\t\t[^\t]+\t\tF' || true)
 members=$(printf '%s' "$memberLines" | count -e .)
 unknownMembers=$(printf '%s\n' "$memberLines" | matching -v '<>' |
     awk '{ print $2 }' | count -v -x -E 'S?BYTE|S?WORD|S?DWORD|QWORD|FWORD|TBYTE|REAL(4|8|10)|')
