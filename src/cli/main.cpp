@@ -8,6 +8,7 @@
 #include "cli/progress_line.h"
 #include "cli/terminal_host.h"
 #include "core/session.h"
+#include "core/staged_file.h"
 #include "driver/batch.h"
 #include "driver/commands.h"
 #include "driver/kit_profiles.h"
@@ -86,7 +87,8 @@ int Run(const Options& options, const Command& command) {
     Session session(host);
     session.run.baseDirectory = WithTrailingSlash(options.base);
     if (auto kit = ondavel::KitFromName(options.kit)) ondavel::ChooseKit(session, *kit);
-    return command(session, host);
+    const int status = command(session, host);
+    return session.run.writeFailed ? 1 : status;
 }
 
 // Exit status of a single-file translation: -1 (nothing in the input) is not a failure.
@@ -178,6 +180,7 @@ int main(int argc, char** argv) {
         ->option_text("KIT");
     bind(learn, [&](Session& s, TerminalHost& h) { return RunLearn(options, s, h); });
 
+    ondavel::RemoveStagedFilesOnSignals();
     CLI11_PARSE(app, argc, argv);
     return status;
 }

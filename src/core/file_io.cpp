@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <limits>
@@ -70,7 +71,8 @@ bool ReadAll(std::FILE* file, std::string& text) {
     }
 }
 
-// A file without any CR is a Unix text file: each LF is read as CR LF.
+}  // namespace
+
 bool ExpandUnixLineEnds(std::string& text) {
     if (text.find('\r') != std::string::npos) return true;
     size_t lineFeeds = 0;
@@ -93,6 +95,8 @@ bool ExpandUnixLineEnds(std::string& text) {
     text.swap(expanded);
     return true;
 }
+
+namespace {
 
 bool ReadFileText(const std::string& path, std::string& text) {
     uint64_t size = 0;
@@ -148,11 +152,6 @@ int FileExists(std::string_view pattern) {
 std::string_view FileNamePart(std::string_view path) {
     const size_t separator = path.find_last_of("/\\");
     return separator == std::string_view::npos ? path : path.substr(separator + 1);
-}
-
-std::FILE* CreateOutputFile(std::string_view name) {
-    const std::string path(name);
-    return std::fopen(path.c_str(), "wb");
 }
 
 }  // namespace ondavel

@@ -1,7 +1,6 @@
 // Loading whole files and creating output files.
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -18,13 +17,14 @@ std::string ResolvePath(Host& host, std::string_view name);
 // its LF bytes is read as CR LF. Returns 1, or 0 on any failure (shown on host).
 int LoadFile(Host& host, std::string_view name, std::string& text);
 
+// Reads a text without any CR byte as a Unix text file: each of its LF bytes becomes CR LF.
+// False (errno EFBIG) when the result would be too large to index.
+bool ExpandUnixLineEnds(std::string& text);
+
 // 1 when a file matches the name or wildcard pattern, else 0.
 int FileExists(std::string_view pattern);
 
 // The file-name part of a path: what follows its last '/' or '\\'.
 std::string_view FileNamePart(std::string_view path);
-
-// Creates the file anew for writing (an existing one is truncated); nullptr on failure.
-std::FILE* CreateOutputFile(std::string_view name);
 
 }  // namespace ondavel
