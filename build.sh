@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev mingw-w64-i686-dev
-    qt6-base-dev fonts-dejavu-core xvfb xauth)
+    qt6-base-dev fonts-dejavu-core xvfb xauth clang libclang-rt-dev)
 JOBS=$(nproc)
 
 install_packages() {
@@ -52,6 +52,19 @@ run_tests() {
     (cd build && ctest --output-on-failure -j"$JOBS")
     build build-asan -DONDAVEL_SANITIZE=ON -DONDAVEL_BENCH=OFF
     (cd build-asan && ctest --output-on-failure -j"$JOBS")
+    run_fuzz 60
+}
+
+# run_fuzz SECONDS: each libFuzzer target for that long from the committed seeds; any crash,
+# leak or input slower than 5 seconds fails the run (its input is left in build-fuzz/).
+run_fuzz() {
+    CXX=clang++ build build-fuzz -DONDAVEL_FUZZ=ON
+    for target in header knowledge; do
+        mkdir -p "build-fuzz/fuzz/corpus-$target"
+        (cd build-fuzz/fuzz && "./${target}_fuzzer" -max_total_time="$1" -timeout=5 \
+            -print_final_stats=1 -dict=../../fuzz/ondavel.dict "corpus-$target" \
+            "../../fuzz/corpus/$target")
+    done
 }
 
 install_packages

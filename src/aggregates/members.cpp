@@ -39,7 +39,8 @@ std::vector<std::string> SplitDeclarators(std::string_view member) {
         parts.emplace_back(member.substr(start, i - start));
         start = i + 1;
     }
-    if (parts.size() == 1) return parts;
+    // An unclosed bracket leaves no declarator: the member is dropped.
+    if (parts.size() <= 1) return parts;
     // The type is what the first declarator's name and its pointer marks follow.
     std::string_view first = parts.front();
     first = first.substr(0, first.find('['));

@@ -10,6 +10,7 @@
 #include "cli/progress_line.h"
 #include "cli/terminal_host.h"
 #include "core/session.h"
+#include "core/staged_file.h"
 #include "driver/batch.h"
 #include "driver/commands.h"
 #include "driver/conditions.h"
@@ -102,7 +103,8 @@ int Run(const Options& options, const Command& command) {
     Session session(host);
     session.run.baseDirectory = WithTrailingSlash(options.base);
     if (auto kit = ondavel::KitFromName(options.kit)) ondavel::ChooseKit(session, *kit);
-    return command(session, host);
+    const int status = command(session, host);
+    return session.run.writeFailed ? 1 : status;
 }
 
 // Exit status of a single-file translation: -1 (nothing in the input) is not a failure.
@@ -269,6 +271,7 @@ int main(int argc, char** argv) {
         ->check(CLI::ExistingFile);
     merge->callback([&] { status = RunMerge(options); });
 
+    ondavel::RemoveStagedFilesOnSignals();
     CLI11_PARSE(app, argc, argv);
     return status;
 }

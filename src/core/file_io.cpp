@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <limits>
@@ -70,7 +71,8 @@ bool ReadAll(std::FILE* file, std::string& text) {
     }
 }
 
-// A file without any CR is a Unix text file: each LF is read as CR LF.
+}  // namespace
+
 bool ExpandUnixLineEnds(std::string& text) {
     if (text.find('\r') != std::string::npos) return true;
     size_t lineFeeds = 0;
@@ -93,6 +95,8 @@ bool ExpandUnixLineEnds(std::string& text) {
     text.swap(expanded);
     return true;
 }
+
+namespace {
 
 bool ReadFileText(const std::string& path, std::string& text) {
     return ReadFileBytes(path, text) && ExpandUnixLineEnds(text);
@@ -157,14 +161,10 @@ bool ReadFileBytes(std::string_view name, std::string& bytes) {
 }
 
 bool WriteFileBytes(std::string_view name, std::string_view bytes) {
-    FilePointer file(CreateOutputFile(name));
+    const std::string path(name);
+    FilePointer file(std::fopen(path.c_str(), "wb"));
     return file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
            std::fflush(file.get()) == 0;
-}
-
-std::FILE* CreateOutputFile(std::string_view name) {
-    const std::string path(name);
-    return std::fopen(path.c_str(), "wb");
 }
 
 }  // namespace ondavel

@@ -1,7 +1,6 @@
 // Loading whole files and creating output files.
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -18,6 +17,10 @@ std::string ResolvePath(Host& host, std::string_view name);
 // its LF bytes is read as CR LF. Returns 1, or 0 on any failure (shown on host).
 int LoadFile(Host& host, std::string_view name, std::string& text);
 
+// Reads a text without any CR byte as a Unix text file: each of its LF bytes becomes CR LF.
+// False (errno EFBIG) when the result would be too large to index.
+bool ExpandUnixLineEnds(std::string& text);
+
 // 1 when a file matches the name or wildcard pattern, else 0.
 int FileExists(std::string_view pattern);
 
@@ -30,8 +33,5 @@ bool ReadFileBytes(std::string_view name, std::string& bytes);
 
 // Writes bytes as the whole new content of the file. False on any failure.
 bool WriteFileBytes(std::string_view name, std::string_view bytes);
-
-// Creates the file anew for writing (an existing one is truncated); nullptr on failure.
-std::FILE* CreateOutputFile(std::string_view name);
 
 }  // namespace ondavel

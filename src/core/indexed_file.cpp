@@ -1,22 +1,13 @@
 #include "core/indexed_file.h"
 
 #include "core/file_io.h"
-#include "core/host.h"
 #include "core/line_index.h"
 #include "core/session.h"
+#include "core/staged_file.h"
 
 namespace ondavel {
 
-int OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& index,
-                    std::string_view outputName, FileProcessor processor) {
-    if (!outputName.empty()) {
-        index.outputHandle = CreateOutputFile(outputName);
-        if (index.outputHandle == nullptr) {
-            ShowLastError(session.host, "CreateFile", outputName);
-            return 0;
-        }
-    }
-    if (LoadFile(session.host, inputName, index.text) == 0) return 0;
+int ProcessIndexedText(Session& session, LineIndex& index, FileProcessor processor) {
     index.command = LineCommand::Build;
     if (LineIndexCommand(index) == 0 || index.lines() == 0) return -1;
     index.lineNumber = 1;
@@ -25,6 +16,19 @@ int OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& ind
     const int result = processor(session, index);
     session.run.outputFile = nullptr;
     return result;
+}
+
+int OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& index,
+                    std::string_view outputName, FileProcessor processor) {
+    if (!outputName.empty()) {
+        index.outputHandle = CreateStagedFile(session.host, outputName);
+        if (index.outputHandle == nullptr) return 0;
+    }
+    const int result = LoadFile(session.host, inputName, index.text) == 0
+                           ? 0
+                           : ProcessIndexedText(session, index, processor);
+    // A header that cannot be read still leaves its (empty) output file.
+    return CommitStagedFile(session, index.outputHandle) ? result : 0;
 }
 
 }  // namespace ondavel

@@ -4,6 +4,8 @@
 #include <limits>
 #include <new>
 
+#include "core/staged_file.h"
+
 namespace ondavel {
 
 namespace {
@@ -84,8 +86,8 @@ int Get(LineIndex& index) {
 }
 
 void CloseOutput(LineIndex& index) {
-    if (index.outputHandle != nullptr) std::fclose(index.outputHandle);
-    index.outputHandle = nullptr;
+    // Still open here only when its translation did not complete: it is not kept.
+    DiscardStagedFile(index.outputHandle);
 }
 
 int Release(LineIndex& index) {

@@ -41,8 +41,9 @@ struct LineIndex {
     char* linePointer = nullptr;
     LineCommand command = LineCommand::None;
     std::vector<LineEntry> lineTable;
-    std::FILE* outputHandle = nullptr;  // output file opened with this input, closed on release
-    uint32_t longestLength = 0;         // longest CR LF-terminated line
+    std::FILE* outputHandle =
+        nullptr;  // output file opened with this input, discarded on release unless committed
+    uint32_t longestLength = 0;  // longest CR LF-terminated line
     uint32_t longestLineNumber = 0;
 
     uint32_t size() const { return static_cast<uint32_t>(text.size()); }

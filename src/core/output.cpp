@@ -38,11 +38,33 @@ void WritePieces(Session& session, const HeapBlock& block) {
     }
 }
 
+namespace {
+
+std::string JournalPath(const Session& session) {
+    return session.run.baseDirectory + "journal.txt";
+}
+
+// Shows the journal's first write error, once; false when it had one.
+bool JournalWritten(Session& session, bool written) {
+    if (written) return true;
+    ShowLastError(session.host, "WriteFile", JournalPath(session));
+    session.run.writeFailed = true;
+    return false;
+}
+
+}  // namespace
+
 int WriteJournalLine(Session& session, std::string_view text) {
     std::FILE* journal = session.run.journalFile;
     if (journal == nullptr || text.empty() || text.size() > kJournalLineLimit) return 1;
-    std::fwrite(text.data(), 1, text.size(), journal);
-    std::fwrite("\r\n", 1, 2, journal);
+    // After a write error the journal takes no more lines: the error was shown once.
+    if (std::ferror(journal) != 0) return 1;
+    // Each line reaches the file at once: after any failure the journal ends with the last
+    // message, and an interruption never cuts a line in two.
+    std::string line(text);
+    line.append("\r\n");
+    std::fwrite(line.data(), 1, line.size(), journal);
+    JournalWritten(session, std::fflush(journal) == 0);
     return 1;
 }
 
@@ -60,16 +82,20 @@ void ReportTooLong(Session& session, uint32_t lineNumber, std::string_view routi
 
 bool OpenJournal(Session& session) {
     if (session.run.journalFile != nullptr) return true;
-    std::string path = session.run.baseDirectory + "journal.txt";
+    const std::string path = JournalPath(session);
     session.run.journalFile = std::fopen(path.c_str(), "wb");
     if (session.run.journalFile == nullptr) ShowLastError(session.host, "journal.txt", path);
     return session.run.journalFile != nullptr;
 }
 
-void CloseJournal(Session& session) {
-    if (session.run.journalFile == nullptr) return;
-    std::fclose(session.run.journalFile);
-    session.run.journalFile = nullptr;
+bool CloseJournal(Session& session) {
+    std::FILE*& journal = session.run.journalFile;
+    if (journal == nullptr) return true;
+    // A write error already shown is not shown again.
+    const bool failedBefore = std::ferror(journal) != 0;
+    const bool closed = std::fclose(journal) == 0;
+    journal = nullptr;
+    return !failedBefore && JournalWritten(session, closed);
 }
 
 namespace {

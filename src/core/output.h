@@ -27,7 +27,7 @@ void WriteLineTo(Session& session, HeapBlock* destination, std::string_view text
 // Writes each piece of block (texts ended by one NUL each) as one output line, in order.
 void WritePieces(Session& session, const HeapBlock& block);
 
-// Writes text and CR LF to journal.txt when it is open. Returns 1.
+// Writes text and CR LF to journal.txt when it is open, flushed at once. Returns 1.
 int WriteJournalLine(Session& session, std::string_view text);
 // The journal's usual form: a fixed text followed by a decimal number.
 int WriteJournalLine(Session& session, std::string_view text, int64_t number);
@@ -37,7 +37,8 @@ void ReportTooLong(Session& session, uint32_t lineNumber, std::string_view routi
 
 // Creates journal.txt in the base directory when it is not open. Returns whether it is open.
 bool OpenJournal(Session& session);
-void CloseJournal(Session& session);
+// False when the journal could not be written whole (shown on the host once).
+bool CloseJournal(Session& session);
 
 enum class CommentMode { Keep = 0, Write = 1 };
 

@@ -1,17 +1,9 @@
 #include "core/session.h"
 
 #include "core/output.h"
+#include "core/staged_file.h"
 
 namespace ondavel {
-
-namespace {
-
-void CloseFile(std::FILE*& file) {
-    if (file != nullptr) std::fclose(file);
-    file = nullptr;
-}
-
-}  // namespace
 
 Session::Session(Host& h) : host(h) {
     for (HeapBlock* block : header.names.all()) block->reporter = &host;
@@ -20,8 +12,9 @@ Session::Session(Host& h) : host(h) {
 
 Session::~Session() {
     CloseJournal(*this);
-    CloseFile(run.textBlockFile);
-    CloseFile(run.nameListFile);
+    // Side files still open belong to a run that did not finish: they are not kept.
+    DiscardStagedFile(run.textBlockFile);
+    DiscardStagedFile(run.nameListFile);
 }
 
 }  // namespace ondavel

@@ -99,6 +99,8 @@ struct RunState {
     // Commands: the kit's header list while a batch runs; busy while a translation step runs.
     LineIndex headerListIndex;
     bool busy = false;
+    // A file of the run could not be written whole (shown on the host when it happened).
+    bool writeFailed = false;
 };
 
 struct HeaderState {

@@ -1,7 +1,5 @@
 #include "driver/batch.h"
 
-#include <unistd.h>
-
 #include <string>
 
 #include "core/file_io.h"
@@ -46,12 +44,12 @@ bool LoadBatchInputs(Session& session) {
 
 void CloseBatchFiles(Session& session) {
     RunState& run = session.run;
-    CloseSideFile(run.textBlockFile);
+    CloseSideFile(session, run.textBlockFile);
     ReleaseKnowledgeFile(session);
     ReleaseIndex(run.headerListIndex);
     run.keepJournalOpen = false;
     CloseJournal(session);
-    CloseSideFile(run.nameListFile);
+    CloseSideFile(session, run.nameListFile);
     run.outputMode = OutputMode::View;
 }
 
@@ -69,7 +67,8 @@ std::string_view TrimmedLine(std::string_view line) {
 // Each header's path stands before what the side files receive from it.
 void WriteHeaderPath(Session& session, std::string_view path) {
     RunState& run = session.run;
-    for (std::FILE* file : {run.journalFile, run.textBlockFile, run.nameListFile}) {
+    WriteJournalLine(session, path);
+    for (std::FILE* file : {run.textBlockFile, run.nameListFile}) {
         if (file == nullptr) continue;
         std::fwrite(path.data(), 1, path.size(), file);
         std::fwrite("\r\n", 1, 2, file);
@@ -90,9 +89,6 @@ int TranslateListedHeader(Session& session, uint32_t lineNumber, std::string_vie
     WriteHeaderPath(session, path);
     run.outputMode = OutputMode::File;
     const std::string outputPath = run.outputDirectory + OutputFileName(path);
-    // A new file rather than a truncated one: file systems flush a file that was truncated and
-    // written again when it is closed, which made a rerun over a kit several times slower.
-    ::unlink(outputPath.c_str());
     const int result = OpenIndexedFile(session, path, run.inputIndex, outputPath, TranslateFile);
     ReleaseIndex(run.inputIndex);
     return result == 0 ? 0 : 1;

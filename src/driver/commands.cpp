@@ -29,16 +29,17 @@ bool IsIdle(const Session& session) {
 
 namespace {
 
-void FinishOneFile(Session& session) {
+// Closes what the run opened; false when a side file or the journal could not be written whole.
+bool FinishOneFile(Session& session) {
     RunState& run = session.run;
-    CloseSideFile(run.textBlockFile);
+    bool written = CloseSideFile(session, run.textBlockFile);
     run.outputMode = OutputMode::View;
     ReleaseKnowledgeFile(session);
-    CloseJournal(session);
+    written = CloseJournal(session) && written;
     run.inputIndex.command = LineCommand::Release;
     LineIndexCommand(run.inputIndex);
     session.host.SetStatus(StatusPart::Progress, "");
-    CloseSideFile(run.nameListFile);
+    return CloseSideFile(session, run.nameListFile) && written;
 }
 
 // One file through processor, with the knowledge file loaded and the side files open for it.
@@ -53,8 +54,7 @@ int RunOneFile(Session& session, std::string_view inputPath, std::string_view ou
         result = OpenIndexedFile(session, inputPath, run.inputIndex, outputPath, processor);
         ReleasePerFileMemory(session);
     }
-    FinishOneFile(session);
-    return result;
+    return FinishOneFile(session) ? result : 0;
 }
 
 // Runs command when a kit was chosen and nothing else runs; 0 otherwise.

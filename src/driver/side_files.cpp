@@ -2,23 +2,20 @@
 
 #include <string>
 
-#include "core/file_io.h"
-#include "core/host.h"
 #include "core/session.h"
+#include "core/staged_file.h"
 
 namespace ondavel {
 
 bool OpenSideFile(Session& session, std::FILE*& file, std::string_view name) {
     if (file != nullptr) return true;
     const std::string path = session.run.baseDirectory + std::string(name);
-    file = CreateOutputFile(path);
-    if (file == nullptr) ShowLastError(session.host, "CreateFile", path);
+    file = CreateStagedFile(session.host, path);
     return file != nullptr;
 }
 
-void CloseSideFile(std::FILE*& file) {
-    if (file != nullptr) std::fclose(file);
-    file = nullptr;
+bool CloseSideFile(Session& session, std::FILE*& file) {
+    return CommitStagedFile(session, file);
 }
 
 bool OpenTextBlockFile(Session& session) {

@@ -9,10 +9,11 @@ namespace ondavel {
 
 struct Session;
 
-// Creates base directory + name anew into file when file is not open. Returns whether the
-// file is open; a failure is shown on the host.
+// Creates base directory + name anew into file when file is not open (under a temporary name
+// until it is closed). Returns whether the file is open; a failure is shown on the host.
 bool OpenSideFile(Session& session, std::FILE*& file, std::string_view name);
-void CloseSideFile(std::FILE*& file);
+// Closes file and gives it its name; false when it could not be written whole (shown).
+bool CloseSideFile(Session& session, std::FILE*& file);
 
 bool OpenTextBlockFile(Session& session);
 // liste.txt, for the commands that collect the names of every header.

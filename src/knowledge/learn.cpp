@@ -8,6 +8,7 @@
 #include "core/host.h"
 #include "core/line_index.h"
 #include "core/session.h"
+#include "core/staged_file.h"
 #include "core/text.h"
 
 namespace ondavel {
@@ -79,13 +80,17 @@ void WriteLearned(std::FILE* file, std::string_view line) {
     std::fwrite("\r\n", 1, 2, file);
 }
 
+// The two files written by a learning pass; a pass that does not complete keeps neither.
 struct LearnFiles {
     std::FILE* learn = nullptr;
     std::FILE* structures = nullptr;
     ~LearnFiles() {
-        for (std::FILE* file : {learn, structures}) {
-            if (file != nullptr) std::fclose(file);
-        }
+        DiscardStagedFile(learn);
+        DiscardStagedFile(structures);
+    }
+    bool Commit(Session& session) {
+        const bool learnWritten = CommitStagedFile(session, learn);
+        return CommitStagedFile(session, structures) && learnWritten;
     }
 };
 
@@ -133,15 +138,15 @@ int LearnFromKit(Session& session, std::string_view listFileName) {
     int done = 0;
     if (FileExists(journalPath) != 0 && FileExists(listPath) != 0) {
         LearnFiles files;
-        files.learn = CreateOutputFile(base + "learn.txt");
-        files.structures = CreateOutputFile(base + "LearnSt.txt");
+        files.learn = CreateStagedFile(session.host, base + "learn.txt");
+        files.structures = CreateStagedFile(session.host, base + "LearnSt.txt");
         LineIndex journal;
         LineIndex list;
         if (files.learn != nullptr && files.structures != nullptr &&
             LoadIndexed(session, journalPath, journal) && LoadIndexed(session, listPath, list)) {
             session.host.SetStatus(StatusPart::Progress, "Recherche");
             LearnNames(journal, list, files);
-            done = 1;
+            done = files.Commit(session) ? 1 : 0;
         }
     }
     session.host.SetStatus(StatusPart::Progress, "Fini: Structures,learnst.txt autre,learn.txt");

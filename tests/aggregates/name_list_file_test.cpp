@@ -6,9 +6,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "core/file_io.h"
 #include "core/heap_block.h"
 #include "core/session.h"
+#include "core/staged_file.h"
 #include "support/recording_host.h"
 #include "support/temp_dir.h"
 
@@ -23,10 +23,9 @@ class NameListFileTest : public ::testing::Test {
     void Alias(const std::string& text) { AddSavedString(host, session.header.savedStrings, text); }
     std::string Written() {
         const std::string path = dir / "liste.txt";
-        session.run.nameListFile = CreateOutputFile(path);
+        session.run.nameListFile = CreateStagedFile(host, path);
         WriteCollectedNames(session);
-        std::fclose(session.run.nameListFile);
-        session.run.nameListFile = nullptr;
+        CommitStagedFile(session, session.run.nameListFile);
         return ReadBytes(path);
     }
 

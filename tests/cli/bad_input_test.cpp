@@ -15,10 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kCountLine =
-    "\r\n\r\n;+ IF > endif  D\xE9"
-    "compte des if: 0\r\n";
-
 class BadInputTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -71,6 +67,40 @@ TEST_F(BadInputTest, ATenMegabyteLineIsJournalledNotTranslated) {
               "Maximum de longueur ligne d\xE9pass\xE9 : 10485760 Limite: 1040 Num\xE9ro: 1\r\n");
 }
 
+TEST_F(BadInputTest, HundredThousandNestedParenthesesEndTheirStatement) {
+    std::string header = "int f";
+    for (int n = 0; n < 100000; ++n) header += "(\r\n";
+    for (int n = 0; n < 100000; ++n) header += ")\r\n";
+    WriteBytes(base / "Test.txt", header + ";\r\n#pragma once\r\n");
+    const CliRun run = Translate();
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, ";ECHO   once\r\n" + kCountLine);
+}
+
+TEST_F(BadInputTest, SectionsOutOfOrderLeaveTheKnowledgeFileIncomplete) {
+    // FINDELISTE before its turn is an entry of no section; none follows in its turn.
+    WriteBytes(base / "egales.txt",
+               "FINDELISTE\r\n#define = define = 5\r\nTRADUIRE\r\nTYPEDEFINI\r\n"
+               "COMMONSTRUCTURE\r\nCOMMONRECORD\r\nINCOMPATIBLE\r\nINCOMPATIBLE_EQUATE\r\n"
+               "INTERFACE_API_CONFLIT_NOM\r\n");
+    WriteBytes(base / "Test.txt", "#define X 1\r\n");
+    const CliRun run = Translate();
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, kCountLine);
+    EXPECT_EQ(ReadBytes(base / "journal.txt"),
+              "Fichier de connaissances incomplet, section absente : FINDELISTE\r\n");
+}
+
+TEST_F(BadInputTest, AHeaderListOfAHundredThousandLines) {
+    WriteBytes(base / "c.h", "#pragma once\r\n");
+    std::string list;
+    for (int n = 1; n < 100000; ++n) list += n % 2 == 0 ? ";\r\n" : "\r\n";
+    WriteBytes(base / "header.txt", list + (base / "c.h") + "\r\n");
+    const CliRun run = Translate("--kit sdk all");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadBytes(base / "sdk/c.sdk"), ";ECHO   once\r\n" + kCountLine);
+}
+
 TEST_F(BadInputTest, CommandsThatCannotRunSaySoAndFail) {
     struct Case {
         const char* name;
@@ -81,6 +111,9 @@ TEST_F(BadInputTest, CommandsThatCannotRunSaySoAndFail) {
     const Case cases[] = {
         {"no Test.txt", [](const TempDir&) {}, "--kit sdk test", "SetTestFichier: "},
         {"a directory", [](const TempDir& b) { fs::create_directory(b / "Test.txt"); },
+         "--kit sdk test", "LoadFile: "},
+        // Unreadable for root as well: a pipe would block the reader forever.
+        {"a named pipe", [](const TempDir& b) { ::mkfifo((b / "Test.txt").c_str(), 0644); },
          "--kit sdk test", "LoadFile: "},
         {"no knowledge file",
          [](const TempDir& b) {

@@ -14,10 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kCountLine =
-    "\r\n\r\n;+ IF > endif  D\xE9"
-    "compte des if: 0\r\n";
-
 // 30 characters: three of them fill a line of liste.txt.
 std::string LongName(char last) {
     return std::string(29, 'N') + last;

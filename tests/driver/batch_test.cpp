@@ -25,6 +25,13 @@ TEST(OutputNameTest, EverythingAfterTheFirstDotBecomesSdk) {
     EXPECT_EQ(OutputFileName("dir.d/NOEXT"), "NOEXT.sdk");
 }
 
+TEST(OutputNameTest, HostileNamesStayOneSafeFileName) {
+    EXPECT_EQ(OutputFileName("include/.."), ".sdk");
+    EXPECT_EQ(OutputFileName("/etc/../tmp/x.h"), "x.sdk");
+    EXPECT_EQ(OutputFileName(std::string("a\nb\0c\x7F\x1F.h", 8)), "a_b_c__.sdk");
+    EXPECT_EQ(OutputFileName(std::string(300, 'n') + ".h"), std::string(200, 'n') + ".sdk");
+}
+
 class BatchTest : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -10,6 +10,11 @@
 
 namespace ondavel::testing {
 
+// The last line of every translation that leaves no IF level open.
+inline const std::string kCountLine =
+    "\r\n\r\n;+ IF > endif  D\xE9"
+    "compte des if: 0\r\n";
+
 struct CliRun {
     int exitCode = -1;
     std::string out;  // standard output: the output view
@@ -17,10 +22,11 @@ struct CliRun {
 };
 
 // arguments are put after the program name as they stand (quote them yourself). What the
-// command printed is kept in files of outputs.
-inline CliRun RunCli(const std::string& base, const TempDir& outputs,
-                     const std::string& arguments) {
-    const std::string command = std::string("\"") + ONDAVEL_CLI + "\" --base \"" + base + "\" " +
+// command printed is kept in files of outputs. A shell prefix runs before the command in the
+// same shell ("ulimit -f 2; ").
+inline CliRun RunCli(const std::string& base, const TempDir& outputs, const std::string& arguments,
+                     const std::string& shellPrefix = {}) {
+    const std::string command = shellPrefix + "\"" + ONDAVEL_CLI + "\" --base \"" + base + "\" " +
                                 arguments + " > \"" + (outputs / "cli.out") + "\" 2> \"" +
                                 (outputs / "cli.err") + "\"";
     const int status = std::system(command.c_str());

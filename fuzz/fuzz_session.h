@@ -1,0 +1,61 @@
+// What the fuzz targets share: a session that lives for the whole fuzzing run, with a host
+// that keeps nothing and a journal that goes nowhere, and the translation of one input as a
+// header. Nothing is read or written per input.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "core/file_io.h"
+#include "core/host.h"
+#include "core/indexed_file.h"
+#include "core/line_index.h"
+#include "core/session.h"
+#include "driver/translate_file.h"
+
+namespace ondavel::fuzzing {
+
+class DiscardingHost : public Host {
+  public:
+    void AppendToView(std::string_view) override {}
+    void SetStatus(StatusPart, std::string_view) override {}
+    void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
+};
+
+class FuzzSession {
+  public:
+    FuzzSession() {
+        // The journal stays open, as in a batch, so that no input creates journal.txt.
+        session.run.journalFile = std::fopen("/dev/null", "wb");
+        session.run.keepJournalOpen = true;
+    }
+
+    // Translates text as a header loaded from a file, to the (discarding) output view.
+    void TranslateHeader(std::string text) {
+        ForgetEarlierInputs();
+        LineIndex& index = session.run.inputIndex;
+        index.text = std::move(text);
+        if (ExpandUnixLineEnds(index.text)) ProcessIndexedText(session, index, TranslateFile);
+        ReleasePerFileMemory(session);
+        index.command = LineCommand::Release;
+        LineIndexCommand(index);
+    }
+
+    DiscardingHost host;
+    Session session{host};
+
+  private:
+    // What a run carries from one header to the next, so that each input starts as the
+    // first header of a run and a crash reproduces from its input alone.
+    void ForgetEarlierInputs() {
+        session.header.inBlockComment = false;
+        session.header.inUnicodeBranch = false;
+        session.run.aggregateKeyword = "STRUCT";
+        session.run.recordFieldTag = RunState{}.recordFieldTag;
+        session.run.knowledge.pendingAggregateMacro.clear();
+        session.run.knowledge.aggregateMacroKind = 0;
+    }
+};
+
+}  // namespace ondavel::fuzzing
