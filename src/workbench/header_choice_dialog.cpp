@@ -23,11 +23,6 @@ Widget* WithId(Widget* widget, int id) {
     return widget;
 }
 
-std::string_view FileNamePart(std::string_view path) {
-    const size_t separator = path.find_last_of("/\\");
-    return separator == std::string_view::npos ? path : path.substr(separator + 1);
-}
-
 // The header a list line names, or nothing for a blank or ';' line, an over-long line or a
 // header that does not exist.
 std::string_view ListedHeader(std::string_view line) {

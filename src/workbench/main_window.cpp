@@ -13,10 +13,13 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 
+#include "driver/batch.h"
 #include "driver/commands.h"
 #include "driver/kit_profiles.h"
+#include "knowledge/learn.h"
 #include "workbench/conditions_dialog.h"
 #include "workbench/menu_table.h"
 #include "workbench/prompter.h"
@@ -30,6 +33,18 @@ namespace {
 
 constexpr int kProgressWidth = 250;
 const char* const kTitle = "Traduction de header files .h";
+
+// The learning commands need no kit: each names the declaration list it learns from.
+struct LearningCommand {
+    int id;
+    const char* listFile;
+};
+constexpr LearningCommand kLearningCommands[] = {
+    {kLearn, "liste.txt"},
+    {kLearnFromSdk, "sdkliste.txt"},
+    {kLearnFromDirectX, "directxliste.txt"},
+    {kLearnFromDdk, "winddkliste.txt"},
+};
 
 QPlainTextEdit* MakeView() {
     auto* view = new QPlainTextEdit;
@@ -49,13 +64,6 @@ bool OpenInEditor(const QString& path) {
         return QProcess::startDetached(program, command << path);
     }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
-// The output file of a header: its file name with everything after the first '.' replaced
-// by "sdk".
-std::string OutputFileName(std::string_view inputPath) {
-    std::string_view name = inputPath.substr(inputPath.find_last_of("/\\") + 1);
-    return std::string(name.substr(0, name.find('.'))) + ".sdk";
 }
 
 }  // namespace
@@ -99,7 +107,7 @@ void MainWindow::BuildMenu() {
 }
 
 bool MainWindow::Busy() const {
-    return worker_ != nullptr;
+    return worker_ != nullptr || !IsIdle(session_);
 }
 
 void MainWindow::Command(int id) {
@@ -160,10 +168,35 @@ void MainWindow::TranslationCommand(int id) {
         case kSelectFile:
             SelectFile();
             break;
+        case kTranslateAll:
+        case kTranslateAllWithList:
+            if (StartBatch(session_, id == kTranslateAllWithList) != 0) PostBatchStep();
+            break;
+        case kBatchStep:
+            BatchStep();
+            break;
+        case kOleview:
+            ReorderOleviewFile(session_);
+            break;
         default:
+            for (const LearningCommand& learning : kLearningCommands) {
+                if (learning.id == id) LearnFromKit(session_, learning.listFile);
+            }
             break;
     }
     host_.Flush();
+}
+
+// The whole kit goes one header an event-loop turn, so the window repaints and answers between
+// headers.
+void MainWindow::PostBatchStep() {
+    QTimer::singleShot(0, this, [this] { Command(kBatchStep); });
+}
+
+// A step claimed while another is under way (one of its message boxes is open) does nothing.
+void MainWindow::BatchStep() {
+    if (!ClaimBatchStep(session_)) return;
+    if (RunBatchStep(session_) >= 0) PostBatchStep();
 }
 
 template <class Dialog, class... Arguments>
@@ -180,17 +213,17 @@ void MainWindow::ViewFile(std::string_view fileName) {
     prompter_.AskYesNo(nullptr, "CreateProcess Failed", "Execute_Independant_Win failed");
 }
 
+// A batch goes on while the dialog is open: the worker starts only when it has ended.
 void MainWindow::SelectFile() {
     if (!RequireKit(session_)) return;
     HeaderChoiceDialog(this, host_, prompter_, session_.run, choice_).exec();
-    if (choice_.inputPath.empty()) return;
-    StartWorker(choice_.inputPath,
-                choice_.toFile ? choice_.destination + OutputFileName(choice_.inputPath) : "");
+    if (choice_.inputPath.empty() || !IsIdle(session_)) return;
+    StartWorker(choice_);
 }
 
-void MainWindow::StartWorker(const std::string& inputPath, const std::string& outputPath) {
-    worker_ = QThread::create([this, inputPath, outputPath] {
-        TranslateOneFile(session_, inputPath, outputPath);
+void MainWindow::StartWorker(const HeaderChoice& choice) {
+    worker_ = QThread::create([this, choice] {
+        TranslateChosenFile(session_, choice.inputPath, choice.toFile ? choice.destination : "");
         host_.Flush();
     });
     connect(worker_, &QThread::finished, this, &MainWindow::WorkerFinished);
@@ -204,9 +237,9 @@ void MainWindow::WorkerFinished() {
 }
 
 // The worker reaches the window through blocking calls: the window waits for it to end
-// before it goes.
+// before it goes. A batch stops between two headers.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    closeWhenIdle_ = Busy();
+    closeWhenIdle_ = worker_ != nullptr;
     if (closeWhenIdle_) {
         event->ignore();
     } else {

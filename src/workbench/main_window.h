@@ -42,8 +42,10 @@ class MainWindow : public QMainWindow {
     void BuildMenu();
     void TranslationCommand(int id);
     void ViewFile(std::string_view fileName);
+    void PostBatchStep();
+    void BatchStep();
     void SelectFile();
-    void StartWorker(const std::string& inputPath, const std::string& outputPath);
+    void StartWorker(const HeaderChoice& choice);
     void WorkerFinished();
     template <class Dialog, class... Arguments>
     void OpenModeless(QPointer<QDialog>& dialog, Arguments&&... arguments);

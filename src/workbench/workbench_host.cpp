@@ -59,6 +59,11 @@ void WorkbenchHost::ShowMessage(std::string_view caption, std::string_view text,
     OnWindowThread([&] { prompter_.Show(nullptr, shownCaption, shownText, icon); });
 }
 
+void WorkbenchHost::SetTitle(std::string_view text) {
+    const QString shown = FromPath(text);
+    OnWindowThread([this, &shown] { view_.window()->setWindowTitle(shown); });
+}
+
 void WorkbenchHost::Flush() {
     // The hand-over happens on the window's thread, so batches reach the view in order.
     OnWindowThread([this] {

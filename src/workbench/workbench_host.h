@@ -29,6 +29,8 @@ class WorkbenchHost : public QObject, public Host {
     void AppendToView(std::string_view bytes) override;
     void SetStatus(StatusPart part, std::string_view text) override;
     void ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon) override;
+    // The title names a file, so it keeps the file system's encoding.
+    void SetTitle(std::string_view text) override;
 
     // Shows the text held back.
     void Flush();

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -12,6 +13,17 @@
 #include "workbench/window_geometry.h"
 
 namespace ondavel::workbench::testing {
+
+// A message box runs an event loop of its own until it is answered.
+struct BoxWithEventLoop : RecordingPrompter {
+    void Show(QWidget* owner, const QString& caption, const QString& text,
+              MessageIcon icon) override {
+        RecordingPrompter::Show(owner, caption, text, icon);
+        QTest::qWait(20);
+        whileShown();
+    }
+    std::function<void()> whileShown;
+};
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -96,6 +108,59 @@ class MainWindowTest : public QObject {
         QTRY_VERIFY(!window.Busy());
         QVERIFY(window.view().toPlainText().contains("SampleOpen PROTO"));
         QVERIFY(!QFile::exists(base.filePath("sdk/sample.sdk")));
+
+        // To a file: the header's output name follows the destination once.
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            dialog->findChild<QListWidget*>("3000")->setCurrentRow(0);
+            dialog->findChild<QCheckBox*>("3005")->setChecked(true);
+            dialog->findChild<QPushButton*>("3002")->click();
+        });
+        window.Command(10001);
+        QTRY_VERIFY(!window.Busy());
+        QVERIFY(QFileInfo(base.filePath("sdk/sample.sdk")).size() > 0);
+    }
+
+    // One header a turn of the event loop: a timer keeps firing between the headers and sees
+    // the title name each one. A header that cannot be read shows a box; a step asked for
+    // while the box is open does nothing, and the batch then goes on.
+    void TheWholeKitGoesOneHeaderAnEventLoopTurn() {
+        QTemporaryDir base;
+        QFile::copy(ONDAVEL_SOURCE_DIR "/kits/egales.txt", base.filePath("egales.txt"));
+        QFile::copy(ONDAVEL_SOURCE_DIR "/kits/sample/Test.txt", base.filePath("first.h"));
+        QFile::copy(ONDAVEL_SOURCE_DIR "/kits/sample/Test.txt", base.filePath("third.h"));
+        QFile list(base.filePath("header.txt"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        for (const char* header : {"first.h", "missing.h", "third.h"}) {
+            list.write(base.filePath(header).toUtf8() + "\r\n");
+        }
+        list.close();
+        BoxWithEventLoop prompter;
+        MainWindow window(base.path().toStdString() + "/", prompter);
+        window.Command(10009);
+        QStringList titles;
+        QTimer turn;
+        connect(&turn, &QTimer::timeout, [&] {
+            if (!titles.contains(window.windowTitle())) titles << window.windowTitle();
+        });
+        turn.start(0);
+        bool thirdWhileBoxOpen = true;
+        prompter.whileShown = [&] {
+            window.Command(10006);
+            thirdWhileBoxOpen = QFile::exists(base.filePath("sdk/third.sdk"));
+        };
+
+        window.Command(10002);
+        QVERIFY(window.Busy());
+        QCOMPARE(window.windowTitle(), QString("Traduction de header files .h"));
+        QTRY_COMPARE(window.progressStatus().text(), QString("ALL DONE"));
+        QVERIFY(!window.Busy());
+        QCOMPARE(titles, QStringList({"first.h", "missing.h", "third.h"}));
+        QCOMPARE(prompter.shown.size(), 1);
+        QVERIFY(prompter.shown[0].startsWith("SetTestFichier|"));
+        QVERIFY(!thirdWhileBoxOpen);
+        QVERIFY(QFileInfo(base.filePath("sdk/first.sdk")).size() > 0);
+        QVERIFY(QFileInfo(base.filePath("sdk/third.sdk")).size() > 0);
     }
 };
 
