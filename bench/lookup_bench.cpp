@@ -16,13 +16,6 @@
 namespace ondavel {
 namespace {
 
-class SilentHost : public Host {
-  public:
-    void AppendToView(std::string_view) override {}
-    void SetStatus(StatusPart, std::string_view) override {}
-    void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
-};
-
 struct Query {
     std::string_view word;
     LookupKind kind;
@@ -66,7 +59,7 @@ constexpr std::array<Query, 32> kQueries = {{
 using LookupFunction = uint32_t (*)(Session&, std::string_view, LookupKind, std::string*);
 
 void RunLookups(benchmark::State& state, LookupFunction lookup) {
-    SilentHost host;
+    DiscardingHost host;
     Session session(host);
     if (LoadKnowledgeFile(session, ONDAVEL_SOURCE_DIR "/kits/egales.txt") != 1) {
         state.SkipWithError("kits/egales.txt cannot be loaded");

@@ -16,13 +16,6 @@
 
 namespace ondavel::fuzzing {
 
-class DiscardingHost : public Host {
-  public:
-    void AppendToView(std::string_view) override {}
-    void SetStatus(StatusPart, std::string_view) override {}
-    void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
-};
-
 class FuzzSession {
   public:
     FuzzSession() {

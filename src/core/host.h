@@ -23,6 +23,14 @@ class Host {
     virtual void SetTitle(std::string_view) {}
 };
 
+// A host that shows nothing: for benchmarks and fuzzing, where only the translation counts.
+class DiscardingHost : public Host {
+  public:
+    void AppendToView(std::string_view) override {}
+    void SetStatus(StatusPart, std::string_view) override {}
+    void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
+};
+
 // Shows the text of the last system error (errno) with the given caption and the stop icon.
 // A non-empty subject (usually a path) is put before the error text.
 void ShowLastError(Host& host, std::string_view caption, std::string_view subject = {});
