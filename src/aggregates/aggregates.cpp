@@ -141,7 +141,7 @@ class AggregateTranslation {
         for (;;) {
             if (cursor_.AtEnd()) {
                 member.push_back(' ');
-                if (!cursor_.NextLine()) return false;
+                if (!cursor_.NextLine()) return Abandon();
                 continue;
             }
             switch (const char c = cursor_.Current()) {
@@ -160,7 +160,7 @@ class AggregateTranslation {
                     if (--bracesLeft == 0) return true;
                     AppendPiece(work_.outputBlock, "\tENDS");
                     // The nested aggregate's names were taken when it opened.
-                    if (!cursor_.SkipPast(';')) return false;
+                    if (!cursor_.SkipPast(';')) return Abandon();
                     member.clear();
                     break;
                 case '#':
@@ -181,7 +181,7 @@ class AggregateTranslation {
             }
             if (member.size() > kMemberLimit) {
                 ReportTooLong(session_, work_.firstLine, kRoutine);
-                return false;
+                return Abandon();
             }
         }
     }
@@ -194,7 +194,7 @@ class AggregateTranslation {
                (rest[next] >= '0' && rest[next] <= '9');
     }
 
-    // The conditional levels the body opened are not written: they are closed again.
+    // A body that is not written takes the conditional levels it opened with it.
     bool Abandon() {
         session_.header.ifDepth = savedDepth_;
         return false;

@@ -74,21 +74,21 @@ bool ReadAll(std::FILE* file, std::string& text) {
 }  // namespace
 
 bool ExpandUnixLineEnds(std::string& text) {
-    if (text.find('\r') != std::string::npos) return true;
-    size_t lineFeeds = 0;
+    size_t loneFeeds = 0;
     for (size_t lf = text.find('\n'); lf != std::string::npos; lf = text.find('\n', lf + 1)) {
-        ++lineFeeds;
+        if (lf == 0 || text[lf - 1] != '\r') ++loneFeeds;
     }
-    if (lineFeeds == 0) return true;
-    if (text.size() + lineFeeds > kMaxLoadSize) {
+    if (loneFeeds == 0) return true;
+    if (text.size() + loneFeeds > kMaxLoadSize) {
         errno = EFBIG;
         return false;
     }
     std::string expanded;
-    expanded.reserve(text.size() + lineFeeds);
+    expanded.reserve(text.size() + loneFeeds);
     size_t from = 0;
     for (size_t lf = text.find('\n'); lf != std::string::npos; lf = text.find('\n', from)) {
-        expanded.append(text, from, lf - from).append("\r\n");
+        expanded.append(text, from, lf - from);
+        expanded.append(lf > 0 && text[lf - 1] == '\r' ? "\n" : "\r\n");
         from = lf + 1;
     }
     expanded.append(text, from);

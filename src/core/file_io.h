@@ -13,12 +13,13 @@ class Host;
 // system error was shown with the caption "SetTestFichier".
 std::string ResolvePath(Host& host, std::string_view name);
 
-// Reads the whole file into text. A file without any CR byte is a Unix text file: each of
-// its LF bytes is read as CR LF. Returns 1, or 0 on any failure (shown on host).
+// Reads the whole file into text, each LF that no CR precedes read as CR LF (see
+// ExpandUnixLineEnds). Returns 1, or 0 on any failure (shown on host).
 int LoadFile(Host& host, std::string_view name, std::string& text);
 
-// Reads a text without any CR byte as a Unix text file: each of its LF bytes becomes CR LF.
-// False (errno EFBIG) when the result would be too large to index.
+// Lines end with CR LF. A Unix text file, or a header edited on both systems that mixes the
+// two ends, has lines ending in a lone LF: each such LF becomes CR LF. A lone CR stays an
+// ordinary byte. False (errno EFBIG) when the result would be too large to index.
 bool ExpandUnixLineEnds(std::string& text);
 
 // 1 when a file matches the name or wildcard pattern, else 0.

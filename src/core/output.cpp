@@ -8,8 +8,30 @@
 
 namespace ondavel {
 
+namespace {
+
+// Whether a text written holds a conditional-assembly line: "IF ", "IFDEF ", "IFNDEF ",
+// "ELSEIF ", "ENDIF " or a whole "ELSE" or "ENDIF" (also indented by a tab), on any of its
+// lines.
+bool HoldsConditionalLine(std::string_view text) {
+    while (!text.empty()) {
+        const size_t end = text.find("\r\n");
+        std::string_view line = text.substr(0, end);
+        if (line.starts_with('\t')) line.remove_prefix(1);
+        if (line == "ELSE" || line == "ENDIF") return true;
+        for (const std::string_view opening : {"IF ", "IFDEF ", "IFNDEF ", "ELSEIF ", "ENDIF "}) {
+            if (line.starts_with(opening)) return true;
+        }
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 2);
+    }
+    return false;
+}
+
+}  // namespace
+
 int WriteOutputLine(Session& session, std::string_view text) {
     if (text.empty()) return 0;
+    if (HoldsConditionalLine(text)) ++session.run.conditionalLines;
     const std::string_view lineEnd = text.size() <= kOutputLineLimit ? "\r\n" : "";
     if (session.run.outputMode == OutputMode::View) {
         // The view receives each line whole, its CR LF included.

@@ -82,6 +82,7 @@ struct RunState {
     std::string baseDirectory;  // empty or ending with '/': where kit and side files live
     OutputMode outputMode = OutputMode::View;
     std::FILE* outputFile = nullptr;  // the output file of the header being translated
+    uint64_t conditionalLines = 0;    // IF, ELSE and ENDIF lines written so far
     std::FILE* journalFile = nullptr;
     std::FILE* textBlockFile = nullptr;  // BlocsdeTexte.txt
     std::FILE* nameListFile = nullptr;   // liste.txt

@@ -22,7 +22,8 @@ struct ScanState {
     bool skipNextBranch = false;  // the line just read held "#else": ignore brackets on the next
     bool waitForCall = false;     // NAME(...) seen: the next line decides whether it goes on
     bool parenSeen = false;
-    bool firstLine = true;  // no line of the statement has been counted yet
+    bool firstLine = true;       // no line of the statement has been counted yet
+    bool continuedLine = false;  // the line just read ended with a backslash
 };
 
 int32_t Balance(const StatementCounts& c) {
@@ -212,7 +213,8 @@ void FinishStatement(Session& session, uint32_t lastLine, uint32_t totalLines) {
 
 }  // namespace
 
-int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
+int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                  ScanEnd end) {
     StatementCounts& counts = session.statement.counts;
     counts = StatementCounts{};
     counts.firstLine = firstLine;
@@ -245,6 +247,12 @@ int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, Line
                 break;
             }
         }
+        if (end == ScanEnd::BeforeDirective && !state.firstLine && !state.continuedLine &&
+            code.front() == '#' && Balance(counts) == 0) {
+            state.commentOpen = commentOpenBefore;
+            break;
+        }
+        state.continuedLine = code.back() == '\\';
         CountCharacters(session, state, code, skippedBranch);
         const Verdict verdict = Decide(session, state, code, index, line);
         if (verdict == Verdict::EndBefore) {

@@ -8,9 +8,15 @@ namespace ondavel {
 struct Session;
 struct LineIndex;
 
+// Where a statement may end besides its own end. A statement passes over the directive lines
+// among its lines; one that never ends can instead be made to end before the first directive
+// line that stands outside its brackets.
+enum class ScanEnd { StatementEnd, BeforeDirective };
+
 // Scans the statement that begins at firstLine (a line with code) into
 // session.statement.counts: its last line and the punctuation of its code, comments and
 // blank lines passed over. Returns 0, or -1 when the statement runs past the end of the file.
-int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                  ScanEnd end = ScanEnd::StatementEnd);
 
 }  // namespace ondavel

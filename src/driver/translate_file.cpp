@@ -9,6 +9,7 @@
 #include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"
+#include "driver/conditional_span.h"
 #include "driver/dispatch.h"
 #include "driver/first_word.h"
 #include "driver/statement_scan.h"
@@ -30,6 +31,7 @@ struct Walk {
     uint32_t totalLines = 0;
     int scanErrors = 0;
     int statementsSinceProgress = 0;
+    bool replayingDirectives = false;  // translating the directive lines a statement left
     std::string work;
     std::string comment;
     std::string word;
@@ -43,6 +45,32 @@ void ReportProgress(Session& session, Walk& walk, uint32_t line) {
     session.host.SetStatus(StatusPart::Progress, "Progression ligne : " + std::to_string(line));
 }
 
+Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line);
+
+// A statement whose translation wrote no conditional line (it was dropped, or its translation
+// does not take directive lines) does not take the conditional lines it spans and leaves
+// unmatched with it: they are translated after it, in order, each as a statement of its own,
+// so that the output keeps the header's IF levels.
+void KeepConditionalLevels(Session& session, LineIndex& index, const Walk& walk, uint32_t first,
+                           uint64_t conditionalsBefore) {
+    const uint32_t last = session.statement.counts.lastLine;
+    if (walk.replayingDirectives || last <= first ||
+        session.run.conditionalLines != conditionalsBefore) {
+        return;
+    }
+    const bool commentOpen = session.header.inBlockComment;
+    for (const uint32_t line : FindUnmatchedConditionals(index, first, last)) {
+        if (line == first) continue;  // the statement itself
+        Walk directive;
+        directive.totalLines = walk.totalLines;
+        directive.replayingDirectives = true;
+        session.header.inBlockComment = false;
+        TranslateLine(session, index, directive, line);
+    }
+    session.header.inBlockComment = commentOpen;
+    session.statement.counts.lastLine = last;
+}
+
 Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t line) {
     std::string_view code;
     if (TrimText(walk.work, code) <= 1) return Step::NextLine;  // nothing, or a lone { } ;
@@ -52,12 +80,17 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
     const bool wanted = firstWord != 0 || InString(1, walk.word, "API", true) > 0;
     session.statement.statementKind = ClassifyLeadingKeyword(walk.word);
     const uint32_t linesLeft = walk.totalLines - line + 1;
-    if (ScanStatement(session, line, linesLeft, index) < 0) {
+    // A statement that never ends (a macro call without ';' near the end of a header) ends
+    // before the next directive line outside its brackets instead of taking the rest of the
+    // header, its #endif lines included, with it.
+    if (ScanStatement(session, line, linesLeft, index) < 0 &&
+        ScanStatement(session, line, linesLeft, index, ScanEnd::BeforeDirective) < 0) {
         if (line + 1 >= walk.totalLines) return Step::EndOfFile;
         WriteJournalLine(session, "erreur Analyse a la ligne: ", line);
         return ++walk.scanErrors > kScanErrorLimit ? Step::EndOfFile : Step::NextLine;
     }
     const bool commentOpenAfter = session.statement.commentOpenAfter;
+    const uint64_t conditionalsBefore = session.run.conditionalLines;
     if (wanted && !session.statement.counts.cppSyntax) {
         walk.scanErrors = 0;
         ReportProgress(session, walk, line);
@@ -67,7 +100,18 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
         DispatchStatement(session, keywordCode, walk.work, line, linesLeft, index);
     }
     session.header.inBlockComment = commentOpenAfter;
+    KeepConditionalLevels(session, index, walk, line, conditionalsBefore);
     return Step::AfterStatement;
+}
+
+Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line) {
+    std::string_view raw;
+    if (!GetLine(index, line, raw)) return Step::EndOfFile;
+    if (raw.empty() || CopyLine(walk.work, raw) <= 0) return Step::NextLine;
+    const int parts = SplitComment(walk.work, walk.comment, session.header.inBlockComment);
+    if ((parts & kHasCode) != 0) return TranslateStatement(session, index, walk, line);
+    WriteOutputLine(session, walk.comment);
+    return Step::NextLine;
 }
 
 void TranslateLines(Session& session, LineIndex& index) {
@@ -75,17 +119,7 @@ void TranslateLines(Session& session, LineIndex& index) {
     walk.totalLines = index.lines();
     uint32_t line = 1;
     while (line <= walk.totalLines) {
-        std::string_view raw;
-        if (!GetLine(index, line, raw)) break;
-        Step step = Step::NextLine;
-        if (!raw.empty() && CopyLine(walk.work, raw) > 0) {
-            const int parts = SplitComment(walk.work, walk.comment, session.header.inBlockComment);
-            if ((parts & kHasCode) == 0) {
-                WriteOutputLine(session, walk.comment);
-            } else {
-                step = TranslateStatement(session, index, walk, line);
-            }
-        }
+        const Step step = TranslateLine(session, index, walk, line);
         if (step == Step::EndOfFile) break;
         // A translation may have consumed lines past the statement, never fewer than its first.
         line = step == Step::AfterStatement ? std::max(session.statement.counts.lastLine, line) + 1

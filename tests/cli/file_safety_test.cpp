@@ -51,13 +51,18 @@ class FileSafetyTest : public ::testing::Test {
 TEST_F(FileSafetyTest, HostileListLinesReadAnywhereButWriteOnlySafeNamesInTheFolder) {
     TempDir elsewhere;
     const std::string longName = std::string(240, 'n') + ".h";
-    for (const std::string name : {"evil.h", "line\nend.h", longName.c_str()}) {
+    for (const std::string name : {"evil.h",
+                                   "line\x01"
+                                   "end.h",
+                                   longName.c_str()}) {
         WriteBytes(elsewhere / name, "#pragma once\r\n");
     }
     fs::create_directory(base / "sdk");
     WriteBytes(base / "header.txt", "..\r\n" + (base / "sdk/../big.h") + "\r\n" +
                                         (elsewhere / "evil.h") + "\r\n" +
-                                        (elsewhere / "line\nend.h") + "\r\n");
+                                        (elsewhere / "line\x01"
+                                                     "end.h") +
+                                        "\r\n");
     EXPECT_EQ(Run("all").exitCode, 1);  // ".." is a folder, not a header
     EXPECT_EQ(FilesUnder(base / "sdk"),
               (std::vector<std::string>{".sdk", "big.sdk", "evil.sdk", "line_end.sdk"}));

@@ -114,11 +114,14 @@ class FileIoTest : public ::testing::Test {
     testing::TempDir dir_;
 };
 
-// A plain name is looked for in the current directory. A file without any CR reads each LF as
-// CR LF; one CR anywhere and it is read as it stands.
-TEST_F(FileIoTest, LoadsFilesReadingEachLfAsCrLfWhenThereIsNoCr) {
+// A plain name is looked for in the current directory. Each LF without a CR before it is read
+// as CR LF, also in a file that mixes both line ends; a lone CR stays as it is.
+TEST_F(FileIoTest, LoadsFilesReadingEachLoneLfAsCrLf) {
     const std::pair<std::string_view, std::string_view> cases[] = {
-        {"a\nb\n"sv, "a\r\nb\r\n"sv}, {"\nx\0y"sv, "\r\nx\0y"sv}, {"a\nb\r\n"sv, "a\nb\r\n"sv}};
+        {"a\nb\n"sv, "a\r\nb\r\n"sv},
+        {"\nx\0y"sv, "\r\nx\0y"sv},
+        {"a\nb\r\n\r\n\n"sv, "a\r\nb\r\n\r\n\r\n"sv},
+        {"a\rb\r\n"sv, "a\rb\r\n"sv}};
     RecordingHost host;
     for (const auto& [bytes, loaded] : cases) {
         testing::WriteBytes("case.txt", bytes);

@@ -11,10 +11,11 @@ namespace {
 class StatementScanTest : public HeaderFixture {
   protected:
     // Scans the statement at line 1 of text, as the driver would for that first line.
-    int Scan(const std::string& text, StatementKind kind = StatementKind::Other) {
+    int Scan(const std::string& text, StatementKind kind = StatementKind::Other,
+             ScanEnd end = ScanEnd::StatementEnd) {
         LineIndex& index = Header(text);
         session.statement.statementKind = kind;
-        return ScanStatement(session, 1, index.lines(), index);
+        return ScanStatement(session, 1, index.lines(), index, end);
     }
     const StatementCounts& counts() { return session.statement.counts; }
 };
@@ -46,6 +47,25 @@ TEST_F(StatementScanTest, FindsTheLastLine) {
         EXPECT_EQ(counts().lastLine, c.lastLine) << c.text;
         EXPECT_EQ(counts().statementLines, c.lastLine) << c.text;
     }
+}
+
+// Asked to, a statement ends before a directive line once its brackets are closed; a line
+// continued with a backslash, an open list or body, or its own first line do not end it.
+TEST_F(StatementScanTest, CanEndBeforeADirectiveLine) {
+    const std::pair<const char*, uint32_t> cases[] = {
+        {"API MATH(a, int)\r\nAPI MATH(b, int)\r\n#endif\r\nint g;\r\n", 2},
+        {"_C_STD_END\r\n// c\r\n# endif\r\n", 1},
+        {"int f(a) \\\r\n#endif\r\nint g;\r\n", 2},
+        {"int f(int a,\r\n#ifdef X\r\n int b);\r\n", 3},
+        {"struct S {\r\n#ifdef X\r\n int b;\r\n#endif\r\n};\r\n", 5},
+        {"#if A \\\r\n  && B\r\n#endif\r\n", 2},
+    };
+    for (const auto& [text, lastLine] : cases) {
+        ASSERT_EQ(Scan(text, StatementKind::Other, ScanEnd::BeforeDirective), 0) << text;
+        EXPECT_EQ(counts().lastLine, lastLine) << text;
+    }
+    ASSERT_EQ(Scan(cases[0].first), 0);
+    EXPECT_EQ(counts().lastLine, 4u);
 }
 
 TEST_F(StatementScanTest, AWordLookingLikeAConditionalBeforeABodyIsADeclaration) {
