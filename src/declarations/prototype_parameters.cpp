@@ -32,6 +32,28 @@ size_t CountWords(std::string_view text) {
     return words;
 }
 
+// A parameter declared as an array ("const FLOAT ColorRGBA[4]", "BYTE m[4][4]") is a pointer
+// in C: its bounds go and a '*' is put before its name, so that it is passed as one. Only
+// bracket groups that end the text (before the ')' that closes a method's list) count; an
+// attribute block in front ("[in] long x") does not.
+void MarkArrayAsPointer(std::string& parameter) {
+    size_t name = parameter.size();
+    size_t bounds = std::string::npos;
+    for (;;) {
+        while (name > 0 && (IsTrimmable(parameter[name - 1]) || parameter[name - 1] == ')')) {
+            --name;
+        }
+        if (name == 0 || parameter[name - 1] != ']') break;
+        bounds = parameter.rfind('[', name - 1);
+        if (bounds == std::string::npos) return;
+        name = bounds;
+    }
+    if (bounds == std::string::npos) return;
+    parameter.resize(bounds);
+    while (name > 0 && !IsOneOf(parameter[name - 1], " \t*(")) --name;
+    parameter.insert(name, 1, '*');
+}
+
 }  // namespace
 
 void CheckCallingConvention(Session& session, std::string_view word, bool writeApiLine,
@@ -65,6 +87,7 @@ Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::s
 }
 
 void BlankPunctuation(std::string& parameter) {
+    MarkArrayAsPointer(parameter);
     for (char& c : parameter) {
         if (IsOneOf(c, "()[]->")) {
             c = ' ';

@@ -32,7 +32,7 @@ enum class Collected { Parameter, StatementEnded, TooLong };
 Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::string& parameter);
 
 // Brackets, '-', '>' and restrict qualifiers become blanks and '&' a pointer, so that only
-// words and '*' remain.
+// words and '*' remain; an array parameter ("BYTE key[16]") becomes a pointer ("BYTE *key").
 void BlankPunctuation(std::string& parameter);
 // Blanks every word before the last two (the type and the name).
 void KeepLastTwoWords(std::string& parameter);

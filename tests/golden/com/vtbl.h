@@ -10,5 +10,8 @@ typedef struct IFooVtbl
     HRESULT ( STDMETHODCALLTYPE *SetScale )( 
         IFoo * This,
         /* [in] */ float fScale);
+    HRESULT ( STDMETHODCALLTYPE *Clear )( 
+        IFoo * This,
+        /* [in] */ const FLOAT ColorRGBA[ 4 ]);
     END_INTERFACE
 } IFooVtbl;
