@@ -32,21 +32,29 @@ size_t CountWords(std::string_view text) {
     return words;
 }
 
+// Where the declarator of a parameter ends: before trailing blanks, the ')' that closes a
+// method's list and the "PURE" after it.
+size_t DeclaratorEnd(std::string_view parameter) {
+    size_t end = parameter.size();
+    for (;;) {
+        while (end > 0 && (IsTrimmable(parameter[end - 1]) || parameter[end - 1] == ')')) --end;
+        if (!parameter.substr(0, end).ends_with(" PURE")) return end;
+        end -= 4;
+    }
+}
+
 // A parameter declared as an array ("const FLOAT ColorRGBA[4]", "BYTE m[4][4]") is a pointer
 // in C: its bounds go and a '*' is put before its name, so that it is passed as one. Only
-// bracket groups that end the text (before the ')' that closes a method's list) count; an
-// attribute block in front ("[in] long x") does not.
+// bracket groups that end the declarator count; an attribute block in front ("[in] long x")
+// does not.
 void MarkArrayAsPointer(std::string& parameter) {
-    size_t name = parameter.size();
+    size_t name = DeclaratorEnd(parameter);
     size_t bounds = std::string::npos;
-    for (;;) {
-        while (name > 0 && (IsTrimmable(parameter[name - 1]) || parameter[name - 1] == ')')) {
-            --name;
-        }
-        if (name == 0 || parameter[name - 1] != ']') break;
+    while (name > 0 && parameter[name - 1] == ']') {
         bounds = parameter.rfind('[', name - 1);
         if (bounds == std::string::npos) return;
         name = bounds;
+        while (name > 0 && IsBlank(parameter[name - 1])) --name;
     }
     if (bounds == std::string::npos) return;
     parameter.resize(bounds);

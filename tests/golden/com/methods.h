@@ -7,6 +7,7 @@ DECLARE_INTERFACE(IBar)
     STDMETHOD(TwentyEightCharacterMethodNm)(THIS) PURE;
     STDMETHOD(TwentyNineCharacterMethodName)(THIS) PURE;
     STDMETHOD_(ULONG,Size)(THIS_ short s) PURE;
+    STDMETHOD(Decl)(THIS_ ELEMENT declaration[MAX_SIZE]) PURE;
     STDMETHOD(GetObject)(THIS_ double d,
                          MYTYPE t) PURE;
 };
