@@ -160,11 +160,4 @@ bool ReadFileBytes(std::string_view name, std::string& bytes) {
     }
 }
 
-bool WriteFileBytes(std::string_view name, std::string_view bytes) {
-    const std::string path(name);
-    FilePointer file(std::fopen(path.c_str(), "wb"));
-    return file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
-           std::fflush(file.get()) == 0;
-}
-
 }  // namespace ondavel

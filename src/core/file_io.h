@@ -32,7 +32,4 @@ std::string_view FileNamePart(std::string_view path);
 // errno telling why.
 bool ReadFileBytes(std::string_view name, std::string& bytes);
 
-// Writes bytes as the whole new content of the file. False on any failure.
-bool WriteFileBytes(std::string_view name, std::string_view bytes);
-
 }  // namespace ondavel

@@ -96,6 +96,32 @@ int CloseWritten(std::FILE* file) {
     return error;
 }
 
+// Claims a slot and creates a temporary beside path in it; nullptr with errno set on failure.
+std::FILE* Stage(std::string_view path) {
+    Slot* slot = FreeSlot();
+    if (slot == nullptr || path.find('\0') != std::string_view::npos) {
+        errno = slot == nullptr ? EMFILE : EINVAL;
+        return nullptr;
+    }
+    std::FILE* file = CreateInSlot(*slot, path);
+    if (file == nullptr) return nullptr;
+    slot->target = path;
+    slot->file = file;
+    return file;
+}
+
+// Closes the slot's file and renames it to its real name, or removes it when anything failed,
+// and frees the slot. 0, or the error number of the first failure.
+int Commit(Slot& slot) {
+    int error = CloseWritten(slot.file);
+    if (error == 0 && std::rename(slot.temporary.data(), slot.target.c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) ::unlink(slot.temporary.data());
+    Release(slot);
+    return error;
+}
+
 extern "C" void RemoveTemporariesAndEnd(int signal) {
     for (Slot& slot : slots) {
         if (slot.used.load()) ::unlink(slot.temporary.data());
@@ -107,39 +133,33 @@ extern "C" void RemoveTemporariesAndEnd(int signal) {
 }  // namespace
 
 std::FILE* CreateStagedFile(Host& host, std::string_view path) {
-    Slot* slot = FreeSlot();
-    std::FILE* file = nullptr;
-    if (slot == nullptr || path.find('\0') != std::string_view::npos) {
-        errno = slot == nullptr ? EMFILE : EINVAL;
-    } else {
-        file = CreateInSlot(*slot, path);
-    }
-    if (file == nullptr) {
-        ShowLastError(host, "CreateFile", path);
-        return nullptr;
-    }
-    slot->target = path;
-    slot->file = file;
+    std::FILE* file = Stage(path);
+    if (file == nullptr) ShowLastError(host, "CreateFile", path);
     return file;
 }
 
 bool CommitStagedFile(Session& session, std::FILE*& file) {
     Slot* slot = SlotOf(file);
     if (slot == nullptr) return file == nullptr;
-    errno = 0;
-    int error = CloseWritten(file);
-    if (error == 0 && std::rename(slot->temporary.data(), slot->target.c_str()) != 0) {
-        error = errno;
-    }
-    if (error != 0) ::unlink(slot->temporary.data());
     const std::string target = slot->target;
-    Release(*slot);
+    errno = 0;
+    const int error = Commit(*slot);
     file = nullptr;
     if (error == 0) return true;
     errno = error;
     ShowLastError(session.host, "WriteFile", target);
     session.run.writeFailed = true;
     return false;
+}
+
+bool ReplaceFileContent(std::string_view path, std::string_view bytes) {
+    std::FILE* file = Stage(path);
+    if (file == nullptr) return false;
+    errno = 0;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    const int error = Commit(*SlotOf(file));
+    errno = error;
+    return error == 0;
 }
 
 void DiscardStagedFile(std::FILE*& file) {

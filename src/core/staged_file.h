@@ -20,6 +20,10 @@ std::FILE* CreateStagedFile(Host& host, std::string_view path);
 // are shown on the host, and the session's run is marked as failed.
 bool CommitStagedFile(Session& session, std::FILE*& file);
 
+// Writes bytes as the whole content of path through a temporary that takes the real name when
+// complete. False on failure, with errno set: the file of that name stays as it was.
+bool ReplaceFileContent(std::string_view path, std::string_view bytes);
+
 // Closes file and removes its temporary: the file of that name stays as it was.
 void DiscardStagedFile(std::FILE*& file);
 

@@ -1,11 +1,14 @@
 #include "driver/workspace.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
 #include "core/file_io.h"
+#include "core/staged_file.h"
 #include "driver/header_lists.h"
 
 namespace ondavel {
@@ -135,8 +138,9 @@ int InitWorkspace(const WorkspaceRequest& request, std::string& report) {
     report = "workspace " + request.directory.string() + " (headers of " +
              request.include.string() + "):\n";
     for (const WorkspaceFile& file : files) {
-        if (!WriteFileBytes((request.directory / file.name).string(), file.bytes)) {
-            report = (request.directory / file.name).string() + " cannot be written";
+        const std::string path = (request.directory / file.name).string();
+        if (!ReplaceFileContent(path, file.bytes)) {
+            report = path + " cannot be written: " + std::strerror(errno);
             return 0;
         }
         const size_t lines = CountLines(file.bytes);

@@ -1,9 +1,12 @@
 #include "knowledge/knowledge_merge.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <unordered_set>
 
 #include "core/file_io.h"
+#include "core/staged_file.h"
 #include "core/text.h"
 #include "knowledge/knowledge_scan.h"
 
@@ -138,8 +141,8 @@ int MergeKnowledgeFiles(const std::string& knowledgePath, const std::vector<std:
                  "and COMMONRECORD";
         return 0;
     }
-    if (text != original && !WriteFileBytes(knowledgePath, text)) {
-        report = knowledgePath + " cannot be written";
+    if (text != original && !ReplaceFileContent(knowledgePath, text)) {
+        report = knowledgePath + " cannot be written: " + std::strerror(errno);
         return 0;
     }
     report.clear();

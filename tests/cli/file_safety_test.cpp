@@ -88,6 +88,21 @@ TEST_F(FileSafetyTest, AFullDiskFailsWithThePathAndKeepsTheOldFile) {
     EXPECT_FALSE(HasTemporary(base.path()));
 }
 
+TEST_F(FileSafetyTest, AKnowledgeMergeOnAFullDiskKeepsTheKnowledgeFileWhole) {
+    const std::string knowledge = ReadBytes(base / "egales.txt");
+    ASSERT_GT(knowledge.size(), 1024u);
+    WriteBytes(base / "learn.txt", "LPFRESH = DWORD ; fresh.h\r\n");
+    const CliRun run =
+        Run("knowledge merge \"" + (base / "egales.txt") + "\" \"" + (base / "learn.txt") + "\"",
+            "ulimit -f 2; trap '' XFSZ; ");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find(base / "egales.txt" + " cannot be written: File too large"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(ReadBytes(base / "egales.txt"), knowledge);
+    EXPECT_FALSE(HasTemporary(base.path()));
+}
+
 TEST_F(FileSafetyTest, AnOutputThatCannotTakeItsNameFailsWithThePath) {
     // Root may write anywhere; a folder in the output's place refuses everyone.
     fs::create_directories(base / "sdk/big.sdk");
