@@ -156,6 +156,7 @@ bool ReplaceFileContent(std::string_view path, std::string_view bytes) {
     std::FILE* file = Stage(path);
     if (file == nullptr) return false;
     errno = 0;
+    // A short write sets the stream's error flag, which the commit checks with its errno.
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     const int error = Commit(*SlotOf(file));
     errno = error;
