@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -99,6 +100,7 @@ struct RunState {
     std::array<char, 2> recordFieldTag = {'A', 'A' - 1};
     // Commands: the kit's header list while a batch runs; busy while a translation step runs.
     LineIndex headerListIndex;
+    std::map<std::string, std::string> outputNames;  // each output name of the batch: its header
     bool busy = false;
     // A file of the run could not be written whole (shown on the host when it happened).
     bool writeFailed = false;

@@ -6,11 +6,12 @@
 #include "core/host.h"
 #include "core/indexed_file.h"
 #include "core/output.h"
+#include "core/output_name.h"
 #include "core/session.h"
 #include "core/text.h"
 #include "driver/commands.h"
-#include "driver/output_name.h"
 #include "driver/side_files.h"
+#include "driver/support_include.h"
 #include "driver/translate_file.h"
 #include "knowledge/knowledge.h"
 
@@ -75,6 +76,27 @@ void WriteHeaderPath(Session& session, std::string_view path) {
     }
 }
 
+// The header's output name, or, when another header of the batch took that name (two
+// headers of one name in different folders, or names that differ only in case), the first
+// free "NAME~N.sdk": the clash is journalled and shown, and neither output is lost. A header
+// listed twice keeps its one name.
+std::string UnclaimedOutputName(Session& session, std::string_view path) {
+    auto& names = session.run.outputNames;
+    const std::string wanted = OutputFileName(path);
+    std::string name = wanted;
+    for (int number = 2;; ++number) {
+        const auto [entry, added] = names.emplace(name, path);
+        if (added || entry->second == path) break;
+        name = ClashFreeName(wanted, number);
+    }
+    if (name != wanted) {
+        const std::string text = "Nom de sortie deja pris: " + wanted + ", ecrit sous " + name;
+        WriteJournalLine(session, text);
+        session.host.ShowMessage(path, text, MessageIcon::Information);
+    }
+    return name;
+}
+
 int TranslateListedHeader(Session& session, uint32_t lineNumber, std::string_view path) {
     RunState& run = session.run;
     if (path.empty() || path.front() == ';') return 1;
@@ -88,7 +110,7 @@ int TranslateListedHeader(Session& session, uint32_t lineNumber, std::string_vie
     session.host.SetTitle(FileNamePart(path));
     WriteHeaderPath(session, path);
     run.outputMode = OutputMode::File;
-    const std::string outputPath = run.outputDirectory + OutputFileName(path);
+    const std::string outputPath = run.outputDirectory + UnclaimedOutputName(session, path);
     const int result = OpenIndexedFile(session, path, run.inputIndex, outputPath, TranslateFile);
     ReleaseIndex(run.inputIndex);
     return result == 0 ? 0 : 1;
@@ -99,12 +121,14 @@ int TranslateListedHeader(Session& session, uint32_t lineNumber, std::string_vie
 int StartBatch(Session& session, bool withNameList) {
     if (!RequireKit(session) || !IsIdle(session)) return 0;
     const bool ready = (!withNameList || OpenNameList(session)) && LoadBatchInputs(session) &&
-                       OpenJournal(session) && OpenTextBlockFile(session);
+                       OpenJournal(session) && OpenTextBlockFile(session) &&
+                       WriteSupportInclude(session);
     if (!ready) {
         CloseBatchFiles(session);
         return 0;
     }
     session.run.keepJournalOpen = true;
+    session.run.outputNames.clear();
     return 1;
 }
 

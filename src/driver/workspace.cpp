@@ -10,6 +10,7 @@
 #include "core/file_io.h"
 #include "core/staged_file.h"
 #include "driver/header_lists.h"
+#include "driver/support_include.h"
 
 namespace ondavel {
 
@@ -21,6 +22,8 @@ constexpr std::string_view kMingwInclude = "/usr/share/mingw-w64/include";
 constexpr std::array<std::string_view, 3> kKnowledgeFiles = {"egales.txt", "directx.txt",
                                                              "winddkegale.txt"};
 constexpr std::string_view kTestFile = "Test.txt";
+// The kits' output folders, each given the support include the translations rely on.
+constexpr std::array<std::string_view, 3> kOutputFolders = {"sdk/", "directx/", "winddk/"};
 constexpr std::string_view kReadme = "README.txt";
 
 constexpr std::string_view kReadmeText =
@@ -79,6 +82,10 @@ bool GatherFiles(const WorkspaceRequest& request, std::vector<WorkspaceFile>& fi
     files.push_back({"winddkheader.txt", HeaderListText(lists.winddk)});
     files.push_back({"DarkGdkHeader.txt", HeaderListText(lists.darkgdk)});
     files.push_back({std::string(kReadme), std::string(kReadmeText)});
+    for (std::string_view folder : kOutputFolders) {
+        files.push_back(
+            {std::string(folder) + std::string(kSupportIncludeName), SupportIncludeText()});
+    }
     return true;
 }
 
@@ -138,9 +145,10 @@ int InitWorkspace(const WorkspaceRequest& request, std::string& report) {
     report = "workspace " + request.directory.string() + " (headers of " +
              request.include.string() + "):\n";
     for (const WorkspaceFile& file : files) {
-        const std::string path = (request.directory / file.name).string();
-        if (!ReplaceFileContent(path, file.bytes)) {
-            report = path + " cannot be written: " + std::strerror(errno);
+        const fs::path path = request.directory / file.name;
+        fs::create_directories(path.parent_path(), error);
+        if (!ReplaceFileContent(path.string(), file.bytes)) {
+            report = path.string() + " cannot be written: " + std::strerror(errno);
             return 0;
         }
         const size_t lines = CountLines(file.bytes);

@@ -1,9 +1,10 @@
-// #include <name.h>  ->  Include name.SDK (commented out for the packing headers)
+// #include <name.h>  ->  Include name.sdk (commented out for the packing headers)
 // #error message     ->  .ERR <message>
 #include <string>
 #include <string_view>
 
 #include "core/output.h"
+#include "core/output_name.h"
 #include "core/session.h"
 #include "core/text.h"
 #include "preprocessor/directive_line.h"
@@ -27,14 +28,14 @@ bool NamesPackingHeader(std::string_view line) {
     return InString(1, line, "PopPack.h", true) > 0 || InString(1, line, "PshPack", true) > 0;
 }
 
-// The header name between its delimiters, with its one-letter extension replaced by SDK (the
-// extension of the translated files); empty when the name has no such extension.
+// The header name between its delimiters as the name of its translation (the name the batch
+// gives that header's output); empty when the name has no one-letter extension.
 std::string TranslatedHeaderName(std::string_view argument) {
     if (argument.empty()) return {};
     const std::string_view rest = argument.substr(1);  // the opening '<' or quote
     const std::string_view name = rest.substr(0, rest.find_first_of(">\"'"));
     if (name.size() < 2 || name[name.size() - 2] != '.') return {};
-    return std::string(name.substr(0, name.size() - 1)).append("SDK");
+    return IncludedOutputName(name);
 }
 
 }  // namespace

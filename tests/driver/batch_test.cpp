@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <string>
 
+#include "core/output_name.h"
 #include "core/session.h"
 #include "driver/commands.h"
 #include "driver/kit_profiles.h"
-#include "driver/output_name.h"
 #include "support/recording_host.h"
 #include "support/temp_dir.h"
 
@@ -19,14 +19,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(OutputNameTest, EverythingAfterTheFirstDotBecomesSdk) {
+TEST(OutputNameTest, TheLastExtensionBecomesSdkInLowercase) {
     EXPECT_EQ(OutputFileName("/usr/include/winuser.h"), "winuser.sdk");
-    EXPECT_EQ(OutputFileName("C:\\sdk\\include\\d3d9.types.h"), "d3d9.sdk");
-    EXPECT_EQ(OutputFileName("dir.d/NOEXT"), "NOEXT.sdk");
+    EXPECT_EQ(OutputFileName("C:\\sdk\\include\\d3d9.types.h"), "d3d9.types.sdk");
+    EXPECT_EQ(OutputFileName("/usr/include/windows.foundation.h"), "windows.foundation.sdk");
+    EXPECT_EQ(OutputFileName("dir.d/NOEXT"), "noext.sdk");
+    EXPECT_EQ(OutputFileName("SCardErr.h"), "scarderr.sdk");
+    // An Include line names the header's output exactly, its folder kept.
+    EXPECT_EQ(IncludedOutputName("windows.foundation.h"), "windows.foundation.sdk");
+    EXPECT_EQ(IncludedOutputName("Sec_Api/conio_s.h"), "sec_api/conio_s.sdk");
+    EXPECT_EQ(IncludedOutputName("sys.d/types"), "");
+    EXPECT_EQ(ClashFreeName("windows.sdk", 2), "windows~2.sdk");
 }
 
 TEST(OutputNameTest, HostileNamesStayOneSafeFileName) {
-    EXPECT_EQ(OutputFileName("include/.."), ".sdk");
+    EXPECT_EQ(OutputFileName("include/.."), "..sdk");
     EXPECT_EQ(OutputFileName("/etc/../tmp/x.h"), "x.sdk");
     EXPECT_EQ(OutputFileName(std::string("a\nb\0c\x7F\x1F.h", 8)), "a_b_c__.sdk");
     EXPECT_EQ(OutputFileName(std::string(300, 'n') + ".h"), std::string(200, 'n') + ".sdk");
@@ -75,6 +82,28 @@ TEST_F(BatchTest, StepsRunOneAtATimeAndFinishOnce) {
     EXPECT_EQ(GetBatchProgress(session).total, 0u);
     EXPECT_EQ(session.run.journalFile, nullptr);
     EXPECT_EQ(TranslateChosenFile(session, dir / "one.h", ""), 1);  // idle again
+}
+
+// Two headers of one output name: the second is written under a name of its own and the clash
+// is journalled and shown; a header listed twice keeps its name.
+TEST_F(BatchTest, NoHeaderReplacesTheOutputOfAnother) {
+    fs::create_directories(dir.path() / "a");
+    fs::create_directories(dir.path() / "b");
+    WriteBytes(dir.path() / "a" / "windows.h", "#define A 1\r\n");
+    WriteBytes(dir.path() / "b" / "Windows.h", "#define B 2\r\n");
+    const std::string first = (dir.path() / "a" / "windows.h").string();
+    const std::string second = (dir.path() / "b" / "Windows.h").string();
+    WriteBytes(dir / "header.txt", first + "\r\n" + second + "\r\n" + first + "\r\n");
+    ASSERT_EQ(StartBatch(session, false), 1);
+    while (ClaimBatchStep(session) && RunBatchStep(session) != -1) {
+    }
+    EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "windows.sdk").substr(0, 10), "A\tequ\t< 1>");
+    EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "windows~2.sdk").substr(0, 10), "B\tequ\t< 2>");
+    EXPECT_FALSE(fs::exists(dir.path() / "sdk" / "windows~3.sdk"));
+    const std::string clash = "Nom de sortie deja pris: windows.sdk, ecrit sous windows~2.sdk";
+    EXPECT_NE(ReadBytes(dir / "journal.txt").find(clash), std::string::npos);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, clash);
 }
 
 }  // namespace

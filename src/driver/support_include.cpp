@@ -1,0 +1,60 @@
+#include "driver/support_include.h"
+
+#include "core/host.h"
+#include "core/session.h"
+#include "core/staged_file.h"
+
+namespace ondavel {
+
+namespace {
+
+constexpr std::string_view kHead =
+    "; Definitions that every translated include relies on: include this file first.\r\n"
+    "\r\n"
+    "; DEFINED(NAME) is -1 when NAME is defined, else 0, as the defined operator of C.\r\n"
+    "DEFINED MACRO name:REQ\r\n"
+    "    IFDEF name\r\n"
+    "        EXITM <-1>\r\n"
+    "    ENDIF\r\n"
+    "    EXITM <0>\r\n"
+    "ENDM\r\n"
+    "\r\n"
+    "; VALUEOF(NAME) is the value of NAME, or 0 when NAME is not defined: a C condition reads\r\n"
+    "; an undefined name as 0, where the assembler would stop.\r\n"
+    "VALUEOF MACRO name:REQ\r\n"
+    "    IFDEF name\r\n"
+    "        EXITM <name>\r\n"
+    "    ENDIF\r\n"
+    "    EXITM <0>\r\n"
+    "ENDM\r\n"
+    "\r\n"
+    "; comethodN: a pointer to a COM method of N doubleword parameters, the interface pointer\r\n"
+    "; first, the type of the members of the translated virtual tables.\r\n";
+
+// The most parameters a COM method of the kits takes, with room to spare.
+constexpr int kMostMethodParameters = 32;
+
+}  // namespace
+
+std::string SupportIncludeText() {
+    std::string text(kHead);
+    for (int count = 0; count <= kMostMethodParameters; ++count) {
+        const std::string name = "comethod" + std::to_string(count);
+        text.append(name).append("Proto\tTYPEDEF PROTO");
+        for (int parameter = 0; parameter < count; ++parameter) {
+            text.append(parameter == 0 ? " :DWORD" : ",:DWORD");
+        }
+        text.append("\r\n").append(name).append("\tTYPEDEF PTR ").append(name).append("Proto\r\n");
+    }
+    return text;
+}
+
+bool WriteSupportInclude(Session& session) {
+    const std::string path = session.run.outputDirectory + std::string(kSupportIncludeName);
+    if (ReplaceFileContent(path, SupportIncludeText())) return true;
+    ShowLastError(session.host, "WriteFile", path);
+    session.run.writeFailed = true;
+    return false;
+}
+
+}  // namespace ondavel
