@@ -47,10 +47,24 @@ run_sdk() {
     echo "Translated the SDK headers of $work/header.txt into $work/sdk/ (journal: $work/journal.txt)"
 }
 
+# The assembler for the tests of `ondavel check`: JWasm built from the shared source when it is
+# there, else one on PATH; none leaves those tests to skip.
+find_assembler() {
+    local source=../shared/tools/jwasm/build.sh
+    if [ -f "$source" ]; then
+        bash "$source" "$PWD/build-tools/jwasm" | tail -n 1
+    else
+        command -v jwasm uasm asmc | head -n 1 || true
+    fi
+}
+
 run_tests() {
-    build build
+    local assembler
+    assembler=$(find_assembler)
+    echo "assembler for the check tests: ${assembler:-none (they will skip)}"
+    build build -DONDAVEL_ASSEMBLER="$assembler"
     (cd build && ctest --output-on-failure -j"$JOBS")
-    build build-asan -DONDAVEL_SANITIZE=ON -DONDAVEL_BENCH=OFF
+    build build-asan -DONDAVEL_SANITIZE=ON -DONDAVEL_BENCH=OFF -DONDAVEL_ASSEMBLER="$assembler"
     (cd build-asan && ctest --output-on-failure -j"$JOBS")
     run_fuzz 60
 }

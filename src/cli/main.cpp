@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/check_command.h"
 #include "cli/progress_line.h"
 #include "cli/terminal_host.h"
 #include "core/session.h"
@@ -68,6 +69,9 @@ constexpr const char* kOleviewDescription =
     "Reorder Oleview.txt into Oleview_Ordonne.txt, plain declarations first";
 constexpr const char* kLearnDescription =
     "Find the unknown types of journal.txt in a declaration list and write knowledge lines";
+constexpr const char* kCheckDescription =
+    "Assemble each include of the kit's output folder on its own, after ondavel.inc (and\n"
+    "--after NAME): prints every error with the include line it points at, then 'N of M clean'";
 constexpr const char* kInitDescription =
     "Make a workspace: the bundled knowledge files, header lists made from an include folder,\n"
     "Test.txt and README.txt. Existing files are kept unless --force is given";
@@ -88,6 +92,9 @@ struct Options {
     bool force = false;
     std::string knowledge;
     std::vector<std::string> learned;
+    std::string assembler;
+    std::string after;
+    std::vector<std::string> includes;
 };
 
 std::string WithTrailingSlash(std::string directory) {
@@ -243,6 +250,20 @@ int main(int argc, char** argv) {
         ->check(CLI::IsMember({"sdk", "directx", "winddk"}))
         ->option_text("KIT");
     bind(learn, [&](Session& s, TerminalHost& h) { return RunLearn(options, s, h); });
+
+    CLI::App* check = app.add_subcommand("check", kCheckDescription);
+    check
+        ->add_option("--assembler", options.assembler,
+                     "The assembler (default: jwasm, uasm or asmc on PATH)")
+        ->option_text("PATH");
+    check
+        ->add_option("--after", options.after,
+                     "An include of the folder assembled before each other one (windows.sdk)")
+        ->option_text("NAME");
+    check->add_option("INCLUDES", options.includes, "Check only these includes of the folder");
+    bind(check, [&](Session& s, TerminalHost& h) {
+        return ondavel::RunCheckCommand(s, h, options.assembler, options.after, options.includes);
+    });
 
     std::string conditionName, conditionFile;
     CLI::App* conditions = app.add_subcommand("conditions", kConditionsDescription);

@@ -1,6 +1,8 @@
 /* Sample Windows API header: the workspace that init makes without the MinGW-w64 tree. */
 #pragma once
 
+#include <windows.h>
+
 #define SAMPLE_MAX_NAME   64
 #define SAMPLE_FLAG_A     0x1
 #define SAMPLE_FLAG_B     0x2

@@ -1,0 +1,122 @@
+#include "cli/check_command.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <thread>
+
+#include "cli/terminal_host.h"
+#include "core/child_process.h"
+#include "core/session.h"
+#include "driver/assembler_check.h"
+
+namespace ondavel {
+
+namespace {
+
+constexpr std::string_view kNoAssembler =
+    "no MASM-compatible assembler found on PATH (jwasm, uasm, asmc): name one with\n"
+    "--assembler PATH. JWasm is free software and builds from its source with a C compiler\n"
+    "(make -f GccUnix.mak).";
+
+std::string FindAnyAssembler(const std::string& given) {
+    if (!given.empty()) return FindExecutable(given);
+    std::string_view names = kKnownAssemblers;
+    while (!names.empty()) {
+        const size_t blank = names.find(' ');
+        const std::string found = FindExecutable(std::string(names.substr(0, blank)));
+        if (!found.empty()) return found;
+        names.remove_prefix(blank == std::string_view::npos ? names.size() : blank + 1);
+    }
+    return {};
+}
+
+void PrintError(const AssemblerError& error) {
+    std::printf("  %s(%u): %s\n", error.file.c_str(), error.line, error.message.c_str());
+    if (!error.text.empty()) std::printf("      %s\n", ToUtf8(error.text).c_str());
+}
+
+// Prints an include's errors; those the base include gave already are only counted.
+class CheckPrinter {
+  public:
+    explicit CheckPrinter(std::string after) : after_(std::move(after)) {}
+
+    void Print(const IncludeCheck& check) {
+        if (!check.ran) {
+            std::printf("%s: the assembler could not be run\n", check.name.c_str());
+            return;
+        }
+        if (check.name == after_) baseErrors_ = check.errors;
+        size_t inherited = 0;
+        std::vector<const AssemblerError*> own;
+        for (const AssemblerError& error : check.errors) {
+            const bool fromBase =
+                check.name != after_ &&
+                std::find(baseErrors_.begin(), baseErrors_.end(), error) != baseErrors_.end();
+            if (fromBase) {
+                ++inherited;
+            } else {
+                own.push_back(&error);
+            }
+        }
+        if (own.empty()) {
+            failedThroughBase_ += inherited > 0 ? 1 : 0;
+            return;
+        }
+        std::printf("%s: %zu error%s", check.name.c_str(), own.size(), own.size() == 1 ? "" : "s");
+        if (inherited > 0) std::printf(" (and %zu of %s)", inherited, after_.c_str());
+        std::printf("\n");
+        for (const AssemblerError* error : own) PrintError(*error);
+    }
+
+    // Includes whose only errors are those of the base include.
+    size_t failedThroughBase() const { return failedThroughBase_; }
+
+  private:
+    std::string after_;
+    size_t failedThroughBase_ = 0;
+    std::vector<AssemblerError> baseErrors_;
+};
+
+}  // namespace
+
+int RunCheckCommand(Session& session, TerminalHost& host, const std::string& assembler,
+                    const std::string& after, const std::vector<std::string>& only) {
+    if (session.run.outputDirectory.empty()) {
+        host.ShowMessage("check", "choose a kit with --kit", MessageIcon::Stop);
+        return 1;
+    }
+    CheckRequest request{session.run.outputDirectory, FindAnyAssembler(assembler), after, only,
+                         std::max(1u, std::thread::hardware_concurrency())};
+    if (request.assembler.empty()) {
+        host.ShowMessage("check",
+                         assembler.empty() ? std::string(kNoAssembler)
+                                           : assembler + " is not an executable file",
+                         MessageIcon::Stop);
+        return 1;
+    }
+    CheckPrinter printer(after);
+    size_t total = 0;
+    const long clean = CheckIncludes(request, [&](const IncludeCheck& check, size_t done,
+                                                  size_t count) {
+        total = count;
+        host.ShowProgress(std::to_string(done) + "/" + std::to_string(count) + " " + check.name);
+        printer.Print(check);
+        std::fflush(stdout);
+    });
+    host.ShowProgress("");
+    if (clean < 0) {
+        host.ShowMessage("check", "no folder for the assembler's files can be made",
+                         MessageIcon::Stop);
+        return 1;
+    }
+    std::printf("%ld of %zu clean", clean, total);
+    if (!after.empty()) std::printf(" (each after %s)", after.c_str());
+    if (printer.failedThroughBase() > 0) {
+        std::printf("; %zu fail only through the errors of %s", printer.failedThroughBase(),
+                    after.c_str());
+    }
+    std::printf("\n");
+    return static_cast<size_t>(clean) == total ? 0 : 1;
+}
+
+}  // namespace ondavel

@@ -1,0 +1,62 @@
+// Assembling the translated includes: each include of an output folder is assembled on its own
+// (after the support include and, when named, a base include such as windows.sdk), and the
+// assembler's errors are gathered with the include line each one points at.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ondavel {
+
+// The assemblers looked for on PATH when none is named, in this order.
+constexpr std::string_view kKnownAssemblers = "jwasm uasm asmc";
+
+struct AssemblerError {
+    std::string file;  // the include (relative to the output folder) or the probe
+    uint32_t line = 0;
+    std::string message;  // "Error A2102: Symbol not defined : X"
+    std::string text;     // that line of the include, as it stands
+    bool operator==(const AssemblerError& other) const {
+        return file == other.file && line == other.line && message == other.message;
+    }
+};
+
+struct IncludeCheck {
+    std::string name;                    // "winbase.sdk"
+    std::vector<AssemblerError> errors;  // every error the assembler reported
+    bool ran = true;                     // false when the assembler could not be started
+};
+
+struct CheckRequest {
+    std::string outputFolder;       // the kit's output folder
+    std::string assembler;          // the assembler's path
+    std::string after;              // an include assembled before each other one; may be empty
+    std::vector<std::string> only;  // the includes to check; empty: all of the folder
+    unsigned jobs = 1;              // assemblers run at once
+};
+
+// The error lines of an assembler's output ("FILE(LINE) : Error ..."), file names made
+// relative to folder; the lines that tell which file included which are passed over.
+std::vector<AssemblerError> ParseAssemblerErrors(std::string_view output, std::string_view folder);
+
+// The assembler source that includes the support include, after (unless it is include or
+// empty) and include, for the 32-bit flat model.
+std::string ProbeSource(std::string_view include, std::string_view after);
+
+// The includes of the folder (*.sdk), sorted, or only those named; after comes first when it
+// is one of them.
+std::vector<std::string> IncludesToCheck(const std::string& folder, std::string_view after,
+                                         const std::vector<std::string>& only);
+
+// Assembles every include of the request's folder; report receives each result in order with
+// the count done so far. Returns the number of includes the assembler took without an error,
+// or -1 when no probe folder could be made.
+long CheckIncludes(
+    const CheckRequest& request,
+    const std::function<void(const IncludeCheck&, size_t done, size_t total)>& report);
+
+}  // namespace ondavel

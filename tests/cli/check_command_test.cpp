@@ -1,0 +1,76 @@
+// ondavel check end to end, with a real assembler when the build was given one: the bundled
+// sample kit and the windows.h tree of the MinGW-w64 headers must assemble.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "support/cli_runner.h"
+
+namespace ondavel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kMingwInclude = "/usr/share/mingw-w64/include";
+
+class CheckCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (std::string(ONDAVEL_ASSEMBLER).empty()) {
+            GTEST_SKIP() << "no assembler: build with -DONDAVEL_ASSEMBLER=PATH (./build.sh test "
+                            "builds JWasm from ../shared/tools/jwasm when it is there)";
+        }
+    }
+    // A workspace over include, its SDK kit translated.
+    void Translate(const std::string& include) {
+        ASSERT_EQ(RunCli(base, "init \"" + work() + "\" --include \"" + include + "\"").exitCode,
+                  0);
+        ASSERT_EQ(RunCli(work(), base, "-q --kit sdk all").exitCode, 0);
+    }
+    CliRun Check(const std::string& arguments) {
+        return RunCli(work(), base,
+                      "-q --kit sdk check --assembler \"" ONDAVEL_ASSEMBLER "\" " + arguments);
+    }
+    std::string work() const { return base / "ws"; }
+
+    TempDir base;
+};
+
+TEST_F(CheckCommandTest, EachErrorIsShownWithTheLineItPointsAt) {
+    Translate(std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include");
+    WriteBytes(fs::path(work()) / "sdk" / "broken.sdk", "IF NOWHERE_DEFINED\r\nENDIF\r\n");
+    const CliRun run = Check("--after windows.sdk");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("broken.sdk: 1 error\n  broken.sdk(1): Error A2102: Symbol not "
+                           "defined : NOWHERE_DEFINED\n      IF NOWHERE_DEFINED\n"),
+              std::string::npos)
+        << run.out;
+    // The sample header keeps one type that no kit knows, to show the learning pass its work.
+    EXPECT_NE(run.out.find("sample.sdk: 1 error\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("      SampleForget PROTO : inconnu SAMPLE_COOKIE"), std::string::npos);
+    EXPECT_TRUE(run.out.ends_with("1 of 3 clean (each after windows.sdk)\n")) << run.out;
+}
+
+TEST_F(CheckCommandTest, TheWindowsIncludeTreeAssembles) {
+    if (!fs::exists(fs::path(kMingwInclude) / "windows.h")) GTEST_SKIP() << "no MinGW-w64 headers";
+    Translate(kMingwInclude);
+    const CliRun run = Check("windows.sdk");
+    if (run.out.ends_with("1 of 1 clean\n")) return;
+    // Until the whole tree assembles, its error count may only go down.
+    constexpr long kErrorsAtMost = 1014;
+    const size_t count = run.out.find("windows.sdk: ");
+    ASSERT_NE(count, std::string::npos) << run.out;
+    EXPECT_LE(std::stol(run.out.substr(count + 13)), kErrorsAtMost) << run.out.substr(0, 4000);
+}
+
+TEST(CheckWithoutAssemblerTest, SaysHowToGetOne) {
+    TempDir base;
+    const CliRun run = RunCli(base.path().string(), base, "--kit sdk check", "PATH=/nowhere ");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("no MASM-compatible assembler found on PATH"), std::string::npos)
+        << run.err;
+}
+
+}  // namespace
+}  // namespace ondavel::testing
