@@ -101,6 +101,7 @@ struct RunState {
     // Commands: the kit's header list while a batch runs; busy while a translation step runs.
     LineIndex headerListIndex;
     std::map<std::string, std::string> outputNames;  // each output name of the batch: its header
+    std::string headerListRoot;  // the folder of the list's first header
     bool busy = false;
     // A file of the run could not be written whole (shown on the host when it happened).
     bool writeFailed = false;

@@ -1,6 +1,8 @@
 #include "driver/batch.h"
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "core/file_io.h"
 #include "core/host.h"
@@ -19,12 +21,39 @@ namespace ondavel {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 // The longest header path a list line may hold.
 constexpr size_t kPathLimit = 260;
 
 void ReleaseIndex(LineIndex& index) {
     index.command = LineCommand::Release;
     LineIndexCommand(index);
+}
+
+std::string_view TrimmedLine(std::string_view line) {
+    while (!line.empty() && IsTrimmable(line.front())) line.remove_prefix(1);
+    while (!line.empty() && IsTrimmable(line.back())) line.remove_suffix(1);
+    return line;
+}
+
+bool NamesHeader(std::string_view line) {
+    return !line.empty() && line.front() != ';';
+}
+
+fs::path NormalPath(std::string_view path) {
+    std::error_code ignored;
+    return fs::absolute(fs::path(path), ignored).lexically_normal();
+}
+
+// The folder of the first header the list names: the root of the include tree, whose
+// sub-folders the outputs repeat.
+std::string FirstHeaderFolder(LineIndex& list) {
+    std::string_view line;
+    for (uint32_t number = 1; number <= list.lines() && GetLine(list, number, line); ++number) {
+        if (NamesHeader(TrimmedLine(line))) return NormalPath(TrimmedLine(line)).parent_path();
+    }
+    return {};
 }
 
 // The knowledge file and the header list, both loaded and indexed; false when either fails.
@@ -39,7 +68,8 @@ bool LoadBatchInputs(Session& session) {
                                  MessageIcon::Stop);
         return false;
     }
-    list.lineNumber = 0;
+    run.headerListRoot = FirstHeaderFolder(list);
+    list.lineNumber = 0;  // reading a line moves the batch's cursor
     return true;
 }
 
@@ -59,12 +89,6 @@ void FinishBatch(Session& session) {
     session.host.SetStatus(StatusPart::Progress, "ALL DONE");
 }
 
-std::string_view TrimmedLine(std::string_view line) {
-    while (!line.empty() && IsTrimmable(line.front())) line.remove_prefix(1);
-    while (!line.empty() && IsTrimmable(line.back())) line.remove_suffix(1);
-    return line;
-}
-
 // Each header's path stands before what the side files receive from it.
 void WriteHeaderPath(Session& session, std::string_view path) {
     RunState& run = session.run;
@@ -76,13 +100,26 @@ void WriteHeaderPath(Session& session, std::string_view path) {
     }
 }
 
+// The name of the header's output in the output folder: a header in a sub-folder of the
+// list's root keeps that sub-folder (sys/types.h gives sys/types.sdk, the name its Include
+// lines use), any other header its file name.
+std::string OutputNameInFolder(Session& session, std::string_view path) {
+    const std::string& root = session.run.headerListRoot;
+    if (root.empty()) return OutputFileName(path);
+    const fs::path relative = NormalPath(path).lexically_relative(root);
+    if (relative.empty() || !relative.has_parent_path() || *relative.begin() == "..")
+        return OutputFileName(path);
+    const std::string name = IncludedOutputName(relative.string());
+    return name.empty() ? OutputFileName(path) : name;
+}
+
 // The header's output name, or, when another header of the batch took that name (two
 // headers of one name in different folders, or names that differ only in case), the first
 // free "NAME~N.sdk": the clash is journalled and shown, and neither output is lost. A header
 // listed twice keeps its one name.
 std::string UnclaimedOutputName(Session& session, std::string_view path) {
     auto& names = session.run.outputNames;
-    const std::string wanted = OutputFileName(path);
+    const std::string wanted = OutputNameInFolder(session, path);
     std::string name = wanted;
     for (int number = 2;; ++number) {
         const auto [entry, added] = names.emplace(name, path);
@@ -99,7 +136,7 @@ std::string UnclaimedOutputName(Session& session, std::string_view path) {
 
 int TranslateListedHeader(Session& session, uint32_t lineNumber, std::string_view path) {
     RunState& run = session.run;
-    if (path.empty() || path.front() == ';') return 1;
+    if (!NamesHeader(path)) return 1;
     if (path.size() > kPathLimit) {
         session.host.ShowMessage(run.headerListPath,
                                  "line " + std::to_string(lineNumber) +
@@ -111,6 +148,8 @@ int TranslateListedHeader(Session& session, uint32_t lineNumber, std::string_vie
     WriteHeaderPath(session, path);
     run.outputMode = OutputMode::File;
     const std::string outputPath = run.outputDirectory + UnclaimedOutputName(session, path);
+    std::error_code ignored;
+    fs::create_directories(fs::path(outputPath).parent_path(), ignored);
     const int result = OpenIndexedFile(session, path, run.inputIndex, outputPath, TranslateFile);
     ReleaseIndex(run.inputIndex);
     return result == 0 ? 0 : 1;

@@ -27,6 +27,8 @@ constexpr std::array kDirectXPrefixes = {
     "dxerr", "dxfile", "dxdiag",  "dmusic", "dmdls",  "dmerror", "dmksctrl", "dmplugin", "dmusbuff",
     "dplay", "dpaddr", "dplobby", "dcomp",  "xinput", "xaudio",  "xapo",     "x3daudio"};
 constexpr std::string_view kDarkGdkPrefix = "darkgdk";
+// Sub-folders whose headers are not the SDK's: the driver kit's own, and two of C++ only.
+constexpr std::array kNotSdkFolders = {"ddk", "gdiplus", "wrl"};
 
 std::string Lowercase(std::string_view text) {
     std::string lower(text);
@@ -69,6 +71,29 @@ std::vector<fs::path> HeadersIn(const fs::path& directory) {
     return headers;
 }
 
+// The headers of the sub-folders that the SDK headers include (sys/types.h, psdk_inc/…), by
+// their lowercase path under the tree.
+std::vector<std::string> SdkSubFolderHeaders(const fs::path& includeDirectory) {
+    std::vector<std::pair<std::string, std::string>> found;
+    std::error_code error;
+    for (auto it = fs::recursive_directory_iterator(includeDirectory, error);
+         it != fs::recursive_directory_iterator(); it.increment(error)) {
+        const fs::path relative = it->path().lexically_relative(includeDirectory);
+        const std::string top = relative.begin()->string();
+        if (it.depth() == 0 && it->is_directory(error) &&
+            std::find(kNotSdkFolders.begin(), kNotSdkFolders.end(), top) != kNotSdkFolders.end()) {
+            it.disable_recursion_pending();
+        } else if (it.depth() > 0 && IsHeader(*it)) {
+            found.emplace_back(Lowercase(relative.string()),
+                               fs::absolute(it->path()).lexically_normal().string());
+        }
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> headers;
+    for (auto& [key, path] : found) headers.push_back(std::move(path));
+    return headers;
+}
+
 }  // namespace
 
 HeaderLists BuildHeaderLists(const fs::path& includeDirectory) {
@@ -87,6 +112,9 @@ HeaderLists BuildHeaderLists(const fs::path& includeDirectory) {
         lists.winddk.push_back(header.string());
     }
     SortHeaders(lists.sdk, kSdkBase);
+    for (std::string& header : SdkSubFolderHeaders(includeDirectory)) {
+        lists.sdk.push_back(std::move(header));
+    }
     SortHeaders(lists.directx, kDirectXBase);
     SortHeaders(lists.winddk, kDdkBase);
     SortHeaders(lists.darkgdk, std::array<const char*, 0>{});

@@ -27,16 +27,20 @@ TEST_F(WorkspaceTest, InitWritesKnowledgeFilesAndHeaderListsInDependencyOrder) {
                              "dxgi.h", "notes.txt"}) {
         WriteBytes(tree.path() / name, "");
     }
-    fs::create_directory(tree.path() / "ddk");
-    WriteBytes(tree.path() / "ddk" / "usb.h", "");
-    WriteBytes(tree.path() / "ddk" / "wdm.h", "");
+    for (const char* folder : {"ddk", "sys", "wrl", "psdk_inc"}) {
+        fs::create_directory(tree.path() / folder);
+    }
+    for (const char* name :
+         {"ddk/usb.h", "ddk/wdm.h", "sys/types.h", "wrl/client.h", "psdk_inc/_ip_types.h"}) {
+        WriteBytes(tree.path() / name, "");
+    }
 
     const CliRun run = Init("\"" + In("ws") + "\" --include \"" + tree.path().string() + "\"");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string t = tree.path().string() + "/";
-    EXPECT_EQ(ReadBytes(In("ws/header.txt")), t + "windef.h\r\n" + t + "winbase.h\r\n" + t +
-                                                  "windows.h\r\n" + t + "Abc.h\r\n" + t +
-                                                  "zlib.h\r\n");
+    EXPECT_EQ(ReadBytes(In("ws/header.txt")),
+              t + "windef.h\r\n" + t + "winbase.h\r\n" + t + "windows.h\r\n" + t + "Abc.h\r\n" + t +
+                  "zlib.h\r\n" + t + "psdk_inc/_ip_types.h\r\n" + t + "sys/types.h\r\n");
     EXPECT_EQ(ReadBytes(In("ws/Dxheader.txt")), t + "d3d9.h\r\n" + t + "dxgi.h\r\n");
     EXPECT_EQ(ReadBytes(In("ws/winddkheader.txt")), t + "ddk/wdm.h\r\n" + t + "ddk/usb.h\r\n");
     EXPECT_TRUE(ReadBytes(In("ws/DarkGdkHeader.txt")).starts_with(";"));

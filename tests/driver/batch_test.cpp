@@ -106,5 +106,25 @@ TEST_F(BatchTest, NoHeaderReplacesTheOutputOfAnother) {
     EXPECT_EQ(host.messages[0].text, clash);
 }
 
+// A header in a sub-folder of the list's first header's folder is written where its Include
+// lines look for it; a header elsewhere by its file name.
+TEST_F(BatchTest, SubFolderHeadersKeepTheirFolder) {
+    for (const char* folder : {"inc/Sys", "other"}) fs::create_directories(dir.path() / folder);
+    for (const char* name : {"inc/windows.h", "inc/Sys/Types.h", "other/extra.h"}) {
+        WriteBytes(dir.path() / name, "#define A 1\r\n");
+    }
+    std::string list;
+    for (const char* name : {"inc/windows.h", "inc/Sys/Types.h", "other/extra.h"}) {
+        list += (dir.path() / name).string() + "\r\n";
+    }
+    WriteBytes(dir / "header.txt", list);
+    ASSERT_EQ(StartBatch(session, false), 1);
+    while (ClaimBatchStep(session) && RunBatchStep(session) != -1) {
+    }
+    for (const char* name : {"windows.sdk", "sys/types.sdk", "extra.sdk"}) {
+        EXPECT_TRUE(fs::exists(dir.path() / "sdk" / name)) << name;
+    }
+}
+
 }  // namespace
 }  // namespace ondavel::testing
