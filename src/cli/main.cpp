@@ -39,8 +39,9 @@ constexpr const char* kDescription =
     "                                                           directory, not the base)";
 
 constexpr const char* kFooter =
-    "Files each command reads and writes (NAME.sdk: the header's file name with everything\n"
-    "after its first '.' replaced by 'sdk'):\n"
+    "Files each command reads and writes (NAME.sdk: the header's file name in lowercase with\n"
+    "its last extension replaced by 'sdk'; every batch also writes the support include\n"
+    "ondavel.inc, which a program includes first):\n"
     "  test     reads the knowledge file, Test.txt\n"
     "           writes the translation to standard output, journal.txt, BlocsdeTexte.txt,\n"
     "           liste.txt\n"
