@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 #include <thread>
 
 #include "cli/terminal_host.h"
@@ -28,6 +30,15 @@ std::string FindAnyAssembler(const std::string& given) {
         names.remove_prefix(blank == std::string_view::npos ? names.size() : blank + 1);
     }
     return {};
+}
+
+// The other kits include the SDK's headers (windows.sdk): its folder is searched after their
+// own.
+std::string SdkFolderBeside(const Session& session) {
+    const std::string sdk = session.run.baseDirectory + "sdk/";
+    std::error_code error;
+    if (sdk == session.run.outputDirectory || !std::filesystem::is_directory(sdk, error)) return {};
+    return sdk;
 }
 
 void PrintError(const AssemblerError& error) {
@@ -85,7 +96,11 @@ int RunCheckCommand(Session& session, TerminalHost& host, const std::string& ass
         host.ShowMessage("check", "choose a kit with --kit", MessageIcon::Stop);
         return 1;
     }
-    CheckRequest request{session.run.outputDirectory, FindAnyAssembler(assembler), after, only,
+    CheckRequest request{session.run.outputDirectory,
+                         FindAnyAssembler(assembler),
+                         SdkFolderBeside(session),
+                         after,
+                         only,
                          std::max(1u, std::thread::hardware_concurrency())};
     if (request.assembler.empty()) {
         host.ShowMessage("check",

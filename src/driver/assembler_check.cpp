@@ -81,7 +81,13 @@ struct ProbeFolder {
 
 std::vector<std::string> AssemblerCommand(const CheckRequest& request, const fs::path& folder,
                                           const std::string& probe) {
-    return {request.assembler, "-q", "-Zs", "-Zne", "-e100000", "-I" + folder.string(), probe};
+    std::vector<std::string> command = {request.assembler,     "-q", "-Zs", "-Zne", "-e100000",
+                                        "-I" + folder.string()};
+    if (!request.otherFolder.empty()) {
+        command.push_back("-I" + fs::absolute(request.otherFolder).lexically_normal().string());
+    }
+    command.push_back(probe);
+    return command;
 }
 
 IncludeCheck ResultOf(const std::string& name, const ChildRun& run, const fs::path& folder,
