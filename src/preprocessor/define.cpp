@@ -43,15 +43,20 @@ class DefineTranslation {
         LookupKnowledge(session_, name, LOOKUP_INCOMPATIBLE_EQUATE, &name);
         output_ = name + "\tequ\t";
         if (pos_ >= line_.size()) {
-            WriteOutputLine(session_, output_);
+            Write(name);
             return;
         }
         output_.push_back('<');
         SkipCastBeforeNumber();
-        if (ExamineValue() == Step::Done) WriteOutputLine(session_, output_);
+        if (ExamineValue() == Step::Done) Write(name);
     }
 
   private:
+    void Write(const std::string& name) {
+        WriteOutputLine(session_, output_);
+        session_.header.equateNames.insert(name);
+    }
+
     bool ReadFirstLine() {
         std::string_view raw;
         if (!GetLine(index_, reader_.lineNumber, raw) || CopyLine(line_, raw) <= 0) return false;
