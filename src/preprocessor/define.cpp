@@ -11,6 +11,7 @@
 #include "knowledge/knowledge.h"
 #include "preprocessor/directives.h"
 #include "preprocessor/expression_words.h"
+#include "preprocessor/name_pair.h"
 
 namespace ondavel {
 
@@ -46,12 +47,24 @@ class DefineTranslation {
             Write(name);
             return;
         }
+        if (auto pair = NamePairEquates(name, std::string_view(line_).substr(pos_)); pair) {
+            output_ = std::move(*pair);
+            Write(name);
+            return;
+        }
         output_.push_back('<');
         SkipCastBeforeNumber();
-        if (ExamineValue() == Step::Done) Write(name);
+        if (ExamineValue() == Step::Done && !NamesItself(name)) Write(name);
     }
 
   private:
+    // "#define X X", or a wrapper that gives back its argument ("#define X NAMED(X)"): C
+    // leaves X as it is, where an equate of X to itself would never end.
+    bool NamesItself(const std::string& name) const {
+        const std::string start = name + "\tequ\t<";
+        return output_ == start + name + ">" || output_ == start + " " + name + ">";
+    }
+
     void Write(const std::string& name) {
         WriteOutputLine(session_, output_);
         session_.header.equateNames.insert(name);
