@@ -27,6 +27,27 @@ constexpr std::string_view kWordEnd = " \t|&+-()*,;=:/<>";
 
 enum class Step { Next, Done, Abandon };
 
+// Whether a value taken out of its parentheses needs them back: when, a leading sign or NOT
+// aside, a blank separates operands outside any inner parentheses ("A OR B", not "- 1" nor
+// "FOO( 1)"). Without them "X equ <A OR B>" used as "X*2" would read "A OR (B*2)".
+bool NeedsParentheses(std::string_view value) {
+    TrimText(value, value);
+    for (const std::string_view sign : {"-", "+", "NOT"}) {
+        if (value.starts_with(sign)) {
+            value.remove_prefix(sign.size());
+            TrimText(value, value);
+            break;
+        }
+    }
+    int depth = 0;
+    for (const char c : value) {
+        if (c == '(') ++depth;
+        if (c == ')') --depth;
+        if (depth == 0 && IsBlank(c)) return true;
+    }
+    return false;
+}
+
 class DefineTranslation {
   public:
     DefineTranslation(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index)
@@ -191,10 +212,10 @@ class DefineTranslation {
                 text = " /";
                 break;
             case '|':
-                text = " OR";
-                break;
             case '&':
-                text = " AND";
+                // "||" and "&&" are one operator each, as '|' and '&' are.
+                text = c == '|' ? " OR" : " AND";
+                if (next == c) length = 2;
                 break;
             case ',':
                 text = ",";
@@ -235,10 +256,15 @@ class DefineTranslation {
         ++pos_;
         if (counts_.closeParens > 0) --counts_.closeParens;
         if (counts_.closeParens == 0) {
-            // The statement's last ')' ends the value; it belongs to the value only in a call.
+            // The statement's last ')' ends the value; it belongs to the value in a call, and
+            // closes the value's outer '(' where that one is needed.
             if (callDepth_ > 0) {
                 output_.push_back(')');
                 --callDepth_;
+            } else if (outerParen_ != std::string::npos &&
+                       NeedsParentheses(std::string_view(output_).substr(outerParen_))) {
+                output_.insert(outerParen_, 1, '(');
+                output_.push_back(')');
             }
             output_.push_back('>');
             return Step::Done;
@@ -251,9 +277,13 @@ class DefineTranslation {
     Step OpenParen() {
         ++pos_;
         if (!counts_.firstParenSeen) {
-            // The value's own outer '(' goes, unless it opens a call.
+            // The value's own outer '(' goes, unless it opens a call; the last ')' brings it
+            // back where it is needed.
             counts_.firstParenSeen = true;
-            if (callDepth_ == 0) return Step::Next;
+            if (callDepth_ == 0) {
+                if (output_.ends_with('<')) outerParen_ = output_.size();
+                return Step::Next;
+            }
         }
         output_.push_back('(');
         return Step::Next;
@@ -337,6 +367,7 @@ class DefineTranslation {
     size_t pos_ = 0;
     std::string output_;
     int callDepth_ = 0;
+    size_t outerParen_ = std::string::npos;  // where the value's dropped outer '(' stood
 };
 
 }  // namespace
