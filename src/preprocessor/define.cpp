@@ -9,6 +9,7 @@
 #include "core/session.h"
 #include "core/text.h"
 #include "knowledge/knowledge.h"
+#include "preprocessor/declared_names.h"
 #include "preprocessor/directives.h"
 #include "preprocessor/expression_words.h"
 #include "preprocessor/name_pair.h"
@@ -60,7 +61,7 @@ class DefineTranslation {
         if (!ReadFirstLine()) return;
         if (!SkipDirective()) return;
         std::string name = ReadName();
-        if (!IsValidEquateName(name)) return;
+        if (!IsValidEquateName(name) || IsDeclaredStructureOrPrototype(session_, name)) return;
         if (pos_ >= line_.size() && name.empty()) return;  // "#define" alone says nothing
         LookupKnowledge(session_, name, LOOKUP_INCOMPATIBLE_EQUATE, &name);
         output_ = name + "\tequ\t";

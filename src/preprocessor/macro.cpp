@@ -16,7 +16,7 @@
 #include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"
-#include "declarations/type_mapping.h"
+#include "preprocessor/declared_names.h"
 #include "preprocessor/expression_words.h"
 #include "preprocessor/macro_body.h"
 
@@ -88,11 +88,11 @@ bool ReadHeader(MacroText& text, std::string& name) {
     return true;
 }
 
-// A name the header already gave to an equate or a prototype cannot become a macro: the
-// assembler would refuse the MACRO line and then every line of its body.
+// A name the header already gave to an equate, a structure or a prototype cannot become a
+// macro: the assembler would refuse the MACRO line and then every line of its body.
 bool IsNameTaken(Session& session, std::string_view name) {
     return session.header.equateNames.contains(name) ||
-           IsInTypeList(session.header.names.functionNames, name);
+           IsDeclaredStructureOrPrototype(session, name);
 }
 
 }  // namespace
