@@ -160,7 +160,6 @@ class DefineTranslation {
         const std::string reversed(trimmed.rbegin(), trimmed.rend());
         if (!IsNumberCharacters(reversed).isNumber) return;
         pos_ = stop + 1;
-        counts_.openParens = 0;
     }
 
     Step ExamineValue() {
