@@ -50,8 +50,8 @@ class ConditionRewriter {
             if (Text().substr(at_, nameEnd - at_) == kDefined) {
                 AppendDefined(nameEnd);
             } else if (const OperatorRow* row = OperatorAt(); row != nullptr) {
-                output_.append(row->masm);
                 at_ += row->c.size();
+                output_.append(row->c == "!" && PlainValueFollows() ? " 0 EQ " : row->masm);
             } else if (nameEnd == at_) {
                 AppendOther();
             } else if (IsDigit(Text()[at_])) {
@@ -77,6 +77,18 @@ class ConditionRewriter {
             ++end;
         }
         return end;
+    }
+
+    // Whether a name that is no call and no "defined", or a number, follows. C's ! of such a
+    // value is 1 or 0, where NOT 1 would be -2, which is true.
+    bool PlainValueFollows() const {
+        const std::string_view text = Text();
+        const size_t start = SkipBlanks(text, at_);
+        size_t end = start;
+        while (end < text.size() && IsNameCharacter(text[end])) ++end;
+        const size_t next = SkipBlanks(text, end);
+        return end > start && text.substr(start, end - start) != kDefined &&
+               (next >= text.size() || text[next] != '(');
     }
 
     // Passes over blanks and tabs; a backslash goes on with the statement's next line.
