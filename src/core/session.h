@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "core/heap_block.h"
@@ -109,6 +110,7 @@ struct RunState {
 
 struct HeaderState {
     NameLists names;
+    std::set<std::string, std::less<>> equateNames;  // names written as equates
     SavedStrings savedStrings;
     int32_t ifDepth = 0;          // IF levels written and not yet closed
     bool inBlockComment = false;  // a "/*" comment is open across lines

@@ -30,6 +30,12 @@ std::string_view DefinedName(std::string_view code) {
                                                   : WordAt(code, directiveEnd, kBlanks);
 }
 
+// "#define NAME(" with the '(' right after the name: a macro that takes arguments, which only
+// a MASM macro function can stand for.
+bool IsFunctionLike(std::string_view code) {
+    return DefinedName(code).find('(') != std::string_view::npos;
+}
+
 // A pointer #define ("#define LPFOO FOO *") names a type that is a DWORD.
 void RecordPointerDefine(Session& session, std::string_view code) {
     const std::string_view name = DefinedName(code);
@@ -133,11 +139,13 @@ void DispatchDirective(Session& session, uint32_t keywordCode, std::string_view 
             TranslateInclude(session, firstLine, linesLeft, index);
             return;
         case CODE_DEFINE:
-            if (plainDefine && c.parenGroups <= 1) {
+            // A macro body refuses an assignment itself, and its "=" may belong to "==".
+            if (IsFunctionLike(code)) {
+                if (c.openBraces == 0 && c.semicolons == 0 && c.openBrackets == 0) {
+                    TraduireMacro(session, firstLine, linesLeft, index);
+                }
+            } else if (plainDefine && c.parenGroups <= 1) {
                 TraduireDefine(session, firstLine, linesLeft, index);
-            } else if (plainDefine && c.operatorMask != 0 && c.parenGroups == 2 &&
-                       c.openBrackets == 0 && c.logicalOps == 0) {
-                TraduireMacro(session, firstLine, linesLeft, index);
             }
             return;
         case CODE_PRAGMA:

@@ -162,6 +162,7 @@ bool CheckLineLengths(Session& session, const LineIndex& index) {
 void ReleasePerFileMemory(Session& session) {
     for (HeapBlock* block : session.header.names.all()) ReleaseBlocHeap(*block);
     session.header.typeListIndex.reset();
+    session.header.equateNames.clear();
     ClearSavedStrings(session.header.savedStrings);
 }
 

@@ -7,6 +7,7 @@
 #include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"
+#include "knowledge/knowledge.h"
 #include "preprocessor/expression_words.h"
 
 namespace ondavel {
@@ -19,28 +20,19 @@ struct OperatorRow {
 };
 
 // Tried in this order: two-character operators before their one-character prefixes.
-constexpr std::array<OperatorRow, 15> kOperators{{
-    {"(", "("},
-    {")", ")"},
-    {"&&", " AND "},
-    {"||", " OR "},
-    {">=", " GE "},
-    {"==", " EQ "},
-    {"!=", " NE "},
-    {"<=", " LE "},
-    {"<<", " SHL "},
-    {">>", " SHR "},
-    {"<", " LT "},
-    {">", " GT "},
-    {"&", " AND "},
-    {"|", " OR "},
-    {"!", " NOT "},
+constexpr std::array<OperatorRow, 23> kOperators{{
+    {"(", "("},     {")", ")"},     {"&&", " AND "}, {"||", " OR "},  {">=", " GE "},
+    {"==", " EQ "}, {"!=", " NE "}, {"<=", " LE "},  {"<<", " SHL "}, {">>", " SHR "},
+    {"<", " LT "},  {">", " GT "},  {"&", " AND "},  {"|", " OR "},   {"!", " NOT "},
+    {"~", " NOT "}, {"^", " XOR "}, {"+", " + "},    {"-", " - "},    {"*", " * "},
+    {"/", " / "},   {"%", " MOD "}, {",", ","},
 }};
 
 constexpr std::string_view kDefined = "defined";
-// A word is tested as a number up to one of these; a name runs on past ')'.
-constexpr std::string_view kNumberEnd = " \t\\)";
-constexpr std::string_view kNameEnd = " \t\\";
+
+bool IsNameCharacter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
 
 enum class Next { Token, End, Failed };
 
@@ -51,28 +43,53 @@ class ConditionRewriter {
         : session_(session), index_(index), reader_(reader), at_(start), output_(output) {}
 
     bool Run() {
-        bool wordFollows = false;
         for (;;) {
             const Next next = SkipToToken();
             if (next != Next::Token) return next == Next::End;
-            if (wordFollows) {
-                wordFollows = false;
-                AppendWord();
+            const size_t nameEnd = NameEnd();
+            if (Text().substr(at_, nameEnd - at_) == kDefined) {
+                AppendDefined(nameEnd);
             } else if (const OperatorRow* row = OperatorAt(); row != nullptr) {
-                output_.append(row->masm);
                 at_ += row->c.size();
-                // After a lone '&' the operand is copied as a word, whatever it begins with.
-                wordFollows = row->c == "&";
-            } else if (DefinedAt()) {
-                AppendDefined();
+                output_.append(row->c == "!" && PlainValueFollows() ? " 0 EQ " : row->masm);
+            } else if (nameEnd == at_) {
+                AppendOther();
+            } else if (IsDigit(Text()[at_])) {
+                AppendNumber(nameEnd);
             } else {
-                AppendWord();
+                AppendName(nameEnd);
             }
         }
     }
 
   private:
     std::string_view Text() const { return reader_.workLine; }
+
+    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+    // Where the name or number that starts at the position ends (the position itself when
+    // none starts there). A number runs on over its '.'.
+    size_t NameEnd() const {
+        const std::string_view text = Text();
+        size_t end = at_;
+        const bool number = IsDigit(text[at_]);
+        while (end < text.size() && (IsNameCharacter(text[end]) || (number && text[end] == '.'))) {
+            ++end;
+        }
+        return end;
+    }
+
+    // Whether a name that is no call and no "defined", or a number, follows. C's ! of such a
+    // value is 1 or 0, where NOT 1 would be -2, which is true.
+    bool PlainValueFollows() const {
+        const std::string_view text = Text();
+        const size_t start = SkipBlanks(text, at_);
+        size_t end = start;
+        while (end < text.size() && IsNameCharacter(text[end])) ++end;
+        const size_t next = SkipBlanks(text, end);
+        return end > start && text.substr(start, end - start) != kDefined &&
+               (next >= text.size() || text[next] != '(');
+    }
 
     // Passes over blanks and tabs; a backslash goes on with the statement's next line.
     Next SkipToToken() {
@@ -94,21 +111,11 @@ class ConditionRewriter {
         return nullptr;
     }
 
-    bool DefinedAt() const {
-        const std::string_view rest = Text().substr(at_);
-        if (rest.size() < kDefined.size()) return false;
-        for (size_t i = 0; i < kDefined.size(); ++i) {
-            if (FoldCase(rest[i]) != FoldCase(kDefined[i])) return false;
-        }
-        return true;
-    }
-
     // "defined X" and "defined(X)" both become "DEFINED(X)".
-    void AppendDefined() {
+    void AppendDefined(size_t wordEnd) {
         const std::string_view text = Text();
         output_.append("DEFINED");
-        at_ += kDefined.size();
-        while (at_ < text.size() && IsBlank(text[at_])) ++at_;
+        at_ = SkipBlanks(text, wordEnd);
         if (at_ < text.size() && text[at_] == '(') {
             const size_t close = text.find(')', at_);
             const size_t end = close == std::string_view::npos ? text.size() : close + 1;
@@ -121,22 +128,38 @@ class ConditionRewriter {
         at_ = end;
     }
 
-    // Numbers are converted and appended without a blank; any other word is copied after one
-    // blank, with whatever is glued to it.
-    void AppendWord() {
-        const std::string_view text = Text();
-        const size_t numberEnd = std::min(text.find_first_of(kNumberEnd, at_), text.size());
-        const std::string_view word = text.substr(at_, numberEnd - at_);
-        if (IsNumberText(word).isNumber) {
-            if (NumberToMasm(word, number_)) {
-                output_.append(number_);
-            } else {
-                WriteJournalLine(session_, "echec traduction chiffre");
-            }
-            at_ = numberEnd;
-            return;
+    // Numbers are converted and appended without a blank.
+    void AppendNumber(size_t end) {
+        const std::string_view word = Text().substr(at_, end - at_);
+        at_ = end;
+        if (!IsNumberText(word).isNumber) {
+            output_.append(" ").append(word);
+        } else if (NumberToMasm(word, number_)) {
+            output_.append(number_);
+        } else {
+            WriteJournalLine(session_, "echec traduction chiffre");
         }
-        const size_t end = std::min(text.find_first_of(kNameEnd, at_), text.size());
+    }
+
+    // A name followed by '(' calls a macro function. Any other name is read through VALUEOF:
+    // C takes a name that nothing defines as 0, where the assembler would stop.
+    void AppendName(size_t end) {
+        std::string name(Text().substr(at_, end - at_));
+        at_ = end;
+        LookupKnowledge(session_, name, LOOKUP_INCOMPATIBLE, &name);
+        const size_t next = SkipBlanks(Text(), at_);
+        if (next < Text().size() && Text()[next] == '(') {
+            output_.append(" ").append(name);
+            at_ = next;
+        } else {
+            output_.append(" VALUEOF(").append(name).append(")");
+        }
+    }
+
+    // Text that is neither a name, a number nor an operator is copied up to the next blank.
+    void AppendOther() {
+        const std::string_view text = Text();
+        const size_t end = std::min(text.find_first_of(" \t\\", at_), text.size());
         output_.append(" ").append(text.substr(at_, end - at_));
         at_ = end;
     }

@@ -1,4 +1,5 @@
 // #define NAME value  ->  NAME<tab>equ<tab>< value in MASM syntax >
+#include <cctype>
 #include <string>
 #include <string_view>
 
@@ -9,8 +10,10 @@
 #include "core/session.h"
 #include "core/text.h"
 #include "knowledge/knowledge.h"
+#include "preprocessor/declared_names.h"
 #include "preprocessor/directives.h"
 #include "preprocessor/expression_words.h"
+#include "preprocessor/name_pair.h"
 
 namespace ondavel {
 
@@ -26,6 +29,27 @@ constexpr std::string_view kWordEnd = " \t|&+-()*,;=:/<>";
 
 enum class Step { Next, Done, Abandon };
 
+// Whether a value taken out of its parentheses needs them back: when, a leading sign or NOT
+// aside, a blank separates operands outside any inner parentheses ("A OR B", not "- 1" nor
+// "FOO( 1)"). Without them "X equ <A OR B>" used as "X*2" would read "A OR (B*2)".
+bool NeedsParentheses(std::string_view value) {
+    TrimText(value, value);
+    for (const std::string_view sign : {"-", "+", "NOT"}) {
+        if (value.starts_with(sign)) {
+            value.remove_prefix(sign.size());
+            TrimText(value, value);
+            break;
+        }
+    }
+    int depth = 0;
+    for (const char c : value) {
+        if (c == '(') ++depth;
+        if (c == ')') --depth;
+        if (depth == 0 && IsBlank(c)) return true;
+    }
+    return false;
+}
+
 class DefineTranslation {
   public:
     DefineTranslation(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index)
@@ -38,20 +62,37 @@ class DefineTranslation {
         if (!ReadFirstLine()) return;
         if (!SkipDirective()) return;
         std::string name = ReadName();
-        if (!IsValidEquateName(name)) return;
+        if (!IsValidEquateName(name) || IsDeclaredStructureOrPrototype(session_, name)) return;
         if (pos_ >= line_.size() && name.empty()) return;  // "#define" alone says nothing
         LookupKnowledge(session_, name, LOOKUP_INCOMPATIBLE_EQUATE, &name);
         output_ = name + "\tequ\t";
         if (pos_ >= line_.size()) {
-            WriteOutputLine(session_, output_);
+            Write(name);
+            return;
+        }
+        if (auto pair = NamePairEquates(name, std::string_view(line_).substr(pos_)); pair) {
+            output_ = std::move(*pair);
+            Write(name);
             return;
         }
         output_.push_back('<');
         SkipCastBeforeNumber();
-        if (ExamineValue() == Step::Done) WriteOutputLine(session_, output_);
+        if (ExamineValue() == Step::Done && !NamesItself(name)) Write(name);
     }
 
   private:
+    // "#define X X", or a wrapper that gives back its argument ("#define X NAMED(X)"): C
+    // leaves X as it is, where an equate of X to itself would never end.
+    bool NamesItself(const std::string& name) const {
+        const std::string start = name + "\tequ\t<";
+        return output_ == start + name + ">" || output_ == start + " " + name + ">";
+    }
+
+    void Write(const std::string& name) {
+        WriteOutputLine(session_, output_);
+        session_.header.equateNames.insert(name);
+    }
+
     bool ReadFirstLine() {
         std::string_view raw;
         if (!GetLine(index_, reader_.lineNumber, raw) || CopyLine(line_, raw) <= 0) return false;
@@ -119,7 +160,6 @@ class DefineTranslation {
         const std::string reversed(trimmed.rbegin(), trimmed.rend());
         if (!IsNumberCharacters(reversed).isNumber) return;
         pos_ = stop + 1;
-        counts_.openParens = 0;
     }
 
     Step ExamineValue() {
@@ -173,10 +213,10 @@ class DefineTranslation {
                 text = " /";
                 break;
             case '|':
-                text = " OR";
-                break;
             case '&':
-                text = " AND";
+                // "||" and "&&" are one operator each, as '|' and '&' are.
+                text = c == '|' ? " OR" : " AND";
+                if (next == c) length = 2;
                 break;
             case ',':
                 text = ",";
@@ -216,32 +256,48 @@ class DefineTranslation {
     Step CloseParen() {
         ++pos_;
         if (counts_.closeParens > 0) --counts_.closeParens;
-        if (counts_.closeParens == 0) {
-            // The statement's last ')' ends the value; it belongs to the value only in a call.
-            if (callDepth_ > 0) {
+        const bool valueEnds = counts_.closeParens == 0 && RestIsBlank();
+        if (openCopied_ > 0) {
+            output_.push_back(')');
+            --openCopied_;
+            if (callDepth_ > 0) --callDepth_;
+        } else if (outerParen_ != std::string::npos) {
+            // The ')' of the dropped outer '(': both come back when more follows them or
+            // when the operands between them need them.
+            if (!valueEnds || NeedsParentheses(std::string_view(output_).substr(outerParen_))) {
+                output_.insert(outerParen_, 1, '(');
                 output_.push_back(')');
-                --callDepth_;
             }
-            output_.push_back('>');
-            return Step::Done;
+            outerParen_ = std::string::npos;
+        } else if (!valueEnds) {
+            output_.push_back(')');
         }
-        output_.push_back(')');
-        if (callDepth_ > 0) --callDepth_;
-        return Step::Next;
+        if (counts_.closeParens > 0 || !valueEnds) return Step::Next;
+        output_.push_back('>');
+        return Step::Done;
     }
 
+    bool RestIsBlank() const { return line_.find_first_not_of(kBlanks, pos_) == std::string::npos; }
+
+    // The value's outer '(' goes when it opens the value (it comes back where needed); any
+    // other '(' is copied.
     Step OpenParen() {
         ++pos_;
-        if (!counts_.firstParenSeen) {
-            // The value's own outer '(' goes, unless it opens a call.
-            counts_.firstParenSeen = true;
-            if (callDepth_ == 0) return Step::Next;
+        const bool first = !counts_.firstParenSeen;
+        counts_.firstParenSeen = true;
+        if (first && callDepth_ == 0 && output_.ends_with('<')) {
+            outerParen_ = output_.size();
+            return Step::Next;
         }
         output_.push_back('(');
+        ++openCopied_;
         return Step::Next;
     }
 
+    // A string is the whole value: MASM cannot join it to what comes before it, as C joins
+    // NAME TEXT("x") into one string. A character constant is a number and may follow.
     Step StringLiteral() {
+        if (line_[pos_] == '"' && !output_.ends_with('<')) return Step::Abandon;
         const size_t close = line_.find_first_of("\"'", pos_ + 1);
         const size_t end = close == std::string::npos ? line_.size() : close + 1;
         output_.append(line_, pos_, end - pos_);
@@ -256,7 +312,7 @@ class DefineTranslation {
         pos_ = end;
         if (!SkipBlanks()) return Step::Abandon;
         const char next = pos_ < line_.size() ? line_[pos_] : '\0';
-        if (!counts_.firstParenSeen && counts_.openParens > 0) {
+        if (!counts_.firstParenSeen && next == '(') {
             // Before the value's first '(': a wrapper of one argument goes, a call stays.
             if (counts_.commas == 0) return Step::Next;
             ++callDepth_;
@@ -273,21 +329,38 @@ class DefineTranslation {
         return AppendWord(word);
     }
 
-    // A word alone between '(' and ')', or before '*'s and a ')', is a cast: the '(' in the
-    // output becomes a blank and the ')' is consumed. Returns true when the word is gone.
+    // A word alone between '(' and ')' with an operand after them ("(DWORD)0x80", "(HANDLE)-1"),
+    // or before '*'s and a ')', is a cast: the '(' in the output becomes a blank and the ')' is
+    // consumed. "(A) | B" keeps its A. Returns true when the word is gone.
     bool RemoveCast() {
         size_t at = pos_;
         while (at < line_.size() && (line_[at] == '*' || IsBlank(line_[at]))) ++at;
         const bool closes = at < line_.size() && line_[at] == ')';
         const bool pointerCast = at > pos_ && closes;
-        const bool plainCast = at == pos_ && closes && callDepth_ == 0;
+        const bool plainCast = at == pos_ && closes && callDepth_ == 0 && OperandFollows(at + 1);
         if (!pointerCast && !plainCast) return false;
+        if (plainCast && output_.size() == outerParen_) {
+            // "(TYPE)2": the cast's '(' was taken for the value's outer one.
+            outerParen_ = std::string::npos;
+            pos_ = at + 1;
+            if (counts_.closeParens > 0) --counts_.closeParens;
+            return true;
+        }
         // Without a '(' before it, a pointer cast loses its word and its '*'s are examined.
         if (output_.empty() || output_.back() != '(') return pointerCast;
         output_.back() = ' ';
+        --openCopied_;
         pos_ = at + 1;
         if (counts_.closeParens > 0) --counts_.closeParens;
         return true;
+    }
+
+    bool OperandFollows(size_t from) const {
+        const size_t at = line_.find_first_not_of(kBlanks, from);
+        if (at == std::string::npos) return false;
+        const char c = line_[at];
+        return std::isalnum(static_cast<unsigned char>(c)) != 0 ||
+               std::string_view("_(-+~!'\"").find(c) != std::string_view::npos;
     }
 
     Step SizeofGroup(const std::string& word) {
@@ -319,6 +392,8 @@ class DefineTranslation {
     size_t pos_ = 0;
     std::string output_;
     int callDepth_ = 0;
+    size_t outerParen_ = std::string::npos;  // where the value's dropped outer '(' stood
+    int openCopied_ = 0;                     // '(' in the output not closed yet
 };
 
 }  // namespace

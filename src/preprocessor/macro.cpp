@@ -16,6 +16,7 @@
 #include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"
+#include "preprocessor/declared_names.h"
 #include "preprocessor/expression_words.h"
 #include "preprocessor/macro_body.h"
 
@@ -87,6 +88,13 @@ bool ReadHeader(MacroText& text, std::string& name) {
     return true;
 }
 
+// A name the header already gave to an equate, a structure or a prototype cannot become a
+// macro: the assembler would refuse the MACRO line and then every line of its body.
+bool IsNameTaken(Session& session, std::string_view name) {
+    return session.header.equateNames.contains(name) ||
+           IsDeclaredStructureOrPrototype(session, name);
+}
+
 }  // namespace
 
 void TraduireMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
@@ -95,7 +103,7 @@ void TraduireMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, Lin
     text.reader.linesLeft = linesLeft + 1;
     text.reader.commentMode = CommentMode::Keep;  // the comments of a #define are not written
     std::string name;
-    if (!ReadHeader(text, name)) return;
+    if (!ReadHeader(text, name) || IsNameTaken(session, name)) return;
     const MacroStep end = TranslateMacroBody(text);
     if (end == MacroStep::TooLong) {
         session.host.ShowMessage(name, "Ligne trop longue TraduireMacro", MessageIcon::Stop);

@@ -24,12 +24,13 @@ struct OperatorWord {
 
 // C operators and the MASM text that replaces them; the two-character ones are tried first.
 constexpr OperatorWord kOperatorWords[] = {
-    {"<<", " SHL"}, {">>", " SHR"}, {"-", " -"},  {"+", " +"},   {"~", " NOT"},
-    {"!", " NOT"},  {"/", " /"},    {"|", " OR"}, {"&", " AND"}, {",", ","},
+    {"<<", " SHL"}, {">>", " SHR"}, {"==", " EQ"}, {"!=", " NE"}, {"<=", " LE"}, {">=", " GE"},
+    {"&&", " AND"}, {"||", " OR"},  {"<", " LT"},  {">", " GT"},  {"-", " -"},   {"+", " +"},
+    {"~", " NOT"},  {"!", " NOT"},  {"/", " /"},   {"|", " OR"},  {"&", " AND"}, {",", ","},
 };
 
-// String literals, a lone '<' or '>' and the conditional operator have no MASM equate form.
-constexpr std::string_view kUnsupported = "\"'<>:?";
+// String literals, the conditional operator and token pasting have no MASM equate form.
+constexpr std::string_view kUnsupported = "\"':?#";
 
 constexpr std::string_view kContinuation = " \\\r\n\t\t";
 
@@ -145,7 +146,7 @@ MacroStep SizeofOrCall(MacroText& text, std::string_view word) {
 MacroStep Word(MacroText& text) {
     const std::string_view line = LineOf(text);
     const std::string_view word = CutWord(line, text.at);
-    if (word.empty()) return MacroStep::Refused;  // a ';' or '=', which never come this far
+    if (word.empty()) return MacroStep::Refused;  // an assignment's '='
     if (At(line, text.at, '(')) return SizeofOrCall(text, word);
     text.at = SkipBlanks(line, text.at);
     if (At(line, text.at, '(')) return MacroStep::Refused;  // a call written "f (x)"

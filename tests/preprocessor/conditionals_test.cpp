@@ -54,13 +54,14 @@ TEST_F(ConditionalTest, TranslatesOneStatementAndReturnsTheLastLineRead) {
         bool inUnicodeBranch;
     };
     const Step steps[] = {
-        {"#if A >= 0x10 // c\r\n", If, true, 1, "IF  A GE 010h; c", 1, false},
+        {"#if A >= 0x10 // c\r\n", If, true, 1, "IF  VALUEOF(A) GE 010h; c", 1, false},
         {"#elif defined B\r\n", Elif, true, 1, "ELSEIF DEFINED(B)", 1, false},
         {"#ifdef  mask /* m */\r\n", Ifdef, true, 1, "IFDEF _mask;/* m */ ", 2, false},
         {"#ifndef X\r\n", Ifndef, false, 1, "IFNDEF X\r\n", 3, false},
         {"#if A && \\\r\n// between\r\n\r\n  B // b\r\nint x;\r\n", If, false, 4,
-         "IF  A AND  B; b\r\n", 4, false},
-        {"#elif (A | \\\r\n  \\\r\n  B)\r\n", Elif, false, 3, "ELSEIF ( A OR  B)\r\n", 4, false},
+         "IF  VALUEOF(A) AND  VALUEOF(B); b\r\n", 4, false},
+        {"#elif (A | \\\r\n  \\\r\n  B)\r\n", Elif, false, 3,
+         "ELSEIF ( VALUEOF(A) OR  VALUEOF(B))\r\n", 4, false},
         // A "defined(" without its ')' takes the rest of the line and ends the condition.
         {"#if defined(X \\\r\n  Y)\r\n", If, false, 1, "IF DEFINED(X \\\r\n", 5, false},
         {"#ifdef UNICODE\r\n", Ifdef, true, 1, "", 6, true},

@@ -1,4 +1,4 @@
-// After a lone '&' the operand is a word, never an operator.
+// A lone "&" is AND; the operand after it is read like any other.
 #if (A & (B))
 #elif A & defined(B)
 #elif A & !B

@@ -1,9 +1,8 @@
+#define F(x) (x = 1)
 #define F(x) (G(x) + 1)
 #define F() (1 + 2)
-#define F(x) (x < 2)
 #define F(s) (s + 'a')
 #define F(s) (s + "a")
-#define LOBYTE(w) ((BYTE)(w))
 #define F (x) (x + 1)
 #define (x) (x + 1)
 #define F\G(x) (x + 1)
@@ -11,7 +10,6 @@
 #define F(a, *b) (a + 1)
 #define F(a,) (a + 1)
 #define F(x) (G (x) + 1)
-#define F(x) ((x > 2) + 1)
 #define F(x) ((x) ? 1 : 2) + 1
 #define F(x) (x + 1 : 2)
 #define F(p) ((PVOID *)p + 1)

@@ -1,0 +1,60 @@
+#include "preprocessor/name_pair.h"
+
+#include <array>
+
+#include "core/text.h"
+
+namespace ondavel {
+
+namespace {
+
+// What each call puts between the name and its extension in either build.
+struct NameChoice {
+    std::string_view macro;
+    std::string_view wide;
+    std::string_view narrow;
+    bool takesExtension;
+};
+
+constexpr std::array<NameChoice, 4> kChoices{{
+    {"__MINGW_NAME_AW", "W", "A", false},
+    {"__MINGW_NAME_AW_EXT", "W", "A", true},
+    {"__MINGW_NAME_UAW", "_W", "_A", false},
+    {"__MINGW_NAME_UAW_EXT", "_W_", "_A_", true},
+}};
+
+std::string_view Trimmed(std::string_view text) {
+    std::string_view trimmed;
+    TrimText(text, trimmed);
+    return trimmed;
+}
+
+}  // namespace
+
+std::optional<std::string> NamePairEquates(std::string_view name, std::string_view value) {
+    value = Trimmed(value);
+    const size_t open = value.find('(');
+    if (open == std::string_view::npos || !value.ends_with(')')) return std::nullopt;
+    const std::string_view macro = Trimmed(value.substr(0, open));
+    const std::string_view arguments = value.substr(open + 1, value.size() - open - 2);
+    const size_t comma = arguments.find(',');
+    const std::string_view base = Trimmed(arguments.substr(0, comma));
+    const std::string_view extension =
+        comma == std::string_view::npos ? std::string_view{} : Trimmed(arguments.substr(comma + 1));
+    for (const NameChoice& choice : kChoices) {
+        if (macro != choice.macro || (comma != std::string_view::npos) != choice.takesExtension) {
+            continue;
+        }
+        // A build in which the name would stand for itself leaves it as it is.
+        const auto equate = [&](std::string_view infix) {
+            const std::string chosen = std::string(base).append(infix).append(extension);
+            if (chosen == name) return std::string();
+            return std::string(name).append("\tequ\t< ").append(chosen).append(">\r\n");
+        };
+        return "IFDEF UNICODE\r\n" + equate(choice.wide) + "ELSE\r\n" + equate(choice.narrow) +
+               "ENDIF";
+    }
+    return std::nullopt;
+}
+
+}  // namespace ondavel
