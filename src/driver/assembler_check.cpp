@@ -129,9 +129,10 @@ std::vector<std::string> IncludesToCheck(const std::string& folder, std::string_
                                          const std::vector<std::string>& only) {
     std::vector<std::string> names = only;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
-        if (only.empty() && entry.path().extension() == ".sdk")
-            names.push_back(entry.path().filename().string());
+    for (auto it = fs::recursive_directory_iterator(folder, error);
+         only.empty() && it != fs::recursive_directory_iterator(); it.increment(error)) {
+        if (it->path().extension() == ".sdk")
+            names.push_back(it->path().lexically_relative(folder).generic_string());
     }
     std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
         return std::make_pair(a != after, a) < std::make_pair(b != after, b);

@@ -48,7 +48,8 @@ std::vector<AssemblerError> ParseAssemblerErrors(std::string_view output, std::s
 // empty) and include, for the 32-bit flat model.
 std::string ProbeSource(std::string_view include, std::string_view after);
 
-// The includes of the folder (*.sdk), sorted, or only those named; after comes first when it
+// The includes of the folder and its sub-folders (*.sdk, "sys/types.sdk"), sorted, or only
+// those named; after comes first when it
 // is one of them.
 std::vector<std::string> IncludesToCheck(const std::string& folder, std::string_view after,
                                          const std::vector<std::string>& only);

@@ -44,11 +44,13 @@ TEST(AssemblerCheckTest, ProbesIncludeTheSupportFileTheBaseAndTheInclude) {
 
 TEST(AssemblerCheckTest, TheBaseIncludeIsCheckedFirstThenTheOthersByName) {
     TempDir folder;
-    for (const char* name : {"zmouse.sdk", "windows.sdk", "ole2.sdk", "ondavel.inc", "notes.txt"}) {
+    std::filesystem::create_directory(folder.path() / "sys");
+    for (const char* name :
+         {"zmouse.sdk", "windows.sdk", "ole2.sdk", "ondavel.inc", "notes.txt", "sys/types.sdk"}) {
         WriteBytes(folder / name, "");
     }
     EXPECT_EQ(IncludesToCheck(folder.path().string(), "windows.sdk", {}),
-              (std::vector<std::string>{"windows.sdk", "ole2.sdk", "zmouse.sdk"}));
+              (std::vector<std::string>{"windows.sdk", "ole2.sdk", "sys/types.sdk", "zmouse.sdk"}));
     EXPECT_EQ(IncludesToCheck(folder.path().string(), "", {"zmouse.sdk", "ole2.sdk"}),
               (std::vector<std::string>{"ole2.sdk", "zmouse.sdk"}));
 }
