@@ -32,13 +32,17 @@ std::string FindAnyAssembler(const std::string& given) {
     return {};
 }
 
-// The other kits include the SDK's headers (windows.sdk): its folder is searched after their
-// own.
-std::string SdkFolderBeside(const Session& session) {
-    const std::string sdk = session.run.baseDirectory + "sdk/";
-    std::error_code error;
-    if (sdk == session.run.outputDirectory || !std::filesystem::is_directory(sdk, error)) return {};
-    return sdk;
+// The kits include each other's headers (windows.sdk, ddraw.sdk): the output folders of the
+// other kits beside this one are searched after its own.
+std::vector<std::string> KitFoldersBeside(const Session& session) {
+    std::vector<std::string> folders;
+    for (const char* kit : {"sdk/", "directx/", "winddk/"}) {
+        const std::string folder = session.run.baseDirectory + kit;
+        std::error_code error;
+        if (folder != session.run.outputDirectory && std::filesystem::is_directory(folder, error))
+            folders.push_back(folder);
+    }
+    return folders;
 }
 
 void PrintError(const AssemblerError& error) {
@@ -98,7 +102,7 @@ int RunCheckCommand(Session& session, TerminalHost& host, const std::string& ass
     }
     CheckRequest request{session.run.outputDirectory,
                          FindAnyAssembler(assembler),
-                         SdkFolderBeside(session),
+                         KitFoldersBeside(session),
                          after,
                          only,
                          std::max(1u, std::thread::hardware_concurrency())};

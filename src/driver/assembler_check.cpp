@@ -83,8 +83,8 @@ std::vector<std::string> AssemblerCommand(const CheckRequest& request, const fs:
                                           const std::string& probe) {
     std::vector<std::string> command = {request.assembler,     "-q", "-Zs", "-Zne", "-e100000",
                                         "-I" + folder.string()};
-    if (!request.otherFolder.empty()) {
-        command.push_back("-I" + fs::absolute(request.otherFolder).lexically_normal().string());
+    for (const std::string& other : request.otherFolders) {
+        command.push_back("-I" + fs::absolute(other).lexically_normal().string());
     }
     command.push_back(probe);
     return command;

@@ -32,9 +32,9 @@ struct IncludeCheck {
 };
 
 struct CheckRequest {
-    std::string outputFolder;       // the kit's output folder
-    std::string assembler;          // the assembler's path
-    std::string otherFolder;        // a second folder searched for includes; may be empty
+    std::string outputFolder;               // the kit's output folder
+    std::string assembler;                  // the assembler's path
+    std::vector<std::string> otherFolders;  // searched for includes after outputFolder
     std::string after;              // an include assembled before each other one; may be empty
     std::vector<std::string> only;  // the includes to check; empty: all of the folder
     unsigned jobs = 1;              // assemblers run at once
