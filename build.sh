@@ -36,18 +36,7 @@ build() {
     cmake --build "$1" -j"$JOBS"
 }
 
-# A workspace over the MinGW-w64 headers, the whole SDK kit translated, its quality figures.
-run_sdk() {
-    configure build
-    cmake --build build -j"$JOBS" --target ondavel
-    local work=work
-    ./build/ondavel init "$work" --force --include /usr/share/mingw-w64/include >/dev/null
-    ./build/ondavel -q --base "$work" --kit sdk all --list
-    tools/kit_quality.sh --no-run "$work" sdk
-    echo "Translated the SDK headers of $work/header.txt into $work/sdk/ (journal: $work/journal.txt)"
-}
-
-# The assembler for the tests of `ondavel check`: JWasm built from the shared source when it is
+# The assembler for `ondavel check` and its tests: JWasm built from the shared source when it is
 # there, else one on PATH; none leaves those tests to skip.
 find_assembler() {
     local source=../shared/tools/jwasm/build.sh
@@ -56,6 +45,24 @@ find_assembler() {
     else
         command -v jwasm uasm asmc | head -n 1 || true
     fi
+}
+
+# A workspace over the MinGW-w64 headers, the whole SDK kit translated, its quality figures.
+run_sdk() {
+    configure build
+    cmake --build build -j"$JOBS" --target ondavel
+    local work=work
+    ./build/ondavel init "$work" --force --include /usr/share/mingw-w64/include >/dev/null
+    ./build/ondavel -q --base "$work" --kit sdk all --list
+    tools/kit_quality.sh --no-run "$work" sdk
+    local assembler
+    assembler=$(find_assembler)
+    if [ -n "$assembler" ]; then
+        echo "windows.sdk with its include tree through $assembler:"
+        ./build/ondavel -q --base "$work" --kit sdk check --assembler "$assembler" windows.sdk |
+            tail -n 1 || true
+    fi
+    echo "Translated the SDK headers of $work/header.txt into $work/sdk/ (journal: $work/journal.txt)"
 }
 
 run_tests() {
