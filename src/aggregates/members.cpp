@@ -116,11 +116,48 @@ std::string CutDeclarator(std::string_view text, std::string& cType) {
     return declarator;
 }
 
-void TranslateDeclarator(AggregateWork& work, std::string text) {
+// "BYTE ab [1]": a bound belongs to the name before it, blanks or not.
+void JoinBounds(std::string& text) {
+    for (size_t bracket = text.find('['); bracket != std::string::npos;
+         bracket = text.find('[', bracket + 1)) {
+        size_t start = bracket;
+        while (start > 0 && IsBlank(text[start - 1])) --start;
+        text.erase(start, bracket - start);
+        bracket = start;
+    }
+}
+
+// A pointer to a function, "BOOL (WINAPI *pfn)(HANDLE h)": the member is the pointer, named by
+// the word after the last '*' of the first parenthesis group. Empty for any other member.
+std::string FunctionPointerName(std::string_view text) {
+    const size_t open = text.find('(');
+    if (open == std::string_view::npos) return {};
+    const size_t close = text.find(')', open);
+    const std::string_view group = text.substr(open + 1, close - open - 1);
+    const size_t star = group.rfind('*');
+    if (star == std::string_view::npos) return {};
+    const size_t start = group.find_first_not_of(" 	", star + 1);
+    if (start == std::string_view::npos) return {};
+    return std::string(group.substr(start, group.find_first_of(" 	[", start) - start));
+}
+
+// The type and declarator of a member text: a function pointer is a DWORD.
+MemberType ReadMemberType(AggregateWork& work, std::string& text, std::string& declarator) {
+    const std::string pointerName = FunctionPointerName(text);
+    if (!pointerName.empty()) {
+        declarator = pointerName;
+        return MemberType{"DWORD", false};
+    }
+    JoinBounds(text);
     NormalizeDeclarator(text);
     std::string cType;
-    const std::string declarator = CutDeclarator(text, cType);
-    const MemberType type = ClassifyMemberType(work, cType);
+    declarator = CutDeclarator(text, cType);
+    return ClassifyMemberType(work, cType);
+}
+
+void TranslateDeclarator(AggregateWork& work, std::string text) {
+    std::string declarator;
+    const MemberType type = ReadMemberType(work, text, declarator);
     Declarator member = ReadArrayBound(declarator);
     LookupKnowledge(work.session, member.name, LOOKUP_INCOMPATIBLE, &member.name);
 
