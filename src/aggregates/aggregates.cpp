@@ -222,11 +222,33 @@ class AggregateTranslation {
                                       std::string(cursor_.LastComment()));
         WritePieces(session_, work_.outputBlock);
         WriteOutputLine(session_, name + "\t\tENDS\r\n\r\n");
-        if (!SkipToDeclarators()) return;
         std::string aliasText = name;
-        if (RegisterDeclarators(work_, &aliasText) > 0) {
+        if (HasOwnTag()) {
+            RegisterTypeName(session_, work_.tag, TC_STRUCT);
+            aliasText.append(",").append(work_.tag);
+        }
+        WriteWaitingAliases(name);
+        if (SkipToDeclarators()) RegisterDeclarators(work_, &aliasText);
+        if (aliasText != name) {
             AddSavedString(session_.host, session_.header.savedStrings, aliasText);
         }
+    }
+
+    // "typedef struct {": the tag is only the keyword.
+    bool HasOwnTag() const {
+        return work_.tag != work_.name && work_.tag != "struct" && work_.tag != "union";
+    }
+
+    // The aliases that typedefs gave the tag before its body came.
+    void WriteWaitingAliases(const std::string& structure) {
+        auto& waiting = session_.header.waitingAliases;
+        const auto [first, last] = waiting.equal_range(work_.tag);
+        for (auto alias = first; alias != last; ++alias) {
+            if (alias->second != structure) {
+                WriteOutputLine(session_, alias->second + "  TYPEDEF  " + structure);
+            }
+        }
+        waiting.erase(first, last);
     }
 
     // Past the aggregate's own name: true when declarators follow.

@@ -62,9 +62,7 @@ MemberType ClassifyMemberType(AggregateWork& work, const std::string& cType) {
         type.text = "DWORD";
     } else if (code == TC_STRUCT || code == TC_UNION) {
         // An alias is written as the structure it stands for.
-        std::string structure = masmName.empty() ? cType : masmName;
-        LookupKnowledge(work.session, structure, LOOKUP_COMMONSTRUCTURE, &structure);
-        type.text = structure + " <>";
+        type.text = StructureTypeName(work.session, cType, masmName) + " <>";
         type.isStructure = true;
     } else {
         type.text = masmName;

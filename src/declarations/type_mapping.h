@@ -58,6 +58,12 @@ uint32_t ClassifyType(Session& session, std::string_view name, std::string& out)
 
 // Records name in the list that code chooses (nothing for codes without a list). Returns 1.
 int RegisterTypeName(Session& session, std::string_view name, uint32_t code);
+
+// The name under which the assembler knows a structure that ClassifyType recognised:
+// masmName (the structure an alias stands for) or the C name, renamed as the knowledge file's
+// COMMONSTRUCTURE section says.
+std::string StructureTypeName(Session& session, std::string_view cType,
+                              const std::string& masmName);
 // Appends name to list unless an entry equals it. Returns 1.
 int AddUniqueName(HeapBlock& list, std::string_view name);
 

@@ -163,6 +163,7 @@ void ReleasePerFileMemory(Session& session) {
     for (HeapBlock* block : session.header.names.all()) ReleaseBlocHeap(*block);
     session.header.typeListIndex.reset();
     ClearSavedStrings(session.header.savedStrings);
+    session.header.waitingAliases.clear();
 }
 
 int TranslateFile(Session& session, LineIndex& index) {
