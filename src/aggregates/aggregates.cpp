@@ -33,6 +33,7 @@ constexpr std::string_view kRoutine = "TranslateAggregate";
 // A kind keyword stands as a word between these characters.
 constexpr std::string_view kKindBefore = " \t=";
 constexpr std::string_view kKindAfter = ")( \t,\r\n";
+constexpr std::string_view kObjectSuffix = "Object";
 
 class AggregateTranslation {
   public:
@@ -218,6 +219,9 @@ class AggregateTranslation {
         if (!cursor_.AdvanceAndSkip()) return;
         std::string name = work_.name;
         LookupKnowledge(session_, name, LOOKUP_COMMONSTRUCTURE, &name);
+        // The interface's invocation macro has its name: the object, whose only member is the
+        // pointer to the method table, takes another.
+        if (IsInTypeList(session_.header.names.interfaceNames, name)) name += kObjectSuffix;
         WriteOutputLine(session_, "\r\n" + name + "\t" + session_.run.aggregateKeyword +
                                       std::string(cursor_.LastComment()));
         WritePieces(session_, work_.outputBlock);
