@@ -23,7 +23,6 @@
 #include "core/saved_strings.h"
 #include "core/text.h"
 #include "declarations/type_mapping.h"
-#include "knowledge/knowledge.h"
 
 namespace ondavel {
 
@@ -217,8 +216,7 @@ class AggregateTranslation {
         reader.commentScratch.clear();
         reader.hasComment = false;
         if (!cursor_.AdvanceAndSkip()) return;
-        std::string name = work_.name;
-        LookupKnowledge(session_, name, LOOKUP_COMMONSTRUCTURE, &name);
+        std::string name = StructureTypeName(session_, work_.name, "");
         // The interface's invocation macro has its name: the object, whose only member is the
         // pointer to the method table, takes another.
         if (IsInTypeList(session_.header.names.interfaceNames, name)) name += kObjectSuffix;

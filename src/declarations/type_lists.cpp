@@ -192,6 +192,7 @@ std::string StructureTypeName(Session& session, std::string_view cType,
                               const std::string& masmName) {
     std::string structure = masmName.empty() ? std::string(cType) : masmName;
     LookupKnowledge(session, structure, LOOKUP_COMMONSTRUCTURE, &structure);
+    LookupKnowledge(session, structure, LOOKUP_INCOMPATIBLE, &structure);
     return structure;
 }
 

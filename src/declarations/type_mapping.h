@@ -61,7 +61,8 @@ int RegisterTypeName(Session& session, std::string_view name, uint32_t code);
 
 // The name under which the assembler knows a structure that ClassifyType recognised:
 // masmName (the structure an alias stands for) or the C name, renamed as the knowledge file's
-// COMMONSTRUCTURE section says.
+// COMMONSTRUCTURE section says, then as its INCOMPATIBLE section says (a name the assembler
+// reserves).
 std::string StructureTypeName(Session& session, std::string_view cType,
                               const std::string& masmName);
 // Appends name to list unless an entry equals it. Returns 1.

@@ -1,0 +1,10 @@
+// names the assembler reserves take the replacement the knowledge file gives, wherever
+// they stand: member, nested aggregate, structure and its uses
+typedef struct tagSIZE { LONG cx; LONG cy; } SIZE;
+typedef struct _CONTEXT {
+    DWORD Dr0;
+    union {
+        DWORD Flags;
+    } HighWord;
+    SIZE Extent;
+} CONTEXT;
