@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/heap_block.h"
 #include "core/session.h"
@@ -45,8 +46,11 @@ struct AggregateWork {
     std::string name;          // the declared name, before any rename from the knowledge file
     uint32_t nameLine = 0;     // the line on which the tag's last word stands
     HeapBlock pendingRecords;  // the record declaration of the current run of bit fields
-    std::string recordPrefix = "RECA";
+    uint32_t recordRuns = 0;   // runs of bit fields started in the aggregate
     bool recordRunOpen = false;
+    // The conditionals open in the body, each as the lines that lead to its current branch
+    // ("IFDEF _WIN64", "ELSE"): a record declared there is declared under the same condition.
+    std::vector<std::vector<std::string>> openConditionals;
 };
 
 }  // namespace ondavel

@@ -164,6 +164,8 @@ class AggregateTranslation {
                     member.clear();
                     break;
                 case '#':
+                    // A directive ends a run of bit fields: a branch declares its own record.
+                    FlushRecords(work_);
                     if (TranslateBodyDirective(work_) == BodyDirectiveResult::AlternativeHeader) {
                         return false;
                     }
