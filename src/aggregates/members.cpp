@@ -184,8 +184,9 @@ void TranslateMember(AggregateWork& work, std::string_view member) {
 void OpenNestedAggregate(AggregateWork& work, std::string_view gathered) {
     constexpr std::string_view kAfter = ")( \t,\r\n";
     const bool isUnion = FindWord(1, gathered, "union", true, kBlanks, kAfter) > 0;
-    const bool isStructure = FindWord(1, gathered, "struct", true, kBlanks, kAfter) > 0;
-    if (!isUnion && !isStructure) return;
+    // A brace in a body opens an aggregate even when a macro hides its keyword
+    // ("_KS_ANON_STRUCT(_IDENTIFIER) {"): it is a structure, and its closing brace ends it.
+    const bool isStructure = FindWord(1, gathered, "struct", true, kBlanks, kAfter) > 0 || !isUnion;
     std::string name;
     if (NameAfterNestedBrace(work.cursor, name) != NameFound::Word) name.clear();
     if (!name.empty()) LookupKnowledge(work.session, name, LOOKUP_INCOMPATIBLE, &name);

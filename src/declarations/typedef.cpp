@@ -149,10 +149,14 @@ class TypedefTranslation {
             DeclarePointer(name);
         } else if (aggregate_ != 0) {
             DeclareAggregateAlias(name);
-        } else if (wordCount_ == 1) {
-            return false;
+        } else if (wordCount_ > 1) {
+            baseType_ = FirstWord();
+            DeclareFromBaseType(baseType_, name);
+        } else if (baseIsStructure_) {
+            // "typedef KSIDENTIFIER KSPROPERTY, *PKSPROPERTY, KSMETHOD;": KSMETHOD too.
+            DeclareFromBaseType(baseType_, name);
         } else {
-            DeclareFromBaseType(FirstWord(), name);
+            return false;
         }
         return true;
     }
@@ -205,9 +209,10 @@ class TypedefTranslation {
         }
         RegisterTypeName(session_, name, code);
         result_ = 1;
+        baseIsStructure_ = code == TC_STRUCT || code == TC_UNION;
         const std::string* waitingTag = WaitingTagOf(baseType);
         if (waitingTag != nullptr) session_.header.waitingAliases.emplace(*waitingTag, name);
-        if ((code == TC_STRUCT || code == TC_UNION) && waitingTag == nullptr) {
+        if (baseIsStructure_ && waitingTag == nullptr) {
             WriteTypedefLine(false, name, StructureTypeName(session_, baseType, masmType));
         } else {
             WriteTypedefLine(true, name, baseType);
@@ -240,6 +245,8 @@ class TypedefTranslation {
     bool isSigned_ = false;
     uint32_t aggregate_ = 0;  // TC_STRUCT or TC_UNION when the first line names one
     std::string tag_;         // the structure tag the aliases of the statement name
+    std::string baseType_;    // the type the first declarator names
+    bool baseIsStructure_ = false;
     bool hasStar_ = false;
     std::string declarator_;
     HeapBlock typedefWords_;  // the declarator's words, each followed by one NUL

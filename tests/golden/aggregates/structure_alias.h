@@ -13,3 +13,4 @@ typedef struct _HOLDER {
     struct _GUIDX g;
     VARIANT v;
 } HOLDER;
+typedef GUIDX GUID_A, *PGUID_A, GUID_B;
