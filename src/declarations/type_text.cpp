@@ -45,12 +45,21 @@ bool RemoveLeadingWord(std::string_view& text, std::string_view word) {
     return true;
 }
 
+// "unsigned _Line": the sign word before a lone name is the type (int), not a qualifier.
+bool IsLoneSignType(std::string_view text, std::string_view word) {
+    if ((word != "unsigned" && word != "signed") || !StartsWithWord(text, word)) return false;
+    std::string_view rest = text.substr(word.size());
+    TrimText(rest, rest);
+    return rest.find_first_of(" \t*") == std::string_view::npos;
+}
+
 // Removes the leading qualifiers, each time starting the checks again from the first one.
 // Returns how many words went; stops as soon as nothing remains.
 int RemoveQualifiers(std::string_view& text) {
     int removed = 0;
     for (size_t i = 0; i < kQualifierWords.size() && !text.empty();) {
-        if (RemoveLeadingWord(text, kQualifierWords[i])) {
+        if (!IsLoneSignType(text, kQualifierWords[i]) &&
+            RemoveLeadingWord(text, kQualifierWords[i])) {
             ++removed;
             i = 0;
         } else {
