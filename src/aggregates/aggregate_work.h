@@ -22,6 +22,16 @@ inline constexpr size_t kNameLimit = 99;
 // The longest member text gathered from a body.
 inline constexpr size_t kMemberLimit = 1040;
 
+// A nested structure or union being walked. One declared as an array ("struct {...} a[6];")
+// cannot stay inline: its pieces, from mark on, become a structure of its own.
+struct NestedFrame {
+    bool detached = false;
+    uint32_t mark = 0;     // where its pieces begin in the output block
+    std::string keyword;   // "STRUCT" or "UNION"
+    std::string typeName;  // the structure it becomes: OUTER_field
+    std::string member;    // "\tfield OUTER_field 6 dup (<>)"
+};
+
 struct AggregateWork {
     AggregateWork(Session& owner, LineIndex& index, uint32_t first, uint32_t left)
         : session(owner),
@@ -51,6 +61,7 @@ struct AggregateWork {
     // The conditionals open in the body, each as the lines that lead to its current branch
     // ("IFDEF _WIN64", "ELSE"): a record declared there is declared under the same condition.
     std::vector<std::vector<std::string>> openConditionals;
+    std::vector<NestedFrame> nested;  // the nested aggregates open at the cursor
 };
 
 }  // namespace ondavel

@@ -158,7 +158,7 @@ class AggregateTranslation {
                 case '}':
                     FlushRecords(work_);
                     if (--bracesLeft == 0) return true;
-                    AppendPiece(work_.outputBlock, "\tENDS");
+                    CloseNestedAggregate(work_);
                     // The nested aggregate's names were taken when it opened.
                     if (!cursor_.SkipPast(';')) return Abandon();
                     member.clear();

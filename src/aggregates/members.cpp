@@ -187,12 +187,46 @@ void OpenNestedAggregate(AggregateWork& work, std::string_view gathered) {
     // A brace in a body opens an aggregate even when a macro hides its keyword
     // ("_KS_ANON_STRUCT(_IDENTIFIER) {"): it is a structure, and its closing brace ends it.
     const bool isStructure = FindWord(1, gathered, "struct", true, kBlanks, kAfter) > 0 || !isUnion;
-    std::string name;
-    if (NameAfterNestedBrace(work.cursor, name) != NameFound::Word) name.clear();
+    std::string word;
+    if (NameAfterNestedBrace(work.cursor, word) != NameFound::Word) word.clear();
+    Declarator declared = ReadArrayBound(word);
+    std::string& name = declared.name;
     if (!name.empty()) LookupKnowledge(work.session, name, LOOKUP_INCOMPATIBLE, &name);
+    NestedFrame frame;
+    if (!declared.bound.empty()) {
+        // "struct {...} a[6];": the assembler has no array of an inline structure.
+        frame.detached = true;
+        frame.mark = work.outputBlock.used;
+        frame.keyword = isUnion ? "UNION" : "STRUCT";
+        frame.typeName = work.name + "_" + name;
+        frame.member = "\t" + name + " " + frame.typeName + " " + declared.bound + " dup (<>)";
+        work.nested.push_back(std::move(frame));
+        return;
+    }
+    work.nested.push_back(std::move(frame));
     const std::string suffix = name.empty() ? "" : "\t" + name;
     if (isUnion) AppendPiece(work.outputBlock, "\tunion" + suffix);
     if (isStructure) AppendPiece(work.outputBlock, "\tSTRUCT" + suffix);
+}
+
+void CloseNestedAggregate(AggregateWork& work) {
+    if (work.nested.empty() || !work.nested.back().detached) {
+        if (!work.nested.empty()) work.nested.pop_back();
+        AppendPiece(work.outputBlock, "\tENDS");
+        return;
+    }
+    const NestedFrame frame = std::move(work.nested.back());
+    work.nested.pop_back();
+    // Its pieces leave the block and are written at once, before the aggregate that uses it.
+    HeapBlock body;
+    body.reporter = &work.session.host;
+    WriteToBlocHeap(body, work.outputBlock.view().substr(frame.mark));
+    TruncateBlocHeap(work.outputBlock, frame.mark);
+    WriteOutputLine(work.session, "\r\n" + frame.typeName + "\t" + frame.keyword);
+    WritePieces(work.session, body);
+    WriteOutputLine(work.session, frame.typeName + "\t\tENDS\r\n\r\n");
+    ReleaseBlocHeap(body);
+    AppendPiece(work.outputBlock, frame.member);
 }
 
 }  // namespace ondavel
