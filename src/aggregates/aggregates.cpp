@@ -79,15 +79,16 @@ class AggregateTranslation {
         return kind;
     }
 
-    // The kind comes from the first line, or the next one. A macro that the knowledge file
-    // says stands for "struct" or "enum" gives it instead.
+    // The kind comes from the first line, or the next one. A macro defined as "struct" or
+    // "enum" gives it when the line names none ("interface IFoo {"); a keyword of the
+    // statement's own wins over a macro kind left from an earlier definition.
     bool FindKind() {
         work_.kind = KindOf(cursor_.Line());
         uint8_t& macroKind = session_.run.knowledge.aggregateMacroKind;
-        if (macroKind != 0) {
+        if (macroKind != 0 && work_.kind == AggregateKind::None) {
             work_.kind = static_cast<AggregateKind>(macroKind);
-            macroKind = 0;
         }
+        macroKind = 0;
         if (work_.kind == AggregateKind::None && cursor_.NextLine()) {
             work_.kind = KindOf(cursor_.Line());
         }

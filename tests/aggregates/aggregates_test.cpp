@@ -55,6 +55,15 @@ TEST_F(AggregatesTest, RecordNamesAndFieldTagsPastZStayLetters) {
     EXPECT_EQ(out.find('['), std::string::npos) << out;
 }
 
+// A "struct" macro defined earlier and never used leaves its kind pending: the statement's
+// own keyword wins, and the kind is spent.
+TEST_F(AggregatesTest, AStatementsOwnKeywordWinsOverAPendingMacroKind) {
+    session.run.knowledge.aggregateMacroKind = 2;
+    const std::string out = Translate("typedef enum _E { E_A } E;\r\n");
+    EXPECT_NE(out.find(";E\tUNION\r\n\tE_A\tEQU 0H\r\n"), std::string::npos) << out;
+    EXPECT_EQ(session.run.knowledge.aggregateMacroKind, 0);
+}
+
 TEST_F(AggregatesTest, AnUnterminatedStructureEndsTheHeaderWithoutOutput) {
     const std::string out = Translate("typedef struct _S {\r\n    DWORD a;\r\n    DWORD b;\r\n");
     EXPECT_EQ(out.find("STRUCT"), std::string::npos) << out;
