@@ -49,8 +49,10 @@ void CutAtListEnd(std::string& parameter) {
     }
 }
 
+// "LPLINECALLPARAMS const lpCallParams": a qualifier after the type says nothing of its size.
 void ReducePrototypeParameter(Session& session, std::string& parameter) {
     CutAtListEnd(parameter);
+    BlankModifiers(parameter);
     BlankPunctuation(parameter);
     NormalizeDeclarator(parameter);
     KeepLastTwoWords(parameter);
