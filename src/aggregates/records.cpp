@@ -114,8 +114,29 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 }  // namespace
 
+// The widths of a member's fields ("a : 1, b : 2" gives 3); a width that is no number counts 0.
+uint32_t FieldWidths(std::string_view member) {
+    uint32_t bits = 0;
+    for (size_t colon = member.find(':'); colon != std::string_view::npos;
+         colon = member.find(':', colon + 1)) {
+        const size_t digits = SkipBlanks(member, colon + 1);
+        const size_t end = member.find_first_not_of("0123456789", digits);
+        bits += TextToNumber(member.substr(digits, end - digits));
+    }
+    return bits;
+}
+
+// As in C, a field that does not fit in what is left of the run's 32 bits starts a new one: a
+// record holds at most 32 bits.
 void TranslateBitField(AggregateWork& work, std::string_view member) {
-    if (!work.recordRunOpen) StartRecord(work, member);
+    constexpr uint32_t kRecordBits = 32;
+    const uint32_t bits = FieldWidths(member);
+    if (work.recordRunOpen && work.recordBits + bits > kRecordBits) FlushRecords(work);
+    if (!work.recordRunOpen) {
+        StartRecord(work, member);
+        work.recordBits = 0;
+    }
+    work.recordBits += bits;
     AddFields(work, member);
 }
 
