@@ -8,6 +8,7 @@
 #include "aggregates/body_directive.h"
 #include "core/output.h"
 #include "core/text.h"
+#include "knowledge/knowledge.h"
 #include "preprocessor/expression_words.h"
 
 namespace ondavel {
@@ -114,7 +115,8 @@ class EnumerationTranslation {
     // A value that is one number is a numeric equate, which the assembler never substitutes
     // in a later name (a member may share the enumerator's name); any other value is a text.
     bool TranslateEnumerator() {
-        const std::string name(cursor_.TakeWord(kOperatorDelims));
+        std::string name(cursor_.TakeWord(kOperatorDelims));
+        LookupKnowledge(work_.session, name, LOOKUP_INCOMPATIBLE, &name);
         if (!cursor_.SkipBlanks() || cursor_.Current() == '(') return false;
         value_.clear();
         bool plainNumber = true;
