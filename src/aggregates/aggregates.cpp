@@ -32,7 +32,7 @@ constexpr std::string_view kRoutine = "TranslateAggregate";
 // A kind keyword stands as a word between these characters.
 constexpr std::string_view kKindBefore = " \t=";
 constexpr std::string_view kKindAfter = ")( \t,\r\n";
-constexpr std::string_view kObjectSuffix = "Object";
+constexpr std::string_view kObjectSuffix = "_Object";
 
 class AggregateTranslation {
   public:
