@@ -1,6 +1,7 @@
 #include "aggregates/members.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "aggregates/aggregate_names.h"
@@ -70,6 +71,15 @@ MemberType ClassifyMemberType(AggregateWork& work, const std::string& cType) {
     return type;
 }
 
+// "(COUNT>>1)+1" -> "(COUNT SHR 1)+1": the assembler spells the shifts as words.
+void WriteShifts(std::string& bound) {
+    for (const auto& [c, word] : {std::pair{"<<", " SHL "}, std::pair{">>", " SHR "}}) {
+        for (size_t at = bound.find(c); at != std::string::npos; at = bound.find(c, at)) {
+            bound.replace(at, 2, word);
+        }
+    }
+}
+
 // "a[0x10]" -> name "a", bound "010h"; only the first bracket pair was kept.
 Declarator ReadArrayBound(std::string_view declarator) {
     Declarator result;
@@ -90,6 +100,7 @@ Declarator ReadArrayBound(std::string_view declarator) {
     if (IsNumberText(result.bound).isNumber && NumberToMasm(result.bound, converted)) {
         result.bound = converted;
     }
+    WriteShifts(result.bound);
     return result;
 }
 
