@@ -157,6 +157,7 @@ MemberType ReadMemberType(AggregateWork& work, std::string& text, std::string& d
         declarator = pointerName;
         return MemberType{"DWORD", false};
     }
+    BlankModifiers(text);
     JoinBounds(text);
     NormalizeDeclarator(text);
     std::string cType;

@@ -38,7 +38,8 @@ enum TypeCode : uint32_t {
 // unchanged), 2 when words were removed, 1 when there were none.
 int StripQualifiers(std::string& text);
 
-// Blanks the first stand-alone "const", "OPTIONAL" and "PURE" without changing the length.
+// Blanks every stand-alone "const", "volatile", "OPTIONAL" and "PURE" without changing the
+// length.
 int BlankModifiers(std::string& text);
 
 // Keeps at most the last two words of a declarator, pointers written as DWORD, a trailing

@@ -16,10 +16,11 @@ constexpr std::array<std::string_view, 8> kQualifierWords = {
     "IN", "OUT", "unsigned", "signed", "const", "far", "near", "OPTIONAL"};
 // A member text ending in ';' also drops these, in this order.
 constexpr std::array<std::string_view, 2> kAggregateWords = {"struct", "union"};
-constexpr std::array<std::string_view, 3> kModifierWords = {"const", "OPTIONAL", "PURE"};
+constexpr std::array<std::string_view, 4> kModifierWords = {"const", "volatile", "OPTIONAL",
+                                                            "PURE"};
 
 constexpr std::string_view kWordEnd = ")( \t,\r\n";
-constexpr std::string_view kModifierStart = " \t=";
+constexpr std::string_view kModifierStart = " \t=*";
 constexpr std::string_view kOptional = "OPTIONAL";
 constexpr std::string_view kDword = "DWORD";
 
@@ -186,9 +187,10 @@ int StripQualifiers(std::string& text) {
 
 int BlankModifiers(std::string& text) {
     for (std::string_view word : kModifierWords) {
-        const int position = FindWord(1, text, word, false, kModifierStart, kWordEnd);
-        if (position <= 0) continue;
-        text.replace(static_cast<size_t>(position) - 1, word.size(), word.size(), ' ');
+        for (int position = FindWord(1, text, word, false, kModifierStart, kWordEnd); position > 0;
+             position = FindWord(position, text, word, false, kModifierStart, kWordEnd)) {
+            text.replace(static_cast<size_t>(position) - 1, word.size(), word.size(), ' ');
+        }
     }
     return 0;
 }
