@@ -59,7 +59,8 @@ MemberType ClassifyMemberType(AggregateWork& work, const std::string& cType) {
     if (code == TC_UNKNOWN) {
         WriteJournalLine(work.session, cType + " ", work.cursor.LineNumber());
         type.text = cType;
-    } else if (code == TC_FUNCTION || code == TC_CALLBACK) {
+    } else if (code == TC_FUNCTION || code == TC_CALLBACK || code == TC_INTERFACE) {
+        // An interface held by value is its object: the pointer to its method table.
         type.text = "DWORD";
     } else if (code == TC_STRUCT || code == TC_UNION) {
         // An alias is written as the structure it stands for.
