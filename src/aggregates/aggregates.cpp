@@ -250,7 +250,8 @@ class AggregateTranslation {
         const auto [first, last] = waiting.equal_range(work_.tag);
         for (auto alias = first; alias != last; ++alias) {
             if (alias->second != structure) {
-                WriteOutputLine(session_, alias->second + "  TYPEDEF  " + structure);
+                WriteOutputLine(session_,
+                                alias->second + std::string(kTypedefSeparator) + structure);
             }
         }
         waiting.erase(first, last);

@@ -60,6 +60,9 @@ uint32_t ClassifyType(Session& session, std::string_view name, std::string& out)
 // Records name in the list that code chooses (nothing for codes without a list). Returns 1.
 int RegisterTypeName(Session& session, std::string_view name, uint32_t code);
 
+// Between the name and the type of a TYPEDEF line: "NAME  TYPEDEF  TYPE".
+inline constexpr std::string_view kTypedefSeparator = "  TYPEDEF  ";
+
 // The name under which the assembler knows a structure that ClassifyType recognised:
 // masmName (the structure an alias stands for) or the C name, renamed as the knowledge file's
 // COMMONSTRUCTURE section says, then as its INCOMPATIBLE section says (a name the assembler

@@ -25,7 +25,6 @@ namespace {
 constexpr size_t kKeywordLength = 7;
 // The declarator is collected in a buffer of one line: 1,039 characters and the terminator.
 constexpr size_t kDeclaratorLimit = kLineLimit - 1;
-constexpr std::string_view kTypedefSeparator = "  TYPEDEF  ";
 constexpr std::string_view kPointerType = "DWORD ";
 constexpr std::string_view kSignedPointerType = "SDWORD";
 // A bare structure or union tag: what the name stands for is left to the reader.
