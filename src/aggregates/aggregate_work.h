@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/heap_block.h"
 #include "core/session.h"
@@ -20,6 +21,16 @@ inline constexpr std::string_view kNameDelimiters = " \t,;(){}";
 inline constexpr size_t kNameLimit = 99;
 // The longest member text gathered from a body.
 inline constexpr size_t kMemberLimit = 1040;
+
+// A nested structure or union being walked. One declared as an array ("struct {...} a[6];")
+// cannot stay inline: its pieces, from mark on, become a structure of its own.
+struct NestedFrame {
+    bool detached = false;
+    uint32_t mark = 0;     // where its pieces begin in the output block
+    std::string keyword;   // "STRUCT" or "UNION"
+    std::string typeName;  // the structure it becomes: OUTER_field
+    std::string member;    // "\tfield OUTER_field 6 dup (<>)"
+};
 
 struct AggregateWork {
     AggregateWork(Session& owner, LineIndex& index, uint32_t first, uint32_t left)
@@ -45,8 +56,13 @@ struct AggregateWork {
     std::string name;          // the declared name, before any rename from the knowledge file
     uint32_t nameLine = 0;     // the line on which the tag's last word stands
     HeapBlock pendingRecords;  // the record declaration of the current run of bit fields
-    std::string recordPrefix = "RECA";
+    uint32_t recordRuns = 0;   // runs of bit fields started in the aggregate
     bool recordRunOpen = false;
+    uint32_t recordBits = 0;  // the widths of the open run's fields
+    // The conditionals open in the body, each as the lines that lead to its current branch
+    // ("IFDEF _WIN64", "ELSE"): a record declared there is declared under the same condition.
+    std::vector<std::vector<std::string>> openConditionals;
+    std::vector<NestedFrame> nested;  // the nested aggregates open at the cursor
 };
 
 }  // namespace ondavel

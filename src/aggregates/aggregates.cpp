@@ -23,7 +23,6 @@
 #include "core/saved_strings.h"
 #include "core/text.h"
 #include "declarations/type_mapping.h"
-#include "knowledge/knowledge.h"
 
 namespace ondavel {
 
@@ -33,6 +32,7 @@ constexpr std::string_view kRoutine = "TranslateAggregate";
 // A kind keyword stands as a word between these characters.
 constexpr std::string_view kKindBefore = " \t=";
 constexpr std::string_view kKindAfter = ")( \t,\r\n";
+constexpr std::string_view kObjectSuffix = "_Object";
 
 class AggregateTranslation {
   public:
@@ -79,15 +79,16 @@ class AggregateTranslation {
         return kind;
     }
 
-    // The kind comes from the first line, or the next one. A macro that the knowledge file
-    // says stands for "struct" or "enum" gives it instead.
+    // The kind comes from the first line, or the next one. A macro defined as "struct" or
+    // "enum" gives it when the line names none ("interface IFoo {"); a keyword of the
+    // statement's own wins over a macro kind left from an earlier definition.
     bool FindKind() {
         work_.kind = KindOf(cursor_.Line());
         uint8_t& macroKind = session_.run.knowledge.aggregateMacroKind;
-        if (macroKind != 0) {
+        if (macroKind != 0 && work_.kind == AggregateKind::None) {
             work_.kind = static_cast<AggregateKind>(macroKind);
-            macroKind = 0;
         }
+        macroKind = 0;
         if (work_.kind == AggregateKind::None && cursor_.NextLine()) {
             work_.kind = KindOf(cursor_.Line());
         }
@@ -158,12 +159,14 @@ class AggregateTranslation {
                 case '}':
                     FlushRecords(work_);
                     if (--bracesLeft == 0) return true;
-                    AppendPiece(work_.outputBlock, "\tENDS");
+                    CloseNestedAggregate(work_);
                     // The nested aggregate's names were taken when it opened.
                     if (!cursor_.SkipPast(';')) return Abandon();
                     member.clear();
                     break;
                 case '#':
+                    // A directive ends a run of bit fields: a branch declares its own record.
+                    FlushRecords(work_);
                     if (TranslateBodyDirective(work_) == BodyDirectiveResult::AlternativeHeader) {
                         return false;
                     }
@@ -216,17 +219,42 @@ class AggregateTranslation {
         reader.commentScratch.clear();
         reader.hasComment = false;
         if (!cursor_.AdvanceAndSkip()) return;
-        std::string name = work_.name;
-        LookupKnowledge(session_, name, LOOKUP_COMMONSTRUCTURE, &name);
+        std::string name = StructureTypeName(session_, work_.name, "");
+        // The interface's invocation macro has its name: the object, whose only member is the
+        // pointer to the method table, takes another.
+        if (IsInTypeList(session_.header.names.interfaceNames, name)) name += kObjectSuffix;
         WriteOutputLine(session_, "\r\n" + name + "\t" + session_.run.aggregateKeyword +
                                       std::string(cursor_.LastComment()));
         WritePieces(session_, work_.outputBlock);
         WriteOutputLine(session_, name + "\t\tENDS\r\n\r\n");
-        if (!SkipToDeclarators()) return;
         std::string aliasText = name;
-        if (RegisterDeclarators(work_, &aliasText) > 0) {
+        if (HasOwnTag()) {
+            RegisterTypeName(session_, work_.tag, TC_STRUCT);
+            aliasText.append(",").append(work_.tag);
+        }
+        WriteWaitingAliases(name);
+        if (SkipToDeclarators()) RegisterDeclarators(work_, &aliasText);
+        if (aliasText != name) {
             AddSavedString(session_.host, session_.header.savedStrings, aliasText);
         }
+    }
+
+    // "typedef struct {": the tag is only the keyword.
+    bool HasOwnTag() const {
+        return work_.tag != work_.name && work_.tag != "struct" && work_.tag != "union";
+    }
+
+    // The aliases that typedefs gave the tag before its body came.
+    void WriteWaitingAliases(const std::string& structure) {
+        auto& waiting = session_.header.waitingAliases;
+        const auto [first, last] = waiting.equal_range(work_.tag);
+        for (auto alias = first; alias != last; ++alias) {
+            if (alias->second != structure) {
+                WriteOutputLine(session_,
+                                alias->second + std::string(kTypedefSeparator) + structure);
+            }
+        }
+        waiting.erase(first, last);
     }
 
     // Past the aggregate's own name: true when declarators follow.

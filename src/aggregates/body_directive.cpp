@@ -4,11 +4,34 @@
 
 #include "aggregates/aggregate_work.h"
 #include "core/output.h"
+#include "core/text.h"
 #include "preprocessor/nested_directive.h"
 
 namespace ondavel {
 
 namespace {
+
+// The conditional line just appended to the block, from used on, without its NUL.
+std::string LastPiece(const HeapBlock& block, uint32_t used) {
+    std::string_view piece = block.view().substr(used);
+    return std::string(piece.substr(0, piece.find('\0')));
+}
+
+enum class Level { Opens, Continues, None };
+
+Level LevelOf(std::string_view line) {
+    if (InString(1, line, "#error", true) == 1) return Level::None;
+    return InString(1, line, "#elif", true) == 1 ? Level::Continues : Level::Opens;
+}
+
+void FollowConditional(AggregateWork& work, Level level, std::string piece) {
+    auto& open = work.openConditionals;
+    if (level == Level::Opens) {
+        open.push_back({std::move(piece)});
+    } else if (level == Level::Continues && !open.empty()) {
+        open.back().push_back(std::move(piece));
+    }
+}
 
 BodyDirectiveResult WriteAlternativeHeader(AggregateWork& work) {
     StatementCounts& counts = work.session.statement.counts;
@@ -29,19 +52,25 @@ BodyDirectiveResult TranslateBodyDirective(AggregateWork& work) {
         case NestedDirective::Else:
             if (cursor.LineNumber() == work.nameLine + 1) return WriteAlternativeHeader(work);
             AppendPiece(work.outputBlock, "\tELSE");
+            if (!work.openConditionals.empty()) work.openConditionals.back().push_back("ELSE");
             break;
         case NestedDirective::Endif:
+            if (!work.openConditionals.empty()) work.openConditionals.pop_back();
             --work.session.header.ifDepth;
             AppendPiece(work.outputBlock, "ENDIF " + std::string(cursor.LastComment()));
             break;
         case NestedDirective::Commented:
             AppendPiece(work.outputBlock, CommentedDirective(cursor.Line()));
             break;
-        case NestedDirective::Conditional:
+        case NestedDirective::Conditional: {
+            const uint32_t used = work.outputBlock.used;
+            const Level level = LevelOf(line);
             cursor.ResumeAfter(TranslateNestedConditional(work.session, line, cursor.LineNumber(),
                                                           cursor.LinesLeft(), cursor.index(),
                                                           &work.outputBlock));
+            FollowConditional(work, level, LastPiece(work.outputBlock, used));
             break;
+        }
         case NestedDirective::Other:
             break;
     }

@@ -1,5 +1,6 @@
 #include "aggregates/enumeration.h"
 
+#include <string>
 #include <string_view>
 
 #include "aggregates/aggregate_names.h"
@@ -7,6 +8,7 @@
 #include "aggregates/body_directive.h"
 #include "core/output.h"
 #include "core/text.h"
+#include "knowledge/knowledge.h"
 #include "preprocessor/expression_words.h"
 
 namespace ondavel {
@@ -45,18 +47,23 @@ class NegativeValue {
     void Number(uint32_t value) {
         Item(items_ == 1 && negative_);
         value_ = value;
+        lastWasNumber_ = true;
     }
     void Other() { Item(false); }
     bool Holds() const { return items_ == 2 && negative_; }
+    // The value is one number and nothing else.
+    bool IsPlainNumber() const { return items_ == 1 && lastWasNumber_; }
     uint32_t value() const { return 0u - value_; }
 
   private:
     void Item(bool keepsNegative) {
         negative_ = keepsNegative;
+        lastWasNumber_ = false;
         ++items_;
     }
     uint32_t items_ = 0;
     bool negative_ = false;
+    bool lastWasNumber_ = false;
     uint32_t value_ = 0;
 };
 
@@ -75,6 +82,7 @@ class EnumerationTranslation {
 
   private:
     void Append(std::string_view text) { WriteToBlocHeap(work_.outputBlock, text); }
+    void AppendValue(std::string_view text) { value_.append(text); }
 
     // False when the translation ends without output.
     bool TranslateEnumerators() {
@@ -87,6 +95,11 @@ class EnumerationTranslation {
                 continue;
             }
             if (cursor_.Current() == '}') return true;
+            // A ',' that starts a line, after an #if, belongs to the enumerator before it.
+            if (cursor_.Current() == ',') {
+                if (!cursor_.AdvanceAndSkip()) return false;
+                continue;
+            }
             if (!TranslateEnumerator()) return false;
             switch (AfterEnumerator()) {
                 case Next::Enumerator:
@@ -99,21 +112,31 @@ class EnumerationTranslation {
         }
     }
 
+    // A value that is one number is a numeric equate, which the assembler never substitutes
+    // in a later name (a member may share the enumerator's name); any other value is a text.
     bool TranslateEnumerator() {
-        Append("\t" + std::string(cursor_.TakeWord(kOperatorDelims)) + "\tEQU <");
+        std::string name(cursor_.TakeWord(kOperatorDelims));
+        LookupKnowledge(work_.session, name, LOOKUP_INCOMPATIBLE, &name);
         if (!cursor_.SkipBlanks() || cursor_.Current() == '(') return false;
+        value_.clear();
+        bool plainNumber = true;
         if (cursor_.Current() != '=') {
-            Append(DwordToMasmHex(counter_++));
-        } else if (!TranslateValue()) {
+            value_ = DwordToMasmHex(counter_++);
+        } else if (!TranslateValue(plainNumber)) {
             return false;
+        }
+        if (plainNumber) {
+            Append("\t" + name + "\tEQU " + value_.substr(0, value_.find_last_not_of(' ') + 1));
+        } else {
+            Append("\t" + name + "\tEQU <" + value_ + ">");
         }
         StatementReader& reader = cursor_.Reader();
         if (reader.hasComment) {
-            Append(">\t" + reader.commentScratch + "\r\n");
+            Append("\t" + reader.commentScratch + "\r\n");
             reader.commentScratch.clear();
             reader.hasComment = false;
         } else {
-            Append(">\r\n");
+            Append("\r\n");
         }
         return true;
     }
@@ -142,7 +165,7 @@ class EnumerationTranslation {
 
     // The value after '=', up to the ',' that ends it (one inside a macro call's parentheses
     // does not), a '}', '#' or ';'.
-    bool TranslateValue() {
+    bool TranslateValue(bool& plainNumber) {
         bool inCall = false;
         uint32_t callDepth = 0;
         NegativeValue negative;
@@ -151,15 +174,15 @@ class EnumerationTranslation {
             const char c = cursor_.Current();
             if ((c == ',' && !inCall) || c == '}' || c == '#' || c == ';') break;
             if (c == ',') {
-                Append(",");
+                AppendValue(",");
             } else if (c == ')') {
-                Append(")");
+                AppendValue(")");
                 if (inCall && --callDepth == 0) inCall = false;
             } else if (c == '(') {
-                Append("(");
+                AppendValue("(");
                 if (inCall) ++callDepth;
             } else if (const std::string_view op = MasmOperator(c); !op.empty()) {
-                Append("\t" + std::string(op) + " ");
+                AppendValue("\t" + std::string(op) + " ");
                 negative.Operator(c);
                 if (c == '<' || c == '>') cursor_.Advance();
             } else if (!TranslateToken(inCall, callDepth, negative)) {
@@ -170,6 +193,7 @@ class EnumerationTranslation {
             if (!cursor_.AdvanceAndSkip()) return false;
         }
         if (negative.Holds()) counter_ = negative.value() + 1;
+        plainNumber = negative.IsPlainNumber();
         return true;
     }
 
@@ -187,9 +211,9 @@ class EnumerationTranslation {
             const uint32_t value = NumberValue(masmNumber, number.isHex);
             counter_ = value + 1;
             negative.Number(value);
-            Append(masmNumber + " ");
+            AppendValue(masmNumber + " ");
         } else {
-            Append(std::string(token) + " ");
+            AppendValue(std::string(token) + " ");
             negative.Other();
             if (cursor_.Current() == '(') {
                 inCall = true;
@@ -223,6 +247,7 @@ class EnumerationTranslation {
     AggregateWork& work_;
     StatementCursor& cursor_;
     uint32_t counter_ = 0;
+    std::string value_;  // the value of the enumerator being translated
 };
 
 }  // namespace

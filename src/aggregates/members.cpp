@@ -1,6 +1,7 @@
 #include "aggregates/members.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "aggregates/aggregate_names.h"
@@ -58,18 +59,26 @@ MemberType ClassifyMemberType(AggregateWork& work, const std::string& cType) {
     if (code == TC_UNKNOWN) {
         WriteJournalLine(work.session, cType + " ", work.cursor.LineNumber());
         type.text = cType;
-    } else if (code == TC_FUNCTION || code == TC_CALLBACK) {
+    } else if (code == TC_FUNCTION || code == TC_CALLBACK || code == TC_INTERFACE) {
+        // An interface held by value is its object: the pointer to its method table.
         type.text = "DWORD";
     } else if (code == TC_STRUCT || code == TC_UNION) {
         // An alias is written as the structure it stands for.
-        std::string structure = masmName.empty() ? cType : masmName;
-        LookupKnowledge(work.session, structure, LOOKUP_COMMONSTRUCTURE, &structure);
-        type.text = structure + " <>";
+        type.text = StructureTypeName(work.session, cType, masmName) + " <>";
         type.isStructure = true;
     } else {
         type.text = masmName;
     }
     return type;
+}
+
+// "(COUNT>>1)+1" -> "(COUNT SHR 1)+1": the assembler spells the shifts as words.
+void WriteShifts(std::string& bound) {
+    for (const auto& [c, word] : {std::pair{"<<", " SHL "}, std::pair{">>", " SHR "}}) {
+        for (size_t at = bound.find(c); at != std::string::npos; at = bound.find(c, at)) {
+            bound.replace(at, 2, word);
+        }
+    }
 }
 
 // "a[0x10]" -> name "a", bound "010h"; only the first bracket pair was kept.
@@ -92,6 +101,7 @@ Declarator ReadArrayBound(std::string_view declarator) {
     if (IsNumberText(result.bound).isNumber && NumberToMasm(result.bound, converted)) {
         result.bound = converted;
     }
+    WriteShifts(result.bound);
     return result;
 }
 
@@ -116,11 +126,49 @@ std::string CutDeclarator(std::string_view text, std::string& cType) {
     return declarator;
 }
 
-void TranslateDeclarator(AggregateWork& work, std::string text) {
+// "BYTE ab [1]": a bound belongs to the name before it, blanks or not.
+void JoinBounds(std::string& text) {
+    for (size_t bracket = text.find('['); bracket != std::string::npos;
+         bracket = text.find('[', bracket + 1)) {
+        size_t start = bracket;
+        while (start > 0 && IsBlank(text[start - 1])) --start;
+        text.erase(start, bracket - start);
+        bracket = start;
+    }
+}
+
+// A pointer to a function, "BOOL (WINAPI *pfn)(HANDLE h)": the member is the pointer, named by
+// the word after the last '*' of the first parenthesis group. Empty for any other member.
+std::string FunctionPointerName(std::string_view text) {
+    const size_t open = text.find('(');
+    if (open == std::string_view::npos) return {};
+    const size_t close = text.find(')', open);
+    const std::string_view group = text.substr(open + 1, close - open - 1);
+    const size_t star = group.rfind('*');
+    if (star == std::string_view::npos) return {};
+    const size_t start = group.find_first_not_of(" 	", star + 1);
+    if (start == std::string_view::npos) return {};
+    return std::string(group.substr(start, group.find_first_of(" 	[", start) - start));
+}
+
+// The type and declarator of a member text: a function pointer is a DWORD.
+MemberType ReadMemberType(AggregateWork& work, std::string& text, std::string& declarator) {
+    const std::string pointerName = FunctionPointerName(text);
+    if (!pointerName.empty()) {
+        declarator = pointerName;
+        return MemberType{"DWORD", false};
+    }
+    BlankModifiers(text);
+    JoinBounds(text);
     NormalizeDeclarator(text);
     std::string cType;
-    const std::string declarator = CutDeclarator(text, cType);
-    const MemberType type = ClassifyMemberType(work, cType);
+    declarator = CutDeclarator(text, cType);
+    return ClassifyMemberType(work, cType);
+}
+
+void TranslateDeclarator(AggregateWork& work, std::string text) {
+    std::string declarator;
+    const MemberType type = ReadMemberType(work, text, declarator);
     Declarator member = ReadArrayBound(declarator);
     LookupKnowledge(work.session, member.name, LOOKUP_INCOMPATIBLE, &member.name);
 
@@ -149,14 +197,49 @@ void TranslateMember(AggregateWork& work, std::string_view member) {
 void OpenNestedAggregate(AggregateWork& work, std::string_view gathered) {
     constexpr std::string_view kAfter = ")( \t,\r\n";
     const bool isUnion = FindWord(1, gathered, "union", true, kBlanks, kAfter) > 0;
-    const bool isStructure = FindWord(1, gathered, "struct", true, kBlanks, kAfter) > 0;
-    if (!isUnion && !isStructure) return;
-    std::string name;
-    if (NameAfterNestedBrace(work.cursor, name) != NameFound::Word) name.clear();
+    // A brace in a body opens an aggregate even when a macro hides its keyword
+    // ("_KS_ANON_STRUCT(_IDENTIFIER) {"): it is a structure, and its closing brace ends it.
+    const bool isStructure = FindWord(1, gathered, "struct", true, kBlanks, kAfter) > 0 || !isUnion;
+    std::string word;
+    if (NameAfterNestedBrace(work.cursor, word) != NameFound::Word) word.clear();
+    Declarator declared = ReadArrayBound(word);
+    std::string& name = declared.name;
     if (!name.empty()) LookupKnowledge(work.session, name, LOOKUP_INCOMPATIBLE, &name);
+    NestedFrame frame;
+    if (!declared.bound.empty()) {
+        // "struct {...} a[6];": the assembler has no array of an inline structure.
+        frame.detached = true;
+        frame.mark = work.outputBlock.used;
+        frame.keyword = isUnion ? "UNION" : "STRUCT";
+        frame.typeName = work.name + "_" + name;
+        frame.member = "\t" + name + " " + frame.typeName + " " + declared.bound + " dup (<>)";
+        work.nested.push_back(std::move(frame));
+        return;
+    }
+    work.nested.push_back(std::move(frame));
     const std::string suffix = name.empty() ? "" : "\t" + name;
     if (isUnion) AppendPiece(work.outputBlock, "\tunion" + suffix);
     if (isStructure) AppendPiece(work.outputBlock, "\tSTRUCT" + suffix);
+}
+
+void CloseNestedAggregate(AggregateWork& work) {
+    if (work.nested.empty() || !work.nested.back().detached) {
+        if (!work.nested.empty()) work.nested.pop_back();
+        AppendPiece(work.outputBlock, "\tENDS");
+        return;
+    }
+    const NestedFrame frame = std::move(work.nested.back());
+    work.nested.pop_back();
+    // Its pieces leave the block and are written at once, before the aggregate that uses it.
+    HeapBlock body;
+    body.reporter = &work.session.host;
+    WriteToBlocHeap(body, work.outputBlock.view().substr(frame.mark));
+    TruncateBlocHeap(work.outputBlock, frame.mark);
+    WriteOutputLine(work.session, "\r\n" + frame.typeName + "\t" + frame.keyword);
+    WritePieces(work.session, body);
+    WriteOutputLine(work.session, frame.typeName + "\t\tENDS\r\n\r\n");
+    ReleaseBlocHeap(body);
+    AppendPiece(work.outputBlock, frame.member);
 }
 
 }  // namespace ondavel

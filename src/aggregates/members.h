@@ -20,4 +20,9 @@ void TranslateMember(AggregateWork& work, std::string_view member);
 // and/or structure, named by the word after its own closing brace.
 void OpenNestedAggregate(AggregateWork& work, std::string_view gathered);
 
+// At the '}' that closes a nested aggregate. One declared as an array is written at once as a
+// structure of its own, OUTER_name, and the aggregate gets the member "name OUTER_name n dup
+// (<>)" instead.
+void CloseNestedAggregate(AggregateWork& work);
+
 }  // namespace ondavel

@@ -17,20 +17,30 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-// The next character of a generated name. Past '~' (the last printable one) it starts again
-// at 'A', so a name never holds a control character.
-char NextNameCharacter(char c) {
-    return c < '~' ? static_cast<char>(c + 1) : 'A';
+// The next letter of a generated name: 'A' to 'Z', then 'a' to 'z', then 'A' again, so that
+// the name is one the assembler takes.
+char NextLetter(char c) {
+    if (c == 'Z') return 'a';
+    return c >= 'A' && c < 'z' ? static_cast<char>(c + 1) : 'A';
 }
 
-// "AA", "AB" ... "Az", "BA" ...: the second character runs from 'A' to 'z'.
+// "AA", "AB" ... "AZ", "Aa" ... "Az", "BA" ...
 void AdvanceFieldTag(std::array<char, 2>& tag) {
     if (tag[1] < 'z') {
-        ++tag[1];
+        tag[1] = NextLetter(tag[1]);
     } else {
-        tag[0] = NextNameCharacter(tag[0]);
+        tag[0] = NextLetter(tag[0]);
         tag[1] = 'A';
     }
+}
+
+// "RECA" for the first run of an aggregate ... "RECZ", then "RECAA", "RECAB" ...
+std::string RecordPrefix(uint32_t run) {
+    std::string letters;
+    for (uint32_t n = run + 1; n > 0; n = (n - 1) / 26) {
+        letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+    }
+    return "REC" + letters;
 }
 
 // The MASM type of the record's member: the first word of the member that names a known type.
@@ -53,7 +63,7 @@ std::optional<std::string> RecordMemberType(Session& session, std::string_view m
 void StartRecord(AggregateWork& work, std::string_view member) {
     std::array<char, 2>& tag = work.session.run.recordFieldTag;
     AdvanceFieldTag(tag);
-    std::string recordName = work.recordPrefix + work.name;
+    std::string recordName = RecordPrefix(work.recordRuns++) + work.name;
     LookupKnowledge(work.session, recordName, LOOKUP_COMMONRECORD, &recordName);
     std::string piece = "\t" + recordName;
     if (const std::optional<std::string> type = RecordMemberType(work.session, member)) {
@@ -63,7 +73,6 @@ void StartRecord(AggregateWork& work, std::string_view member) {
     }
     AppendPiece(work.outputBlock, piece);
     WriteToBlocHeap(work.pendingRecords, recordName + "\t\tRECORD \r\n");
-    work.recordPrefix[3] = NextNameCharacter(work.recordPrefix[3]);
     work.recordRunOpen = true;
 }
 
@@ -105,14 +114,39 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 }  // namespace
 
+// The widths of a member's fields ("a : 1, b : 2" gives 3); a width that is no number counts 0.
+uint32_t FieldWidths(std::string_view member) {
+    uint32_t bits = 0;
+    for (size_t colon = member.find(':'); colon != std::string_view::npos;
+         colon = member.find(':', colon + 1)) {
+        const size_t digits = SkipBlanks(member, colon + 1);
+        const size_t end = member.find_first_not_of("0123456789", digits);
+        bits += TextToNumber(member.substr(digits, end - digits));
+    }
+    return bits;
+}
+
+// As in C, a field that does not fit in what is left of the run's 32 bits starts a new one: a
+// record holds at most 32 bits.
 void TranslateBitField(AggregateWork& work, std::string_view member) {
-    if (!work.recordRunOpen) StartRecord(work, member);
+    constexpr uint32_t kRecordBits = 32;
+    const uint32_t bits = FieldWidths(member);
+    if (work.recordRunOpen && work.recordBits + bits > kRecordBits) FlushRecords(work);
+    if (!work.recordRunOpen) {
+        StartRecord(work, member);
+        work.recordBits = 0;
+    }
+    work.recordBits += bits;
     AddFields(work, member);
 }
 
 void FlushRecords(AggregateWork& work) {
     if (work.pendingRecords.used == 0) return;
     work.recordRunOpen = false;
+    // A record declared in a branch of a conditional is declared under the same condition.
+    for (const std::vector<std::string>& level : work.openConditionals) {
+        for (const std::string& line : level) WriteOutputLine(work.session, line);
+    }
     const std::vector<std::string_view> lines = SplitLines(work.pendingRecords.view());
     // The header line carries the last field declared, its tabs made blanks; the first field
     // declared ends the declaration.
@@ -125,6 +159,8 @@ void FlushRecords(AggregateWork& work) {
         WriteOutputLine(work.session, text);
         text.clear();
     }
+    for (size_t i = 0; i < work.openConditionals.size(); ++i)
+        WriteOutputLine(work.session, "ENDIF");
     ReleaseBlocHeap(work.pendingRecords);
 }
 

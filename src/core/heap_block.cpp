@@ -1,5 +1,6 @@
 #include "core/heap_block.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -69,6 +70,12 @@ int AppendPiece(HeapBlock& block, std::string_view text) {
     end[text.size()] = '\0';
     block.used += static_cast<uint32_t>(length);
     return 1;
+}
+
+void TruncateBlocHeap(HeapBlock& block, uint32_t used) {
+    if (used >= block.used) return;
+    std::fill(block.data.get() + used, block.data.get() + block.used, '\0');
+    block.used = used;
 }
 
 int ReleaseBlocHeap(HeapBlock& block) {

@@ -30,6 +30,9 @@ int WriteToBlocHeap(HeapBlock& block, std::string_view bytes);
 // Appends text followed by one NUL: the form of every entry of a name list and of every
 // piece of collected output.
 int AppendPiece(HeapBlock& block, std::string_view text);
+// Forgets the bytes from used on (zeroing them); nothing happens when used is not below the
+// block's own.
+void TruncateBlocHeap(HeapBlock& block, uint32_t used);
 // Frees the bytes; growthStep and reporter stay. Returns 1, or 0 when nothing was allocated.
 int ReleaseBlocHeap(HeapBlock& block);
 

@@ -117,6 +117,9 @@ struct HeaderState {
     bool inInterface = false;
     bool inUnicodeBranch = false;  // the last #ifdef named UNICODE and no #endif came since
     std::shared_ptr<TypeListIndex> typeListIndex;  // lookups in names, built by type mapping
+    // A structure tag named by a typedef before its body was written: the aliases that wait
+    // for it ("typedef struct tagVARIANT VARIANT;" before "struct tagVARIANT {...};").
+    std::multimap<std::string, std::string> waitingAliases;
 };
 
 struct StatementState {

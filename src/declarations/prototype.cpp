@@ -49,8 +49,10 @@ void CutAtListEnd(std::string& parameter) {
     }
 }
 
+// "LPLINECALLPARAMS const lpCallParams": a qualifier after the type says nothing of its size.
 void ReducePrototypeParameter(Session& session, std::string& parameter) {
     CutAtListEnd(parameter);
+    BlankModifiers(parameter);
     BlankPunctuation(parameter);
     NormalizeDeclarator(parameter);
     KeepLastTwoWords(parameter);
@@ -128,11 +130,38 @@ class PrototypeTranslation {
             } else if (c == '(') {
                 walk_.Advance();
                 ++openCount_;
+                if (name_ == "__declspec" || name_ == "__attribute__") {
+                    if (!PassAttributeGroup()) return false;
+                    continue;
+                }
                 if (counts_.parenGroups == 1) return true;
             } else if (c == ';') {
                 walk_.Advance();  // neither a word nor a group: nothing to keep
             }
         }
+    }
+
+    // The group after "__declspec" or "__attribute__" ("extern __declspec(dllimport) double
+    // _Xbig;") is an attribute, never the parameter list. False when no group is left for
+    // that list: the statement declares no function.
+    bool PassAttributeGroup() {
+        for (uint32_t depth = 1; depth > 0;) {
+            if (walk_.AtEnd()) {
+                if (!walk_.NextLine()) return false;
+                continue;
+            }
+            const char c = walk_.Current();
+            walk_.Advance();
+            if (c == '(') {
+                ++depth;
+                ++openCount_;
+            } else if (c == ')') {
+                --depth;
+                CloseParenthesis();
+            }
+        }
+        name_.clear();
+        return counts_.parenGroups > 0;
     }
 
     void CloseParenthesis() {

@@ -188,6 +188,14 @@ int RegisterTypeName(Session& session, std::string_view name, uint32_t code) {
     return 1;
 }
 
+std::string StructureTypeName(Session& session, std::string_view cType,
+                              const std::string& masmName) {
+    std::string structure = masmName.empty() ? std::string(cType) : masmName;
+    LookupKnowledge(session, structure, LOOKUP_COMMONSTRUCTURE, &structure);
+    LookupKnowledge(session, structure, LOOKUP_INCOMPATIBLE, &structure);
+    return structure;
+}
+
 int AddUniqueName(HeapBlock& list, std::string_view name) {
     // A name ends at its NUL. An empty one is not kept: in a list of NUL-terminated names it
     // would read as the end of the list and hide every name after it.

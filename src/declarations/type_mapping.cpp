@@ -8,7 +8,6 @@
 #include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"
-#include "knowledge/knowledge.h"
 
 namespace ondavel {
 
@@ -88,8 +87,8 @@ std::string_view TextOfCode(Session& session, uint32_t code, std::string& typeWo
     if ((code & TC_SIGNED) != 0) return kSignedText;
     if (code == TC_REAL10) return kReal10Text;
     if (code == TC_STRUCT || code == TC_UNION) {
-        // A structure passed by value goes by the name the kit knows it under, if any.
-        LookupKnowledge(session, typeWord, LOOKUP_COMMONSTRUCTURE, &typeWord);
+        // A structure passed by value goes by the name its definition was written under.
+        typeWord = StructureTypeName(session, typeWord, "");
         return typeWord;
     }
     for (const ParameterText& entry : kParameterTexts) {

@@ -38,7 +38,8 @@ enum TypeCode : uint32_t {
 // unchanged), 2 when words were removed, 1 when there were none.
 int StripQualifiers(std::string& text);
 
-// Blanks the first stand-alone "const", "OPTIONAL" and "PURE" without changing the length.
+// Blanks every stand-alone "const", "volatile", "OPTIONAL" and "PURE" without changing the
+// length.
 int BlankModifiers(std::string& text);
 
 // Keeps at most the last two words of a declarator, pointers written as DWORD, a trailing
@@ -58,6 +59,16 @@ uint32_t ClassifyType(Session& session, std::string_view name, std::string& out)
 
 // Records name in the list that code chooses (nothing for codes without a list). Returns 1.
 int RegisterTypeName(Session& session, std::string_view name, uint32_t code);
+
+// Between the name and the type of a TYPEDEF line: "NAME  TYPEDEF  TYPE".
+inline constexpr std::string_view kTypedefSeparator = "  TYPEDEF  ";
+
+// The name under which the assembler knows a structure that ClassifyType recognised:
+// masmName (the structure an alias stands for) or the C name, renamed as the knowledge file's
+// COMMONSTRUCTURE section says, then as its INCOMPATIBLE section says (a name the assembler
+// reserves).
+std::string StructureTypeName(Session& session, std::string_view cType,
+                              const std::string& masmName);
 // Appends name to list unless an entry equals it. Returns 1.
 int AddUniqueName(HeapBlock& list, std::string_view name);
 

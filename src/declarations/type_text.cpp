@@ -16,10 +16,11 @@ constexpr std::array<std::string_view, 8> kQualifierWords = {
     "IN", "OUT", "unsigned", "signed", "const", "far", "near", "OPTIONAL"};
 // A member text ending in ';' also drops these, in this order.
 constexpr std::array<std::string_view, 2> kAggregateWords = {"struct", "union"};
-constexpr std::array<std::string_view, 3> kModifierWords = {"const", "OPTIONAL", "PURE"};
+constexpr std::array<std::string_view, 4> kModifierWords = {"const", "volatile", "OPTIONAL",
+                                                            "PURE"};
 
 constexpr std::string_view kWordEnd = ")( \t,\r\n";
-constexpr std::string_view kModifierStart = " \t=";
+constexpr std::string_view kModifierStart = " \t=*";
 constexpr std::string_view kOptional = "OPTIONAL";
 constexpr std::string_view kDword = "DWORD";
 
@@ -45,12 +46,21 @@ bool RemoveLeadingWord(std::string_view& text, std::string_view word) {
     return true;
 }
 
+// "unsigned _Line": the sign word before a lone name is the type (int), not a qualifier.
+bool IsLoneSignType(std::string_view text, std::string_view word) {
+    if ((word != "unsigned" && word != "signed") || !StartsWithWord(text, word)) return false;
+    std::string_view rest = text.substr(word.size());
+    TrimText(rest, rest);
+    return rest.find_first_of(" \t*") == std::string_view::npos;
+}
+
 // Removes the leading qualifiers, each time starting the checks again from the first one.
 // Returns how many words went; stops as soon as nothing remains.
 int RemoveQualifiers(std::string_view& text) {
     int removed = 0;
     for (size_t i = 0; i < kQualifierWords.size() && !text.empty();) {
-        if (RemoveLeadingWord(text, kQualifierWords[i])) {
+        if (!IsLoneSignType(text, kQualifierWords[i]) &&
+            RemoveLeadingWord(text, kQualifierWords[i])) {
             ++removed;
             i = 0;
         } else {
@@ -177,9 +187,10 @@ int StripQualifiers(std::string& text) {
 
 int BlankModifiers(std::string& text) {
     for (std::string_view word : kModifierWords) {
-        const int position = FindWord(1, text, word, false, kModifierStart, kWordEnd);
-        if (position <= 0) continue;
-        text.replace(static_cast<size_t>(position) - 1, word.size(), word.size(), ' ');
+        for (int position = FindWord(1, text, word, false, kModifierStart, kWordEnd); position > 0;
+             position = FindWord(position, text, word, false, kModifierStart, kWordEnd)) {
+            text.replace(static_cast<size_t>(position) - 1, word.size(), word.size(), ' ');
+        }
     }
     return 0;
 }

@@ -1,7 +1,9 @@
 // typedef without a body: "typedef DWORD MYFLAGS;" -> ";MYFLAGS  TYPEDEF  DWORD".
 // What matters most is recording what each new name is, in the header's type lists, so that
 // later declarations of the same header can classify it; the TYPEDEF line itself is written
-// commented out, except for a structure alias in the UNICODE branch, which MASM must see.
+// commented out, except for a structure alias, which the assembler must know as a type:
+// "typedef GUID NTMS_GUID;" -> "NTMS_GUID  TYPEDEF  GUID". An alias of a structure tag whose
+// body comes later waits for it ("typedef struct tagVARIANT VARIANT;").
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -23,7 +25,6 @@ namespace {
 constexpr size_t kKeywordLength = 7;
 // The declarator is collected in a buffer of one line: 1,039 characters and the terminator.
 constexpr size_t kDeclaratorLimit = kLineLimit - 1;
-constexpr std::string_view kTypedefSeparator = "  TYPEDEF  ";
 constexpr std::string_view kPointerType = "DWORD ";
 constexpr std::string_view kSignedPointerType = "SDWORD";
 // A bare structure or union tag: what the name stands for is left to the reader.
@@ -147,10 +148,14 @@ class TypedefTranslation {
             DeclarePointer(name);
         } else if (aggregate_ != 0) {
             DeclareAggregateAlias(name);
-        } else if (wordCount_ == 1) {
-            return false;
+        } else if (wordCount_ > 1) {
+            baseType_ = FirstWord();
+            DeclareFromBaseType(baseType_, name);
+        } else if (baseIsStructure_) {
+            // "typedef KSIDENTIFIER KSPROPERTY, *PKSPROPERTY, KSMETHOD;": KSMETHOD too.
+            DeclareFromBaseType(baseType_, name);
         } else {
-            DeclareFromBaseType(FirstWord(), name);
+            return false;
         }
         return true;
     }
@@ -161,12 +166,31 @@ class TypedefTranslation {
         result_ = 1;
     }
 
-    // Only a bare tag ("typedef struct _FOO FOO, FOO2;": FOO2) gets a line. A union's name
-    // is not kept, as no list holds unions.
+    // Only a bare tag ("typedef struct _FOO FOO, FOO2;": FOO2) gets a commented line. A
+    // union's name is not kept, as no list holds unions. The tag is the word before the first
+    // declarator's name.
     void DeclareAggregateAlias(std::string_view name) {
         RegisterTypeName(session_, name, aggregate_);
         if (wordCount_ == 1) WriteTypedefLine(true, name, kAggregateType);
+        if (wordCount_ >= 3) {
+            const std::string_view words = typedefWords_.view();
+            const size_t nameStart = words.size() - name.size() - 1;
+            const size_t tagStart = words.rfind('\0', nameStart - 2) + 1;
+            tag_ = words.substr(tagStart, nameStart - 1 - tagStart);
+        }
+        if (!tag_.empty() && tag_ != name) AliasTag(name);
         result_ = 1;
+    }
+
+    // The alias is written now when the tag's structure is known, else when its body comes.
+    void AliasTag(std::string_view name) {
+        std::string masmName;
+        if (ClassifyType(session_, tag_, masmName) != TC_STRUCT) {
+            session_.header.waitingAliases.emplace(tag_, name);
+            return;
+        }
+        const std::string structure = StructureTypeName(session_, tag_, masmName);
+        if (structure != name) WriteTypedefLine(false, name, structure);
     }
 
     // The line names the base type as the source spells it, not its MASM name.
@@ -184,8 +208,22 @@ class TypedefTranslation {
         }
         RegisterTypeName(session_, name, code);
         result_ = 1;
-        const bool active = code == TC_STRUCT && session_.header.inUnicodeBranch;
-        WriteTypedefLine(!active, name, baseType);
+        baseIsStructure_ = code == TC_STRUCT || code == TC_UNION;
+        const std::string* waitingTag = WaitingTagOf(baseType);
+        if (waitingTag != nullptr) session_.header.waitingAliases.emplace(*waitingTag, name);
+        if (baseIsStructure_ && waitingTag == nullptr) {
+            WriteTypedefLine(false, name, StructureTypeName(session_, baseType, masmType));
+        } else {
+            WriteTypedefLine(true, name, baseType);
+        }
+    }
+
+    // The tag an alias waits for, when it waits: an alias of it waits for the same body.
+    const std::string* WaitingTagOf(std::string_view alias) const {
+        for (const auto& [tag, waiting] : session_.header.waitingAliases) {
+            if (waiting == alias) return &tag;
+        }
+        return nullptr;
     }
 
     void WriteTypedefLine(bool commented, std::string_view name, std::string_view type) {
@@ -205,6 +243,9 @@ class TypedefTranslation {
     StatementCursor cursor_;
     bool isSigned_ = false;
     uint32_t aggregate_ = 0;  // TC_STRUCT or TC_UNION when the first line names one
+    std::string tag_;         // the structure tag the aliases of the statement name
+    std::string baseType_;    // the type the first declarator names
+    bool baseIsStructure_ = false;
     bool hasStar_ = false;
     std::string declarator_;
     HeapBlock typedefWords_;  // the declarator's words, each followed by one NUL

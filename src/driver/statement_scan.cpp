@@ -1,8 +1,10 @@
 #include "driver/statement_scan.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/comment_split.h"
 #include "core/output.h"
@@ -18,26 +20,52 @@ enum class Verdict { Continue, EndHere, EndBefore };
 
 // What the scanner carries from one line of the statement to the next.
 struct ScanState {
+    // Whether the brackets of the line being read count towards the balance: those of the
+    // second and later branches of a conditional opened inside the statement do not, since
+    // they repeat what the first branch opens and closes.
+    bool InFirstBranches() const {
+        return std::find(inLaterBranch.begin(), inLaterBranch.end(), true) == inLaterBranch.end();
+    }
+
     bool commentOpen = false;     // a "/*" comment open after the line just read
     bool skipNextBranch = false;  // the line just read held "#else": ignore brackets on the next
-    bool waitForCall = false;     // NAME(...) seen: the next line decides whether it goes on
+    std::vector<bool> inLaterBranch;  // each conditional opened inside the statement
+    int32_t balance = 0;              // brackets opened and not closed, first branches only
+    bool waitForCall = false;         // NAME(...) seen: the next line decides whether it goes on
     bool parenSeen = false;
     bool firstLine = true;       // no line of the statement has been counted yet
     bool continuedLine = false;  // the line just read ended with a backslash
 };
 
-int32_t Balance(const StatementCounts& c) {
-    return static_cast<int32_t>(c.openBraces - c.closeBraces + c.openParens - c.closeParens);
-}
-
-bool FollowsElse(std::string_view code, size_t hash) {
-    size_t i = hash + 1;
-    while (i < code.size() && IsBlank(code[i])) ++i;
-    return InString(1, code.substr(i), "else", true) == 1;
+// A directive line inside the statement: conditionals opened there are followed through
+// their branches. An "#else" whose "#if" stands before the statement separates two
+// alternative headers: the brackets of the line after it are not counted at all.
+void FollowConditional(ScanState& state, std::string_view code) {
+    if (code.front() != '#') return;
+    const std::string_view directive = code.substr(code.find_first_not_of(" \t", 1));
+    const auto startsWith = [&](std::string_view word) {
+        return InString(1, directive, word, true) == 1;
+    };
+    if (startsWith("endif")) {
+        if (!state.inLaterBranch.empty()) state.inLaterBranch.pop_back();
+    } else if (startsWith("if")) {
+        state.inLaterBranch.push_back(false);
+    } else if (startsWith("else") || startsWith("elif")) {
+        if (state.inLaterBranch.empty()) {
+            state.skipNextBranch = startsWith("else");
+        } else {
+            state.inLaterBranch.back() = true;
+        }
+    }
 }
 
 void CountBracket(StatementCounts& c, ScanState& state, std::string_view code, size_t i) {
-    switch (code[i]) {
+    const char bracket = code[i];
+    if (state.InFirstBranches()) {
+        if (bracket == '(' || bracket == '{') ++state.balance;
+        if (bracket == ')' || bracket == '}') --state.balance;
+    }
+    switch (bracket) {
         case '(':
             ++c.openParens;
             if (!state.parenSeen) {
@@ -119,9 +147,6 @@ void CountCharacters(Session& session, ScanState& state, std::string_view code,
             case '~':
                 c.operatorMask = 1;
                 break;
-            case '#':
-                if (!state.firstLine && FollowsElse(code, i)) state.skipNextBranch = true;
-                break;
             default:
                 break;
         }
@@ -158,7 +183,7 @@ Verdict Decide(Session& session, ScanState& state, std::string_view code, LineIn
         // A line-continued statement, or a directive, ends with its first line not ending in '\'.
         if (c.backslashes > 0 || (state.firstLine && first == '#')) return Verdict::EndHere;
     }
-    if (Balance(c) != 0) return Verdict::Continue;
+    if (state.balance != 0) return Verdict::Continue;
     if (state.firstLine && kind == StatementKind::If && NextLineContinuesDeclaration(index, line)) {
         kind = StatementKind::Other;
         return Verdict::Continue;
@@ -199,12 +224,13 @@ bool IsEmptyLine(std::string_view raw) {
     return true;
 }
 
-void FinishStatement(Session& session, uint32_t lastLine, uint32_t totalLines) {
+void FinishStatement(Session& session, const ScanState& state, uint32_t lastLine,
+                     uint32_t totalLines) {
     StatementCounts& c = session.statement.counts;
     c.lastLine = lastLine;
     c.lastLinesLeft = totalLines - lastLine + 1;
     c.statementLines = lastLine - c.firstLine + 1;
-    if (Balance(c) != 0) {
+    if (state.balance != 0) {
         WriteJournalLine(
             session,
             "ERREUR Parenth\xE8ses ou accolades d\xE9s\xE9quilibr\xE9s ligne: ", c.firstLine);
@@ -224,6 +250,7 @@ int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, Line
     // What the statement looked like after its last line so far, should the line being read
     // turn out to belong to the next statement.
     StatementCounts countsBefore = counts;
+    int32_t balanceBefore = 0;
     bool commentOpenBefore = false;
     uint32_t lastCounted = firstLine;
     std::string& work = session.statement.scanLine;
@@ -248,15 +275,17 @@ int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, Line
             }
         }
         if (end == ScanEnd::BeforeDirective && !state.firstLine && !state.continuedLine &&
-            code.front() == '#' && Balance(counts) == 0) {
+            code.front() == '#' && state.balance == 0) {
             state.commentOpen = commentOpenBefore;
             break;
         }
         state.continuedLine = code.back() == '\\';
+        if (!state.firstLine) FollowConditional(state, code);
         CountCharacters(session, state, code, skippedBranch);
         const Verdict verdict = Decide(session, state, code, index, line);
         if (verdict == Verdict::EndBefore) {
             counts = countsBefore;
+            state.balance = balanceBefore;
             state.commentOpen = commentOpenBefore;
             break;
         }
@@ -264,9 +293,10 @@ int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, Line
         if (verdict == Verdict::EndHere) break;
         state.firstLine = false;
         countsBefore = counts;
+        balanceBefore = state.balance;
         commentOpenBefore = state.commentOpen;
     }
-    FinishStatement(session, lastCounted, totalLines);
+    FinishStatement(session, state, lastCounted, totalLines);
     session.statement.commentOpenAfter = state.commentOpen;
     return 0;
 }

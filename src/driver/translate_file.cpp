@@ -164,6 +164,7 @@ void ReleasePerFileMemory(Session& session) {
     session.header.typeListIndex.reset();
     session.header.equateNames.clear();
     ClearSavedStrings(session.header.savedStrings);
+    session.header.waitingAliases.clear();
 }
 
 int TranslateFile(Session& session, LineIndex& index) {

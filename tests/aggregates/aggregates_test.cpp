@@ -42,6 +42,28 @@ TEST_F(AggregatesTest, FieldTagsPastTheLastLetterStayPrintable) {
     EXPECT_NE(out.find("RECAA\t\tRECORD     AAa : 1\r\n"), std::string::npos) << out;
 }
 
+// Names the assembler takes: past 'Z' the run letter becomes two letters and the field tag
+// goes on with the small letters.
+TEST_F(AggregatesTest, RecordNamesAndFieldTagsPastZStayLetters) {
+    std::string text = "typedef struct _S {\r\n";
+    for (int run = 0; run < 27; ++run) {
+        text += "DWORD f" + std::to_string(run) + " : 1; DWORD p" + std::to_string(run) + ";\r\n";
+    }
+    const std::string out = Translate(text + "} S;\r\n");
+    EXPECT_NE(out.find("RECZS\t\tRECORD     AZf25 : 1\r\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("RECAAS\t\tRECORD     Aaf26 : 1\r\n"), std::string::npos) << out;
+    EXPECT_EQ(out.find('['), std::string::npos) << out;
+}
+
+// A "struct" macro defined earlier and never used leaves its kind pending: the statement's
+// own keyword wins, and the kind is spent.
+TEST_F(AggregatesTest, AStatementsOwnKeywordWinsOverAPendingMacroKind) {
+    session.run.knowledge.aggregateMacroKind = 2;
+    const std::string out = Translate("typedef enum _E { E_A } E;\r\n");
+    EXPECT_NE(out.find(";E\tUNION\r\n\tE_A\tEQU 0H\r\n"), std::string::npos) << out;
+    EXPECT_EQ(session.run.knowledge.aggregateMacroKind, 0);
+}
+
 TEST_F(AggregatesTest, AnUnterminatedStructureEndsTheHeaderWithoutOutput) {
     const std::string out = Translate("typedef struct _S {\r\n    DWORD a;\r\n    DWORD b;\r\n");
     EXPECT_EQ(out.find("STRUCT"), std::string::npos) << out;

@@ -122,10 +122,29 @@ TEST_F(StatementScanTest, RecognisesCallFormAndCppSyntax) {
     EXPECT_FALSE(counts().cppSyntax);
 }
 
-TEST_F(StatementScanTest, IgnoresBracketsOfTheLineAfterAnElse) {
+// The later branches of a conditional opened inside the statement repeat what the first one
+// opens and closes: only the first counts towards the statement's end, though every bracket
+// is counted.
+TEST_F(StatementScanTest, OnlyTheFirstBranchOfAConditionalDecidesTheEnd) {
     ASSERT_EQ(Scan("int f(\r\n#ifdef X\r\nint a\r\n#else\r\nint b)\r\n#endif\r\n);\r\n"), 0);
     EXPECT_EQ(counts().lastLine, 7u);
-    EXPECT_EQ(counts().closeParens, 1u);
+    EXPECT_EQ(counts().closeParens, 2u);
+    ASSERT_EQ(Scan("struct S {\r\n#if A\r\nstruct { int a; } x;\r\n#else\r\nunion {\r\n"
+                   "int b; } y;\r\n#endif\r\n};\r\nint g;\r\n"),
+              0);
+    EXPECT_EQ(counts().lastLine, 8u);
+    EXPECT_EQ(counts().openBraces, 3u);
+    EXPECT_EQ(counts().closeBraces, 3u);
+}
+
+// An "#else" whose "#if" stands before the statement separates two alternative headers: the
+// line after it is not counted.
+TEST_F(StatementScanTest, IgnoresBracketsOfTheAlternativeHeader) {
+    ASSERT_EQ(Scan("typedef struct _S1 {\r\n#else\r\ntypedef struct _S2 {\r\n#endif\r\n"
+                   "DWORD a;\r\n} S;\r\n"),
+              0);
+    EXPECT_EQ(counts().lastLine, 6u);
+    EXPECT_EQ(counts().openBraces, 1u);
 }
 
 TEST_F(StatementScanTest, ALineOfTheNextStatementAddsNothing) {

@@ -2,7 +2,7 @@
 DECLARE_INTERFACE_(IQux, IUnknown)
 {
     STDMETHOD(SetScale)(THIS_ float f) PURE;
-    STDMETHOD(Broken)(THIS_ unsigned) PURE;
+    STDMETHOD(Broken)(THIS_ IN OUT) PURE;
     STDMETHOD(After)(THIS_ double d) PURE;
 };
 // no body

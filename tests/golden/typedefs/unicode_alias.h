@@ -1,4 +1,4 @@
-// a structure alias is written for MASM only in the UNICODE branch
+// a structure alias is written for MASM in every branch, once its structure is known
 typedef struct _FOO FOO;
 #ifdef UNICODE
 typedef WNDCLASSW WNDCLASS;

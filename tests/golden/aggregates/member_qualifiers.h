@@ -1,0 +1,7 @@
+// a qualifier anywhere in a member says nothing of its size
+typedef struct _QUEUE {
+    struct _QUEUE * volatile Next;
+    DWORD *volatile pCount;
+    DWORD volatile Count;
+    const DWORD *const pLimit;
+} QUEUE;
