@@ -212,15 +212,18 @@ class EnumerationTranslation {
             counter_ = value + 1;
             negative.Number(value);
             AppendValue(masmNumber + " ");
-        } else {
-            AppendValue(std::string(token) + " ");
-            negative.Other();
-            if (cursor_.Current() == '(') {
-                inCall = true;
-                callDepth = 0;
-            }
+            return cursor_.SkipBlanks();
         }
-        return cursor_.SkipBlanks();
+        AppendValue(std::string(token) + " ");
+        negative.Other();
+        // A name before '(' calls a macro, a blank between them or not: the commas of its
+        // arguments do not end the value.
+        if (!cursor_.SkipBlanks()) return false;
+        if (cursor_.Current() == '(') {
+            inCall = true;
+            callDepth = 0;
+        }
+        return true;
     }
 
     uint32_t NumberValue(std::string_view masmNumber, bool isHex) {
