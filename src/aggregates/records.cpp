@@ -126,11 +126,38 @@ uint32_t FieldWidths(std::string_view member) {
     return bits;
 }
 
+namespace {
+
+constexpr uint32_t kRecordBits = 32;
+
+// A record holds at most 32 bits: a wider field of a 64-bit unit ("ULONG64 Reserved : 48") is
+// declared in parts, "Reserved" then "Reserved_1" ..., each as wide as a record can still take.
+void TranslateWideField(AggregateWork& work, std::string_view member, uint32_t bits) {
+    const std::string_view field = FieldText(member);
+    const std::string_view type = member.substr(0, member.size() - field.size());
+    std::string_view name = field.substr(0, field.find(':'));
+    name = name.substr(0, name.find_last_not_of(kBlanks) + 1);
+    for (uint32_t part = 0; bits > 0; ++part) {
+        // The first part fills what the open run has left, as C goes on in the same unit.
+        const uint32_t room = work.recordRunOpen ? kRecordBits - work.recordBits : kRecordBits;
+        const uint32_t width = std::min(bits, room == 0 ? kRecordBits : room);
+        std::string partName(name);
+        if (part > 0) partName += "_" + std::to_string(part);
+        TranslateBitField(work, std::string(type) + partName + " : " + std::to_string(width));
+        bits -= width;
+    }
+}
+
+}  // namespace
+
 // As in C, a field that does not fit in what is left of the run's 32 bits starts a new one: a
 // record holds at most 32 bits.
 void TranslateBitField(AggregateWork& work, std::string_view member) {
-    constexpr uint32_t kRecordBits = 32;
     const uint32_t bits = FieldWidths(member);
+    if (bits > kRecordBits && member.find(':') == member.rfind(':')) {
+        TranslateWideField(work, member, bits);
+        return;
+    }
     if (work.recordRunOpen && work.recordBits + bits > kRecordBits) FlushRecords(work);
     if (!work.recordRunOpen) {
         StartRecord(work, member);
