@@ -233,7 +233,9 @@ class AggregateTranslation {
             aliasText.append(",").append(work_.tag);
         }
         WriteWaitingAliases(name);
+        const size_t ownNames = aliasText.size();
         if (SkipToDeclarators()) RegisterDeclarators(work_, &aliasText);
+        WriteDeclaratorAliases(name, std::string_view(aliasText).substr(ownNames));
         if (aliasText != name) {
             AddSavedString(session_.host, session_.header.savedStrings, aliasText);
         }
@@ -242,6 +244,20 @@ class AggregateTranslation {
     // "typedef struct {": the tag is only the keyword.
     bool HasOwnTag() const {
         return work_.tag != work_.name && work_.tag != "struct" && work_.tag != "union";
+    }
+
+    // "} KSDATAFORMAT, *PKSDATAFORMAT, KSDATARANGE;": the later plain names are types of the
+    // assembler too, each a TYPEDEF of the structure (names is ",KSDATARANGE" ...).
+    void WriteDeclaratorAliases(const std::string& structure, std::string_view names) {
+        while (!names.empty()) {
+            names.remove_prefix(1);  // the ','
+            const std::string_view alias = names.substr(0, names.find(','));
+            names.remove_prefix(alias.size());
+            if (alias != structure) {
+                WriteOutputLine(session_,
+                                std::string(alias) + std::string(kTypedefSeparator) + structure);
+            }
+        }
     }
 
     // The aliases that typedefs gave the tag before its body came.
