@@ -105,11 +105,14 @@ class DefineTranslation {
         return true;
     }
 
-    // MAKEINTRESOURCE(n) stands for the number n alone.
+    // MAKEINTRESOURCE(n) stands for the number n alone. Only a call is blanked: the macro's
+    // own name ("#define MAKEINTRESOURCE __MINGW_NAME_AW(MAKEINTRESOURCE)") stays a name.
     void BlankResourceMacro() {
         const int at = InString(1, line_, "MAKEINTRESOURCE", true);
         if (at <= 0) return;
         const size_t start = static_cast<size_t>(at) - 1;
+        const size_t after = line_.find_first_not_of(" \t", start + 15);
+        if (after == std::string::npos || line_[after] != '(') return;
         line_.replace(start, 15, 15, ' ');
         for (size_t i = start + 15; i < line_.size(); ++i) {
             if (line_[i] == '(' || line_[i] == ')') line_[i] = ' ';
