@@ -299,11 +299,17 @@ class DefineTranslation {
 
     // A string is the whole value: MASM cannot join it to what comes before it, as C joins
     // NAME TEXT("x") into one string. A character constant is a number and may follow.
+    // Inside the equate's < > a '!' takes the next character as it is, and '<' and '>' open
+    // and close: each of the three in the string is written after a '!' ("!<arch>" as
+    // "!!!<arch!>"), so that the equate holds the string C gives.
     Step StringLiteral() {
         if (line_[pos_] == '"' && !output_.ends_with('<')) return Step::Abandon;
         const size_t close = line_.find_first_of("\"'", pos_ + 1);
         const size_t end = close == std::string::npos ? line_.size() : close + 1;
-        output_.append(line_, pos_, end - pos_);
+        for (const char c : std::string_view(line_).substr(pos_, end - pos_)) {
+            if (c == '!' || c == '<' || c == '>') output_.push_back('!');
+            output_.push_back(c);
+        }
         output_.push_back('>');
         return Step::Done;
     }
