@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/assembler_line.h"
 #include "core/comment_split.h"
 #include "core/host.h"
 #include "core/line_index.h"
@@ -88,7 +89,12 @@ class DefineTranslation {
         return output_ == start + name + ">" || output_ == start + " " + name + ">";
     }
 
+    // An equate longer than the assembler's line is journalled instead of written.
     void Write(const std::string& name) {
+        if (LongestLogicalLine(output_) > kAssemblerLineLimit) {
+            TooLong();
+            return;
+        }
         WriteOutputLine(session_, output_);
         session_.header.equateNames.insert(name);
     }
@@ -388,8 +394,7 @@ class DefineTranslation {
     }
 
     Step TooLong() {
-        WriteJournalLine(session_, NumberToText(static_cast<int32_t>(counts_.firstLine)) +
-                                       " Ligne trop longue a traduire:PROC TraduireDefine ");
+        ReportTooLong(session_, counts_.firstLine, "TraduireDefine");
         return Step::Abandon;
     }
 
