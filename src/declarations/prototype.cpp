@@ -199,9 +199,12 @@ class PrototypeTranslation {
     // Nor is a macro used as a statement ("DEFINE_ENUM_FLAG_OPERATORS(X);": a declaration has a
     // type before its name) or a declaration named by a macro call that the knowledge file
     // lists as a keyword ("extern int *__MINGW_IMP_SYMBOL(x);" declares __imp_x): the macro's
-    // own name must not become a prototype.
+    // own name must not become a prototype. A storage attribute is no name either: when its
+    // group is the statement's only one ("extern __declspec(dllimport) int _sys_nerr;"), the
+    // statement declares a variable.
     bool IsSkipped() {
         if (name_.empty() || wordsBeforeName_ == 0) return true;
+        if (name_ == "__declspec" || name_ == "__attribute__") return true;
         if (LookupKnowledge(session_, name_, LOOKUP_CODE, nullptr) != 0) return true;
         if (!apiSeen_ && session_.header.inInterface && name_.find('_') != std::string::npos) {
             return true;
