@@ -30,6 +30,18 @@ constexpr std::string_view kWordEnd = " \t|&+-()*,;=:/<>";
 
 enum class Step { Next, Done, Abandon };
 
+// A quoted text as the equate's < > must hold it: '!' takes the next character as it is, and
+// '<' and '>' open and close, so each of the three is written after a '!' ("!<arch>" as
+// "!!!<arch!>").
+std::string TextLiteralForm(std::string_view quoted) {
+    std::string form;
+    for (const char c : quoted) {
+        if (c == '!' || c == '<' || c == '>') form.push_back('!');
+        form.push_back(c);
+    }
+    return form;
+}
+
 // Whether a value taken out of its parentheses needs them back: when, a leading sign or NOT
 // aside, a blank separates operands outside any inner parentheses ("A OR B", not "- 1" nor
 // "FOO( 1)"). Without them "X equ <A OR B>" used as "X*2" would read "A OR (B*2)".
@@ -305,25 +317,24 @@ class DefineTranslation {
 
     // A string is the whole value: MASM cannot join it to what comes before it, as C joins
     // NAME TEXT("x") into one string. A character constant is a number and may follow.
-    // Inside the equate's < > a '!' takes the next character as it is, and '<' and '>' open
-    // and close: each of the three in the string is written after a '!' ("!<arch>" as
-    // "!!!<arch!>"), so that the equate holds the string C gives.
     Step StringLiteral() {
         if (line_[pos_] == '"' && !output_.ends_with('<')) return Step::Abandon;
         const size_t close = line_.find_first_of("\"'", pos_ + 1);
         const size_t end = close == std::string::npos ? line_.size() : close + 1;
-        for (const char c : std::string_view(line_).substr(pos_, end - pos_)) {
-            if (c == '!' || c == '<' || c == '>') output_.push_back('!');
-            output_.push_back(c);
-        }
+        output_.append(TextLiteralForm(std::string_view(line_).substr(pos_, end - pos_)));
         output_.push_back('>');
         return Step::Done;
     }
 
+    // A quoted word (a character constant in a call: "sndAlias('S', '!')") runs to its
+    // closing quote and is written as a string is.
     Step Word() {
-        size_t end = line_.find_first_of(kWordEnd, pos_ + 1);
-        if (end == std::string::npos) end = line_.size();
+        const bool quoted = IsQuote(line_[pos_]);
+        const size_t close =
+            quoted ? line_.find(line_[pos_], pos_ + 1) : line_.find_first_of(kWordEnd, pos_ + 1);
+        const size_t end = close == std::string::npos ? line_.size() : close + (quoted ? 1 : 0);
         std::string word = line_.substr(pos_, end - pos_);
+        if (quoted) word = TextLiteralForm(word);
         pos_ = end;
         if (!SkipBlanks()) return Step::Abandon;
         const char next = pos_ < line_.size() ? line_[pos_] : '\0';
