@@ -17,6 +17,7 @@
 #include "declarations/declarations.h"
 #include "declarations/prototype_parameters.h"
 #include "declarations/type_mapping.h"
+#include "knowledge/knowledge.h"
 #include "preprocessor/nested_directive.h"
 
 namespace ondavel {
@@ -57,6 +58,13 @@ void ReducePrototypeParameter(Session& session, std::string& parameter) {
     NormalizeDeclarator(parameter);
     KeepLastTwoWords(parameter);
     BlankAnnotation(session, parameter);
+}
+
+// The name a PROTO line declares: a name MASM reserves ("PROC", "div") under its replacement
+// from the knowledge file. The name lists keep the C name, which later declarations use.
+std::string MasmName(Session& session, std::string name) {
+    LookupKnowledge(session, name, LOOKUP_INCOMPATIBLE, &name);
+    return name;
 }
 
 // Writes the finished line with the comment of the line read last; a line too long to build
@@ -118,7 +126,10 @@ class PrototypeTranslation {
             }
             // "char *strcpy(": the pointer marks belong to the return type, not to the name.
             const size_t nameStart = word.find_first_not_of("*&");
-            if (nameStart != std::string_view::npos) name_ = word.substr(nameStart);
+            if (nameStart != std::string_view::npos) {
+                if (!name_.empty()) ++wordsBeforeName_;
+                name_ = word.substr(nameStart);
+            }
             if (!word.empty() && !apiSeen_) {
                 CheckCallingConvention(session_, word, true, apiSeen_);
             }
@@ -214,8 +225,16 @@ class PrototypeTranslation {
     }
 
     // MIDL proxies and stubs after an interface, and MIDL's allocators, are not the kit's API.
-    bool IsSkipped() const {
-        if (name_.empty()) return true;
+    // Nor is a macro used as a statement ("DEFINE_ENUM_FLAG_OPERATORS(X);": a declaration has a
+    // type before its name) or a declaration named by a macro call that the knowledge file
+    // lists as a keyword ("extern int *__MINGW_IMP_SYMBOL(x);" declares __imp_x): the macro's
+    // own name must not become a prototype. A storage attribute is no name either: when its
+    // group is the statement's only one ("extern __declspec(dllimport) int _sys_nerr;"), the
+    // statement declares a variable.
+    bool IsSkipped() {
+        if (name_.empty() || wordsBeforeName_ == 0) return true;
+        if (name_ == "__declspec" || name_ == "__attribute__") return true;
+        if (LookupKnowledge(session_, name_, LOOKUP_CODE, nullptr) != 0) return true;
         if (!apiSeen_ && session_.header.inInterface && name_.find('_') != std::string::npos) {
             return true;
         }
@@ -225,7 +244,7 @@ class PrototypeTranslation {
     void StartLine() {
         AppendPiece(session_.header.names.functionNames, name_);
         std::string& protoLine = session_.statement.protoLine;
-        protoLine = name_;
+        protoLine = MasmName(session_, name_);
         protoLine.append(session_.statement.cdeclSeen ? " PROTO C " : " PROTO ");
         firstParameter_ = false;
     }
@@ -269,6 +288,7 @@ class PrototypeTranslation {
     StatementCursor walk_;
     std::string name_;
     std::string parameter_;
+    uint32_t wordsBeforeName_ = 0;  // over the whole statement, a restarted scan included
     uint32_t openCount_ = 0;
     uint32_t closeCount_ = 0;
     bool apiSeen_ = false;
@@ -287,11 +307,11 @@ class CallbackTranslation {
         if (!ScanName() || name_.empty()) return;
         AppendPiece(session_.header.names.callbackNames, name_);
         std::string& protoLine = session_.statement.protoLine;
-        protoLine = name_ + " PROTO ";
+        protoLine = MasmName(session_, name_) + " PROTO ";
         if (!walk_.SkipPast('(') || !ScanParameters()) return;
         // MASM takes VARARG only with the C convention, which a __cdecl callback names.
         if (ellipsisSeen_ && session_.statement.cdeclSeen) {
-            protoLine.insert(name_.size() + std::string_view(" PROTO").size(), " C");
+            protoLine.insert(protoLine.find(" PROTO") + std::string_view(" PROTO").size(), " C");
         }
         WriteProtoLine(session_, walk_, firstLine_, kRoutine);
     }

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/assembler_line.h"
 #include "core/comment_split.h"
 #include "core/host.h"
 #include "core/line_index.h"
@@ -28,6 +29,18 @@ constexpr std::string_view kNameEnd = " \t,;(){}";
 constexpr std::string_view kWordEnd = " \t|&+-()*,;=:/<>";
 
 enum class Step { Next, Done, Abandon };
+
+// A quoted text as the equate's < > must hold it: '!' takes the next character as it is, and
+// '<' and '>' open and close, so each of the three is written after a '!' ("!<arch>" as
+// "!!!<arch!>").
+std::string TextLiteralForm(std::string_view quoted) {
+    std::string form;
+    for (const char c : quoted) {
+        if (c == '!' || c == '<' || c == '>') form.push_back('!');
+        form.push_back(c);
+    }
+    return form;
+}
 
 // Whether a value taken out of its parentheses needs them back: when, a leading sign or NOT
 // aside, a blank separates operands outside any inner parentheses ("A OR B", not "- 1" nor
@@ -88,7 +101,12 @@ class DefineTranslation {
         return output_ == start + name + ">" || output_ == start + " " + name + ">";
     }
 
+    // An equate longer than the assembler's line is journalled instead of written.
     void Write(const std::string& name) {
+        if (LongestLogicalLine(output_) > kAssemblerLineLimit) {
+            TooLong();
+            return;
+        }
         WriteOutputLine(session_, output_);
         session_.header.equateNames.insert(name);
     }
@@ -105,11 +123,14 @@ class DefineTranslation {
         return true;
     }
 
-    // MAKEINTRESOURCE(n) stands for the number n alone.
+    // MAKEINTRESOURCE(n) stands for the number n alone. Only a call is blanked: the macro's
+    // own name ("#define MAKEINTRESOURCE __MINGW_NAME_AW(MAKEINTRESOURCE)") stays a name.
     void BlankResourceMacro() {
         const int at = InString(1, line_, "MAKEINTRESOURCE", true);
         if (at <= 0) return;
         const size_t start = static_cast<size_t>(at) - 1;
+        const size_t after = line_.find_first_not_of(" \t", start + 15);
+        if (after == std::string::npos || line_[after] != '(') return;
         line_.replace(start, 15, 15, ' ');
         for (size_t i = start + 15; i < line_.size(); ++i) {
             if (line_[i] == '(' || line_[i] == ')') line_[i] = ' ';
@@ -300,15 +321,20 @@ class DefineTranslation {
         if (line_[pos_] == '"' && !output_.ends_with('<')) return Step::Abandon;
         const size_t close = line_.find_first_of("\"'", pos_ + 1);
         const size_t end = close == std::string::npos ? line_.size() : close + 1;
-        output_.append(line_, pos_, end - pos_);
+        output_.append(TextLiteralForm(std::string_view(line_).substr(pos_, end - pos_)));
         output_.push_back('>');
         return Step::Done;
     }
 
+    // A quoted word (a character constant in a call: "sndAlias('S', '!')") runs to its
+    // closing quote and is written as a string is.
     Step Word() {
-        size_t end = line_.find_first_of(kWordEnd, pos_ + 1);
-        if (end == std::string::npos) end = line_.size();
+        const bool quoted = IsQuote(line_[pos_]);
+        const size_t close =
+            quoted ? line_.find(line_[pos_], pos_ + 1) : line_.find_first_of(kWordEnd, pos_ + 1);
+        const size_t end = close == std::string::npos ? line_.size() : close + (quoted ? 1 : 0);
         std::string word = line_.substr(pos_, end - pos_);
+        if (quoted) word = TextLiteralForm(word);
         pos_ = end;
         if (!SkipBlanks()) return Step::Abandon;
         const char next = pos_ < line_.size() ? line_[pos_] : '\0';
@@ -379,8 +405,7 @@ class DefineTranslation {
     }
 
     Step TooLong() {
-        WriteJournalLine(session_, NumberToText(static_cast<int32_t>(counts_.firstLine)) +
-                                       " Ligne trop longue a traduire:PROC TraduireDefine ");
+        ReportTooLong(session_, counts_.firstLine, "TraduireDefine");
         return Step::Abandon;
     }
 

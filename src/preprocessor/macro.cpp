@@ -6,12 +6,14 @@
 //		EXITM <Value>
 //		ENDM
 //
-// The macro is written whole or not at all.
+// The macro is written whole or not at all; one with a line longer than the assembler's is
+// journalled instead.
 #include "preprocessor/directives.h"
 
 #include <algorithm>
 #include <string>
 
+#include "core/assembler_line.h"
 #include "core/host.h"
 #include "core/output.h"
 #include "core/session.h"
@@ -113,6 +115,10 @@ void TraduireMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, Lin
         return;
     }
     text.output.append(kClosingText);
+    if (LongestLogicalLine(text.output) > kAssemblerLineLimit) {
+        ReportTooLong(session, firstLine, "TraduireMacro");
+        return;
+    }
     WriteOutputLine(session, text.output);
     AppendPiece(session.header.names.macroNames, name);
 }

@@ -5,3 +5,4 @@
 #define F __MINGW_NAME_UAW_EXT( F , x )
 #define G __MINGW_NAME_AW(G, x)
 #define JetGetTableColumnInfoW __MINGW_NAME_AW(JetGetTableColumnInfo)
+#define MAKEINTRESOURCE __MINGW_NAME_AW(MAKEINTRESOURCE)
