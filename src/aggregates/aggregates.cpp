@@ -260,15 +260,18 @@ class AggregateTranslation {
         }
     }
 
-    // The aliases that typedefs gave the tag before its body came.
+    // The aliases that typedefs gave the tag before its body came. One whose typedef stood
+    // under other conditions than the body (a conditional line came between them) stays a
+    // comment: written here it would hold in every branch, and another branch may give the
+    // name to another structure.
     void WriteWaitingAliases(const std::string& structure) {
         auto& waiting = session_.header.waitingAliases;
         const auto [first, last] = waiting.equal_range(work_.tag);
         for (auto alias = first; alias != last; ++alias) {
-            if (alias->second != structure) {
-                WriteOutputLine(session_,
-                                alias->second + std::string(kTypedefSeparator) + structure);
-            }
+            if (alias->second.name == structure) continue;
+            const bool sameBranch = alias->second.conditionalLines == session_.run.conditionalLines;
+            WriteOutputLine(session_, (sameBranch ? "" : ";") + alias->second.name +
+                                          std::string(kTypedefSeparator) + structure);
         }
         waiting.erase(first, last);
     }

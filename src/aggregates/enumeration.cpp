@@ -49,21 +49,27 @@ class NegativeValue {
         value_ = value;
         lastWasNumber_ = true;
     }
-    void Other() { Item(false); }
+    void Other() {
+        Item(false);
+        lastWasName_ = true;
+    }
     bool Holds() const { return items_ == 2 && negative_; }
-    // The value is one number and nothing else.
+    // The value is one number, or one name, and nothing else.
     bool IsPlainNumber() const { return items_ == 1 && lastWasNumber_; }
+    bool IsOneName() const { return items_ == 1 && lastWasName_; }
     uint32_t value() const { return 0u - value_; }
 
   private:
     void Item(bool keepsNegative) {
         negative_ = keepsNegative;
         lastWasNumber_ = false;
+        lastWasName_ = false;
         ++items_;
     }
     uint32_t items_ = 0;
     bool negative_ = false;
     bool lastWasNumber_ = false;
+    bool lastWasName_ = false;
     uint32_t value_ = 0;
 };
 
@@ -113,7 +119,9 @@ class EnumerationTranslation {
     }
 
     // A value that is one number is a numeric equate, which the assembler never substitutes
-    // in a later name (a member may share the enumerator's name); any other value is a text.
+    // in a later name (a member may share the enumerator's name); so is one name, which the
+    // assembler reads as the number it stands for when that is defined (a text otherwise, as
+    // harmless as before). Any other value is a text.
     bool TranslateEnumerator() {
         std::string name(cursor_.TakeWord(kOperatorDelims));
         LookupKnowledge(work_.session, name, LOOKUP_INCOMPATIBLE, &name);
@@ -193,7 +201,7 @@ class EnumerationTranslation {
             if (!cursor_.AdvanceAndSkip()) return false;
         }
         if (negative.Holds()) counter_ = negative.value() + 1;
-        plainNumber = negative.IsPlainNumber();
+        plainNumber = negative.IsPlainNumber() || negative.IsOneName();
         return true;
     }
 

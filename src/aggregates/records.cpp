@@ -86,6 +86,32 @@ std::string_view FieldText(std::string_view declarator) {
     return declarator.substr(start);
 }
 
+// Words the assembler reserves that a two-letter field tag and a one-letter field name can
+// spell ("Ad" and "C" make ADC): instructions, registers and operators of three letters.
+constexpr std::array<std::string_view, 74> kThreeLetterWords = {
+    "AAA", "AAD", "AAM", "AAS", "ADC", "ADD", "AND", "BSF", "BSR", "BTC", "BTR", "BTS", "CBW",
+    "CDQ", "CLC", "CLD", "CLI", "CMC", "CMP", "CWD", "DAA", "DAS", "DEC", "DIV", "DUP", "EAX",
+    "EBP", "EBX", "ECX", "EDI", "EDX", "END", "EQU", "ESI", "ESP", "HLT", "INC", "INS", "INT",
+    "JAE", "JBE", "JGE", "JLE", "JMP", "JNA", "JNB", "JNC", "JNE", "JNG", "JNL", "JNO", "JNP",
+    "JNS", "JNZ", "LEA", "MOD", "MOV", "MUL", "NEG", "NOP", "NOT", "OUT", "POP", "RCL", "RCR",
+    "RET", "ROL", "ROR", "SAL", "SAR", "SBB", "SHL", "SHR", "XOR"};
+
+bool IsThreeLetterWord(std::string_view name) {
+    if (name.size() != 3) return false;
+    std::string upper(name);
+    for (char& c : upper) c = FoldCase(c);
+    return std::binary_search(kThreeLetterWords.begin(), kThreeLetterWords.end(), upper);
+}
+
+// The field as the record declares it: the tag before its name, and '_' after a name that
+// the tag would make a reserved word.
+std::string TaggedField(const std::string& tag, std::string_view field) {
+    const size_t nameEnd = std::min(field.find_first_of(" \t:"), field.size());
+    std::string text = tag + std::string(field.substr(0, nameEnd));
+    if (IsThreeLetterWord(text)) text += '_';
+    return text.append(field.substr(nameEnd));
+}
+
 void AddFields(AggregateWork& work, std::string_view member) {
     const std::array<char, 2>& tag = work.session.run.recordFieldTag;
     const std::string tagText(tag.begin(), tag.end());
@@ -95,7 +121,7 @@ void AddFields(AggregateWork& work, std::string_view member) {
         const std::string_view field = FieldText(member.substr(start, comma - start));
         if (!field.empty()) {
             WriteToBlocHeap(work.pendingRecords,
-                            "\t\t\t\t" + tagText + std::string(field) + std::string(kLineEnd));
+                            "\t\t\t\t" + TaggedField(tagText, field) + std::string(kLineEnd));
         }
         if (comma == std::string_view::npos) return;
         start = comma + 1;

@@ -102,10 +102,15 @@ struct RunState {
     // Commands: the kit's header list while a batch runs; busy while a translation step runs.
     LineIndex headerListIndex;
     std::map<std::string, std::string> outputNames;  // each output name of the batch: its header
-    std::string headerListRoot;  // the folder of the list's first header
+    std::string headerListRoot;                      // the folder of the list's first header
     bool busy = false;
     // A file of the run could not be written whole (shown on the host when it happened).
     bool writeFailed = false;
+};
+
+struct WaitingAlias {
+    std::string name;
+    uint64_t conditionalLines = 0;  // the run's count of conditional lines at the typedef
 };
 
 struct HeaderState {
@@ -119,7 +124,7 @@ struct HeaderState {
     std::shared_ptr<TypeListIndex> typeListIndex;  // lookups in names, built by type mapping
     // A structure tag named by a typedef before its body was written: the aliases that wait
     // for it ("typedef struct tagVARIANT VARIANT;" before "struct tagVARIANT {...};").
-    std::multimap<std::string, std::string> waitingAliases;
+    std::multimap<std::string, WaitingAlias> waitingAliases;
 };
 
 struct StatementState {

@@ -186,7 +186,7 @@ class TypedefTranslation {
     void AliasTag(std::string_view name) {
         std::string masmName;
         if (ClassifyType(session_, tag_, masmName) != TC_STRUCT) {
-            session_.header.waitingAliases.emplace(tag_, name);
+            Wait(tag_, name);
             return;
         }
         const std::string structure = StructureTypeName(session_, tag_, masmName);
@@ -210,7 +210,7 @@ class TypedefTranslation {
         result_ = 1;
         baseIsStructure_ = code == TC_STRUCT || code == TC_UNION;
         const std::string* waitingTag = WaitingTagOf(baseType);
-        if (waitingTag != nullptr) session_.header.waitingAliases.emplace(*waitingTag, name);
+        if (waitingTag != nullptr) Wait(*waitingTag, name);
         if (baseIsStructure_ && waitingTag == nullptr) {
             WriteTypedefLine(false, name, StructureTypeName(session_, baseType, masmType));
         } else {
@@ -218,10 +218,15 @@ class TypedefTranslation {
         }
     }
 
+    void Wait(const std::string& tag, std::string_view name) {
+        session_.header.waitingAliases.emplace(
+            tag, WaitingAlias{std::string(name), session_.run.conditionalLines});
+    }
+
     // The tag an alias waits for, when it waits: an alias of it waits for the same body.
     const std::string* WaitingTagOf(std::string_view alias) const {
         for (const auto& [tag, waiting] : session_.header.waitingAliases) {
-            if (waiting == alias) return &tag;
+            if (waiting.name == alias) return &tag;
         }
         return nullptr;
     }

@@ -28,6 +28,15 @@ constexpr std::string_view kHead =
     "    EXITM <0>\r\n"
     "ENDM\r\n"
     "\r\n"
+    "; The target as a C compiler of the 32-bit kits defines it: the headers choose their\r\n"
+    "; Windows and x86 branches by these names, and need to know a compiler. Of the two they\r\n"
+    "; know, they are read as Microsoft's compiler reads them: GCC's branches lean on its\r\n"
+    "; built-in functions, which no assembler has.\r\n"
+    "_WIN32\tequ\t1\r\n"
+    "_X86_\tequ\t1\r\n"
+    "__i386__\tequ\t1\r\n"
+    "_MSC_VER\tequ\t1900\r\n"
+    "\r\n"
     "; comethodN: a pointer to a COM method of N doubleword parameters, the interface pointer\r\n"
     "; first, the type of the members of the translated virtual tables.\r\n";
 

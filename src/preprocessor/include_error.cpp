@@ -1,5 +1,8 @@
-// #include <name.h>  ->  Include name.sdk (commented out for the packing headers)
+// #include <name.h>  ->  Include name.sdk (commented out for the packing headers and the
+//                         compiler's own)
 // #error message     ->  .ERR <message>
+#include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -28,12 +31,27 @@ bool NamesPackingHeader(std::string_view line) {
     return InString(1, line, "PopPack.h", true) > 0 || InString(1, line, "PshPack", true) > 0;
 }
 
-// The header name between its delimiters as the name of its translation (the name the batch
-// gives that header's output); empty when the name has no one-letter extension.
-std::string TranslatedHeaderName(std::string_view argument) {
+// Headers that the C compiler brings itself, not the kit: no kit translates them, so their
+// include is kept as a comment too.
+constexpr std::array<std::string_view, 10> kCompilerHeaders = {
+    "mm_malloc.h", "x86intrin.h", "intrin.h",  "mmintrin.h", "xmmintrin.h",
+    "emmintrin.h", "pmmintrin.h", "mm3dnow.h", "cpuid.h",    "immintrin.h"};
+
+bool NamesCompilerHeader(std::string_view name) {
+    return std::find(kCompilerHeaders.begin(), kCompilerHeaders.end(), name) !=
+           kCompilerHeaders.end();
+}
+
+// The header name between its delimiters, as it stands.
+std::string_view HeaderName(std::string_view argument) {
     if (argument.empty()) return {};
     const std::string_view rest = argument.substr(1);  // the opening '<' or quote
-    const std::string_view name = rest.substr(0, rest.find_first_of(">\"'"));
+    return rest.substr(0, rest.find_first_of(">\"'"));
+}
+
+// The header name between its delimiters as the name of its translation (the name the batch
+// gives that header's output); empty when the name has no one-letter extension.
+std::string TranslatedHeaderName(std::string_view name) {
     if (name.size() < 2 || name[name.size() - 2] != '.') return {};
     return IncludedOutputName(name);
 }
@@ -46,10 +64,11 @@ void TranslateInclude(Session& session, uint32_t firstLine, uint32_t, LineIndex&
     DirectiveParts parts;
     SplitDirectiveLine(session, line, parts);
     if (IsContinued(parts.code)) return;
-    const bool packing = NamesPackingHeader(parts.code);
-    const std::string name = TranslatedHeaderName(DirectiveArgument(parts.code));
+    const std::string_view header = HeaderName(DirectiveArgument(parts.code));
+    const bool asComment = NamesPackingHeader(parts.code) || NamesCompilerHeader(header);
+    const std::string name = TranslatedHeaderName(header);
     if (name.empty()) return;
-    std::string output = packing ? ";Include " : "Include ";
+    std::string output = asComment ? ";Include " : "Include ";
     WriteOutputLine(session, output.append(name).append(parts.comment));
 }
 

@@ -1,3 +1,4 @@
+#include <mm_malloc.h>
 #include <windows.h>
 #include <winuser.h> // user
 #include <pshpack4.h>
