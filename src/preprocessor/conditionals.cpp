@@ -26,7 +26,7 @@ std::string TestedName(std::string_view code) {
 
 // "#ifdef NAME"/"#ifndef NAME" -> keyword + NAME (renamed when MASM cannot take it) + comment.
 uint32_t TranslateNameTest(Session& session, uint32_t line, LineIndex& index,
-                           HeapBlock* destination, std::string_view keyword, bool isIfdef) {
+                           HeapBlock* destination, std::string_view keyword) {
     std::string copy;
     if (!CopyDirectiveLine(index, line, copy)) return line;
     DirectiveParts parts;
@@ -34,8 +34,6 @@ uint32_t TranslateNameTest(Session& session, uint32_t line, LineIndex& index,
     std::string output(keyword);
     std::string name = TestedName(parts.code);
     if (!name.empty()) {
-        // The typedef translation picks the wide forms while an #ifdef UNICODE branch runs.
-        if (isIfdef) session.header.inUnicodeBranch = InString(1, name, "UNICODE", true) > 0;
         LookupKnowledge(session, name, LOOKUP_INCOMPATIBLE, &name);
         output.append(name);
     }
@@ -66,12 +64,12 @@ uint32_t TraduireIF(Session& session, uint32_t firstLine, uint32_t linesLeft, Li
 
 uint32_t TranslateIfdef(Session& session, uint32_t line, uint32_t, LineIndex& index,
                         HeapBlock* destination) {
-    return TranslateNameTest(session, line, index, destination, "IFDEF ", true);
+    return TranslateNameTest(session, line, index, destination, "IFDEF ");
 }
 
 uint32_t TranslateIfndef(Session& session, uint32_t line, uint32_t, LineIndex& index,
                          HeapBlock* destination) {
-    return TranslateNameTest(session, line, index, destination, "IFNDEF ", false);
+    return TranslateNameTest(session, line, index, destination, "IFNDEF ");
 }
 
 void TranslateEndif(Session& session, uint32_t line, uint32_t, LineIndex& index) {
@@ -80,7 +78,6 @@ void TranslateEndif(Session& session, uint32_t line, uint32_t, LineIndex& index)
     DirectiveParts parts;
     SplitDirectiveLine(session, copy, parts);
     --session.header.ifDepth;
-    session.header.inUnicodeBranch = false;
     WriteOutputLine(session, "ENDIF " + parts.comment);
 }
 

@@ -40,8 +40,7 @@ class ConditionalTest : public HeaderFixture {
 };
 
 // Each step runs on the state the steps before it left. Inside structures and prototypes the
-// line is held back in a block, as one piece; the level it opens counts all the same. Only
-// #ifdef sets inUnicodeBranch, only #endif clears it, and nesting is not followed.
+// line is held back in a block, as one piece; the level it opens counts all the same.
 TEST_F(ConditionalTest, TranslatesOneStatementAndReturnsTheLastLineRead) {
     using enum Directive;
     struct Step {
@@ -51,28 +50,27 @@ TEST_F(ConditionalTest, TranslatesOneStatementAndReturnsTheLastLineRead) {
         uint32_t lastLine;
         std::string output;  // empty: not checked
         int depth;
-        bool inUnicodeBranch;
     };
     const Step steps[] = {
-        {"#if A >= 0x10 // c\r\n", If, true, 1, "IF  VALUEOF(A) GE 010h; c", 1, false},
-        {"#elif defined B\r\n", Elif, true, 1, "ELSEIF DEFINED(B)", 1, false},
-        {"#ifdef  mask /* m */\r\n", Ifdef, true, 1, "IFDEF _mask;/* m */ ", 2, false},
-        {"#ifndef X\r\n", Ifndef, false, 1, "IFNDEF X\r\n", 3, false},
+        {"#if A >= 0x10 // c\r\n", If, true, 1, "IF  VALUEOF(A) GE 010h; c", 1},
+        {"#elif defined B\r\n", Elif, true, 1, "ELSEIF DEFINED(B)", 1},
+        {"#ifdef  mask /* m */\r\n", Ifdef, true, 1, "IFDEF _mask;/* m */ ", 2},
+        {"#ifndef X\r\n", Ifndef, false, 1, "IFNDEF X\r\n", 3},
         {"#if A && \\\r\n// between\r\n\r\n  B // b\r\nint x;\r\n", If, false, 4,
-         "IF  VALUEOF(A) AND  VALUEOF(B); b\r\n", 4, false},
+         "IF  VALUEOF(A) AND  VALUEOF(B); b\r\n", 4},
         {"#elif (A | \\\r\n  \\\r\n  B)\r\n", Elif, false, 3,
-         "ELSEIF ( VALUEOF(A) OR  VALUEOF(B))\r\n", 4, false},
+         "ELSEIF ( VALUEOF(A) OR  VALUEOF(B))\r\n", 4},
         // A "defined(" without its ')' takes the rest of the line and ends the condition.
-        {"#if defined(X \\\r\n  Y)\r\n", If, false, 1, "IF DEFINED(X \\\r\n", 5, false},
-        {"#ifdef UNICODE\r\n", Ifdef, true, 1, "", 6, true},
-        {"#ifndef WIDE\r\n", Ifndef, false, 1, "", 7, true},
-        {"#if !defined(UNICODE)\r\n", If, false, 1, "", 8, true},
-        {"#ifdef OTHER\r\n", Ifdef, false, 1, "", 9, false},
-        {"#ifdef _unicode_only // case ignored\r\n", Ifdef, false, 1, "", 10, true},
-        {"#ifdef X\r\n", Ifdef, false, 1, "", 11, false},
-        {"#ifdef UNICODE\r\n", Ifdef, false, 1, "", 12, true},
-        {"#endif\r\n", Endif, false, 1, "", 11, false},  // the outer UNICODE is forgotten
-        {"#ifndef UNICODE\r\n", Ifndef, false, 1, "", 12, false},
+        {"#if defined(X \\\r\n  Y)\r\n", If, false, 1, "IF DEFINED(X \\\r\n", 5},
+        {"#ifdef UNICODE\r\n", Ifdef, true, 1, "", 6},
+        {"#ifndef WIDE\r\n", Ifndef, false, 1, "", 7},
+        {"#if !defined(UNICODE)\r\n", If, false, 1, "", 8},
+        {"#ifdef OTHER\r\n", Ifdef, false, 1, "", 9},
+        {"#ifdef _unicode_only // case ignored\r\n", Ifdef, false, 1, "", 10},
+        {"#ifdef X\r\n", Ifdef, false, 1, "", 11},
+        {"#ifdef UNICODE\r\n", Ifdef, false, 1, "", 12},
+        {"#endif\r\n", Endif, false, 1, "", 11},  // the outer UNICODE is forgotten
+        {"#ifndef UNICODE\r\n", Ifndef, false, 1, "", 12},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.text);
@@ -86,7 +84,6 @@ TEST_F(ConditionalTest, TranslatesOneStatementAndReturnsTheLastLineRead) {
                       step.output + (step.toBlock ? std::string(1, '\0') : ""));
         }
         EXPECT_EQ(session.header.ifDepth, step.depth);
-        EXPECT_EQ(session.header.inUnicodeBranch, step.inUnicodeBranch);
     }
     EXPECT_EQ(Journal(), "");
 }
