@@ -43,7 +43,6 @@ class FuzzSession {
     // first header of a run and a crash reproduces from its input alone.
     void ForgetEarlierInputs() {
         session.header.inBlockComment = false;
-        session.header.inUnicodeBranch = false;
         session.run.aggregateKeyword = "STRUCT";
         session.run.recordFieldTag = RunState{}.recordFieldTag;
         session.run.knowledge.pendingAggregateMacro.clear();
