@@ -42,7 +42,9 @@ struct ScanState {
 // alternative headers: the brackets of the line after it are not counted at all.
 void FollowConditional(ScanState& state, std::string_view code) {
     if (code.front() != '#') return;
-    const std::string_view directive = code.substr(code.find_first_not_of(" \t", 1));
+    const size_t start = code.find_first_not_of(" \t", 1);
+    if (start == std::string_view::npos) return;  // a lone '#' directs nothing
+    const std::string_view directive = code.substr(start);
     const auto startsWith = [&](std::string_view word) {
         return InString(1, directive, word, true) == 1;
     };

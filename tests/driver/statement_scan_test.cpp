@@ -135,6 +135,9 @@ TEST_F(StatementScanTest, OnlyTheFirstBranchOfAConditionalDecidesTheEnd) {
     EXPECT_EQ(counts().lastLine, 8u);
     EXPECT_EQ(counts().openBraces, 3u);
     EXPECT_EQ(counts().closeBraces, 3u);
+    // A lone '#' is a directive of nothing (found by the fuzzer: it read past the line).
+    ASSERT_EQ(Scan("int f(\r\n#  \r\nint a);\r\n"), 0);
+    EXPECT_EQ(counts().lastLine, 3u);
 }
 
 // An "#else" whose "#if" stands before the statement separates two alternative headers: the
