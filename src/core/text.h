@@ -20,6 +20,11 @@ inline constexpr std::string_view kOperatorDelims = " \t|&+-()*,;=:/<>";
 inline bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
+// A letter, digit or '_': a character of a C name.
+inline bool IsNameCharacter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
 inline bool IsQuote(char c) {
     return c == '"' || c == '\'';
 }

@@ -2,7 +2,6 @@
 
 #include <stdlib.h>
 #include <algorithm>
-#include <cctype>
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +12,7 @@
 #include "core/child_process.h"
 #include "core/file_io.h"
 #include "core/staged_file.h"
+#include "core/text.h"
 #include "driver/support_include.h"
 
 namespace ondavel {
@@ -29,9 +29,8 @@ bool SplitErrorLine(std::string_view line, AssemblerError& error) {
     const size_t open = line.rfind('(', mark);
     if (mark == std::string_view::npos || open == std::string_view::npos || open == 0) return false;
     const std::string_view message = line.substr(mark + 4);
-    std::string lower(message.substr(0, 11));
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (!lower.starts_with("error") && !lower.starts_with("fatal error")) return false;
+    if (InString(1, message, "error", true) != 1 && InString(1, message, "fatal error", true) != 1)
+        return false;
     const std::string_view number = line.substr(open + 1, mark - open - 1);
     if (number.empty() || number.find_first_not_of("0123456789") != std::string_view::npos)
         return false;

@@ -11,10 +11,6 @@ namespace {
 
 enum class Conditional { None, Opens, Continues, Closes };
 
-bool IsNameCharacter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
 Conditional ClassifyConditional(std::string_view raw) {
     std::string_view line;
     if (TrimText(raw, line) <= 0 || line.front() != '#') return Conditional::None;

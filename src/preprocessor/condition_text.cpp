@@ -30,10 +30,6 @@ constexpr std::array<OperatorRow, 23> kOperators{{
 
 constexpr std::string_view kDefined = "defined";
 
-bool IsNameCharacter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
 enum class Next { Token, End, Failed };
 
 class ConditionRewriter {
