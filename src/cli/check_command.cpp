@@ -10,6 +10,7 @@
 #include "core/child_process.h"
 #include "core/session.h"
 #include "driver/assembler_check.h"
+#include "driver/kit_profiles.h"
 
 namespace ondavel {
 
@@ -22,12 +23,8 @@ constexpr std::string_view kNoAssembler =
 
 std::string FindAnyAssembler(const std::string& given) {
     if (!given.empty()) return FindExecutable(given);
-    std::string_view names = kKnownAssemblers;
-    while (!names.empty()) {
-        const size_t blank = names.find(' ');
-        const std::string found = FindExecutable(std::string(names.substr(0, blank)));
-        if (!found.empty()) return found;
-        names.remove_prefix(blank == std::string_view::npos ? names.size() : blank + 1);
+    for (const char* name : kKnownAssemblers) {
+        if (std::string found = FindExecutable(name); !found.empty()) return found;
     }
     return {};
 }
@@ -36,8 +33,8 @@ std::string FindAnyAssembler(const std::string& given) {
 // other kits beside this one are searched after its own.
 std::vector<std::string> KitFoldersBeside(const Session& session) {
     std::vector<std::string> folders;
-    for (const char* kit : {"sdk/", "directx/", "winddk/"}) {
-        const std::string folder = session.run.baseDirectory + kit;
+    for (std::string_view kit : BaseKitOutputFolders()) {
+        const std::string folder = session.run.baseDirectory + std::string(kit);
         std::error_code error;
         if (folder != session.run.outputDirectory && std::filesystem::is_directory(folder, error))
             folders.push_back(folder);

@@ -3,6 +3,7 @@
 // assembler's errors are gathered with the include line each one points at.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -13,7 +14,7 @@
 namespace ondavel {
 
 // The assemblers looked for on PATH when none is named, in this order.
-constexpr std::string_view kKnownAssemblers = "jwasm uasm asmc";
+inline constexpr std::array kKnownAssemblers = {"jwasm", "uasm", "asmc"};
 
 struct AssemblerError {
     std::string file;  // the include (relative to the output folder) or the probe

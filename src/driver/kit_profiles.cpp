@@ -38,6 +38,14 @@ const KitProfile& ProfileOf(Kit kit) {
 
 }  // namespace
 
+std::vector<std::string_view> BaseKitOutputFolders() {
+    std::vector<std::string_view> folders;
+    for (const KitProfile& profile : kProfiles) {
+        if (!profile.statusPrefix.empty()) folders.push_back(profile.outputFolder);
+    }
+    return folders;
+}
+
 std::optional<Kit> KitFromName(std::string_view name) {
     for (const KitProfile& profile : kProfiles) {
         if (profile.name == name) return profile.kit;

@@ -4,12 +4,17 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace ondavel {
 
 struct Session;
 
 enum class Kit { Sdk, DirectX, WinDdk, DarkGdk };
+
+// The output folders of the kits that live in the base directory: "sdk/", "directx/",
+// "winddk/".
+std::vector<std::string_view> BaseKitOutputFolders();
 
 // The kit named "sdk", "directx", "winddk" or "darkgdk".
 std::optional<Kit> KitFromName(std::string_view name);

@@ -10,6 +10,7 @@
 #include "core/file_io.h"
 #include "core/staged_file.h"
 #include "driver/header_lists.h"
+#include "driver/kit_profiles.h"
 #include "driver/support_include.h"
 
 namespace ondavel {
@@ -22,8 +23,6 @@ constexpr std::string_view kMingwInclude = "/usr/share/mingw-w64/include";
 constexpr std::array<std::string_view, 3> kKnowledgeFiles = {"egales.txt", "directx.txt",
                                                              "winddkegale.txt"};
 constexpr std::string_view kTestFile = "Test.txt";
-// The kits' output folders, each given the support include the translations rely on.
-constexpr std::array<std::string_view, 3> kOutputFolders = {"sdk/", "directx/", "winddk/"};
 constexpr std::string_view kReadme = "README.txt";
 
 constexpr std::string_view kReadmeText =
@@ -82,7 +81,8 @@ bool GatherFiles(const WorkspaceRequest& request, std::vector<WorkspaceFile>& fi
     files.push_back({"winddkheader.txt", HeaderListText(lists.winddk)});
     files.push_back({"DarkGdkHeader.txt", HeaderListText(lists.darkgdk)});
     files.push_back({std::string(kReadme), std::string(kReadmeText)});
-    for (std::string_view folder : kOutputFolders) {
+    // Each kit's output folder is given the support include the translations rely on.
+    for (std::string_view folder : BaseKitOutputFolders()) {
         files.push_back(
             {std::string(folder) + std::string(kSupportIncludeName), SupportIncludeText()});
     }
