@@ -145,11 +145,21 @@ class PrototypeTranslation {
                     if (!PassAttributeGroup()) return false;
                     continue;
                 }
+                if (OpensPointerDeclarator()) return false;
                 if (counts_.parenGroups == 1) return true;
             } else if (c == ';') {
                 walk_.Advance();  // neither a word nor a group: nothing to keep
             }
         }
+    }
+
+    // "extern FILE (*__imp__iob)[];", "extern void (*handler)(int);": a group that opens with
+    // a pointer mark right after the type is a declarator, and the statement declares a
+    // pointer variable, never a function.
+    bool OpensPointerDeclarator() const {
+        const std::string_view rest = walk_.Rest();
+        const size_t mark = rest.find_first_not_of(" \t");
+        return mark != std::string_view::npos && rest[mark] == '*';
     }
 
     // The group after "__declspec" or "__attribute__" ("extern __declspec(dllimport) double

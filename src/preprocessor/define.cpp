@@ -394,7 +394,7 @@ class DefineTranslation {
         const size_t close = group.find(')');
         const size_t length = close == std::string_view::npos ? group.size() : close + 1;
         if (output_.size() + length + kSizeofReserve > kAppendLimit) return TooLong();
-        pos_ += AppendSizeofGroup(word, group, output_, counts_);
+        pos_ += AppendSizeofGroup(session_, word, group, output_);
         return Step::Next;
     }
 

@@ -1,9 +1,11 @@
 #include "preprocessor/expression_words.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/session.h"
 #include "core/text.h"
+#include "knowledge/knowledge.h"
 
 namespace ondavel {
 
@@ -74,21 +76,69 @@ bool NumberToMasm(std::string_view text, std::string& output) {
     return true;
 }
 
-size_t AppendSizeofGroup(std::string_view word, std::string_view group, std::string& output,
-                         StatementCounts& counts) {
+namespace {
+
+// The words a type text of C may hold before its name that say nothing of its size.
+bool IsTagOrQualifier(std::string_view word) {
+    return word == "struct" || word == "union" || word == "const" || word == "volatile";
+}
+
+// The operand of a sizeof group as the assembler's SIZEOF reads it: a pointer is a DWORD, a
+// C type the kit knows is its MASM type ("short" -> SWORD, "WCHAR" -> WORD), an enumeration
+// a DWORD; any other text (a structure's name, an expression) stays as it is. False when
+// the operand is kept.
+bool MasmSizeofOperand(Session& session, std::string_view inner, std::string& operand) {
+    std::string_view type;
+    if (TrimText(inner, type) == 0) return false;
+    if (type.back() == '*') {
+        operand = "DWORD";
+        return true;
+    }
+    std::string_view last;
+    for (size_t at = 0; at < type.size();) {
+        const size_t start = type.find_first_not_of(" \t", at);
+        if (start == std::string_view::npos) break;
+        const size_t stop = std::min(type.find_first_of(" \t", start), type.size());
+        const std::string_view word = type.substr(start, stop - start);
+        if (word == "enum") {
+            operand = "DWORD";
+            return true;
+        }
+        if (!IsTagOrQualifier(word)) {
+            if (!last.empty() && last != "unsigned" && last != "signed") return false;
+            last = word;
+        }
+        at = stop;
+    }
+    if (last.empty()) return false;
+    operand.assign(last);
+    if (LookupKnowledge(session, operand, LOOKUP_TYPEDEFINI, &operand) == 0) {
+        LookupKnowledge(session, operand, LOOKUP_INCOMPATIBLE, &operand);
+    }
+    return operand != inner;
+}
+
+}  // namespace
+
+size_t AppendSizeofGroup(Session& session, std::string_view word, std::string_view group,
+                         std::string& output) {
     const size_t close = group.find(')');
     const size_t end = close == std::string_view::npos ? group.size() : close + 1;
     const std::string_view text = group.substr(0, end);
+    std::string operand;
     if (text.size() > 1 && (text[1] == '"' || text[1] == '\'')) {
         output.append(" strsize");
         for (char c : text) {
             if (c != '"' && c != '\'') output.push_back(c);
         }
         output.append(" + 1");
+    } else if (close != std::string_view::npos &&
+               MasmSizeofOperand(session, text.substr(1, close - 1), operand)) {
+        output.append(" ").append(word).append("(").append(operand).append(")");
     } else {
         output.append(" ").append(word).append(text);
     }
-    --counts.closeParens;
+    --session.statement.counts.closeParens;
     return end;
 }
 

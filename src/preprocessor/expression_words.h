@@ -8,7 +8,7 @@
 
 namespace ondavel {
 
-struct StatementCounts;
+struct Session;
 
 // Whether name can stand as a MASM equate name: no blank, tab, control character or any of
 // ,<>{}()+-*\/ in it (an empty name passes).
@@ -34,8 +34,10 @@ bool NumberToMasm(std::string_view text, std::string& output);
 
 // Appends the sizeof group that begins at the '(' of group (the text after the sizeof word):
 // " strsize(...) + 1" without quotes for a quoted argument, else " " + word and the group up
-// to its first ')'. Lowers counts.closeParens. Returns the characters of group consumed.
-size_t AppendSizeofGroup(std::string_view word, std::string_view group, std::string& output,
-                         StatementCounts& counts);
+// to its first ')', a type in it written as the assembler knows it ("(short)" -> "(SWORD)",
+// "(char *)" -> "(DWORD)"). Lowers the statement's closeParens. Returns the characters of
+// group consumed.
+size_t AppendSizeofGroup(Session& session, std::string_view word, std::string_view group,
+                         std::string& output);
 
 }  // namespace ondavel

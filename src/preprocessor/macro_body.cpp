@@ -139,7 +139,7 @@ MacroStep SizeofOrCall(MacroText& text, std::string_view word) {
     const size_t close = group.find(')');
     const size_t groupLength = close == std::string_view::npos ? group.size() : close + 1;
     if (text.output.size() + groupLength + 12 > kSizeofLimit) return MacroStep::TooLong;
-    text.at += AppendSizeofGroup(word, group, text.output, text.session.statement.counts);
+    text.at += AppendSizeofGroup(text.session, word, group, text.output);
     return MacroStep::Next;
 }
 

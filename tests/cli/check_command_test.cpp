@@ -52,6 +52,21 @@ TEST_F(CheckCommandTest, EachErrorIsShownWithTheLineItPointsAt) {
     EXPECT_TRUE(run.out.ends_with("1 of 3 clean (each after windows.sdk)\n")) << run.out;
 }
 
+// The forms the translation writes for C's defined, its undefined names and its sizeof
+// mean to the assembler what they mean to the C compiler.
+TEST_F(CheckCommandTest, TheSupportDefinitionsMeanWhatCMeans) {
+    Translate(std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include");
+    WriteBytes(fs::path(work()) / "sdk" / "meaning.sdk",
+               "URL_LENGTH\tequ\t<( 2048 + 32 + strsize(://) + 1)>\r\n"
+               ".ERRNZ URL_LENGTH - 2084\r\n"
+               ".ERRNZ ( 8 - sizeof(SWORD)) - 6\r\n"
+               ".ERRNZ VALUEOF(NOWHERE_DEFINED)\r\n"
+               ".ERRNZ DEFINED(NOWHERE_DEFINED)\r\n"
+               ".ERRE DEFINED(_WIN32) AND VALUEOF(_MSC_VER) GE 1900\r\n");
+    const CliRun run = Check("meaning.sdk");
+    EXPECT_TRUE(run.out.ends_with("1 of 1 clean\n")) << run.out;
+}
+
 TEST_F(CheckCommandTest, TheWindowsIncludeTreeAssembles) {
     if (!fs::exists(fs::path(kMingwInclude) / "windows.h")) GTEST_SKIP() << "no MinGW-w64 headers";
     Translate(kMingwInclude);

@@ -65,16 +65,5 @@ TEST(ExpressionWordsTest, ChecksEquateNames) {
     }
 }
 
-TEST(ExpressionWordsTest, AppendsSizeofGroups) {
-    StatementCounts counts;
-    counts.closeParens = 2;
-    std::string output = "<";
-    EXPECT_EQ(AppendSizeofGroup("sizeof", "('abc')) + 1", output, counts), 7u);
-    EXPECT_EQ(output, "< strsize(abc) + 1");
-    EXPECT_EQ(AppendSizeofGroup("sizeof", "(POINT))", output, counts), 7u);
-    EXPECT_EQ(output, "< strsize(abc) + 1 sizeof(POINT)");
-    EXPECT_EQ(counts.closeParens, 0u);
-}
-
 }  // namespace
 }  // namespace ondavel
