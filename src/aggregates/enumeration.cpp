@@ -121,7 +121,9 @@ class EnumerationTranslation {
     // A value that is one number is a numeric equate, which the assembler never substitutes
     // in a later name (a member may share the enumerator's name); so is one name, which the
     // assembler reads as the number it stands for when that is defined (a text otherwise, as
-    // harmless as before). Any other value is a text.
+    // harmless as before). Any other value is a text, and so is every value of a name that
+    // the batch also #defines: the assembler takes a text equate after a numeric one of the
+    // same name only when both are texts.
     bool TranslateEnumerator() {
         std::string name(cursor_.TakeWord(kOperatorDelims));
         LookupKnowledge(work_.session, name, LOOKUP_INCOMPATIBLE, &name);
@@ -133,7 +135,9 @@ class EnumerationTranslation {
         } else if (!TranslateValue(plainNumber)) {
             return false;
         }
-        if (plainNumber) {
+        RunState& run = work_.session.run;
+        if (plainNumber && !run.defineNames.contains(name)) {
+            run.numericEnumerators.insert(name);
             Append("\t" + name + "\tEQU " + value_.substr(0, value_.find_last_not_of(' ') + 1));
         } else {
             Append("\t" + name + "\tEQU <" + value_ + ">");

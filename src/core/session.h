@@ -102,6 +102,9 @@ struct RunState {
     // Commands: the kit's header list while a batch runs; busy while a translation step runs.
     LineIndex headerListIndex;
     std::map<std::string, std::string> outputNames;  // each output name of the batch: its header
+    // The batch's #define equates and numeric enumerator equates, by name: a name that is
+    // both must be written so that either may come first when the includes are assembled.
+    std::set<std::string, std::less<>> defineNames, numericEnumerators;
     std::string headerListRoot;                      // the folder of the list's first header
     bool busy = false;
     // A file of the run could not be written whole (shown on the host when it happened).

@@ -168,6 +168,8 @@ int StartBatch(Session& session, bool withNameList) {
     }
     session.run.keepJournalOpen = true;
     session.run.outputNames.clear();
+    session.run.defineNames.clear();
+    session.run.numericEnumerators.clear();
     return 1;
 }
 

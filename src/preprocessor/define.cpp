@@ -101,14 +101,20 @@ class DefineTranslation {
         return output_ == start + name + ">" || output_ == start + " " + name + ">";
     }
 
-    // An equate longer than the assembler's line is journalled instead of written.
+    // An equate longer than the assembler's line is journalled instead of written. The name
+    // of a numeric enumerator keeps that value: the assembler refuses a text equate after it.
     void Write(const std::string& name) {
         if (LongestLogicalLine(output_) > kAssemblerLineLimit) {
             TooLong();
             return;
         }
+        RunState& run = session_.run;
+        const bool enumerator = run.numericEnumerators.contains(name);
+        if (enumerator) WriteOutputLine(session_, "IFNDEF " + name);
         WriteOutputLine(session_, output_);
+        if (enumerator) WriteOutputLine(session_, "ENDIF");
         session_.header.equateNames.insert(name);
+        run.defineNames.insert(name);
     }
 
     bool ReadFirstLine() {
