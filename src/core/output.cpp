@@ -32,7 +32,9 @@ bool HoldsConditionalLine(std::string_view text) {
 int WriteOutputLine(Session& session, std::string_view text) {
     if (text.empty()) return 0;
     if (HoldsConditionalLine(text)) ++session.run.conditionalLines;
-    const std::string_view lineEnd = text.size() <= kOutputLineLimit ? "\r\n" : "";
+    // A text longer than a line is a block that ends its lines itself, up to its last one.
+    const bool endsItsLines = text.size() > kOutputLineLimit && text.ends_with("\r\n");
+    const std::string_view lineEnd = endsItsLines ? "" : "\r\n";
     if (session.run.outputMode == OutputMode::View) {
         // The view receives each line whole, its CR LF included.
         session.host.AppendToView(std::string(text).append(lineEnd));

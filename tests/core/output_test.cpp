@@ -19,12 +19,18 @@ class OutputTest : public HeaderFixture {
     }
 };
 
-TEST_F(OutputTest, LinesUpTo1037CharactersGetCrLf) {
+// A longer text is a block of lines that brings its own line ends; when its last line has
+// none, it gets one, or the next text would join it.
+TEST_F(OutputTest, EveryTextEndsItsLastLine) {
     EXPECT_EQ(WriteOutputLine(session, std::string(1037, 'a')), 1037);
     EXPECT_EQ(host.view, std::string(1037, 'a') + "\r\n");
     host.view.clear();
-    EXPECT_EQ(WriteOutputLine(session, std::string(1038, 'b')), 1038);
-    EXPECT_EQ(host.view, std::string(1038, 'b'));
+    const std::string block = std::string(1036, 'b') + "\r\n";
+    EXPECT_EQ(WriteOutputLine(session, block), 1038);
+    EXPECT_EQ(host.view, block);
+    host.view.clear();
+    WriteOutputLine(session, block + "IF X");
+    EXPECT_EQ(host.view, block + "IF X\r\n");
     host.view.clear();
     EXPECT_EQ(WriteOutputLine(session, ""), 0);
     EXPECT_EQ(host.view, "");

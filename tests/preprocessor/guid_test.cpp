@@ -38,14 +38,14 @@ TEST_F(GuidTest, ListsEveryNameEvenWhenItsDefinitionIsRefused) {
 }
 
 // The line is built in one line's buffer: at most 1,039 characters. Up to that it is written
-// as any output line (past 1,037 characters without CR LF); beyond, it is dropped and said.
+// as any output line; beyond, it is dropped and said.
 TEST_F(GuidTest, ALineTooLongForItsBufferIsJournaled) {
     session.run.baseDirectory = dir_.path().string() + "/";
     OpenJournal(session);
     // "s" + name + "\tTEXTEQU\t<{" + "0,0,0" + the OLE tail of 26 characters: name + 43.
     const std::string fits(996, 'F');
     Translate("DEFINE_OLEGUID(" + fits + ", 0, 0, 0);\r\n", Form::OleGuid);
-    EXPECT_EQ(host.view, "s" + fits + "\tTEXTEQU\t<{0,0,0,{0C0h,0,0,0,0,0,0,046h}}>");
+    EXPECT_EQ(host.view, "s" + fits + "\tTEXTEQU\t<{0,0,0,{0C0h,0,0,0,0,0,0,046h}}>\r\n");
     host.view.clear();
     Translate("DEFINE_OLEGUID(" + fits + "G, 0, 0, 0);\r\n", Form::OleGuid);
     EXPECT_EQ(host.view, "");
