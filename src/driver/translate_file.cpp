@@ -159,6 +159,37 @@ bool CheckLineLengths(Session& session, const LineIndex& index) {
     return false;
 }
 
+namespace {
+
+bool EndsWithBackslash(LineIndex& index, uint32_t number) {
+    std::string_view line;
+    if (!GetLine(index, number, line)) return false;
+    const size_t last = line.find_last_not_of(" \t");
+    return last != std::string_view::npos && line[last] == '\\';
+}
+
+// Empties line number and every line joined to it by backslashes.
+void EmptyLogicalLine(LineIndex& index, uint32_t number) {
+    uint32_t first = number;
+    while (first > 1 && EndsWithBackslash(index, first - 1)) --first;
+    uint32_t last = number;
+    while (last < index.lines() && EndsWithBackslash(index, last)) ++last;
+    for (uint32_t n = first; n <= last; ++n) index.lineTable[n - 1].length = 0;
+}
+
+}  // namespace
+
+void DropOverlongLines(Session& session, LineIndex& index) {
+    for (uint32_t number = 1; number <= index.lines(); ++number) {
+        const uint32_t length = index.lineTable[number - 1].length;
+        if (length <= kLongestLine) continue;
+        WriteJournalLine(session, "Maximum de longueur ligne d\xE9pass\xE9 : " +
+                                      std::to_string(length) +
+                                      " Limite: 1040 Num\xE9ro: " + std::to_string(number));
+        EmptyLogicalLine(index, number);
+    }
+}
+
 void ReleasePerFileMemory(Session& session) {
     for (HeapBlock* block : session.header.names.all()) ReleaseBlocHeap(*block);
     session.header.typeListIndex.reset();
@@ -172,7 +203,10 @@ int TranslateFile(Session& session, LineIndex& index) {
     // A comment left open at the end of a broken header must not swallow the next one.
     session.header.inBlockComment = false;
     const bool hasLines = index.lines() != 0;
-    if (hasLines && CheckLineLengths(session, index)) TranslateLines(session, index);
+    if (hasLines) {
+        DropOverlongLines(session, index);
+        TranslateLines(session, index);
+    }
     session.header.inInterface = false;
     CloseIfLevels(session);
     if (!session.run.keepJournalOpen) CloseJournal(session);

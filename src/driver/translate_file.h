@@ -16,6 +16,10 @@ int TranslateFile(Session& session, LineIndex& index);
 // line fits.
 bool CheckLineLengths(Session& session, const LineIndex& index);
 
+// Journals each line of index too long to translate and empties it, with the lines that
+// backslashes join to it: the statement it belongs to is lost, never the rest of the file.
+void DropOverlongLines(Session& session, LineIndex& index);
+
 // Frees what one header collected (name lists, saved strings).
 void ReleasePerFileMemory(Session& session);
 
