@@ -1,6 +1,7 @@
 #include "preprocessor/declared_names.h"
 
 #include "declarations/type_list_index.h"
+#include "declarations/type_mapping.h"
 
 namespace ondavel {
 
@@ -8,6 +9,15 @@ bool IsDeclaredStructureOrPrototype(Session& session, std::string_view name) {
     constexpr uint32_t kDeclaring =
         ListBit(&NameLists::structAliases) | ListBit(&NameLists::functionNames);
     return (ListsHolding(session, name) & kDeclaring) != 0;
+}
+
+void ShareTypeLists(Session& session, std::string_view name, std::string_view form) {
+    const uint32_t held = ListsHolding(session, form) & ~ListBit(&NameLists::functionNames);
+    for (size_t i = 0; i < kIndexedTypeLists.size(); ++i) {
+        if ((held & (1u << i)) != 0) {
+            AddUniqueName(session.header.names.*kIndexedTypeLists[i], name);
+        }
+    }
 }
 
 }  // namespace ondavel

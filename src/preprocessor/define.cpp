@@ -84,8 +84,10 @@ class DefineTranslation {
             return;
         }
         if (auto pair = NamePairEquates(name, std::string_view(line_).substr(pos_)); pair) {
-            output_ = std::move(*pair);
+            output_ = std::move(pair->equates);
             Write(name);
+            ShareTypeLists(session_, name, pair->narrow);
+            ShareTypeLists(session_, name, pair->wide);
             return;
         }
         output_.push_back('<');

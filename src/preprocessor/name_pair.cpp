@@ -31,7 +31,7 @@ std::string_view Trimmed(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> NamePairEquates(std::string_view name, std::string_view value) {
+std::optional<NamePair> NamePairEquates(std::string_view name, std::string_view value) {
     value = Trimmed(value);
     const size_t open = value.find('(');
     if (open == std::string_view::npos || !value.ends_with(')')) return std::nullopt;
@@ -45,14 +45,17 @@ std::optional<std::string> NamePairEquates(std::string_view name, std::string_vi
         if (macro != choice.macro || (comma != std::string_view::npos) != choice.takesExtension) {
             continue;
         }
+        NamePair pair;
+        pair.wide = std::string(base).append(choice.wide).append(extension);
+        pair.narrow = std::string(base).append(choice.narrow).append(extension);
         // A build in which the name would stand for itself leaves it as it is.
-        const auto equate = [&](std::string_view infix) {
-            const std::string chosen = std::string(base).append(infix).append(extension);
+        const auto equate = [&](const std::string& chosen) {
             if (chosen == name) return std::string();
             return std::string(name).append("\tequ\t< ").append(chosen).append(">\r\n");
         };
-        return "IFDEF UNICODE\r\n" + equate(choice.wide) + "ELSE\r\n" + equate(choice.narrow) +
-               "ENDIF";
+        pair.equates = "IFDEF UNICODE\r\n" + equate(pair.wide) + "ELSE\r\n" +
+                       equate(pair.narrow) + "ENDIF";
+        return pair;
     }
     return std::nullopt;
 }

@@ -17,7 +17,12 @@ namespace ondavel {
 //	name<tab>equ<tab>< fA>
 //	ENDIF
 //
-// (without the final line end). An equate of the call itself would name itself.
-std::optional<std::string> NamePairEquates(std::string_view name, std::string_view value);
+// (without the final line end), and the two names. An equate of the call itself would name
+// itself.
+struct NamePair {
+    std::string equates;
+    std::string wide, narrow;
+};
+std::optional<NamePair> NamePairEquates(std::string_view name, std::string_view value);
 
 }  // namespace ondavel
