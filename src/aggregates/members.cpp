@@ -141,7 +141,8 @@ void JoinBounds(std::string& text) {
 // the word after the last '*' of the first parenthesis group. Empty for any other member.
 std::string FunctionPointerName(std::string_view text) {
     const size_t open = text.find('(');
-    if (open == std::string_view::npos) return {};
+    // A group inside an array bound ("a[(10*sizeof(ULONG))+1]") is an expression.
+    if (open == std::string_view::npos || open > text.find('[')) return {};
     const size_t close = text.find(')', open);
     const std::string_view group = text.substr(open + 1, close - open - 1);
     const size_t star = group.rfind('*');
@@ -170,6 +171,7 @@ void TranslateDeclarator(AggregateWork& work, std::string text) {
     std::string declarator;
     const MemberType type = ReadMemberType(work, text, declarator);
     Declarator member = ReadArrayBound(declarator);
+    MapSizeofOperands(work.session, member.bound);
     LookupKnowledge(work.session, member.name, LOOKUP_INCOMPATIBLE, &member.name);
 
     std::string line = "\t" + member.name + " " + type.text + " ";

@@ -120,6 +120,20 @@ bool MasmSizeofOperand(Session& session, std::string_view inner, std::string& op
 
 }  // namespace
 
+void MapSizeofOperands(Session& session, std::string& text) {
+    for (size_t at = text.find("sizeof"); at != std::string::npos; at = text.find("sizeof", at + 1)) {
+        const size_t open = text.find_first_not_of(" \t", at + 6);
+        if (open == std::string::npos || text[open] != '(') continue;
+        const size_t close = text.find(')', open);
+        if (close == std::string::npos) return;
+        std::string operand;
+        if (MasmSizeofOperand(session, std::string_view(text).substr(open + 1, close - open - 1),
+                              operand)) {
+            text.replace(open + 1, close - open - 1, operand);
+        }
+    }
+}
+
 size_t AppendSizeofGroup(Session& session, std::string_view word, std::string_view group,
                          std::string& output) {
     const size_t close = group.find(')');

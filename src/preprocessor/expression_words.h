@@ -40,4 +40,8 @@ bool NumberToMasm(std::string_view text, std::string& output);
 size_t AppendSizeofGroup(Session& session, std::string_view word, std::string_view group,
                          std::string& output);
 
+// Writes the operand of each sizeof group of text as AppendSizeofGroup does ("4*sizeof(ULONG)"
+// -> "4*sizeof(DWORD)").
+void MapSizeofOperands(Session& session, std::string& text);
+
 }  // namespace ondavel

@@ -3,3 +3,9 @@ typedef struct _POLICY {
     BYTE PerUserPolicy[((COUNT)>>1)+1];
     BYTE Mask[1 << SHIFT];
 } POLICY;
+// a sizeof in a bound measures a type as the assembler knows it; a group there is no pointer
+typedef struct _RESERVED {
+    BYTE Reserved1[(10*sizeof(LONG))+1];
+    WCHAR Label[64/sizeof(WCHAR)];
+    BYTE Data[sizeof(POINT)];
+} RESERVED;
