@@ -81,6 +81,8 @@ Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::s
     for (;;) {
         if (walk.AtEnd()) {
             if (!walk.NextLine()) return Collected::StatementEnded;
+            // The end of a line parts two words as a blank does.
+            if (!parameter.empty()) parameter.push_back(' ');
             continue;
         }
         char c = walk.Current();
@@ -133,9 +135,11 @@ void BlankAnnotation(Session& session, std::string& parameter) {
          at = SkipBlanks(parameter, WordEnd(parameter, at))) {
         if (parameter.compare(at, 2, "__") != 0) continue;
         const size_t end = WordEnd(parameter, at);
-        // "__LONG32 lFlags": a word the kit knows as a type is the type, not an annotation.
-        const std::string_view word = std::string_view(parameter).substr(at, end - at);
-        if (LookupKnowledge(session, word, LOOKUP_IS_TYPEDEFINI, nullptr) != 0) return;
+        // "__LONG32 lFlags", "__p_sig_fn_t _Func": a word the kit or the header knows as a
+        // type is the type, not an annotation.
+        const std::string word = parameter.substr(at, end - at);
+        std::string masmName;
+        if (ClassifyType(session, word, masmName) != TC_UNKNOWN) return;
         std::fill(parameter.begin() + static_cast<std::ptrdiff_t>(at),
                   parameter.begin() + static_cast<std::ptrdiff_t>(end), ' ');
         return;

@@ -4,3 +4,6 @@ WINBASEAPI int WINAPI SetFlags(__LONG32 lFlags, DWORD dwMore);
 int __cdecl Copy(char * __restrict__ to, const char *__restrict from);
 // An attribute after the parameter list is not a parameter word.
 int __cdecl cputs(const char *_Str) __MINGW_ATTRIB_DEPRECATED_MSVC2005;
+// A callback type of the header is a type, whatever its first characters.
+typedef void (*__p_sig_fn_t)(int);
+__p_sig_fn_t __cdecl signal(int _SigNum,__p_sig_fn_t _Func);
