@@ -50,6 +50,21 @@ void BlankLinkagePrefix(LineIndex& index, uint32_t lineNumber) {
     if (end != std::string_view::npos) std::fill_n(index.linePointer, end, ' ');
 }
 
+// GCC's mark for its extensions stands before declarations ("__MINGW_EXTENSION typedef
+// __int64 fpos_t;") and means nothing to the translation.
+bool IsExtensionMark(std::string_view word) {
+    return word == "__MINGW_EXTENSION" || word == "__extension__";
+}
+
+// Blanks the loaded line up to and including the first occurrence of word, so that every
+// later reader sees the statement without it.
+void BlankThrough(LineIndex& index, uint32_t lineNumber, std::string_view word) {
+    std::string_view raw;
+    if (!GetLine(index, lineNumber, raw)) return;
+    const size_t at = raw.find(word);
+    if (at != std::string_view::npos) std::fill_n(index.linePointer, at + word.size(), ' ');
+}
+
 }  // namespace
 
 int ExtractFirstWord(Session& session, std::string& line, std::string& word, LineIndex& index,
@@ -60,6 +75,11 @@ int ExtractFirstWord(Session& session, std::string& line, std::string& word, Lin
         while (end < line.size() && !EndsWord(line[end])) ++end;
         word.assign(line, 0, end);
         if (word.empty()) return -2;
+        if (IsExtensionMark(word)) {
+            BlankThrough(index, lineNumber, word);
+            line.erase(0, std::min(line.find_first_not_of(" \t", end), line.size()));
+            continue;
+        }
         if (end < line.size() && line[end] == '(' &&
             LookupKnowledge(session, word, LOOKUP_CODE, nullptr) == 0) {
             return 0;

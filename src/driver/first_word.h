@@ -16,7 +16,8 @@ void CloseUpDirective(std::string& line);
 // skipped, 0 for a word without keyword code directly followed by '(', otherwise a positive
 // length or -1 (the statement goes on). A linkage prefix (extern followed by a quoted
 // language name) is blanked out of the loaded line lineNumber, so that every later reader
-// sees the declaration without it; a linkage line that opens a brace is skipped.
+// sees the declaration without it; a linkage line that opens a brace is skipped. GCC's
+// extension mark before a declaration is blanked out the same way.
 int ExtractFirstWord(Session& session, std::string& line, std::string& word, LineIndex& index,
                      uint32_t lineNumber);
 
