@@ -20,9 +20,9 @@ struct SizedList {
     std::string_view masmName;
 };
 
-// The lists a size class is learned from, in the order they are consulted. byteTypes is not
-// among them: a name registered as a plain byte is found only through the knowledge file.
-constexpr std::array<SizedList, 8> kSizedLists = {{
+// The lists a size class is learned from, in the order they are consulted.
+constexpr std::array<SizedList, 9> kSizedLists = {{
+    {&NameLists::byteTypes, TC_BYTE, "BYTE"},
     {&NameLists::sbyteTypes, TC_SIGNED | TC_BYTE, "SBYTE"},
     {&NameLists::wordTypes, TC_WORD, "WORD"},
     {&NameLists::swordTypes, TC_SIGNED | TC_WORD, "SWORD"},

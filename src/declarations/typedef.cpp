@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/heap_block.h"
 #include "core/line_index.h"
@@ -149,7 +150,7 @@ class TypedefTranslation {
         } else if (aggregate_ != 0) {
             DeclareAggregateAlias(name);
         } else if (wordCount_ > 1) {
-            baseType_ = FirstWord();
+            ReadBaseType();
             DeclareFromBaseType(baseType_, name);
         } else if (baseIsStructure_) {
             // "typedef KSIDENTIFIER KSPROPERTY, *PKSPROPERTY, KSMETHOD;": KSMETHOD too.
@@ -158,6 +159,26 @@ class TypedefTranslation {
             return false;
         }
         return true;
+    }
+
+    // The base type is the first word, but a sign word is only a size's attribute: "unsigned
+    // short" is as long as a short, "unsigned __int64" and "signed long long" as a 64-bit
+    // integer. The line then names the whole base type.
+    void ReadBaseType() {
+        baseType_ = FirstWord();
+        sizeWord_.clear();
+        if ((baseType_ != "unsigned" && baseType_ != "signed") || wordCount_ < 3) return;
+        std::vector<std::string_view> words;
+        for (std::string_view rest = typedefWords_.view(); words.size() + 1 < wordCount_;) {
+            words.push_back(rest.substr(0, rest.find('\0')));
+            rest.remove_prefix(words.back().size() + 1);
+        }
+        baseType_.clear();
+        for (const std::string_view word : words) {
+            baseType_.append(baseType_.empty() ? "" : " ").append(word);
+        }
+        const bool longLong = words.size() > 2 && words[1] == "long" && words[2] == "long";
+        sizeWord_ = longLong ? "__int64" : words[1];
     }
 
     void DeclarePointer(std::string_view name) {
@@ -196,7 +217,8 @@ class TypedefTranslation {
     // The line names the base type as the source spells it, not its MASM name.
     void DeclareFromBaseType(std::string_view baseType, std::string_view name) {
         std::string masmType;
-        uint32_t code = ClassifyType(session_, baseType, masmType);
+        uint32_t code = ClassifyType(session_, sizeWord_.empty() ? baseType : sizeWord_, masmType);
+        if (!sizeWord_.empty() && !isSigned_) code &= ~TC_SIGNED;
         if (code == TC_UNKNOWN) {
             const std::string baseText(baseType);
             WriteJournalLine(session_, baseText + " ", cursor_.LineNumber());
@@ -250,6 +272,7 @@ class TypedefTranslation {
     uint32_t aggregate_ = 0;  // TC_STRUCT or TC_UNION when the first line names one
     std::string tag_;         // the structure tag the aliases of the statement name
     std::string baseType_;    // the type the first declarator names
+    std::string sizeWord_;    // the word that sizes it after a sign word, else empty
     bool baseIsStructure_ = false;
     bool hasStar_ = false;
     std::string declarator_;

@@ -145,9 +145,9 @@ class TypeMappingTest : public HeaderFixture {
 };
 
 // SB is also a dword name and BOTH also a structure alias: the first list wins. RECT is a known
-// structure before a function name, UINT a header's name before the knowledge file; byte names
-// (TINY) are not looked up in their list, and only a whole word or one before a blank, tab or
-// '=' is a listed name. BAR is an alias without a saved text.
+// structure before a function name, UINT a header's name before the knowledge file; a byte
+// name (TINY) is found in its list like any other, and only a whole word or one before a
+// blank, tab or '=' is a listed name. BAR is an alias without a saved text.
 TEST_F(TypeMappingTest, ClassifyType) {
     const std::tuple<std::string_view, uint32_t, std::string_view> cases[] = {
         {"VOID", TC_VOID, "VOID"},
@@ -169,8 +169,8 @@ TEST_F(TypeMappingTest, ClassifyType) {
         {"WNDPROC", TC_CALLBACK, "WNDPROC"},
         {"IFoo", TC_INTERFACE, "IFoo"},
         {"UINT", TC_INTERFACE, "UINT"},
-        {"TINY", TC_UNKNOWN, "TINY"},
-        {"CHAR", TC_SIGNED | TC_BYTE, "SBYTE"},
+        {"TINY", TC_BYTE, "BYTE"},
+        {"CHAR", TC_BYTE, "BYTE"},
         {"HANDLE", TC_DWORD, "DWORD"},
         {"LONG", TC_SIGNED | TC_DWORD, "sdword"},
         {"LDOUBLE", TC_REAL10, "REAL10"},
