@@ -53,6 +53,7 @@ void CutAtListEnd(std::string& parameter) {
 // "LPLINECALLPARAMS const lpCallParams": a qualifier after the type says nothing of its size.
 void ReducePrototypeParameter(Session& session, std::string& parameter) {
     CutAtListEnd(parameter);
+    EnumAsDword(parameter);
     BlankModifiers(parameter);
     BlankPunctuation(parameter);
     NormalizeDeclarator(parameter);

@@ -115,6 +115,15 @@ void BlankPunctuation(std::string& parameter) {
     }
 }
 
+void EnumAsDword(std::string& parameter) {
+    const int found = FindWord(1, parameter, "enum", false, " \t", " \t");
+    if (found <= 0) return;
+    const size_t at = static_cast<size_t>(found) - 1;
+    size_t end = SkipBlanks(parameter, at + 4);
+    while (end < parameter.size() && IsNameCharacter(parameter[end])) ++end;
+    parameter.replace(at, end - at, "DWORD");
+}
+
 void KeepLastTwoWords(std::string& parameter) {
     size_t kept = parameter.size();
     for (int word = 0; word < 2; ++word) {
@@ -147,6 +156,7 @@ void BlankAnnotation(Session& session, std::string& parameter) {
 }
 
 void ReduceStarredParameter(Session& session, std::string& parameter) {
+    EnumAsDword(parameter);
     BlankPunctuation(parameter);
     BlankModifiers(parameter);
     KeepLastTwoWords(parameter);

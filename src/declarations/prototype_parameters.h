@@ -31,6 +31,10 @@ enum class Collected { Parameter, StatementEnded, TooLong };
 // joined without a blank. The stop is left under the cursor.
 Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::string& parameter);
 
+// "enum ENUM_PERIOD enumPeriod" -> "DWORD enumPeriod": an enumeration is an int, whatever its
+// tag.
+void EnumAsDword(std::string& parameter);
+
 // Brackets, '-', '>' and restrict qualifiers become blanks and '&' a pointer, so that only
 // words and '*' remain; an array parameter ("BYTE key[16]") becomes a pointer ("BYTE *key").
 void BlankPunctuation(std::string& parameter);

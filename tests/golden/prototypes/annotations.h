@@ -7,3 +7,6 @@ int __cdecl cputs(const char *_Str) __MINGW_ATTRIB_DEPRECATED_MSVC2005;
 // A callback type of the header is a type, whatever its first characters.
 typedef void (*__p_sig_fn_t)(int);
 __p_sig_fn_t __cdecl signal(int _SigNum,__p_sig_fn_t _Func);
+// An enumeration is an int, whatever its tag.
+HRESULT WINAPI Transition(HWND hwnd, enum OWNEDWINDOW_TARGET target, enum MODE *mode);
+typedef HRESULT (WINAPI *PTRANSITION)(enum OWNEDWINDOW_TARGET target);
