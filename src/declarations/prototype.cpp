@@ -131,6 +131,8 @@ class PrototypeTranslation {
                 if (!name_.empty()) ++wordsBeforeName_;
                 name_ = word.substr(nameStart);
             }
+            // "const HRESULT E_X = MAKE_HRESULT(...);": an initialised variable, not a function.
+            if (word.find('=') != std::string_view::npos) return false;
             if (!word.empty() && !apiSeen_) {
                 CheckCallingConvention(session_, word, true, apiSeen_);
             }
