@@ -7,6 +7,7 @@
 //
 // Parameter names and the return type are dropped. The declared name is recorded, so that
 // later declarations that take it as a type see a 32-bit value.
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -50,9 +51,11 @@ void CutAtListEnd(std::string& parameter) {
     }
 }
 
-// "LPLINECALLPARAMS const lpCallParams": a qualifier after the type says nothing of its size.
+// "LPLINECALLPARAMS const lpCallParams": a qualifier after the type says nothing of its size,
+// nor does a default value ("DWORD dwFlags = MFSTARTUP_FULL").
 void ReducePrototypeParameter(Session& session, std::string& parameter) {
     CutAtListEnd(parameter);
+    parameter.resize(std::min(parameter.find('='), parameter.size()));
     EnumAsDword(parameter);
     BlankModifiers(parameter);
     BlankPunctuation(parameter);

@@ -81,8 +81,11 @@ Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::s
     for (;;) {
         if (walk.AtEnd()) {
             if (!walk.NextLine()) return Collected::StatementEnded;
-            // The end of a line parts two words as a blank does.
+            // The end of a line parts two words as a blank does. A directive inside a
+            // parameter ("DWORD dwFlags" "#ifdef __cplusplus" "= FULL" "#endif") only frames a
+            // default value, which says nothing of the parameter's type.
             if (!parameter.empty()) parameter.push_back(' ');
+            if (!parameter.empty() && walk.Current() == '#') walk.SkipLine();
             continue;
         }
         char c = walk.Current();

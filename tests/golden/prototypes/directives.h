@@ -25,3 +25,8 @@ int
 WINAPI Foo2(int a,
 #ifdef X
 Bar2(HWND h);
+STDAPI Startup(DWORD Version, DWORD dwFlags
+#if defined (__cplusplus)
+    = FULL
+#endif
+    , int n);
