@@ -350,7 +350,7 @@ class CallbackTranslation {
 
     bool ScanParameters() {
         for (;;) {
-            if (!walk_.SkipBlanks() || !AppendParameter()) return false;
+            if (!PassDirectives(walk_) || !AppendParameter()) return false;
             if (!walk_.SkipBlanks()) return false;
             if (walk_.Current() != ',') return true;
             walk_.Advance();

@@ -99,6 +99,38 @@ Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::s
     }
 }
 
+namespace {
+
+// The directive word of a line that begins with '#' ("#  ifdef X" -> "ifdef X").
+std::string_view DirectiveText(std::string_view line) {
+    const size_t start = line.find_first_not_of(" \t", 1);
+    return start == std::string_view::npos ? std::string_view{} : line.substr(start);
+}
+
+}  // namespace
+
+bool PassDirectives(StatementCursor& walk) {
+    int depth = 0;
+    int passingFrom = -1;  // the depth whose later branch is being passed over, or -1
+    for (;;) {
+        if (!walk.SkipBlanks()) return false;
+        if (walk.Current() != '#') {
+            if (passingFrom < 0) return true;
+        } else {
+            const std::string_view directive = DirectiveText(walk.Rest());
+            if (directive.starts_with("endif")) {
+                if (passingFrom == depth) passingFrom = -1;
+                --depth;
+            } else if (directive.starts_with("if")) {
+                ++depth;
+            } else if (directive.starts_with("el") && passingFrom < 0) {
+                passingFrom = depth;
+            }
+        }
+        walk.SkipLine();
+    }
+}
+
 void BlankPunctuation(std::string& parameter) {
     MarkArrayAsPointer(parameter);
     for (char& c : parameter) {

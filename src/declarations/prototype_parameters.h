@@ -31,6 +31,11 @@ enum class Collected { Parameter, StatementEnded, TooLong };
 // joined without a blank. The stop is left under the cursor.
 Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::string& parameter);
 
+// Passes the directive lines before a parameter of a callback type: of each conditional the
+// first branch is read and the later ones passed over, as MASM has one parameter list. False
+// when the statement ends first.
+bool PassDirectives(StatementCursor& walk);
+
 // "enum ENUM_PERIOD enumPeriod" -> "DWORD enumPeriod": an enumeration is an int, whatever its
 // tag.
 void EnumAsDword(std::string& parameter);

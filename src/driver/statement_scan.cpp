@@ -102,6 +102,7 @@ constexpr CharacterSet kCounted = MakeCharacterSet("\"'(){}[],;=\\ \t*+-&|!~#<>:
 void CountCharacters(Session& session, ScanState& state, std::string_view code,
                      bool skippedBranch) {
     StatementCounts& c = session.statement.counts;
+    const bool directiveInside = !state.firstLine && !code.empty() && code.front() == '#';
     char quote = 0;
     for (size_t i = 0; i < code.size(); ++i) {
         const char ch = code[i];
@@ -128,7 +129,8 @@ void CountCharacters(Session& session, ScanState& state, std::string_view code,
                 ++c.semicolons;
                 break;
             case '=':
-                ++c.equalSigns;
+                // "#if ISSP_MODE==0" inside a declaration compares; it assigns nothing.
+                if (!directiveInside) ++c.equalSigns;
                 break;
             case '\\':
                 ++c.backslashes;
