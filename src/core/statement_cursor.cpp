@@ -21,10 +21,51 @@ bool StatementCursor::Start() {
     return true;
 }
 
+bool OpensCppOnlyBranch(std::string_view line) {
+    if (line.empty() || line[0] != '#') return false;
+    const size_t start = line.find_first_not_of(" \t", 1);
+    if (start == std::string_view::npos || line.find("__cplusplus") == std::string_view::npos) {
+        return false;
+    }
+    const std::string_view directive = line.substr(start);
+    if (directive.starts_with("ifdef")) return true;
+    // A negation or an alternative lets a C compiler into the branch too.
+    return directive.starts_with("if") && !directive.starts_with("ifndef") &&
+           directive.find_first_of("!|") == std::string_view::npos;
+}
+
 bool StatementCursor::NextLine() {
     column_ = 0;
-    if (NextStatementLine(session_, index_, reader_) < 0) {
-        reader_.workLine.clear();
+    do {
+        if (NextStatementLine(session_, index_, reader_) < 0) {
+            reader_.workLine.clear();
+            return false;
+        }
+    } while (InCppOnlyBranch());
+    if (OpensCppOnlyBranch(Line())) inCppOnlyBranch_ = true;
+    return true;
+}
+
+std::string_view StatementCursor::DirectiveWord() const {
+    const std::string_view line = Line();
+    if (line.empty() || line[0] != '#') return {};
+    const size_t start = line.find_first_not_of(" \t", 1);
+    return start == std::string_view::npos ? std::string_view{} : line.substr(start);
+}
+
+bool StatementCursor::InCppOnlyBranch() {
+    if (!inCppOnlyBranch_) return false;
+    const std::string_view directive = DirectiveWord();
+    if (directive.starts_with("endif")) {
+        if (nestedInBranch_ == 0) {
+            inCppOnlyBranch_ = false;
+            return false;
+        }
+        --nestedInBranch_;
+    } else if (directive.starts_with("if")) {
+        ++nestedInBranch_;
+    } else if (directive.starts_with("el") && nestedInBranch_ == 0) {
+        inCppOnlyBranch_ = false;
         return false;
     }
     return true;

@@ -13,6 +13,11 @@ namespace ondavel {
 struct Session;
 struct LineIndex;
 
+// Whether a trimmed line that begins with '#' opens a conditional whose first branch only a
+// C++ compiler reads ("#ifdef __cplusplus", "#if defined(__cplusplus) && defined(X)"): its
+// constructors, operators and inline bodies are no C, and the assembler never reads them.
+bool OpensCppOnlyBranch(std::string_view line);
+
 class StatementCursor {
   public:
     // Stands before firstLine: Start() or NextLine() reads the statement's first code line.
@@ -22,6 +27,8 @@ class StatementCursor {
     bool Start();
     // Reads the statement's next code line and stands at its start. False when there is none
     // (the statement's last line was passed, or the line is over-long; both already reported).
+    // The lines of a C++-only branch are passed over: its directive lines are read, what
+    // stands between them is not.
     bool NextLine();
 
     bool AtEnd() const;
@@ -68,8 +75,15 @@ class StatementCursor {
   private:
     Session& session_;
     LineIndex& index_;
+    // The directive word of the line just read when it begins with '#', else empty.
+    std::string_view DirectiveWord() const;
+    // Whether the line just read lies in a C++-only branch; follows the nesting on the way.
+    bool InCppOnlyBranch();
+
     StatementReader reader_;
     size_t column_ = 0;
+    bool inCppOnlyBranch_ = false;
+    uint32_t nestedInBranch_ = 0;  // conditionals opened inside that branch and not closed
 };
 
 }  // namespace ondavel

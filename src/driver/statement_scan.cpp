@@ -10,6 +10,7 @@
 #include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"
+#include "core/statement_cursor.h"
 #include "driver/first_word.h"
 
 namespace ondavel {
@@ -27,9 +28,14 @@ struct ScanState {
         return std::find(inLaterBranch.begin(), inLaterBranch.end(), true) == inLaterBranch.end();
     }
 
+    // Whether the line being read stands in the first branch of a conditional that only a C++
+    // compiler reads: nothing on it counts.
+    bool InCppOnlyBranch() const { return cppOnlyDepth != 0; }
+
     bool commentOpen = false;     // a "/*" comment open after the line just read
     bool skipNextBranch = false;  // the line just read held "#else": ignore brackets on the next
     std::vector<bool> inLaterBranch;  // each conditional opened inside the statement
+    size_t cppOnlyDepth = 0;  // the conditional (its count of levels) whose C++ branch is read
     int32_t balance = 0;              // brackets opened and not closed, first branches only
     bool waitForCall = false;         // NAME(...) seen: the next line decides whether it goes on
     bool parenSeen = false;
@@ -48,11 +54,15 @@ void FollowConditional(ScanState& state, std::string_view code) {
     const auto startsWith = [&](std::string_view word) {
         return InString(1, directive, word, true) == 1;
     };
+    const size_t depth = state.inLaterBranch.size();
     if (startsWith("endif")) {
+        if (state.cppOnlyDepth == depth) state.cppOnlyDepth = 0;
         if (!state.inLaterBranch.empty()) state.inLaterBranch.pop_back();
     } else if (startsWith("if")) {
         state.inLaterBranch.push_back(false);
+        if (!state.InCppOnlyBranch() && OpensCppOnlyBranch(code)) state.cppOnlyDepth = depth + 1;
     } else if (startsWith("else") || startsWith("elif")) {
+        if (state.cppOnlyDepth == depth) state.cppOnlyDepth = 0;
         if (state.inLaterBranch.empty()) {
             state.skipNextBranch = startsWith("else");
         } else {
@@ -284,8 +294,9 @@ int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, Line
             break;
         }
         state.continuedLine = code.back() == '\\';
+        const bool cppOnlyLine = state.InCppOnlyBranch();
         if (!state.firstLine) FollowConditional(state, code);
-        CountCharacters(session, state, code, skippedBranch);
+        if (!cppOnlyLine) CountCharacters(session, state, code, skippedBranch);
         const Verdict verdict = Decide(session, state, code, index, line);
         if (verdict == Verdict::EndBefore) {
             counts = countsBefore;

@@ -1,0 +1,15 @@
+// a branch only a C++ compiler reads holds no member: constructors, operators and inline
+// bodies are passed over, its directive lines stay
+typedef struct _VECTOR {
+  DWORD x;
+#if defined(__cplusplus) && defined(D3D_OVERLOADS)
+public:
+  _VECTOR() {}
+  _VECTOR& operator += (const _VECTOR& v);
+#else
+  WORD y;
+#endif
+#ifdef __cplusplus
+  friend _VECTOR operator + (const _VECTOR& v) { return v; }
+#endif
+} VECTOR, *LPVECTOR;
