@@ -173,6 +173,11 @@ void TranslateDeclarator(AggregateWork& work, std::string text) {
     Declarator member = ReadArrayBound(declarator);
     MapSizeofOperands(work.session, member.bound);
     LookupKnowledge(work.session, member.name, LOOKUP_INCOMPATIBLE, &member.name);
+    // "struct _rloop WLOOP[1];": C keeps members and types apart, the assembler does not.
+    std::string masmName;
+    if (ClassifyType(work.session, member.name, masmName) == TC_STRUCT) {
+        member.name.insert(0, "_");
+    }
 
     std::string line = "\t" + member.name + " " + type.text + " ";
     if (member.bound.empty()) {
