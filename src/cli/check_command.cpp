@@ -9,6 +9,7 @@
 #include "cli/terminal_host.h"
 #include "core/child_process.h"
 #include "core/session.h"
+#include "core/text.h"
 #include "driver/assembler_check.h"
 #include "driver/kit_profiles.h"
 
@@ -74,6 +75,7 @@ class CheckPrinter {
             failedThroughBase_ += inherited > 0 ? 1 : 0;
             return;
         }
+        if (std::all_of(own.begin(), own.end(), IsForcedError)) ++stoppedByOwnError_;
         std::printf("%s: %zu error%s", check.name.c_str(), own.size(), own.size() == 1 ? "" : "s");
         if (inherited > 0) std::printf(" (and %zu of %s)", inherited, after_.c_str());
         std::printf("\n");
@@ -82,10 +84,18 @@ class CheckPrinter {
 
     // Includes whose only errors are those of the base include.
     size_t failedThroughBase() const { return failedThroughBase_; }
+    // Includes stopped only by their header's own #error (a header for C++ only, one that
+    // wants another included first): the C compiler refuses them as well.
+    size_t stoppedByOwnError() const { return stoppedByOwnError_; }
 
   private:
+    static bool IsForcedError(const AssemblerError* error) {
+        return InString(1, error->message, "forced error", true) > 0;
+    }
+
     std::string after_;
     size_t failedThroughBase_ = 0;
+    size_t stoppedByOwnError_ = 0;
     std::vector<AssemblerError> baseErrors_;
 };
 
@@ -130,6 +140,9 @@ int RunCheckCommand(Session& session, TerminalHost& host, const std::string& ass
     if (printer.failedThroughBase() > 0) {
         std::printf("; %zu fail only through the errors of %s", printer.failedThroughBase(),
                     after.c_str());
+    }
+    if (printer.stoppedByOwnError() > 0) {
+        std::printf("; %zu stop only at their header's own #error", printer.stoppedByOwnError());
     }
     std::printf("\n");
     return static_cast<size_t>(clean) == total ? 0 : 1;

@@ -40,6 +40,7 @@ class CheckCommandTest : public ::testing::Test {
 TEST_F(CheckCommandTest, EachErrorIsShownWithTheLineItPointsAt) {
     Translate(std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include");
     WriteBytes(fs::path(work()) / "sdk" / "broken.sdk", "IF NOWHERE_DEFINED\r\nENDIF\r\n");
+    WriteBytes(fs::path(work()) / "sdk" / "cplusplus.sdk", ".ERR <This header is for C++>\r\n");
     const CliRun run = Check("--after windows.sdk");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.out.find("broken.sdk: 1 error\n  broken.sdk(1): Error A2102: Symbol not "
@@ -49,7 +50,9 @@ TEST_F(CheckCommandTest, EachErrorIsShownWithTheLineItPointsAt) {
     // The sample header keeps one type that no kit knows, to show the learning pass its work.
     EXPECT_NE(run.out.find("sample.sdk: 1 error\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("      SampleForget PROTO : inconnu SAMPLE_COOKIE"), std::string::npos);
-    EXPECT_TRUE(run.out.ends_with("1 of 3 clean (each after windows.sdk)\n")) << run.out;
+    EXPECT_TRUE(run.out.ends_with("1 of 4 clean (each after windows.sdk); 1 stop only at their "
+                                  "header's own #error\n"))
+        << run.out;
 }
 
 // The forms the translation writes for C's defined, its undefined names and its sizeof
