@@ -12,6 +12,7 @@
 #include "core/text.h"
 #include "core/statement_cursor.h"
 #include "driver/first_word.h"
+#include "preprocessor/name_pair.h"
 
 namespace ondavel {
 
@@ -218,6 +219,8 @@ Verdict Decide(Session& session, ScanState& state, std::string_view code, LineIn
     if ((last == '+' || last == '-') && !doubled) return Verdict::Continue;
     if (last == '"' || last == '\'' || kind == StatementKind::Define) return Verdict::EndHere;
     if (c.callForm) {
+        // "__MINGW_TYPEDEF_AW(X)" is a whole declaration without a ';' of its own.
+        if (state.firstLine && TypedefPairEquates(code)) return Verdict::EndHere;
         state.waitForCall = true;
         return Verdict::Continue;
     }

@@ -14,6 +14,7 @@
 #include "driver/first_word.h"
 #include "driver/statement_scan.h"
 #include "knowledge/knowledge.h"
+#include "preprocessor/directives.h"
 
 namespace ondavel {
 
@@ -91,7 +92,9 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
     }
     const bool commentOpenAfter = session.statement.commentOpenAfter;
     const uint64_t conditionalsBefore = session.run.conditionalLines;
-    if (wanted && !session.statement.counts.cppSyntax) {
+    if (!wanted && TranslateTypedefPair(session, walk.work)) {
+        walk.scanErrors = 0;
+    } else if (wanted && !session.statement.counts.cppSyntax) {
         walk.scanErrors = 0;
         ReportProgress(session, walk, line);
         const uint32_t keywordCode = LookupKnowledge(session, walk.word, LOOKUP_CODE, nullptr);

@@ -63,6 +63,26 @@ bool NeedsParentheses(std::string_view value) {
     return false;
 }
 
+// Writes the equates of name: the name of a numeric enumerator keeps that value, as the
+// assembler refuses a text equate after it.
+void WriteEquates(Session& session, const std::string& name, const std::string& text) {
+    RunState& run = session.run;
+    const bool enumerator = run.numericEnumerators.contains(name);
+    if (enumerator) WriteOutputLine(session, "IFNDEF " + name);
+    WriteOutputLine(session, text);
+    if (enumerator) WriteOutputLine(session, "ENDIF");
+    session.header.equateNames.insert(name);
+    run.defineNames.insert(name);
+}
+
+// The equates of a name that stands for its ANSI or its wide form; the name is then the type
+// its forms are.
+void WriteNamePair(Session& session, const std::string& name, const NamePair& pair) {
+    WriteEquates(session, name, pair.equates);
+    ShareTypeLists(session, name, pair.narrow);
+    ShareTypeLists(session, name, pair.wide);
+}
+
 class DefineTranslation {
   public:
     DefineTranslation(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index)
@@ -84,10 +104,7 @@ class DefineTranslation {
             return;
         }
         if (auto pair = NamePairEquates(name, std::string_view(line_).substr(pos_)); pair) {
-            output_ = std::move(pair->equates);
-            Write(name);
-            ShareTypeLists(session_, name, pair->narrow);
-            ShareTypeLists(session_, name, pair->wide);
+            WriteNamePair(session_, name, *pair);
             return;
         }
         output_.push_back('<');
@@ -103,20 +120,13 @@ class DefineTranslation {
         return output_ == start + name + ">" || output_ == start + " " + name + ">";
     }
 
-    // An equate longer than the assembler's line is journalled instead of written. The name
-    // of a numeric enumerator keeps that value: the assembler refuses a text equate after it.
+    // An equate longer than the assembler's line is journalled instead of written.
     void Write(const std::string& name) {
         if (LongestLogicalLine(output_) > kAssemblerLineLimit) {
             TooLong();
             return;
         }
-        RunState& run = session_.run;
-        const bool enumerator = run.numericEnumerators.contains(name);
-        if (enumerator) WriteOutputLine(session_, "IFNDEF " + name);
-        WriteOutputLine(session_, output_);
-        if (enumerator) WriteOutputLine(session_, "ENDIF");
-        session_.header.equateNames.insert(name);
-        run.defineNames.insert(name);
+        WriteEquates(session_, name, output_);
     }
 
     bool ReadFirstLine() {
@@ -430,6 +440,15 @@ class DefineTranslation {
 };
 
 }  // namespace
+
+bool TranslateTypedefPair(Session& session, std::string_view code) {
+    const std::optional<TypedefPair> pair = TypedefPairEquates(code);
+    if (!pair) return false;
+    if (!IsDeclaredStructureOrPrototype(session, pair->name)) {
+        WriteNamePair(session, pair->name, pair->equates);
+    }
+    return true;
+}
 
 void TraduireDefine(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
     DefineTranslation(session, firstLine, linesLeft, index).Run();

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace ondavel {
 
@@ -15,6 +16,10 @@ struct LineIndex;
 struct HeapBlock;
 
 void TraduireDefine(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+
+// Translates "__MINGW_TYPEDEF_AW(NAME)" (or UAW) as the equates of NAME for either build.
+// False when code is no such call.
+bool TranslateTypedefPair(Session& session, std::string_view code);
 void TraduireMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
 // The conditionals return the number of the last line they read.
 uint32_t TraduireIF(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,

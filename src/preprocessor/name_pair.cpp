@@ -60,4 +60,27 @@ std::optional<NamePair> NamePairEquates(std::string_view name, std::string_view 
     return std::nullopt;
 }
 
+std::optional<TypedefPair> TypedefPairEquates(std::string_view code) {
+    code = Trimmed(code);
+    for (const std::string_view unicode : {"AW", "UAW"}) {
+        const std::string macro = "__MINGW_TYPEDEF_" + std::string(unicode);
+        if (!code.starts_with(macro)) continue;
+        std::string_view rest = Trimmed(code.substr(macro.size()));
+        if (!rest.starts_with('(')) return std::nullopt;
+        const size_t close = rest.find(')');
+        if (close == std::string_view::npos) return std::nullopt;
+        TypedefPair pair;
+        pair.name = Trimmed(rest.substr(1, close - 1));
+        if (pair.name.empty() || pair.name.find_first_of(" \t,") != std::string::npos) {
+            return std::nullopt;
+        }
+        auto equates = NamePairEquates(pair.name, "__MINGW_NAME_" + std::string(unicode) + "(" +
+                                                      pair.name + ")");
+        if (!equates) return std::nullopt;
+        pair.equates = std::move(*equates);
+        return pair;
+    }
+    return std::nullopt;
+}
+
 }  // namespace ondavel

@@ -25,4 +25,13 @@ struct NamePair {
 };
 std::optional<NamePair> NamePairEquates(std::string_view name, std::string_view value);
 
+// "__MINGW_TYPEDEF_AW(NETRESOURCE)" and "__MINGW_TYPEDEF_UAW(X)" declare the type name for
+// either build, as "typedef NETRESOURCEA NETRESOURCE;" does in the ANSI one: the same
+// equates as the name-choosing calls give. Nothing for any other text.
+struct TypedefPair {
+    std::string name;
+    NamePair equates;
+};
+std::optional<TypedefPair> TypedefPairEquates(std::string_view code);
+
 }  // namespace ondavel
