@@ -24,7 +24,11 @@ bool StatementCursor::Start() {
 bool OpensCppOnlyBranch(std::string_view line) {
     if (line.empty() || line[0] != '#') return false;
     const size_t start = line.find_first_not_of(" \t", 1);
-    if (start == std::string_view::npos || line.find("__cplusplus") == std::string_view::npos) {
+    const auto names = [&](std::string_view name) {
+        return line.find(name) != std::string_view::npos;
+    };
+    if (start == std::string_view::npos ||
+        !(names("__cplusplus") || names("__WIDL__") || names("__midl"))) {
         return false;
     }
     const std::string_view directive = line.substr(start);

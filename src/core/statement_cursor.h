@@ -14,8 +14,9 @@ struct Session;
 struct LineIndex;
 
 // Whether a trimmed line that begins with '#' opens a conditional whose first branch only a
-// C++ compiler reads ("#ifdef __cplusplus", "#if defined(__cplusplus) && defined(X)"): its
-// constructors, operators and inline bodies are no C, and the assembler never reads them.
+// C++ or an IDL compiler reads ("#ifdef __cplusplus", "#if defined(__cplusplus) && defined(X)",
+// "#ifdef __WIDL__"): its constructors, operators, inline bodies and IDL attributes are no C,
+// and the assembler never reads them.
 bool OpensCppOnlyBranch(std::string_view line);
 
 class StatementCursor {

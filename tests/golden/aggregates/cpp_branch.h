@@ -1,7 +1,10 @@
 // a branch only a C++ compiler reads holds no member: constructors, operators and inline
-// bodies are passed over, its directive lines stay
+// bodies are passed over, its directive lines stay; so is what only an IDL compiler reads
 typedef struct _VECTOR {
   DWORD x;
+#ifdef __WIDL__
+  [case (AUDIT_TYPE_LEGACY)]
+#endif
 #if defined(__cplusplus) && defined(D3D_OVERLOADS)
 public:
   _VECTOR() {}
