@@ -51,9 +51,25 @@ void CutAtListEnd(std::string& parameter) {
     }
 }
 
+// "void (*func)(void)", "int (__cdecl *compare)(const void *, const void *)": a group with a
+// pointer mark followed by a parameter list.
+bool IsFunctionPointer(std::string_view parameter) {
+    const size_t open = parameter.find('(');
+    const size_t close = parameter.find(')', open);
+    if (open == std::string_view::npos || close == std::string_view::npos) return false;
+    if (parameter.substr(open, close - open).find('*') == std::string_view::npos) return false;
+    const size_t next = parameter.find_first_not_of(" \t", close + 1);
+    return next != std::string_view::npos && parameter[next] == '(';
+}
+
 // "LPLINECALLPARAMS const lpCallParams": a qualifier after the type says nothing of its size,
-// nor does a default value ("DWORD dwFlags = MFSTARTUP_FULL").
+// nor does a default value ("DWORD dwFlags = MFSTARTUP_FULL"). A pointer to a function is a
+// doubleword.
 void ReducePrototypeParameter(Session& session, std::string& parameter) {
+    if (IsFunctionPointer(parameter)) {
+        parameter = "DWORD";
+        return;
+    }
     CutAtListEnd(parameter);
     parameter.resize(std::min(parameter.find('='), parameter.size()));
     EnumAsDword(parameter);

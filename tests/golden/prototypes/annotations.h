@@ -10,3 +10,5 @@ __p_sig_fn_t __cdecl signal(int _SigNum,__p_sig_fn_t _Func);
 // An enumeration is an int, whatever its tag.
 HRESULT WINAPI Transition(HWND hwnd, enum OWNEDWINDOW_TARGET target, enum MODE *mode);
 typedef HRESULT (WINAPI *PTRANSITION)(enum OWNEDWINDOW_TARGET target);
+// A pointer to a function is a doubleword.
+int __cdecl RunOnce(long *o, void (*func)(void));
