@@ -117,6 +117,25 @@ class DefineTranslation {
         if (enumerator) WriteOutputLine(session_, "ENDIF");
         session_.header.equateNames.insert(name);
         run.defineNames.insert(name);
+        KeepDecimalValue(name);
+    }
+
+    // "NAME\tequ\t< 6>": the value 6 is kept for the bit fields whose width NAME gives; a
+    // later definition of NAME with another value forgets it.
+    void KeepDecimalValue(const std::string& name) {
+        constexpr std::string_view kOpen = "\tequ\t<";
+        std::string_view value;
+        const size_t open = output_.find(kOpen);
+        if (open != std::string::npos && output_.ends_with('>')) {
+            const size_t start = open + kOpen.size();
+            TrimText(std::string_view(output_).substr(start, output_.size() - start - 1), value);
+        }
+        auto& decimals = session_.header.decimalEquates;
+        if (!value.empty() && value.find_first_not_of("0123456789") == std::string_view::npos) {
+            decimals[name] = std::string(value);
+        } else {
+            decimals.erase(name);
+        }
     }
 
     bool ReadFirstLine() {
