@@ -10,6 +10,7 @@
 #include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"
+#include "declarations/type_mapping.h"
 #include "knowledge/knowledge.h"
 #include "preprocessor/declared_names.h"
 #include "preprocessor/directives.h"
@@ -75,7 +76,11 @@ class DefineTranslation {
         if (!ReadFirstLine()) return;
         if (!SkipDirective()) return;
         std::string name = ReadName();
-        if (!IsValidEquateName(name) || IsDeclaredStructureOrPrototype(session_, name)) return;
+        if (!IsValidEquateName(name)) return;
+        if (IsDeclaredStructureOrPrototype(session_, name)) {
+            WriteStructureAlias(name);
+            return;
+        }
         if (pos_ >= line_.size() && name.empty()) return;  // "#define" alone says nothing
         LookupKnowledge(session_, name, LOOKUP_INCOMPATIBLE_EQUATE, &name);
         output_ = name + "\tequ\t";
@@ -136,6 +141,24 @@ class DefineTranslation {
         } else {
             decimals.erase(name);
         }
+    }
+
+    // "#define SLIST_ENTRY SINGLE_LIST_ENTRY" where SLIST_ENTRY is a structure already: in C
+    // the name stands for the other structure from here on. The assembler has one meaning for
+    // a name, so the TYPEDEF of the other structure is made only where the name is not yet
+    // defined (the structure stood in a branch not taken). Any other value is not written.
+    void WriteStructureAlias(const std::string& name) {
+        std::string_view value;
+        TrimText(std::string_view(line_).substr(pos_), value);
+        if (value.empty() || value.find_first_of(kNameEnd) != std::string_view::npos) return;
+        std::string masmName;
+        const uint32_t code = ClassifyType(session_, value, masmName);
+        if (code != TC_STRUCT && code != TC_UNION) return;
+        const std::string structure = StructureTypeName(session_, value, masmName);
+        if (structure == name) return;
+        WriteOutputLine(session_, "IFNDEF " + name);
+        WriteOutputLine(session_, name + std::string(kTypedefSeparator) + structure);
+        WriteOutputLine(session_, "ENDIF");
     }
 
     bool ReadFirstLine() {
