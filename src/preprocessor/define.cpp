@@ -86,6 +86,7 @@ class DefineTranslation {
         output_ = name + "\tequ\t";
         if (pos_ >= line_.size()) {
             Write(name);
+            session_.run.emptyMacros.insert(name);
             return;
         }
         if (auto pair = NamePairEquates(name, std::string_view(line_).substr(pos_)); pair) {
