@@ -145,9 +145,8 @@ class DefineTranslation {
     }
 
     // "#define SLIST_ENTRY SINGLE_LIST_ENTRY" where SLIST_ENTRY is a structure already: in C
-    // the name stands for the other structure from here on. The assembler has one meaning for
-    // a name, so the TYPEDEF of the other structure is made only where the name is not yet
-    // defined (the structure stood in a branch not taken). Any other value is not written.
+    // the name stands for the other structure from here on, a TYPEDEF of it where the name is
+    // free. Any other value is not written.
     void WriteStructureAlias(const std::string& name) {
         std::string_view value;
         TrimText(std::string_view(line_).substr(pos_), value);
@@ -156,10 +155,7 @@ class DefineTranslation {
         const uint32_t code = ClassifyType(session_, value, masmName);
         if (code != TC_STRUCT && code != TC_UNION) return;
         const std::string structure = StructureTypeName(session_, value, masmName);
-        if (structure == name) return;
-        WriteOutputLine(session_, "IFNDEF " + name);
-        WriteOutputLine(session_, name + std::string(kTypedefSeparator) + structure);
-        WriteOutputLine(session_, "ENDIF");
+        if (structure != name) WriteAliasWhereFree(session_, name, structure);
     }
 
     bool ReadFirstLine() {
