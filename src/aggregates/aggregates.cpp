@@ -152,6 +152,8 @@ class AggregateTranslation {
                     member.clear();
                     break;
                 case '{':
+                    // A nested aggregate ends a run of bit fields: its fields are its own.
+                    FlushRecords(work_);
                     OpenNestedAggregate(work_, member);
                     cursor_.Advance();
                     member.clear();
