@@ -152,6 +152,8 @@ class AggregateTranslation {
                     member.clear();
                     break;
                 case '{':
+                    // A nested aggregate ends a run of bit fields: its fields are its own.
+                    FlushRecords(work_);
                     OpenNestedAggregate(work_, member);
                     cursor_.Advance();
                     member.clear();
@@ -189,12 +191,12 @@ class AggregateTranslation {
         }
     }
 
-    // A ':' in a member is a bit-field width when a digit or the end of the line follows.
+    // A ':' in a member is a bit-field width when a width or the end of the line follows.
     bool IsBitFieldWidth() const {
         const std::string_view rest = cursor_.Rest().substr(1);
         const size_t next = SkipBlanks(rest, 0);
         return next >= rest.size() || rest[next] == '\\' ||
-               (rest[next] >= '0' && rest[next] <= '9');
+               BeginsWithFieldWidth(session_, rest);
     }
 
     // A body that is not written takes the conditional levels it opened with it.

@@ -138,7 +138,35 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
+// The number or name that begins at start ("" when none does).
+std::string_view WordAt(std::string_view text, size_t start) {
+    size_t end = start;
+    while (end < text.size() && IsNameCharacter(text[end])) ++end;
+    return text.substr(start, end - start);
+}
+
+// The member with each width that a name gives written as its number ("Index : INDEX_BITS"
+// as "Index : 6"), so that the runs are cut where C cuts them.
+std::string WidthsAsNumbers(const Session& session, std::string_view member) {
+    std::string text(member);
+    for (size_t colon = text.find(':'); colon != std::string::npos;
+         colon = text.find(':', colon + 1)) {
+        const size_t start = SkipBlanks(text, colon + 1);
+        const auto value = session.header.decimalEquates.find(WordAt(text, start));
+        if (value != session.header.decimalEquates.end()) {
+            text.replace(start, value->first.size(), value->second);
+        }
+    }
+    return text;
+}
+
 }  // namespace
+
+bool BeginsWithFieldWidth(const Session& session, std::string_view text) {
+    const std::string_view word = WordAt(text, SkipBlanks(text, 0));
+    return !word.empty() &&
+           ((word[0] >= '0' && word[0] <= '9') || session.header.decimalEquates.contains(word));
+}
 
 // The widths of a member's fields ("a : 1, b : 2" gives 3); a width that is no number counts 0.
 uint32_t FieldWidths(std::string_view member) {
@@ -178,7 +206,8 @@ void TranslateWideField(AggregateWork& work, std::string_view member, uint32_t b
 
 // As in C, a field that does not fit in what is left of the run's 32 bits starts a new one: a
 // record holds at most 32 bits.
-void TranslateBitField(AggregateWork& work, std::string_view member) {
+void TranslateBitField(AggregateWork& work, std::string_view text) {
+    const std::string member = WidthsAsNumbers(work.session, text);
     const uint32_t bits = FieldWidths(member);
     if (bits > kRecordBits && member.find(':') == member.rfind(':')) {
         TranslateWideField(work, member, bits);

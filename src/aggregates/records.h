@@ -13,10 +13,15 @@
 namespace ondavel {
 
 struct AggregateWork;
+struct Session;
 
 // One member text holding ':' (without its ';'). The first bit field of a run names the
 // record after the aggregate and puts the record's member in the aggregate's pieces.
 void TranslateBitField(AggregateWork& work, std::string_view member);
+
+// Whether text, what follows a ':' in a member, begins with a width: a number, or a name the
+// header defined as a decimal number.
+bool BeginsWithFieldWidth(const Session& session, std::string_view text);
 
 // Writes the run's record declaration, if any: called before a plain member and at braces.
 void FlushRecords(AggregateWork& work);

@@ -105,6 +105,8 @@ struct RunState {
     // The batch's #define equates and numeric enumerator equates, by name: a name that is
     // both must be written so that either may come first when the includes are assembled.
     std::set<std::string, std::less<>> defineNames, numericEnumerators;
+    // The batch's names #defined as nothing: in a declaration they stand for nothing.
+    std::set<std::string, std::less<>> emptyMacros;
     std::string headerListRoot;                      // the folder of the list's first header
     bool busy = false;
     // A file of the run could not be written whole (shown on the host when it happened).
@@ -119,6 +121,8 @@ struct WaitingAlias {
 struct HeaderState {
     NameLists names;
     std::set<std::string, std::less<>> equateNames;  // names written as equates
+    // The equates whose value is a decimal number, by name: a bit field's width may be one.
+    std::map<std::string, std::string, std::less<>> decimalEquates;
     SavedStrings savedStrings;
     int32_t ifDepth = 0;          // IF levels written and not yet closed
     bool inBlockComment = false;  // a "/*" comment is open across lines

@@ -16,8 +16,9 @@ constexpr std::array<std::string_view, 8> kQualifierWords = {
     "IN", "OUT", "unsigned", "signed", "const", "far", "near", "OPTIONAL"};
 // A member text ending in ';' also drops these, in this order.
 constexpr std::array<std::string_view, 2> kAggregateWords = {"struct", "union"};
-constexpr std::array<std::string_view, 4> kModifierWords = {"const", "volatile", "OPTIONAL",
-                                                            "PURE"};
+// RESTRICTED_POINTER is the kits' spelling of __restrict.
+constexpr std::array<std::string_view, 6> kModifierWords = {
+    "const", "volatile", "OPTIONAL", "PURE", "__restrict", "RESTRICTED_POINTER"};
 
 constexpr std::string_view kWordEnd = ")( \t,\r\n";
 constexpr std::string_view kModifierStart = " \t=*";

@@ -17,6 +17,7 @@
 #include "core/text.h"
 #include "declarations/declarations.h"
 #include "declarations/type_mapping.h"
+#include "preprocessor/declared_names.h"
 
 namespace ondavel {
 
@@ -191,6 +192,7 @@ class TypedefTranslation {
     // union's name is not kept, as no list holds unions. The tag is the word before the first
     // declarator's name.
     void DeclareAggregateAlias(std::string_view name) {
+        const bool declared = IsDeclaredStructureOrPrototype(session_, name);
         RegisterTypeName(session_, name, aggregate_);
         if (wordCount_ == 1) WriteTypedefLine(true, name, kAggregateType);
         if (wordCount_ >= 3) {
@@ -199,19 +201,26 @@ class TypedefTranslation {
             const size_t tagStart = words.rfind('\0', nameStart - 2) + 1;
             tag_ = words.substr(tagStart, nameStart - 1 - tagStart);
         }
-        if (!tag_.empty() && tag_ != name) AliasTag(name);
+        if (!tag_.empty() && tag_ != name) AliasTag(name, declared);
         result_ = 1;
     }
 
     // The alias is written now when the tag's structure is known, else when its body comes.
-    void AliasTag(std::string_view name) {
+    // A name that is a structure already (its body came in another branch) is the alias only
+    // where it is still free.
+    void AliasTag(std::string_view name, bool declared) {
         std::string masmName;
         if (ClassifyType(session_, tag_, masmName) != TC_STRUCT) {
             Wait(tag_, name);
             return;
         }
         const std::string structure = StructureTypeName(session_, tag_, masmName);
-        if (structure != name) WriteTypedefLine(false, name, structure);
+        if (structure == name) return;
+        if (declared) {
+            WriteAliasWhereFree(session_, name, structure);
+        } else {
+            WriteTypedefLine(false, name, structure);
+        }
     }
 
     // The line names the base type as the source spells it, not its MASM name.

@@ -1,5 +1,8 @@
 #include "preprocessor/declared_names.h"
 
+#include <string>
+
+#include "core/output.h"
 #include "declarations/type_list_index.h"
 #include "declarations/type_mapping.h"
 
@@ -9,6 +12,13 @@ bool IsDeclaredStructureOrPrototype(Session& session, std::string_view name) {
     constexpr uint32_t kDeclaring =
         ListBit(&NameLists::structAliases) | ListBit(&NameLists::functionNames);
     return (ListsHolding(session, name) & kDeclaring) != 0;
+}
+
+void WriteAliasWhereFree(Session& session, std::string_view name, std::string_view structure) {
+    const std::string nameText(name);
+    WriteOutputLine(session, "IFNDEF " + nameText);
+    WriteOutputLine(session, nameText + std::string(kTypedefSeparator) + std::string(structure));
+    WriteOutputLine(session, "ENDIF");
 }
 
 void ShareTypeLists(Session& session, std::string_view name, std::string_view form) {

@@ -15,6 +15,11 @@ bool IsDeclaredStructureOrPrototype(Session& session, std::string_view name);
 // knows its size: the name an A/W pair chooses between is the type its forms are
 // ("PSP_FILE_CALLBACK" a callback as "PSP_FILE_CALLBACK_A" is). Not a prototype's name: an
 // equate of a function does not declare one.
+// "NAME  TYPEDEF  STRUCTURE" for a name that is a structure of its own already: the assembler
+// has one meaning for a name, so the alias is made only where the name is not yet defined
+// (the structure stood in a branch not taken).
+void WriteAliasWhereFree(Session& session, std::string_view name, std::string_view structure);
+
 void ShareTypeLists(Session& session, std::string_view name, std::string_view form);
 
 }  // namespace ondavel

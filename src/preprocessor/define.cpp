@@ -10,6 +10,7 @@
 #include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"
+#include "declarations/type_mapping.h"
 #include "knowledge/knowledge.h"
 #include "preprocessor/declared_names.h"
 #include "preprocessor/directives.h"
@@ -95,12 +96,17 @@ class DefineTranslation {
         if (!ReadFirstLine()) return;
         if (!SkipDirective()) return;
         std::string name = ReadName();
-        if (!IsValidEquateName(name) || IsDeclaredStructureOrPrototype(session_, name)) return;
+        if (!IsValidEquateName(name)) return;
+        if (IsDeclaredStructureOrPrototype(session_, name)) {
+            WriteStructureAlias(name);
+            return;
+        }
         if (pos_ >= line_.size() && name.empty()) return;  // "#define" alone says nothing
         LookupKnowledge(session_, name, LOOKUP_INCOMPATIBLE_EQUATE, &name);
         output_ = name + "\tequ\t";
         if (pos_ >= line_.size()) {
             Write(name);
+            session_.run.emptyMacros.insert(name);
             return;
         }
         if (auto pair = NamePairEquates(name, std::string_view(line_).substr(pos_)); pair) {
@@ -127,6 +133,39 @@ class DefineTranslation {
             return;
         }
         WriteEquates(session_, name, output_);
+        KeepDecimalValue(name);
+    }
+
+    // "NAME\tequ\t< 6>": the value 6 is kept for the bit fields whose width NAME gives; a
+    // later definition of NAME with another value forgets it.
+    void KeepDecimalValue(const std::string& name) {
+        constexpr std::string_view kOpen = "\tequ\t<";
+        std::string_view value;
+        const size_t open = output_.find(kOpen);
+        if (open != std::string::npos && output_.ends_with('>')) {
+            const size_t start = open + kOpen.size();
+            TrimText(std::string_view(output_).substr(start, output_.size() - start - 1), value);
+        }
+        auto& decimals = session_.header.decimalEquates;
+        if (!value.empty() && value.find_first_not_of("0123456789") == std::string_view::npos) {
+            decimals[name] = std::string(value);
+        } else {
+            decimals.erase(name);
+        }
+    }
+
+    // "#define SLIST_ENTRY SINGLE_LIST_ENTRY" where SLIST_ENTRY is a structure already: in C
+    // the name stands for the other structure from here on, a TYPEDEF of it where the name is
+    // free. Any other value is not written.
+    void WriteStructureAlias(const std::string& name) {
+        std::string_view value;
+        TrimText(std::string_view(line_).substr(pos_), value);
+        if (value.empty() || value.find_first_of(kNameEnd) != std::string_view::npos) return;
+        std::string masmName;
+        const uint32_t code = ClassifyType(session_, value, masmName);
+        if (code != TC_STRUCT && code != TC_UNION) return;
+        const std::string structure = StructureTypeName(session_, value, masmName);
+        if (structure != name) WriteAliasWhereFree(session_, name, structure);
     }
 
     bool ReadFirstLine() {
