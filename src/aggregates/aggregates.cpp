@@ -79,7 +79,8 @@ class AggregateTranslation {
         return kind;
     }
 
-    // The kind comes from the first line, or the next one. A macro defined as "struct" or
+    // The kind comes from the first line, or the next one after directive lines ("typedef"
+    // "#ifdef __WIDL__" ... "#endif" "union _X {"). A macro defined as "struct" or
     // "enum" gives it when the line names none ("interface IFoo {"); a keyword of the
     // statement's own wins over a macro kind left from an earlier definition.
     bool FindKind() {
@@ -89,8 +90,9 @@ class AggregateTranslation {
             work_.kind = static_cast<AggregateKind>(macroKind);
         }
         macroKind = 0;
-        if (work_.kind == AggregateKind::None && cursor_.NextLine()) {
+        while (work_.kind == AggregateKind::None && cursor_.NextLine()) {
             work_.kind = KindOf(cursor_.Line());
+            if (!cursor_.Line().starts_with('#')) break;
         }
         return work_.kind != AggregateKind::None;
     }

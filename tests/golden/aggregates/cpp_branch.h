@@ -16,3 +16,10 @@ public:
   friend _VECTOR operator + (const _VECTOR& v) { return v; }
 #endif
 } VECTOR, *LPVECTOR;
+typedef
+#ifdef __WIDL__
+[switch_type (BYTE)]
+#endif
+union _EVENT_TYPE_UNION {
+  DWORD Legacy;
+} EVENT_TYPE_UNION;
