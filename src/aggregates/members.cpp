@@ -152,40 +152,6 @@ std::string FunctionPointerName(std::string_view text) {
     return std::string(group.substr(start, group.find_first_of(" 	[", start) - start));
 }
 
-// Blanks the parenthesis group that begins at the first '(' at or after from, when only
-// blanks come before it.
-void BlankGroupAt(std::string& text, size_t from) {
-    const size_t open = SkipBlanks(text, from);
-    if (open >= text.size() || text[open] != '(') return;
-    int depth = 0;
-    for (size_t at = open; at < text.size(); ++at) {
-        depth += text[at] == '(' ? 1 : text[at] == ')' ? -1 : 0;
-        text[at] = ' ';
-        if (depth == 0) return;
-    }
-}
-
-// Annotations say nothing of a member's type or name: the compiler's "__attribute__((...))"
-// and "__declspec(...)" with their group, and the words #defined as nothing ("ULONG
-// POINTER_ALIGNMENT Length" is a ULONG where POINTER_ALIGNMENT is empty).
-void BlankAnnotations(const Session& session, std::string& text) {
-    for (size_t at = 0; at < text.size();) {
-        if (!IsNameCharacter(text[at])) {
-            ++at;
-            continue;
-        }
-        size_t end = at;
-        while (end < text.size() && IsNameCharacter(text[end])) ++end;
-        const std::string_view word = std::string_view(text).substr(at, end - at);
-        const bool attribute = word == "__attribute__" || word == "__declspec";
-        if (attribute || session.run.emptyMacros.contains(word)) {
-            text.replace(at, end - at, end - at, ' ');
-            if (attribute) BlankGroupAt(text, end);
-        }
-        at = end;
-    }
-}
-
 // The type and declarator of a member text: a function pointer is a DWORD.
 MemberType ReadMemberType(AggregateWork& work, std::string& text, std::string& declarator) {
     BlankAnnotations(work.session, text);

@@ -72,6 +72,7 @@ void ReducePrototypeParameter(Session& session, std::string& parameter) {
     }
     CutAtListEnd(parameter);
     parameter.resize(std::min(parameter.find('='), parameter.size()));
+    BlankAnnotations(session, parameter);
     EnumAsDword(parameter);
     BlankModifiers(parameter);
     BlankPunctuation(parameter);

@@ -38,6 +38,11 @@ enum TypeCode : uint32_t {
 // unchanged), 2 when words were removed, 1 when there were none.
 int StripQualifiers(std::string& text);
 
+// Blanks what says nothing of a declaration's type or name, without changing the length: the
+// compiler's "__attribute__((...))" and "__declspec(...)" with their group, and the words the
+// batch #defined as nothing ("ULONG POINTER_ALIGNMENT Length", "HANDLE pEvent OPT1_1").
+void BlankAnnotations(const Session& session, std::string& text);
+
 // Blanks every stand-alone "const", "volatile", "OPTIONAL" and "PURE" without changing the
 // length.
 int BlankModifiers(std::string& text);

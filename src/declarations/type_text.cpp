@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/session.h"
 #include "core/text.h"
 #include "declarations/type_mapping.h"
 
@@ -184,6 +185,41 @@ int StripQualifiers(std::string& text) {
     if (removed == 0) return 1;
     text = std::string(rest);
     return 2;
+}
+
+namespace {
+
+// Blanks the parenthesis group that begins at the first '(' at or after from, when only
+// blanks come before it.
+void BlankGroupAt(std::string& text, size_t from) {
+    const size_t open = SkipBlanks(text, from);
+    if (open >= text.size() || text[open] != '(') return;
+    int depth = 0;
+    for (size_t at = open; at < text.size(); ++at) {
+        depth += text[at] == '(' ? 1 : text[at] == ')' ? -1 : 0;
+        text[at] = ' ';
+        if (depth == 0) return;
+    }
+}
+
+}  // namespace
+
+void BlankAnnotations(const Session& session, std::string& text) {
+    for (size_t at = 0; at < text.size();) {
+        if (!IsNameCharacter(text[at])) {
+            ++at;
+            continue;
+        }
+        size_t end = at;
+        while (end < text.size() && IsNameCharacter(text[end])) ++end;
+        const std::string_view word = std::string_view(text).substr(at, end - at);
+        const bool attribute = word == "__attribute__" || word == "__declspec";
+        if (attribute || session.run.emptyMacros.contains(word)) {
+            text.replace(at, end - at, end - at, ' ');
+            if (attribute) BlankGroupAt(text, end);
+        }
+        at = end;
+    }
 }
 
 int BlankModifiers(std::string& text) {

@@ -12,3 +12,6 @@ HRESULT WINAPI Transition(HWND hwnd, enum OWNEDWINDOW_TARGET target, enum MODE *
 typedef HRESULT (WINAPI *PTRANSITION)(enum OWNEDWINDOW_TARGET target);
 // A pointer to a function is a doubleword.
 int __cdecl RunOnce(long *o, void (*func)(void));
+// A word #defined as nothing says nothing of a parameter's type.
+#define OPT1_1
+HANDLE WINAPI CreateWaitEvent(HANDLE pEvent OPT1_1, int n OPT1_1);
