@@ -121,6 +121,10 @@ class PrototypeTranslation {
             notAllowed_ = false;
             if (!ScanName() || IsSkipped()) return;
             StartLine();
+            // "struct _stat32" and "_stat32(...)": C keeps tags and functions apart, the
+            // assembler holds one name, which the structure took first.
+            std::string masmName;
+            if (ClassifyType(session_, name_, masmName) == TC_STRUCT) MarkNotAllowed();
             const Outcome outcome = ScanParameters();
             if (outcome == Outcome::Restart) continue;
             if (outcome == Outcome::Done) WriteProtoLine(session_, walk_, firstLine_, kRoutine);
