@@ -138,6 +138,7 @@ class TypedefTranslation {
         wordCount_ = 0;
         declarator_.clear();
         if (CollectDeclarator() == Collected::Abandoned) return false;
+        isArray_ = declarator_.find('[') != std::string::npos;
         hasStar_ = BlankDeclaratorPunctuation(declarator_);
         return CutWords() && DeclareName();
     }
@@ -242,7 +243,8 @@ class TypedefTranslation {
         baseIsStructure_ = code == TC_STRUCT || code == TC_UNION;
         const std::string* waitingTag = WaitingTagOf(baseType);
         if (waitingTag != nullptr) Wait(*waitingTag, name);
-        if (baseIsStructure_ && waitingTag == nullptr) {
+        // An array type has no TYPEDEF: "jmp_buf TYPEDEF _JBTYPE" would be one element.
+        if (baseIsStructure_ && waitingTag == nullptr && !isArray_) {
             WriteTypedefLine(false, name, StructureTypeName(session_, baseType, masmType));
         } else {
             WriteTypedefLine(true, name, baseType);
@@ -284,6 +286,7 @@ class TypedefTranslation {
     std::string sizeWord_;    // the word that sizes it after a sign word, else empty
     bool baseIsStructure_ = false;
     bool hasStar_ = false;
+    bool isArray_ = false;  // the declarator has bounds
     std::string declarator_;
     HeapBlock typedefWords_;  // the declarator's words, each followed by one NUL
     uint32_t wordCount_ = 0;
