@@ -11,7 +11,8 @@ namespace ondavel {
 bool IsDeclaredStructureOrPrototype(Session& session, std::string_view name) {
     constexpr uint32_t kDeclaring =
         ListBit(&NameLists::structAliases) | ListBit(&NameLists::functionNames);
-    return (ListsHolding(session, name) & kDeclaring) != 0;
+    return (ListsHolding(session, name) & kDeclaring) != 0 ||
+           session.run.prototypeNames.contains(name);
 }
 
 void WriteAliasWhereFree(Session& session, std::string_view name, std::string_view structure) {

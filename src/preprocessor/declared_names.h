@@ -1,6 +1,6 @@
-// Names the header being translated has already given to a type or a prototype: MASM holds
-// one name for one thing, so neither an equate nor a macro can take them afterwards; and the
-// names an equate gives to a type.
+// Names the header being translated has already given to a type or a prototype (a prototype
+// of an earlier header of the batch too): MASM holds one name for one thing, so neither an
+// equate nor a macro can take them afterwards; and the names an equate gives to a type.
 #pragma once
 
 #include <string_view>

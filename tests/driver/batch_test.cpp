@@ -126,5 +126,24 @@ TEST_F(BatchTest, SubFolderHeadersKeepTheirFolder) {
     }
 }
 
+// Names that cross headers: an enumerator of one header #defined by a later one, and a
+// function of one header #defined by a later one, still assemble in either order.
+TEST_F(BatchTest, ANameOfAnEarlierHeaderKeepsItsMeaning) {
+    WriteBytes(dir / "base.h",
+               "typedef enum _MISC { OLEMISC_ALWAYSRUN = 0x800 } MISC;\r\n"
+               "int WINAPI lstrlenW(LPCWSTR lpString);\r\n");
+    WriteBytes(dir / "later.h",
+               "#define OLEMISC_ALWAYSRUN 0x00000800L\r\n#define lstrlenW MNLS_lstrlenW\r\n");
+    WriteBytes(dir / "header.txt", (dir / "base.h") + "\r\n" + (dir / "later.h") + "\r\n");
+    ASSERT_EQ(StartBatch(session, false), 1);
+    while (ClaimBatchStep(session) && RunBatchStep(session) != -1) {
+    }
+    // The function keeps its name: no equate follows the guarded one.
+    EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "later.sdk"),
+              "IFNDEF OLEMISC_ALWAYSRUN\r\nOLEMISC_ALWAYSRUN\tequ\t< 000000800h>\r\nENDIF\r\n"
+              "\r\n\r\n;+ IF > endif  D\xE9"
+              "compte des if: 0\r\n");
+}
+
 }  // namespace
 }  // namespace ondavel::testing
