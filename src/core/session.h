@@ -121,8 +121,9 @@ struct WaitingAlias {
 struct HeaderState {
     NameLists names;
     std::set<std::string, std::less<>> equateNames;  // names written as equates
-    // The equates whose value is a decimal number, by name: a bit field's width may be one.
-    std::map<std::string, std::string, std::less<>> decimalEquates;
+    // The equates whose value is one word, a number or a name, by name: a bit field's width
+    // or a member's type may be one.
+    std::map<std::string, std::string, std::less<>> wordEquates;
     SavedStrings savedStrings;
     int32_t ifDepth = 0;          // IF levels written and not yet closed
     bool inBlockComment = false;  // a "/*" comment is open across lines
