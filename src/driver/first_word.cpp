@@ -50,6 +50,17 @@ void BlankLinkagePrefix(LineIndex& index, uint32_t lineNumber) {
     if (end != std::string_view::npos) std::fill_n(index.linePointer, end, ' ');
 }
 
+// "__extension__" only keeps the compiler quiet about what follows: the statement is the rest,
+// and the word is blanked in the header line for the readers of the statement.
+constexpr std::string_view kExtensionWord = "__extension__";
+
+void BlankExtensionWord(LineIndex& index, uint32_t lineNumber) {
+    std::string_view raw;
+    if (!GetLine(index, lineNumber, raw)) return;
+    const size_t at = raw.find(kExtensionWord);
+    if (at != std::string_view::npos) std::fill_n(index.linePointer + at, kExtensionWord.size(), ' ');
+}
+
 }  // namespace
 
 int ExtractFirstWord(Session& session, std::string& line, std::string& word, LineIndex& index,
@@ -59,6 +70,11 @@ int ExtractFirstWord(Session& session, std::string& line, std::string& word, Lin
         size_t end = 0;
         while (end < line.size() && !EndsWord(line[end])) ++end;
         word.assign(line, 0, end);
+        if (word == kExtensionWord) {
+            BlankExtensionWord(index, lineNumber);
+            line.erase(0, std::min(line.find_first_not_of(kBlanks, end), line.size()));
+            continue;
+        }
         if (word.empty()) return -2;
         if (end < line.size() && line[end] == '(' &&
             LookupKnowledge(session, word, LOOKUP_CODE, nullptr) == 0) {
