@@ -1,5 +1,7 @@
-// shifts in an array bound are written as the assembler spells them
+// shifts in an array bound are written as the assembler spells them; a '*' in a bound's
+// parentheses multiplies, it declares no pointer to a function
 typedef struct _POLICY {
     BYTE PerUserPolicy[((COUNT)>>1)+1];
     BYTE Mask[1 << SHIFT];
+    WORD Path[(2 * MAX_PATH) + 1];
 } POLICY;
