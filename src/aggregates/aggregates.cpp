@@ -198,8 +198,7 @@ class AggregateTranslation {
     bool IsBitFieldWidth() const {
         const std::string_view rest = cursor_.Rest().substr(1);
         const size_t next = SkipBlanks(rest, 0);
-        return next >= rest.size() || rest[next] == '\\' ||
-               BeginsWithFieldWidth(session_, rest);
+        return next >= rest.size() || rest[next] == '\\' || BeginsWithFieldWidth(session_, rest);
     }
 
     // A body that is not written takes the conditional levels it opened with it.

@@ -190,16 +190,19 @@ constexpr int kEquateSteps = 8;
 
 // A name #defined as one word is the type that word is ("#define LPC_SIZE_T SIZE_T"). A
 // structure found so keeps the name: the assembler reads it as the structure its branch chose.
+// name may be out itself: it is kept aside before an equate is followed.
 uint32_t ClassifyType(Session& session, std::string_view name, std::string& out) {
     std::string_view word = name;
+    std::string equateName;
     for (int step = 0; step < kEquateSteps; ++step) {
         const uint32_t code = ClassifyOwnType(session, word, out);
         if (code != TC_UNKNOWN) {
-            if (word != name && (code == TC_STRUCT || code == TC_UNION)) out.clear();
+            if (step > 0 && (code == TC_STRUCT || code == TC_UNION)) out = equateName;
             return code;
         }
         const auto equate = session.header.wordEquates.find(word);
         if (equate == session.header.wordEquates.end()) break;
+        if (step == 0) equateName = name;
         word = equate->second;
     }
     return TC_UNKNOWN;

@@ -58,7 +58,8 @@ void BlankExtensionWord(LineIndex& index, uint32_t lineNumber) {
     std::string_view raw;
     if (!GetLine(index, lineNumber, raw)) return;
     const size_t at = raw.find(kExtensionWord);
-    if (at != std::string_view::npos) std::fill_n(index.linePointer + at, kExtensionWord.size(), ' ');
+    if (at != std::string_view::npos)
+        std::fill_n(index.linePointer + at, kExtensionWord.size(), ' ');
 }
 
 }  // namespace
