@@ -36,8 +36,9 @@ constexpr std::string_view kObjectSuffix = "_Object";
 
 class AggregateTranslation {
   public:
-    explicit AggregateTranslation(AggregateWork& work)
-        : work_(work),
+    AggregateTranslation(AggregateWork& work, AggregateForm form)
+        : form_(form),
+          work_(work),
           session_(work.session),
           cursor_(work.cursor),
           savedDepth_(session_.header.ifDepth) {}
@@ -53,7 +54,9 @@ class AggregateTranslation {
         }
         RegisterTypeName(session_, work_.name, TC_STRUCT);
         const bool isUnion = work_.kind == AggregateKind::Union;
-        if (isUnion && counts.semicolons < 2) return;
+        // A member ends with ';' before the statement's own: a plain structure or union, and
+        // any union, without one is no body to write.
+        if ((isUnion || form_ == AggregateForm::Plain) && counts.semicolons < 2) return;
         session_.run.aggregateKeyword = isUnion ? "UNION" : "STRUCT";
         if (!cursor_.AdvanceAndSkip()) return;
         if (InString(1, cursor_.Rest(), "BEGIN_INTERFACE", true) == 1) {
@@ -197,8 +200,7 @@ class AggregateTranslation {
     bool IsBitFieldWidth() const {
         const std::string_view rest = cursor_.Rest().substr(1);
         const size_t next = SkipBlanks(rest, 0);
-        return next >= rest.size() || rest[next] == '\\' ||
-               BeginsWithFieldWidth(session_, rest);
+        return next >= rest.size() || rest[next] == '\\' || BeginsWithFieldWidth(session_, rest);
     }
 
     // A body that is not written takes the conditional levels it opened with it.
@@ -289,6 +291,7 @@ class AggregateTranslation {
         return true;
     }
 
+    const AggregateForm form_;
     AggregateWork& work_;
     Session& session_;
     StatementCursor& cursor_;
@@ -298,9 +301,9 @@ class AggregateTranslation {
 }  // namespace
 
 void TranslateAggregate(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                        AggregateForm) {
+                        AggregateForm form) {
     AggregateWork work(session, index, firstLine, linesLeft);
-    AggregateTranslation(work).Run();
+    AggregateTranslation(work, form).Run();
     ReleaseBlocHeap(session.statement.outputBlock);
 }
 

@@ -138,10 +138,10 @@ void JoinBounds(std::string& text) {
 }
 
 // A pointer to a function, "BOOL (WINAPI *pfn)(HANDLE h)": the member is the pointer, named by
-// the word after the last '*' of the first parenthesis group. Empty for any other member.
+// the word after the last '*' of the first parenthesis group. Empty for any other member: a
+// group inside an array bound ("a[(2 * MAX_PATH) + 1]") is arithmetic.
 std::string FunctionPointerName(std::string_view text) {
     const size_t open = text.find('(');
-    // A group inside an array bound ("a[(10*sizeof(ULONG))+1]") is an expression.
     if (open == std::string_view::npos || open > text.find('[')) return {};
     const size_t close = text.find(')', open);
     const std::string_view group = text.substr(open + 1, close - open - 1);

@@ -145,6 +145,16 @@ std::string_view WordAt(std::string_view text, size_t start) {
     return text.substr(start, end - start);
 }
 
+// The width a word gives: the word itself when it is a number, the value of the equate it
+// names when that is a decimal number; empty otherwise.
+std::string_view WidthOf(const Session& session, std::string_view word) {
+    if (!word.empty() && word[0] >= '0' && word[0] <= '9') return word;
+    const auto equate = session.header.wordEquates.find(word);
+    if (equate == session.header.wordEquates.end()) return {};
+    const std::string& value = equate->second;
+    return value.find_first_not_of("0123456789") == std::string::npos ? value : std::string_view();
+}
+
 // The member with each width that a name gives written as its number ("Index : INDEX_BITS"
 // as "Index : 6"), so that the runs are cut where C cuts them.
 std::string WidthsAsNumbers(const Session& session, std::string_view member) {
@@ -152,10 +162,9 @@ std::string WidthsAsNumbers(const Session& session, std::string_view member) {
     for (size_t colon = text.find(':'); colon != std::string::npos;
          colon = text.find(':', colon + 1)) {
         const size_t start = SkipBlanks(text, colon + 1);
-        const auto value = session.header.decimalEquates.find(WordAt(text, start));
-        if (value != session.header.decimalEquates.end()) {
-            text.replace(start, value->first.size(), value->second);
-        }
+        const std::string_view word = WordAt(text, start);
+        const std::string width(WidthOf(session, word));
+        if (!width.empty()) text.replace(start, word.size(), width);
     }
     return text;
 }
@@ -163,9 +172,7 @@ std::string WidthsAsNumbers(const Session& session, std::string_view member) {
 }  // namespace
 
 bool BeginsWithFieldWidth(const Session& session, std::string_view text) {
-    const std::string_view word = WordAt(text, SkipBlanks(text, 0));
-    return !word.empty() &&
-           ((word[0] >= '0' && word[0] <= '9') || session.header.decimalEquates.contains(word));
+    return !WidthOf(session, WordAt(text, SkipBlanks(text, 0))).empty();
 }
 
 // The widths of a member's fields ("a : 1, b : 2" gives 3); a width that is no number counts 0.

@@ -109,7 +109,7 @@ struct RunState {
     std::set<std::string, std::less<>> prototypeNames;
     // The batch's names #defined as nothing: in a declaration they stand for nothing.
     std::set<std::string, std::less<>> emptyMacros;
-    std::string headerListRoot;                      // the folder of the list's first header
+    std::string headerListRoot;  // the folder of the list's first header
     bool busy = false;
     // A file of the run could not be written whole (shown on the host when it happened).
     bool writeFailed = false;
@@ -123,8 +123,9 @@ struct WaitingAlias {
 struct HeaderState {
     NameLists names;
     std::set<std::string, std::less<>> equateNames;  // names written as equates
-    // The equates whose value is a decimal number, by name: a bit field's width may be one.
-    std::map<std::string, std::string, std::less<>> decimalEquates;
+    // The equates whose value is one word, a number or a name, by name: a bit field's width
+    // or a member's type may be one.
+    std::map<std::string, std::string, std::less<>> wordEquates;
     SavedStrings savedStrings;
     int32_t ifDepth = 0;          // IF levels written and not yet closed
     bool inBlockComment = false;  // a "/*" comment is open across lines

@@ -168,7 +168,9 @@ bool IsInTypeList(const HeapBlock& list, std::string_view name) {
     return AnyListedPrefix(name, [&](std::string_view entry) { return HasEntry(list, entry); });
 }
 
-uint32_t ClassifyType(Session& session, std::string_view name, std::string& out) {
+namespace {
+
+uint32_t ClassifyOwnType(Session& session, std::string_view name, std::string& out) {
     if (IsVoid(name)) return TC_VOID;
     // Which lists hold name, as IsInTypeList would answer for each of them.
     const uint32_t heldBy = ListsHolding(session, name);
@@ -179,6 +181,31 @@ uint32_t ClassifyType(Session& session, std::string_view name, std::string& out)
         }
     }
     return ClassifyDeclaredType(session, name, heldBy, out);
+}
+
+// How many equates a name is followed through ("#define A B", "#define B A" go round).
+constexpr int kEquateSteps = 8;
+
+}  // namespace
+
+// A name #defined as one word is the type that word is ("#define LPC_SIZE_T SIZE_T"). A
+// structure found so keeps the name: the assembler reads it as the structure its branch chose.
+// name may be out itself: it is kept aside before an equate is followed.
+uint32_t ClassifyType(Session& session, std::string_view name, std::string& out) {
+    std::string_view word = name;
+    std::string equateName;
+    for (int step = 0; step < kEquateSteps; ++step) {
+        const uint32_t code = ClassifyOwnType(session, word, out);
+        if (code != TC_UNKNOWN) {
+            if (step > 0 && (code == TC_STRUCT || code == TC_UNION)) out = equateName;
+            return code;
+        }
+        const auto equate = session.header.wordEquates.find(word);
+        if (equate == session.header.wordEquates.end()) break;
+        if (step == 0) equateName = name;
+        word = equate->second;
+    }
+    return TC_UNKNOWN;
 }
 
 int RegisterTypeName(Session& session, std::string_view name, uint32_t code) {

@@ -169,7 +169,7 @@ void DispatchDirective(Session& session, uint32_t keywordCode, std::string_view 
             }
             return;
         case CODE_AGGREGATE:
-            if (c.openBraces >= 1 && c.semicolons > 1) {
+            if (c.openBraces >= 1) {
                 TranslateAggregate(session, firstLine, linesLeft, index, AggregateForm::Plain);
             }
             return;

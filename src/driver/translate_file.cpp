@@ -197,7 +197,7 @@ void ReleasePerFileMemory(Session& session) {
     for (HeapBlock* block : session.header.names.all()) ReleaseBlocHeap(*block);
     session.header.typeListIndex.reset();
     session.header.equateNames.clear();
-    session.header.decimalEquates.clear();
+    session.header.wordEquates.clear();
     ClearSavedStrings(session.header.savedStrings);
     session.header.waitingAliases.clear();
 }

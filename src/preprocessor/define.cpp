@@ -1,4 +1,5 @@
 // #define NAME value  ->  NAME<tab>equ<tab>< value in MASM syntax >
+#include <algorithm>
 #include <cctype>
 #include <string>
 #include <string_view>
@@ -133,12 +134,12 @@ class DefineTranslation {
             return;
         }
         WriteEquates(session_, name, output_);
-        KeepDecimalValue(name);
+        KeepWordValue(name);
     }
 
-    // "NAME\tequ\t< 6>": the value 6 is kept for the bit fields whose width NAME gives; a
-    // later definition of NAME with another value forgets it.
-    void KeepDecimalValue(const std::string& name) {
+    // "NAME\tequ\t< 6>", "NAME\tequ\t< SIZE_T>": a value of one word is kept for the bit fields
+    // and members that name NAME; a later definition of NAME with another value forgets it.
+    void KeepWordValue(const std::string& name) {
         constexpr std::string_view kOpen = "\tequ\t<";
         std::string_view value;
         const size_t open = output_.find(kOpen);
@@ -146,11 +147,11 @@ class DefineTranslation {
             const size_t start = open + kOpen.size();
             TrimText(std::string_view(output_).substr(start, output_.size() - start - 1), value);
         }
-        auto& decimals = session_.header.decimalEquates;
-        if (!value.empty() && value.find_first_not_of("0123456789") == std::string_view::npos) {
-            decimals[name] = std::string(value);
+        auto& words = session_.header.wordEquates;
+        if (!value.empty() && std::all_of(value.begin(), value.end(), IsNameCharacter)) {
+            words[name] = std::string(value);
         } else {
-            decimals.erase(name);
+            words.erase(name);
         }
     }
 

@@ -141,6 +141,12 @@ class TypeMappingTest : public HeaderFixture {
         for (const auto& [name, code] : registered) RegisterTypeName(session, name, code);
         for (auto name : {"IFoo", "UINT"}) AppendPiece(session.header.names.interfaceNames, name);
         AddSavedString(host, session.header.savedStrings, "_FOO,FOO,LFOO");
+        for (const auto& [name, value] :
+             {std::pair{"PORT_W", "PORT_W1"}, std::pair{"PORT_W1", "W1"},
+              std::pair{"PORT_FOO", "FOO"}, std::pair{"LOOP_A", "LOOP_B"},
+              std::pair{"LOOP_B", "LOOP_A"}}) {
+            session.header.wordEquates[name] = value;
+        }
     }
 };
 
@@ -175,6 +181,11 @@ TEST_F(TypeMappingTest, ClassifyType) {
         {"LONG", TC_SIGNED | TC_DWORD, "sdword"},
         {"LDOUBLE", TC_REAL10, "REAL10"},
         {"BADT", TC_UNKNOWN, "STRUCT"},
+        // A name #defined as one word is that word's type, through a chain of equates; a
+        // structure so found keeps the name; equates that go round name no type.
+        {"PORT_W", TC_WORD, "WORD"},
+        {"PORT_FOO", TC_STRUCT, "PORT_FOO"},
+        {"LOOP_A", TC_UNKNOWN, "LOOP_A"},
     };
     for (const auto& [name, code, out] : cases) {
         // The name is read from the very buffer that receives the answer.

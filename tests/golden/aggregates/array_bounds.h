@@ -1,7 +1,9 @@
-// shifts in an array bound are written as the assembler spells them
+// shifts in an array bound are written as the assembler spells them; a '*' in a bound's
+// parentheses multiplies, it declares no pointer to a function
 typedef struct _POLICY {
     BYTE PerUserPolicy[((COUNT)>>1)+1];
     BYTE Mask[1 << SHIFT];
+    WORD Path[(2 * MAX_PATH) + 1];
 } POLICY;
 // a sizeof in a bound measures a type as the assembler knows it; a group there is no pointer
 typedef struct _RESERVED {
