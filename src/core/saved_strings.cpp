@@ -11,25 +11,24 @@ const std::string* AddSavedString(Host& host, SavedStrings& saved, std::string_v
         host.ShowMessage("ERREUR", "BSTR array too small", MessageIcon::Stop);
         return nullptr;
     }
-    std::string& slot = saved.slots[static_cast<size_t>(saved.filled)];
     try {
-        slot.assign(text);
+        saved.slots.emplace_back(text);
     } catch (const std::bad_alloc&) {
         host.ShowMessage("FAILED", "SysAllocString", MessageIcon::Stop);
         return nullptr;
     }
     ++saved.filled;
-    return &slot;
+    return &saved.slots.back();
 }
 
 void RemoveLastSavedString(SavedStrings& saved) {
     if (saved.filled == 0) return;
     --saved.filled;
-    std::string().swap(saved.slots[static_cast<size_t>(saved.filled)]);
+    saved.slots.pop_back();
 }
 
 int ClearSavedStrings(SavedStrings& saved) {
-    for (int i = 0; i < saved.filled; ++i) std::string().swap(saved.slots[static_cast<size_t>(i)]);
+    std::deque<std::string>().swap(saved.slots);
     saved.filled = 0;
     return 1;
 }

@@ -1,7 +1,7 @@
-// A small table of strings kept for the length of one header (structure aliases, conditions).
+// A table of strings kept for the length of one header (structure aliases, conditions).
 #pragma once
 
-#include <array>
+#include <deque>
 #include <string>
 #include <string_view>
 
@@ -9,11 +9,13 @@ namespace ondavel {
 
 class Host;
 
-inline constexpr int kSavedStringSlots = 70;
+// More than any header needs (winnt.h keeps about 700 structure aliases); a bound all the
+// same, for a hostile header.
+inline constexpr int kSavedStringSlots = 65536;
 
 struct SavedStrings {
-    std::array<std::string, kSavedStringSlots> slots;
-    int filled = 0;  // slots are filled from the first one and emptied together
+    std::deque<std::string> slots;  // a kept string stays where it is while others come
+    int filled = 0;                 // the strings kept, in slots from the first one
 };
 
 // Keeps a copy of text in the first empty slot and returns it; nullptr when all slots are
