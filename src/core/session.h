@@ -110,6 +110,7 @@ struct RunState {
     // The batch's names #defined as nothing: in a declaration they stand for nothing.
     std::set<std::string, std::less<>> emptyMacros;
     std::string headerListRoot;  // the folder of the list's first header
+    std::string currentOutputName;  // the output of the listed header being translated, if any
     bool busy = false;
     // A file of the run could not be written whole (shown on the host when it happened).
     bool writeFailed = false;

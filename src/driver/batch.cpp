@@ -147,11 +147,13 @@ int TranslateListedHeader(Session& session, uint32_t lineNumber, std::string_vie
     session.host.SetTitle(FileNamePart(path));
     WriteHeaderPath(session, path);
     run.outputMode = OutputMode::File;
-    const std::string outputPath = run.outputDirectory + UnclaimedOutputName(session, path);
+    run.currentOutputName = UnclaimedOutputName(session, path);
+    const std::string outputPath = run.outputDirectory + run.currentOutputName;
     std::error_code ignored;
     fs::create_directories(fs::path(outputPath).parent_path(), ignored);
     const int result = OpenIndexedFile(session, path, run.inputIndex, outputPath, TranslateFile);
     ReleaseIndex(run.inputIndex);
+    run.currentOutputName.clear();
     return result == 0 ? 0 : 1;
 }
 

@@ -66,8 +66,16 @@ void TranslateInclude(Session& session, uint32_t firstLine, uint32_t, LineIndex&
     if (IsContinued(parts.code)) return;
     const std::string_view header = HeaderName(DirectiveArgument(parts.code));
     const bool asComment = NamesPackingHeader(parts.code) || NamesCompilerHeader(header);
-    const std::string name = TranslatedHeaderName(header);
+    std::string name = TranslatedHeaderName(header);
     if (name.empty()) return;
+    // "sys/fcntl.h" includes <fcntl.h>: the assembler looks beside the including file first,
+    // where the name is the include's own; the folders above lead to the one C means.
+    const std::string& own = session.run.currentOutputName;
+    if (own.ends_with("/" + name)) {
+        for (const char c : own) {
+            if (c == '/') name.insert(0, "../");
+        }
+    }
     std::string output = asComment ? ";Include " : "Include ";
     WriteOutputLine(session, output.append(name).append(parts.comment));
 }

@@ -126,6 +126,21 @@ TEST_F(BatchTest, SubFolderHeadersKeepTheirFolder) {
     }
 }
 
+// "sys/fcntl.h" including <fcntl.h> means the top one: the include that names the header's own
+// output name climbs out of its folder, where the assembler would find the include itself.
+TEST_F(BatchTest, ASubFolderHeaderThatIncludesItsNamesakeReachesTheTopOne) {
+    fs::create_directories(dir.path() / "inc" / "sys");
+    WriteBytes(dir.path() / "inc" / "fcntl.h", "#define O_RDONLY 0\r\n");
+    WriteBytes(dir.path() / "inc" / "sys" / "fcntl.h", "#include <fcntl.h>\r\n#include <io.h>\r\n");
+    WriteBytes(dir / "header.txt", (dir.path() / "inc" / "fcntl.h").string() + "\r\n" +
+                                       (dir.path() / "inc" / "sys" / "fcntl.h").string() + "\r\n");
+    ASSERT_EQ(StartBatch(session, false), 1);
+    while (ClaimBatchStep(session) && RunBatchStep(session) != -1) {
+    }
+    EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "sys" / "fcntl.sdk").substr(0, 38),
+              "Include ../fcntl.sdk\r\nInclude io.sdk\r\n");
+}
+
 // Names that cross headers: an enumerator of one header #defined by a later one, and a
 // function of one header #defined by a later one, still assemble in either order.
 TEST_F(BatchTest, ANameOfAnEarlierHeaderKeepsItsMeaning) {
