@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string_view>
 
 #include "core/file_io.h"
@@ -75,7 +76,10 @@ std::vector<ChildRun> RunChildren(const std::vector<std::vector<std::string>>& c
 
 std::string FindExecutable(const std::string& name) {
     if (name.empty()) return {};
-    if (name.find('/') != std::string::npos) return IsExecutableFile(name) ? name : std::string();
+    // A path is kept absolute: the program runs where its working files are, not here.
+    if (name.find('/') != std::string::npos) {
+        return IsExecutableFile(name) ? std::filesystem::absolute(name).string() : std::string();
+    }
     const char* path = std::getenv("PATH");
     std::string_view folders = path == nullptr ? "/usr/bin:/bin" : path;
     while (!folders.empty()) {

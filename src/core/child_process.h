@@ -17,8 +17,8 @@ struct ChildRun {
 std::vector<ChildRun> RunChildren(const std::vector<std::vector<std::string>>& commands,
                                   const std::string& folder);
 
-// The path of the executable file name: itself when it holds a '/', else the first match on
-// PATH. Empty when there is none.
+// The path of the executable file name: itself, made absolute, when it holds a '/', else the
+// first match on PATH. Empty when there is none.
 std::string FindExecutable(const std::string& name);
 
 }  // namespace ondavel

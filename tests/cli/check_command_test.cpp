@@ -77,6 +77,16 @@ TEST_F(CheckCommandTest, TheWindowsIncludeTreeAssembles) {
     EXPECT_TRUE(run.out.ends_with("1 of 1 clean\n")) << run.out.substr(0, 4000);
 }
 
+// An assembler named by a relative path is found from where the command was given.
+TEST_F(CheckCommandTest, ARelativeAssemblerPathIsTakenFromTheWorkingFolder) {
+    Translate(std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include");
+    const fs::path assembler(ONDAVEL_ASSEMBLER);
+    const std::string relative = fs::relative(assembler, work()).string();
+    const CliRun run = RunCli(work(), base, "-q --kit sdk check --assembler " + relative +
+                                                " windows.sdk", "cd \"" + work() + "\" && ");
+    EXPECT_TRUE(run.out.ends_with("1 of 1 clean\n")) << run.out << run.err;
+}
+
 TEST(CheckWithoutAssemblerTest, SaysHowToGetOne) {
     TempDir base;
     const CliRun run = RunCli(base.path().string(), base, "--kit sdk check", "PATH=/nowhere ");
