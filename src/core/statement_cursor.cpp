@@ -21,17 +21,18 @@ bool StatementCursor::Start() {
     return true;
 }
 
-bool OpensCppOnlyBranch(std::string_view line) {
-    if (line.empty() || line[0] != '#') return false;
+std::string_view DirectiveText(std::string_view line) {
+    if (line.empty() || line[0] != '#') return {};
     const size_t start = line.find_first_not_of(" \t", 1);
+    return start == std::string_view::npos ? std::string_view{} : line.substr(start);
+}
+
+bool OpensCppOnlyBranch(std::string_view line) {
+    const std::string_view directive = DirectiveText(line);
     const auto names = [&](std::string_view name) {
-        return line.find(name) != std::string_view::npos;
+        return directive.find(name) != std::string_view::npos;
     };
-    if (start == std::string_view::npos ||
-        !(names("__cplusplus") || names("__WIDL__") || names("__midl"))) {
-        return false;
-    }
-    const std::string_view directive = line.substr(start);
+    if (!(names("__cplusplus") || names("__WIDL__") || names("__midl"))) return false;
     if (directive.starts_with("ifdef")) return true;
     // A negation or an alternative lets a C compiler into the branch too.
     return directive.starts_with("if") && !directive.starts_with("ifndef") &&
@@ -50,16 +51,9 @@ bool StatementCursor::NextLine() {
     return true;
 }
 
-std::string_view StatementCursor::DirectiveWord() const {
-    const std::string_view line = Line();
-    if (line.empty() || line[0] != '#') return {};
-    const size_t start = line.find_first_not_of(" \t", 1);
-    return start == std::string_view::npos ? std::string_view{} : line.substr(start);
-}
-
 bool StatementCursor::InCppOnlyBranch() {
     if (!inCppOnlyBranch_) return false;
-    const std::string_view directive = DirectiveWord();
+    const std::string_view directive = DirectiveText(Line());
     if (directive.starts_with("endif")) {
         if (nestedInBranch_ == 0) {
             inCppOnlyBranch_ = false;

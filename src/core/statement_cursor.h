@@ -13,6 +13,10 @@ namespace ondavel {
 struct Session;
 struct LineIndex;
 
+// The text of a directive line after its '#' and the blanks behind it ("#  ifdef X" ->
+// "ifdef X"); empty for a line that does not begin with '#'.
+std::string_view DirectiveText(std::string_view line);
+
 // Whether a trimmed line that begins with '#' opens a conditional whose first branch only a
 // C++ or an IDL compiler reads ("#ifdef __cplusplus", "#if defined(__cplusplus) && defined(X)",
 // "#ifdef __WIDL__"): its constructors, operators, inline bodies and IDL attributes are no C,
@@ -76,8 +80,6 @@ class StatementCursor {
   private:
     Session& session_;
     LineIndex& index_;
-    // The directive word of the line just read when it begins with '#', else empty.
-    std::string_view DirectiveWord() const;
     // Whether the line just read lies in a C++-only branch; follows the nesting on the way.
     bool InCppOnlyBranch();
 

@@ -99,16 +99,6 @@ Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::s
     }
 }
 
-namespace {
-
-// The directive word of a line that begins with '#' ("#  ifdef X" -> "ifdef X").
-std::string_view DirectiveText(std::string_view line) {
-    const size_t start = line.find_first_not_of(" \t", 1);
-    return start == std::string_view::npos ? std::string_view{} : line.substr(start);
-}
-
-}  // namespace
-
 bool PassDirectives(StatementCursor& walk) {
     int depth = 0;
     int passingFrom = -1;  // the depth whose later branch is being passed over, or -1

@@ -9,8 +9,8 @@
 #include "core/comment_split.h"
 #include "core/output.h"
 #include "core/session.h"
-#include "core/text.h"
 #include "core/statement_cursor.h"
+#include "core/text.h"
 #include "driver/first_word.h"
 #include "preprocessor/name_pair.h"
 
@@ -36,9 +36,9 @@ struct ScanState {
     bool commentOpen = false;     // a "/*" comment open after the line just read
     bool skipNextBranch = false;  // the line just read held "#else": ignore brackets on the next
     std::vector<bool> inLaterBranch;  // each conditional opened inside the statement
-    size_t cppOnlyDepth = 0;  // the conditional (its count of levels) whose C++ branch is read
-    int32_t balance = 0;              // brackets opened and not closed, first branches only
-    bool waitForCall = false;         // NAME(...) seen: the next line decides whether it goes on
+    size_t cppOnlyDepth = 0;   // the conditional (its count of levels) whose C++ branch is read
+    int32_t balance = 0;       // brackets opened and not closed, first branches only
+    bool waitForCall = false;  // NAME(...) seen: the next line decides whether it goes on
     bool parenSeen = false;
     bool firstLine = true;       // no line of the statement has been counted yet
     bool continuedLine = false;  // the line just read ended with a backslash
@@ -48,10 +48,8 @@ struct ScanState {
 // their branches. An "#else" whose "#if" stands before the statement separates two
 // alternative headers: the brackets of the line after it are not counted at all.
 void FollowConditional(ScanState& state, std::string_view code) {
-    if (code.front() != '#') return;
-    const size_t start = code.find_first_not_of(" \t", 1);
-    if (start == std::string_view::npos) return;  // a lone '#' directs nothing
-    const std::string_view directive = code.substr(start);
+    const std::string_view directive = DirectiveText(code);
+    if (directive.empty()) return;  // no directive, or a lone '#' that directs nothing
     const auto startsWith = [&](std::string_view word) {
         return InString(1, directive, word, true) == 1;
     };

@@ -147,18 +147,34 @@ void CloseIfLevels(Session& session) {
 
 }  // namespace
 
-bool CheckLineLengths(Session& session, const LineIndex& index) {
-    uint32_t longest = index.longestLength;
-    uint32_t number = index.longestLineNumber;
+namespace {
+
+struct LongestLine {
+    uint32_t length = 0;
+    uint32_t number = 0;
+};
+
+LongestLine LongestLineOf(const LineIndex& index) {
+    LongestLine longest{index.longestLength, index.longestLineNumber};
     // The tail line is not in the index's figure, yet it is read like any other.
-    if (index.tailLine != 0 && index.lineTable.back().length > longest) {
-        longest = index.lineTable.back().length;
-        number = index.lines();
+    if (index.tailLine != 0 && index.lineTable.back().length > longest.length) {
+        longest = {index.lineTable.back().length, index.lines()};
     }
-    if (longest <= kLongestLine) return true;
-    std::string message = "Maximum de longueur ligne d\xE9pass\xE9 : " + std::to_string(longest) +
-                          " Limite: 1040 Num\xE9ro: " + std::to_string(number);
-    WriteJournalLine(session, message);
+    return longest;
+}
+
+void JournalOverlongLine(Session& session, uint32_t length, uint32_t number) {
+    WriteJournalLine(session,
+                     "Maximum de longueur ligne d\xE9pass\xE9 : " + std::to_string(length) +
+                         " Limite: 1040 Num\xE9ro: " + std::to_string(number));
+}
+
+}  // namespace
+
+bool CheckLineLengths(Session& session, const LineIndex& index) {
+    const LongestLine longest = LongestLineOf(index);
+    if (longest.length <= kLongestLine) return true;
+    JournalOverlongLine(session, longest.length, longest.number);
     return false;
 }
 
@@ -183,12 +199,11 @@ void EmptyLogicalLine(LineIndex& index, uint32_t number) {
 }  // namespace
 
 void DropOverlongLines(Session& session, LineIndex& index) {
+    if (LongestLineOf(index).length <= kLongestLine) return;
     for (uint32_t number = 1; number <= index.lines(); ++number) {
         const uint32_t length = index.lineTable[number - 1].length;
         if (length <= kLongestLine) continue;
-        WriteJournalLine(session, "Maximum de longueur ligne d\xE9pass\xE9 : " +
-                                      std::to_string(length) +
-                                      " Limite: 1040 Num\xE9ro: " + std::to_string(number));
+        JournalOverlongLine(session, length, number);
         EmptyLogicalLine(index, number);
     }
 }
