@@ -75,9 +75,9 @@ int WriteCollectedNames(Session& session) {
     for (size_t i = 0; i < lists.size(); ++i)
         WriteNames(file, kNameListHeadings[i], lists[i]->view());
     const SavedStrings& saved = session.header.savedStrings;
-    for (int slot = 0; slot < saved.filled && !saved.slots[static_cast<size_t>(slot)].empty();
-         ++slot) {
-        WriteAliasText(file, saved.slots[static_cast<size_t>(slot)]);
+    for (const std::string& alias : saved.slots) {
+        if (alias.empty()) break;
+        WriteAliasText(file, alias);
     }
     return 1;
 }

@@ -7,7 +7,7 @@
 namespace ondavel {
 
 const std::string* AddSavedString(Host& host, SavedStrings& saved, std::string_view text) {
-    if (saved.filled >= kSavedStringSlots) {
+    if (saved.filled() >= kSavedStringSlots) {
         host.ShowMessage("ERREUR", "BSTR array too small", MessageIcon::Stop);
         return nullptr;
     }
@@ -17,19 +17,15 @@ const std::string* AddSavedString(Host& host, SavedStrings& saved, std::string_v
         host.ShowMessage("FAILED", "SysAllocString", MessageIcon::Stop);
         return nullptr;
     }
-    ++saved.filled;
     return &saved.slots.back();
 }
 
 void RemoveLastSavedString(SavedStrings& saved) {
-    if (saved.filled == 0) return;
-    --saved.filled;
-    saved.slots.pop_back();
+    if (!saved.slots.empty()) saved.slots.pop_back();
 }
 
 int ClearSavedStrings(SavedStrings& saved) {
     std::deque<std::string>().swap(saved.slots);
-    saved.filled = 0;
     return 1;
 }
 

@@ -15,7 +15,8 @@ inline constexpr int kSavedStringSlots = 65536;
 
 struct SavedStrings {
     std::deque<std::string> slots;  // a kept string stays where it is while others come
-    int filled = 0;                 // the strings kept, in slots from the first one
+
+    int filled() const { return static_cast<int>(slots.size()); }
 };
 
 // Keeps a copy of text in the first empty slot and returns it; nullptr when all slots are

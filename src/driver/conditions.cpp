@@ -57,7 +57,7 @@ void CollectConditions(Host& host, LineIndex& index, std::string_view name,
         if (text.empty()) continue;
         if (FindWord(1, text, name, false, kBlanks, kNameAfter) > 0) {
             search.result = ConditionsResult::Found;
-            for (int i = 0; i < open.filled; ++i) search.conditions.push_back(open.slots[i]);
+            search.conditions.assign(open.slots.begin(), open.slots.end());
             break;
         }
         if (OpensCondition(text)) {

@@ -27,9 +27,9 @@ TEST(SavedStringsTest, KeptStringsStayAndTheBoundIsSaid) {
               "ERREUR/BSTR array too small");
 
     RemoveLastSavedString(saved);
-    EXPECT_EQ(saved.filled, kSavedStringSlots - 1);
+    EXPECT_EQ(saved.filled(), kSavedStringSlots - 1);
     EXPECT_EQ(ClearSavedStrings(saved), 1);
-    EXPECT_EQ(saved.filled, 0);
+    EXPECT_EQ(saved.filled(), 0);
     EXPECT_EQ(*AddSavedString(host, saved, "again"), "again");
 }
 
