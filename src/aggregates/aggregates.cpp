@@ -10,6 +10,7 @@
 // are recorded for the later declarations of the header.
 #include "aggregates/aggregates.h"
 
+#include <algorithm>
 #include <string>
 
 #include "aggregates/aggregate_names.h"
@@ -33,6 +34,8 @@ constexpr std::string_view kRoutine = "TranslateAggregate";
 constexpr std::string_view kKindBefore = " \t=";
 constexpr std::string_view kKindAfter = ")( \t,\r\n";
 constexpr std::string_view kObjectSuffix = "_Object";
+// Macros of declarations read in one body at most: one that names itself must not run forever.
+constexpr uint32_t kExpansionLimit = 64;
 
 class AggregateTranslation {
   public:
@@ -186,6 +189,8 @@ class AggregateTranslation {
                     if (!IsBitFieldWidth()) return Abandon();
                     [[fallthrough]];
                 default:
+                    if (member.find_first_not_of(kBlanks) == std::string::npos &&
+                        ExpandDeclarationMacro(bracesLeft)) break;
                     member.push_back(c);
                     cursor_.Advance();
             }
@@ -194,6 +199,24 @@ class AggregateTranslation {
                 return Abandon();
             }
         }
+    }
+
+    // A member that is the name of a macro of declarations ("GENERAL_LOOKASIDE_LAYOUT"): its
+    // lines are read in its place, their closing braces counted with the body's.
+    bool ExpandDeclarationMacro(uint32_t& bracesLeft) {
+        const auto& macros = session_.header.declarationMacros;
+        if (macros.empty() || expansions_ == kExpansionLimit) return false;
+        const size_t start = cursor_.Column();
+        const auto macro = macros.find(cursor_.TakeWord(kNameDelimiters));
+        const size_t end = cursor_.Column();
+        cursor_.SetColumn(start);
+        if (macro == macros.end()) return false;
+        ++expansions_;
+        for (const std::string& line : macro->second) {
+            bracesLeft += static_cast<uint32_t>(std::count(line.begin(), line.end(), '}'));
+        }
+        cursor_.Expand(end, macro->second);
+        return true;
     }
 
     // A ':' in a member is a bit-field width when a width or the end of the line follows.
@@ -296,6 +319,7 @@ class AggregateTranslation {
     Session& session_;
     StatementCursor& cursor_;
     const int32_t savedDepth_;
+    uint32_t expansions_ = 0;  // macros of declarations read in the body so far
 };
 
 }  // namespace

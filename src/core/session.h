@@ -9,6 +9,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "core/heap_block.h"
 #include "core/line_index.h"
@@ -135,6 +136,9 @@ struct HeaderState {
     // A structure tag named by a typedef before its body was written: the aliases that wait
     // for it ("typedef struct tagVARIANT VARIANT;" before "struct tagVARIANT {...};").
     std::multimap<std::string, WaitingAlias> waitingAliases;
+    // The parameterless macros of member declarations, by name: their code lines, the first
+    // one being what follows the name (a lone backslash when the declarations begin below).
+    std::map<std::string, std::vector<std::string>, std::less<>> declarationMacros;
 };
 
 struct StatementState {

@@ -41,6 +41,11 @@ bool OpensCppOnlyBranch(std::string_view line) {
 
 bool StatementCursor::NextLine() {
     column_ = 0;
+    if (!expanded_.empty()) {
+        reader_.workLine = std::move(expanded_.front());
+        expanded_.pop_front();
+        return true;
+    }
     do {
         if (NextStatementLine(session_, index_, reader_) < 0) {
             reader_.workLine.clear();
@@ -96,6 +101,13 @@ std::string_view StatementCursor::TakeWord(std::string_view delimiters) {
     const size_t start = column_;
     while (!AtEnd() && !IsOneOf(Line()[column_], delimiters)) ++column_;
     return Line().substr(start, column_ - start);
+}
+
+void StatementCursor::Expand(size_t resume, const std::vector<std::string>& lines) {
+    std::string rest(Line().substr(std::min(resume, Line().size())));
+    expanded_.insert(expanded_.begin(), std::move(rest));
+    expanded_.insert(expanded_.begin(), lines.begin(), lines.end());
+    NextLine();
 }
 
 void StatementCursor::ResumeAfter(uint32_t lineNumber) {

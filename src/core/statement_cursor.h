@@ -4,7 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/output.h"
 
@@ -67,6 +70,10 @@ class StatementCursor {
 
     uint32_t LineNumber() const { return reader_.lineNumber; }
     uint32_t LinesLeft() const { return reader_.linesLeft; }
+    // Reads lines in place of the current line's code from column on: lines first, then what
+    // stood from `resume` on (a macro named in the code, replaced by its lines).
+    void Expand(size_t resume, const std::vector<std::string>& lines);
+
     // Where a directive translation that read the statement's lines up to lineNumber left it;
     // the next scan across lines reads the line after it.
     void ResumeAfter(uint32_t lineNumber);
@@ -84,6 +91,7 @@ class StatementCursor {
     bool InCppOnlyBranch();
 
     StatementReader reader_;
+    std::deque<std::string> expanded_;  // the lines Expand put before the statement's next
     size_t column_ = 0;
     bool inCppOnlyBranch_ = false;
     uint32_t nestedInBranch_ = 0;  // conditionals opened inside that branch and not closed

@@ -146,6 +146,8 @@ void DispatchDirective(Session& session, uint32_t keywordCode, std::string_view 
                 }
             } else if (plainDefine && c.parenGroups <= 1) {
                 TraduireDefine(session, firstLine, linesLeft, index);
+            } else if (c.semicolons > 0) {
+                KeepDeclarationMacro(session, firstLine, linesLeft, index);
             }
             return;
         case CODE_PRAGMA:

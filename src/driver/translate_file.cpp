@@ -215,6 +215,7 @@ void ReleasePerFileMemory(Session& session) {
     session.header.wordEquates.clear();
     ClearSavedStrings(session.header.savedStrings);
     session.header.waitingAliases.clear();
+    session.header.declarationMacros.clear();
 }
 
 int TranslateFile(Session& session, LineIndex& index) {

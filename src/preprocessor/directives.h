@@ -16,6 +16,10 @@ struct LineIndex;
 struct HeapBlock;
 
 void TraduireDefine(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+// A parameterless #define of member declarations ("#define X_FIELDS DWORD a; WORD b;") writes
+// nothing: its lines are kept, and a structure body that names it reads them in its place.
+void KeepDeclarationMacro(Session& session, uint32_t firstLine, uint32_t linesLeft,
+                          LineIndex& index);
 
 // Translates "__MINGW_TYPEDEF_AW(NAME)" (or UAW) as the equates of NAME for either build.
 // False when code is no such call.
