@@ -15,6 +15,10 @@ bool IsDeclaredStructureOrPrototype(Session& session, std::string_view name) {
            session.run.prototypeNames.contains(name);
 }
 
+bool IsWrittenMacro(Session& session, std::string_view name) {
+    return IsInTypeList(session.header.names.macroNames, name);
+}
+
 void WriteAliasWhereFree(Session& session, std::string_view name, std::string_view structure) {
     const std::string nameText(name);
     WriteOutputLine(session, "IFNDEF " + nameText);

@@ -11,6 +11,10 @@ struct Session;
 
 bool IsDeclaredStructureOrPrototype(Session& session, std::string_view name);
 
+// Whether the header wrote a macro function of that name: a body may call it, as the
+// assembler can.
+bool IsWrittenMacro(Session& session, std::string_view name);
+
 // Puts name into the type lists that hold form, so that a declaration that uses the name
 // knows its size: the name an A/W pair chooses between is the type its forms are
 // ("PSP_FILE_CALLBACK" a callback as "PSP_FILE_CALLBACK_A" is). Not a prototype's name: an

@@ -397,8 +397,9 @@ class DefineTranslation {
         if (!SkipBlanks()) return Step::Abandon;
         const char next = pos_ < line_.size() ? line_[pos_] : '\0';
         if (!counts_.firstParenSeen && next == '(') {
-            // Before the value's first '(': a wrapper of one argument goes, a call stays.
-            if (counts_.commas == 0) return Step::Next;
+            // Before the value's first '(': a wrapper of one argument goes, a call stays; so
+            // does a call of a macro function the header wrote, which the assembler makes.
+            if (counts_.commas == 0 && !IsWrittenMacro(session_, word)) return Step::Next;
             ++callDepth_;
             return AppendWord(word);
         }

@@ -18,6 +18,7 @@
 #include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"
+#include "knowledge/knowledge.h"
 #include "preprocessor/declared_names.h"
 #include "preprocessor/expression_words.h"
 #include "preprocessor/macro_body.h"
@@ -81,6 +82,9 @@ bool ReadHeader(MacroText& text, std::string& name) {
         !IsValidEquateName(name)) {
         return false;
     }
+    // A name the assembler keeps for itself (the code segment's "_TEXT") takes the
+    // replacement an equate of that name takes.
+    LookupKnowledge(text.session, name, LOOKUP_INCOMPATIBLE_EQUATE, &name);
     text.output.append("\t").append(name).append(" MACRO ");
     if (!ReadParameters(text)) return false;
     text.output.append(kValueLines);

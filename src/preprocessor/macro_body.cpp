@@ -1,9 +1,11 @@
 #include "preprocessor/macro_body.h"
 
 #include <algorithm>
+#include <string>
 
 #include "core/session.h"
 #include "core/text.h"
+#include "preprocessor/declared_names.h"
 #include "preprocessor/expression_words.h"
 
 namespace ondavel {
@@ -132,8 +134,25 @@ MacroStep ParenthesisedWord(MacroText& text, std::string_view word) {
     return IsParameter(text, word) ? AppendWord(text, word) : MacroStep::Next;
 }
 
-// A word directly followed by '(': a sizeof group is kept, any other call is refused.
+// A call of a macro function the header wrote stays a call. When its '(' is the body's first,
+// it is no outer parenthesis to drop: its ')' is not the body's last to drop either.
+MacroStep MacroCall(MacroText& text, std::string_view word) {
+    StatementCounts& counts = text.session.statement.counts;
+    if (!counts.firstParenSeen) {
+        counts.firstParenSeen = true;
+        ++CloseParens(text);
+    }
+    // "( " and not "(": a lone parameter in the call keeps its parentheses.
+    AppendWord(text, word);
+    text.output.append("( ");
+    ++text.at;
+    return MacroStep::Next;
+}
+
+// A word directly followed by '(': a sizeof group is kept, and a call of a macro function the
+// header wrote; any other call is refused.
 MacroStep SizeofOrCall(MacroText& text, std::string_view word) {
+    if (IsWrittenMacro(text.session, word)) return MacroCall(text, word);
     if (InString(1, word, "sizeof", true) <= 0) return MacroStep::Refused;
     const std::string_view group = LineOf(text).substr(text.at);
     const size_t close = group.find(')');
@@ -143,10 +162,31 @@ MacroStep SizeofOrCall(MacroText& text, std::string_view word) {
     return MacroStep::Next;
 }
 
+// "Version##0000": digits pasted onto a parameter. The headers paste onto hexadecimal
+// numbers (0x0A00 and 0000 make 0x0A000000), so the parameter's value moves up by four bits
+// a digit and the digits' value joins it. Other pasting has no equate form.
+MacroStep PastedDigits(MacroText& text, std::string_view word) {
+    const size_t paste = word.find("##");
+    const std::string_view parameter = word.substr(0, paste);
+    const std::string_view digits = word.substr(paste + 2);
+    if (!IsParameter(text, parameter) || digits.empty() ||
+        digits.find_first_not_of("0123456789abcdefABCDEF") != std::string_view::npos) {
+        return MacroStep::Refused;
+    }
+    text.output.append(" ( ").append(parameter).append(" SHL ");
+    text.output.append(std::to_string(4 * digits.size()));
+    if (digits.find_first_not_of('0') != std::string_view::npos) {
+        text.output.append(" OR 0").append(digits).append("h");
+    }
+    text.output.append(")");
+    return MacroStep::Next;
+}
+
 MacroStep Word(MacroText& text) {
     const std::string_view line = LineOf(text);
     const std::string_view word = CutWord(line, text.at);
     if (word.empty()) return MacroStep::Refused;  // an assignment's '='
+    if (word.find('#') != std::string_view::npos) return PastedDigits(text, word);
     if (At(line, text.at, '(')) return SizeofOrCall(text, word);
     text.at = SkipBlanks(line, text.at);
     if (At(line, text.at, '(')) return MacroStep::Refused;  // a call written "f (x)"
