@@ -23,9 +23,14 @@ class CommentStateGuard {
     const bool saved_;
 };
 
-// The cursor stands after a closing brace.
+// The cursor stands after a closing brace. Directive lines are passed over: the name a C++
+// branch gives ("#ifdef __cplusplus" / "u" / "#endif") is no name in C.
 NameFound WordAfterBrace(StatementCursor& cursor, std::string& name) {
     if (!cursor.SkipBlanks()) return NameFound::StatementEnded;
+    while (cursor.Column() == 0 && cursor.Current() == '#') {
+        cursor.SkipLine();
+        if (!cursor.SkipBlanks()) return NameFound::StatementEnded;
+    }
     if (cursor.Current() == ';' || cursor.Current() == '*') return NameFound::None;
     name = cursor.TakeWord(kNameDelimiters);
     return NameFound::Word;

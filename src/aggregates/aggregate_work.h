@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,7 @@ struct NestedFrame {
     std::string keyword;   // "STRUCT" or "UNION"
     std::string typeName;  // the structure it becomes: OUTER_field
     std::string member;    // "\tfield OUTER_field 6 dup (<>)"
+    std::set<std::string, std::less<>> childNames;  // the names of its nested aggregates
 };
 
 struct AggregateWork {
@@ -63,6 +65,7 @@ struct AggregateWork {
     // ("IFDEF _WIN64", "ELSE"): a record declared there is declared under the same condition.
     std::vector<std::vector<std::string>> openConditionals;
     std::vector<NestedFrame> nested;  // the nested aggregates open at the cursor
+    std::set<std::string, std::less<>> childNames;  // the names of its outermost nested ones
 };
 
 }  // namespace ondavel

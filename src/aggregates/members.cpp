@@ -224,6 +224,11 @@ void OpenNestedAggregate(AggregateWork& work, std::string_view gathered) {
         work.nested.push_back(std::move(frame));
         return;
     }
+    // Two nested aggregates of one level named alike ("DUMMYUNIONNAME" twice) are nameless
+    // to the C compiler, whose headers define these names empty; the assembler refuses the
+    // second name, so that one goes nameless.
+    auto& siblings = work.nested.empty() ? work.childNames : work.nested.back().childNames;
+    if (!name.empty() && !siblings.insert(name).second) name.clear();
     work.nested.push_back(std::move(frame));
     const std::string suffix = name.empty() ? "" : "\t" + name;
     if (isUnion) AppendPiece(work.outputBlock, "\tunion" + suffix);

@@ -1,0 +1,14 @@
+typedef struct _HEADER {
+    union {
+        union {
+            BYTE Flags;
+        } DUMMYUNIONNAME;
+        union {
+            BYTE Active;
+        } DUMMYUNIONNAME;
+    } DUMMYUNIONNAME3;
+    union {
+        BYTE Other;
+    } DUMMYUNIONNAME;
+    LONG SignalState;
+} HEADER;
