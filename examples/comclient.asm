@@ -42,5 +42,5 @@ start:
 uninitialize:
         push    eax
         invoke  CoUninitialize
-        call    ExitProcess                 ; with CoCreateInstance's result
+        call    ExitProcess                 ; with 0, or the HRESULT CoCreateInstance failed with
         end     start
