@@ -6,20 +6,24 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev mingw-w64-i686-dev
-    qt6-base-dev fonts-dejavu-core xvfb xauth clang libclang-rt-dev)
+    gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686 qt6-base-dev fonts-dejavu-core xvfb xauth clang
+    libclang-rt-dev)
+# Only the tests need these: they run the example programs under Wine's 32-bit build.
+TEST_PACKAGES=(wine wine32)
 JOBS=$(nproc)
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
 
+# install_packages PACKAGE...: those not installed yet
 install_packages() {
     local missing=()
-    for package in "${PACKAGES[@]}"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
             missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >/dev/null
 }
 
@@ -66,6 +70,10 @@ run_sdk() {
 }
 
 run_tests() {
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $SUDO dpkg --add-architecture i386
+    fi
+    install_packages "${TEST_PACKAGES[@]}"
     local assembler
     assembler=$(find_assembler)
     echo "assembler for the check tests: ${assembler:-none (they will skip)}"
@@ -88,7 +96,7 @@ run_fuzz() {
     done
 }
 
-install_packages
+install_packages "${PACKAGES[@]}"
 case "${1:-}" in
     run) run_sdk ;;
     test) run_tests ;;

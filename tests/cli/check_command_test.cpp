@@ -24,9 +24,7 @@ class CheckCommandTest : public ::testing::Test {
     }
     // A workspace over include, its SDK kit translated.
     void Translate(const std::string& include) {
-        ASSERT_EQ(RunCli(base, "init \"" + work() + "\" --include \"" + include + "\"").exitCode,
-                  0);
-        ASSERT_EQ(RunCli(work(), base, "-q --kit sdk all").exitCode, 0);
+        ASSERT_TRUE(TranslateSdkKit(base, work(), include));
     }
     CliRun Check(const std::string& arguments) {
         return RunCli(work(), base,

@@ -1,4 +1,5 @@
-// Runs the real ondavel command in a base directory and keeps what it printed.
+// Runs the real ondavel command in a base directory, or any command line, and keeps what it
+// printed.
 #pragma once
 
 #include <sys/wait.h>
@@ -21,20 +22,36 @@ struct CliRun {
     std::string err;  // standard error: messages and status texts
 };
 
-// arguments are put after the program name as they stand (quote them yourself). What the
-// command printed is kept in files of outputs. A shell prefix runs before the command in the
-// same shell ("ulimit -f 2; ").
-inline CliRun RunCli(const std::string& base, const TempDir& outputs, const std::string& arguments,
-                     const std::string& shellPrefix = {}) {
-    const std::string command = shellPrefix + "\"" + ONDAVEL_CLI + "\" --base \"" + base + "\" " +
-                                arguments + " > \"" + (outputs / "cli.out") + "\" 2> \"" +
-                                (outputs / "cli.err") + "\"";
-    const int status = std::system(command.c_str());
+// Runs a shell command line and keeps what it printed, in files of outputs.
+inline CliRun RunShell(const std::string& command, const TempDir& outputs) {
+    const std::string redirected =
+        command + " > \"" + (outputs / "cli.out") + "\" 2> \"" + (outputs / "cli.err") + "\"";
+    const int status = std::system(redirected.c_str());
     CliRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.out = ReadBytes(outputs / "cli.out");
     run.err = ReadBytes(outputs / "cli.err");
     return run;
+}
+
+// arguments are put after the program name as they stand (quote them yourself). A shell prefix
+// runs before the command in the same shell ("ulimit -f 2; ").
+inline CliRun RunCli(const std::string& base, const TempDir& outputs, const std::string& arguments,
+                     const std::string& shellPrefix = {}) {
+    return RunShell(shellPrefix + "\"" + ONDAVEL_CLI + "\" --base \"" + base + "\" " + arguments,
+                    outputs);
+}
+
+inline CliRun RunCli(const TempDir& base, const std::string& arguments) {
+    return RunCli(base.path().string(), base, arguments);
+}
+
+// A workspace made by init over the include folder, at work, with its SDK kit translated into
+// work/sdk; false when either command failed.
+inline bool TranslateSdkKit(const TempDir& outputs, const std::string& work,
+                            const std::string& include) {
+    return RunCli(outputs, "init \"" + work + "\" --include \"" + include + "\"").exitCode == 0 &&
+           RunCli(work, outputs, "-q --kit sdk all").exitCode == 0;
 }
 
 // How many times part stands in text, overlapping ones included.
@@ -44,10 +61,6 @@ inline size_t Occurrences(const std::string& text, const std::string& part) {
         ++count;
     }
     return count;
-}
-
-inline CliRun RunCli(const TempDir& base, const std::string& arguments) {
-    return RunCli(base.path().string(), base, arguments);
 }
 
 }  // namespace ondavel::testing
