@@ -34,6 +34,14 @@ struct NestedFrame {
     std::set<std::string, std::less<>> childNames;  // the names of its nested aggregates
 };
 
+// "STRUCT" or "UNION"; after a packing directive of the header, with the alignment the
+// assembler holds ("STRUCT PACKING").
+inline std::string AggregateKeyword(const Session& session, bool isUnion) {
+    std::string keyword = isUnion ? "UNION" : "STRUCT";
+    if (session.header.packingSeen) keyword += " PACKING";
+    return keyword;
+}
+
 struct AggregateWork {
     AggregateWork(Session& owner, LineIndex& index, uint32_t first, uint32_t left)
         : session(owner),

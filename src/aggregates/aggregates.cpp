@@ -60,7 +60,7 @@ class AggregateTranslation {
         // A member ends with ';' before the statement's own: a plain structure or union, and
         // any union, without one is no body to write.
         if ((isUnion || form_ == AggregateForm::Plain) && counts.semicolons < 2) return;
-        session_.run.aggregateKeyword = isUnion ? "UNION" : "STRUCT";
+        session_.run.aggregateKeyword = AggregateKeyword(session_, isUnion);
         if (!cursor_.AdvanceAndSkip()) return;
         if (InString(1, cursor_.Rest(), "BEGIN_INTERFACE", true) == 1) {
             TranslateVtblStructure(session_, cursor_, work_.name);

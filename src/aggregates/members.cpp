@@ -218,7 +218,7 @@ void OpenNestedAggregate(AggregateWork& work, std::string_view gathered) {
         // "struct {...} a[6];": the assembler has no array of an inline structure.
         frame.detached = true;
         frame.mark = work.outputBlock.used;
-        frame.keyword = isUnion ? "UNION" : "STRUCT";
+        frame.keyword = AggregateKeyword(work.session, isUnion);
         frame.typeName = work.name + "_" + name;
         frame.member = "\t" + name + " " + frame.typeName + " " + declared.bound + " dup (<>)";
         work.nested.push_back(std::move(frame));

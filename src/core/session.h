@@ -132,6 +132,7 @@ struct HeaderState {
     int32_t ifDepth = 0;          // IF levels written and not yet closed
     bool inBlockComment = false;  // a "/*" comment is open across lines
     bool inInterface = false;
+    bool packingSeen = false;     // a packing directive came: structures take PACKING
     std::shared_ptr<TypeListIndex> typeListIndex;  // lookups in names, built by type mapping
     // A structure tag named by a typedef before its body was written: the aliases that wait
     // for it ("typedef struct tagVARIANT VARIANT;" before "struct tagVARIANT {...};").

@@ -80,7 +80,8 @@ struct ProbeFolder {
 
 std::vector<std::string> AssemblerCommand(const CheckRequest& request, const fs::path& folder,
                                           const std::string& probe) {
-    std::vector<std::string> command = {request.assembler,     "-q", "-Zs", "-Zne", "-e100000",
+    // -Zp8: the structures outside a packing region are aligned as C aligns them.
+    std::vector<std::string> command = {request.assembler, "-q", "-Zs", "-Zne", "-Zp8", "-e100000",
                                         "-I" + folder.string()};
     for (const std::string& other : request.otherFolders) {
         command.push_back("-I" + fs::absolute(other).lexically_normal().string());

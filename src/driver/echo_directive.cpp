@@ -5,6 +5,7 @@
 #include "core/text.h"
 #include "driver/dispatch.h"
 #include "driver/first_word.h"
+#include "preprocessor/packing.h"
 
 namespace ondavel {
 
@@ -20,6 +21,7 @@ void EchoDirective(Session& session, uint32_t firstLine, uint32_t, LineIndex& in
     if (line.size() > echo.size()) echo.append(line, echo.size());
     if ((parts & (kCompleteComment | kOpenComment)) != 0) echo.append(comment);
     WriteOutputLine(session, echo);
+    WritePackingLine(session, line);
 }
 
 void CopyStatementSource(Session& session, LineIndex& index) {

@@ -216,6 +216,7 @@ void ReleasePerFileMemory(Session& session) {
     ClearSavedStrings(session.header.savedStrings);
     session.header.waitingAliases.clear();
     session.header.declarationMacros.clear();
+    session.header.packingSeen = false;
 }
 
 int TranslateFile(Session& session, LineIndex& index) {

@@ -12,6 +12,7 @@
 #include "core/text.h"
 #include "preprocessor/directive_line.h"
 #include "preprocessor/directives.h"
+#include "preprocessor/packing.h"
 
 namespace ondavel {
 
@@ -78,6 +79,7 @@ void TranslateInclude(Session& session, uint32_t firstLine, uint32_t, LineIndex&
     }
     std::string output = asComment ? ";Include " : "Include ";
     WriteOutputLine(session, output.append(name).append(parts.comment));
+    WritePackingLine(session, parts.code);
 }
 
 void TranslateError(Session& session, uint32_t firstLine, uint32_t, LineIndex& index,

@@ -63,7 +63,15 @@ TEST_F(CheckCommandTest, TheSupportDefinitionsMeanWhatCMeans) {
                ".ERRNZ ( 8 - sizeof(SWORD)) - 6\r\n"
                ".ERRNZ VALUEOF(NOWHERE_DEFINED)\r\n"
                ".ERRNZ DEFINED(NOWHERE_DEFINED)\r\n"
-               ".ERRE DEFINED(_WIN32) AND VALUEOF(_MSC_VER) GE 1900\r\n");
+               ".ERRE DEFINED(_WIN32) AND VALUEOF(_MSC_VER) GE 1900\r\n"
+               // Packing regions nest; C packs {char; int;} into 6 bytes by 2, 8 by default.
+               "PUSH_PACKING 2\r\n"
+               "P2\tSTRUCT PACKING\r\n\ta BYTE ?\r\n\tb DWORD ?\r\nP2\t\tENDS\r\n"
+               "PUSH_PACKING 1\r\nPOP_PACKING\r\n.ERRNZ PACKING - 2\r\nPOP_PACKING\r\n"
+               "P8\tSTRUCT PACKING\r\n\ta BYTE ?\r\n\tb DWORD ?\r\nP8\t\tENDS\r\n"
+               ".ERRNZ sizeof(P2) - 6\r\n.ERRNZ sizeof(P8) - 8\r\n"
+               "POP_PACKING\r\n.ERRNZ PACKING - 8\r\n"
+               "SET_PACKING 1\r\n.ERRNZ PACKING - 1\r\nSET_PACKING\r\n.ERRNZ PACKING - 8\r\n");
     const CliRun run = Check("meaning.sdk");
     EXPECT_TRUE(run.out.ends_with("1 of 1 clean\n")) << run.out;
 }
