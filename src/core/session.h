@@ -106,8 +106,8 @@ struct RunState {
     // The batch's #define equates and numeric enumerator equates, by name: a name that is
     // both must be written so that either may come first when the includes are assembled.
     std::set<std::string, std::less<>> defineNames, numericEnumerators;
-    // The batch's prototype names: an equate or a macro cannot take a function's name.
-    std::set<std::string, std::less<>> prototypeNames;
+    // The batch's prototype and structure names: an equate or a macro cannot take them.
+    std::set<std::string, std::less<>> declaredNames;
     // The batch's names #defined as nothing: in a declaration they stand for nothing.
     std::set<std::string, std::less<>> emptyMacros;
     std::string headerListRoot;  // the folder of the list's first header

@@ -280,7 +280,7 @@ class PrototypeTranslation {
 
     void StartLine() {
         AppendPiece(session_.header.names.functionNames, name_);
-        session_.run.prototypeNames.insert(name_);
+        session_.run.declaredNames.insert(name_);
         std::string& protoLine = session_.statement.protoLine;
         protoLine = MasmName(session_, name_);
         protoLine.append(session_.statement.cdeclSeen ? " PROTO C " : " PROTO ");

@@ -172,7 +172,7 @@ int StartBatch(Session& session, bool withNameList) {
     session.run.outputNames.clear();
     session.run.defineNames.clear();
     session.run.numericEnumerators.clear();
-    session.run.prototypeNames.clear();
+    session.run.declaredNames.clear();
     session.run.emptyMacros.clear();
     return 1;
 }

@@ -71,7 +71,8 @@ TEST_F(CheckCommandTest, TheSupportDefinitionsMeanWhatCMeans) {
                "P8\tSTRUCT PACKING\r\n\ta BYTE ?\r\n\tb DWORD ?\r\nP8\t\tENDS\r\n"
                ".ERRNZ sizeof(P2) - 6\r\n.ERRNZ sizeof(P8) - 8\r\n"
                "POP_PACKING\r\n.ERRNZ PACKING - 8\r\n"
-               "SET_PACKING 1\r\n.ERRNZ PACKING - 1\r\nSET_PACKING\r\n.ERRNZ PACKING - 8\r\n");
+               "SET_PACKING 1\r\n.ERRNZ PACKING - 1\r\nSET_PACKING\r\n.ERRNZ PACKING - 8\r\n"
+               "PUSH_PACKING some_label\r\n.ERRNZ PACKING - 8\r\n");
     const CliRun run = Check("meaning.sdk");
     EXPECT_TRUE(run.out.ends_with("1 of 1 clean\n")) << run.out;
 }

@@ -146,14 +146,16 @@ TEST_F(BatchTest, ASubFolderHeaderThatIncludesItsNamesakeReachesTheTopOne) {
 TEST_F(BatchTest, ANameOfAnEarlierHeaderKeepsItsMeaning) {
     WriteBytes(dir / "base.h",
                "typedef enum _MISC { OLEMISC_ALWAYSRUN = 0x800 } MISC;\r\n"
-               "int WINAPI lstrlenW(LPCWSTR lpString);\r\n");
+               "int WINAPI lstrlenW(LPCWSTR lpString);\r\n"
+               "typedef struct _INTERFACE { WORD Size; } INTERFACE;\r\n");
     WriteBytes(dir / "later.h",
-               "#define OLEMISC_ALWAYSRUN 0x00000800L\r\n#define lstrlenW MNLS_lstrlenW\r\n");
+               "#define OLEMISC_ALWAYSRUN 0x00000800L\r\n#define lstrlenW MNLS_lstrlenW\r\n"
+               "#define INTERFACE IDrmAudioStream\r\n");
     WriteBytes(dir / "header.txt", (dir / "base.h") + "\r\n" + (dir / "later.h") + "\r\n");
     ASSERT_EQ(StartBatch(session, false), 1);
     while (ClaimBatchStep(session) && RunBatchStep(session) != -1) {
     }
-    // The function keeps its name: no equate follows the guarded one.
+    // The function and the structure keep their names: no equate follows the guarded one.
     EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "later.sdk"),
               "IFNDEF OLEMISC_ALWAYSRUN\r\nOLEMISC_ALWAYSRUN\tequ\t< 000000800h>\r\nENDIF\r\n"
               "\r\n\r\n;+ IF > endif  D\xE9"
