@@ -215,6 +215,18 @@ int RunMerge(const Options& options) {
     return Report("knowledge merge", result, report);
 }
 
+// The options of the commands that assemble the includes: which assembler, and after what.
+void AddAssemblerOptions(CLI::App* command, Options& options) {
+    command
+        ->add_option("--assembler", options.assembler,
+                     "The assembler (default: jwasm, uasm or asmc on PATH)")
+        ->option_text("PATH");
+    command
+        ->add_option("--after", options.after,
+                     "An include of the folder assembled before each other one (windows.sdk)")
+        ->option_text("NAME");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -260,32 +272,18 @@ int main(int argc, char** argv) {
     bind(learn, [&](Session& s, TerminalHost& h) { return RunLearn(options, s, h); });
 
     CLI::App* check = app.add_subcommand("check", kCheckDescription);
-    check
-        ->add_option("--assembler", options.assembler,
-                     "The assembler (default: jwasm, uasm or asmc on PATH)")
-        ->option_text("PATH");
-    check
-        ->add_option("--after", options.after,
-                     "An include of the folder assembled before each other one (windows.sdk)")
-        ->option_text("NAME");
+    AddAssemblerOptions(check, options);
     check->add_option("INCLUDES", options.includes, "Check only these includes of the folder");
     bind(check, [&](Session& s, TerminalHost& h) {
         return ondavel::RunCheckCommand(s, h, options.assembler, options.after, options.includes);
     });
 
     CLI::App* prove = app.add_subcommand("prove", kProveDescription);
-    prove
-        ->add_option("--assembler", options.assembler,
-                     "The assembler (default: jwasm, uasm or asmc on PATH)")
-        ->option_text("PATH");
+    AddAssemblerOptions(prove, options);
     prove
         ->add_option("--compiler", options.compiler,
                      "The C cross compiler (default: i686-w64-mingw32-gcc on PATH)")
         ->option_text("PATH");
-    prove
-        ->add_option("--after", options.after,
-                     "An include of the folder assembled before each other one (windows.sdk)")
-        ->option_text("NAME");
     prove->add_option("INCLUDES", options.includes,
                       "Prove only these includes and the includes they include");
     bind(prove, [&](Session& s, TerminalHost& h) {

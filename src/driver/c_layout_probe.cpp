@@ -1,7 +1,7 @@
 #include "driver/c_layout_probe.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <set>
 
 #include "core/file_io.h"
 #include "core/staged_file.h"
@@ -69,6 +69,15 @@ bool AppendData(std::string_view line, std::vector<uint32_t>& values) {
     return true;
 }
 
+// A member's name as C may write it: as it stands (renaming 0), without the leading '_' the
+// translation gives a name the assembler reserves (1), and so with a capital first letter (2).
+std::string CName(std::string_view name, int renaming) {
+    if (renaming == 0 || name.size() < 2 || name.front() != '_') return std::string(name);
+    std::string plain(name.substr(1));
+    if (renaming == 2 && plain.front() >= 'a' && plain.front() <= 'z') plain.front() -= 'a' - 'A';
+    return plain;
+}
+
 }  // namespace
 
 std::vector<std::string> PrecompileCommand(const std::string& compiler) {
@@ -92,17 +101,28 @@ std::vector<std::string> CAggregateNames(const AggregateDeclaration& aggregate) 
 }
 
 std::vector<std::string> CMemberPaths(std::string_view path) {
-    std::string plain;
+    std::vector<std::string> parts;
     for (size_t start = 0; start <= path.size();) {
-        size_t end = path.find('.', start);
-        if (end == std::string_view::npos) end = path.size();
-        std::string_view part = path.substr(start, end - start);
-        if (part.size() > 1 && part.front() == '_') part.remove_prefix(1);
-        plain.append(plain.empty() && start == 0 ? "" : ".").append(part);
+        const size_t end = std::min(path.find('.', start), path.size());
+        parts.emplace_back(path.substr(start, end - start));
         start = end + 1;
     }
-    std::vector<std::string> paths = {std::string(path)};
-    if (plain != path) paths.push_back(std::move(plain));
+    std::vector<std::string> paths;
+    // Every choice of the outer names to pass over (an aggregate C leaves unnamed, such as
+    // DUMMYUNIONNAME), the fewest first, each with the names as they stand, without the
+    // translation's '_', and without it with the first letter as a capital ("_type", "Type").
+    const size_t outer = parts.size() - 1;
+    for (size_t dropped = 0; dropped < (size_t{1} << outer); ++dropped) {
+        for (int renaming = 0; renaming < 3; ++renaming) {
+            std::string candidate;
+            for (size_t i = 0; i < parts.size(); ++i) {
+                if (i < outer && (dropped >> i & 1) != 0) continue;
+                candidate.append(candidate.empty() ? "" : ".").append(CName(parts[i], renaming));
+            }
+            if (std::find(paths.begin(), paths.end(), candidate) == paths.end())
+                paths.push_back(std::move(candidate));
+        }
+    }
     return paths;
 }
 
@@ -152,35 +172,35 @@ CLayoutProbe::CLayoutProbe(std::filesystem::path folder, int slot, std::string c
       name_("c" + std::to_string(slot)),
       compiler_(std::move(compiler)),
       header_(std::move(header)),
-      spellings_(aggregates.size()),
       values_(aggregates.size()) {
     for (size_t a = 0; a < aggregates.size(); ++a) {
-        aggregateNames_.push_back(CAggregateNames(aggregates[a]));
-        memberPaths_.emplace_back();
-        for (const std::string& member : aggregates[a].members)
-            memberPaths_.back().push_back(CMemberPaths(member));
-        spellings_[a].members.assign(aggregates[a].members.size(), 0);
         values_[a].offsets.resize(aggregates[a].members.size());
+        std::vector<std::vector<std::string>> memberPaths;
+        for (const std::string& member : aggregates[a].members)
+            memberPaths.push_back(CMemberPaths(member));
+        for (std::string& type : CAggregateNames(aggregates[a])) {
+            // "*(T *)0" insists on a type: sizeof would measure a function or variable too.
+            items_.push_back({a, -1, "sizeof(*(" + type + " *)0)"});
+            for (size_t m = 0; m < memberPaths.size(); ++m) {
+                for (const std::string& path : memberPaths[m]) {
+                    items_.push_back({a, static_cast<int>(m),
+                                      "__builtin_offsetof(" + type + ", " + path + ")"});
+                }
+            }
+        }
     }
 }
 
+// Every spelling still possible, one a line: the compiler refuses the wrong ones, and the
+// first one of each value that it takes gives that value.
 std::string CLayoutProbe::Source() {
     std::string source = "#include \"" + std::string(kCommonCHeader) + "\"\n#include \"" +
                          header_ + "\"\nconst unsigned " + std::string(kArrayName) + "[] = {\n";
     asked_.clear();
-    for (size_t a = 0; a < spellings_.size(); ++a) {
-        const Spelling& spelling = spellings_[a];
-        if (spelling.aggregate >= aggregateNames_[a].size()) continue;
-        const std::string& type = aggregateNames_[a][spelling.aggregate];
-        // "*(T *)0" insists on a type: sizeof would measure a function or variable of the name.
-        source.append("sizeof(*(").append(type).append(" *)0),\n");
-        asked_.push_back({a, -1});
-        for (size_t m = 0; m < spelling.members.size(); ++m) {
-            if (spelling.members[m] >= memberPaths_[a][m].size()) continue;
-            source.append("__builtin_offsetof(").append(type).append(", ");
-            source.append(memberPaths_[a][m][spelling.members[m]]).append("),\n");
-            asked_.push_back({a, static_cast<int>(m)});
-        }
+    for (size_t i = 0; i < items_.size(); ++i) {
+        if (items_[i].refused) continue;
+        source.append(items_[i].text).append(",\n");
+        asked_.push_back(i);
     }
     return source.append("0};\n");
 }
@@ -209,38 +229,26 @@ void CLayoutProbe::Take(const ChildRun& run) {
         done_ = true;
         return;
     }
-    Retry(lines);
-}
-
-// Asks again by each refused name's next spelling; a member is only moved on when its
-// aggregate's name was taken.
-void CLayoutProbe::Retry(const std::vector<uint32_t>& errorLines) {
-    std::set<size_t> refused;
-    for (uint32_t line : errorLines) {
-        if (line < kFirstLine || line - kFirstLine >= asked_.size()) continue;
-        refused.insert(line - kFirstLine);
-    }
-    std::set<size_t> renamed;
-    for (size_t index : refused) {
-        if (asked_[index].member >= 0) continue;
-        ++spellings_[asked_[index].aggregate].aggregate;
-        renamed.insert(asked_[index].aggregate);
-    }
-    for (size_t index : refused) {
-        const Asked& asked = asked_[index];
-        if (asked.member >= 0 && !renamed.contains(asked.aggregate))
-            ++spellings_[asked.aggregate].members[static_cast<size_t>(asked.member)];
+    for (uint32_t line : lines) {
+        if (line >= kFirstLine && line - kFirstLine < asked_.size())
+            items_[asked_[line - kFirstLine]].refused = true;
     }
 }
 
 void CLayoutProbe::ReadValues(std::string_view assembly) {
     const std::vector<uint32_t> values = ArrayValues(assembly, "_" + std::string(kArrayName));
+    std::vector<bool> closed(values_.size());  // a size is known: other spellings pass by
     for (size_t i = 0; i < asked_.size() && i < values.size(); ++i) {
-        LayoutValues& layout = values_[asked_[i].aggregate];
-        if (asked_[i].member < 0) {
-            layout.size = values[i];
-        } else {
-            layout.offsets[static_cast<size_t>(asked_[i].member)] = values[i];
+        const Item& item = items_[asked_[i]];
+        LayoutValues& layout = values_[item.aggregate];
+        if (closed[item.aggregate]) continue;
+        if (item.member < 0) {
+            closed[item.aggregate] = layout.size.has_value();
+            if (!layout.size) layout.size = values[i];
+        } else if (std::optional<uint32_t>& offset =
+                       layout.offsets[static_cast<size_t>(item.member)];
+                   !offset) {
+            offset = values[i];
         }
     }
     done_ = true;

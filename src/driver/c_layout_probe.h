@@ -26,8 +26,10 @@ std::string CommonCHeaderText();
 // table "IFooVtbl", "IFoo_Object" the interface "IFoo").
 std::vector<std::string> CAggregateNames(const AggregateDeclaration& aggregate);
 
-// The names under which C may know a member path: its own, and without the '_' the
-// translation puts before a name the assembler reserves ("_HighWord.Bytes" is "HighWord.Bytes").
+// The names under which C may know a member path: its own; without the '_' the translation
+// puts before a name the assembler reserves ("_HighWord.Bytes" is "HighWord.Bytes"), also with
+// a capital ("_type" is "Type"); and without the names of outer aggregates that C leaves
+// unnamed ("DUMMYUNIONNAME.FileId" is "FileId").
 std::vector<std::string> CMemberPaths(std::string_view path);
 
 // The lines of the compiler's diagnostics that point into the probe (an error there, or a
@@ -55,26 +57,21 @@ class CLayoutProbe : public ProbeRun {
     bool headerRefused() const { return headerRefused_; }
 
   private:
-    struct Asked {  // a line of the probe: an aggregate's size, or one of its member's offset
+    struct Item {  // a line the probe may ask: a size or an offset under one spelling
         size_t aggregate;
-        int member;  // -1 for the size
-    };
-    struct Spelling {  // which of its C names each aggregate and member is asked by next
-        size_t aggregate = 0;
-        std::vector<size_t> members;
+        int member;        // -1 for the size
+        std::string text;  // "sizeof(*(struct X *)0)"
+        bool refused = false;
     };
 
     std::string Source();
-    void Retry(const std::vector<uint32_t>& errorLines);
     void ReadValues(std::string_view assembly);
 
     std::filesystem::path folder_;
     std::string name_;  // the probe's file name without extension
     std::string compiler_, header_;
-    std::vector<std::vector<std::string>> aggregateNames_;
-    std::vector<std::vector<std::vector<std::string>>> memberPaths_;
-    std::vector<Spelling> spellings_;
-    std::vector<Asked> asked_;  // by probe line, from kFirstLine
+    std::vector<Item> items_;
+    std::vector<size_t> asked_;  // the item of each probe line, from the first asked one
     std::vector<LayoutValues> values_;
     bool done_ = false;
     bool headerRefused_ = false;

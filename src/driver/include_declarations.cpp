@@ -74,7 +74,7 @@ class IncludeReader {
             current_ = {std::string(words.first), SameWord(words.second, "UNION"), {}};
             open_.push_back({});
         } else if (IsName(words.first) && SameWord(words.second, "PROTO")) {
-            declarations_.prototypes.emplace_back(words.first);
+            AddOnce(declarations_.prototypes, words.first);
         } else if (IsName(words.first) && SameWord(words.second, "RECORD")) {
             records_.emplace(words.first);
         } else if (SameWord(words.first, "INCLUDE") && !words.second.empty()) {
@@ -103,10 +103,12 @@ class IncludeReader {
         for (const std::string& outer : open_) {
             if (!outer.empty()) path.append(outer).append(".");
         }
-        path.append(name);
-        std::vector<std::string>& members = current_.members;
-        if (std::find(members.begin(), members.end(), path) == members.end())
-            members.push_back(std::move(path));
+        AddOnce(current_.members, path.append(name));
+    }
+
+    // A name declared under two branches of a conditional is asked about once.
+    static void AddOnce(std::vector<std::string>& names, std::string_view name) {
+        if (std::find(names.begin(), names.end(), name) == names.end()) names.emplace_back(name);
     }
 
     IncludeDeclarations declarations_;

@@ -19,7 +19,7 @@ struct AggregateDeclaration {
 
 struct IncludeDeclarations {
     std::vector<AggregateDeclaration> aggregates;  // the top-level STRUCT and UNION blocks
-    std::vector<std::string> prototypes;           // the names of the NAME PROTO lines
+    std::vector<std::string> prototypes;           // the names of the NAME PROTO lines, once
     std::vector<std::string> includes;             // the names of the Include lines
 };
 

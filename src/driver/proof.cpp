@@ -13,7 +13,9 @@
 #include "driver/cross_toolchain.h"
 #include "driver/include_declarations.h"
 #include "driver/library_exports.h"
+#include "driver/masm_layout_probe.h"
 #include "driver/masm_probe.h"
+#include "driver/masm_prototype_probe.h"
 
 namespace ondavel {
 
@@ -32,7 +34,10 @@ struct IncludeWork {
     IncludeProof proof;
     IncludeDeclarations declarations;
     std::unique_ptr<CLayoutProbe> c;
-    std::unique_ptr<MasmProbe> masm;
+    std::unique_ptr<MasmLayoutProbe> masm;
+    std::unique_ptr<MasmPrototypeProbe> prototypes;
+
+    std::vector<ProbeRun*> probes() { return {c.get(), masm.get(), prototypes.get()}; }
 };
 
 void StartWork(IncludeWork& work, const ProofRequest& request, const MasmTools& tools, int slot) {
@@ -42,8 +47,10 @@ void StartWork(IncludeWork& work, const ProofRequest& request, const MasmTools& 
         work.c = std::make_unique<CLayoutProbe>(tools.folder, slot, request.compiler,
                                                 header->second, work.declarations.aggregates);
     }
-    work.masm = std::make_unique<MasmProbe>(tools, slot, work.proof.name, request.after,
-                                            work.declarations);
+    work.masm = std::make_unique<MasmLayoutProbe>(tools, slot, work.proof.name, request.after,
+                                                  work.declarations.aggregates);
+    work.prototypes = std::make_unique<MasmPrototypeProbe>(
+        tools, slot, work.proof.name, request.after, work.declarations.prototypes);
 }
 
 // Runs the probes of the works, the next command of each at once, until all have answered.
@@ -52,8 +59,7 @@ void RunProbes(std::vector<IncludeWork>& works, const fs::path& folder) {
         std::vector<ProbeRun*> asking;
         std::vector<std::vector<std::string>> commands;
         for (IncludeWork& work : works) {
-            for (ProbeRun* probe : {static_cast<ProbeRun*>(work.c.get()),
-                                    static_cast<ProbeRun*>(work.masm.get())}) {
+            for (ProbeRun* probe : work.probes()) {
                 if (probe == nullptr) continue;
                 std::vector<std::string> command = probe->Next();
                 if (command.empty()) continue;
@@ -71,7 +77,7 @@ void FinishWork(IncludeWork& work, const LibraryExports& exports) {
     IncludeProof& proof = work.proof;
     const IncludeDeclarations& declarations = work.declarations;
     proof.headerRefused = work.c != nullptr && work.c->headerRefused();
-    proof.objectWritten = work.masm->objectWritten();
+    proof.objectWritten = work.prototypes->objectWritten();
     for (size_t a = 0; a < declarations.aggregates.size(); ++a) {
         AggregateProof aggregate{declarations.aggregates[a].name,
                                  declarations.aggregates[a].members, {}, work.masm->values()[a]};
@@ -84,7 +90,7 @@ void FinishWork(IncludeWork& work, const LibraryExports& exports) {
         if (exported.empty()) {
             ++proof.unexported;
         } else {
-            proof.prototypes.push_back({name, work.masm->decorated()[p], exported});
+            proof.prototypes.push_back({name, work.prototypes->decorated()[p], exported});
         }
     }
 }
