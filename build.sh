@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev mingw-w64-i686-dev
-    qt6-base-dev fonts-dejavu-core xvfb xauth clang libclang-rt-dev)
+    qt6-base-dev fonts-dejavu-core xvfb xauth clang libclang-rt-dev
+    gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686)
 JOBS=$(nproc)
 
 install_packages() {
