@@ -2,46 +2,17 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 #include <thread>
 
+#include "cli/assembler_choice.h"
 #include "cli/terminal_host.h"
-#include "core/child_process.h"
 #include "core/session.h"
 #include "core/text.h"
 #include "driver/assembler_check.h"
-#include "driver/kit_profiles.h"
 
 namespace ondavel {
 
 namespace {
-
-constexpr std::string_view kNoAssembler =
-    "no MASM-compatible assembler found on PATH (jwasm, uasm, asmc): name one with\n"
-    "--assembler PATH. JWasm is free software and builds from its source with a C compiler\n"
-    "(make -f GccUnix.mak).";
-
-std::string FindAnyAssembler(const std::string& given) {
-    if (!given.empty()) return FindExecutable(given);
-    for (const char* name : kKnownAssemblers) {
-        if (std::string found = FindExecutable(name); !found.empty()) return found;
-    }
-    return {};
-}
-
-// The kits include each other's headers (windows.sdk, ddraw.sdk): the output folders of the
-// other kits beside this one are searched after its own.
-std::vector<std::string> KitFoldersBeside(const Session& session) {
-    std::vector<std::string> folders;
-    for (std::string_view kit : BaseKitOutputFolders()) {
-        const std::string folder = session.run.baseDirectory + std::string(kit);
-        std::error_code error;
-        if (folder != session.run.outputDirectory && std::filesystem::is_directory(folder, error))
-            folders.push_back(folder);
-    }
-    return folders;
-}
 
 void PrintError(const AssemblerError& error) {
     std::printf("  %s(%u): %s\n", error.file.c_str(), error.line, error.message.c_str());
@@ -108,18 +79,12 @@ int RunCheckCommand(Session& session, TerminalHost& host, const std::string& ass
         return 1;
     }
     CheckRequest request{session.run.outputDirectory,
-                         FindAnyAssembler(assembler),
+                         ChooseAssembler(host, "check", assembler),
                          KitFoldersBeside(session),
                          after,
                          only,
                          std::max(1u, std::thread::hardware_concurrency())};
-    if (request.assembler.empty()) {
-        host.ShowMessage("check",
-                         assembler.empty() ? std::string(kNoAssembler)
-                                           : assembler + " is not an executable file",
-                         MessageIcon::Stop);
-        return 1;
-    }
+    if (request.assembler.empty()) return 1;
     CheckPrinter printer(after);
     size_t total = 0;
     const long clean = CheckIncludes(request, [&](const IncludeCheck& check, size_t done,

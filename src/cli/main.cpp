@@ -9,6 +9,7 @@
 
 #include "cli/check_command.h"
 #include "cli/progress_line.h"
+#include "cli/prove_command.h"
 #include "cli/terminal_host.h"
 #include "core/session.h"
 #include "core/staged_file.h"
@@ -73,6 +74,11 @@ constexpr const char* kLearnDescription =
 constexpr const char* kCheckDescription =
     "Assemble each include of the kit's output folder on its own, after ondavel.inc (and\n"
     "--after NAME): prints every error with the include line it points at, then 'N of M clean'";
+constexpr const char* kProveDescription =
+    "Prove the kit's output folder against the C toolchain of its headers: each structure's\n"
+    "size and member offsets through the C compiler and the assembler, each exported\n"
+    "prototype's decorated name against the import libraries; prints every difference, then\n"
+    "'N of M structures exact' and 'N of M prototypes link' with the differences by cause";
 constexpr const char* kInitDescription =
     "Make a workspace: the bundled knowledge files, header lists made from an include folder,\n"
     "Test.txt and README.txt. Existing files are kept unless --force is given";
@@ -96,6 +102,7 @@ struct Options {
     std::string assembler;
     std::string after;
     std::vector<std::string> includes;
+    std::string compiler;
 };
 
 std::string WithTrailingSlash(std::string directory) {
@@ -208,6 +215,18 @@ int RunMerge(const Options& options) {
     return Report("knowledge merge", result, report);
 }
 
+// The options of the commands that assemble the includes: which assembler, and after what.
+void AddAssemblerOptions(CLI::App* command, Options& options) {
+    command
+        ->add_option("--assembler", options.assembler,
+                     "The assembler (default: jwasm, uasm or asmc on PATH)")
+        ->option_text("PATH");
+    command
+        ->add_option("--after", options.after,
+                     "An include of the folder assembled before each other one (windows.sdk)")
+        ->option_text("NAME");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -253,17 +272,23 @@ int main(int argc, char** argv) {
     bind(learn, [&](Session& s, TerminalHost& h) { return RunLearn(options, s, h); });
 
     CLI::App* check = app.add_subcommand("check", kCheckDescription);
-    check
-        ->add_option("--assembler", options.assembler,
-                     "The assembler (default: jwasm, uasm or asmc on PATH)")
-        ->option_text("PATH");
-    check
-        ->add_option("--after", options.after,
-                     "An include of the folder assembled before each other one (windows.sdk)")
-        ->option_text("NAME");
+    AddAssemblerOptions(check, options);
     check->add_option("INCLUDES", options.includes, "Check only these includes of the folder");
     bind(check, [&](Session& s, TerminalHost& h) {
         return ondavel::RunCheckCommand(s, h, options.assembler, options.after, options.includes);
+    });
+
+    CLI::App* prove = app.add_subcommand("prove", kProveDescription);
+    AddAssemblerOptions(prove, options);
+    prove
+        ->add_option("--compiler", options.compiler,
+                     "The C cross compiler (default: i686-w64-mingw32-gcc on PATH)")
+        ->option_text("PATH");
+    prove->add_option("INCLUDES", options.includes,
+                      "Prove only these includes and the includes they include");
+    bind(prove, [&](Session& s, TerminalHost& h) {
+        return ondavel::RunProveCommand(
+            s, h, {options.assembler, options.compiler, options.after, options.includes});
     });
 
     std::string conditionName, conditionFile;

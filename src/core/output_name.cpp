@@ -1,6 +1,8 @@
 #include "core/output_name.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "core/file_io.h"
 
@@ -41,6 +43,17 @@ std::string IncludedOutputName(std::string_view headerName) {
     std::string name(headerName.substr(0, dot));
     std::transform(name.begin(), name.end(), name.begin(), SafeNameByte);
     return name.append(kExtension);
+}
+
+std::string OutputNameUnder(std::string_view root, std::string_view path) {
+    if (root.empty()) return OutputFileName(path);
+    std::error_code ignored;
+    const std::filesystem::path relative =
+        std::filesystem::absolute(path, ignored).lexically_normal().lexically_relative(root);
+    if (relative.empty() || !relative.has_parent_path() || *relative.begin() == "..")
+        return OutputFileName(path);
+    const std::string name = IncludedOutputName(relative.string());
+    return name.empty() ? OutputFileName(path) : name;
 }
 
 std::string ClashFreeName(std::string_view name, int number) {

@@ -19,6 +19,11 @@ std::string OutputFileName(std::string_view inputPath);
 // output name: "sys/Types.h" gives "sys/types.sdk". Empty when the name has no extension.
 std::string IncludedOutputName(std::string_view headerName);
 
+// The name of a listed header's output in the output folder: a header in a sub-folder of root
+// (the folder of the list's first header) keeps that sub-folder (sys/types.h gives
+// sys/types.sdk, the name its Include lines use), any other header its file name.
+std::string OutputNameUnder(std::string_view root, std::string_view path);
+
 // The name an output takes when an earlier header of the same batch holds name already:
 // "windows.sdk", 2 gives "windows~2.sdk".
 std::string ClashFreeName(std::string_view name, int number);

@@ -1,8 +1,6 @@
 #include "driver/assembler_check.h"
 
-#include <stdlib.h>
 #include <algorithm>
-
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -12,6 +10,7 @@
 #include "core/child_process.h"
 #include "core/file_io.h"
 #include "core/staged_file.h"
+#include "core/temp_folder.h"
 #include "core/text.h"
 #include "driver/support_include.h"
 
@@ -66,26 +65,12 @@ void AttachLineTexts(std::vector<AssemblerError>& errors, const fs::path& folder
     }
 }
 
-struct ProbeFolder {
-    ProbeFolder() {
-        std::string pattern = (fs::temp_directory_path() / "ondavel-check-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) path = pattern;
-    }
-    ~ProbeFolder() {
-        std::error_code ignored;
-        if (!path.empty()) fs::remove_all(path, ignored);
-    }
-    fs::path path;
-};
-
 std::vector<std::string> AssemblerCommand(const CheckRequest& request, const fs::path& folder,
                                           const std::string& probe) {
     // -Zp8: the structures outside a packing region are aligned as C aligns them.
-    std::vector<std::string> command = {request.assembler, "-q", "-Zs", "-Zne", "-Zp8", "-e100000",
-                                        "-I" + folder.string()};
-    for (const std::string& other : request.otherFolders) {
-        command.push_back("-I" + fs::absolute(other).lexically_normal().string());
-    }
+    std::vector<std::string> command = {request.assembler, "-q", "-Zs", "-Zne", "-Zp8", "-e100000"};
+    for (std::string& option : IncludeFolderOptions(folder, request.otherFolders))
+        command.push_back(std::move(option));
     command.push_back(probe);
     return command;
 }
@@ -118,11 +103,23 @@ std::vector<AssemblerError> ParseAssemblerErrors(std::string_view output, std::s
     return errors;
 }
 
-std::string ProbeSource(std::string_view include, std::string_view after) {
+std::string ProbeHead(std::string_view include, std::string_view after) {
     std::string source = ".386\r\n.model flat, stdcall\r\noption casemap:none\r\ninclude ";
     source.append(kSupportIncludeName).append("\r\n");
     if (!after.empty() && after != include) source.append("include ").append(after).append("\r\n");
-    return source.append("include ").append(include).append("\r\nend\r\n");
+    return source.append("include ").append(include).append("\r\n");
+}
+
+std::string ProbeSource(std::string_view include, std::string_view after) {
+    return ProbeHead(include, after).append("end\r\n");
+}
+
+std::vector<std::string> IncludeFolderOptions(const fs::path& folder,
+                                              const std::vector<std::string>& otherFolders) {
+    std::vector<std::string> options = {"-I" + folder.string()};
+    for (const std::string& other : otherFolders)
+        options.push_back("-I" + fs::absolute(other).lexically_normal().string());
+    return options;
 }
 
 std::vector<std::string> IncludesToCheck(const std::string& folder, std::string_view after,
@@ -142,8 +139,8 @@ std::vector<std::string> IncludesToCheck(const std::string& folder, std::string_
 
 long CheckIncludes(const CheckRequest& request,
                    const std::function<void(const IncludeCheck&, size_t, size_t)>& report) {
-    const ProbeFolder probes;
-    if (probes.path.empty()) return -1;
+    const TempFolder probes("ondavel-check");
+    if (probes.path().empty()) return -1;
     fs::path folder = fs::absolute(request.outputFolder).lexically_normal();
     if (!folder.has_filename()) folder = folder.parent_path();
     const std::vector<std::string> names =
@@ -156,12 +153,12 @@ long CheckIncludes(const CheckRequest& request,
         for (size_t i = 0; i < count; ++i) {
             const std::string probe = std::string(kProbeName) + std::to_string(i) + ".asm";
             const std::string source = ProbeSource(names[first + i], request.after);
-            if (!ReplaceFileContent((probes.path / probe).string(), source)) return -1;
+            if (!ReplaceFileContent((probes.path() / probe).string(), source)) return -1;
             commands.push_back(AssemblerCommand(request, folder, probe));
         }
-        const std::vector<ChildRun> runs = RunChildren(commands, probes.path.string());
+        const std::vector<ChildRun> runs = RunChildren(commands, probes.path().string());
         for (size_t i = 0; i < count; ++i) {
-            const IncludeCheck check = ResultOf(names[first + i], runs[i], folder, probes.path);
+            const IncludeCheck check = ResultOf(names[first + i], runs[i], folder, probes.path());
             if (check.ran && check.errors.empty()) ++clean;
             report(check, first + i + 1, names.size());
         }

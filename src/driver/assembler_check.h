@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -46,8 +47,13 @@ struct CheckRequest {
 std::vector<AssemblerError> ParseAssemblerErrors(std::string_view output, std::string_view folder);
 
 // The assembler source that includes the support include, after (unless it is include or
-// empty) and include, for the 32-bit flat model.
+// empty) and include, for the 32-bit flat model; ProbeHead is all of it but the closing "end".
 std::string ProbeSource(std::string_view include, std::string_view after);
+std::string ProbeHead(std::string_view include, std::string_view after);
+
+// The assembler's options that search folder, then each of otherFolders, for includes.
+std::vector<std::string> IncludeFolderOptions(const std::filesystem::path& folder,
+                                              const std::vector<std::string>& otherFolders);
 
 // The includes of the folder and its sub-folders (*.sdk, "sys/types.sdk"), sorted, or only
 // those named; after comes first when it

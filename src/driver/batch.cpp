@@ -100,26 +100,13 @@ void WriteHeaderPath(Session& session, std::string_view path) {
     }
 }
 
-// The name of the header's output in the output folder: a header in a sub-folder of the
-// list's root keeps that sub-folder (sys/types.h gives sys/types.sdk, the name its Include
-// lines use), any other header its file name.
-std::string OutputNameInFolder(Session& session, std::string_view path) {
-    const std::string& root = session.run.headerListRoot;
-    if (root.empty()) return OutputFileName(path);
-    const fs::path relative = NormalPath(path).lexically_relative(root);
-    if (relative.empty() || !relative.has_parent_path() || *relative.begin() == "..")
-        return OutputFileName(path);
-    const std::string name = IncludedOutputName(relative.string());
-    return name.empty() ? OutputFileName(path) : name;
-}
-
 // The header's output name, or, when another header of the batch took that name (two
 // headers of one name in different folders, or names that differ only in case), the first
 // free "NAME~N.sdk": the clash is journalled and shown, and neither output is lost. A header
 // listed twice keeps its one name.
 std::string UnclaimedOutputName(Session& session, std::string_view path) {
     auto& names = session.run.outputNames;
-    const std::string wanted = OutputNameInFolder(session, path);
+    const std::string wanted = OutputNameUnder(session.run.headerListRoot, path);
     std::string name = wanted;
     for (int number = 2;; ++number) {
         const auto [entry, added] = names.emplace(name, path);

@@ -1,0 +1,35 @@
+// The functions the import libraries export, by the names the linker looks for.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ondavel {
+
+// "GetTickCount" for "_GetTickCount@0", "_printf", "@Fast@8" or "__imp__GetTickCount@0": the
+// name as C writes it, without its calling convention's decoration.
+std::string UndecoratedName(std::string_view symbol);
+
+// The symbols an nm listing of an object file names without defining them: what the object
+// asks the linker for ("         U _GetTickCount@0").
+std::vector<std::string> ReferencedSymbols(std::string_view listing);
+
+class LibraryExports {
+  public:
+    // Adds the code and import symbols of an nm listing ("00000000 T _GetTickCount@0",
+    // "00000000 I __imp__GetTickCount@0"); other lines are passed over.
+    void AddListing(std::string_view listing);
+
+    // The decorated names ("_GetTickCount@0") under which the libraries export name, each once,
+    // sorted; empty when they do not export it.
+    const std::vector<std::string>& Decorated(std::string_view name) const;
+
+  private:
+    void Add(std::string_view symbol);
+
+    std::map<std::string, std::vector<std::string>, std::less<>> byName_;
+};
+
+}  // namespace ondavel

@@ -1,0 +1,222 @@
+#include "driver/proof_report.h"
+
+#include <algorithm>
+
+namespace ondavel {
+
+namespace {
+
+constexpr size_t kExamples = 4;
+
+constexpr std::array<const char*, kLayoutCauses> kLayoutCauseNames = {
+    "exact",
+    "member offsets differ",
+    "size only differs",
+    "members unknown to C",
+    "members unknown to the assembler",
+    "unknown to C",
+    "source header refused by C",
+    "no source header in the header list",
+    "unknown to the assembler",
+    "declared by neither"};
+
+constexpr std::array<const char*, kLinkCauses> kLinkCauseNames = {
+    "link",
+    "__cdecl written as stdcall",
+    "argument bytes differ",
+    "stdcall written as C",
+    "other decoration",
+    "unknown to the assembler",
+    "the include does not assemble"};
+
+// "_Name@8": decorated with its argument bytes.
+bool HasArgumentBytes(const std::string& symbol) {
+    const size_t at = symbol.rfind('@');
+    return at != std::string::npos && at > 0 && at + 1 < symbol.size() &&
+           symbol.find_first_not_of("0123456789", at + 1) == std::string::npos;
+}
+
+std::string Value(const std::optional<uint32_t>& value) {
+    return value ? std::to_string(*value) : "none";
+}
+
+template <typename Predicate>
+bool AnyMember(const AggregateProof& aggregate, Predicate predicate) {
+    for (size_t m = 0; m < aggregate.members.size(); ++m) {
+        if (predicate(aggregate.c.offsets[m], aggregate.masm.offsets[m])) return true;
+    }
+    return false;
+}
+
+bool Differ(const std::optional<uint32_t>& c, const std::optional<uint32_t>& masm) {
+    return c && masm && *c != *masm;
+}
+
+bool OnlyAssembler(const std::optional<uint32_t>& c, const std::optional<uint32_t>& masm) {
+    return !c && masm;
+}
+
+bool OnlyC(const std::optional<uint32_t>& c, const std::optional<uint32_t>& masm) {
+    return c && !masm;
+}
+
+void MemberLines(const AggregateProof& aggregate, std::vector<std::string>& lines) {
+    for (size_t m = 0; m < aggregate.members.size(); ++m) {
+        const std::optional<uint32_t>& c = aggregate.c.offsets[m];
+        const std::optional<uint32_t>& masm = aggregate.masm.offsets[m];
+        const std::string name = "  " + aggregate.name + "." + aggregate.members[m] + ": ";
+        if (Differ(c, masm)) {
+            lines.push_back(name + "offset C " + Value(c) + ", assembler " + Value(masm));
+        } else if (OnlyAssembler(c, masm)) {
+            lines.push_back(name + "unknown to C (assembler offset " + Value(masm) + ")");
+        } else if (OnlyC(c, masm)) {
+            lines.push_back(name + "unknown to the assembler (C offset " + Value(c) + ")");
+        }
+    }
+}
+
+void AggregateLines(const AggregateProof& aggregate, LayoutCause cause,
+                    std::vector<std::string>& lines) {
+    const std::string name = "  " + aggregate.name + ": ";
+    if (cause == LayoutCause::UnknownToC) {
+        lines.push_back(name + "unknown to C (assembler size " + Value(aggregate.masm.size) + ")");
+    } else if (cause == LayoutCause::UnknownToAssembler) {
+        lines.push_back(name + "unknown to the assembler (C size " + Value(aggregate.c.size) + ")");
+    } else {
+        if (aggregate.c.size != aggregate.masm.size) {
+            lines.push_back(name + "size C " + Value(aggregate.c.size) + ", assembler " +
+                            Value(aggregate.masm.size));
+        }
+        MemberLines(aggregate, lines);
+    }
+}
+
+std::string Listed(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) text.append(text.empty() ? "" : " or ").append(name);
+    return text;
+}
+
+}  // namespace
+
+LayoutCause CauseOf(const AggregateProof& aggregate, const IncludeProof& include) {
+    const LayoutValues& c = aggregate.c;
+    const LayoutValues& masm = aggregate.masm;
+    if (!c.size && !masm.size) return LayoutCause::DeclaredByNeither;
+    if (!masm.size) return LayoutCause::UnknownToAssembler;
+    if (include.header.empty()) return LayoutCause::NoHeader;
+    if (include.headerRefused) return LayoutCause::HeaderRefusedByC;
+    if (!c.size) return LayoutCause::UnknownToC;
+    if (AnyMember(aggregate, Differ)) return LayoutCause::MemberOffsets;
+    if (*c.size != *masm.size) return LayoutCause::SizeOnly;
+    if (AnyMember(aggregate, OnlyAssembler)) return LayoutCause::MemberUnknownToC;
+    if (AnyMember(aggregate, OnlyC)) return LayoutCause::MemberUnknownToAssembler;
+    return LayoutCause::Exact;
+}
+
+LinkCause CauseOf(const PrototypeProof& prototype, const IncludeProof& include) {
+    const std::vector<std::string>& exported = prototype.exported;
+    if (prototype.ours.empty())
+        return include.objectWritten ? LinkCause::UnknownToAssembler : LinkCause::NoObject;
+    if (std::find(exported.begin(), exported.end(), prototype.ours) != exported.end())
+        return LinkCause::Links;
+    const bool oursStdcall = HasArgumentBytes(prototype.ours);
+    const bool theirsStdcall = std::any_of(exported.begin(), exported.end(), HasArgumentBytes);
+    if (oursStdcall && theirsStdcall) return LinkCause::ArgumentBytesDiffer;
+    if (oursStdcall) return LinkCause::CdeclWrittenAsStdcall;
+    if (theirsStdcall) return LinkCause::StdcallWrittenAsC;
+    return LinkCause::OtherDecoration;
+}
+
+std::vector<std::string> DifferenceLines(const IncludeProof& include) {
+    std::vector<std::string> lines;
+    if (include.headerRefused) lines.push_back("  the C compiler refuses " + include.header);
+    for (const AggregateProof& aggregate : include.aggregates) {
+        const LayoutCause cause = CauseOf(aggregate, include);
+        if (cause == LayoutCause::Exact || cause == LayoutCause::DeclaredByNeither ||
+            cause == LayoutCause::HeaderRefusedByC || cause == LayoutCause::NoHeader)
+            continue;
+        AggregateLines(aggregate, cause, lines);
+    }
+    size_t unproved = 0;
+    for (const PrototypeProof& prototype : include.prototypes) {
+        const LinkCause cause = CauseOf(prototype, include);
+        if (cause == LinkCause::NoObject) ++unproved;
+        if (cause == LinkCause::Links || cause == LinkCause::NoObject) continue;
+        lines.push_back("  " + prototype.name + ": ours " +
+                        (prototype.ours.empty() ? "none" : prototype.ours) + ", exported " +
+                        Listed(prototype.exported));
+    }
+    if (unproved > 0) {
+        lines.push_back("  " + std::to_string(unproved) +
+                        " prototypes unproved: the include does not assemble");
+    }
+    return lines;
+}
+
+void ProofSummary::Tally::Add(std::string example) {
+    ++count;
+    if (examples.size() < kExamples) examples.push_back(std::move(example));
+}
+
+void ProofSummary::Add(const IncludeProof& include) {
+    for (const AggregateProof& aggregate : include.aggregates) {
+        layouts_[static_cast<size_t>(CauseOf(aggregate, include))].Add(include.name + " " +
+                                                                       aggregate.name);
+    }
+    for (const PrototypeProof& prototype : include.prototypes) {
+        const LinkCause cause = CauseOf(prototype, include);
+        std::string example = prototype.name;
+        if (cause != LinkCause::NoObject && cause != LinkCause::Links) {
+            example.append(" (").append(prototype.ours.empty() ? "none" : prototype.ours);
+            example.append(" vs ").append(Listed(prototype.exported)).append(")");
+        }
+        links_[static_cast<size_t>(cause)].Add(std::move(example));
+    }
+    unexported_ += include.unexported;
+}
+
+std::string ProofSummary::Text() const {
+    auto total = [](const auto& tallies, size_t skipLast) {
+        size_t sum = 0;
+        for (size_t i = 0; i + skipLast < tallies.size(); ++i) sum += tallies[i].count;
+        return sum;
+    };
+    const size_t neither = layouts_[kLayoutCauses - 1].count;
+    std::string text = std::to_string(layouts_[0].count) + " of " +
+                       std::to_string(total(layouts_, 1)) + " structures exact";
+    if (neither > 0) text += " (" + std::to_string(neither) + " declared by neither compiler here)";
+    text += "\n" + std::to_string(links_[0].count) + " of " + std::to_string(total(links_, 0)) +
+            " prototypes link";
+    if (unexported_ > 0)
+        text += " (" + std::to_string(unexported_) + " more the libraries do not export)";
+    text += "\n";
+    auto causes = [&](const auto& tallies, const auto& names, size_t end, const char* title) {
+        bool any = false;
+        for (size_t i = 1; i < end; ++i) {
+            if (tallies[i].count == 0) continue;
+            if (!any) text.append(title);
+            any = true;
+            text.append("  ").append(names[i]).append(": ").append(std::to_string(tallies[i].count));
+            std::string examples;
+            for (const std::string& example : tallies[i].examples)
+                examples.append(examples.empty() ? "" : ", ").append(example);
+            text.append(", e.g. ").append(examples).append("\n");
+        }
+    };
+    causes(layouts_, kLayoutCauseNames, kLayoutCauses - 1, "structures that differ, by cause:\n");
+    causes(links_, kLinkCauseNames, kLinkCauses, "prototypes that do not link, by cause:\n");
+    return text;
+}
+
+bool ProofSummary::AllProved() const {
+    for (size_t i = 1; i + 1 < kLayoutCauses; ++i) {
+        if (layouts_[i].count > 0) return false;
+    }
+    for (size_t i = 1; i < kLinkCauses; ++i) {
+        if (links_[i].count > 0) return false;
+    }
+    return true;
+}
+
+}  // namespace ondavel

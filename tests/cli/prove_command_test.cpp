@@ -1,0 +1,127 @@
+// ondavel prove end to end, with the cross toolchain and an assembler: a hand-written header
+// and include whose differences are known, the sample kit and the windows.h tree.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "support/cli_runner.h"
+
+namespace ondavel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kMingwInclude = "/usr/share/mingw-w64/include";
+
+// EXACT_ONE agrees; MOVED_MEMBER's first member takes 8 bytes in the include, 4 in C, which
+// moves b and grows the structure; WRONG_SIZE's tail is 4 bytes short of C's 6, whose
+// alignment makes 12 bytes of the structure.
+constexpr const char* kHeader =
+    "#include <windows.h>\n"
+    "typedef struct EXACT_ONE { DWORD one; WORD two; DWORD three; union { DWORD x; WORD y; } u; } "
+    "EXACT_ONE;\n"
+    "typedef struct MOVED_MEMBER { DWORD a; DWORD b; } MOVED_MEMBER;\n"
+    "typedef struct WRONG_SIZE { DWORD a; BYTE tail[6]; } WRONG_SIZE;\n";
+
+// GetTickCount is stdcall without arguments; wsprintfA takes a variable list, so C's
+// convention; Sleep takes one DWORD; no library exports NotExportedAnywhere.
+constexpr const char* kInclude =
+    "EXACT_ONE\tSTRUCT\r\n\tone DWORD ?\r\n\ttwo WORD ?\r\n\tthree DWORD ?\r\n"
+    "\tunion\tu\r\n\tx DWORD ?\r\n\ty WORD ?\r\n\tENDS\r\nEXACT_ONE\t\tENDS\r\n"
+    "MOVED_MEMBER\tSTRUCT\r\n\ta BYTE 8 dup (?)\r\n\tb DWORD ?\r\nMOVED_MEMBER\t\tENDS\r\n"
+    "WRONG_SIZE\tSTRUCT\r\n\ta DWORD ?\r\n\ttail BYTE 4 dup (?)\r\nWRONG_SIZE\t\tENDS\r\n"
+    "GetTickCount PROTO\r\n"
+    "wsprintfA PROTO :DWORD ,:DWORD\r\n"
+    "Sleep PROTO :DWORD ,:DWORD\r\n"
+    "NotExportedAnywhere PROTO :DWORD\r\n";
+
+bool HasCrossCompiler() {
+    return std::system("i686-w64-mingw32-gcc --version > /dev/null 2>&1") == 0;
+}
+
+class ProveCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (std::string(ONDAVEL_ASSEMBLER).empty()) {
+            GTEST_SKIP() << "no assembler: build with -DONDAVEL_ASSEMBLER=PATH (./build.sh test "
+                            "builds JWasm from ../shared/tools/jwasm when it is there)";
+        }
+        if (!HasCrossCompiler()) {
+            GTEST_SKIP() << "no i686-w64-mingw32-gcc: apt-get install gcc-mingw-w64-i686-win32 "
+                            "binutils-mingw-w64-i686";
+        }
+    }
+    void Init(const std::string& include) {
+        ASSERT_EQ(RunCli(base, "init \"" + work() + "\" --include \"" + include + "\"").exitCode,
+                  0);
+    }
+    CliRun Prove(const std::string& arguments) {
+        return RunCli(work(), base,
+                      "-q --kit sdk prove --assembler \"" ONDAVEL_ASSEMBLER "\" " + arguments);
+    }
+    std::string work() const { return base / "ws"; }
+
+    TempDir base;
+};
+
+TEST_F(ProveCommandTest, ReportsExactlyTheLayoutsAndDecorationsThatDiffer) {
+    const fs::path headers = base.path() / "headers";
+    fs::create_directories(headers);
+    WriteBytes(headers / "proof.h", kHeader);
+    Init(headers.string());
+    fs::create_directories(fs::path(work()) / "sdk");
+    WriteBytes(fs::path(work()) / "sdk" / "proof.sdk", kInclude);
+    const CliRun run = Prove("proof.sdk");
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_EQ(run.out,
+              "proof.sdk:\n"
+              "  MOVED_MEMBER: size C 8, assembler 12\n"
+              "  MOVED_MEMBER.b: offset C 4, assembler 8\n"
+              "  WRONG_SIZE: size C 12, assembler 8\n"
+              "  wsprintfA: ours _wsprintfA@8, exported _wsprintfA\n"
+              "  Sleep: ours _Sleep@8, exported _Sleep@4\n"
+              "1 of 3 structures exact\n"
+              "1 of 3 prototypes link (1 more the libraries do not export)\n"
+              "structures that differ, by cause:\n"
+              "  member offsets differ: 1, e.g. proof.sdk MOVED_MEMBER\n"
+              "  size only differs: 1, e.g. proof.sdk WRONG_SIZE\n"
+              "prototypes that do not link, by cause:\n"
+              "  __cdecl written as stdcall: 1, e.g. wsprintfA (_wsprintfA@8 vs _wsprintfA)\n"
+              "  argument bytes differ: 1, e.g. Sleep (_Sleep@8 vs _Sleep@4)\n");
+}
+
+TEST_F(ProveCommandTest, TheSampleKitIsProved) {
+    Init(std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include");
+    ASSERT_EQ(RunCli(work(), base, "-q --kit sdk all").exitCode, 0);
+    const CliRun run = Prove("--after windows.sdk");
+    EXPECT_NE(run.out.find(" structures exact"), std::string::npos) << run.out << run.err;
+    EXPECT_NE(run.out.find(" prototypes link"), std::string::npos) << run.out;
+}
+
+TEST_F(ProveCommandTest, TheWindowsIncludeTreeIsProved) {
+    if (!fs::exists(fs::path(kMingwInclude) / "windows.h")) {
+        GTEST_SKIP() << "no MinGW-w64 headers: apt-get install mingw-w64-i686-dev";
+    }
+    Init(kMingwInclude);
+    ASSERT_EQ(RunCli(work(), base, "-q --kit sdk all").exitCode, 0);
+    const CliRun run = Prove("--after windows.sdk windows.sdk");
+    EXPECT_NE(run.out.find(" structures exact"), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find(" prototypes link"), std::string::npos) << run.out.substr(0, 4000);
+}
+
+TEST(ProveWithoutToolchainTest, SaysWhatToInstall) {
+    if (std::string(ONDAVEL_ASSEMBLER).empty()) GTEST_SKIP() << "no assembler to get past";
+    TempDir base;
+    const CliRun run = RunCli(base.path().string(), base,
+                              "--kit sdk prove --assembler \"" ONDAVEL_ASSEMBLER "\"",
+                              "PATH=/nowhere ");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("apt-get install gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686"),
+              std::string::npos)
+        << run.err;
+}
+
+}  // namespace
+}  // namespace ondavel::testing
