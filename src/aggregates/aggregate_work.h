@@ -69,6 +69,7 @@ struct AggregateWork {
     uint32_t recordRuns = 0;   // runs of bit fields started in the aggregate
     bool recordRunOpen = false;
     uint32_t recordBits = 0;  // the widths of the open run's fields
+    uint32_t recordUnitBits = 32;  // the bits of the C type that holds the open run
     // The conditionals open in the body, each as the lines that lead to its current branch
     // ("IFDEF _WIN64", "ELSE"): a record declared there is declared under the same condition.
     std::vector<std::vector<std::string>> openConditionals;

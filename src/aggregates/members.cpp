@@ -81,10 +81,23 @@ void WriteShifts(std::string& bound) {
     }
 }
 
-// "a[0x10]" -> name "a", bound "010h"; only the first bracket pair was kept.
+// The text between one bracket pair as an assembler count: "0x10" -> "010h".
+std::string OneBound(std::string_view inside) {
+    std::string bound;
+    for (char c : inside) {
+        if (!IsBlank(c)) bound.push_back(c);
+    }
+    std::string converted;
+    if (IsNumberText(bound).isNumber && NumberToMasm(bound, converted)) bound = converted;
+    WriteShifts(bound);
+    return bound;
+}
+
+// "a[0x10]" -> name "a", bound "010h". An array of arrays holds the elements of every
+// dimension: "a[11][16]" -> bound "(11)*(16)".
 Declarator ReadArrayBound(std::string_view declarator) {
     Declarator result;
-    const size_t bracket = declarator.find('[');
+    size_t bracket = declarator.find('[');
     if (bracket == std::string_view::npos) {
         result.name = declarator;
         return result;
@@ -92,21 +105,24 @@ Declarator ReadArrayBound(std::string_view declarator) {
     std::string_view name;
     TrimText(declarator.substr(0, bracket), name);
     result.name = name;
-    std::string_view inside = declarator.substr(bracket + 1);
-    inside = inside.substr(0, inside.find(']'));
-    for (char c : inside) {
-        if (!IsBlank(c)) result.bound.push_back(c);
+    std::vector<std::string> bounds;
+    for (; bracket != std::string_view::npos; bracket = declarator.find('[', bracket + 1)) {
+        const std::string_view inside = declarator.substr(bracket + 1);
+        bounds.push_back(OneBound(inside.substr(0, inside.find(']'))));
     }
-    std::string converted;
-    if (IsNumberText(result.bound).isNumber && NumberToMasm(result.bound, converted)) {
-        result.bound = converted;
+    if (bounds.size() == 1) {
+        result.bound = bounds.front();
+        return result;
     }
-    WriteShifts(result.bound);
+    for (const std::string& bound : bounds) {
+        if (!result.bound.empty()) result.bound += '*';
+        result.bound += "(" + bound + ")";
+    }
     return result;
 }
 
-// The declarator of a normalised member text: its name and first bracket pair ("a[2][3]"
-// gives "a[2]"). cType receives the type word before it.
+// The declarator of a normalised member text: its name and bracket pairs. cType receives
+// the type word before it.
 std::string CutDeclarator(std::string_view text, std::string& cType) {
     size_t at = SkipBlanks(text, 0);
     const size_t typeEnd = std::min(text.find_first_of(kOperatorDelims, at), text.size());
@@ -119,9 +135,12 @@ std::string CutDeclarator(std::string_view text, std::string& cType) {
             continue;
         }
         const size_t close = text.find(']', at);
-        declarator.append(
-            text.substr(at, close == std::string_view::npos ? close : close - at + 1));
-        break;
+        if (close == std::string_view::npos) {
+            declarator.append(text.substr(at));
+            break;
+        }
+        declarator.append(text.substr(at, close - at + 1));
+        at = close;
     }
     return declarator;
 }

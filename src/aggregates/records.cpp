@@ -43,21 +43,39 @@ std::string RecordPrefix(uint32_t run) {
     return "REC" + letters;
 }
 
-// The MASM type of the record's member: the first word of the member that names a known type.
-// None when no word does (the member is then an instance of the record).
+// The type without its sign: the storage of bit fields has none.
+std::string UnsignedForm(const std::string& masmType) {
+    return masmType.starts_with('S') && masmType.size() > 1 ? masmType.substr(1) : masmType;
+}
+
+// The MASM type of the record's member: the first word of the member that names a known type,
+// a sign word taking its size from a type word after it ("unsigned short" is a WORD, as C
+// stores those fields in a 16-bit unit). None when no word does (the member is then an
+// instance of the record).
 std::optional<std::string> RecordMemberType(Session& session, std::string_view member) {
+    std::optional<std::string> signWordType;
     size_t at = 0;
     for (;;) {
         at = SkipBlanks(member, at);
         size_t end = member.find_first_of(": \t", at);
         if (end == std::string_view::npos) end = member.size();
-        if (end == at) return std::nullopt;
+        if (end == at) return signWordType;
+        const std::string_view word = member.substr(at, end - at);
         std::string masmType;
-        if (ClassifyType(session, member.substr(at, end - at), masmType) != TC_UNKNOWN) {
-            return masmType;
+        if (ClassifyType(session, word, masmType) != TC_UNKNOWN) {
+            if (signWordType) return UnsignedForm(masmType);
+            if (word != "unsigned" && word != "signed") return masmType;
+            signWordType = masmType;
         }
         at = end;
     }
+}
+
+// The bits of the unit C stores a run of fields of that type in.
+uint32_t UnitBits(const std::optional<std::string>& masmType) {
+    if (masmType == "BYTE" || masmType == "SBYTE") return 8;
+    if (masmType == "WORD" || masmType == "SWORD") return 16;
+    return 32;
 }
 
 void StartRecord(AggregateWork& work, std::string_view member) {
@@ -66,7 +84,9 @@ void StartRecord(AggregateWork& work, std::string_view member) {
     std::string recordName = RecordPrefix(work.recordRuns++) + work.name;
     LookupKnowledge(work.session, recordName, LOOKUP_COMMONRECORD, &recordName);
     std::string piece = "\t" + recordName;
-    if (const std::optional<std::string> type = RecordMemberType(work.session, member)) {
+    const std::optional<std::string> type = RecordMemberType(work.session, member);
+    work.recordUnitBits = UnitBits(type);
+    if (type) {
         piece += " " + *type + " ?";
     } else {
         piece += " <>";
@@ -211,8 +231,8 @@ void TranslateWideField(AggregateWork& work, std::string_view member, uint32_t b
 
 }  // namespace
 
-// As in C, a field that does not fit in what is left of the run's 32 bits starts a new one: a
-// record holds at most 32 bits.
+// As in C, a field that does not fit in what is left of the run's unit (the bits of its type,
+// a record holding at most 32) starts a new one, and so does a field of a type of another size.
 void TranslateBitField(AggregateWork& work, std::string_view text) {
     const std::string member = WidthsAsNumbers(work.session, text);
     const uint32_t bits = FieldWidths(member);
@@ -220,7 +240,11 @@ void TranslateBitField(AggregateWork& work, std::string_view text) {
         TranslateWideField(work, member, bits);
         return;
     }
-    if (work.recordRunOpen && work.recordBits + bits > kRecordBits) FlushRecords(work);
+    if (work.recordRunOpen &&
+        (work.recordBits + bits > work.recordUnitBits ||
+         UnitBits(RecordMemberType(work.session, member)) != work.recordUnitBits)) {
+        FlushRecords(work);
+    }
     if (!work.recordRunOpen) {
         StartRecord(work, member);
         work.recordBits = 0;

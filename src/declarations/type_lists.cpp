@@ -1,4 +1,5 @@
 // The per-header type-name lists and the classification of a type name.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -121,12 +122,23 @@ uint32_t CodeOfMasmType(std::string_view value) {
     }
 }
 
+// Whether name is one of the comma-separated names of a saved "NAME,ALIAS,..." text. A name
+// only part of one ("UUID" in "UUID_VECTOR") is not: it would give a structure another's type.
+bool HoldsName(std::string_view entry, std::string_view name) {
+    for (size_t start = 0; start <= entry.size();) {
+        const size_t comma = std::min(entry.find(',', start), entry.size());
+        if (entry.substr(start, comma - start) == name) return true;
+        start = comma + 1;
+    }
+    return false;
+}
+
 // The MASM name kept for a structure alias: the head of the first saved "NAME,ALIAS,..." text
-// that holds name after its first character. False when no saved text holds it.
+// that names it. False when no saved text does.
 bool FindSavedStructure(const SavedStrings& saved, std::string_view name, std::string& head) {
     for (const std::string& entry : saved.slots) {
         if (entry.empty()) break;
-        if (entry.find(name, 1) == std::string::npos) continue;
+        if (!HoldsName(entry, name)) continue;
         head = entry.substr(0, entry.find(','));
         return true;
     }

@@ -44,7 +44,8 @@ int StripQualifiers(std::string& text);
 void BlankAnnotations(const Session& session, std::string& text);
 
 // Blanks every stand-alone "const", "volatile", "OPTIONAL" and "PURE" without changing the
-// length.
+// length, and spells "long long" as the one type it is, "__int64" (a lookup reads one word,
+// and "long" alone is 32 bits).
 int BlankModifiers(std::string& text);
 
 // Keeps at most the last two words of a declarator, pointers written as DWORD, a trailing

@@ -223,6 +223,11 @@ void BlankAnnotations(const Session& session, std::string& text) {
 }
 
 int BlankModifiers(std::string& text) {
+    constexpr std::string_view kLongLong = "long long";
+    for (int position = FindWord(1, text, kLongLong, false, kModifierStart, kWordEnd); position > 0;
+         position = FindWord(position, text, kLongLong, false, kModifierStart, kWordEnd)) {
+        text.replace(static_cast<size_t>(position) - 1, kLongLong.size(), "__int64  ");
+    }
     for (std::string_view word : kModifierWords) {
         for (int position = FindWord(1, text, word, false, kModifierStart, kWordEnd); position > 0;
              position = FindWord(position, text, word, false, kModifierStart, kWordEnd)) {
