@@ -283,10 +283,7 @@ class AggregateTranslation {
             names.remove_prefix(1);  // the ','
             const std::string_view alias = names.substr(0, names.find(','));
             names.remove_prefix(alias.size());
-            if (alias != structure) {
-                WriteOutputLine(session_,
-                                std::string(alias) + std::string(kTypedefSeparator) + structure);
-            }
+            if (alias != structure) WriteStructureAliasLine(session_, false, alias, structure);
         }
     }
 
@@ -300,8 +297,7 @@ class AggregateTranslation {
         for (auto alias = first; alias != last; ++alias) {
             if (alias->second.name == structure) continue;
             const bool sameBranch = alias->second.conditionalLines == session_.run.conditionalLines;
-            WriteOutputLine(session_, (sameBranch ? "" : ";") + alias->second.name +
-                                          std::string(kTypedefSeparator) + structure);
+            WriteStructureAliasLine(session_, !sameBranch, alias->second.name, structure);
         }
         waiting.erase(first, last);
     }

@@ -64,7 +64,8 @@ MemberType ClassifyMemberType(AggregateWork& work, const std::string& cType) {
         type.text = "DWORD";
     } else if (code == TC_STRUCT || code == TC_UNION) {
         // An alias is written as the structure it stands for.
-        type.text = StructureTypeName(work.session, cType, masmName) + " <>";
+        const std::string structure = StructureTypeName(work.session, cType, masmName);
+        type.text = AliasedStructure(work.session, structure) + " <>";
         type.isStructure = true;
     } else {
         type.text = masmName;

@@ -108,6 +108,8 @@ struct RunState {
     std::set<std::string, std::less<>> defineNames, numericEnumerators;
     // The batch's prototype and structure names: an equate or a macro cannot take them.
     std::set<std::string, std::less<>> declaredNames;
+    // The structure aliases written in the batch ("UUID  TYPEDEF  GUID"): alias -> structure.
+    std::map<std::string, std::string, std::less<>> structureAliases;
     // The batch's names #defined as nothing: in a declaration they stand for nothing.
     std::set<std::string, std::less<>> emptyMacros;
     std::string headerListRoot;  // the folder of the list's first header

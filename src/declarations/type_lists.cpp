@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/heap_block.h"
+#include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"
 #include "declarations/type_list_index.h"
@@ -233,6 +234,25 @@ std::string StructureTypeName(Session& session, std::string_view cType,
     LookupKnowledge(session, structure, LOOKUP_COMMONSTRUCTURE, &structure);
     LookupKnowledge(session, structure, LOOKUP_INCOMPATIBLE, &structure);
     return structure;
+}
+
+void WriteStructureAliasLine(Session& session, bool commented, std::string_view name,
+                             std::string_view structure) {
+    std::string line = commented ? ";" : "";
+    line.append(name).append(kTypedefSeparator).append(structure);
+    WriteOutputLine(session, line);
+    if (!commented) session.run.structureAliases.insert_or_assign(std::string(name), structure);
+}
+
+std::string AliasedStructure(const Session& session, std::string name) {
+    const auto& aliases = session.run.structureAliases;
+    // A bound on the chain: aliases that lead round in a circle must not hang.
+    for (int step = 0; step < 16; ++step) {
+        const auto alias = aliases.find(name);
+        if (alias == aliases.end() || alias->second == name) break;
+        name = alias->second;
+    }
+    return name;
 }
 
 int AddUniqueName(HeapBlock& list, std::string_view name) {

@@ -69,6 +69,15 @@ int RegisterTypeName(Session& session, std::string_view name, uint32_t code);
 // Between the name and the type of a TYPEDEF line: "NAME  TYPEDEF  TYPE".
 inline constexpr std::string_view kTypedefSeparator = "  TYPEDEF  ";
 
+// Writes "NAME  TYPEDEF  STRUCTURE" (";NAME ..." when commented). A written alias is kept for
+// the batch: a member of that type is declared as the structure itself, as the assembler
+// aligns a member of a TYPEDEF'd structure to 8 bytes where C aligns the structure's members.
+void WriteStructureAliasLine(Session& session, bool commented, std::string_view name,
+                             std::string_view structure);
+// The structure an alias written before stands for, through aliases of aliases; the name
+// itself when it is no alias.
+std::string AliasedStructure(const Session& session, std::string name);
+
 // The name under which the assembler knows a structure that ClassifyType recognised:
 // masmName (the structure an alias stands for) or the C name, renamed as the knowledge file's
 // COMMONSTRUCTURE section says, then as its INCOMPATIBLE section says (a name the assembler

@@ -185,7 +185,7 @@ class TypedefTranslation {
 
     void DeclarePointer(std::string_view name) {
         RegisterTypeName(session_, name, isSigned_ ? TC_SIGNED | TC_DWORD : TC_DWORD);
-        WriteTypedefLine(true, name, isSigned_ ? kSignedPointerType : kPointerType);
+        WriteTypedefLine(name, isSigned_ ? kSignedPointerType : kPointerType);
         result_ = 1;
     }
 
@@ -195,7 +195,7 @@ class TypedefTranslation {
     void DeclareAggregateAlias(std::string_view name) {
         const bool declared = IsDeclaredStructureOrPrototype(session_, name);
         RegisterTypeName(session_, name, aggregate_);
-        if (wordCount_ == 1) WriteTypedefLine(true, name, kAggregateType);
+        if (wordCount_ == 1) WriteTypedefLine(name, kAggregateType);
         if (wordCount_ >= 3) {
             const std::string_view words = typedefWords_.view();
             const size_t nameStart = words.size() - name.size() - 1;
@@ -220,7 +220,7 @@ class TypedefTranslation {
         if (declared) {
             WriteAliasWhereFree(session_, name, structure);
         } else {
-            WriteTypedefLine(false, name, structure);
+            WriteStructureAliasLine(session_, false, name, structure);
         }
     }
 
@@ -232,7 +232,7 @@ class TypedefTranslation {
         if (code == TC_UNKNOWN) {
             const std::string baseText(baseType);
             WriteJournalLine(session_, baseText + " ", cursor_.LineNumber());
-            WriteTypedefLine(true, name, baseText + std::string(kUnknownMark));
+            WriteTypedefLine(name, baseText + std::string(kUnknownMark));
             return;
         }
         if (isSigned_ && (code == TC_BYTE || code == TC_WORD || code == TC_DWORD)) {
@@ -245,9 +245,10 @@ class TypedefTranslation {
         if (waitingTag != nullptr) Wait(*waitingTag, name);
         // An array type has no TYPEDEF: "jmp_buf TYPEDEF _JBTYPE" would be one element.
         if (baseIsStructure_ && waitingTag == nullptr && !isArray_) {
-            WriteTypedefLine(false, name, StructureTypeName(session_, baseType, masmType));
+            WriteStructureAliasLine(session_, false, name,
+                                    StructureTypeName(session_, baseType, masmType));
         } else {
-            WriteTypedefLine(true, name, baseType);
+            WriteTypedefLine(name, baseType);
         }
     }
 
@@ -264,10 +265,10 @@ class TypedefTranslation {
         return nullptr;
     }
 
-    void WriteTypedefLine(bool commented, std::string_view name, std::string_view type) {
-        std::string output = commented ? ";" : "";
-        output.append(name).append(kTypedefSeparator).append(type);
-        WriteOutputLine(session_, output);
+    // A typedef the assembler takes as a comment: ";NAME  TYPEDEF  TYPE".
+    void WriteTypedefLine(std::string_view name, std::string_view type) {
+        WriteOutputLine(session_,
+                        ";" + std::string(name) + std::string(kTypedefSeparator) + std::string(type));
     }
 
     // A ',' and the blanks after it lead to the next declarator, a ';' ends the statement.

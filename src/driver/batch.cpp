@@ -161,6 +161,7 @@ int StartBatch(Session& session, bool withNameList) {
     session.run.numericEnumerators.clear();
     session.run.declaredNames.clear();
     session.run.emptyMacros.clear();
+    session.run.structureAliases.clear();
     return 1;
 }
 
