@@ -160,6 +160,7 @@ class PrototypeTranslation {
             if (!word.empty() && !apiSeen_) {
                 CheckCallingConvention(session_, word, true, apiSeen_);
             }
+            if (NamesConventionNotC(word)) conventionSeen_ = true;
             if (!walk_.SkipBlanks()) return false;
             const char c = walk_.Current();
             if (c == ')') {
@@ -283,6 +284,7 @@ class PrototypeTranslation {
         session_.run.declaredNames.insert(name_);
         std::string& protoLine = session_.statement.protoLine;
         protoLine = MasmName(session_, name_);
+        if (!conventionSeen_) session_.statement.cdeclSeen = true;
         protoLine.append(session_.statement.cdeclSeen ? " PROTO C " : " PROTO ");
         firstParameter_ = false;
     }
@@ -330,6 +332,7 @@ class PrototypeTranslation {
     uint32_t openCount_ = 0;
     uint32_t closeCount_ = 0;
     bool apiSeen_ = false;
+    bool conventionSeen_ = false;  // a word named a calling convention other than C's
     bool notAllowed_ = false;
     bool firstParameter_ = false;
     DirectiveResult directiveResult_ = DirectiveResult::None;

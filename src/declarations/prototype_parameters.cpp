@@ -64,6 +64,17 @@ void MarkArrayAsPointer(std::string& parameter) {
 
 }  // namespace
 
+bool NamesConventionNotC(std::string_view word) {
+    if (word == "WINAPIV" || word == "RPC_VAR_ENTRY") return false;
+    constexpr std::string_view kMarks[] = {
+        "API",    "ENTRY",  "CALLBACK", "CALLTYPE",  "PASCAL",   "pascal",   "_stdcall",
+        "__RPC_", "METHODIMP", "NCB_POST", "fastcall", "FASTCALL", "__clrcall"};
+    for (const std::string_view mark : kMarks) {
+        if (word.find(mark) != std::string_view::npos) return true;
+    }
+    return false;
+}
+
 void CheckCallingConvention(Session& session, std::string_view word, bool writeApiLine,
                             bool& apiSeen) {
     if (InString(1, word, "API", true) > 0) {

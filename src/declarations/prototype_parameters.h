@@ -18,6 +18,13 @@ struct LineIndex;
 // its terminator).
 inline constexpr size_t kProtoLineLimit = 1040;
 
+// Whether a word of a declaration names a calling convention other than C's: "__stdcall" or
+// one of the headers' macros for it (WINAPI, CALLBACK, NTAPI, APIENTRY, RPC_ENTRY,
+// STDMETHODCALLTYPE, PASCAL, the import macros of the API families: WINOLEAPI, STDAPI ...),
+// "__fastcall" or "__clrcall" (noted as comments: the assembler cannot call them). WINAPIV
+// and RPC_VAR_ENTRY are C's. A function that names none is C's, as C's default is.
+bool NamesConventionNotC(std::string_view word);
+
 // The calling-convention words met before the name: a word holding "API" (any case) ends
 // these checks; "__cdecl" asks for the C convention; "__clrcall" and "__fastcall", which MASM
 // cannot call, are noted as comment lines.

@@ -34,8 +34,8 @@ TEST_F(PrototypeTest, AfterAnInterfaceNamesWithUnderscoresNeedAnApiWord) {
         {true, "HRESULT STDMETHODCALLTYPE IFoo_Bar_Proxy(IFoo * This);", ""},
         {true, "void __RPC_STUB IFoo_Bar_Stub(IRpcStubBuffer *This);", ""},
         {true, "HRESULT WINAPI Get_Thing(int);", ";API\r\nGet_Thing PROTO :SDWORD \r\n"},
-        {true, "HRESULT Plain(int);", "Plain PROTO :SDWORD \r\n"},
-        {false, "HRESULT Not_Proxy(int);", "Not_Proxy PROTO :SDWORD \r\n"},
+        {true, "HRESULT Plain(int);", "Plain PROTO C :SDWORD \r\n"},
+        {false, "HRESULT Not_Proxy(int);", "Not_Proxy PROTO C :SDWORD \r\n"},
     };
     for (const Case& c : cases) {
         session.header.inInterface = c.inInterface;
