@@ -108,6 +108,8 @@ struct RunState {
     std::set<std::string, std::less<>> defineNames, numericEnumerators;
     // The batch's prototype and structure names: an equate or a macro cannot take them.
     std::set<std::string, std::less<>> declaredNames;
+    // The batch's macros whose text names a calling convention other than C's (PDH_FUNCTION).
+    std::set<std::string, std::less<>> conventionMacros;
     // The structure aliases written in the batch ("UUID  TYPEDEF  GUID"): alias -> structure.
     std::map<std::string, std::string, std::less<>> structureAliases;
     // The batch's names #defined as nothing: in a declaration they stand for nothing.

@@ -160,7 +160,7 @@ class PrototypeTranslation {
             if (!word.empty() && !apiSeen_) {
                 CheckCallingConvention(session_, word, true, apiSeen_);
             }
-            if (NamesConventionNotC(word)) conventionSeen_ = true;
+            if (NamesConventionNotC(session_, word)) conventionSeen_ = true;
             if (!walk_.SkipBlanks()) return false;
             const char c = walk_.Current();
             if (c == ')') {

@@ -64,8 +64,9 @@ void MarkArrayAsPointer(std::string& parameter) {
 
 }  // namespace
 
-bool NamesConventionNotC(std::string_view word) {
+bool NamesConventionNotC(const Session& session, std::string_view word) {
     if (word == "WINAPIV" || word == "RPC_VAR_ENTRY") return false;
+    if (session.run.conventionMacros.contains(word)) return true;
     constexpr std::string_view kMarks[] = {
         "API",    "ENTRY",  "CALLBACK", "CALLTYPE",  "PASCAL",   "pascal",   "_stdcall",
         "__RPC_", "METHODIMP", "NCB_POST", "fastcall", "FASTCALL", "__clrcall"};

@@ -22,8 +22,9 @@ inline constexpr size_t kProtoLineLimit = 1040;
 // one of the headers' macros for it (WINAPI, CALLBACK, NTAPI, APIENTRY, RPC_ENTRY,
 // STDMETHODCALLTYPE, PASCAL, the import macros of the API families: WINOLEAPI, STDAPI ...),
 // "__fastcall" or "__clrcall" (noted as comments: the assembler cannot call them). WINAPIV
-// and RPC_VAR_ENTRY are C's. A function that names none is C's, as C's default is.
-bool NamesConventionNotC(std::string_view word);
+// and RPC_VAR_ENTRY are C's; a macro the batch defined with one of them (PDH_FUNCTION) names
+// it too. A function that names none is C's, as C's default is.
+bool NamesConventionNotC(const Session& session, std::string_view word);
 
 // The calling-convention words met before the name: a word holding "API" (any case) ends
 // these checks; "__cdecl" asks for the C convention; "__clrcall" and "__fastcall", which MASM

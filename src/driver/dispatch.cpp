@@ -6,6 +6,7 @@
 #include "core/session.h"
 #include "core/text.h"
 #include "declarations/declarations.h"
+#include "declarations/prototype_parameters.h"
 #include "knowledge/knowledge.h"
 #include "preprocessor/directives.h"
 
@@ -77,7 +78,29 @@ bool IsSingleCall(const StatementCounts& c, bool oneLine) {
 }
 
 // Rows of the dispatch that take a #define; true when one of them took the statement.
+// "#define PDH_FUNCTION PDH_STATUS WINAPI": a macro whose text names a calling convention
+// names it too, for the prototypes declared with it.
+void RecordConventionMacro(Session& session, std::string_view code) {
+    const std::string_view name = DefinedName(code);
+    if (name.empty() || name.find('(') != std::string_view::npos) return;
+    const size_t valueStart = code.find(name) + name.size();
+    for (size_t at = valueStart; at < code.size();) {
+        if (!IsNameCharacter(code[at])) {
+            ++at;
+            continue;
+        }
+        size_t end = at;
+        while (end < code.size() && IsNameCharacter(code[end])) ++end;
+        if (NamesConventionNotC(session, code.substr(at, end - at))) {
+            session.run.conventionMacros.emplace(name);
+            return;
+        }
+        at = end;
+    }
+}
+
 bool DispatchDefine(Session& session, std::string_view code) {
+    RecordConventionMacro(session, code);
     const StatementCounts& c = session.statement.counts;
     const bool oneLine = c.lastLine == c.firstLine;
     if (oneLine && c.openBraces == 0 && c.semicolons == 0 && c.openParens == 0 && c.stars >= 1) {

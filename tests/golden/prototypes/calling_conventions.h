@@ -6,3 +6,5 @@ BOOL WINAPI Wide(int a);
 SECURITY_STATUS SEC_ENTRY Sec(int a);
 int WINAPIV Variadic(int a, ...);
 RPC_STATUS RPC_ENTRY Rpc(int a);
+#define PDH_FUNCTION PDH_STATUS WINAPI
+PDH_FUNCTION PdhOpen(int a);
