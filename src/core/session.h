@@ -110,8 +110,6 @@ struct RunState {
     std::set<std::string, std::less<>> declaredNames;
     // The batch's macros whose text names a calling convention other than C's (PDH_FUNCTION).
     std::set<std::string, std::less<>> conventionMacros;
-    // The structure aliases written in the batch ("UUID  TYPEDEF  GUID"): alias -> structure.
-    std::map<std::string, std::string, std::less<>> structureAliases;
     // The batch's names #defined as nothing: in a declaration they stand for nothing.
     std::set<std::string, std::less<>> emptyMacros;
     std::string headerListRoot;  // the folder of the list's first header
@@ -144,6 +142,9 @@ struct HeaderState {
     // The parameterless macros of member declarations, by name: their code lines, the first
     // one being what follows the name (a lone backslash when the declarations begin below).
     std::map<std::string, std::vector<std::string>, std::less<>> declarationMacros;
+    // The structure aliases the header wrote ("UUID  TYPEDEF  GUID"): alias -> structure. Those
+    // of other headers are not taken: their structure may be one this header never includes.
+    std::map<std::string, std::string, std::less<>> structureAliases;
 };
 
 struct StatementState {

@@ -70,12 +70,12 @@ int RegisterTypeName(Session& session, std::string_view name, uint32_t code);
 inline constexpr std::string_view kTypedefSeparator = "  TYPEDEF  ";
 
 // Writes "NAME  TYPEDEF  STRUCTURE" (";NAME ..." when commented). A written alias is kept for
-// the batch: a member of that type is declared as the structure itself, as the assembler
+// the header: a member of that type is declared as the structure itself, as the assembler
 // aligns a member of a TYPEDEF'd structure to 8 bytes where C aligns the structure's members.
 void WriteStructureAliasLine(Session& session, bool commented, std::string_view name,
                              std::string_view structure);
-// The structure an alias written before stands for, through aliases of aliases; the name
-// itself when it is no alias.
+// The structure an alias the header wrote stands for, through aliases of aliases; the name
+// itself when it is no alias, or when it is also a structure of its own.
 std::string AliasedStructure(const Session& session, std::string name);
 
 // The name under which the assembler knows a structure that ClassifyType recognised:

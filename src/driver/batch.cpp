@@ -161,7 +161,6 @@ int StartBatch(Session& session, bool withNameList) {
     session.run.numericEnumerators.clear();
     session.run.declaredNames.clear();
     session.run.emptyMacros.clear();
-    session.run.structureAliases.clear();
     session.run.conventionMacros.clear();
     return 1;
 }
