@@ -78,13 +78,12 @@ uint32_t UnitBits(const std::optional<std::string>& masmType) {
     return 32;
 }
 
-void StartRecord(AggregateWork& work, std::string_view member) {
+void StartRecord(AggregateWork& work, const std::optional<std::string>& type) {
     std::array<char, 2>& tag = work.session.run.recordFieldTag;
     AdvanceFieldTag(tag);
     std::string recordName = RecordPrefix(work.recordRuns++) + work.name;
     LookupKnowledge(work.session, recordName, LOOKUP_COMMONRECORD, &recordName);
     std::string piece = "\t" + recordName;
-    const std::optional<std::string> type = RecordMemberType(work.session, member);
     work.recordUnitBits = UnitBits(type);
     if (type) {
         piece += " " + *type + " ?";
@@ -240,13 +239,13 @@ void TranslateBitField(AggregateWork& work, std::string_view text) {
         TranslateWideField(work, member, bits);
         return;
     }
+    const std::optional<std::string> type = RecordMemberType(work.session, member);
     if (work.recordRunOpen &&
-        (work.recordBits + bits > work.recordUnitBits ||
-         UnitBits(RecordMemberType(work.session, member)) != work.recordUnitBits)) {
+        (work.recordBits + bits > work.recordUnitBits || UnitBits(type) != work.recordUnitBits)) {
         FlushRecords(work);
     }
     if (!work.recordRunOpen) {
-        StartRecord(work, member);
+        StartRecord(work, type);
         work.recordBits = 0;
     }
     work.recordBits += bits;

@@ -1,6 +1,5 @@
 #include "preprocessor/packing.h"
 
-#include <cctype>
 #include <vector>
 
 #include "core/output.h"
@@ -13,19 +12,17 @@ namespace ondavel {
 namespace {
 
 std::string_view Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    std::string_view trimmed;
+    TrimText(text, trimmed);
+    return trimmed;
 }
 
 // "pshpack4.h" gives "4", "poppack.h" "pop", any other header "".
 std::string_view PackingHeader(std::string_view directive) {
-    std::string lower(directive);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (lower.find("poppack.h") != std::string::npos) return "pop";
-    const size_t at = lower.find("pshpack");
-    if (at == std::string::npos) return {};
-    const size_t digits = at + 7;
+    if (InString(1, directive, "poppack.h", true) > 0) return "pop";
+    const int at = InString(1, directive, "pshpack", true);
+    if (at <= 0) return {};
+    const size_t digits = static_cast<size_t>(at) - 1 + 7;
     const size_t end = directive.find_first_not_of("0123456789", digits);
     if (end == digits || end == std::string_view::npos || directive[end] != '.') return {};
     return directive.substr(digits, end - digits);
