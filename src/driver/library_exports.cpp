@@ -8,12 +8,6 @@ namespace {
 
 constexpr std::string_view kImportPrefix = "__imp_";
 
-// What an import symbol stands for: "_GetTickCount@0" for "__imp__GetTickCount@0".
-std::string_view WithoutImportPrefix(std::string_view symbol) {
-    if (symbol.starts_with(kImportPrefix)) symbol.remove_prefix(kImportPrefix.size());
-    return symbol;
-}
-
 // The last two words of an nm line: its type letter and its symbol.
 bool TypeAndSymbol(std::string_view line, char& type, std::string_view& symbol) {
     while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.remove_suffix(1);
@@ -38,10 +32,16 @@ void ForEachSymbol(std::string_view listing, Take take) {
 
 }  // namespace
 
-std::vector<std::string> ReferencedSymbols(std::string_view listing) {
-    std::vector<std::string> symbols;
+std::string_view WithoutImportPrefix(std::string_view symbol) {
+    if (symbol.starts_with(kImportPrefix)) symbol.remove_prefix(kImportPrefix.size());
+    return symbol;
+}
+
+std::vector<ObjectSymbol> ObjectSymbols(std::string_view listing) {
+    std::vector<ObjectSymbol> symbols;
     ForEachSymbol(listing, [&](char type, std::string_view symbol) {
-        if (type == 'U') symbols.emplace_back(symbol);
+        if ((type == 'U' || type == 'T' || type == 't') && !symbol.starts_with('.'))
+            symbols.push_back({std::string(symbol), type != 'U'});
     });
     return symbols;
 }

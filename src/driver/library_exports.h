@@ -12,9 +12,17 @@ namespace ondavel {
 // name as C writes it, without its calling convention's decoration.
 std::string UndecoratedName(std::string_view symbol);
 
-// The symbols an nm listing of an object file names without defining them: what the object
-// asks the linker for ("         U _GetTickCount@0").
-std::vector<std::string> ReferencedSymbols(std::string_view listing);
+// "_GetTickCount@0" for "__imp__GetTickCount@0": what an import symbol stands for.
+std::string_view WithoutImportPrefix(std::string_view symbol);
+
+struct ObjectSymbol {
+    std::string name;
+    bool defined = false;  // code of the object's own ("T", "t"), else asked of the linker ("U")
+};
+
+// The symbols an nm listing of an object file refers to ("         U _GetTickCount@0") or
+// defines as code ("00000000 t _Inline@4").
+std::vector<ObjectSymbol> ObjectSymbols(std::string_view listing);
 
 class LibraryExports {
   public:

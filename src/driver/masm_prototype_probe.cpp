@@ -74,9 +74,10 @@ void MasmPrototypeProbe::TakeAssembly(const ChildRun& run) {
 void MasmPrototypeProbe::TakeSymbols(std::string_view listing) {
     std::map<std::string, size_t, std::less<>> byName;
     for (size_t p = 0; p < prototypes_.size(); ++p) byName.emplace(prototypes_[p], p);
-    for (const std::string& symbol : ReferencedSymbols(listing)) {
-        const auto found = byName.find(UndecoratedName(symbol));
-        if (found != byName.end()) decorated_[found->second] = symbol;
+    for (const ObjectSymbol& symbol : ObjectSymbols(listing)) {
+        if (symbol.defined) continue;
+        const auto found = byName.find(UndecoratedName(symbol.name));
+        if (found != byName.end()) decorated_[found->second] = symbol.name;
     }
     objectWritten_ = true;
     stage_ = Stage::Done;

@@ -10,6 +10,7 @@
 #include "core/temp_folder.h"
 #include "driver/assembler_check.h"
 #include "driver/c_layout_probe.h"
+#include "driver/c_prototype_probe.h"
 #include "driver/cross_toolchain.h"
 #include "driver/include_declarations.h"
 #include "driver/library_exports.h"
@@ -33,24 +34,34 @@ IncludeDeclarations ReadDeclarations(const fs::path& folder, const std::string& 
 struct IncludeWork {
     IncludeProof proof;
     IncludeDeclarations declarations;
+    std::vector<std::string> exported;  // the prototypes the libraries export
     std::unique_ptr<CLayoutProbe> c;
+    std::unique_ptr<CPrototypeProbe> cFunctions;
     std::unique_ptr<MasmLayoutProbe> masm;
     std::unique_ptr<MasmPrototypeProbe> prototypes;
 
-    std::vector<ProbeRun*> probes() { return {c.get(), masm.get(), prototypes.get()}; }
+    std::vector<ProbeRun*> probes() {
+        return {c.get(), cFunctions.get(), masm.get(), prototypes.get()};
+    }
 };
 
-void StartWork(IncludeWork& work, const ProofRequest& request, const MasmTools& tools, int slot) {
+void StartWork(IncludeWork& work, const ProofRequest& request, const MasmTools& tools,
+               const LibraryExports& exports, int slot) {
+    for (const std::string& name : work.declarations.prototypes) {
+        if (!exports.Decorated(name).empty()) work.exported.push_back(name);
+    }
     const auto header = request.headers.find(work.proof.name);
     if (header != request.headers.end()) {
         work.proof.header = header->second;
         work.c = std::make_unique<CLayoutProbe>(tools.folder, slot, request.compiler,
                                                 header->second, work.declarations.aggregates);
+        work.cFunctions = std::make_unique<CPrototypeProbe>(
+            tools.folder, slot, request.compiler, request.nm, header->second, work.exported);
     }
     work.masm = std::make_unique<MasmLayoutProbe>(tools, slot, work.proof.name, request.after,
                                                   work.declarations.aggregates);
-    work.prototypes = std::make_unique<MasmPrototypeProbe>(
-        tools, slot, work.proof.name, request.after, work.declarations.prototypes);
+    work.prototypes = std::make_unique<MasmPrototypeProbe>(tools, slot, work.proof.name,
+                                                           request.after, work.exported);
 }
 
 // Runs the probes of the works, the next command of each at once, until all have answered.
@@ -77,6 +88,7 @@ void FinishWork(IncludeWork& work, const LibraryExports& exports) {
     IncludeProof& proof = work.proof;
     const IncludeDeclarations& declarations = work.declarations;
     proof.headerRefused = work.c != nullptr && work.c->headerRefused();
+    proof.cAnswered = work.cFunctions != nullptr && !work.cFunctions->headerRefused();
     proof.objectWritten = work.prototypes->objectWritten();
     for (size_t a = 0; a < declarations.aggregates.size(); ++a) {
         AggregateProof aggregate{declarations.aggregates[a].name,
@@ -84,14 +96,17 @@ void FinishWork(IncludeWork& work, const LibraryExports& exports) {
         if (work.c != nullptr) aggregate.c = work.c->values()[a];
         proof.aggregates.push_back(std::move(aggregate));
     }
-    for (size_t p = 0; p < declarations.prototypes.size(); ++p) {
-        const std::string& name = declarations.prototypes[p];
-        const std::vector<std::string>& exported = exports.Decorated(name);
-        if (exported.empty()) {
-            ++proof.unexported;
-        } else {
-            proof.prototypes.push_back({name, work.prototypes->decorated()[p], exported});
+    proof.unexported = declarations.prototypes.size() - work.exported.size();
+    for (size_t p = 0; p < work.exported.size(); ++p) {
+        PrototypeProof prototype;
+        prototype.name = work.exported[p];
+        prototype.ours = work.prototypes->decorated()[p];
+        prototype.exported = exports.Decorated(prototype.name);
+        if (proof.cAnswered) {
+            prototype.cDeclares = work.cFunctions->declared()[p];
+            prototype.c = work.cFunctions->symbols()[p];
         }
+        proof.prototypes.push_back(std::move(prototype));
     }
 }
 
@@ -136,7 +151,7 @@ bool ProveIncludes(const ProofRequest& request,
         for (size_t i = 0; i < works.size(); ++i) {
             works[i].proof.name = names[first + i];
             works[i].declarations = ReadDeclarations(folder, names[first + i]);
-            StartWork(works[i], request, tools, static_cast<int>(i));
+            StartWork(works[i], request, tools, exports, static_cast<int>(i));
         }
         RunProbes(works, probes.path());
         for (size_t i = 0; i < works.size(); ++i) {

@@ -33,12 +33,15 @@ struct PrototypeProof {
     std::string name;
     std::string ours;                   // the symbol the assembler's object asks for, or empty
     std::vector<std::string> exported;  // the libraries' symbols of that name
+    bool cDeclares = false;             // C declares a function of the name after windows.h
+    std::string c;  // the symbol a C caller asks for; empty when C defines it inline
 };
 
 struct IncludeProof {
     std::string name;
     std::string header;          // its source header; empty when the header list names none
     bool headerRefused = false;  // the C compiler did not take the header after windows.h
+    bool cAnswered = false;      // it took the header and told which functions it declares
     bool objectWritten = false;  // the assembler wrote the object: it took the include
     std::vector<AggregateProof> aggregates;
     std::vector<PrototypeProof> prototypes;  // those the libraries export

@@ -22,12 +22,15 @@ constexpr std::array<const char*, kLayoutCauses> kLayoutCauseNames = {
 
 constexpr std::array<const char*, kLinkCauses> kLinkCauseNames = {
     "link",
+    "the C declaration does not link either",
     "__cdecl written as stdcall",
     "argument bytes differ",
     "stdcall written as C",
     "other decoration",
     "unknown to the assembler",
-    "the include does not assemble"};
+    "source header refused by C",
+    "the include does not assemble",
+    "declared by neither"};
 
 // "_Name@8": decorated with its argument bytes.
 bool HasArgumentBytes(const std::string& symbol) {
@@ -116,10 +119,15 @@ LayoutCause CauseOf(const AggregateProof& aggregate, const IncludeProof& include
 
 LinkCause CauseOf(const PrototypeProof& prototype, const IncludeProof& include) {
     const std::vector<std::string>& exported = prototype.exported;
-    if (prototype.ours.empty())
-        return include.objectWritten ? LinkCause::UnknownToAssembler : LinkCause::NoObject;
+    if (prototype.ours.empty()) {
+        if (!include.objectWritten)
+            return include.headerRefused ? LinkCause::HeaderRefusedByC : LinkCause::NoObject;
+        return include.cAnswered && !prototype.cDeclares ? LinkCause::DeclaredByNeither
+                                                         : LinkCause::UnknownToAssembler;
+    }
     if (std::find(exported.begin(), exported.end(), prototype.ours) != exported.end())
         return LinkCause::Links;
+    if (prototype.ours == prototype.c) return LinkCause::CDoesNotLinkEither;
     const bool oursStdcall = HasArgumentBytes(prototype.ours);
     const bool theirsStdcall = std::any_of(exported.begin(), exported.end(), HasArgumentBytes);
     if (oursStdcall && theirsStdcall) return LinkCause::ArgumentBytesDiffer;
@@ -141,8 +149,10 @@ std::vector<std::string> DifferenceLines(const IncludeProof& include) {
     size_t unproved = 0;
     for (const PrototypeProof& prototype : include.prototypes) {
         const LinkCause cause = CauseOf(prototype, include);
-        if (cause == LinkCause::NoObject) ++unproved;
-        if (cause == LinkCause::Links || cause == LinkCause::NoObject) continue;
+        const bool noObject = cause == LinkCause::NoObject || cause == LinkCause::HeaderRefusedByC;
+        if (noObject) ++unproved;
+        if (noObject || cause == LinkCause::Links || cause == LinkCause::DeclaredByNeither)
+            continue;
         lines.push_back("  " + prototype.name + ": ours " +
                         (prototype.ours.empty() ? "none" : prototype.ours) + ", exported " +
                         Listed(prototype.exported));
@@ -167,7 +177,8 @@ void ProofSummary::Add(const IncludeProof& include) {
     for (const PrototypeProof& prototype : include.prototypes) {
         const LinkCause cause = CauseOf(prototype, include);
         std::string example = prototype.name;
-        if (cause != LinkCause::NoObject && cause != LinkCause::Links) {
+        if (cause != LinkCause::NoObject && cause != LinkCause::HeaderRefusedByC &&
+            cause != LinkCause::Links && cause != LinkCause::DeclaredByNeither) {
             example.append(" (").append(prototype.ours.empty() ? "none" : prototype.ours);
             example.append(" vs ").append(Listed(prototype.exported)).append(")");
         }
@@ -176,21 +187,41 @@ void ProofSummary::Add(const IncludeProof& include) {
     unexported_ += include.unexported;
 }
 
-std::string ProofSummary::Text() const {
-    auto total = [](const auto& tallies, size_t skipLast) {
-        size_t sum = 0;
-        for (size_t i = 0; i + skipLast < tallies.size(); ++i) sum += tallies[i].count;
-        return sum;
-    };
-    const size_t neither = layouts_[kLayoutCauses - 1].count;
-    std::string text = std::to_string(layouts_[0].count) + " of " +
-                       std::to_string(total(layouts_, 1)) + " structures exact";
-    if (neither > 0) text += " (" + std::to_string(neither) + " declared by neither compiler here)";
-    text += "\n" + std::to_string(links_[0].count) + " of " + std::to_string(total(links_, 0)) +
-            " prototypes link";
-    if (unexported_ > 0)
-        text += " (" + std::to_string(unexported_) + " more the libraries do not export)";
+namespace {
+
+// "N of M structures exact (K declared by neither compiler here; note)", and where the C
+// compiler refused headers a second line for the others alone.
+template <typename Tallies>
+std::string ShareLine(const Tallies& tallies, size_t refused, const char* what, std::string note) {
+    size_t counted = 0;
+    for (size_t i = 0; i + 1 < tallies.size(); ++i) counted += tallies[i].count;
+    const size_t exact = tallies.front().count;
+    const size_t neither = tallies.back().count;
+    std::string text = std::to_string(exact) + " of " + std::to_string(counted) + " " + what;
+    if (neither > 0) {
+        note = std::to_string(neither) + " declared by neither compiler here" +
+               (note.empty() ? "" : "; ") + note;
+    }
+    if (!note.empty()) text += " (" + note + ")";
     text += "\n";
+    if (refused > 0) {
+        text += "  " + std::to_string(exact) + " of " + std::to_string(counted - refused) +
+                " in the headers the C compiler takes\n";
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string ProofSummary::Text() const {
+    const std::string unexported =
+        unexported_ == 0 ? std::string()
+                         : std::to_string(unexported_) + " more the libraries do not export";
+    std::string text =
+        ShareLine(layouts_, layouts_[static_cast<size_t>(LayoutCause::HeaderRefusedByC)].count,
+                  "structures exact", "") +
+        ShareLine(links_, links_[static_cast<size_t>(LinkCause::HeaderRefusedByC)].count,
+                  "prototypes link", unexported);
     auto causes = [&](const auto& tallies, const auto& names, size_t end, const char* title) {
         bool any = false;
         for (size_t i = 1; i < end; ++i) {
@@ -205,7 +236,7 @@ std::string ProofSummary::Text() const {
         }
     };
     causes(layouts_, kLayoutCauseNames, kLayoutCauses - 1, "structures that differ, by cause:\n");
-    causes(links_, kLinkCauseNames, kLinkCauses, "prototypes that do not link, by cause:\n");
+    causes(links_, kLinkCauseNames, kLinkCauses - 1, "prototypes that do not link, by cause:\n");
     return text;
 }
 
@@ -213,7 +244,7 @@ bool ProofSummary::AllProved() const {
     for (size_t i = 1; i + 1 < kLayoutCauses; ++i) {
         if (layouts_[i].count > 0) return false;
     }
-    for (size_t i = 1; i < kLinkCauses; ++i) {
+    for (size_t i = 1; i + 1 < kLinkCauses; ++i) {
         if (links_[i].count > 0) return false;
     }
     return true;

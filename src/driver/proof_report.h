@@ -26,14 +26,17 @@ inline constexpr size_t kLayoutCauses = 10;
 
 enum class LinkCause {
     Links,
+    CDoesNotLinkEither,     // ours is the symbol C asks for, which the libraries lack too
     CdeclWrittenAsStdcall,  // the library has _Name, the include gives _Name@N
     ArgumentBytesDiffer,    // _Name@M against our _Name@N
     StdcallWrittenAsC,      // the library has _Name@M, the include gives _Name
     OtherDecoration,
     UnknownToAssembler,  // the assembler does not take the name here
+    HeaderRefusedByC,    // neither the assembler nor the C compiler takes the include's header
     NoObject,            // the include does not assemble: no decorated name to be had
+    DeclaredByNeither,   // neither declares a function of the name here: not counted
 };
-inline constexpr size_t kLinkCauses = 7;
+inline constexpr size_t kLinkCauses = 10;
 
 LayoutCause CauseOf(const AggregateProof& aggregate, const IncludeProof& include);
 LinkCause CauseOf(const PrototypeProof& prototype, const IncludeProof& include);

@@ -64,6 +64,7 @@ TEST_F(CheckCommandTest, TheSupportDefinitionsMeanWhatCMeans) {
                ".ERRNZ VALUEOF(NOWHERE_DEFINED)\r\n"
                ".ERRNZ DEFINED(NOWHERE_DEFINED)\r\n"
                ".ERRE DEFINED(_WIN32) AND VALUEOF(_MSC_VER) GE 1900\r\n"
+               ".ERRE DEFINED(WINNT)\r\n"
                // Packing regions nest; C packs {char; int;} into 6 bytes by 2, 8 by default.
                "PUSH_PACKING 2\r\n"
                "P2\tSTRUCT PACKING\r\n\ta BYTE ?\r\n\tb DWORD ?\r\nP2\t\tENDS\r\n"

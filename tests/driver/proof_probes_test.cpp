@@ -87,8 +87,21 @@ TEST(SymbolsTest, ExportsComeFromCodeAndImportSymbolsEachOnce) {
     EXPECT_EQ(exports.Decorated("Sleep"), (Names{"@Sleep@4", "_Sleep@4"}));
     EXPECT_EQ(exports.Decorated("wsprintfA"), Names{"_wsprintfA"});
     EXPECT_TRUE(exports.Decorated("data_item").empty());
-    EXPECT_EQ(ReferencedSymbols("00000000 t .text\n         U _Sleep@8\n         U _wsprintfA\n"),
-              (Names{"_Sleep@8", "_wsprintfA"}));
+}
+
+TEST(SymbolsTest, AnObjectsSymbolsAreWhatItAsksForAndTheCodeItDefines) {
+    const std::vector<ObjectSymbol> symbols = ObjectSymbols(
+        "00000000 t .text\n         U __imp__Sleep@8\n00000010 t _Inline@4\n"
+        "00000000 b .bss\n00000000 T _ondavel_probe\n         U _wsprintfA\r\n");
+    ASSERT_EQ(symbols.size(), 4u);
+    EXPECT_EQ(symbols[0].name, "__imp__Sleep@8");
+    EXPECT_FALSE(symbols[0].defined);
+    EXPECT_EQ(symbols[1].name, "_Inline@4");
+    EXPECT_TRUE(symbols[1].defined);
+    EXPECT_TRUE(symbols[2].defined);
+    EXPECT_EQ(symbols[3].name, "_wsprintfA");
+    EXPECT_FALSE(symbols[3].defined);
+    EXPECT_EQ(WithoutImportPrefix("__imp__Sleep@8"), "_Sleep@8");
 }
 
 }  // namespace

@@ -12,6 +12,17 @@ AggregateProof Aggregate(LayoutValues c, LayoutValues masm) {
     return {"S", std::vector<std::string>(c.offsets.size(), "m"), std::move(c), std::move(masm)};
 }
 
+PrototypeProof Prototype(std::string name, std::string ours, std::vector<std::string> exported,
+                         bool cDeclares = true, std::string c = "") {
+    PrototypeProof prototype;
+    prototype.name = std::move(name);
+    prototype.ours = std::move(ours);
+    prototype.exported = std::move(exported);
+    prototype.cDeclares = cDeclares;
+    prototype.c = std::move(c);
+    return prototype;
+}
+
 TEST(ProofCausesTest, ALayoutIsJudgedByOffsetsFirstThenSizeThenMissingMembers) {
     IncludeProof include;
     include.header = "/inc/s.h";
@@ -30,33 +41,45 @@ TEST(ProofCausesTest, ALayoutIsJudgedByOffsetsFirstThenSizeThenMissingMembers) {
     EXPECT_EQ(CauseOf(Aggregate({kNone, {kNone}}, {4, {0}}), include), LayoutCause::HeaderRefusedByC);
 }
 
-TEST(ProofCausesTest, ADecorationIsComparedWithWhatTheLibrariesExport) {
+TEST(ProofCausesTest, ADecorationIsComparedWithWhatTheLibrariesExportThenWithC) {
     IncludeProof include;
     include.objectWritten = true;
-    EXPECT_EQ(CauseOf(PrototypeProof{"Sleep", "_Sleep@4", {"@Sleep@4", "_Sleep@4"}}, include),
+    EXPECT_EQ(CauseOf(Prototype("Sleep", "_Sleep@4", {"@Sleep@4", "_Sleep@4"}), include),
               LinkCause::Links);
-    EXPECT_EQ(CauseOf(PrototypeProof{"wsprintfA", "_wsprintfA@8", {"_wsprintfA"}}, include),
+    EXPECT_EQ(CauseOf(Prototype("wsprintfA", "_wsprintfA@8", {"_wsprintfA"}), include),
               LinkCause::CdeclWrittenAsStdcall);
-    EXPECT_EQ(CauseOf(PrototypeProof{"Sleep", "_Sleep@8", {"_Sleep@4"}}, include),
+    EXPECT_EQ(CauseOf(Prototype("Sleep", "_Sleep@8", {"_Sleep@4"}), include),
               LinkCause::ArgumentBytesDiffer);
-    EXPECT_EQ(CauseOf(PrototypeProof{"lstrlenA", "_lstrlenA", {"_lstrlenA@4"}}, include),
+    EXPECT_EQ(CauseOf(Prototype("lstrlenA", "_lstrlenA", {"_lstrlenA@4"}), include),
               LinkCause::StdcallWrittenAsC);
-    EXPECT_EQ(CauseOf(PrototypeProof{"Hidden", "", {"_Hidden@4"}}, include),
+    EXPECT_EQ(CauseOf(Prototype("CoWait", "_CoWait@8", {"_CoWait"}, true, "_CoWait@8"), include),
+              LinkCause::CDoesNotLinkEither);
+    EXPECT_EQ(CauseOf(Prototype("Hidden", "", {"_Hidden@4"}), include),
               LinkCause::UnknownToAssembler);
+    // Only a C compiler that took the header can say it declares no such function.
+    EXPECT_EQ(CauseOf(Prototype("isascii", "", {"_isascii"}, false), include),
+              LinkCause::UnknownToAssembler);
+    include.cAnswered = true;
+    EXPECT_EQ(CauseOf(Prototype("isascii", "", {"_isascii"}, false), include),
+              LinkCause::DeclaredByNeither);
     include.objectWritten = false;
-    EXPECT_EQ(CauseOf(PrototypeProof{"Hidden", "", {"_Hidden@4"}}, include), LinkCause::NoObject);
+    EXPECT_EQ(CauseOf(Prototype("Hidden", "", {"_Hidden@4"}), include), LinkCause::NoObject);
+    include.headerRefused = true;
+    EXPECT_EQ(CauseOf(Prototype("Hidden", "", {"_Hidden@4"}), include),
+              LinkCause::HeaderRefusedByC);
 }
 
 // One include: a structure with a moved member, one only the assembler knows, one neither
 // knows; a prototype that links, one C's, one the include did not declare here.
 IncludeProof OneOfEach() {
-    IncludeProof include{"x.sdk", "/inc/x.h", false, true, {}, {}, 2};
+    IncludeProof include{"x.sdk", "/inc/x.h", false, true, true, {}, {}, 2};
     include.aggregates.push_back({"MOVED", {"b"}, {8, {4}}, {12, {8}}});
     include.aggregates.push_back({"ASM_ONLY", {}, {kNone, {}}, {4, {}}});
     include.aggregates.push_back({"NEITHER", {}, {kNone, {}}, {kNone, {}}});
-    include.prototypes.push_back({"Sleep", "_Sleep@4", {"_Sleep@4"}});
-    include.prototypes.push_back({"wsprintfA", "_wsprintfA@8", {"_wsprintfA"}});
-    include.prototypes.push_back({"Hidden", "", {"_Hidden@4", "@Hidden@4"}});
+    include.prototypes.push_back(Prototype("Sleep", "_Sleep@4", {"_Sleep@4"}));
+    include.prototypes.push_back(Prototype("wsprintfA", "_wsprintfA@8", {"_wsprintfA"}));
+    include.prototypes.push_back(Prototype("Hidden", "", {"_Hidden@4", "@Hidden@4"}));
+    include.prototypes.push_back(Prototype("isascii", "", {"_isascii"}, false));
     return include;
 }
 
@@ -75,24 +98,33 @@ TEST(ProofReportTest, TheSummaryCountsEachCauseOverTheIncludes) {
     IncludeProof unassembled = OneOfEach();
     unassembled.name = "y.sdk";
     unassembled.objectWritten = false;
-    unassembled.prototypes = {{"Beep", "", {"_Beep@8"}}};
+    unassembled.prototypes = {Prototype("Beep", "", {"_Beep@8"})};
     summary.Add(unassembled);
+    IncludeProof refused{"r.sdk", "/inc/r.h", true, false, false, {}, {}, 0};
+    refused.aggregates.push_back({"R", {}, {kNone, {}}, {4, {}}});
+    refused.prototypes = {Prototype("OleDraw", "", {"_OleDraw@20"})};
+    summary.Add(refused);
     EXPECT_FALSE(summary.AllProved());
     EXPECT_EQ(summary.Text(),
-              "0 of 4 structures exact (2 declared by neither compiler here)\n"
-              "1 of 4 prototypes link (4 more the libraries do not export)\n"
+              "0 of 5 structures exact (2 declared by neither compiler here)\n"
+              "  0 of 4 in the headers the C compiler takes\n"
+              "1 of 5 prototypes link (1 declared by neither compiler here;"
+              " 4 more the libraries do not export)\n"
+              "  1 of 4 in the headers the C compiler takes\n"
               "structures that differ, by cause:\n"
               "  member offsets differ: 2, e.g. x.sdk MOVED, y.sdk MOVED\n"
               "  unknown to C: 2, e.g. x.sdk ASM_ONLY, y.sdk ASM_ONLY\n"
+              "  source header refused by C: 1, e.g. r.sdk R\n"
               "prototypes that do not link, by cause:\n"
               "  __cdecl written as stdcall: 1, e.g. wsprintfA (_wsprintfA@8 vs _wsprintfA)\n"
               "  unknown to the assembler: 1, e.g. Hidden (none vs _Hidden@4 or @Hidden@4)\n"
+              "  source header refused by C: 1, e.g. OleDraw\n"
               "  the include does not assemble: 1, e.g. Beep\n");
 }
 
 TEST(ProofReportTest, NothingToProveIsAllProved) {
     ProofSummary summary;
-    IncludeProof include{"z.sdk", "/inc/z.h", false, true, {}, {}, 0};
+    IncludeProof include{"z.sdk", "/inc/z.h", false, true, true, {}, {}, 0};
     include.aggregates.push_back({"S", {"m"}, {4, {0}}, {4, {0}}});
     summary.Add(include);
     EXPECT_TRUE(summary.AllProved());
