@@ -81,6 +81,11 @@ struct NameLists {
     }
 };
 
+// What a #define's text says of the calling convention: none (WINPTHREAD_API is
+// "__declspec(dllimport)"), C's (LDAPAPI is "__cdecl"), or another (PDH_FUNCTION is
+// "PDH_STATUS WINAPI").
+enum class MacroConvention { None, C, Other };
+
 struct RunState {
     std::string baseDirectory;  // empty or ending with '/': where kit and side files live
     OutputMode outputMode = OutputMode::View;
@@ -108,8 +113,9 @@ struct RunState {
     std::set<std::string, std::less<>> defineNames, numericEnumerators;
     // The batch's prototype and structure names: an equate or a macro cannot take them.
     std::set<std::string, std::less<>> declaredNames;
-    // The batch's macros whose text names a calling convention other than C's (PDH_FUNCTION).
-    std::set<std::string, std::less<>> conventionMacros;
+    // The batch's macros by the calling convention their text names: a macro says what its
+    // words say, whatever its own name holds.
+    std::map<std::string, MacroConvention, std::less<>> conventionMacros;
     // The batch's names #defined as nothing: in a declaration they stand for nothing.
     std::set<std::string, std::less<>> emptyMacros;
     std::string headerListRoot;  // the folder of the list's first header

@@ -64,16 +64,28 @@ void MarkArrayAsPointer(std::string& parameter) {
 
 }  // namespace
 
-bool NamesConventionNotC(const Session& session, std::string_view word) {
-    if (word == "WINAPIV" || word == "RPC_VAR_ENTRY") return false;
-    if (session.run.conventionMacros.contains(word)) return true;
+MacroConvention ConventionNamed(const Session& session, std::string_view word) {
+    // The compiler's own words mean what they say, whatever a header makes of them for
+    // another target ("#define __stdcall" for 64-bit Windows).
+    constexpr std::string_view kKeywords[] = {"__stdcall", "_stdcall", "__fastcall",
+                                              "__clrcall", "__thiscall", "__vectorcall"};
+    if (word.find("cdecl") != std::string_view::npos) return MacroConvention::C;
+    if (std::find(std::begin(kKeywords), std::end(kKeywords), word) != std::end(kKeywords))
+        return MacroConvention::Other;
+    const auto macro = session.run.conventionMacros.find(word);
+    if (macro != session.run.conventionMacros.end()) return macro->second;
+    if (word == "WINAPIV" || word == "RPC_VAR_ENTRY") return MacroConvention::C;
     constexpr std::string_view kMarks[] = {
         "API",    "ENTRY",  "CALLBACK", "CALLTYPE",  "PASCAL",   "pascal",   "_stdcall",
         "__RPC_", "METHODIMP", "NCB_POST", "fastcall", "FASTCALL", "__clrcall"};
     for (const std::string_view mark : kMarks) {
-        if (word.find(mark) != std::string_view::npos) return true;
+        if (word.find(mark) != std::string_view::npos) return MacroConvention::Other;
     }
-    return false;
+    return MacroConvention::None;
+}
+
+bool NamesConventionNotC(const Session& session, std::string_view word) {
+    return ConventionNamed(session, word) == MacroConvention::Other;
 }
 
 void CheckCallingConvention(Session& session, std::string_view word, bool writeApiLine,

@@ -7,23 +7,25 @@
 #include <string>
 #include <string_view>
 
+#include "core/session.h"
 #include "core/statement_cursor.h"
 
 namespace ondavel {
 
-struct Session;
 struct LineIndex;
 
 // The most characters a parameter text or a PROTO line may hold (protoLine holds 1,040 and
 // its terminator).
 inline constexpr size_t kProtoLineLimit = 1040;
 
-// Whether a word of a declaration names a calling convention other than C's: "__stdcall" or
-// one of the headers' macros for it (WINAPI, CALLBACK, NTAPI, APIENTRY, RPC_ENTRY,
-// STDMETHODCALLTYPE, PASCAL, the import macros of the API families: WINOLEAPI, STDAPI ...),
-// "__fastcall" or "__clrcall" (noted as comments: the assembler cannot call them). WINAPIV
-// and RPC_VAR_ENTRY are C's; a macro the batch defined with one of them (PDH_FUNCTION) names
-// it too. A function that names none is C's, as C's default is.
+// The calling convention a word of a declaration names: C's ("__cdecl", WINAPIV,
+// RPC_VAR_ENTRY); another, "__stdcall" or one of the headers' macros for it (WINAPI,
+// CALLBACK, NTAPI, APIENTRY, RPC_ENTRY, STDMETHODCALLTYPE, PASCAL, the import macros of the API
+// families: WINOLEAPI, STDAPI ...), "__fastcall" or "__clrcall" (noted as comments: the
+// assembler cannot call them); or none. A macro the batch defined says what its text says
+// (LDAPAPI is "__cdecl": C's; WINPTHREAD_API is "__declspec(dllimport)": none). A function
+// that names no convention is C's, as C's default is.
+MacroConvention ConventionNamed(const Session& session, std::string_view word);
 bool NamesConventionNotC(const Session& session, std::string_view word);
 
 // The calling-convention words met before the name: a word holding "API" (any case) ends

@@ -79,23 +79,28 @@ bool IsSingleCall(const StatementCounts& c, bool oneLine) {
 
 // Rows of the dispatch that take a #define; true when one of them took the statement.
 // "#define PDH_FUNCTION PDH_STATUS WINAPI": a macro whose text names a calling convention
-// names it too, for the prototypes declared with it.
+// names it too, for the prototypes declared with it; one whose text names none names none,
+// whatever its name ("#define WINPTHREAD_API __declspec(dllimport)"). A name defined in
+// several branches keeps the convention any of them names.
 void RecordConventionMacro(Session& session, std::string_view code) {
     const std::string_view name = DefinedName(code);
     if (name.empty() || name.find('(') != std::string_view::npos) return;
+    MacroConvention named = MacroConvention::None;
     const size_t valueStart = code.find(name) + name.size();
-    for (size_t at = valueStart; at < code.size();) {
+    for (size_t at = valueStart; at < code.size() && named == MacroConvention::None;) {
         if (!IsNameCharacter(code[at])) {
             ++at;
             continue;
         }
         size_t end = at;
         while (end < code.size() && IsNameCharacter(code[end])) ++end;
-        if (NamesConventionNotC(session, code.substr(at, end - at))) {
-            session.run.conventionMacros.emplace(name);
-            return;
-        }
+        named = ConventionNamed(session, code.substr(at, end - at));
         at = end;
+    }
+    if (named == MacroConvention::None) {
+        session.run.conventionMacros.emplace(name, named);
+    } else {
+        session.run.conventionMacros.insert_or_assign(std::string(name), named);
     }
 }
 
