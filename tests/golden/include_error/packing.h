@@ -11,3 +11,9 @@ typedef struct _PACKED {
 #pragma pack(push)
 #pragma pack(show)
 typedef union _AFTER { BYTE a; DWORD b; } AFTER;
+#include <pshpack1.h>
+typedef struct _ONE { BYTE a; DWORD b; } ONE;
+#include <poppack.h>
+#pragma pack(push, 2)
+typedef struct _TWO { BYTE a; DWORD b; } TWO;
+#pragma pack(pop)
