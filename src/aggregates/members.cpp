@@ -8,6 +8,7 @@
 #include "aggregates/aggregate_work.h"
 #include "core/output.h"
 #include "core/text.h"
+#include "declarations/array_bound.h"
 #include "declarations/type_mapping.h"
 #include "knowledge/knowledge.h"
 #include "preprocessor/expression_words.h"
@@ -19,11 +20,7 @@ namespace {
 struct MemberType {
     std::string text;  // "DWORD", "POINT <>", or the C type name when it is not known
     bool isStructure = false;
-};
-
-struct Declarator {
-    std::string name;
-    std::string bound;  // empty: no array
+    std::string bound;  // the elements of an array type ("typedef UCHAR MAC[6];": 6)
 };
 
 // The declarators of a member, each completed with the member's type: "char *a, b[2]" gives
@@ -71,55 +68,6 @@ MemberType ClassifyMemberType(AggregateWork& work, const std::string& cType) {
         type.text = masmName;
     }
     return type;
-}
-
-// "(COUNT>>1)+1" -> "(COUNT SHR 1)+1": the assembler spells the shifts as words.
-void WriteShifts(std::string& bound) {
-    for (const auto& [c, word] : {std::pair{"<<", " SHL "}, std::pair{">>", " SHR "}}) {
-        for (size_t at = bound.find(c); at != std::string::npos; at = bound.find(c, at)) {
-            bound.replace(at, 2, word);
-        }
-    }
-}
-
-// The text between one bracket pair as an assembler count: "0x10" -> "010h".
-std::string OneBound(std::string_view inside) {
-    std::string bound;
-    for (char c : inside) {
-        if (!IsBlank(c)) bound.push_back(c);
-    }
-    std::string converted;
-    if (IsNumberText(bound).isNumber && NumberToMasm(bound, converted)) bound = converted;
-    WriteShifts(bound);
-    return bound;
-}
-
-// "a[0x10]" -> name "a", bound "010h". An array of arrays holds the elements of every
-// dimension: "a[11][16]" -> bound "(11)*(16)".
-Declarator ReadArrayBound(std::string_view declarator) {
-    Declarator result;
-    size_t bracket = declarator.find('[');
-    if (bracket == std::string_view::npos) {
-        result.name = declarator;
-        return result;
-    }
-    std::string_view name;
-    TrimText(declarator.substr(0, bracket), name);
-    result.name = name;
-    std::vector<std::string> bounds;
-    for (; bracket != std::string_view::npos; bracket = declarator.find('[', bracket + 1)) {
-        const std::string_view inside = declarator.substr(bracket + 1);
-        bounds.push_back(OneBound(inside.substr(0, inside.find(']'))));
-    }
-    if (bounds.size() == 1) {
-        result.bound = bounds.front();
-        return result;
-    }
-    for (const std::string& bound : bounds) {
-        if (!result.bound.empty()) result.bound += '*';
-        result.bound += "(" + bound + ")";
-    }
-    return result;
 }
 
 // The declarator of a normalised member text: its name and bracket pairs. cType receives
@@ -178,14 +126,17 @@ MemberType ReadMemberType(AggregateWork& work, std::string& text, std::string& d
     const std::string pointerName = FunctionPointerName(text);
     if (!pointerName.empty()) {
         declarator = pointerName;
-        return MemberType{"DWORD", false};
+        return MemberType{"DWORD", false, {}};
     }
     BlankModifiers(text);
     JoinBounds(text);
     NormalizeDeclarator(text);
     std::string cType;
     declarator = CutDeclarator(text, cType);
-    return ClassifyMemberType(work, cType);
+    MemberType type = ClassifyMemberType(work, cType);
+    const auto array = work.session.run.arrayTypes.find(cType);
+    if (!type.isStructure && array != work.session.run.arrayTypes.end()) type.bound = array->second;
+    return type;
 }
 
 void TranslateDeclarator(AggregateWork& work, std::string text) {
@@ -193,6 +144,7 @@ void TranslateDeclarator(AggregateWork& work, std::string text) {
     const MemberType type = ReadMemberType(work, text, declarator);
     Declarator member = ReadArrayBound(declarator);
     MapSizeofOperands(work.session, member.bound);
+    member.bound = CombinedBound(type.bound, member.bound);
     LookupKnowledge(work.session, member.name, LOOKUP_INCOMPATIBLE, &member.name);
     // "struct _rloop WLOOP[1];": C keeps members and types apart, the assembler does not.
     std::string masmName;

@@ -116,6 +116,9 @@ struct RunState {
     // The batch's macros by the calling convention their text names: a macro says what its
     // words say, whatever its own name holds.
     std::map<std::string, MacroConvention, std::less<>> conventionMacros;
+    // The batch's array types by name, with their elements as a member's bound counts them
+    // ("typedef UCHAR DOT11_MAC_ADDRESS[6];": 6): a member of the type holds them all.
+    std::map<std::string, std::string, std::less<>> arrayTypes;
     // The batch's names #defined as nothing: in a declaration they stand for nothing.
     std::set<std::string, std::less<>> emptyMacros;
     std::string headerListRoot;  // the folder of the list's first header

@@ -160,7 +160,9 @@ class PrototypeTranslation {
             if (!word.empty() && !apiSeen_) {
                 CheckCallingConvention(session_, word, true, apiSeen_);
             }
-            if (NamesConventionNotC(session_, word)) conventionSeen_ = true;
+            // "LDAP *LDAPAPI ldap_open(": the convention word, too, stands after the marks.
+            if (nameStart != std::string_view::npos && NamesConventionNotC(session_, name_))
+                conventionSeen_ = true;
             if (!walk_.SkipBlanks()) return false;
             const char c = walk_.Current();
             if (c == ')') {

@@ -15,6 +15,7 @@
 #include "core/session.h"
 #include "core/statement_cursor.h"
 #include "core/text.h"
+#include "declarations/array_bound.h"
 #include "declarations/declarations.h"
 #include "declarations/type_mapping.h"
 #include "preprocessor/declared_names.h"
@@ -139,6 +140,7 @@ class TypedefTranslation {
         declarator_.clear();
         if (CollectDeclarator() == Collected::Abandoned) return false;
         isArray_ = declarator_.find('[') != std::string::npos;
+        bound_ = ReadArrayBound(declarator_).bound;
         hasStar_ = BlankDeclaratorPunctuation(declarator_);
         return CutWords() && DeclareName();
     }
@@ -241,6 +243,8 @@ class TypedefTranslation {
         RegisterTypeName(session_, name, code);
         result_ = 1;
         baseIsStructure_ = code == TC_STRUCT || code == TC_UNION;
+        if (isArray_ && !baseIsStructure_)
+            session_.run.arrayTypes.insert_or_assign(std::string(name), bound_);
         const std::string* waitingTag = WaitingTagOf(baseType);
         if (waitingTag != nullptr) Wait(*waitingTag, name);
         // An array type has no TYPEDEF: "jmp_buf TYPEDEF _JBTYPE" would be one element.
@@ -288,6 +292,7 @@ class TypedefTranslation {
     bool baseIsStructure_ = false;
     bool hasStar_ = false;
     bool isArray_ = false;  // the declarator has bounds
+    std::string bound_;     // then its elements ("(11)*(16)")
     std::string declarator_;
     HeapBlock typedefWords_;  // the declarator's words, each followed by one NUL
     uint32_t wordCount_ = 0;

@@ -162,6 +162,7 @@ int StartBatch(Session& session, bool withNameList) {
     session.run.declaredNames.clear();
     session.run.emptyMacros.clear();
     session.run.conventionMacros.clear();
+    session.run.arrayTypes.clear();
     return 1;
 }
 
