@@ -215,6 +215,11 @@ void ReduceStarredParameter(Session& session, std::string& parameter) {
 
 int64_t AppendCleanedParameter(Session& session, std::string& parameter, bool& firstParameter,
                                uint32_t lineNumber) {
+    // A parameter of an array type ("jmp_buf env") is passed as a pointer, as C passes arrays.
+    const size_t typeStart = SkipBlanks(parameter, 0);
+    const size_t typeEnd = WordEnd(parameter, typeStart);
+    const std::string_view type = std::string_view(parameter).substr(typeStart, typeEnd - typeStart);
+    if (session.run.arrayTypes.contains(type)) parameter.replace(typeStart, type.size(), "DWORD");
     PointerToDword(parameter);
     return AppendParameterType(session, parameter, firstParameter, lineNumber);
 }

@@ -243,8 +243,7 @@ class TypedefTranslation {
         RegisterTypeName(session_, name, code);
         result_ = 1;
         baseIsStructure_ = code == TC_STRUCT || code == TC_UNION;
-        if (isArray_ && !baseIsStructure_)
-            session_.run.arrayTypes.insert_or_assign(std::string(name), bound_);
+        if (isArray_) session_.run.arrayTypes.insert_or_assign(std::string(name), bound_);
         const std::string* waitingTag = WaitingTagOf(baseType);
         if (waitingTag != nullptr) Wait(*waitingTag, name);
         // An array type has no TYPEDEF: "jmp_buf TYPEDEF _JBTYPE" would be one element.
