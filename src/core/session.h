@@ -116,6 +116,9 @@ struct RunState {
     // The batch's macros by the calling convention their text names: a macro says what its
     // words say, whatever its own name holds.
     std::map<std::string, MacroConvention, std::less<>> conventionMacros;
+    // The structure aliases the batch wrote ("UUID  TYPEDEF  GUID"): alias -> structure. Where
+    // an alias stands, its structure stands too: the assembler's TYPEDEF wants it first.
+    std::map<std::string, std::string, std::less<>> structureAliases;
     // The batch's array types by name, with their elements as a member's bound counts them
     // ("typedef UCHAR DOT11_MAC_ADDRESS[6];": 6): a member of the type holds them all.
     std::map<std::string, std::string, std::less<>> arrayTypes;
@@ -151,9 +154,6 @@ struct HeaderState {
     // The parameterless macros of member declarations, by name: their code lines, the first
     // one being what follows the name (a lone backslash when the declarations begin below).
     std::map<std::string, std::vector<std::string>, std::less<>> declarationMacros;
-    // The structure aliases the header wrote ("UUID  TYPEDEF  GUID"): alias -> structure. Those
-    // of other headers are not taken: their structure may be one this header never includes.
-    std::map<std::string, std::string, std::less<>> structureAliases;
 };
 
 struct StatementState {

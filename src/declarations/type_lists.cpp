@@ -241,11 +241,11 @@ void WriteStructureAliasLine(Session& session, bool commented, std::string_view 
     std::string line = commented ? ";" : "";
     line.append(name).append(kTypedefSeparator).append(structure);
     WriteOutputLine(session, line);
-    if (!commented) session.header.structureAliases.insert_or_assign(std::string(name), structure);
+    if (!commented) session.run.structureAliases.insert_or_assign(std::string(name), structure);
 }
 
 std::string AliasedStructure(const Session& session, std::string name) {
-    const auto& aliases = session.header.structureAliases;
+    const auto& aliases = session.run.structureAliases;
     // A bound on the chain: aliases that lead round in a circle must not hang.
     for (int step = 0; step < 16; ++step) {
         // A name that is a structure of its own too (in another branch: LSA_UNICODE_STRING)

@@ -70,11 +70,11 @@ int RegisterTypeName(Session& session, std::string_view name, uint32_t code);
 inline constexpr std::string_view kTypedefSeparator = "  TYPEDEF  ";
 
 // Writes "NAME  TYPEDEF  STRUCTURE" (";NAME ..." when commented). A written alias is kept for
-// the header: a member of that type is declared as the structure itself, as the assembler
+// the batch: a member of that type is declared as the structure itself, as the assembler
 // aligns a member of a TYPEDEF'd structure to 8 bytes where C aligns the structure's members.
 void WriteStructureAliasLine(Session& session, bool commented, std::string_view name,
                              std::string_view structure);
-// The structure an alias the header wrote stands for, through aliases of aliases; the name
+// The structure an alias the batch wrote stands for, through aliases of aliases; the name
 // itself when it is no alias, or when it is also a structure of its own.
 std::string AliasedStructure(const Session& session, std::string name);
 

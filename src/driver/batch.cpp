@@ -163,6 +163,7 @@ int StartBatch(Session& session, bool withNameList) {
     session.run.emptyMacros.clear();
     session.run.conventionMacros.clear();
     session.run.arrayTypes.clear();
+    session.run.structureAliases.clear();
     return 1;
 }
 

@@ -217,7 +217,6 @@ void ReleasePerFileMemory(Session& session) {
     session.header.waitingAliases.clear();
     session.header.declarationMacros.clear();
     session.header.packingSeen = false;
-    session.header.structureAliases.clear();
 }
 
 int TranslateFile(Session& session, LineIndex& index) {
