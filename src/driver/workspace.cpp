@@ -54,9 +54,8 @@ struct WorkspaceFile {
 
 constexpr std::string_view kSampleTestFile = "sample/Test.txt";
 constexpr std::string_view kSampleHeaders = "sample/include/";
-constexpr std::array<std::string_view, 4> kHeaderListFiles = {"header.txt", "Dxheader.txt",
-                                                              "winddkheader.txt",
-                                                              "DarkGdkHeader.txt"};
+constexpr std::array<std::string_view, 4> kHeaderListFiles = {
+    "header.txt", "Dxheader.txt", "winddkheader.txt", "DarkGdkHeader.txt"};
 
 std::string BundledBytes(std::string_view path) {
     for (const BundledFile& file : BundledKitFiles()) {
@@ -91,12 +90,10 @@ std::vector<WorkspaceFile> FixedFiles(const WorkspaceRequest& request) {
 
 std::vector<WorkspaceFile> HeaderListFiles(const fs::path& include) {
     const HeaderLists lists = BuildHeaderLists(include);
+    const std::array paths = {&lists.sdk, &lists.directx, &lists.winddk, &lists.darkgdk};
     std::vector<WorkspaceFile> files;
-    for (const auto& [name, paths] :
-         {std::pair(kHeaderListFiles[0], &lists.sdk), std::pair(kHeaderListFiles[1], &lists.directx),
-          std::pair(kHeaderListFiles[2], &lists.winddk),
-          std::pair(kHeaderListFiles[3], &lists.darkgdk)}) {
-        files.push_back({std::string(name), HeaderListText(*paths)});
+    for (size_t kit = 0; kit < paths.size(); ++kit) {
+        files.push_back({std::string(kHeaderListFiles[kit]), HeaderListText(*paths[kit])});
     }
     return files;
 }
@@ -170,8 +167,8 @@ int InitWorkspace(const WorkspaceRequest& request, std::string& report) {
     // The sample headers are among the fixed files: the lists are made once they are written.
     const fs::path include =
         request.include.empty() ? request.directory / kSampleFolder : request.include;
-    report = "workspace " + request.directory.string() + " (headers of " + include.string() +
-             "):\n";
+    report =
+        "workspace " + request.directory.string() + " (headers of " + include.string() + "):\n";
     if (!WriteFiles(request.directory, files, report)) return 0;
     return WriteFiles(request.directory, HeaderListFiles(include), report) ? 1 : 0;
 }
