@@ -232,6 +232,7 @@ int main(int argc, char** argv) {
     app.footer(kFooter);
     app.require_subcommand(1);
     app.fallthrough();
+    app.set_version_flag("--version", std::string("ondavel ") + ONDAVEL_VERSION);
     Options options;
     app.add_option("--base", options.base, "Base directory: kit files, Test.txt and side files")
         ->check(CLI::ExistingDirectory)
