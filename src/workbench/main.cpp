@@ -81,7 +81,7 @@ bool AsksForText(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication::setApplicationName("Ondavel");
+    QCoreApplication::setApplicationName("ondavel-workbench");
     QCoreApplication::setApplicationVersion(ONDAVEL_VERSION);
     // The window system aborts the program where there is no display: the help and version
     // texts are given before it is opened.
