@@ -1,5 +1,5 @@
 # The Debian packages, made by `cpack` in the build folder: "ondavel" (the command, its man
-# page and the README's sections on using it) and "ondavel-workbench" (the desktop program,
+# page, its bash completion and the README's sections on using it) and "ondavel-workbench" (the desktop program,
 # its menu entry and icon), which depends on the first and on the Qt 6 runtime, so that a
 # server install pulls no Qt. dpkg-shlibdeps (dpkg-dev) computes the libraries each needs.
 include(GNUInstallDirs)

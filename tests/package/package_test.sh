@@ -29,7 +29,8 @@ holds() {
         grep -qx "./$path" "$scratch/list" || fail "$(basename "$package") lacks /$path"
     done
 }
-holds "$cli" usr/bin/ondavel usr/share/man/man1/ondavel.1.gz usr/share/doc/ondavel/README.md
+holds "$cli" usr/bin/ondavel usr/share/man/man1/ondavel.1.gz usr/share/doc/ondavel/README.md \
+    usr/share/bash-completion/completions/ondavel
 holds "$workbench" usr/bin/ondavel-workbench usr/share/man/man1/ondavel-workbench.1.gz \
     usr/share/applications/ondavel-workbench.desktop \
     usr/share/icons/hicolor/scalable/apps/ondavel-workbench.svg
