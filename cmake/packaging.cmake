@@ -1,7 +1,8 @@
 # The Debian packages, made by `cpack` in the build folder: "ondavel" (the command, its man
-# page, its bash completion and the README's sections on using it) and "ondavel-workbench" (the desktop program,
-# its menu entry and icon), which depends on the first and on the Qt 6 runtime, so that a
-# server install pulls no Qt. dpkg-shlibdeps (dpkg-dev) computes the libraries each needs.
+# page, its bash completion and the README's sections on using it) and "ondavel-workbench"
+# (the desktop program, its man page, menu entry and icon), which depends on the first and on
+# the Qt 6 runtime, so that a server install pulls no Qt. dpkg-shlibdeps (dpkg-dev) computes
+# the libraries each needs.
 include(GNUInstallDirs)
 
 # The target "packaged" builds everything the packages hold.

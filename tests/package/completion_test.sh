@@ -24,7 +24,10 @@ expect() {
     local offered=" $1 " word
     shift
     for word in "$@"; do
-        [[ $offered == *" $word "* ]] || { echo "FAILED: '$word' not offered after: $context"; failed=1; }
+        if [[ $offered != *" $word "* ]]; then
+            echo "FAILED: '$word' not offered after: $context"
+            failed=1
+        fi
     done
 }
 context="ondavel"

@@ -53,8 +53,8 @@ echo "ondavel-workbench --version: $text"
 cd "$scratch"
 "$bin/ondavel" init W >init.out || fail "ondavel init W"
 cat init.out
-printf '#define ANSWER 42\r\ntypedef struct _PAIR {\r\n    DWORD first;\r\n    WORD second;\r\n} PAIR;\r\n' \
-    >pair.h
+printf '#define ANSWER 42\r\ntypedef struct _PAIR {\r\n    DWORD first;\r\n' >pair.h
+printf '    WORD second;\r\n} PAIR;\r\n' >>pair.h
 "$bin/ondavel" -q --base W --kit sdk file pair.h >pair.sdk || fail "ondavel file pair.h"
 echo "pair.h translated:"
 cat pair.sdk
