@@ -1,7 +1,8 @@
 #!/bin/sh
 # The Debian packages as a user gets them: their file lists, their dependencies (no Qt for the
 # command), and the programs unpacked into a scratch root and run from there: the versions,
-# init, and one header translated. Skips (77) when the packages have not been made.
+# init, and one header translated. Skips (77) when the packages have not been made, or were
+# made before the build's ondavel.
 # usage: package_test.sh BUILD_DIR VERSION
 set -eu
 build=$1 version=$2
@@ -10,6 +11,10 @@ workbench=$(ls "$build"/ondavel-workbench_"$version"_*.deb 2>/dev/null || true)
 if [ -z "$cli" ] || [ -z "$workbench" ]; then
     echo "skipped: no ondavel_${version}_*.deb and ondavel-workbench_${version}_*.deb in $build" \
         "(./build.sh package, or cpack in that folder, makes them)"
+    exit 77
+fi
+if [ "$build/ondavel" -nt "$cli" ]; then
+    echo "skipped: the packages in $build are older than its ondavel (cpack there remakes them)"
     exit 77
 fi
 scratch=$(mktemp -d)
