@@ -11,7 +11,7 @@ add_dependencies(packaged ondavel)
 
 # ondavel_man_page(TARGET COMPONENT SUMMARY [INCLUDE]): the man page of a program, made from its
 # --help and --version by help2man, with the sections of the help2man include file INCLUDE.
-# Not in a sanitizer build, whose programs report on leaving.
+# Not in a sanitizer build: no package is made from one.
 find_program(HELP2MAN help2man)
 function(ondavel_man_page target component summary)
   if(NOT HELP2MAN OR ONDAVEL_SANITIZE)
