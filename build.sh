@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Set-up and everyday commands. On a fresh Debian machine:
-#   ./build.sh run    installs what is needed, builds, translates the SDK kit of MinGW-w64
-#   ./build.sh test   installs what is needed, builds (also with sanitizers), runs every test
+#   ./build.sh run      installs what is needed, builds, translates the SDK kit of MinGW-w64
+#   ./build.sh test     installs what is needed, builds (also with sanitizers), makes the
+#                       packages, runs every test
+#   ./build.sh package  installs what is needed, builds the programs and makes the Debian
+#                       packages build/ondavel_VERSION_ARCH.deb and ondavel-workbench_...
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev mingw-w64-i686-dev
     gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686 qt6-base-dev fonts-dejavu-core xvfb xauth clang
-    libclang-rt-dev)
+    libclang-rt-dev help2man dpkg-dev)
 # Only the tests need these: they run the example programs under Wine's 32-bit build.
 TEST_PACKAGES=(wine wine32)
-JOBS=$(nproc)
+JOBS=${JOBS:-$(nproc)}
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 
@@ -69,6 +72,12 @@ run_sdk() {
     echo "Translated the SDK headers of $work/header.txt into $work/sdk/ (journal: $work/journal.txt)"
 }
 
+# make_packages DIR: the Debian packages of what is built in DIR, into DIR.
+make_packages() {
+    (cd "$1" && cpack -G DEB >/dev/null)
+    ls "$1"/*.deb
+}
+
 run_tests() {
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         $SUDO dpkg --add-architecture i386
@@ -78,6 +87,7 @@ run_tests() {
     assembler=$(find_assembler)
     echo "assembler for the check tests: ${assembler:-none (they will skip)}"
     build build -DONDAVEL_ASSEMBLER="$assembler"
+    make_packages build
     (cd build && ctest --output-on-failure -j"$JOBS")
     build build-asan -DONDAVEL_SANITIZE=ON -DONDAVEL_BENCH=OFF -DONDAVEL_ASSEMBLER="$assembler"
     (cd build-asan && ctest --output-on-failure -j"$JOBS")
@@ -100,5 +110,10 @@ install_packages "${PACKAGES[@]}"
 case "${1:-}" in
     run) run_sdk ;;
     test) run_tests ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    package)
+        configure build
+        cmake --build build -j"$JOBS" --target packaged
+        make_packages build
+        ;;
+    *) echo "usage: $0 run|test|package" >&2; exit 2 ;;
 esac

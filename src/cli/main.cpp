@@ -199,10 +199,8 @@ int Report(const std::string& caption, int result, const std::string& report) {
 int RunInit(const Options& options) {
     ondavel::WorkspaceRequest request;
     request.directory = options.workspace;
-    request.kits = ondavel::FindBundledKits();
     request.force = options.force;
-    if (request.kits.empty()) return Report("init", 0, "the bundled kits cannot be found");
-    request.include = options.include.empty() ? ondavel::DefaultIncludeFolder(request.kits)
+    request.include = options.include.empty() ? ondavel::DefaultIncludeFolder()
                                               : std::filesystem::path(options.include);
     std::string report;
     const int result = ondavel::InitWorkspace(request, report);
@@ -234,6 +232,7 @@ int main(int argc, char** argv) {
     app.footer(kFooter);
     app.require_subcommand(1);
     app.fallthrough();
+    app.set_version_flag("--version", std::string("ondavel ") + ONDAVEL_VERSION);
     Options options;
     app.add_option("--base", options.base, "Base directory: kit files, Test.txt and side files")
         ->check(CLI::ExistingDirectory)
@@ -302,7 +301,8 @@ int main(int argc, char** argv) {
         ->required();
     init->add_option("--include", options.include,
                      "Include folder the header lists are made from (default: the MinGW-w64\n"
-                     "headers when installed, else the bundled sample headers)")
+                     "headers when installed, else the bundled sample headers, written into\n"
+                     "WORKDIR/include)")
         ->option_text("DIR");
     init->add_flag("--force", options.force, "Replace the files of an existing workspace");
     init->callback([&] { status = RunInit(options); });

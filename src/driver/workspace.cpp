@@ -7,8 +7,8 @@
 #include <system_error>
 #include <vector>
 
-#include "core/file_io.h"
 #include "core/staged_file.h"
+#include "driver/bundled_kits.h"
 #include "driver/header_lists.h"
 #include "driver/kit_profiles.h"
 #include "driver/support_include.h"
@@ -24,6 +24,8 @@ constexpr std::array<std::string_view, 3> kKnowledgeFiles = {"egales.txt", "dire
                                                              "winddkegale.txt"};
 constexpr std::string_view kTestFile = "Test.txt";
 constexpr std::string_view kReadme = "README.txt";
+// Where a workspace made without an include tree keeps the sample headers it is made from.
+constexpr std::string_view kSampleFolder = "include";
 
 constexpr std::string_view kReadmeText =
     "Ondavel workspace\r\n"
@@ -50,43 +52,63 @@ struct WorkspaceFile {
     std::string bytes;
 };
 
-fs::path ProgramFolder() {
-    std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path() : program.parent_path();
-}
+constexpr std::string_view kSampleTestFile = "sample/Test.txt";
+constexpr std::string_view kSampleHeaders = "sample/include/";
+constexpr std::array<std::string_view, 4> kHeaderListFiles = {
+    "header.txt", "Dxheader.txt", "winddkheader.txt", "DarkGdkHeader.txt"};
 
-bool HoldsKits(const fs::path& folder) {
-    std::error_code ignored;
-    return !folder.empty() && fs::is_regular_file(folder / kKnowledgeFiles[0], ignored);
-}
-
-// The files of the workspace, or false with the name of a bundled file that cannot be read.
-bool GatherFiles(const WorkspaceRequest& request, std::vector<WorkspaceFile>& files,
-                 std::string& missing) {
-    for (std::string_view name :
-         std::array{kKnowledgeFiles[0], kKnowledgeFiles[1], kKnowledgeFiles[2], kTestFile}) {
-        const fs::path source =
-            name == kTestFile ? request.kits / "sample" / name : request.kits / name;
-        WorkspaceFile file{std::string(name), {}};
-        if (!ReadFileBytes(source.string(), file.bytes)) {
-            missing = source.string();
-            return false;
-        }
-        files.push_back(std::move(file));
+std::string BundledBytes(std::string_view path) {
+    for (const BundledFile& file : BundledKitFiles()) {
+        if (file.path == path) return std::string(file.bytes);
     }
-    const HeaderLists lists = BuildHeaderLists(request.include);
-    files.push_back({"header.txt", HeaderListText(lists.sdk)});
-    files.push_back({"Dxheader.txt", HeaderListText(lists.directx)});
-    files.push_back({"winddkheader.txt", HeaderListText(lists.winddk)});
-    files.push_back({"DarkGdkHeader.txt", HeaderListText(lists.darkgdk)});
+    return {};
+}
+
+// The files of the workspace that do not depend on the include tree; with the sample headers,
+// under "include/", when the request names no include tree.
+std::vector<WorkspaceFile> FixedFiles(const WorkspaceRequest& request) {
+    std::vector<WorkspaceFile> files;
+    for (std::string_view name : kKnowledgeFiles) {
+        files.push_back({std::string(name), BundledBytes(name)});
+    }
+    files.push_back({std::string(kTestFile), BundledBytes(kSampleTestFile)});
     files.push_back({std::string(kReadme), std::string(kReadmeText)});
     // Each kit's output folder is given the support include the translations rely on.
     for (std::string_view folder : BaseKitOutputFolders()) {
         files.push_back(
             {std::string(folder) + std::string(kSupportIncludeName), SupportIncludeText()});
     }
-    return true;
+    if (!request.include.empty()) return files;
+    for (const BundledFile& file : BundledKitFiles()) {
+        if (!file.path.starts_with(kSampleHeaders)) continue;
+        files.push_back({std::string(kSampleFolder) + "/" +
+                             std::string(file.path.substr(kSampleHeaders.size())),
+                         std::string(file.bytes)});
+    }
+    return files;
+}
+
+std::vector<WorkspaceFile> HeaderListFiles(const fs::path& include) {
+    const HeaderLists lists = BuildHeaderLists(include);
+    const std::array paths = {&lists.sdk, &lists.directx, &lists.winddk, &lists.darkgdk};
+    std::vector<WorkspaceFile> files;
+    for (size_t kit = 0; kit < paths.size(); ++kit) {
+        files.push_back({std::string(kHeaderListFiles[kit]), HeaderListText(*paths[kit])});
+    }
+    return files;
+}
+
+// The names of files the workspace would replace, each after a blank.
+std::string PresentFiles(const fs::path& directory, const std::vector<WorkspaceFile>& files) {
+    std::string present;
+    std::error_code ignored;
+    for (const WorkspaceFile& file : files) {
+        if (fs::exists(directory / file.name, ignored)) present += " " + file.name;
+    }
+    for (std::string_view name : kHeaderListFiles) {
+        if (fs::exists(directory / name, ignored)) present += " " + std::string(name);
+    }
+    return present;
 }
 
 size_t CountLines(std::string_view text) {
@@ -98,42 +120,42 @@ size_t CountLines(std::string_view text) {
     return lines;
 }
 
-}  // namespace
-
-fs::path FindBundledKits() {
-    const fs::path program = ProgramFolder();
-    const std::array<fs::path, 4> candidates = {
-        program / "kits", program.parent_path() / "kits",
-        program.parent_path() / "share" / "ondavel" / "kits", fs::path(ONDAVEL_INSTALLED_KITS)};
-    for (const fs::path& candidate : candidates) {
-        if (HoldsKits(candidate)) return candidate;
+// Writes files into directory, adding a line for each to report; false with the reason in
+// report when one cannot be written.
+bool WriteFiles(const fs::path& directory, const std::vector<WorkspaceFile>& files,
+                std::string& report) {
+    std::error_code ignored;
+    for (const WorkspaceFile& file : files) {
+        const fs::path path = directory / file.name;
+        fs::create_directories(path.parent_path(), ignored);
+        if (!ReplaceFileContent(path.string(), file.bytes)) {
+            report = path.string() + " cannot be written: " + std::strerror(errno);
+            return false;
+        }
+        const size_t lines = CountLines(file.bytes);
+        report += "  " + file.name + " (" + std::to_string(lines) +
+                  (lines == 1 ? " line)\n" : " lines)\n");
     }
-    return {};
+    return true;
 }
 
-fs::path DefaultIncludeFolder(const fs::path& kits) {
+}  // namespace
+
+fs::path DefaultIncludeFolder() {
     std::error_code ignored;
     if (fs::is_regular_file(fs::path(kMingwInclude) / "windows.h", ignored)) return kMingwInclude;
-    return kits / "sample" / "include";
+    return {};
 }
 
 int InitWorkspace(const WorkspaceRequest& request, std::string& report) {
     std::error_code error;
-    if (!fs::is_directory(request.include, error)) {
+    if (!request.include.empty() && !fs::is_directory(request.include, error)) {
         report = "include folder " + request.include.string() + " does not exist";
         return 0;
     }
-    std::vector<WorkspaceFile> files;
-    std::string missing;
-    if (!GatherFiles(request, files, missing)) {
-        report = "bundled kit file " + missing + " cannot be read";
-        return 0;
-    }
-    std::string present;
-    for (const WorkspaceFile& file : files) {
-        if (fs::exists(request.directory / file.name, error)) present += " " + file.name;
-    }
-    if (!present.empty() && !request.force) {
+    const std::vector<WorkspaceFile> files = FixedFiles(request);
+    if (const std::string present = PresentFiles(request.directory, files);
+        !present.empty() && !request.force) {
         report = request.directory.string() + " already holds" + present +
                  "; use --force to replace them";
         return 0;
@@ -142,20 +164,13 @@ int InitWorkspace(const WorkspaceRequest& request, std::string& report) {
         report = request.directory.string() + ": " + error.message();
         return 0;
     }
-    report = "workspace " + request.directory.string() + " (headers of " +
-             request.include.string() + "):\n";
-    for (const WorkspaceFile& file : files) {
-        const fs::path path = request.directory / file.name;
-        fs::create_directories(path.parent_path(), error);
-        if (!ReplaceFileContent(path.string(), file.bytes)) {
-            report = path.string() + " cannot be written: " + std::strerror(errno);
-            return 0;
-        }
-        const size_t lines = CountLines(file.bytes);
-        report += "  " + file.name + " (" + std::to_string(lines) +
-                  (lines == 1 ? " line)\n" : " lines)\n");
-    }
-    return 1;
+    // The sample headers are among the fixed files: the lists are made once they are written.
+    const fs::path include =
+        request.include.empty() ? request.directory / kSampleFolder : request.include;
+    report =
+        "workspace " + request.directory.string() + " (headers of " + include.string() + "):\n";
+    if (!WriteFiles(request.directory, files, report)) return 0;
+    return WriteFiles(request.directory, HeaderListFiles(include), report) ? 1 : 0;
 }
 
 }  // namespace ondavel

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
 #include "driver/kit_profiles.h"
 #include "workbench/main_window.h"
@@ -23,11 +24,13 @@ struct StartOptions {
     QString screenshot;   // when set: saved once the commands are done, then the program ends
 };
 
-StartOptions ParseOptions(const QApplication& application) {
+// The options of the command line; --help and --version print their text and end the program.
+StartOptions ParseOptions(const QCoreApplication& application) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Translates the C headers of a Windows kit into MASM include files.");
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption base("base", "Base directory: kit files and side files.", "DIR",
                                   QDir::currentPath());
     const QCommandLineOption kit("kit", "Kit chosen at start: sdk, directx, winddk or darkgdk.",
@@ -65,11 +68,28 @@ void SaveWhenIdle(MainWindow& window, const QString& file) {
     QApplication::exit(saved && !empty ? 0 : 1);
 }
 
+// Whether the command line asks only for the help or the version text.
+bool AsksForText(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"}) {
+            if (std::strcmp(argv[i], option) == 0) return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName("ondavel-workbench");
+    QCoreApplication::setApplicationVersion(ONDAVEL_VERSION);
+    // The window system aborts the program where there is no display: the help and version
+    // texts are given before it is opened.
+    if (AsksForText(argc, argv)) {
+        const QCoreApplication textOnly(argc, argv);
+        ParseOptions(textOnly);
+    }
     QApplication application(argc, argv);
-    QApplication::setApplicationName("Ondavel");
     QGuiApplication::setDesktopFileName("ondavel-workbench");
     const StartOptions options = ParseOptions(application);
     ondavel::workbench::Prompter prompter;

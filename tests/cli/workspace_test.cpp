@@ -1,9 +1,11 @@
-// ondavel init end to end: a workspace from an include tree, the refusal to replace a user's
-// files, a missing include folder; and the bundled sample tree translated by every kit, with
-// the counts that the bundled knowledge files must keep giving.
+// ondavel init end to end: a workspace from an include tree, the same one from a copy of the
+// program alone, the refusal to replace a user's files, a missing include folder; and the
+// bundled sample tree translated by every kit, with the counts that the bundled knowledge files
+// must keep giving.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "support/cli_runner.h"
@@ -50,6 +52,35 @@ TEST_F(WorkspaceTest, InitWritesKnowledgeFilesAndHeaderListsInDependencyOrder) {
     }
     EXPECT_EQ(ReadBytes(In("ws/Test.txt")), ReadBytes(kits / "sample" / "Test.txt"));
     EXPECT_TRUE(fs::exists(In("ws/README.txt")));
+}
+
+// Every file under folder by its path there, with its bytes.
+std::map<std::string, std::string> FilesUnder(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file()) {
+            files[fs::relative(entry.path(), folder).string()] = ReadBytes(entry.path());
+        }
+    }
+    return files;
+}
+
+// The program carries its kits: a copy of it alone in an empty folder, far from the source
+// tree and the build, makes the very workspace the built program makes.
+TEST_F(WorkspaceTest, ABinaryCopiedAloneMakesTheSameWorkspace) {
+    ASSERT_EQ(Init("\"" + In("ws") + "\"").exitCode, 0);
+    fs::rename(In("ws"), In("from-build"));
+    TempDir alone;
+    fs::copy_file(ONDAVEL_CLI, alone / "ondavel");
+
+    const CliRun run =
+        RunShell("cd \"" + In("") + "\" && \"" + (alone / "ondavel") + "\" init ws", base);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto expected = FilesUnder(In("from-build"));
+    EXPECT_EQ(FilesUnder(In("ws")), expected);
+    const fs::path kits = fs::path(ONDAVEL_SOURCE_DIR) / "kits";
+    EXPECT_EQ(expected.at("egales.txt"), ReadBytes(kits / "egales.txt"));
+    EXPECT_EQ(expected.at("Test.txt"), ReadBytes(kits / "sample" / "Test.txt"));
 }
 
 TEST_F(WorkspaceTest, AnExistingWorkspaceIsReplacedOnlyWithForce) {
