@@ -113,7 +113,7 @@ class MainWindowTest : public QObject {
 
     // The dialog's choice runs on the worker thread; its lines reach the view on the window's.
     // To a file, the output goes into the folder the destination names, with or without its
-    // '/', and the status bar says where it went.
+    // '/', and the status bar says where it went. Closing waits for the worker.
     void ASelectedFileIsTranslatedByTheWorkerAndSaysWhereItWent() {
         BaseFolder base;
         base.AddSample("sample.h");
@@ -134,7 +134,21 @@ class MainWindowTest : public QObject {
         QTRY_VERIFY(!window.Busy());
         QVERIFY(QFileInfo(base.path("sdk/sample.sdk")).size() > 0);
         QCOMPARE(window.progressStatus().text(), "Ecrit dans " + base.path("sdk/sample.sdk"));
+
+        // Closed while the worker translates: the window shows that it waits, and goes once
+        // the output is whole.
+        window.show();
+        QVERIFY(QFile::remove(base.path("sdk/sample.sdk")));
+        ChooseInDialog(true, base.path("sdk/"));
+        window.Command(10001);
+        QVERIFY(!window.close());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        QVERIFY(window.statusBar()->currentMessage().startsWith("Fermeture : attente"));
+        QTRY_VERIFY(!window.isVisible());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(QFileInfo(base.path("sdk/sample.sdk")).size() > 0);
         QCOMPARE(prompter.shown, QStringList());
+        QCOMPARE(prompter.asked, QStringList());
     }
 
     // One header a turn of the event loop: a timer keeps firing between the headers and sees
