@@ -7,7 +7,6 @@ xvfb_run=$1 openbox=$2 program=$3
 QT_QPA_PLATFORM=xcb "$xvfb_run" -a -s "-screen 0 1024x768x24" sh -c '
     "$1" --sm-disable >/dev/null 2>&1 &
     wm=$!
-    sleep 1
     status=0
     "$2" || status=$?
     kill $wm
