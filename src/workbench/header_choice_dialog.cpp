@@ -1,6 +1,7 @@
 #include "workbench/header_choice_dialog.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,11 +32,18 @@ std::string_view ListedHeader(std::string_view line) {
     return FileExists(path) != 0 ? path : std::string_view();
 }
 
+// The folder a translation to a file goes to, ending with '/' (the output file's name is
+// appended to it); empty when the destination names no folder that exists.
+QString DestinationFolder(const QString& destination) {
+    if (!QFileInfo(destination).isDir()) return {};
+    return destination.endsWith('/') ? destination : destination + '/';
+}
+
 }  // namespace
 
 HeaderChoiceDialog::HeaderChoiceDialog(QWidget* owner, Host& host, Prompter& prompter,
                                        const RunState& run, HeaderChoice& choice)
-    : QDialog(owner), prompter_(prompter), choice_(choice) {
+    : QDialog(owner), prompter_(prompter), run_(run), choice_(choice) {
     setWindowTitle("Choix Multi Fichiers");
     selected_ = WithId(new QLabel("Selectionner un fichier", this), 3004);
     list_ = WithId(new QListWidget(this), 3000);
@@ -43,7 +51,11 @@ HeaderChoiceDialog::HeaderChoiceDialog(QWidget* owner, Host& host, Prompter& pro
     destination_ = WithId(new QLineEdit(FromPath(run.outputDirectory), this), 3001);
     auto* confirm = WithId(new QPushButton("Selection", this), 3002);
     toFile_ = WithId(new QCheckBox("Ecrire dans Fichier", this), 3005);
-    connect(list_, &QListWidget::currentTextChanged, selected_, &QLabel::setText);
+    // Only a selected item counts: the list's current item, which it takes with the focus, is
+    // no choice, so that Enter alone chooses nothing.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const QListWidgetItem* item = SelectedItem()) selected_->setText(item->text());
+    });
     connect(confirm, &QPushButton::clicked, this, &HeaderChoiceDialog::Confirm);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(selected_);
@@ -68,24 +80,43 @@ void HeaderChoiceDialog::ListHeaders(Host& host, const std::string& headerListPa
     }
 }
 
+QListWidgetItem* HeaderChoiceDialog::SelectedItem() const {
+    const QList<QListWidgetItem*> items = list_->selectedItems();
+    return items.isEmpty() ? nullptr : items.front();
+}
+
 void HeaderChoiceDialog::Refuse(const QString& text) {
     prompter_.Show(this, windowTitle(), text, MessageIcon::Stop);
 }
 
 void HeaderChoiceDialog::Confirm() {
-    const QListWidgetItem* item = list_->currentItem();
+    const QListWidgetItem* item = SelectedItem();
     if (item == nullptr) return;
     std::string_view line;
     GetLine(headerList_, item->data(Qt::UserRole).toUInt(), line);
     const std::string_view input = ListedHeader(line);
-    const QString destination = destination_->text().trimmed();
+    QString destination = destination_->text().trimmed();
     if (destination.isEmpty()) {
         destination_->setText("sdk/");
+        return;
+    }
+    if (run_.keepJournalOpen) {
+        Refuse(
+            "Une traduction ALL est en cours : choisissez ce header de nouveau quand la "
+            "barre d'\u00E9tat dira \"ALL DONE\".");
         return;
     }
     if (input.size() > kPathLimit) {
         Refuse("Chemin du header trop long (260 caract\u00E8res au plus):\n" + FromPath(input));
         return;
+    }
+    if (toFile_->isChecked()) {
+        const QString folder = DestinationFolder(destination);
+        if (folder.isEmpty()) {
+            Refuse("La destination n'est pas un dossier existant :\n" + destination);
+            return;
+        }
+        destination = folder;
     }
     if (destination.size() > kPathLimit) {
         Refuse("Chemin de destination trop long (260 caract\u00E8res au plus)");

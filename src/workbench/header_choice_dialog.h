@@ -11,6 +11,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 
 namespace ondavel {
 
@@ -30,6 +31,10 @@ struct HeaderChoice {
     bool toFile = false;
 };
 
+// Choosing a header while a whole-kit translation runs is refused with a box and the dialog
+// stays open, its selection kept, so that the choice is made again once the batch is done.
+// A translation to a file needs a folder that exists: one named without its trailing '/' is
+// that folder.
 class HeaderChoiceDialog : public QDialog {
     Q_OBJECT
 
@@ -40,10 +45,12 @@ class HeaderChoiceDialog : public QDialog {
 
   private:
     void ListHeaders(Host& host, const std::string& headerListPath);
+    QListWidgetItem* SelectedItem() const;
     void Confirm();
     void Refuse(const QString& text);
 
     Prompter& prompter_;
+    const RunState& run_;
     HeaderChoice& choice_;
     LineIndex headerList_;
     QLabel* selected_;

@@ -1,30 +1,28 @@
 #include "workbench/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileInfo>
-#include <QFontDatabase>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QThread>
 #include <QTimer>
-#include <QUrl>
 
+#include "core/output_name.h"
 #include "driver/batch.h"
 #include "driver/commands.h"
 #include "driver/kit_profiles.h"
 #include "knowledge/learn.h"
 #include "workbench/conditions_dialog.h"
-#include "workbench/menu_table.h"
+#include "workbench/file_viewer.h"
 #include "workbench/prompter.h"
 #include "workbench/search_dialog.h"
 #include "workbench/text_codec.h"
+#include "workbench/text_view.h"
 #include "workbench/window_geometry.h"
 
 namespace ondavel::workbench {
@@ -34,53 +32,23 @@ namespace {
 constexpr int kProgressWidth = 250;
 const char* const kTitle = "Traduction de header files .h";
 
-// The learning commands need no kit: each names the declaration list it learns from.
-struct LearningCommand {
-    int id;
-    const char* listFile;
-};
-constexpr LearningCommand kLearningCommands[] = {
-    {kLearn, "liste.txt"},
-    {kLearnFromSdk, "sdkliste.txt"},
-    {kLearnFromDirectX, "directxliste.txt"},
-    {kLearnFromDdk, "winddkliste.txt"},
-};
-
-QPlainTextEdit* MakeView() {
-    auto* view = new QPlainTextEdit;
-    view->setLineWrapMode(QPlainTextEdit::NoWrap);
-    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    return view;
-}
-
-// The user's editor ($VISUAL, else $EDITOR), else the desktop's application for the file.
-bool OpenInEditor(const QString& path) {
-    for (const char* variable : {"VISUAL", "EDITOR"}) {
-        QStringList command = QProcess::splitCommand(qEnvironmentVariable(variable));
-        if (command.isEmpty()) continue;
-        const QString program = command.takeFirst();
-        return QProcess::startDetached(program, command << path);
-    }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
 }  // namespace
 
 MainWindow::MainWindow(const std::string& baseDirectory, Prompter& prompter)
     : prompter_(prompter),
-      view_(MakeView()),
+      view_(MakeTextView()),
       progress_(new QLabel),
       kit_(new QLabel),
       host_(*view_, *progress_, *kit_, prompter),
       session_(host_),
       search_(*view_, prompter) {
     session_.run.baseDirectory = baseDirectory;
+    host_.Watch(session_);
     setWindowTitle(kTitle);
     BuildMenu();
     setCentralWidget(view_);
-    progress_->setFixedWidth(kProgressWidth);
+    // The first part widens for a text longer than its width (an output file's path).
+    progress_->setMinimumWidth(kProgressWidth);
     statusBar()->addWidget(progress_);
     statusBar()->addWidget(kit_, 1);
     new QShortcut(Qt::Key_F3, this, [this] { Command(kFindNext); });
@@ -112,7 +80,7 @@ bool MainWindow::Busy() const {
 
 void MainWindow::Command(int id) {
     for (const ViewedFile& file : kViewedFiles) {
-        if (file.id == id) return ViewFile(file.fileName);
+        if (file.id == id) return ViewFile(file);
     }
     switch (id) {
         case kQuit:
@@ -170,7 +138,7 @@ void MainWindow::TranslationCommand(int id) {
             break;
         case kTranslateAll:
         case kTranslateAllWithList:
-            if (StartBatch(session_, id == kTranslateAllWithList) != 0) PostBatchStep();
+            StartBatchCommand(id == kTranslateAllWithList);
             break;
         case kBatchStep:
             BatchStep();
@@ -187,6 +155,13 @@ void MainWindow::TranslationCommand(int id) {
     host_.Flush();
 }
 
+void MainWindow::StartBatchCommand(bool withNameList) {
+    if (StartBatch(session_, withNameList) == 0) return;
+    batchStopped_ = false;
+    ShowBatchProgress();
+    PostBatchStep();
+}
+
 // The whole kit goes one header an event-loop turn, so the window repaints and answers between
 // headers.
 void MainWindow::PostBatchStep() {
@@ -194,9 +169,22 @@ void MainWindow::PostBatchStep() {
 }
 
 // A step claimed while another is under way (one of its message boxes is open) does nothing.
+// After the last one the title, which named each header in turn, is the window's again.
 void MainWindow::BatchStep() {
-    if (!ClaimBatchStep(session_)) return;
-    if (RunBatchStep(session_) >= 0) PostBatchStep();
+    if (batchStopped_ || !ClaimBatchStep(session_)) return;
+    if (RunBatchStep(session_) >= 0) {
+        ShowBatchProgress();
+        PostBatchStep();
+    } else {
+        setWindowTitle(kTitle);
+    }
+    if (closeWhenIdle_) close();
+}
+
+// "n / N": the lines of the header list taken so far, of all its lines.
+void MainWindow::ShowBatchProgress() {
+    const BatchProgress progress = GetBatchProgress(session_);
+    progress_->setText(QString("%1 / %2").arg(progress.done).arg(progress.total));
 }
 
 template <class Dialog, class... Arguments>
@@ -207,13 +195,25 @@ void MainWindow::OpenModeless(QPointer<QDialog>& dialog, Arguments&&... argument
     dialog->show();
 }
 
-void MainWindow::ViewFile(std::string_view fileName) {
-    const QString path = FromPath(session_.run.baseDirectory + std::string(fileName));
-    if (OpenInEditor(QFileInfo(path).absoluteFilePath())) return;
-    prompter_.AskYesNo(nullptr, "CreateProcess Failed", "Execute_Independant_Win failed");
+// One viewer a file: viewing it again shows it as it is now.
+void MainWindow::ViewFile(const ViewedFile& file) {
+    const QString path =
+        QFileInfo(FromPath(session_.run.baseDirectory + std::string(file.fileName)))
+            .absoluteFilePath();
+    FileViewer* viewer = nullptr;
+    for (FileViewer* open : findChildren<FileViewer*>(Qt::FindDirectChildrenOnly)) {
+        if (open->path() == path) viewer = open;
+    }
+    if (viewer == nullptr) {
+        viewer = new FileViewer(this, path, QString::fromUtf16(file.writtenBy), prompter_);
+    }
+    viewer->Load();
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
 }
 
-// A batch goes on while the dialog is open: the worker starts only when it has ended.
+// A batch goes on while the dialog is open; the dialog takes no header until it has ended.
 void MainWindow::SelectFile() {
     if (!RequireKit(session_)) return;
     HeaderChoiceDialog(this, host_, prompter_, session_.run, choice_).exec();
@@ -223,28 +223,62 @@ void MainWindow::SelectFile() {
 
 void MainWindow::StartWorker(const HeaderChoice& choice) {
     worker_ = QThread::create([this, choice] {
-        TranslateChosenFile(session_, choice.inputPath, choice.toFile ? choice.destination : "");
+        workerResult_ = TranslateChosenFile(session_, choice.inputPath,
+                                            choice.toFile ? choice.destination : "");
         host_.Flush();
     });
     connect(worker_, &QThread::finished, this, &MainWindow::WorkerFinished);
     worker_->start();
 }
 
+// A translation to a file says where it went: the destination may be relative, or the
+// kit's folder.
 void MainWindow::WorkerFinished() {
     worker_->deleteLater();
     worker_ = nullptr;
+    if (workerResult_ == 1 && choice_.toFile) {
+        const std::string output = choice_.destination + OutputFileName(choice_.inputPath);
+        progress_->setText("Ecrit dans " + QFileInfo(FromPath(output)).absoluteFilePath());
+    }
     if (closeWhenIdle_) close();
 }
 
-// The worker reaches the window through blocking calls: the window waits for it to end
-// before it goes. A batch stops between two headers.
+// The worker reaches the window through blocking calls, and a batch step may be under way in
+// one of its message boxes: the window waits for them to end before it goes. A batch is
+// stopped between two headers, once the user agrees; the headers already translated keep
+// their complete output files.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    closeWhenIdle_ = worker_ != nullptr;
-    if (closeWhenIdle_) {
+    if (!StopBatchAllowed()) {
         event->ignore();
-    } else {
-        event->accept();
+        return;
     }
+    if (worker_ != nullptr || session_.run.busy) {
+        WaitBeforeClosing();
+        event->ignore();
+        return;
+    }
+    if (closeWhenIdle_) QApplication::restoreOverrideCursor();
+    closeWhenIdle_ = false;
+    event->accept();
+}
+
+bool MainWindow::StopBatchAllowed() {
+    if (batchStopped_ || !session_.run.keepJournalOpen) return true;
+    const BatchProgress progress = GetBatchProgress(session_);
+    batchStopped_ = prompter_.AskYesNo(
+        this, kTitle,
+        QString("Une traduction ALL est en cours (%1 / %2).\n"
+                "L'arr\u00EAter et fermer ? Les headers d\u00E9j\u00E0 traduits restent "
+                "complets.")
+            .arg(progress.done)
+            .arg(progress.total));
+    return batchStopped_;
+}
+
+void MainWindow::WaitBeforeClosing() {
+    if (!closeWhenIdle_) QApplication::setOverrideCursor(Qt::WaitCursor);
+    closeWhenIdle_ = true;
+    statusBar()->showMessage("Fermeture : attente de la fin de la traduction en cours");
 }
 
 }  // namespace ondavel::workbench

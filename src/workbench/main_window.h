@@ -8,6 +8,7 @@
 
 #include "core/session.h"
 #include "workbench/header_choice_dialog.h"
+#include "workbench/menu_table.h"
 #include "workbench/view_search.h"
 #include "workbench/workbench_host.h"
 
@@ -41,12 +42,16 @@ class MainWindow : public QMainWindow {
   private:
     void BuildMenu();
     void TranslationCommand(int id);
-    void ViewFile(std::string_view fileName);
+    void ViewFile(const ViewedFile& file);
+    void StartBatchCommand(bool withNameList);
     void PostBatchStep();
     void BatchStep();
+    void ShowBatchProgress();
     void SelectFile();
     void StartWorker(const HeaderChoice& choice);
     void WorkerFinished();
+    bool StopBatchAllowed();
+    void WaitBeforeClosing();
     template <class Dialog, class... Arguments>
     void OpenModeless(QPointer<QDialog>& dialog, Arguments&&... arguments);
 
@@ -61,7 +66,9 @@ class MainWindow : public QMainWindow {
     QPointer<QDialog> searchDialog_;
     QPointer<QDialog> conditionsDialog_;
     QThread* worker_ = nullptr;
+    int workerResult_ = 0;  // what the worker's translation returned
     bool closeWhenIdle_ = false;
+    bool batchStopped_ = false;  // the window was closed during a batch: no step follows
 };
 
 }  // namespace ondavel::workbench

@@ -92,26 +92,63 @@ inline constexpr std::array<MenuPopup, 6> kMainMenu = {{
     {"&Help", kHelpItems},
 }};
 
+// The declaration lists the learning commands read: liste.txt is written by the "+ list"
+// commands; the kits' own lists are a liste.txt of the whole kit, renamed.
+inline constexpr std::string_view kNameList = "liste.txt";
+inline constexpr std::string_view kSdkNameList = "sdkliste.txt";
+inline constexpr std::string_view kDirectXNameList = "directxliste.txt";
+inline constexpr std::string_view kDdkNameList = "winddkliste.txt";
+
+struct LearningCommand {
+    int id;
+    std::string_view listFile;
+};
+
+inline constexpr std::array<LearningCommand, 4> kLearningCommands = {{
+    {kLearn, kNameList},
+    {kLearnFromSdk, kSdkNameList},
+    {kLearnFromDirectX, kDirectXNameList},
+    {kLearnFromDdk, kDdkNameList},
+}};
+
 struct ViewedFile {
     int id;
     std::string_view fileName;  // in the base directory
+    const char16_t* writtenBy;  // shown in place of a file that does not exist yet
 };
 
+inline constexpr char16_t kWrittenByLearning[] =
+    u"Les commandes Translate > Learn, learn from windows sdk, learn from directx sdk et "
+    u"learn from drivers sdk l'\u00E9crivent, d'apr\u00E8s journal.txt.";
+inline constexpr char16_t kWrittenByInit[] =
+    u"\"ondavel init\" l'\u00E9crit dans un nouvel espace de travail; "
+    u"\"ondavel knowledge merge\" y ajoute ce que l'apprentissage a trouv\u00E9.";
+inline constexpr char16_t kKitListNotWritten[] =
+    u"Aucune commande ne l'\u00E9crit : c'est le liste.txt que Translate > ALL + list "
+    u"\u00E9crit pour ce kit, renomm\u00E9; l'apprentissage le lit.";
+
 // The side files the "view" commands open. Names are spelled as the commands that write or
-// read them spell them, since file names are case-sensitive here.
+// read them spell them, since file names are case-sensitive here. The DDK list is the one
+// "learn from drivers sdk" reads: a "ddkliste.txt" would be a file nothing ever uses.
 inline constexpr std::array<ViewedFile, 12> kViewedFiles = {{
-    {1021, "LearnSt.txt"},
-    {1022, "learn.txt"},
-    {1023, "journal.txt"},
-    {1024, "Test.txt"},
-    {kViewOleview, "Oleview.txt"},
-    {1025, "egales.txt"},
-    {1026, "directx.txt"},
-    {1027, "winddkegale.txt"},
-    {1028, "liste.txt"},
-    {1029, "sdkliste.txt"},
-    {1030, "directxliste.txt"},
-    {1031, "ddkliste.txt"},
+    {1021, "LearnSt.txt", kWrittenByLearning},
+    {1022, "learn.txt", kWrittenByLearning},
+    {1023, "journal.txt",
+     u"Chaque traduction l'\u00E9crit : Translate > Translate test.txt + list, Select a file, "
+     u"ALL et ALL + list."},
+    {1024, "Test.txt",
+     u"\"ondavel init\" l'\u00E9crit dans un nouvel espace de travail; Translate > "
+     u"Translate test.txt + list le traduit."},
+    {kViewOleview, "Oleview.txt",
+     u"Aucune commande ne l'\u00E9crit : c'est un listing IDL export\u00E9 d'Oleview, "
+     u"\u00E0 poser ici; la commande 10005 (--run 10005) le r\u00E9ordonne."},
+    {1025, "egales.txt", kWrittenByInit},
+    {1026, "directx.txt", kWrittenByInit},
+    {1027, "winddkegale.txt", kWrittenByInit},
+    {1028, kNameList, u"Translate > Translate test.txt + list et ALL + list l'\u00E9crivent."},
+    {1029, kSdkNameList, kKitListNotWritten},
+    {1030, kDirectXNameList, kKitListNotWritten},
+    {1031, kDdkNameList, kKitListNotWritten},
 }};
 
 }  // namespace ondavel::workbench

@@ -92,8 +92,10 @@ void ViewSearch::FindNext() {
     FindNextMatch();
 }
 
+// The selection gives its line ends as paragraph separators; the text searched has '\n'.
 void ViewSearch::TakeSelection() {
-    const QString selected = view_.textCursor().selectedText();
+    QString selected = view_.textCursor().selectedText();
+    selected.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
     if (selected.isEmpty()) return;
     state.findText = selected.size() <= kSearchTextLimit ? selected : QString();
 }

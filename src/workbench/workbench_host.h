@@ -14,7 +14,11 @@
 class QLabel;
 class QPlainTextEdit;
 
-namespace ondavel::workbench {
+namespace ondavel {
+
+struct Session;
+
+namespace workbench {
 
 class Prompter;
 
@@ -28,12 +32,16 @@ class WorkbenchHost : public QObject, public Host {
     // would make a large header crawl.
     void AppendToView(std::string_view bytes) override;
     void SetStatus(StatusPart part, std::string_view text) override;
+    // A statement given up in a batch ("ABANDON") is named by its header and line, on a
+    // second line.
     void ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon) override;
     // The title names a file, so it keeps the file system's encoding.
     void SetTitle(std::string_view text) override;
 
     // Shows the text held back.
     void Flush();
+    // The session whose batch the boxes name the place of.
+    void Watch(Session& session) { session_ = &session; }
 
   private:
     void OnWindowThread(const std::function<void()>& call);
@@ -45,6 +53,8 @@ class WorkbenchHost : public QObject, public Host {
     QMutex pendingMutex_;
     std::string pending_;
     QElapsedTimer sinceFlush_;
+    Session* session_ = nullptr;
 };
 
-}  // namespace ondavel::workbench
+}  // namespace workbench
+}  // namespace ondavel

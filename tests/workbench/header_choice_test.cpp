@@ -8,8 +8,10 @@
 
 #include "core/session.h"
 #include "support/recording_host.h"
+#include "workbench/base_folder.h"
 #include "workbench/header_choice_dialog.h"
 #include "workbench/recording_prompter.h"
+#include "workbench/text_codec.h"
 
 namespace ondavel::workbench::testing {
 
@@ -62,6 +64,42 @@ class HeaderChoiceTest : public QObject {
         QCOMPARE(choice.inputPath, dir + "commctrl.h");
         QCOMPARE(choice.destination, std::string("out/"));
         QVERIFY(!choice.toFile);
+    }
+
+    // The list takes a current item with the focus, but nothing is selected: Enter, which
+    // presses "Selection", chooses nothing. A choice made while a batch runs is refused with
+    // a box and the dialog stays; a destination that is no folder is refused too.
+    void NothingIsChosenUntilAHeaderIsSelectedAndTheDestinationIsAFolder() {
+        BaseFolder base;
+        base.Write("winuser.h", "");
+        base.ListHeaders({"winuser.h"});
+        ondavel::testing::RecordingHost host;
+        Session session(host);
+        session.run.headerListPath = ToPath(base.path("header.txt"));
+        RecordingPrompter prompter;
+        HeaderChoice choice{"previous.h", "", false};
+        HeaderChoiceDialog dialog(nullptr, host, prompter, session.run, choice);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* items = dialog.findChild<QListWidget*>("3000");
+        items->setFocus();
+        QVERIFY(items->currentItem() != nullptr);
+        QVERIFY(items->selectedItems().isEmpty());
+        QTest::keyClick(items, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+
+        items->setCurrentRow(0);
+        dialog.findChild<QLineEdit*>("3001")->setText(base.path("winuser.h"));
+        session.run.keepJournalOpen = true;
+        dialog.findChild<QPushButton*>("3002")->click();
+        session.run.keepJournalOpen = false;
+        dialog.findChild<QCheckBox*>("3005")->setChecked(true);
+        dialog.findChild<QPushButton*>("3002")->click();
+        QCOMPARE(prompter.shown.size(), 2);
+        QVERIFY(prompter.shown[0].contains("ALL DONE"));
+        QVERIFY(prompter.shown[1].contains(base.path("winuser.h")));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(choice.inputPath, std::string("previous.h"));
     }
 };
 

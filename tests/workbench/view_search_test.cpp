@@ -105,6 +105,22 @@ class ViewSearchTest : public QObject {
         QCOMPARE(window.findChild<SearchDialog*>()->findChild<QLineEdit*>("101")->text(),
                  QString("yy"));
     }
+
+    // A selection of two lines is searched with its line end: the dialog finds the next pair
+    // of lines, and F3 the one after.
+    void ASelectionOfTwoLinesFindsTheSameLinesBelow() {
+        RecordingPrompter prompter;
+        MainWindow window("", prompter);
+        window.view().setPlainText("WM_A\nWM_B\nWM_A\nx\nWM_A\nWM_B\nWM_A\nWM_B");
+        Select(window.view(), 0, 9);
+        window.Command(1017);
+        QCOMPARE(window.search().state.findText, QString("WM_A\nWM_B"));
+        window.findChild<SearchDialog*>()->findChild<QPushButton*>("401")->click();
+        QCOMPARE(Selection(window.view()), qMakePair(17, 26));
+        window.Command(1018);
+        QCOMPARE(Selection(window.view()), qMakePair(27, 36));
+        QCOMPARE(prompter.asked, QStringList());
+    }
 };
 
 }  // namespace ondavel::workbench::testing
