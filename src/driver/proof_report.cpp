@@ -169,13 +169,22 @@ void ProofSummary::Tally::Add(std::string example) {
     if (examples.size() < kExamples) examples.push_back(std::move(example));
 }
 
+void ProofSummary::Share::Add(bool proved) {
+    ++counted;
+    exact += proved ? 1 : 0;
+}
+
 void ProofSummary::Add(const IncludeProof& include) {
     for (const AggregateProof& aggregate : include.aggregates) {
-        layouts_[static_cast<size_t>(CauseOf(aggregate, include))].Add(include.name + " " +
-                                                                       aggregate.name);
+        const LayoutCause cause = CauseOf(aggregate, include);
+        layouts_[static_cast<size_t>(cause)].Add(include.name + " " + aggregate.name);
+        if (!include.headerRefused && cause != LayoutCause::DeclaredByNeither)
+            takenLayouts_.Add(cause == LayoutCause::Exact);
     }
     for (const PrototypeProof& prototype : include.prototypes) {
         const LinkCause cause = CauseOf(prototype, include);
+        if (!include.headerRefused && cause != LinkCause::DeclaredByNeither)
+            takenLinks_.Add(cause == LinkCause::Links);
         std::string example = prototype.name;
         if (cause != LinkCause::NoObject && cause != LinkCause::HeaderRefusedByC &&
             cause != LinkCause::Links && cause != LinkCause::DeclaredByNeither) {
@@ -189,23 +198,24 @@ void ProofSummary::Add(const IncludeProof& include) {
 
 namespace {
 
-// "N of M structures exact (K declared by neither compiler here; note)", and where the C
-// compiler refused headers a second line for the others alone.
-template <typename Tallies>
-std::string ShareLine(const Tallies& tallies, size_t refused, const char* what, std::string note) {
+// "N of M structures exact (K declared by neither compiler here; note)", and when the C
+// compiler refused headers, a second line for the headers it takes alone.
+template <typename Tallies, typename Share>
+std::string ShareLine(const Tallies& tallies, const Share& taken, const char* what,
+                      std::string note) {
     size_t counted = 0;
     for (size_t i = 0; i + 1 < tallies.size(); ++i) counted += tallies[i].count;
-    const size_t exact = tallies.front().count;
     const size_t neither = tallies.back().count;
-    std::string text = std::to_string(exact) + " of " + std::to_string(counted) + " " + what;
+    std::string text =
+        std::to_string(tallies.front().count) + " of " + std::to_string(counted) + " " + what;
     if (neither > 0) {
         note = std::to_string(neither) + " declared by neither compiler here" +
                (note.empty() ? "" : "; ") + note;
     }
     if (!note.empty()) text += " (" + note + ")";
     text += "\n";
-    if (refused > 0) {
-        text += "  " + std::to_string(exact) + " of " + std::to_string(counted - refused) +
+    if (taken.counted != counted) {
+        text += "  " + std::to_string(taken.exact) + " of " + std::to_string(taken.counted) +
                 " in the headers the C compiler takes\n";
     }
     return text;
@@ -218,10 +228,8 @@ std::string ProofSummary::Text() const {
         unexported_ == 0 ? std::string()
                          : std::to_string(unexported_) + " more the libraries do not export";
     std::string text =
-        ShareLine(layouts_, layouts_[static_cast<size_t>(LayoutCause::HeaderRefusedByC)].count,
-                  "structures exact", "") +
-        ShareLine(links_, links_[static_cast<size_t>(LinkCause::HeaderRefusedByC)].count,
-                  "prototypes link", unexported);
+        ShareLine(layouts_, takenLayouts_, "structures exact", "") +
+        ShareLine(links_, takenLinks_, "prototypes link", unexported);
     auto causes = [&](const auto& tallies, const auto& names, size_t end, const char* title) {
         bool any = false;
         for (size_t i = 1; i < end; ++i) {

@@ -58,8 +58,13 @@ class ProofSummary {
         std::vector<std::string> examples;
         void Add(std::string example);
     };
+    struct Share {  // of the headers the C compiler takes: what is counted, what is proved
+        size_t counted = 0, exact = 0;
+        void Add(bool proved);
+    };
     std::array<Tally, kLayoutCauses> layouts_;
     std::array<Tally, kLinkCauses> links_;
+    Share takenLayouts_, takenLinks_;
     size_t unexported_ = 0;
 };
 

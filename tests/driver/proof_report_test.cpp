@@ -102,13 +102,16 @@ TEST(ProofReportTest, TheSummaryCountsEachCauseOverTheIncludes) {
     summary.Add(unassembled);
     IncludeProof refused{"r.sdk", "/inc/r.h", true, false, false, {}, {}, 0};
     refused.aggregates.push_back({"R", {}, {kNone, {}}, {4, {}}});
-    refused.prototypes = {Prototype("OleDraw", "", {"_OleDraw@20"})};
+    // What links in a header C refuses is not counted among the headers it takes.
+    refused.objectWritten = true;
+    refused.prototypes = {Prototype("OleDraw", "_OleDraw", {"_OleDraw@20"}),
+                          Prototype("OleLinked", "_OleLinked@4", {"_OleLinked@4"})};
     summary.Add(refused);
     EXPECT_FALSE(summary.AllProved());
     EXPECT_EQ(summary.Text(),
               "0 of 5 structures exact (2 declared by neither compiler here)\n"
               "  0 of 4 in the headers the C compiler takes\n"
-              "1 of 5 prototypes link (1 declared by neither compiler here;"
+              "2 of 6 prototypes link (1 declared by neither compiler here;"
               " 4 more the libraries do not export)\n"
               "  1 of 4 in the headers the C compiler takes\n"
               "structures that differ, by cause:\n"
@@ -117,8 +120,8 @@ TEST(ProofReportTest, TheSummaryCountsEachCauseOverTheIncludes) {
               "  source header refused by C: 1, e.g. r.sdk R\n"
               "prototypes that do not link, by cause:\n"
               "  __cdecl written as stdcall: 1, e.g. wsprintfA (_wsprintfA@8 vs _wsprintfA)\n"
+              "  stdcall written as C: 1, e.g. OleDraw (_OleDraw vs _OleDraw@20)\n"
               "  unknown to the assembler: 1, e.g. Hidden (none vs _Hidden@4 or @Hidden@4)\n"
-              "  source header refused by C: 1, e.g. OleDraw\n"
               "  the include does not assemble: 1, e.g. Beep\n");
 }
 
