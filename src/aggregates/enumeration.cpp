@@ -10,34 +10,19 @@
 #include "core/text.h"
 #include "knowledge/knowledge.h"
 #include "preprocessor/expression_words.h"
+#include "preprocessor/operator_words.h"
 
 namespace ondavel {
 
 namespace {
 
-// The MASM spelling of the operators of an enumerator's value. "<" and ">" stand for the
-// shifts "<<" and ">>".
+// The MASM word of an operator of an enumerator's value, which is read a character at a time:
+// only the arithmetic and bitwise operators are taken, and '<' and '>' stand for the shifts
+// "<<" and ">>" (their second character is passed over). Empty for any other character.
 std::string_view MasmOperator(char c) {
-    switch (c) {
-        case '+':
-            return "+";
-        case '-':
-            return "-";
-        case '*':
-            return "*";
-        case '/':
-            return "/";
-        case '|':
-            return "OR";
-        case '&':
-            return "AND";
-        case '<':
-            return "SHL";
-        case '>':
-            return "SHR";
-        default:
-            return {};
-    }
+    if (!IsOneOf(c, "+-*/|&<>")) return {};
+    const char spelling[] = {c, c};
+    return MasmOperatorWord(std::string_view(spelling, c == '<' || c == '>' ? 2 : 1));
 }
 
 // Whether a value is a minus sign and one number, which C counts on from (0 after "-1").

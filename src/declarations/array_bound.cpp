@@ -1,10 +1,11 @@
 #include "declarations/array_bound.h"
 
-#include <utility>
+#include <string>
 #include <vector>
 
 #include "core/text.h"
 #include "preprocessor/expression_words.h"
+#include "preprocessor/operator_words.h"
 
 namespace ondavel {
 
@@ -12,9 +13,10 @@ namespace {
 
 // "(COUNT>>1)+1" -> "(COUNT SHR 1)+1": the assembler spells the shifts as words.
 void WriteShifts(std::string& bound) {
-    for (const auto& [c, word] : {std::pair{"<<", " SHL "}, std::pair{">>", " SHR "}}) {
+    for (const std::string_view c : {"<<", ">>"}) {
+        const std::string word = " " + std::string(MasmOperatorWord(c)) + " ";
         for (size_t at = bound.find(c); at != std::string::npos; at = bound.find(c, at)) {
-            bound.replace(at, 2, word);
+            bound.replace(at, c.size(), word);
         }
     }
 }

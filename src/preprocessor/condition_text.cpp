@@ -1,7 +1,6 @@
 #include "preprocessor/condition_text.h"
 
 #include <algorithm>
-#include <array>
 #include <string_view>
 
 #include "core/output.h"
@@ -9,24 +8,11 @@
 #include "core/text.h"
 #include "knowledge/knowledge.h"
 #include "preprocessor/expression_words.h"
+#include "preprocessor/operator_words.h"
 
 namespace ondavel {
 
 namespace {
-
-struct OperatorRow {
-    std::string_view c;
-    std::string_view masm;
-};
-
-// Tried in this order: two-character operators before their one-character prefixes.
-constexpr std::array<OperatorRow, 23> kOperators{{
-    {"(", "("},     {")", ")"},     {"&&", " AND "}, {"||", " OR "},  {">=", " GE "},
-    {"==", " EQ "}, {"!=", " NE "}, {"<=", " LE "},  {"<<", " SHL "}, {">>", " SHR "},
-    {"<", " LT "},  {">", " GT "},  {"&", " AND "},  {"|", " OR "},   {"!", " NOT "},
-    {"~", " NOT "}, {"^", " XOR "}, {"+", " + "},    {"-", " - "},    {"*", " * "},
-    {"/", " / "},   {"%", " MOD "}, {",", ","},
-}};
 
 constexpr std::string_view kDefined = "defined";
 
@@ -45,9 +31,11 @@ class ConditionRewriter {
             const size_t nameEnd = NameEnd();
             if (Text().substr(at_, nameEnd - at_) == kDefined) {
                 AppendDefined(nameEnd);
-            } else if (const OperatorRow* row = OperatorAt(); row != nullptr) {
-                at_ += row->c.size();
-                output_.append(row->c == "!" && PlainValueFollows() ? " 0 EQ " : row->masm);
+            } else if (IsOneOf(Text()[at_], "(),")) {
+                output_.push_back(Text()[at_++]);
+            } else if (const OperatorWord* op = OperatorAt(Text().substr(at_)); op != nullptr) {
+                at_ += op->c.size();
+                AppendOperator(*op);
             } else if (nameEnd == at_) {
                 AppendOther();
             } else if (IsDigit(Text()[at_])) {
@@ -99,12 +87,14 @@ class ConditionRewriter {
         }
     }
 
-    const OperatorRow* OperatorAt() const {
-        const std::string_view rest = Text().substr(at_);
-        for (const OperatorRow& row : kOperators) {
-            if (rest.starts_with(row.c)) return &row;
+    // An operator is written as its MASM word between blanks ('(', ')' and ',' are copied as
+    // they stand before operators are looked for).
+    void AppendOperator(const OperatorWord& op) {
+        if (op.c == "!" && PlainValueFollows()) {
+            output_.append(" 0 EQ ");
+        } else {
+            output_.append(" ").append(op.masm).append(" ");
         }
-        return nullptr;
     }
 
     // "defined X" and "defined(X)" both become "DEFINED(X)".

@@ -17,6 +17,7 @@
 #include "preprocessor/directives.h"
 #include "preprocessor/expression_words.h"
 #include "preprocessor/name_pair.h"
+#include "preprocessor/operator_words.h"
 
 namespace ondavel {
 
@@ -268,58 +269,30 @@ class DefineTranslation {
         }
         if (IsQuote(c) && callDepth_ == 0) return StringLiteral();
         if (IsQuote(c)) return Word();
-        return Operator(c, next);
+        return Operator(c);
     }
 
-    Step Operator(char c, char next) {
-        std::string_view text;
-        size_t length = 1;
-        switch (c) {
-            case '-':
-                text = " -";
-                break;
-            case '+':
-                text = " +";
-                break;
-            case '~':
-            case '!':
-                text = " NOT";
-                break;
-            case '*':
-                text = " *";
-                break;
-            case '/':
-                text = " /";
-                break;
-            case '|':
-            case '&':
-                // "||" and "&&" are one operator each, as '|' and '&' are.
-                text = c == '|' ? " OR" : " AND";
-                if (next == c) length = 2;
-                break;
-            case ',':
-                text = ",";
-                break;
-            case '<':
-                if (next != '<') return Abandon("erreur sur <");
-                text = " SHL";
-                length = 2;
-                break;
-            case '>':
-                if (next != '>') return Abandon("erreur sur >");
-                text = " SHR";
-                length = 2;
-                break;
-            case '\\':
-                return Continuation();
-            case ':':
-                return Step::Abandon;
-            default:
-                return Word();
+    // An operator is written as its MASM word after a blank. A value takes no comparison, '%'
+    // nor '^': "!=" reads as NOT and the word "=", and a '<' or '>' that opens no shift
+    // abandons the equate.
+    Step Operator(char c) {
+        if (c == ',') {
+            output_.push_back(',');
+            ++pos_;
+            return Step::Next;
         }
-        output_.append(text);
-        pos_ += length;
-        return Step::Next;
+        if (c == '\\') return Continuation();
+        if (c == ':') return Step::Abandon;
+        const OperatorWord* op = OperatorAt(std::string_view(line_).substr(pos_),
+                                            {"==", "!=", "<=", ">=", "<", ">", "%", "^"});
+        if (op != nullptr) {
+            output_.append(" ").append(op->masm);
+            pos_ += op->c.size();
+            return Step::Next;
+        }
+        if (c == '<') return Abandon("erreur sur <");
+        if (c == '>') return Abandon("erreur sur >");
+        return Word();
     }
 
     Step Abandon(std::string_view caption) {

@@ -7,6 +7,7 @@
 #include "core/text.h"
 #include "preprocessor/declared_names.h"
 #include "preprocessor/expression_words.h"
+#include "preprocessor/operator_words.h"
 
 namespace ondavel {
 
@@ -18,18 +19,6 @@ constexpr size_t kExaminationLimit = 2070;
 // before its quotes are dropped. (A word needs no measure of its own: one that would take the
 // output past 2,078 characters takes it past the examination limit just as well.)
 constexpr size_t kSizeofLimit = 2079;
-
-struct OperatorWord {
-    std::string_view c;
-    std::string_view masm;
-};
-
-// C operators and the MASM text that replaces them; the two-character ones are tried first.
-constexpr OperatorWord kOperatorWords[] = {
-    {"<<", " SHL"}, {">>", " SHR"}, {"==", " EQ"}, {"!=", " NE"}, {"<=", " LE"}, {">=", " GE"},
-    {"&&", " AND"}, {"||", " OR"},  {"<", " LT"},  {">", " GT"},  {"-", " -"},   {"+", " +"},
-    {"~", " NOT"},  {"!", " NOT"},  {"/", " /"},   {"|", " OR"},  {"&", " AND"}, {",", ","},
-};
 
 // String literals, the conditional operator and token pasting have no MASM equate form.
 constexpr std::string_view kUnsupported = "\"':?#";
@@ -102,17 +91,21 @@ MacroStep Continuation(MacroText& text) {
     return FetchMacroLine(text) ? MacroStep::Next : MacroStep::Refused;
 }
 
-// Appends the MASM word of the operator at text.at; false when there is none.
+// Appends the MASM word of the operator at text.at after a blank, or the ',' as it stands;
+// false when there is none. '%' and '^' are no operators of a body: they stay in the word
+// they stand in.
 bool AppendOperator(MacroText& text) {
     const std::string_view rest = LineOf(text).substr(text.at);
-    for (const OperatorWord& op : kOperatorWords) {
-        if (rest.starts_with(op.c)) {
-            text.output.append(op.masm);
-            text.at += op.c.size();
-            return true;
-        }
+    if (rest.starts_with(',')) {
+        text.output.push_back(',');
+        ++text.at;
+        return true;
     }
-    return false;
+    const OperatorWord* op = OperatorAt(rest, {"%", "^"});
+    if (op == nullptr) return false;
+    text.output.append(" ").append(op->masm);
+    text.at += op->c.size();
+    return true;
 }
 
 MacroStep AppendWord(MacroText& text, std::string_view word) {
