@@ -20,9 +20,16 @@ inline constexpr std::string_view kOperatorDelims = " \t|&+-()*,;=:/<>";
 inline bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
+// Character classes are ASCII only: accented letters are no letters.
+inline bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+inline bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 // A letter, digit or '_': a character of a C name.
 inline bool IsNameCharacter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    return IsLetter(c) || IsDigit(c) || c == '_';
 }
 
 inline bool IsQuote(char c) {
@@ -52,6 +59,16 @@ inline bool InSet(const CharacterSet& set, char c) {
 // Case folding is ASCII only: accented letters compare as they are.
 inline char FoldCase(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+inline bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+    }
+    return true;
+}
+inline bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && SameIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 // Characters before the first NUL or CR (or the end of the view); -1 when that is 1,040 or more.

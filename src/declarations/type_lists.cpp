@@ -146,15 +146,6 @@ bool FindSavedStructure(const SavedStrings& saved, std::string_view name, std::s
     return false;
 }
 
-bool IsVoid(std::string_view name) {
-    constexpr std::string_view kVoid = "VOID";
-    if (name.size() != kVoid.size()) return false;
-    for (size_t i = 0; i < kVoid.size(); ++i) {
-        if (FoldCase(name[i]) != kVoid[i]) return false;
-    }
-    return true;
-}
-
 // The steps after the sized lists; heldBy is the mask of the lists that hold name. out is
 // written only once name is no longer read.
 uint32_t ClassifyDeclaredType(Session& session, std::string_view name, uint32_t heldBy,
@@ -184,7 +175,7 @@ bool IsInTypeList(const HeapBlock& list, std::string_view name) {
 namespace {
 
 uint32_t ClassifyOwnType(Session& session, std::string_view name, std::string& out) {
-    if (IsVoid(name)) return TC_VOID;
+    if (SameIgnoringCase(name, "VOID")) return TC_VOID;
     // Which lists hold name, as IsInTypeList would answer for each of them.
     const uint32_t heldBy = ListsHolding(session, name);
     for (const SizedList& sized : kSizedLists) {

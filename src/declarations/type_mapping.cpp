@@ -42,14 +42,6 @@ constexpr std::array<ParameterText, 11> kParameterTexts = {{
 constexpr std::string_view kSignedText = "SDWORD";
 constexpr std::string_view kReal10Text = "REAL10";
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
-    }
-    return true;
-}
-
 // Where the first stand-alone "PROTO" of line ends; npos when it has none.
 size_t EndOfProtoKeyword(std::string_view line) {
     const size_t size = kProtoKeyword.size();

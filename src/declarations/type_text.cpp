@@ -26,16 +26,8 @@ constexpr std::string_view kModifierStart = " \t=*";
 constexpr std::string_view kOptional = "OPTIONAL";
 constexpr std::string_view kDword = "DWORD";
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return FoldCase(x) == FoldCase(y);
-           });
-}
-
 bool StartsWithWord(std::string_view text, std::string_view word) {
-    if (text.size() < word.size() || !SameIgnoringCase(text.substr(0, word.size()), word)) {
-        return false;
-    }
+    if (!StartsWithIgnoringCase(text, word)) return false;
     return text.size() == word.size() || kWordEnd.find(text[word.size()]) != std::string_view::npos;
 }
 

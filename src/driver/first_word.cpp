@@ -99,27 +99,13 @@ int ExtractFirstWord(Session& session, std::string& line, std::string& word, Lin
 
 namespace {
 
-bool HasFoldedAt(std::string_view text, size_t at, std::string_view name) {
-    if (at + name.size() > text.size()) return false;
-    for (size_t i = 0; i < name.size(); ++i) {
-        if (FoldCase(text[at + i]) != FoldCase(name[i])) return false;
-    }
-    return true;
-}
-
-bool StartsWithWord(std::string_view text, std::string_view name) {
-    return HasFoldedAt(text, 0, name);
-}
-
 // A directive word counts when its first occurrence stands at position 2, or after '#' and
 // blanks only. No directive word repeats one letter, so an occurrence at position 2 is always
 // the first one, and none holds a blank, so none can come before the blanks end.
 bool IsDirective(std::string_view text, std::string_view name) {
-    if (HasFoldedAt(text, 1, name)) return true;
-    if (text.empty() || text[0] != '#') return false;
-    size_t at = 1;
-    while (at < text.size() && IsBlank(text[at])) ++at;
-    return HasFoldedAt(text, at, name);
+    if (text.empty()) return false;
+    if (StartsWithIgnoringCase(text.substr(1), name)) return true;
+    return text[0] == '#' && StartsWithIgnoringCase(text.substr(SkipBlanks(text, 1)), name);
 }
 
 }  // namespace
@@ -128,9 +114,9 @@ StatementKind ClassifyLeadingKeyword(std::string_view whole) {
     // Keywords are looked for in the text up to its end of line, and never in an over-long one.
     const int length = BoundedLength(whole);
     const std::string_view text = whole.substr(0, length < 0 ? 0 : static_cast<size_t>(length));
-    if (StartsWithWord(text, "typedef")) return StatementKind::Typedef;
+    if (StartsWithIgnoringCase(text, "typedef")) return StatementKind::Typedef;
     if (IsDirective(text, "define")) return StatementKind::Define;
-    if (StartsWithWord(text, "extern")) return StatementKind::Extern;
+    if (StartsWithIgnoringCase(text, "extern")) return StatementKind::Extern;
     if (IsDirective(text, "if")) return StatementKind::If;
     if (IsDirective(text, "pragma")) return StatementKind::Pragma;
     if (IsDirective(text, "end")) return StatementKind::Endif;
@@ -138,7 +124,7 @@ StatementKind ClassifyLeadingKeyword(std::string_view whole) {
     if (IsDirective(text, "include")) return StatementKind::Include;
     if (IsDirective(text, "error")) return StatementKind::Error;
     if (IsDirective(text, "undef")) return StatementKind::Undef;
-    if (StartsWithWord(text, "class")) return StatementKind::Class;
+    if (StartsWithIgnoringCase(text, "class")) return StatementKind::Class;
     if (!whole.empty() && (whole[0] == '{' || whole[0] == '}')) return StatementKind::Brace;
     if (whole.starts_with("/*") || whole.starts_with("//")) return StatementKind::Comment;
     return StatementKind::Other;

@@ -34,18 +34,12 @@ LineWords WordsOf(std::string_view line) {
     return words;
 }
 
-bool SameWord(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return FoldCase(x) == FoldCase(y); });
-}
-
 bool IsAggregateWord(std::string_view word) {
-    return SameWord(word, "STRUCT") || SameWord(word, "UNION");
+    return SameIgnoringCase(word, "STRUCT") || SameIgnoringCase(word, "UNION");
 }
 
 bool IsName(std::string_view word) {
-    return !word.empty() && !(word.front() >= '0' && word.front() <= '9') &&
+    return !word.empty() && !IsDigit(word.front()) &&
            std::all_of(word.begin(), word.end(), IsNameCharacter);
 }
 
@@ -55,7 +49,7 @@ bool IsDirective(std::string_view word) {
                                         "ELSEIF",     "ELSEIFDEF",       "ELSEIFNDEF",
                                         "ENDIF",      "ECHO",  "INCLUDE", "OPTION"};
     return std::any_of(kDirectives.begin(), kDirectives.end(),
-                       [&](const char* directive) { return SameWord(word, directive); });
+                       [&](const char* directive) { return SameIgnoringCase(word, directive); });
 }
 
 // "name TYPE ?", "name TYPE <>", "name TYPE n dup (?)".
@@ -71,13 +65,13 @@ class IncludeReader {
         if (words.first.empty()) return;
         if (!open_.empty()) return ReadBodyLine(words);
         if (IsName(words.first) && IsAggregateWord(words.second)) {
-            current_ = {std::string(words.first), SameWord(words.second, "UNION"), {}};
+            current_ = {std::string(words.first), SameIgnoringCase(words.second, "UNION"), {}};
             open_.push_back({});
-        } else if (IsName(words.first) && SameWord(words.second, "PROTO")) {
+        } else if (IsName(words.first) && SameIgnoringCase(words.second, "PROTO")) {
             AddOnce(declarations_.prototypes, words.first);
-        } else if (IsName(words.first) && SameWord(words.second, "RECORD")) {
+        } else if (IsName(words.first) && SameIgnoringCase(words.second, "RECORD")) {
             records_.emplace(words.first);
-        } else if (SameWord(words.first, "INCLUDE") && !words.second.empty()) {
+        } else if (SameIgnoringCase(words.first, "INCLUDE") && !words.second.empty()) {
             declarations_.includes.emplace_back(words.second);
         }
     }
@@ -86,7 +80,7 @@ class IncludeReader {
 
   private:
     void ReadBodyLine(const LineWords& words) {
-        if (SameWord(words.first, "ENDS") || SameWord(words.second, "ENDS")) {
+        if (SameIgnoringCase(words.first, "ENDS") || SameIgnoringCase(words.second, "ENDS")) {
             open_.pop_back();
             if (open_.empty()) declarations_.aggregates.push_back(std::move(current_));
         } else if (IsAggregateWord(words.first)) {

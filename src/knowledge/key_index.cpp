@@ -15,12 +15,7 @@ size_t KnowledgeKeyHash::operator()(std::string_view key) const {
 }
 
 bool KnowledgeKeyEqual::operator()(std::string_view a, std::string_view b) const {
-    if (a.size() != b.size()) return false;
-    if (!foldCase) return a == b;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
-    }
-    return true;
+    return foldCase ? SameIgnoringCase(a, b) : a == b;
 }
 
 KnowledgeKeyIndex::KnowledgeKeyIndex(const KnowledgeFile& file) {

@@ -49,8 +49,6 @@ class ConditionRewriter {
   private:
     std::string_view Text() const { return reader_.workLine; }
 
-    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
     // Where the name or number that starts at the position ends (the position itself when
     // none starts there). A number runs on over its '.'.
     size_t NameEnd() const {

@@ -7,14 +7,6 @@
 
 namespace ondavel {
 
-namespace {
-
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-}  // namespace
-
 bool CopyDirectiveLine(LineIndex& index, uint32_t n, std::string& line) {
     std::string_view raw;
     return GetLine(index, n, raw) && CopyLine(line, raw) >= 0;

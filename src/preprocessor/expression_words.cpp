@@ -25,10 +25,6 @@ bool IsValidEquateName(std::string_view name) {
 
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 bool IsNumberCharacter(char c) {
     return std::string_view("-+.0123456789AaBbCcDdEeFfUuLliI").find(c) != std::string_view::npos;
 }

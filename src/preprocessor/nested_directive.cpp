@@ -22,13 +22,15 @@ constexpr ConditionalDirective kConditionals[] = {{"#ifndef", Conditional::Ifnde
                                                   {"#elif", Conditional::Elif},
                                                   {"#error", Conditional::Error}};
 
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return InString(1, text, prefix, true) == 1;
+// Whether the line begins with prefix, a-z folded, read as InString reads it: up to its
+// first CR or NUL, and never when it is over-long.
+bool LineStartsWith(std::string_view line, std::string_view prefix) {
+    return InString(1, line, prefix, true) == 1;
 }
 
 const ConditionalDirective* FindConditional(std::string_view line) {
     for (const ConditionalDirective& directive : kConditionals) {
-        if (StartsWithIgnoringCase(line, directive.word)) return &directive;
+        if (LineStartsWith(line, directive.word)) return &directive;
     }
     return nullptr;
 }
@@ -36,8 +38,8 @@ const ConditionalDirective* FindConditional(std::string_view line) {
 }  // namespace
 
 NestedDirective ClassifyNestedDirective(std::string_view line) {
-    if (StartsWithIgnoringCase(line, "#else")) return NestedDirective::Else;
-    if (StartsWithIgnoringCase(line, "#endif")) return NestedDirective::Endif;
+    if (LineStartsWith(line, "#else")) return NestedDirective::Else;
+    if (LineStartsWith(line, "#endif")) return NestedDirective::Endif;
     if (InString(1, line, "#define", true) > 0 ||
         (line.size() > 1 && line[0] == '#' && IsBlank(line[1]))) {
         return NestedDirective::Commented;
