@@ -20,8 +20,6 @@ enum class AggregateKind { None = 0, Enumeration = 1, Structure = 2, Union = 3 }
 inline constexpr std::string_view kNameDelimiters = " \t,;(){}";
 // The longest aggregate, tag or nested name kept.
 inline constexpr size_t kNameLimit = 99;
-// The longest member text gathered from a body.
-inline constexpr size_t kMemberLimit = 1040;
 
 // A nested structure or union being walked. One declared as an array ("struct {...} a[6];")
 // cannot stay inline: its pieces, from mark on, become a structure of its own.

@@ -194,7 +194,7 @@ class AggregateTranslation {
                     member.push_back(c);
                     cursor_.Advance();
             }
-            if (member.size() > kMemberLimit) {
+            if (member.size() > kLineLimit) {
                 ReportTooLong(session_, work_.firstLine, kRoutine);
                 return Abandon();
             }

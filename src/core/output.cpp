@@ -133,7 +133,7 @@ void WriteCollectedComment(Session& session, StatementReader& reader) {
 
 void FlushPendingComment(Session& session, StatementReader& reader) {
     if (reader.hasComment) {
-        if (reader.commentText.size() + reader.commentScratch.size() >= reader.commentCapacity) {
+        if (reader.commentText.size() + reader.commentScratch.size() >= kLineLimit) {
             WriteJournalLine(session, "Ajout des commentaires impossible");
         } else {
             reader.commentText.append(reader.commentScratch);

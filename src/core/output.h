@@ -52,7 +52,6 @@ struct StatementReader {
     std::string workLine;
     std::string commentText;
     std::string commentScratch;
-    size_t commentCapacity = 1040;
 };
 
 // Places the statement's next code line, trimmed, in reader.workLine and returns its length;

@@ -53,7 +53,7 @@ size_t SkipBlanks(std::string_view text, size_t from) {
 }
 
 int BoundedLength(std::string_view text) {
-    const size_t limit = std::min(text.size(), static_cast<size_t>(kLineLimit));
+    const size_t limit = std::min(text.size(), kLineLimit);
     if (limit == 0) return 0;
     size_t end = limit;
     if (const void* cr = std::memchr(text.data(), '\r', end)) {
@@ -63,7 +63,7 @@ int BoundedLength(std::string_view text) {
         end = static_cast<size_t>(static_cast<const char*>(nul) - text.data());
     }
     if (end < limit) return static_cast<int>(end);
-    return text.size() < static_cast<size_t>(kLineLimit) ? static_cast<int>(text.size()) : -1;
+    return text.size() < kLineLimit ? static_cast<int>(text.size()) : -1;
 }
 
 int CopyLine(std::string& destination, std::string_view source) {

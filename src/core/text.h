@@ -10,8 +10,10 @@
 
 namespace ondavel {
 
-// A line buffer holds 1,039 characters and its terminator.
-inline constexpr int kLineLimit = 1040;
+// A line buffer holds 1,039 characters and its terminator. Every text built from lines (a
+// structure member, a PROTO line, a statement's comments, a condition entry) is held to the
+// same measure.
+inline constexpr size_t kLineLimit = 1040;
 
 // Delimiter sets used to cut names out of statements.
 inline constexpr std::string_view kBlanks = " \t";

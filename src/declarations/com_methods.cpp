@@ -176,7 +176,7 @@ ComStep ComInterface::AddParameter() {
         AppendCleanedParameter(session_, parameter_, firstParameter_, cursor_.LineNumber());
     // Nothing but qualifiers: the interface cannot be described.
     if (code < 0) return ComStep::Abandon;
-    if (session_.statement.protoLine.size() > kProtoLineLimit) {
+    if (session_.statement.protoLine.size() > kLineLimit) {
         ReportTooLong();
         return ComStep::Abandon;
     }

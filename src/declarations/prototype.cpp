@@ -93,7 +93,7 @@ std::string MasmName(Session& session, std::string name) {
 void WriteProtoLine(Session& session, const StatementCursor& walk, uint32_t firstLine,
                     std::string_view routine) {
     const std::string& protoLine = session.statement.protoLine;
-    if (protoLine.size() > kProtoLineLimit) {
+    if (protoLine.size() > kLineLimit) {
         ReportTooLong(session, firstLine, routine);
         return;
     }

@@ -117,7 +117,7 @@ Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::s
             if (!InsideGroup(parameter)) return Collected::Parameter;
             c = ' ';
         }
-        if (parameter.size() >= kProtoLineLimit) return Collected::TooLong;
+        if (parameter.size() >= kLineLimit) return Collected::TooLong;
         parameter.push_back(c);
         walk.Advance();
     }

@@ -14,10 +14,6 @@ namespace ondavel {
 
 struct LineIndex;
 
-// The most characters a parameter text or a PROTO line may hold (protoLine holds 1,040 and
-// its terminator).
-inline constexpr size_t kProtoLineLimit = 1040;
-
 // The calling convention a word of a declaration names: C's ("__cdecl", WINAPIV,
 // RPC_VAR_ENTRY); another, "__stdcall" or one of the headers' macros for it (WINAPI,
 // CALLBACK, NTAPI, APIENTRY, RPC_ENTRY, STDMETHODCALLTYPE, PASCAL, the import macros of the API

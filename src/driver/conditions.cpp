@@ -14,7 +14,6 @@ namespace ondavel {
 
 namespace {
 
-constexpr size_t kEntryLimit = 1040;
 constexpr std::string_view kNameAfter = " \t({[<";
 
 bool IsRegularFile(std::string_view path) {
@@ -42,10 +41,11 @@ bool OpensCondition(std::string_view text) {
            BeginsWithToken(text, "IFNDEF") || text.starts_with("ELSIF");
 }
 
-// An over-long condition loses the end of its text, never its line number.
+// An entry holds a line's worth of characters at most: an over-long condition loses the end
+// of its text, never its line number.
 std::string ConditionEntry(std::string_view text, uint32_t lineNumber) {
     const std::string number = " " + std::to_string(lineNumber);
-    return std::string(text.substr(0, kEntryLimit - number.size())) + number;
+    return std::string(text.substr(0, kLineLimit - number.size())) + number;
 }
 
 void CollectConditions(Host& host, LineIndex& index, std::string_view name,

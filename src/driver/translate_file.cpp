@@ -166,7 +166,7 @@ LongestLine LongestLineOf(const LineIndex& index) {
 void JournalOverlongLine(Session& session, uint32_t length, uint32_t number) {
     WriteJournalLine(session,
                      "Maximum de longueur ligne d\xE9pass\xE9 : " + std::to_string(length) +
-                         " Limite: 1040 Num\xE9ro: " + std::to_string(number));
+                         " Limite: " + std::to_string(kLineLimit) + " Num\xE9ro: " + std::to_string(number));
 }
 
 }  // namespace
