@@ -23,10 +23,9 @@ namespace ondavel {
 
 namespace {
 
-// The output text holds 2,080 bytes: the checks below keep room for what is appended.
-constexpr size_t kExamineLimit = 2074;
-constexpr size_t kAppendLimit = 2079;
-constexpr size_t kSizeofReserve = 12;
+// The checks below keep room in the equate text for what is appended.
+constexpr size_t kExamineLimit = kEquateTextCapacity - 6;
+constexpr size_t kAppendLimit = kEquateTextCapacity - 1;
 
 constexpr std::string_view kNameEnd = " \t,;(){}";
 constexpr std::string_view kWordEnd = " \t|&+-()*,;=:/<>";
@@ -423,9 +422,7 @@ class DefineTranslation {
 
     Step SizeofGroup(const std::string& word) {
         const std::string_view group = std::string_view(line_).substr(pos_);
-        const size_t close = group.find(')');
-        const size_t length = close == std::string_view::npos ? group.size() : close + 1;
-        if (output_.size() + length + kSizeofReserve > kAppendLimit) return TooLong();
+        if (!SizeofGroupFits(group, output_.size())) return TooLong();
         pos_ += AppendSizeofGroup(session_, word, group, output_);
         return Step::Next;
     }

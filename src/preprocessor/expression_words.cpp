@@ -152,4 +152,11 @@ size_t AppendSizeofGroup(Session& session, std::string_view word, std::string_vi
     return end;
 }
 
+bool SizeofGroupFits(std::string_view group, size_t outputSize) {
+    constexpr size_t kStrsizeWords = 12;
+    const size_t close = group.find(')');
+    const size_t length = close == std::string_view::npos ? group.size() : close + 1;
+    return outputSize + length + kStrsizeWords < kEquateTextCapacity;
+}
+
 }  // namespace ondavel

@@ -6,9 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "core/text.h"
+
 namespace ondavel {
 
 struct Session;
+
+// An equate's text (a #define value, a macro function) is built in a buffer of two lines:
+// 2,079 characters and the terminator.
+inline constexpr size_t kEquateTextCapacity = 2 * kLineLimit;
 
 // Whether name can stand as a MASM equate name: no blank, tab, control character or any of
 // ,<>{}()+-*\/ in it (an empty name passes).
@@ -39,6 +45,11 @@ bool NumberToMasm(std::string_view text, std::string& output);
 // group consumed.
 size_t AppendSizeofGroup(Session& session, std::string_view word, std::string_view group,
                          std::string& output);
+
+// Whether the sizeof group that begins group, appended to an equate text of outputSize
+// characters, leaves room for the terminator. It is measured up to its ')', with the 12
+// characters of " strsize" and " + 1", before its quotes are dropped.
+bool SizeofGroupFits(std::string_view group, size_t outputSize);
 
 // Writes the operand of each sizeof group of text as AppendSizeofGroup does ("4*sizeof(ULONG)"
 // -> "4*sizeof(DWORD)").

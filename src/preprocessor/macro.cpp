@@ -29,8 +29,6 @@ namespace {
 
 constexpr std::string_view kValueLines = "\r\n\t\tlocal Value\r\n\t\tValue equ ";
 constexpr std::string_view kClosingText = "\r\n\t\tEXITM <Value>\r\n\t\tENDM";
-// The output buffer's size: the closing text must fit with the terminator.
-constexpr size_t kOutputCapacity = 2080;
 
 // Skips blanks and tabs; a backslash among them goes on with the statement's next line.
 bool SkipBlanksAcrossLines(MacroText& text) {
@@ -115,7 +113,9 @@ void TraduireMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, Lin
         session.host.ShowMessage(name, "Ligne trop longue TraduireMacro", MessageIcon::Stop);
         return;
     }
-    if (end != MacroStep::Complete || text.output.size() + kClosingText.size() >= kOutputCapacity) {
+    // The closing text must fit in the equate text with the terminator.
+    if (end != MacroStep::Complete ||
+        text.output.size() + kClosingText.size() >= kEquateTextCapacity) {
         return;
     }
     text.output.append(kClosingText);

@@ -13,12 +13,10 @@ namespace ondavel {
 
 namespace {
 
-// Past this many output characters the body is not examined any further.
-constexpr size_t kExaminationLimit = 2070;
-// A sizeof group is measured up to its ')', with the 12 characters of " strsize" and " + 1",
-// before its quotes are dropped. (A word needs no measure of its own: one that would take the
-// output past 2,078 characters takes it past the examination limit just as well.)
-constexpr size_t kSizeofLimit = 2079;
+// Past this many output characters the body is not examined any further. A word needs no
+// measure of its own: one that would fill the equate text takes it past this limit just as
+// well. A sizeof group is measured before it is appended.
+constexpr size_t kExaminationLimit = kEquateTextCapacity - 10;
 
 // String literals, the conditional operator and token pasting have no MASM equate form.
 constexpr std::string_view kUnsupported = "\"':?#";
@@ -148,9 +146,7 @@ MacroStep SizeofOrCall(MacroText& text, std::string_view word) {
     if (IsWrittenMacro(text.session, word)) return MacroCall(text, word);
     if (InString(1, word, "sizeof", true) <= 0) return MacroStep::Refused;
     const std::string_view group = LineOf(text).substr(text.at);
-    const size_t close = group.find(')');
-    const size_t groupLength = close == std::string_view::npos ? group.size() : close + 1;
-    if (text.output.size() + groupLength + 12 > kSizeofLimit) return MacroStep::TooLong;
+    if (!SizeofGroupFits(group, text.output.size())) return MacroStep::TooLong;
     text.at += AppendSizeofGroup(text.session, word, group, text.output);
     return MacroStep::Next;
 }
