@@ -16,13 +16,11 @@ namespace ondavel {
 
 namespace {
 
-// The MASM word of an operator of an enumerator's value, which is read a character at a time:
-// only the arithmetic and bitwise operators are taken, and '<' and '>' stand for the shifts
-// "<<" and ">>" (their second character is passed over). Empty for any other character.
-std::string_view MasmOperator(char c) {
-    if (!IsOneOf(c, "+-*/|&<>")) return {};
-    const char spelling[] = {c, c};
-    return MasmOperatorWord(std::string_view(spelling, c == '<' || c == '>' ? 2 : 1));
+// The operator an enumerator's value reads at the start of text: an arithmetic, bitwise,
+// shift, comparison or logical one ("<<" is SHL, "<" LT, "||" OR) or the complement '~'.
+// nullptr for any other character, which the value reads as a token.
+const OperatorWord* ValueOperator(std::string_view text) {
+    return OperatorAt(text, {"==", "!=", "!", "^", "%"});
 }
 
 // Whether a value is a minus sign and one number, which C counts on from (0 after "-1").
@@ -178,10 +176,10 @@ class EnumerationTranslation {
             } else if (c == '(') {
                 AppendValue("(");
                 if (inCall) ++callDepth;
-            } else if (const std::string_view op = MasmOperator(c); !op.empty()) {
-                AppendValue("\t" + std::string(op) + " ");
+            } else if (const OperatorWord* op = ValueOperator(cursor_.Rest()); op != nullptr) {
+                AppendValue("\t" + std::string(op->masm) + " ");
                 negative.Operator(c);
-                if (c == '<' || c == '>') cursor_.Advance();
+                for (size_t more = 1; more < op->c.size(); ++more) cursor_.Advance();
             } else if (!TranslateToken(inCall, callDepth, negative)) {
                 return false;
             } else {
