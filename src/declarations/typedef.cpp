@@ -139,7 +139,6 @@ class TypedefTranslation {
         wordCount_ = 0;
         declarator_.clear();
         if (CollectDeclarator() == Collected::Abandoned) return false;
-        isArray_ = declarator_.find('[') != std::string::npos;
         bound_ = ReadArrayBound(declarator_).bound;
         hasStar_ = BlankDeclaratorPunctuation(declarator_);
         return CutWords() && DeclareName();
@@ -243,11 +242,11 @@ class TypedefTranslation {
         RegisterTypeName(session_, name, code);
         result_ = 1;
         baseIsStructure_ = code == TC_STRUCT || code == TC_UNION;
-        if (isArray_) session_.run.arrayTypes.insert_or_assign(std::string(name), bound_);
+        if (!bound_.empty()) session_.run.arrayTypes.insert_or_assign(std::string(name), bound_);
         const std::string* waitingTag = WaitingTagOf(baseType);
         if (waitingTag != nullptr) Wait(*waitingTag, name);
         // An array type has no TYPEDEF: "jmp_buf TYPEDEF _JBTYPE" would be one element.
-        if (baseIsStructure_ && waitingTag == nullptr && !isArray_) {
+        if (baseIsStructure_ && waitingTag == nullptr && bound_.empty()) {
             WriteStructureAliasLine(session_, false, name,
                                     StructureTypeName(session_, baseType, masmType));
         } else {
@@ -290,8 +289,7 @@ class TypedefTranslation {
     std::string sizeWord_;    // the word that sizes it after a sign word, else empty
     bool baseIsStructure_ = false;
     bool hasStar_ = false;
-    bool isArray_ = false;  // the declarator has bounds
-    std::string bound_;     // then its elements ("(11)*(16)")
+    std::string bound_;  // the elements of an array declarator ("(11)*(16)"); empty: none
     std::string declarator_;
     HeapBlock typedefWords_;  // the declarator's words, each followed by one NUL
     uint32_t wordCount_ = 0;

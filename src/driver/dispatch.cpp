@@ -77,7 +77,6 @@ bool IsSingleCall(const StatementCounts& c, bool oneLine) {
     return oneLine && c.openBraces == 0 && c.openParens == 1 && c.semicolons == 1;
 }
 
-// Rows of the dispatch that take a #define; true when one of them took the statement.
 // "#define PDH_FUNCTION PDH_STATUS WINAPI": a macro whose text names a calling convention
 // names it too, for the prototypes declared with it; one whose text names none names none,
 // whatever its name ("#define WINPTHREAD_API __declspec(dllimport)"). A name defined in
@@ -104,6 +103,7 @@ void RecordConventionMacro(Session& session, std::string_view code) {
     }
 }
 
+// Rows of the dispatch that take a #define; true when one of them took the statement.
 bool DispatchDefine(Session& session, std::string_view code) {
     RecordConventionMacro(session, code);
     const StatementCounts& c = session.statement.counts;

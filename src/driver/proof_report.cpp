@@ -94,6 +94,13 @@ void AggregateLines(const AggregateProof& aggregate, LayoutCause cause,
     }
 }
 
+// A cause of a prototype that does not link whose two decorations say why (ours against the
+// libraries'): not one without an object or counted apart.
+bool DecorationsCompared(LinkCause cause) {
+    return cause != LinkCause::Links && cause != LinkCause::NoObject &&
+           cause != LinkCause::HeaderRefusedByC && cause != LinkCause::DeclaredByNeither;
+}
+
 std::string Listed(const std::vector<std::string>& names) {
     std::string text;
     for (const std::string& name : names) text.append(text.empty() ? "" : " or ").append(name);
@@ -149,10 +156,8 @@ std::vector<std::string> DifferenceLines(const IncludeProof& include) {
     size_t unproved = 0;
     for (const PrototypeProof& prototype : include.prototypes) {
         const LinkCause cause = CauseOf(prototype, include);
-        const bool noObject = cause == LinkCause::NoObject || cause == LinkCause::HeaderRefusedByC;
-        if (noObject) ++unproved;
-        if (noObject || cause == LinkCause::Links || cause == LinkCause::DeclaredByNeither)
-            continue;
+        if (cause == LinkCause::NoObject || cause == LinkCause::HeaderRefusedByC) ++unproved;
+        if (!DecorationsCompared(cause)) continue;
         lines.push_back("  " + prototype.name + ": ours " +
                         (prototype.ours.empty() ? "none" : prototype.ours) + ", exported " +
                         Listed(prototype.exported));
@@ -186,8 +191,7 @@ void ProofSummary::Add(const IncludeProof& include) {
         if (!include.headerRefused && cause != LinkCause::DeclaredByNeither)
             takenLinks_.Add(cause == LinkCause::Links);
         std::string example = prototype.name;
-        if (cause != LinkCause::NoObject && cause != LinkCause::HeaderRefusedByC &&
-            cause != LinkCause::Links && cause != LinkCause::DeclaredByNeither) {
+        if (DecorationsCompared(cause)) {
             example.append(" (").append(prototype.ours.empty() ? "none" : prototype.ours);
             example.append(" vs ").append(Listed(prototype.exported)).append(")");
         }
