@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "core/host.h"
-#include "core/session.h"
 #include "knowledge/knowledge.h"
+#include "knowledge/knowledge_file.h"
 #include "knowledge/knowledge_scan.h"
 
 namespace ondavel {
@@ -56,29 +56,29 @@ constexpr std::array<Query, 32> kQueries = {{
     {"RECAFLAGS", LOOKUP_COMMONRECORD},
 }};
 
-using LookupFunction = uint32_t (*)(Session&, std::string_view, LookupKind, std::string*);
+using LookupFunction = uint32_t (*)(KnowledgeFile&, std::string_view, LookupKind, std::string*);
 
 void RunLookups(benchmark::State& state, LookupFunction lookup) {
     DiscardingHost host;
-    Session session(host);
-    if (LoadKnowledgeFile(session, ONDAVEL_SOURCE_DIR "/kits/egales.txt") != 1) {
+    KnowledgeFile file;
+    if (!LoadKnowledgeFile(host, file, ONDAVEL_SOURCE_DIR "/kits/egales.txt")) {
         state.SkipWithError("kits/egales.txt cannot be loaded");
         return;
     }
     std::string value;
-    lookup(session, "#define", LOOKUP_CODE, &value);  // the section scan is not measured
+    lookup(file, "#define", LOOKUP_CODE, &value);  // the section scan is not measured
     // One lookup per iteration, so the time per iteration is the time per lookup.
     size_t next = 0;
     for (auto _ : state) {
         const Query& query = kQueries[next];
         next = (next + 1) % kQueries.size();
-        benchmark::DoNotOptimize(lookup(session, query.word, query.kind, &value));
+        benchmark::DoNotOptimize(lookup(file, query.word, query.kind, &value));
     }
     state.SetItemsProcessed(state.iterations());
 }
 
 void BM_LookupIndexed(benchmark::State& state) {
-    RunLookups(state, LookupKnowledge);
+    RunLookups(state, static_cast<LookupFunction>(LookupKnowledge));
 }
 void BM_LookupScan(benchmark::State& state) {
     RunLookups(state, ScanKnowledge);

@@ -49,7 +49,7 @@ void BM_TranslateMingwTree(benchmark::State& state) {
     ondavel::Session session(host);
     session.run.baseDirectory = base.string() + "/";
     session.run.keepJournalOpen = true;
-    ondavel::LoadKnowledgeFile(session, ONDAVEL_SOURCE_DIR "/kits/egales.txt");
+    ondavel::LoadKnowledgeFile(host, session.run.knowledge, ONDAVEL_SOURCE_DIR "/kits/egales.txt");
     for (auto _ : state) {
         for (const fs::path& header : headers) {
             ondavel::LineIndex index;

@@ -11,7 +11,8 @@ ondavel::fuzzing::FuzzSession& Fuzzing() {
     static ondavel::fuzzing::FuzzSession* fuzzing = [] {
         auto* created = new ondavel::fuzzing::FuzzSession;
         const std::string path = std::string(ONDAVEL_SOURCE_DIR) + "/kits/egales.txt";
-        if (ondavel::LoadKnowledgeFile(created->session, path) != 1) std::abort();
+        ondavel::Session& session = created->session;
+        if (!ondavel::LoadKnowledgeFile(session.host, session.run.knowledge, path)) std::abort();
         return created;
     }();
     return *fuzzing;

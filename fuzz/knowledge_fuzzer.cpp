@@ -42,7 +42,7 @@ constexpr std::string_view kHeader =
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ondavel::fuzzing::FuzzSession& fuzzing = *new ondavel::fuzzing::FuzzSession;
     ondavel::Session& session = fuzzing.session;
-    ondavel::ReleaseKnowledgeFile(session);
+    ondavel::ReleaseKnowledgeFile(session.run.knowledge);
     ondavel::LineIndex& knowledge = session.run.knowledge.index;
     knowledge.text.assign(reinterpret_cast<const char*>(data), size);
     knowledge.command = ondavel::LineCommand::Build;

@@ -91,7 +91,7 @@ class AggregateTranslation {
     // statement's own wins over a macro kind left from an earlier definition.
     bool FindKind() {
         work_.kind = KindOf(cursor_.Line());
-        uint8_t& macroKind = session_.run.knowledge.aggregateMacroKind;
+        uint8_t& macroKind = session_.run.aggregateMacroKind;
         if (macroKind != 0 && work_.kind == AggregateKind::None) {
             work_.kind = static_cast<AggregateKind>(macroKind);
         }

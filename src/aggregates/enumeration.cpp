@@ -6,6 +6,7 @@
 #include "aggregates/aggregate_names.h"
 #include "aggregates/aggregate_work.h"
 #include "aggregates/body_directive.h"
+#include "core/knowledge_lookup.h"
 #include "core/output.h"
 #include "core/text.h"
 #include "knowledge/knowledge.h"

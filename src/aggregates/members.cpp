@@ -6,6 +6,7 @@
 
 #include "aggregates/aggregate_names.h"
 #include "aggregates/aggregate_work.h"
+#include "core/knowledge_lookup.h"
 #include "core/output.h"
 #include "core/text.h"
 #include "declarations/array_bound.h"

@@ -28,7 +28,7 @@ int OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& ind
                            ? 0
                            : ProcessIndexedText(session, index, processor);
     // A header that cannot be read still leaves its (empty) output file.
-    return CommitStagedFile(session, index.outputHandle) ? result : 0;
+    return CommitRunFile(session, index.outputHandle) ? result : 0;
 }
 
 }  // namespace ondavel

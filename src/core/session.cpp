@@ -17,4 +17,10 @@ Session::~Session() {
     DiscardStagedFile(run.nameListFile);
 }
 
+bool CommitRunFile(Session& session, std::FILE*& file) {
+    if (CommitStagedFile(session.host, file)) return true;
+    session.run.writeFailed = true;
+    return false;
+}
+
 }  // namespace ondavel

@@ -100,6 +100,10 @@ struct RunState {
     std::string headerListPath;
     std::string outputDirectory;
     KnowledgeFile knowledge;
+    // The name a one-line "#define NAME ... enum/STRUCT ..." gives, waiting for the statement
+    // that uses it (at most 99 characters), and that statement's kind: 1 for enum, 2 for STRUCT.
+    std::string pendingAggregateMacro;
+    uint8_t aggregateMacroKind = 0;
     LineIndex inputIndex;  // the header being translated
     // Aggregates: the keyword of the last structure or union header, and the tag that keeps
     // the field names of every record written since start-up apart ("AA", "AB" ...).
@@ -178,5 +182,9 @@ struct Session {
     HeaderState header;
     StatementState statement;
 };
+
+// Commits a staged output file of the run (see CommitStagedFile); a file that cannot be
+// written whole marks the run as failed.
+bool CommitRunFile(Session& session, std::FILE*& file);
 
 }  // namespace ondavel

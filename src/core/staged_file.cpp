@@ -11,7 +11,6 @@
 #include <string>
 
 #include "core/host.h"
-#include "core/session.h"
 
 namespace ondavel {
 
@@ -138,7 +137,7 @@ std::FILE* CreateStagedFile(Host& host, std::string_view path) {
     return file;
 }
 
-bool CommitStagedFile(Session& session, std::FILE*& file) {
+bool CommitStagedFile(Host& host, std::FILE*& file) {
     Slot* slot = SlotOf(file);
     if (slot == nullptr) return file == nullptr;
     const std::string target = slot->target;
@@ -147,8 +146,7 @@ bool CommitStagedFile(Session& session, std::FILE*& file) {
     file = nullptr;
     if (error == 0) return true;
     errno = error;
-    ShowLastError(session.host, "WriteFile", target);
-    session.run.writeFailed = true;
+    ShowLastError(host, "WriteFile", target);
     return false;
 }
 

@@ -9,16 +9,15 @@
 namespace ondavel {
 
 class Host;
-struct Session;
 
 // Creates a new temporary file beside path, open for writing; nullptr on failure, shown on
 // host with the path and the system's error.
 std::FILE* CreateStagedFile(Host& host, std::string_view path);
 
 // Writes out and closes file, then renames it to its real name. False when any write, the
-// close or the rename failed: the temporary is removed, the real path and the system's error
-// are shown on the host, and the session's run is marked as failed.
-bool CommitStagedFile(Session& session, std::FILE*& file);
+// close or the rename failed: the temporary is removed, and the real path and the system's
+// error are shown on the host. A null file has nothing to commit and succeeds.
+bool CommitStagedFile(Host& host, std::FILE*& file);
 
 // Writes bytes as the whole content of path through a temporary that takes the real name when
 // complete. False on failure, with errno set: the file of that name stays as it was.

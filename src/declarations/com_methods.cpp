@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/heap_block.h"
+#include "core/knowledge_lookup.h"
 #include "core/output.h"
 #include "core/session.h"
 #include "core/statement_cursor.h"

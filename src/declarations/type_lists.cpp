@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/heap_block.h"
+#include "core/knowledge_lookup.h"
 #include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"

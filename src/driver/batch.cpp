@@ -60,7 +60,7 @@ std::string FirstHeaderFolder(LineIndex& list) {
 bool LoadBatchInputs(Session& session) {
     RunState& run = session.run;
     LineIndex& list = run.headerListIndex;
-    if (!list.text.empty() || LoadKnowledgeFile(session, run.knowledgePath) == 0) return false;
+    if (!list.text.empty() || !LoadKnowledgeFile(session.host, run.knowledge, run.knowledgePath)) return false;
     if (LoadFile(session.host, run.headerListPath, list.text) == 0) return false;
     list.command = LineCommand::Build;
     if (LineIndexCommand(list) == 0 || list.lines() == 0) {
@@ -76,7 +76,7 @@ bool LoadBatchInputs(Session& session) {
 void CloseBatchFiles(Session& session) {
     RunState& run = session.run;
     CloseSideFile(session, run.textBlockFile);
-    ReleaseKnowledgeFile(session);
+    ReleaseKnowledgeFile(run.knowledge);
     ReleaseIndex(run.headerListIndex);
     run.keepJournalOpen = false;
     CloseJournal(session);

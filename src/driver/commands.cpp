@@ -34,7 +34,7 @@ bool FinishOneFile(Session& session) {
     RunState& run = session.run;
     bool written = CloseSideFile(session, run.textBlockFile);
     run.outputMode = OutputMode::View;
-    ReleaseKnowledgeFile(session);
+    ReleaseKnowledgeFile(run.knowledge);
     written = CloseJournal(session) && written;
     run.inputIndex.command = LineCommand::Release;
     LineIndexCommand(run.inputIndex);
@@ -49,7 +49,7 @@ int RunOneFile(Session& session, std::string_view inputPath, std::string_view ou
     int result = 0;
     // journal.txt is written anew even when the input turns out to hold nothing; a run that
     // cannot keep its journal does not translate.
-    if (LoadKnowledgeFile(session, run.knowledgePath) != 0 && OpenJournal(session)) {
+    if (LoadKnowledgeFile(session.host, run.knowledge, run.knowledgePath) && OpenJournal(session)) {
         OpenTextBlockFile(session);
         result = OpenIndexedFile(session, inputPath, run.inputIndex, outputPath, processor);
         ReleasePerFileMemory(session);

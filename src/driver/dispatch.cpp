@@ -54,10 +54,10 @@ bool RecordAggregateMacro(Session& session, std::string_view code) {
     } else {
         return false;
     }
-    KnowledgeFile& knowledge = session.run.knowledge;
-    knowledge.aggregateMacroKind = kind;
+    RunState& run = session.run;
+    run.aggregateMacroKind = kind;
     const std::string_view name = code.size() > 7 ? WordAt(code, 7, " \t\r") : std::string_view{};
-    if (name.size() <= kAggregateMacroLimit) knowledge.pendingAggregateMacro = name;
+    if (name.size() <= kAggregateMacroLimit) run.pendingAggregateMacro = name;
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/knowledge_lookup.h"
 #include "core/text.h"
 #include "knowledge/knowledge.h"
 

@@ -15,7 +15,7 @@ bool OpenSideFile(Session& session, std::FILE*& file, std::string_view name) {
 }
 
 bool CloseSideFile(Session& session, std::FILE*& file) {
-    return CommitStagedFile(session, file);
+    return CommitRunFile(session, file);
 }
 
 bool OpenTextBlockFile(Session& session) {

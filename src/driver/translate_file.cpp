@@ -6,6 +6,7 @@
 #include "aggregates/name_list_file.h"
 #include "core/comment_split.h"
 #include "core/host.h"
+#include "core/knowledge_lookup.h"
 #include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"

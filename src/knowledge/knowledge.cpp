@@ -4,8 +4,6 @@
 
 #include "core/file_io.h"
 #include "core/host.h"
-#include "core/output.h"
-#include "core/session.h"
 #include "core/text.h"
 #include "knowledge/key_index.h"
 #include "knowledge/knowledge_scan.h"
@@ -13,9 +11,6 @@
 namespace ondavel {
 
 namespace {
-
-constexpr std::string_view kIncompleteFile =
-    "Fichier de connaissances incomplet, section absente : ";
 
 // A value is one token: it never holds a blank, and brackets and commas end it.
 bool EndsValue(char c) {
@@ -70,14 +65,6 @@ void WriteValue(std::string_view rest, LookupKind kind, std::string* output) {
     if (kind == LOOKUP_TRADUIRE) output->push_back(' ');
 }
 
-// A pending aggregate macro name inside word is consumed by this lookup, whatever its kind.
-bool ConsumePendingMacro(KnowledgeFile& file, std::string_view word) {
-    if (file.pendingAggregateMacro.empty()) return false;
-    if (InString(1, word, file.pendingAggregateMacro, false) <= 0) return false;
-    file.pendingAggregateMacro.clear();
-    return true;
-}
-
 uint32_t ScanRange(const KnowledgeFile& file, std::string_view word, LookupKind kind,
                    std::string* output) {
     const int range = KindRange(kind);
@@ -106,41 +93,35 @@ uint32_t ReadEntry(std::string_view line, LookupKind kind, std::string* output) 
     return 1;
 }
 
-bool PrepareKnowledge(Session& session) {
-    KnowledgeFile& file = session.run.knowledge;
-    if (file.index.lines() == 0) return false;
-    if (!file.sectionsScanned) {
-        file.sectionsScanned = true;
-        const int missing = FindSectionLines(file);
-        if (missing < kSectionCount) {
-            WriteJournalLine(session, std::string(kIncompleteFile).append(kSectionNames[missing]));
-        } else {
-            file.keys = std::make_unique<KnowledgeKeyIndex>(file);
-        }
-    }
-    return file.keys != nullptr;
+std::string_view PrepareKnowledge(KnowledgeFile& file) {
+    if (file.index.lines() == 0 || file.sectionsScanned) return {};
+    file.sectionsScanned = true;
+    const int missing = FindSectionLines(file);
+    if (missing < kSectionCount) return kSectionNames[missing];
+    file.keys = std::make_unique<KnowledgeKeyIndex>(file);
+    return {};
 }
 
-uint32_t ScanKnowledge(Session& session, std::string_view word, LookupKind kind,
+uint32_t ScanKnowledge(KnowledgeFile& file, std::string_view word, LookupKind kind,
                        std::string* output) {
-    if (KindRange(kind) < 0 || !PrepareKnowledge(session)) return 0;
-    return ScanRange(session.run.knowledge, word, kind, output);
+    PrepareKnowledge(file);
+    if (KindRange(kind) < 0 || file.keys == nullptr) return 0;
+    return ScanRange(file, word, kind, output);
 }
 
-int LoadKnowledgeFile(Session& session, std::string_view path) {
-    ReleaseKnowledgeFile(session);
-    LineIndex& index = session.run.knowledge.index;
-    if (LoadFile(session.host, path, index.text) == 1) {
+bool LoadKnowledgeFile(Host& host, KnowledgeFile& file, std::string_view path) {
+    ReleaseKnowledgeFile(file);
+    LineIndex& index = file.index;
+    if (LoadFile(host, path, index.text) == 1) {
         index.command = LineCommand::Build;
-        if (LineIndexCommand(index) == 1) return 1;
-        session.host.ShowMessage(path, "the knowledge file holds no line", MessageIcon::Stop);
+        if (LineIndexCommand(index) == 1) return true;
+        host.ShowMessage(path, "the knowledge file holds no line", MessageIcon::Stop);
     }
     ReleaseIndex(index);
-    return 0;
+    return false;
 }
 
-void ReleaseKnowledgeFile(Session& session) {
-    KnowledgeFile& file = session.run.knowledge;
+void ReleaseKnowledgeFile(KnowledgeFile& file) {
     // The index holds views into the text: it goes first.
     file.keys.reset();
     file.sectionsScanned = false;
@@ -148,12 +129,11 @@ void ReleaseKnowledgeFile(Session& session) {
     ReleaseIndex(file.index);
 }
 
-uint32_t LookupKnowledge(Session& session, std::string_view word, LookupKind kind,
+uint32_t LookupKnowledge(KnowledgeFile& file, std::string_view word, LookupKind kind,
                          std::string* output) {
-    KnowledgeFile& file = session.run.knowledge;
-    if (ConsumePendingMacro(file, word)) return CODE_TYPEDEF;
     const int range = KindRange(kind);
-    if (range < 0 || !PrepareKnowledge(session)) return 0;
+    PrepareKnowledge(file);
+    if (range < 0 || file.keys == nullptr) return 0;
     if (!KnowledgeKeyIndex::Answers(word)) return ScanRange(file, word, kind, output);
     std::string_view line;
     if (!file.keys->Find(range, word, line)) return 0;

@@ -13,7 +13,8 @@
 
 namespace ondavel {
 
-struct Session;
+class Host;
+struct KnowledgeFile;
 
 enum LookupKind : uint32_t {
     LOOKUP_CODE = 1,                 // keyword code of a statement's first word
@@ -50,17 +51,21 @@ inline constexpr uint32_t CODE_DEFINE_OLEGUID = 36;
 inline constexpr uint32_t CODE_GUID_SECOND = 37;
 inline constexpr uint32_t CODE_SKIP2 = 42;
 
-// Loads the knowledge file at path and builds its line table. Returns 1, or 0 (shown on the
-// host) when it cannot be read.
-int LoadKnowledgeFile(Session& session, std::string_view path);
+// Loads the knowledge file at path into file and builds its line table. False (shown on the
+// host) when it cannot be read or holds no line.
+bool LoadKnowledgeFile(Host& host, KnowledgeFile& file, std::string_view path);
 // Releases the file and forgets its section positions and key index.
-void ReleaseKnowledgeFile(Session& session);
+void ReleaseKnowledgeFile(KnowledgeFile& file);
+
+// Finds the section lines and builds the key index, once after each load. On that first call,
+// a file that lacks a section line gives the name of the first one missing, and from then on
+// answers no lookup; otherwise the result is empty.
+std::string_view PrepareKnowledge(KnowledgeFile& file);
 
 // For LOOKUP_CODE: the code (0 when not found). For the other kinds: 1 with the value in
 // *output, or 0 with *output untouched. output may be null for LOOKUP_CODE and
-// LOOKUP_IS_TYPEDEFINI, and may hold the word itself. A pending aggregate macro name found
-// inside the word is consumed first and gives CODE_TYPEDEF for any kind.
-uint32_t LookupKnowledge(Session& session, std::string_view word, LookupKind kind,
+// LOOKUP_IS_TYPEDEFINI, and may hold the word itself.
+uint32_t LookupKnowledge(KnowledgeFile& file, std::string_view word, LookupKind kind,
                          std::string* output);
 
 }  // namespace ondavel

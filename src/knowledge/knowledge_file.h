@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <string>
 
 #include "core/line_index.h"
 
@@ -26,11 +25,6 @@ struct KnowledgeFile {
     // are there, builds the key index; a file without them answers every lookup with 0.
     bool sectionsScanned = false;
     std::unique_ptr<KnowledgeKeyIndex> keys;
-
-    // Name given by a one-line "#define NAME ... enum/STRUCT ..." and waiting for the statement
-    // that uses it; at most 99 characters. aggregateMacroKind: 1 for enum, 2 for STRUCT.
-    std::string pendingAggregateMacro;
-    uint8_t aggregateMacroKind = 0;
 };
 
 }  // namespace ondavel

@@ -53,13 +53,9 @@ int FindSectionLines(KnowledgeFile& file);
 // *output only for a result of 1 and a kind that returns a value.
 uint32_t ReadEntry(std::string_view line, LookupKind kind, std::string* output);
 
-// Finds the section lines and builds the key index on the first call after a load. Returns
-// whether lookups can be answered: a file is loaded and has all eight sections.
-bool PrepareKnowledge(Session& session);
-
-// The reference lookup: what LookupKnowledge answers once the pending aggregate macro has been
-// dealt with, found by a first-match linear scan of the kind's range, never through the index.
-uint32_t ScanKnowledge(Session& session, std::string_view word, LookupKind kind,
+// The reference lookup: what LookupKnowledge answers, found by a first-match linear scan of the
+// kind's range, never through the index.
+uint32_t ScanKnowledge(KnowledgeFile& file, std::string_view word, LookupKind kind,
                        std::string* output);
 
 }  // namespace ondavel

@@ -89,8 +89,8 @@ struct LearnFiles {
         DiscardStagedFile(structures);
     }
     bool Commit(Session& session) {
-        const bool learnWritten = CommitStagedFile(session, learn);
-        return CommitStagedFile(session, structures) && learnWritten;
+        const bool learnWritten = CommitRunFile(session, learn);
+        return CommitRunFile(session, structures) && learnWritten;
     }
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/knowledge_lookup.h"
 #include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"

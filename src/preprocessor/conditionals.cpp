@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/knowledge_lookup.h"
 #include "core/output.h"
 #include "core/session.h"
 #include "core/text.h"

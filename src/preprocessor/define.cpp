@@ -7,6 +7,7 @@
 #include "core/assembler_line.h"
 #include "core/comment_split.h"
 #include "core/host.h"
+#include "core/knowledge_lookup.h"
 #include "core/line_index.h"
 #include "core/output.h"
 #include "core/session.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/knowledge_lookup.h"
 #include "core/session.h"
 #include "core/text.h"
 #include "knowledge/knowledge.h"

@@ -8,6 +8,7 @@
 //
 // The macro is written whole or not at all; one with a line longer than the assembler's is
 // journalled instead.
+#include "core/knowledge_lookup.h"
 #include "preprocessor/directives.h"
 
 #include <algorithm>

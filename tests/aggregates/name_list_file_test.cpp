@@ -25,7 +25,7 @@ class NameListFileTest : public ::testing::Test {
         const std::string path = dir / "liste.txt";
         session.run.nameListFile = CreateStagedFile(host, path);
         WriteCollectedNames(session);
-        CommitStagedFile(session, session.run.nameListFile);
+        CommitRunFile(session, session.run.nameListFile);
         return ReadBytes(path);
     }
 

@@ -130,7 +130,7 @@ class TypeMappingTest : public HeaderFixture {
                    "COMMONSTRUCTURE\r\ntagPOINT = POINT\r\nRECT = RECT\r\nCOMMONRECORD\r\n"
                    "INCOMPATIBLE\r\nINCOMPATIBLE_EQUATE\r\nINTERFACE_API_CONFLIT_NOM\r\n"
                    "FINDELISTE\r\n");
-        ASSERT_EQ(LoadKnowledgeFile(session, dir_ / "egales.txt"), 1);
+        ASSERT_TRUE(LoadKnowledgeFile(session.host, session.run.knowledge, dir_ / "egales.txt"));
         const std::pair<std::string_view, uint32_t> registered[] = {
             {"TINY", TC_BYTE},     {"CHAR", TC_BYTE},       {"SB", TC_SIGNED | TC_BYTE},
             {"W1", TC_WORD},       {"SB", TC_DWORD},        {"MYHANDLE", TC_SIGNED | TC_WORD},

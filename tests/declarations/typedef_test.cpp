@@ -19,7 +19,7 @@ class TypedefTest : public HeaderFixture {
     void SetUp() override {
         const std::string knowledge =
             std::string(ONDAVEL_SOURCE_DIR) + "/tests/golden/typedefs/egales.txt";
-        ASSERT_EQ(LoadKnowledgeFile(session, knowledge), 1);
+        ASSERT_TRUE(LoadKnowledgeFile(session.host, session.run.knowledge, knowledge));
         session.run.baseDirectory = dir_.path().string() + "/";
     }
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/knowledge_lookup.h"
 #include "driver/statement_scan.h"
 #include "knowledge/knowledge.h"
 #include "support/header_fixture.h"
@@ -44,17 +45,17 @@ TEST_F(DispatchTest, PointerDefinesAndHandleMacrosNameDwordTypes) {
 
 TEST_F(DispatchTest, AggregateMacroWaitsForItsStatement) {
     Dispatch("#define MYENUM enum\r\n", "#define");
-    EXPECT_EQ(session.run.knowledge.pendingAggregateMacro, "MYENUM");
-    EXPECT_EQ(session.run.knowledge.aggregateMacroKind, 1);
+    EXPECT_EQ(session.run.pendingAggregateMacro, "MYENUM");
+    EXPECT_EQ(session.run.aggregateMacroKind, 1);
     // The first lookup of a word containing the name takes it, whatever is asked.
     EXPECT_EQ(LookupKnowledge(session, "MYENUM_FLAGS", LOOKUP_INCOMPATIBLE, nullptr), 15u);
-    EXPECT_EQ(session.run.knowledge.pendingAggregateMacro, "");
+    EXPECT_EQ(session.run.pendingAggregateMacro, "");
 
     Dispatch("#define MYSTRUCTURE 1\r\n", "#define");
-    EXPECT_EQ(session.run.knowledge.pendingAggregateMacro, "");  // not the word STRUCT
+    EXPECT_EQ(session.run.pendingAggregateMacro, "");  // not the word STRUCT
     Dispatch("#define MYSTRUCT  STRUCT\r\n", "#define");
-    EXPECT_EQ(session.run.knowledge.pendingAggregateMacro, "MYSTRUCT");
-    EXPECT_EQ(session.run.knowledge.aggregateMacroKind, 2);
+    EXPECT_EQ(session.run.pendingAggregateMacro, "MYSTRUCT");
+    EXPECT_EQ(session.run.aggregateMacroKind, 2);
 }
 
 TEST_F(DispatchTest, EchoesPragmas) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/knowledge_lookup.h"
 #include "core/session.h"
 #include "core/text.h"
 #include "knowledge/knowledge_scan.h"
@@ -52,7 +53,7 @@ class KnowledgeTest : public ::testing::Test {
 
     void Load(const std::string& bytes) {
         testing::WriteBytes(dir / "k.txt", bytes);
-        ASSERT_EQ(LoadKnowledgeFile(session, dir / "k.txt"), 1);
+        ASSERT_TRUE(LoadKnowledgeFile(session.host, session.run.knowledge, dir / "k.txt"));
     }
     std::string Journal() {
         std::FILE* journal = session.run.journalFile;
@@ -142,7 +143,7 @@ TEST_F(KnowledgeTest, AnswersTheDocumentedRulesOfTheFileFormat) {
 
 TEST_F(KnowledgeTest, ThePendingAggregateMacroIsConsumedBeforeAnyLookup) {
     Load(kRichFile);
-    std::string& pending = session.run.knowledge.pendingAggregateMacro;
+    std::string& pending = session.run.pendingAggregateMacro;
     for (uint32_t kind = LOOKUP_CODE; kind <= LOOKUP_API_CONFLIT; ++kind) {
         pending = "HWND";
         std::string output = "untouched";
@@ -157,7 +158,7 @@ TEST_F(KnowledgeTest, ThePendingAggregateMacroIsConsumedBeforeAnyLookup) {
     EXPECT_EQ(TypeOf("HWND"), "DWORD");
     // It waits across files, and is consumed even while no file is loaded.
     pending = "E";
-    ReleaseKnowledgeFile(session);
+    ReleaseKnowledgeFile(session.run.knowledge);
     EXPECT_EQ(LookupKnowledge(session, "ENUM_X", LOOKUP_INCOMPATIBLE, nullptr), CODE_TYPEDEF);
     EXPECT_EQ(pending, "");
     EXPECT_EQ(TypeOf("HWND"), "-");  // the released file is gone
@@ -227,7 +228,7 @@ std::set<std::string> WordsAroundKeys(std::string_view text) {
 
 // Compares the indexed lookup with the scan for every kind on the keys of text and on words
 // drawn from a fixed seed; returns how many lookups found something.
-int CompareWithTheScan(Session& session, std::string_view text) {
+int CompareWithTheScan(KnowledgeFile& file, std::string_view text) {
     constexpr std::string_view kAlphabet = "HWNDwndPOITyEeAaQR_#= \t;\r\xE9\xC9\0"sv;
     std::set<std::string> words = WordsAroundKeys(text);
     words.insert({std::string(1039, 'x'), std::string(1040, 'x')});
@@ -242,8 +243,8 @@ int CompareWithTheScan(Session& session, std::string_view text) {
     for (const std::string& word : words) {
         for (uint32_t kind = LOOKUP_CODE; kind <= LOOKUP_API_CONFLIT; ++kind) {
             std::string indexed = "untouched", scanned = "untouched";
-            const uint32_t result = LookupKnowledge(session, word, LookupKind(kind), &indexed);
-            EXPECT_EQ(result, ScanKnowledge(session, word, LookupKind(kind), &scanned))
+            const uint32_t result = LookupKnowledge(file, word, LookupKind(kind), &indexed);
+            EXPECT_EQ(result, ScanKnowledge(file, word, LookupKind(kind), &scanned))
                 << "word \"" << word << "\" kind " << kind;
             EXPECT_EQ(indexed, scanned) << "word \"" << word << "\" kind " << kind;
             found += result != 0;
@@ -254,9 +255,9 @@ int CompareWithTheScan(Session& session, std::string_view text) {
 
 TEST_F(KnowledgeTest, TheKeyIndexAgreesWithTheScan) {
     Load(kRichFile);
-    EXPECT_GE(CompareWithTheScan(session, kRichFile), 60);
-    ASSERT_EQ(LoadKnowledgeFile(session, ONDAVEL_SOURCE_DIR "/kits/egales.txt"), 1);
-    EXPECT_GE(CompareWithTheScan(session, session.run.knowledge.index.text), 400);
+    EXPECT_GE(CompareWithTheScan(session.run.knowledge, kRichFile), 60);
+    ASSERT_TRUE(LoadKnowledgeFile(session.host, session.run.knowledge, ONDAVEL_SOURCE_DIR "/kits/egales.txt"));
+    EXPECT_GE(CompareWithTheScan(session.run.knowledge, session.run.knowledge.index.text), 400);
     EXPECT_EQ(Journal(), "");
 }
 

@@ -24,17 +24,16 @@ class HeaderFixture : public ::testing::Test {
                        "TRADUIRE\r\nTYPEDEFINI\r\nCOMMONSTRUCTURE\r\nCOMMONRECORD\r\n"
                        "INCOMPATIBLE\r\nINCOMPATIBLE_EQUATE\r\nINTERFACE_API_CONFLIT_NOM\r\n"
                        "FINDELISTE\r\n");
-        ASSERT_EQ(LoadKnowledgeFile(session, dir_ / "egales.txt"), 1);
+        ASSERT_TRUE(LoadKnowledgeFile(session.host, session.run.knowledge, dir_ / "egales.txt"));
     }
     void UseBundledKnowledge() {
-        ASSERT_EQ(LoadKnowledgeFile(session, std::string(ONDAVEL_SOURCE_DIR) + "/kits/egales.txt"),
-                  1);
+        ASSERT_TRUE(LoadKnowledgeFile(session.host, session.run.knowledge, std::string(ONDAVEL_SOURCE_DIR) + "/kits/egales.txt"));
     }
     // The knowledge file that the golden cases of area bring.
     void UseGoldenKnowledge(std::string_view area) {
         const std::string path =
             std::string(ONDAVEL_SOURCE_DIR) + "/tests/golden/" + std::string(area) + "/egales.txt";
-        ASSERT_EQ(LoadKnowledgeFile(session, path), 1);
+        ASSERT_TRUE(LoadKnowledgeFile(session.host, session.run.knowledge, path));
     }
     // Makes text (lines ended by CR LF) the header being translated.
     LineIndex& Header(std::string_view text) {
