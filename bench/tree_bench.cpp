@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "core/host.h"
-#include "core/indexed_file.h"
-#include "core/session.h"
-#include "driver/translate_file.h"
 #include "knowledge/knowledge.h"
+#include "session/indexed_file.h"
+#include "session/session.h"
+#include "statements/translate_file.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 # Writes OUTPUT, a C++ source that holds every file under ROOT byte for byte: the table that
-# BundledKitFiles() in src/driver/bundled_kits.h returns, one entry a file, named by its path
+# BundledKitFiles() in src/commands/workspace/bundled_kits.h returns, one entry a file, named by its path
 # relative to ROOT.
 # usage: cmake -DROOT=DIR -DOUTPUT=FILE -P embed_files.cmake
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${ROOT}" "${ROOT}/*")
@@ -16,7 +16,7 @@ foreach(name IN LISTS files)
 endforeach()
 file(WRITE "${OUTPUT}.tmp"
   "// Generated from the bundled kits by cmake/embed_files.cmake: edit the files of kits/.\n"
-  "#include \"driver/bundled_kits.h\"\n\n"
+  "#include \"workspace/bundled_kits.h\"\n\n"
   "namespace ondavel {\n\n"
   "namespace {\n\n"
   "constexpr BundledFile kFiles[] = {\n${entries}};\n\n"

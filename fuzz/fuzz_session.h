@@ -9,10 +9,10 @@
 
 #include "core/file_io.h"
 #include "core/host.h"
-#include "core/indexed_file.h"
 #include "core/line_index.h"
-#include "core/session.h"
-#include "driver/translate_file.h"
+#include "session/indexed_file.h"
+#include "session/session.h"
+#include "statements/translate_file.h"
 
 namespace ondavel::fuzzing {
 

@@ -15,9 +15,9 @@
 #include <fstream>
 #include <string>
 
-#include "core/session.h"
-#include "driver/commands.h"
-#include "driver/kit_profiles.h"
+#include "run/commands.h"
+#include "run/kit_profiles.h"
+#include "session/session.h"
 #include "workbench/prompter.h"
 #include "workbench/workbench_host.h"
 

@@ -5,9 +5,9 @@
 
 #include "cli/terminal_host.h"
 #include "core/child_process.h"
-#include "core/session.h"
-#include "driver/assembler_check.h"
-#include "driver/kit_profiles.h"
+#include "proof/assembler_check.h"
+#include "run/kit_profiles.h"
+#include "session/session.h"
 
 namespace ondavel {
 

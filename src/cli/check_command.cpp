@@ -6,9 +6,9 @@
 
 #include "cli/assembler_choice.h"
 #include "cli/terminal_host.h"
-#include "core/session.h"
 #include "core/text.h"
-#include "driver/assembler_check.h"
+#include "proof/assembler_check.h"
+#include "session/session.h"
 
 namespace ondavel {
 

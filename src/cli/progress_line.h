@@ -4,7 +4,7 @@
 #include <chrono>
 #include <string>
 
-#include "driver/batch.h"
+#include "run/batch.h"
 
 namespace ondavel {
 

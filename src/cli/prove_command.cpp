@@ -7,11 +7,11 @@
 #include "cli/assembler_choice.h"
 #include "cli/terminal_host.h"
 #include "core/child_process.h"
-#include "core/session.h"
-#include "driver/cross_toolchain.h"
-#include "driver/include_sources.h"
-#include "driver/proof.h"
-#include "driver/proof_report.h"
+#include "proof/cross_toolchain.h"
+#include "proof/include_sources.h"
+#include "proof/proof.h"
+#include "proof/proof_report.h"
+#include "session/session.h"
 
 namespace ondavel {
 

@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "core/line_index.h"
-#include "core/session.h"
 #include "core/text.h"
+#include "session/session.h"
 
 namespace ondavel::workbench {
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "driver/conditions.h"
+#include "run/conditions.h"
 #include "workbench/text_codec.h"
 
 namespace ondavel::workbench {

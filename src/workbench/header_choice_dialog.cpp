@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "core/file_io.h"
-#include "core/session.h"
 #include "core/text.h"
+#include "session/session.h"
 #include "workbench/prompter.h"
 #include "workbench/text_codec.h"
 

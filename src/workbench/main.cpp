@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "driver/kit_profiles.h"
+#include "run/kit_profiles.h"
 #include "workbench/main_window.h"
 #include "workbench/menu_table.h"
 #include "workbench/prompter.h"

@@ -13,10 +13,10 @@
 #include <QTimer>
 
 #include "core/output_name.h"
-#include "driver/batch.h"
-#include "driver/commands.h"
-#include "driver/kit_profiles.h"
-#include "knowledge/learn.h"
+#include "learning/learn.h"
+#include "run/batch.h"
+#include "run/commands.h"
+#include "run/kit_profiles.h"
 #include "workbench/conditions_dialog.h"
 #include "workbench/file_viewer.h"
 #include "workbench/prompter.h"

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <string>
 
-#include "core/session.h"
+#include "session/session.h"
 #include "workbench/header_choice_dialog.h"
 #include "workbench/menu_table.h"
 #include "workbench/view_search.h"

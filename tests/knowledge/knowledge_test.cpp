@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "core/knowledge_lookup.h"
-#include "core/session.h"
 #include "core/text.h"
 #include "knowledge/knowledge_scan.h"
+#include "session/knowledge_lookup.h"
+#include "session/session.h"
 #include "support/recording_host.h"
 #include "support/temp_dir.h"
 

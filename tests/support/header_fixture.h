@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "core/line_index.h"
-#include "core/session.h"
 #include "knowledge/knowledge.h"
+#include "session/session.h"
 #include "support/recording_host.h"
 #include "support/temp_dir.h"
 

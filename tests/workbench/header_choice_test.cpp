@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/session.h"
+#include "session/session.h"
 #include "support/recording_host.h"
 #include "workbench/base_folder.h"
 #include "workbench/header_choice_dialog.h"

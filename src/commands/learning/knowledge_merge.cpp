@@ -1,0 +1,156 @@
+#include "learning/knowledge_merge.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unordered_set>
+
+#include "core/file_io.h"
+#include "core/staged_file.h"
+#include "core/text.h"
+#include "knowledge/knowledge_scan.h"
+
+namespace ondavel {
+
+namespace {
+
+// Sections by their index in kSectionNames.
+constexpr size_t kTypeDefini = 1;
+constexpr size_t kCommonStructure = 2;
+constexpr size_t kCommonRecord = 3;
+
+struct Line {
+    size_t start = 0;
+    std::string_view text;  // trimmed; empty for a blank line
+};
+
+std::vector<Line> IndexLines(std::string_view text) {
+    std::vector<Line> lines;
+    for (size_t from = 0; from < text.size();) {
+        size_t end = text.find('\n', from);
+        end = end == std::string_view::npos ? text.size() : end + 1;
+        std::string_view trimmed;
+        if (TrimText(text.substr(from, end - from), trimmed) < 0) trimmed = {};
+        lines.push_back({from, trimmed});
+        from = end;
+    }
+    return lines;
+}
+
+bool IsEntry(const Line& line) {
+    return !line.text.empty() && line.text[0] != ';';
+}
+
+// The section lines up to COMMONRECORD, each searched after the one before it.
+bool FindSections(const std::vector<Line>& lines, std::vector<size_t>& at) {
+    for (size_t n = 0; n < lines.size() && at.size() <= kCommonRecord; ++n) {
+        if (IsEntry(lines[n]) && lines[n].text.starts_with(kSectionNames[at.size()])) {
+            at.push_back(n);
+        }
+    }
+    return at.size() > kCommonRecord;
+}
+
+// A learned key that begins with a section name would end the section it is put in.
+bool CouldEndSection(std::string_view key) {
+    for (std::string_view name : kSectionNames) {
+        if (key.starts_with(name)) return true;
+    }
+    return false;
+}
+
+// Where new entries of the section that starts at line first go: after its last entry.
+size_t InsertionOffset(std::string_view text, const std::vector<Line>& lines, size_t first,
+                       size_t next) {
+    size_t after = first;
+    for (size_t n = first + 1; n < next; ++n) {
+        if (IsEntry(lines[n])) after = n;
+    }
+    return after + 1 < lines.size() ? lines[after + 1].start : text.size();
+}
+
+void AppendLines(std::string& report, std::string_view title,
+                 const std::vector<std::string>& lines) {
+    report += std::string(title) + ": " + std::to_string(lines.size()) + " added\n";
+    for (const std::string& line : lines) report += "  " + line + "\n";
+}
+
+}  // namespace
+
+bool MergeKnowledge(std::string& text, const std::vector<LearnedEntry>& entries,
+                    std::string_view source, MergeReport& report) {
+    const std::vector<Line> lines = IndexLines(text);
+    std::vector<size_t> sections;
+    if (!FindSections(lines, sections)) return false;
+    std::unordered_set<std::string_view> keys;
+    for (size_t n = sections[kTypeDefini] + 1; n < sections[kCommonRecord]; ++n) {
+        if (IsEntry(lines[n]) && n != sections[kCommonStructure])
+            keys.insert(EntryKey(lines[n].text));
+    }
+    std::vector<std::string> added[2];
+    for (const LearnedEntry& entry : entries) {
+        if (CouldEndSection(entry.key) || !keys.insert(entry.key).second) {
+            ++report.known;
+            continue;
+        }
+        added[entry.section == LearnedSection::CommonStructure].push_back(entry.line);
+    }
+    const std::string end = text.find("\r\n") == std::string::npos ? "\n" : "\r\n";
+    // Both places are found before the text changes (the lines point into it); the later
+    // section is filled first, so that the earlier place stays where it is.
+    const size_t places[2] = {
+        InsertionOffset(text, lines, sections[kTypeDefini], sections[kCommonStructure]),
+        InsertionOffset(text, lines, sections[kCommonStructure], sections[kCommonRecord])};
+    for (size_t kind : {1, 0}) {
+        if (added[kind].empty()) continue;
+        std::string block = "; learned from " + std::string(source) + end;
+        for (const std::string& line : added[kind]) block += line + end;
+        // A last line without its end gets one before the block.
+        if (places[kind] == text.size() && !text.empty() && !text.ends_with('\n')) text += end;
+        text.insert(std::min(places[kind], text.size()), block);
+    }
+    report.typeDefini.insert(report.typeDefini.end(), added[0].begin(), added[0].end());
+    report.commonStructure.insert(report.commonStructure.end(), added[1].begin(), added[1].end());
+    return true;
+}
+
+int MergeKnowledgeFiles(const std::string& knowledgePath, const std::vector<std::string>& inputs,
+                        std::string& report) {
+    std::string text;
+    if (!ReadFileBytes(knowledgePath, text)) {
+        report = knowledgePath + " cannot be read";
+        return 0;
+    }
+    std::vector<LearnedEntry> entries;
+    MergeReport merged;
+    std::string sources;
+    for (const std::string& input : inputs) {
+        std::string learned;
+        if (!ReadFileBytes(input, learned)) {
+            report = input + " cannot be read";
+            return 0;
+        }
+        std::vector<LearnedEntry> read = ReadLearnedEntries(learned, merged.notTypes);
+        entries.insert(entries.end(), read.begin(), read.end());
+        sources += (sources.empty() ? "" : ", ") + std::string(FileNamePart(input));
+    }
+    const std::string original = text;
+    if (!MergeKnowledge(text, entries, sources, merged)) {
+        report = knowledgePath +
+                 " lacks the section lines TRADUIRE, TYPEDEFINI, COMMONSTRUCTURE "
+                 "and COMMONRECORD";
+        return 0;
+    }
+    if (text != original && !ReplaceFileContent(knowledgePath, text)) {
+        report = knowledgePath + " cannot be written: " + std::strerror(errno);
+        return 0;
+    }
+    report.clear();
+    AppendLines(report, "TYPEDEFINI", merged.typeDefini);
+    AppendLines(report, "COMMONSTRUCTURE", merged.commonStructure);
+    report += "already known: " + std::to_string(merged.known) +
+              ", not types (functions, GUIDs, macros): " + std::to_string(merged.notTypes) + "\n";
+    return 1;
+}
+
+}  // namespace ondavel

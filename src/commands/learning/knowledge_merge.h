@@ -1,0 +1,32 @@
+// Grows a knowledge file with what a learning pass or a "+ list" batch found: each new name
+// goes to the end of its section, names the file already knows stay as they are.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "learning/learned_lines.h"
+
+namespace ondavel {
+
+struct MergeReport {
+    std::vector<std::string> typeDefini;       // lines added to TYPEDEFINI
+    std::vector<std::string> commonStructure;  // lines added to COMMONSTRUCTURE
+    size_t known = 0;     // names the file, or an earlier learned line, already had
+    size_t notTypes = 0;  // functions, GUIDs and macros, which no section takes
+};
+
+// Inserts the entries whose key neither TYPEDEFINI nor COMMONSTRUCTURE holds yet (the first
+// learned line of a key wins) after the last entry of their section, under one comment line
+// naming source. Every other line stays as it is. False, with text untouched, when the text
+// lacks the section lines up to COMMONRECORD.
+bool MergeKnowledge(std::string& text, const std::vector<LearnedEntry>& entries,
+                    std::string_view source, MergeReport& report);
+
+// The merge command: reads the learned files, merges them into the knowledge file and writes
+// it back when anything was added. Returns 1 with the report's text, or 0 with the reason.
+int MergeKnowledgeFiles(const std::string& knowledgePath, const std::vector<std::string>& inputs,
+                        std::string& report);
+
+}  // namespace ondavel

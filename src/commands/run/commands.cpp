@@ -1,0 +1,107 @@
+#include "run/commands.h"
+
+#include <string>
+
+#include "core/host.h"
+#include "core/output_name.h"
+#include "knowledge/knowledge.h"
+#include "learning/oleview_reorder.h"
+#include "run/side_files.h"
+#include "session/indexed_file.h"
+#include "session/output.h"
+#include "session/session.h"
+#include "statements/translate_file.h"
+
+namespace ondavel {
+
+bool RequireKit(Session& session) {
+    if (!session.run.knowledgePath.empty()) return true;
+    session.host.ShowMessage("ONDAVEL",
+                             "Vous devez CHOISIR un SDK \xE0 traduire avant de commencer\r\n"
+                             "You must CHOOSE a SDK to translate before proceed",
+                             MessageIcon::Information);
+    return false;
+}
+
+bool IsIdle(const Session& session) {
+    return !session.run.busy && !session.run.keepJournalOpen;
+}
+
+namespace {
+
+// Closes what the run opened; false when a side file or the journal could not be written whole.
+bool FinishOneFile(Session& session) {
+    RunState& run = session.run;
+    bool written = CloseSideFile(session, run.textBlockFile);
+    run.outputMode = OutputMode::View;
+    ReleaseKnowledgeFile(run.knowledge);
+    written = CloseJournal(session) && written;
+    run.inputIndex.command = LineCommand::Release;
+    LineIndexCommand(run.inputIndex);
+    session.host.SetStatus(StatusPart::Progress, "");
+    return CloseSideFile(session, run.nameListFile) && written;
+}
+
+// One file through processor, with the knowledge file loaded and the side files open for it.
+int RunOneFile(Session& session, std::string_view inputPath, std::string_view outputPath,
+               FileProcessor processor) {
+    RunState& run = session.run;
+    int result = 0;
+    // journal.txt is written anew even when the input turns out to hold nothing; a run that
+    // cannot keep its journal does not translate.
+    if (LoadKnowledgeFile(session.host, run.knowledge, run.knowledgePath) && OpenJournal(session)) {
+        OpenTextBlockFile(session);
+        result = OpenIndexedFile(session, inputPath, run.inputIndex, outputPath, processor);
+        ReleasePerFileMemory(session);
+    }
+    return FinishOneFile(session) ? result : 0;
+}
+
+// Runs command when a kit was chosen and nothing else runs; 0 otherwise.
+template <typename Command>
+int Guarded(Session& session, Command command) {
+    if (!RequireKit(session) || !IsIdle(session)) return 0;
+    session.run.busy = true;
+    const int result = command();
+    session.run.busy = false;
+    return result;
+}
+
+}  // namespace
+
+int TranslateOneFile(Session& session, std::string_view inputPath,
+                     std::string_view outputDirectory) {
+    RunState& run = session.run;
+    std::string outputPath;
+    if (!outputDirectory.empty())
+        outputPath.append(outputDirectory).append(OutputFileName(inputPath));
+    run.outputMode = outputPath.empty() ? OutputMode::View : OutputMode::File;
+    return RunOneFile(session, inputPath, outputPath, TranslateFile);
+}
+
+int TranslateTestFile(Session& session) {
+    return Guarded(session, [&] {
+        OpenNameList(session);
+        return TranslateOneFile(session, session.run.baseDirectory + "Test.txt", {});
+    });
+}
+
+int TranslateChosenFile(Session& session, std::string_view inputPath,
+                        std::string_view outputDirectory) {
+    return Guarded(session, [&] { return TranslateOneFile(session, inputPath, outputDirectory); });
+}
+
+int ReorderOleviewFile(Session& session) {
+    return Guarded(session, [&] {
+        RunState& run = session.run;
+        OpenNameList(session);
+        run.oleviewMode = true;
+        run.outputMode = OutputMode::View;
+        const int result = RunOneFile(session, run.baseDirectory + "Oleview.txt",
+                                      run.baseDirectory + "Oleview_Ordonne.txt", ReorderOleview);
+        run.oleviewMode = false;
+        return result;
+    });
+}
+
+}  // namespace ondavel

@@ -1,0 +1,112 @@
+#include "run/conditions.h"
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "core/file_io.h"
+#include "core/host.h"
+#include "core/line_index.h"
+#include "core/saved_strings.h"
+#include "core/text.h"
+
+namespace ondavel {
+
+namespace {
+
+constexpr std::string_view kNameAfter = " \t({[<";
+
+bool IsRegularFile(std::string_view path) {
+    struct stat info {};
+    const std::string name(path);
+    return name.find('\0') == std::string::npos && ::stat(name.c_str(), &info) == 0 &&
+           S_ISREG(info.st_mode);
+}
+
+// The line as the search reads it: trimmed, a leading '#' passed over; empty for a line that
+// is passed over altogether (blank, a ';' comment, or too long to be read as one line).
+std::string_view ReadableText(std::string_view line) {
+    std::string_view text;
+    if (TrimText(line, text) <= 0 || text.front() == ';') return {};
+    if (text.front() == '#' && TrimText(text.substr(1), text) <= 0) return {};
+    return text;
+}
+
+bool BeginsWithToken(std::string_view text, std::string_view token) {
+    return FindWord(1, text, token, true, kBlanks, kNameAfter) == 1;
+}
+
+bool OpensCondition(std::string_view text) {
+    return BeginsWithToken(text, "IF") || BeginsWithToken(text, "IFDEF") ||
+           BeginsWithToken(text, "IFNDEF") || text.starts_with("ELSIF");
+}
+
+// An entry holds a line's worth of characters at most: an over-long condition loses the end
+// of its text, never its line number.
+std::string ConditionEntry(std::string_view text, uint32_t lineNumber) {
+    const std::string number = " " + std::to_string(lineNumber);
+    return std::string(text.substr(0, kLineLimit - number.size())) + number;
+}
+
+void CollectConditions(Host& host, LineIndex& index, std::string_view name,
+                       ConditionSearch& search) {
+    SavedStrings open;
+    std::string_view line;
+    for (uint32_t n = 1; n <= index.lineCount && GetLine(index, n, line); ++n) {
+        const std::string_view text = ReadableText(line);
+        if (text.empty()) continue;
+        if (FindWord(1, text, name, false, kBlanks, kNameAfter) > 0) {
+            search.result = ConditionsResult::Found;
+            search.conditions.assign(open.slots.begin(), open.slots.end());
+            break;
+        }
+        if (OpensCondition(text)) {
+            AddSavedString(host, open, ConditionEntry(text, n));
+        } else if (BeginsWithToken(text, "ENDIF")) {
+            RemoveLastSavedString(open);
+        }
+    }
+    ClearSavedStrings(open);
+}
+
+}  // namespace
+
+ConditionSearch FindConditions(Host& host, std::string_view name, std::string_view path) {
+    ConditionSearch search;
+    if (!IsRegularFile(path)) return search;
+    LineIndex index;
+    search.result = ConditionsResult::Unreadable;
+    if (LoadFile(host, path, index.text) == 0) return search;
+    search.result = ConditionsResult::NotFound;
+    index.command = LineCommand::Build;
+    if (LineIndexCommand(index) != 0) CollectConditions(host, index, name, search);
+    return search;
+}
+
+void ShowConditions(Host& host, std::string_view name, std::string_view path,
+                    const ConditionSearch& search) {
+    switch (search.result) {
+        case ConditionsResult::NoFile:
+            host.ShowMessage("fichier non trouv\xE9", path, MessageIcon::Information);
+            return;
+        case ConditionsResult::Unreadable:
+            return;
+        case ConditionsResult::NotFound:
+            host.ShowMessage(name,
+                             "Echec,la r\xE9"
+                             "f\xE9rence n'a pas \xE9t\xE9 trouv\xE9",
+                             MessageIcon::Information);
+            return;
+        case ConditionsResult::Found:
+            break;
+    }
+    if (search.conditions.empty()) {
+        host.ShowMessage(name, "Aucune condition", MessageIcon::Information);
+        return;
+    }
+    std::string list;
+    for (const std::string& condition : search.conditions) list.append(condition).append("\r\n");
+    host.ShowMessage("conditions trouv\xE9s", list, MessageIcon::Information);
+}
+
+}  // namespace ondavel

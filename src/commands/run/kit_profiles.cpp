@@ -1,0 +1,76 @@
+#include "run/kit_profiles.h"
+
+#include <sys/stat.h>
+
+#include <array>
+#include <cerrno>
+#include <string>
+
+#include "core/host.h"
+#include "session/session.h"
+
+namespace ondavel {
+
+namespace {
+
+struct KitProfile {
+    Kit kit;
+    std::string_view name;  // as the command line spells it
+    std::string_view knowledgeFile;
+    std::string_view headerList;
+    std::string_view outputFolder;
+    std::string_view statusPrefix;  // empty: the profile has no menu entry
+};
+
+constexpr std::array<KitProfile, 4> kProfiles = {{
+    {Kit::Sdk, "sdk", "egales.txt", "header.txt", "sdk/", "SDK "},
+    {Kit::DirectX, "directx", "directx.txt", "Dxheader.txt", "directx/", "DIRECTX "},
+    {Kit::WinDdk, "winddk", "winddkegale.txt", "winddkheader.txt", "winddk/", "DDK "},
+    {Kit::DarkGdk, "darkgdk", "directx.txt", "DarkGdkHeader.txt", "darkgdk/", ""},
+}};
+
+const KitProfile& ProfileOf(Kit kit) {
+    for (const KitProfile& profile : kProfiles) {
+        if (profile.kit == kit) return profile;
+    }
+    return kProfiles.front();
+}
+
+}  // namespace
+
+std::vector<std::string_view> BaseKitOutputFolders() {
+    std::vector<std::string_view> folders;
+    for (const KitProfile& profile : kProfiles) {
+        if (!profile.statusPrefix.empty()) folders.push_back(profile.outputFolder);
+    }
+    return folders;
+}
+
+std::optional<Kit> KitFromName(std::string_view name) {
+    for (const KitProfile& profile : kProfiles) {
+        if (profile.name == name) return profile.kit;
+    }
+    return std::nullopt;
+}
+
+void ChooseKit(Session& session, Kit kit) {
+    const KitProfile& profile = ProfileOf(kit);
+    RunState& run = session.run;
+    if (profile.statusPrefix.empty()) {
+        run.knowledgePath = profile.knowledgeFile;
+        run.headerListPath = profile.headerList;
+        run.outputDirectory = profile.outputFolder;
+        return;
+    }
+    run.knowledgePath = run.baseDirectory + std::string(profile.knowledgeFile);
+    run.headerListPath = run.baseDirectory + std::string(profile.headerList);
+    run.outputDirectory = run.baseDirectory + std::string(profile.outputFolder);
+    if (::mkdir(run.outputDirectory.c_str(), 0777) != 0 && errno != EEXIST) {
+        ShowLastError(session.host, "CreateDirectory", run.outputDirectory);
+    }
+    std::string status(profile.statusPrefix);
+    status.append(profile.headerList).append(" ").append(profile.knowledgeFile);
+    session.host.SetStatus(StatusPart::Kit, status);
+}
+
+}  // namespace ondavel

@@ -1,0 +1,30 @@
+#include "run/listed_header.h"
+
+#include "core/file_io.h"
+#include "core/line_index.h"
+#include "core/text.h"
+#include "session/session.h"
+
+namespace ondavel {
+
+std::string FindListedHeader(Session& session, std::string_view name) {
+    const std::string& listPath = session.run.headerListPath;
+    if (name.find_first_of("/\\") != std::string_view::npos || FileExists(listPath) == 0) {
+        return std::string(name);
+    }
+    LineIndex list;
+    if (LoadFile(session.host, listPath, list.text) == 0) return std::string(name);
+    list.command = LineCommand::Build;
+    LineIndexCommand(list);
+    for (uint32_t n = 1; n <= list.lines(); ++n) {
+        std::string_view line;
+        std::string_view path;
+        if (GetLine(list, n, line) && TrimText(line, path) > 0 && path.front() != ';' &&
+            FileNamePart(path) == name) {
+            return std::string(path);
+        }
+    }
+    return std::string(name);
+}
+
+}  // namespace ondavel

@@ -1,0 +1,107 @@
+#include "run/support_include.h"
+
+#include "core/host.h"
+#include "core/staged_file.h"
+#include "session/session.h"
+
+namespace ondavel {
+
+namespace {
+
+constexpr std::string_view kHead =
+    "; Definitions that every translated include relies on: include this file first.\r\n"
+    "\r\n"
+    "; DEFINED(NAME) is -1 when NAME is defined, else 0, as the defined operator of C.\r\n"
+    "DEFINED MACRO name:REQ\r\n"
+    "    IFDEF name\r\n"
+    "        EXITM <-1>\r\n"
+    "    ENDIF\r\n"
+    "    EXITM <0>\r\n"
+    "ENDM\r\n"
+    "\r\n"
+    "; VALUEOF(NAME) is the value of NAME, or 0 when NAME is not defined: a C condition reads\r\n"
+    "; an undefined name as 0, where the assembler would stop.\r\n"
+    "VALUEOF MACRO name:REQ\r\n"
+    "    IFDEF name\r\n"
+    "        EXITM <name>\r\n"
+    "    ENDIF\r\n"
+    "    EXITM <0>\r\n"
+    "ENDM\r\n"
+    "\r\n"
+    "; strsize(TEXT) is the length of TEXT: the translation of sizeof(\"TEXT\") is\r\n"
+    "; strsize(TEXT) + 1, the string's characters and its closing NUL.\r\n"
+    "strsize MACRO text:VARARG\r\n"
+    "    EXITM %@SizeStr(<text>)\r\n"
+    "ENDM\r\n"
+    "\r\n"
+    "; The target as a C compiler of the 32-bit kits defines it: the headers choose their\r\n"
+    "; Windows and x86 branches by these names, and need to know a compiler. Of the two they\r\n"
+    "; know, they are read as Microsoft's compiler reads them: GCC's branches lean on its\r\n"
+    "; built-in functions, which no assembler has. WINNT: the target is Windows NT, whose\r\n"
+    "; branches the headers keep apart from the old Windows 95 ones.\r\n"
+    "_WIN32\tequ\t1\r\n"
+    "WINNT\tequ\t1\r\n"
+    "_X86_\tequ\t1\r\n"
+    "__i386__\tequ\t1\r\n"
+    "_MSC_VER\tequ\t1900\r\n"
+    "\r\n"
+    "; PACKING is the alignment C gives the members of a structure: 8 (assemble with -Zp8, so\r\n"
+    "; that the structures declared without it are aligned as C aligns them too), or what a\r\n"
+    "; packing region sets (pshpack2.h and poppack.h, #pragma pack(push, 2) and (pop)).\r\n"
+    "PACKING = 8\r\n"
+    "PACKING_STACK TEXTEQU <>\r\n"
+    "; PUSH_PACKING NAME, NAME no constant, labels the entry as #pragma pack(push, NAME) does,\r\n"
+    "; and keeps the alignment.\r\n"
+    "PUSH_PACKING MACRO n:REQ\r\n"
+    "    PACKING_STACK CATSTR %PACKING, <,>, PACKING_STACK\r\n"
+    "    IF (OPATTR (n)) AND 4\r\n"
+    "        PACKING = n\r\n"
+    "    ENDIF\r\n"
+    "ENDM\r\n"
+    "POP_PACKING MACRO\r\n"
+    "    LOCAL held, comma\r\n"
+    "    held SIZESTR PACKING_STACK\r\n"
+    "    IF held GT 0\r\n"
+    "        comma INSTR PACKING_STACK, <,>\r\n"
+    "        PACKING = @SubStr(%PACKING_STACK, 1, comma - 1)\r\n"
+    "        IF comma LT held\r\n"
+    "            PACKING_STACK SUBSTR PACKING_STACK, comma + 1\r\n"
+    "        ELSE\r\n"
+    "            PACKING_STACK TEXTEQU <>\r\n"
+    "        ENDIF\r\n"
+    "    ENDIF\r\n"
+    "ENDM\r\n"
+    "SET_PACKING MACRO n:=<8>\r\n"
+    "    PACKING = n\r\n"
+    "ENDM\r\n"
+    "\r\n"
+    "; comethodN: a pointer to a COM method of N doubleword parameters, the interface pointer\r\n"
+    "; first, the type of the members of the translated virtual tables.\r\n";
+
+// The most parameters a COM method of the kits takes, with room to spare.
+constexpr int kMostMethodParameters = 32;
+
+}  // namespace
+
+std::string SupportIncludeText() {
+    std::string text(kHead);
+    for (int count = 0; count <= kMostMethodParameters; ++count) {
+        const std::string name = "comethod" + std::to_string(count);
+        text.append(name).append("Proto\tTYPEDEF PROTO");
+        for (int parameter = 0; parameter < count; ++parameter) {
+            text.append(parameter == 0 ? " :DWORD" : ",:DWORD");
+        }
+        text.append("\r\n").append(name).append("\tTYPEDEF PTR ").append(name).append("Proto\r\n");
+    }
+    return text;
+}
+
+bool WriteSupportInclude(Session& session) {
+    const std::string path = session.run.outputDirectory + std::string(kSupportIncludeName);
+    if (ReplaceFileContent(path, SupportIncludeText())) return true;
+    ShowLastError(session.host, "WriteFile", path);
+    session.run.writeFailed = true;
+    return false;
+}
+
+}  // namespace ondavel

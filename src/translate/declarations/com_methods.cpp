@@ -1,0 +1,216 @@
+#include "declarations/com_methods.h"
+
+#include <algorithm>
+
+#include "core/heap_block.h"
+#include "core/text.h"
+#include "declarations/interface_macro.h"
+#include "declarations/prototype_parameters.h"
+#include "declarations/type_mapping.h"
+#include "knowledge/knowledge.h"
+#include "session/knowledge_lookup.h"
+#include "session/output.h"
+#include "session/session.h"
+#include "statements/statement_cursor.h"
+
+namespace ondavel {
+
+namespace {
+
+// A member's name and the blanks after it fill this many characters (at least one blank).
+constexpr size_t kMemberNameWidth = 29;
+
+// A parameter that takes one comethod argument: a byte, word or doubleword value, signed
+// or not. Anything else (unknown, floating-point, 64-bit, structure, callback, interface,
+// void) makes the method take its own prototype type.
+bool IsDwordArgument(int64_t code) {
+    const int64_t size = code & ~static_cast<int64_t>(TC_SIGNED);
+    return size >= TC_BYTE && size <= (TC_BYTE | TC_WORD | TC_DWORD);
+}
+
+// The name of the method, a name the assembler cannot take or one that clashes with an API
+// function replaced as the knowledge file says.
+std::string MethodName(Session& session, std::string_view word) {
+    std::string name(word.substr(std::min(word.find_first_not_of('*'), word.size())));
+    LookupKnowledge(session, name, LOOKUP_INCOMPATIBLE, &name);
+    LookupKnowledge(session, name, LOOKUP_API_CONFLIT, &name);
+    return name;
+}
+
+// The last word of a method's name part: "QueryInterface" in
+// "( STDMETHODCALLTYPE *QueryInterface )", "AddRef" in "STDMETHOD_(ULONG,AddRef)". The cursor
+// ends after the ')' that closes the name part, or on a '(' met before it.
+bool ReadMethodName(StatementCursor& cursor, std::string& name) {
+    name.clear();
+    for (;;) {
+        if (!cursor.SkipBlanks()) return false;
+        const std::string_view word = cursor.TakeWord(kComNameDelimiters);
+        if (!word.empty()) name = word;
+        if (!cursor.SkipBlanks()) return false;
+        const char c = cursor.Current();
+        if (c == '(') return true;
+        // The ')' ends the name part; any other cutting character (',' ...) leads to a word.
+        if (IsOneOf(c, kComNameDelimiters)) cursor.Advance();
+        if (c == ')') return true;
+    }
+}
+
+}  // namespace
+
+ComInterface::ComInterface(Session& session, StatementCursor& cursor, std::string_view name,
+                           std::string_view routine)
+    : session_(session), cursor_(cursor), interfaceBase_(name), routine_(routine) {}
+
+ComInterface::~ComInterface() {
+    ReleaseBlocHeap(session_.statement.outputBlock);
+}
+
+void ComInterface::Open(std::string_view parent) {
+    HeapBlock& block = session_.statement.outputBlock;
+    if (!parent.empty()) {
+        std::string comment = ";" + interfaceBase_;
+        comment.append(" d\xE9rive de : ").append(parent).append("\r\n");
+        WriteToBlocHeap(block, comment);
+    }
+    if (!interfaceBase_.empty()) AppendPiece(session_.header.names.interfaceNames, interfaceBase_);
+    WriteToBlocHeap(block, "\tST" + interfaceBase_ + "\tSTRUCT\r\n");
+}
+
+void ComInterface::Close() {
+    HeapBlock& block = session_.statement.outputBlock;
+    WriteToBlocHeap(block, "\tST" + interfaceBase_ + "\tENDS\r\n");
+    WriteOutputLine(session_, block.view());
+    ReleaseBlocHeap(block);
+    WriteInterfaceMacro(session_, interfaceBase_);
+}
+
+bool ComInterface::SkipBlanksAndDirectives() {
+    for (;;) {
+        if (!cursor_.SkipBlanks()) return false;
+        // Code lines are trimmed: a directive's '#' stands at their start.
+        if (cursor_.Column() != 0 || cursor_.Current() != '#') return true;
+        cursor_.SkipLine();
+    }
+}
+
+bool ComInterface::SkipTo(std::string_view stops) {
+    for (;;) {
+        if (!SkipBlanksAndDirectives()) return false;
+        if (IsOneOf(cursor_.Current(), stops)) return true;
+        cursor_.Advance();
+    }
+}
+
+bool ComInterface::StartMethod() {
+    std::string name;
+    return ReadMethodName(cursor_, name) && StartMethod(name);
+}
+
+bool ComInterface::StartMethod(std::string_view name) {
+    methodName_ = MethodName(session_, name);
+    session_.statement.protoLine = interfaceBase_ + "_" + methodName_ + " PROTO ";
+    memberLine_ = "\t\t";
+    std::remove_copy(methodName_.begin(), methodName_.end(), std::back_inserter(memberLine_), '*');
+    const size_t nameLength = memberLine_.size() - 2;
+    memberLine_.append(kMemberNameWidth - std::min(nameLength, kMemberNameWidth - 1), ' ');
+    memberLine_.append("\tcomethod");
+    parameterCount_ = 0;
+    firstParameter_ = false;
+    wide_ = false;
+    // The '(' that opens the parameter list.
+    return cursor_.SkipBlanks() && cursor_.AdvanceAndSkip();
+}
+
+void ComInterface::TakeInterfacePointer(std::string_view protoText) {
+    session_.statement.protoLine.append(protoText);
+    parameterCount_ = 1;
+    firstParameter_ = true;
+}
+
+ComStep ComInterface::ReadPointerThenParameters() {
+    if (!CollectParameter()) return ComStep::Abandon;
+    TakeInterfacePointer(":DWORD ");
+    if (cursor_.Current() != ',') return ComStep::Next;
+    cursor_.Advance();
+    return ReadParameters(false);
+}
+
+ComStep ComInterface::ReadParameterList(bool attributes) {
+    if (!cursor_.SkipBlanks()) return ComStep::Abandon;
+    if (attributes) {
+        const ComStep step = SkipAttributeBlock();
+        if (step != ComStep::Next) return step;
+    }
+    if (cursor_.Current() != ')') return ReadParameters(attributes);
+    return SkipTo(",;") ? ComStep::Next : ComStep::Abandon;
+}
+
+ComStep ComInterface::ReadParameters(bool attributes) {
+    for (;;) {
+        if (!cursor_.SkipBlanks()) return ComStep::Abandon;
+        if (attributes) {
+            const ComStep step = SkipAttributeBlock();
+            if (step != ComStep::Next) return step;
+        }
+        const ComStep step = AddParameter();
+        if (step != ComStep::Next) return step;
+        if (!cursor_.SkipBlanks()) return ComStep::Abandon;
+        if (cursor_.Current() != ',') return ComStep::Next;
+        cursor_.Advance();
+    }
+}
+
+bool ComInterface::CollectParameter() {
+    const Collected collected = ondavel::CollectParameter(cursor_, ",;", parameter_);
+    if (collected == Collected::TooLong) ReportTooLong();
+    return collected == Collected::Parameter;
+}
+
+void ComInterface::ReportTooLong() {
+    ondavel::ReportTooLong(session_, session_.statement.counts.firstLine, routine_);
+}
+
+ComStep ComInterface::AddParameter() {
+    if (!CollectParameter()) return ComStep::Abandon;
+    ReduceStarredParameter(session_, parameter_);
+    const int64_t code =
+        AppendCleanedParameter(session_, parameter_, firstParameter_, cursor_.LineNumber());
+    // Nothing but qualifiers: the interface cannot be described.
+    if (code < 0) return ComStep::Abandon;
+    if (session_.statement.protoLine.size() > kLineLimit) {
+        ReportTooLong();
+        return ComStep::Abandon;
+    }
+    if (IsDwordArgument(code)) {
+        ++parameterCount_;
+    } else {
+        wide_ = true;
+    }
+    return ComStep::Next;
+}
+
+void ComInterface::EndMethod() {
+    HeapBlock& block = session_.statement.outputBlock;
+    if (!wide_) {
+        WriteToBlocHeap(
+            block, memberLine_ + NumberToText(static_cast<int32_t>(parameterCount_)) + " ?\r\n");
+        return;
+    }
+    // "IFoo_SetScale TYPEDEF  PROTO :DWORD ,:REAL4 " and a pointer type to it.
+    const std::string& protoLine = session_.statement.protoLine;
+    const size_t nameEnd = std::min(protoLine.find(' '), protoLine.size());
+    const std::string typeName = interfaceBase_ + "_" + methodName_;
+    WriteOutputLine(session_,
+                    protoLine.substr(0, nameEnd) + " TYPEDEF " + protoLine.substr(nameEnd));
+    WriteOutputLine(session_, "F" + typeName + " TYPEDEF PTR  " + typeName + "\r\n");
+    WriteToBlocHeap(block, "\t\t" + methodName_ + "\t\tF" + typeName + "  ?\r\n");
+}
+
+ComStep ComInterface::SkipAttributeBlock() {
+    if (cursor_.Current() != '[') return ComStep::Next;
+    if (!SkipTo("]}")) return ComStep::Abandon;
+    if (cursor_.Current() == '}') return ComStep::End;
+    return cursor_.AdvanceAndSkip() ? ComStep::Next : ComStep::Abandon;
+}
+
+}  // namespace ondavel

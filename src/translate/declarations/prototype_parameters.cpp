@@ -1,0 +1,227 @@
+#include "declarations/prototype_parameters.h"
+
+#include <algorithm>
+
+#include "core/text.h"
+#include "declarations/type_mapping.h"
+#include "knowledge/knowledge.h"
+#include "session/session.h"
+
+namespace ondavel {
+
+namespace {
+
+// A stop character belongs to the parameter when the nearest parenthesis before it opens a
+// group: "void (*pfn)(int a, int b)" is one parameter.
+bool InsideGroup(std::string_view collected) {
+    const size_t parenthesis = collected.find_last_of("()");
+    return parenthesis != std::string_view::npos && collected[parenthesis] == '(';
+}
+
+size_t WordEnd(std::string_view text, size_t at) {
+    while (at < text.size() && !IsBlank(text[at])) ++at;
+    return at;
+}
+
+size_t CountWords(std::string_view text) {
+    size_t words = 0;
+    for (size_t at = SkipBlanks(text, 0); at < text.size();
+         at = SkipBlanks(text, WordEnd(text, at))) {
+        ++words;
+    }
+    return words;
+}
+
+// Where the declarator of a parameter ends: before trailing blanks, the ')' that closes a
+// method's list and the "PURE" after it.
+size_t DeclaratorEnd(std::string_view parameter) {
+    size_t end = parameter.size();
+    for (;;) {
+        while (end > 0 && (IsTrimmable(parameter[end - 1]) || parameter[end - 1] == ')')) --end;
+        if (!parameter.substr(0, end).ends_with(" PURE")) return end;
+        end -= 4;
+    }
+}
+
+// A parameter declared as an array ("const FLOAT ColorRGBA[4]", "BYTE m[4][4]") is a pointer
+// in C: its bounds go and a '*' is put before its name, so that it is passed as one. Only
+// bracket groups that end the declarator count; an attribute block in front ("[in] long x")
+// does not.
+void MarkArrayAsPointer(std::string& parameter) {
+    size_t name = DeclaratorEnd(parameter);
+    size_t bounds = std::string::npos;
+    while (name > 0 && parameter[name - 1] == ']') {
+        bounds = parameter.rfind('[', name - 1);
+        if (bounds == std::string::npos) return;
+        name = bounds;
+        while (name > 0 && IsBlank(parameter[name - 1])) --name;
+    }
+    if (bounds == std::string::npos) return;
+    parameter.resize(bounds);
+    while (name > 0 && !IsOneOf(parameter[name - 1], " \t*(")) --name;
+    parameter.insert(name, 1, '*');
+}
+
+}  // namespace
+
+MacroConvention ConventionNamed(const Session& session, std::string_view word) {
+    // The compiler's own words mean what they say, whatever a header makes of them for
+    // another target ("#define __stdcall" for 64-bit Windows).
+    constexpr std::string_view kKeywords[] = {"__stdcall", "_stdcall", "__fastcall",
+                                              "__clrcall", "__thiscall", "__vectorcall"};
+    if (word.find("cdecl") != std::string_view::npos) return MacroConvention::C;
+    if (std::find(std::begin(kKeywords), std::end(kKeywords), word) != std::end(kKeywords))
+        return MacroConvention::Other;
+    const auto macro = session.run.conventionMacros.find(word);
+    if (macro != session.run.conventionMacros.end()) return macro->second;
+    if (word == "WINAPIV" || word == "RPC_VAR_ENTRY") return MacroConvention::C;
+    constexpr std::string_view kMarks[] = {
+        "API",    "ENTRY",  "CALLBACK", "CALLTYPE",  "PASCAL",   "pascal",   "_stdcall",
+        "__RPC_", "METHODIMP", "NCB_POST", "fastcall", "FASTCALL", "__clrcall"};
+    for (const std::string_view mark : kMarks) {
+        if (word.find(mark) != std::string_view::npos) return MacroConvention::Other;
+    }
+    return MacroConvention::None;
+}
+
+bool NamesConventionNotC(const Session& session, std::string_view word) {
+    return ConventionNamed(session, word) == MacroConvention::Other;
+}
+
+void CheckCallingConvention(Session& session, std::string_view word, bool writeApiLine,
+                            bool& apiSeen) {
+    if (InString(1, word, "API", true) > 0) {
+        apiSeen = true;
+        if (writeApiLine) WriteOutputLine(session, ";API");
+        return;
+    }
+    if (InString(1, word, "__cdecl", false) > 0) session.statement.cdeclSeen = true;
+    if (InString(1, word, "__clrcall", false) > 0) WriteOutputLine(session, ";__clrcall");
+    if (InString(1, word, "__fastcall", false) > 0) WriteOutputLine(session, ";__fastcall");
+}
+
+Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::string& parameter) {
+    parameter.clear();
+    for (;;) {
+        if (walk.AtEnd()) {
+            if (!walk.NextLine()) return Collected::StatementEnded;
+            // The end of a line parts two words as a blank does. A directive inside a
+            // parameter ("DWORD dwFlags" "#ifdef __cplusplus" "= FULL" "#endif") only frames a
+            // default value, which says nothing of the parameter's type.
+            if (!parameter.empty()) parameter.push_back(' ');
+            if (!parameter.empty() && walk.Current() == '#') walk.SkipLine();
+            continue;
+        }
+        char c = walk.Current();
+        if (IsOneOf(c, stops)) {
+            if (!InsideGroup(parameter)) return Collected::Parameter;
+            c = ' ';
+        }
+        if (parameter.size() >= kLineLimit) return Collected::TooLong;
+        parameter.push_back(c);
+        walk.Advance();
+    }
+}
+
+bool PassDirectives(StatementCursor& walk) {
+    int depth = 0;
+    int passingFrom = -1;  // the depth whose later branch is being passed over, or -1
+    for (;;) {
+        if (!walk.SkipBlanks()) return false;
+        if (walk.Current() != '#') {
+            if (passingFrom < 0) return true;
+        } else {
+            const std::string_view directive = DirectiveText(walk.Rest());
+            if (directive.starts_with("endif")) {
+                if (passingFrom == depth) passingFrom = -1;
+                --depth;
+            } else if (directive.starts_with("if")) {
+                ++depth;
+            } else if (directive.starts_with("el") && passingFrom < 0) {
+                passingFrom = depth;
+            }
+        }
+        walk.SkipLine();
+    }
+}
+
+void BlankPunctuation(std::string& parameter) {
+    MarkArrayAsPointer(parameter);
+    for (char& c : parameter) {
+        if (IsOneOf(c, "()[]->")) {
+            c = ' ';
+        } else if (c == '&') {
+            c = '*';
+        }
+    }
+    // "char * __restrict__ p": the qualifier would otherwise hide the pointer from the words
+    // that are kept.
+    for (const std::string_view qualifier : {"__restrict__", "__restrict"}) {
+        for (int at = FindWord(1, parameter, qualifier, false, " \t*", " \t*"); at > 0;
+             at = FindWord(at, parameter, qualifier, false, " \t*", " \t*")) {
+            parameter.replace(static_cast<size_t>(at - 1), qualifier.size(), qualifier.size(), ' ');
+        }
+    }
+}
+
+void EnumAsDword(std::string& parameter) {
+    const int found = FindWord(1, parameter, "enum", false, " \t", " \t");
+    if (found <= 0) return;
+    const size_t at = static_cast<size_t>(found) - 1;
+    size_t end = SkipBlanks(parameter, at + 4);
+    while (end < parameter.size() && IsNameCharacter(parameter[end])) ++end;
+    parameter.replace(at, end - at, "DWORD");
+}
+
+void KeepLastTwoWords(std::string& parameter) {
+    size_t kept = parameter.size();
+    for (int word = 0; word < 2; ++word) {
+        while (kept > 0 && IsBlank(parameter[kept - 1])) --kept;
+        while (kept > 0 && !IsBlank(parameter[kept - 1])) --kept;
+    }
+    std::fill_n(parameter.begin(), kept, ' ');
+}
+
+void BlankBeforeStar(std::string& parameter) {
+    const size_t star = parameter.find('*');
+    if (star != std::string::npos) std::fill_n(parameter.begin(), star, ' ');
+}
+
+void BlankAnnotation(Session& session, std::string& parameter) {
+    if (CountWords(parameter) < 2) return;
+    for (size_t at = SkipBlanks(parameter, 0); at < parameter.size();
+         at = SkipBlanks(parameter, WordEnd(parameter, at))) {
+        if (parameter.compare(at, 2, "__") != 0) continue;
+        const size_t end = WordEnd(parameter, at);
+        // "__LONG32 lFlags", "__p_sig_fn_t _Func": a word the kit or the header knows as a
+        // type is the type, not an annotation.
+        const std::string word = parameter.substr(at, end - at);
+        std::string masmName;
+        if (ClassifyType(session, word, masmName) != TC_UNKNOWN) return;
+        std::fill(parameter.begin() + static_cast<std::ptrdiff_t>(at),
+                  parameter.begin() + static_cast<std::ptrdiff_t>(end), ' ');
+        return;
+    }
+}
+
+void ReduceStarredParameter(Session& session, std::string& parameter) {
+    EnumAsDword(parameter);
+    BlankPunctuation(parameter);
+    BlankModifiers(parameter);
+    KeepLastTwoWords(parameter);
+    BlankBeforeStar(parameter);
+    BlankAnnotation(session, parameter);
+}
+
+int64_t AppendCleanedParameter(Session& session, std::string& parameter, bool& firstParameter,
+                               uint32_t lineNumber) {
+    // A parameter of an array type ("jmp_buf env") is passed as a pointer, as C passes arrays.
+    const size_t typeStart = SkipBlanks(parameter, 0);
+    const size_t typeEnd = WordEnd(parameter, typeStart);
+    const std::string_view type = std::string_view(parameter).substr(typeStart, typeEnd - typeStart);
+    if (session.run.arrayTypes.contains(type)) parameter.replace(typeStart, type.size(), "DWORD");
+    PointerToDword(parameter);
+    return AppendParameterType(session, parameter, firstParameter, lineNumber);
+}
+
+}  // namespace ondavel

@@ -1,0 +1,263 @@
+// The per-header type-name lists and the classification of a type name.
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/heap_block.h"
+#include "core/text.h"
+#include "declarations/type_list_index.h"
+#include "declarations/type_mapping.h"
+#include "knowledge/knowledge.h"
+#include "session/knowledge_lookup.h"
+#include "session/output.h"
+#include "session/session.h"
+
+namespace ondavel {
+
+namespace {
+
+struct SizedList {
+    HeapBlock NameLists::*list;
+    uint32_t code;
+    std::string_view masmName;
+};
+
+// The lists a size class is learned from, in the order they are consulted.
+constexpr std::array<SizedList, 9> kSizedLists = {{
+    {&NameLists::byteTypes, TC_BYTE, "BYTE"},
+    {&NameLists::sbyteTypes, TC_SIGNED | TC_BYTE, "SBYTE"},
+    {&NameLists::wordTypes, TC_WORD, "WORD"},
+    {&NameLists::swordTypes, TC_SIGNED | TC_WORD, "SWORD"},
+    {&NameLists::dwordTypes, TC_DWORD, "DWORD"},
+    {&NameLists::sdwordTypes, TC_SIGNED | TC_DWORD, "SDWORD"},
+    {&NameLists::qwordTypes, TC_QWORD, "QWORD"},
+    {&NameLists::real4Types, TC_REAL4, "REAL4"},
+    {&NameLists::real8Types, TC_REAL8, "REAL8"},
+}};
+
+struct NamedList {
+    HeapBlock NameLists::*list;
+    uint32_t code;
+};
+
+// Where RegisterTypeName keeps a name of each code.
+constexpr std::array<NamedList, 12> kRegisterLists = {{
+    {&NameLists::byteTypes, TC_BYTE},
+    {&NameLists::sbyteTypes, TC_SIGNED | TC_BYTE},
+    {&NameLists::wordTypes, TC_WORD},
+    {&NameLists::swordTypes, TC_SIGNED | TC_WORD},
+    {&NameLists::dwordTypes, TC_DWORD},
+    {&NameLists::sdwordTypes, TC_SIGNED | TC_DWORD},
+    {&NameLists::qwordTypes, TC_QWORD},
+    {&NameLists::real4Types, TC_REAL4},
+    {&NameLists::real8Types, TC_REAL8},
+    {&NameLists::structAliases, TC_STRUCT},
+    {&NameLists::functionNames, TC_FUNCTION},
+    {&NameLists::callbackNames, TC_CALLBACK},
+}};
+
+// Names the header declared without a size, consulted after the known structures.
+constexpr std::array<NamedList, 3> kDeclaredNameLists = {{
+    {&NameLists::functionNames, TC_FUNCTION},
+    {&NameLists::callbackNames, TC_CALLBACK},
+    {&NameLists::interfaceNames, TC_INTERFACE},
+}};
+
+// Whether entry is one of the list's entries. Entries are NUL-terminated names; searching the
+// block for the bytes and checking both ends is much faster than walking it entry by entry.
+bool HasEntry(const HeapBlock& list, std::string_view entry) {
+    const std::string_view names = list.view();
+    for (size_t at = names.find(entry); at != std::string_view::npos;
+         at = names.find(entry, at + 1)) {
+        const size_t end = at + entry.size();
+        const bool startsEntry = at == 0 || names[at - 1] == '\0';
+        const bool endsEntry = end < names.size() && names[end] == '\0';
+        if (startsEntry && endsEntry) return true;
+    }
+    return false;
+}
+
+// b, w and d: the integer sizes that an 's' in front makes signed.
+uint32_t IntegerSize(char letter) {
+    switch (FoldCase(letter)) {
+        case 'B':
+            return TC_BYTE;
+        case 'W':
+            return TC_WORD;
+        case 'D':
+            return TC_DWORD;
+        default:
+            return TC_UNKNOWN;
+    }
+}
+
+// REAL4, REAL8, REAL10: the fifth character tells them apart.
+uint32_t RealSize(std::string_view value) {
+    const char width = value.size() > 4 ? value[4] : '\0';
+    if (width == '4') return TC_REAL4;
+    if (width == '8') return TC_REAL8;
+    if (width == '1') return TC_REAL10;
+    return TC_UNKNOWN;
+}
+
+// The code a TYPEDEFINI value stands for, read from its first characters only ("SQWORD" and
+// "STRUCT" give nothing).
+uint32_t CodeOfMasmType(std::string_view value) {
+    if (value.empty()) return TC_UNKNOWN;
+    if (const uint32_t size = IntegerSize(value[0]); size != TC_UNKNOWN) return size;
+    switch (FoldCase(value[0])) {
+        case 'S': {
+            const uint32_t size = value.size() > 1 ? IntegerSize(value[1]) : TC_UNKNOWN;
+            return size == TC_UNKNOWN ? TC_UNKNOWN : (TC_SIGNED | size);
+        }
+        case 'F':
+            return TC_FWORD;
+        case 'Q':
+            return TC_QWORD;
+        case 'T':
+            return TC_TBYTE;
+        case 'R':
+            return RealSize(value);
+        default:
+            return TC_UNKNOWN;
+    }
+}
+
+// Whether name is one of the comma-separated names of a saved "NAME,ALIAS,..." text. A name
+// only part of one ("UUID" in "UUID_VECTOR") is not: it would give a structure another's type.
+bool HoldsName(std::string_view entry, std::string_view name) {
+    for (size_t start = 0; start <= entry.size();) {
+        const size_t comma = std::min(entry.find(',', start), entry.size());
+        if (entry.substr(start, comma - start) == name) return true;
+        start = comma + 1;
+    }
+    return false;
+}
+
+// The MASM name kept for a structure alias: the head of the first saved "NAME,ALIAS,..." text
+// that names it. False when no saved text does.
+bool FindSavedStructure(const SavedStrings& saved, std::string_view name, std::string& head) {
+    for (const std::string& entry : saved.slots) {
+        if (entry.empty()) break;
+        if (!HoldsName(entry, name)) continue;
+        head = entry.substr(0, entry.find(','));
+        return true;
+    }
+    return false;
+}
+
+// The steps after the sized lists; heldBy is the mask of the lists that hold name. out is
+// written only once name is no longer read.
+uint32_t ClassifyDeclaredType(Session& session, std::string_view name, uint32_t heldBy,
+                              std::string& out) {
+    std::string scratch;
+    if ((heldBy & ListBit(&NameLists::structAliases)) != 0) {
+        if (FindSavedStructure(session.header.savedStrings, name, scratch)) out = scratch;
+        return TC_STRUCT;
+    }
+    if (LookupKnowledge(session, name, LOOKUP_COMMONSTRUCTURE, &scratch) != 0) return TC_STRUCT;
+    for (const NamedList& declared : kDeclaredNameLists) {
+        if ((heldBy & ListBit(declared.list)) != 0) return declared.code;
+    }
+    scratch.clear();
+    if (LookupKnowledge(session, name, LOOKUP_TYPEDEFINI, &scratch) == 0) return TC_UNKNOWN;
+    out = scratch;
+    return CodeOfMasmType(out);
+}
+
+}  // namespace
+
+bool IsInTypeList(const HeapBlock& list, std::string_view name) {
+    if (list.used == 0) return false;
+    return AnyListedPrefix(name, [&](std::string_view entry) { return HasEntry(list, entry); });
+}
+
+namespace {
+
+uint32_t ClassifyOwnType(Session& session, std::string_view name, std::string& out) {
+    if (SameIgnoringCase(name, "VOID")) return TC_VOID;
+    // Which lists hold name, as IsInTypeList would answer for each of them.
+    const uint32_t heldBy = ListsHolding(session, name);
+    for (const SizedList& sized : kSizedLists) {
+        if ((heldBy & ListBit(sized.list)) != 0) {
+            out = sized.masmName;
+            return sized.code;
+        }
+    }
+    return ClassifyDeclaredType(session, name, heldBy, out);
+}
+
+// How many equates a name is followed through ("#define A B", "#define B A" go round).
+constexpr int kEquateSteps = 8;
+
+}  // namespace
+
+// A name #defined as one word is the type that word is ("#define LPC_SIZE_T SIZE_T"). A
+// structure found so keeps the name: the assembler reads it as the structure its branch chose.
+// name may be out itself: it is kept aside before an equate is followed.
+uint32_t ClassifyType(Session& session, std::string_view name, std::string& out) {
+    std::string_view word = name;
+    std::string equateName;
+    for (int step = 0; step < kEquateSteps; ++step) {
+        const uint32_t code = ClassifyOwnType(session, word, out);
+        if (code != TC_UNKNOWN) {
+            if (step > 0 && (code == TC_STRUCT || code == TC_UNION)) out = equateName;
+            return code;
+        }
+        const auto equate = session.header.wordEquates.find(word);
+        if (equate == session.header.wordEquates.end()) break;
+        if (step == 0) equateName = name;
+        word = equate->second;
+    }
+    return TC_UNKNOWN;
+}
+
+int RegisterTypeName(Session& session, std::string_view name, uint32_t code) {
+    for (const NamedList& target : kRegisterLists) {
+        if (target.code == code) AddUniqueName(session.header.names.*target.list, name);
+    }
+    return 1;
+}
+
+std::string StructureTypeName(Session& session, std::string_view cType,
+                              const std::string& masmName) {
+    std::string structure = masmName.empty() ? std::string(cType) : masmName;
+    LookupKnowledge(session, structure, LOOKUP_COMMONSTRUCTURE, &structure);
+    LookupKnowledge(session, structure, LOOKUP_INCOMPATIBLE, &structure);
+    return structure;
+}
+
+void WriteStructureAliasLine(Session& session, bool commented, std::string_view name,
+                             std::string_view structure) {
+    std::string line = commented ? ";" : "";
+    line.append(name).append(kTypedefSeparator).append(structure);
+    WriteOutputLine(session, line);
+    if (!commented) session.run.structureAliases.insert_or_assign(std::string(name), structure);
+}
+
+std::string AliasedStructure(const Session& session, std::string name) {
+    const auto& aliases = session.run.structureAliases;
+    // A bound on the chain: aliases that lead round in a circle must not hang.
+    for (int step = 0; step < 16; ++step) {
+        // A name that is a structure of its own too (in another branch: LSA_UNICODE_STRING)
+        // keeps its name: the assembler knows which it is where the member stands.
+        const auto alias = aliases.find(name);
+        if (alias == aliases.end() || alias->second == name ||
+            session.run.declaredNames.contains(name)) {
+            break;
+        }
+        name = alias->second;
+    }
+    return name;
+}
+
+int AddUniqueName(HeapBlock& list, std::string_view name) {
+    // A name ends at its NUL. An empty one is not kept: in a list of NUL-terminated names it
+    // would read as the end of the list and hide every name after it.
+    name = name.substr(0, name.find('\0'));
+    if (!name.empty() && !HasEntry(list, name)) AppendPiece(list, name);
+    return 1;
+}
+
+}  // namespace ondavel

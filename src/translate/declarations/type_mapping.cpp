@@ -1,0 +1,131 @@
+// One parameter of a PROTO line: its C type reduced to the MASM type that stands for it.
+#include "declarations/type_mapping.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/text.h"
+#include "session/output.h"
+#include "session/session.h"
+
+namespace ondavel {
+
+namespace {
+
+constexpr std::string_view kUnknownMark = " inconnu ";
+constexpr std::string_view kVararg = " :VARARG";
+constexpr std::string_view kProtoKeyword = "PROTO";
+// MASM takes VARARG only with the C calling convention.
+constexpr std::string_view kCConvention = " C ";
+
+struct ParameterText {
+    uint32_t code;
+    std::string_view text;
+};
+
+// What a parameter of each size class is passed as; anything up to 32 bits takes a DWORD.
+constexpr std::array<ParameterText, 11> kParameterTexts = {{
+    {TC_BYTE, "DWORD"},
+    {TC_WORD, "DWORD"},
+    {TC_DWORD, "DWORD"},
+    {TC_CALLBACK, "DWORD"},
+    {TC_FUNCTION, "DWORD"},
+    {TC_INTERFACE, "DWORD"},
+    {TC_FWORD, "FWORD"},
+    {TC_QWORD, "QWORD"},
+    {TC_TBYTE, "TBYTE"},
+    {TC_REAL4, "REAL4"},
+    {TC_REAL8, "REAL8"},
+}};
+
+constexpr std::string_view kSignedText = "SDWORD";
+constexpr std::string_view kReal10Text = "REAL10";
+
+// Where the first stand-alone "PROTO" of line ends; npos when it has none.
+size_t EndOfProtoKeyword(std::string_view line) {
+    const size_t size = kProtoKeyword.size();
+    for (size_t at = 0; at + size <= line.size(); ++at) {
+        const bool startOk = at == 0 || IsBlank(line[at - 1]);
+        const bool endOk = at + size == line.size() || IsBlank(line[at + size]);
+        if (startOk && endOk && SameIgnoringCase(line.substr(at, size), kProtoKeyword)) {
+            return at + size;
+        }
+    }
+    return std::string_view::npos;
+}
+
+void AppendVararg(StatementState& statement) {
+    if (!statement.cdeclSeen) {
+        const size_t end = EndOfProtoKeyword(statement.protoLine);
+        if (end != std::string_view::npos) statement.protoLine.insert(end, kCConvention);
+    }
+    statement.protoLine.append(kVararg);
+}
+
+// The trimmed text in place of text; its length, 0 for an empty or over-long text.
+int TrimInPlace(std::string& text) {
+    std::string_view trimmed;
+    if (TrimText(text, trimmed) <= 0) {
+        text.clear();
+        return 0;
+    }
+    text = std::string(trimmed);
+    return static_cast<int>(text.size());
+}
+
+// The MASM text of a known parameter type; typeWord is the classified type word.
+std::string_view TextOfCode(Session& session, uint32_t code, std::string& typeWord) {
+    if ((code & TC_SIGNED) != 0) return kSignedText;
+    if (code == TC_REAL10) return kReal10Text;
+    if (code == TC_STRUCT || code == TC_UNION) {
+        // A structure passed by value goes by the name its definition was written under.
+        typeWord = StructureTypeName(session, typeWord, "");
+        return typeWord;
+    }
+    for (const ParameterText& entry : kParameterTexts) {
+        if (entry.code == code) return entry.text;
+    }
+    return {};
+}
+
+void AppendUnknown(Session& session, std::string_view parameter, std::string_view typeWord,
+                   uint32_t lineNumber) {
+    std::string& line = session.statement.protoLine;
+    line.append(":").append(kUnknownMark).append(parameter).append(" ");
+    // The learning pass reads the type word and the line number back from the journal.
+    WriteJournalLine(session, std::string(typeWord) + ' ', lineNumber);
+}
+
+void AppendKnown(Session& session, uint32_t code, std::string& typeWord) {
+    std::string& line = session.statement.protoLine;
+    if (code != TC_VOID) line.append(":").append(TextOfCode(session, code, typeWord));
+    line.append(" ");
+}
+
+}  // namespace
+
+int64_t AppendParameterType(Session& session, std::string& parameter, bool& firstParameter,
+                            uint32_t lineNumber) {
+    if (TrimInPlace(parameter) == 0) return 0;
+    // The comma goes in before anything can refuse the parameter.
+    if (firstParameter) session.statement.protoLine.append(",");
+    firstParameter = true;
+    if (PointerToDword(parameter) == 0 || StripQualifiers(parameter) == 0) return -1;
+    if (TrimInPlace(parameter) == 0) return -1;
+
+    std::string typeWord = parameter.substr(0, parameter.find_first_of(kBlanks));
+    if (typeWord.front() == '.') {
+        AppendVararg(session.statement);
+        return TC_VARARG;
+    }
+    const uint32_t code = ClassifyType(session, typeWord, typeWord);
+    if (code == TC_UNKNOWN) {
+        AppendUnknown(session, parameter, typeWord, lineNumber);
+        return 0;
+    }
+    AppendKnown(session, code, typeWord);
+    return code;
+}
+
+}  // namespace ondavel

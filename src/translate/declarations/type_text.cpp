@@ -1,0 +1,254 @@
+// Cleaning a C type text: qualifier words, modifiers, declarators and pointers.
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/text.h"
+#include "declarations/type_mapping.h"
+#include "session/session.h"
+
+namespace ondavel {
+
+namespace {
+
+// Words that say nothing about a parameter's size, in the order they are tried.
+constexpr std::array<std::string_view, 8> kQualifierWords = {
+    "IN", "OUT", "unsigned", "signed", "const", "far", "near", "OPTIONAL"};
+// A member text ending in ';' also drops these, in this order.
+constexpr std::array<std::string_view, 2> kAggregateWords = {"struct", "union"};
+// RESTRICTED_POINTER is the kits' spelling of __restrict.
+constexpr std::array<std::string_view, 6> kModifierWords = {
+    "const", "volatile", "OPTIONAL", "PURE", "__restrict", "RESTRICTED_POINTER"};
+
+constexpr std::string_view kWordEnd = ")( \t,\r\n";
+constexpr std::string_view kModifierStart = " \t=*";
+constexpr std::string_view kOptional = "OPTIONAL";
+constexpr std::string_view kDword = "DWORD";
+
+bool StartsWithWord(std::string_view text, std::string_view word) {
+    if (!StartsWithIgnoringCase(text, word)) return false;
+    return text.size() == word.size() || kWordEnd.find(text[word.size()]) != std::string_view::npos;
+}
+
+// Removes word from the start of text and trims what follows; false when it does not lead.
+bool RemoveLeadingWord(std::string_view& text, std::string_view word) {
+    if (!StartsWithWord(text, word)) return false;
+    std::string_view rest = text.substr(word.size());
+    TrimText(rest, rest);
+    text = rest;
+    return true;
+}
+
+// "unsigned _Line": the sign word before a lone name is the type (int), not a qualifier.
+bool IsLoneSignType(std::string_view text, std::string_view word) {
+    if ((word != "unsigned" && word != "signed") || !StartsWithWord(text, word)) return false;
+    std::string_view rest = text.substr(word.size());
+    TrimText(rest, rest);
+    return rest.find_first_of(" \t*") == std::string_view::npos;
+}
+
+// Removes the leading qualifiers, each time starting the checks again from the first one.
+// Returns how many words went; stops as soon as nothing remains.
+int RemoveQualifiers(std::string_view& text) {
+    int removed = 0;
+    for (size_t i = 0; i < kQualifierWords.size() && !text.empty();) {
+        if (!IsLoneSignType(text, kQualifierWords[i]) &&
+            RemoveLeadingWord(text, kQualifierWords[i])) {
+            ++removed;
+            i = 0;
+        } else {
+            ++i;
+        }
+    }
+    return removed;
+}
+
+// A member text ("struct _RECT rc;") may drop its aggregate keyword; a parameter may not.
+bool IsMemberText(std::string_view text) {
+    const size_t semicolon = text.find(';');
+    if (semicolon == std::string_view::npos || semicolon == 0) return false;
+    return text.substr(0, semicolon).find('{') == std::string_view::npos;
+}
+
+// The text with its trailing "OPTIONAL" annotations cut off; "OPTIONAL" alone stays.
+std::string_view WithoutTrailingOptional(std::string_view text) {
+    while (text.size() > kOptional.size() &&
+           SameIgnoringCase(text.substr(text.size() - kOptional.size()), kOptional)) {
+        text.remove_suffix(kOptional.size());
+        TrimText(text, text);
+    }
+    return text;
+}
+
+// Walks a declarator from its end, keeping the last two words and writing pointers as DWORD.
+// The result is built backwards and turned round at the end.
+class DeclaratorRebuild {
+  public:
+    explicit DeclaratorRebuild(std::string_view text) : text_(text), at_(text.size()) {}
+
+    std::string Run() {
+        while (at_ > 0 && !Step()) {
+        }
+        std::reverse(reversed_.begin(), reversed_.end());
+        return std::move(reversed_);
+    }
+
+  private:
+    // Handles the character before at_; true when the rebuild stops.
+    bool Step() {
+        const char c = text_[at_ - 1];
+        if (c == ']' || c == ')') {
+            CopyGroup(c == ']' ? '[' : '(');
+            return false;
+        }
+        if (c == '*') return Pointer();
+        if (IsBlank(c)) return Separator();
+        if (c == '=') {
+            // A default value stays; its '=' goes and the words before it count afresh.
+            separators_ = 0;
+            --at_;
+            SkipBlanks();
+            return false;
+        }
+        reversed_.push_back(c);
+        --at_;
+        return false;
+    }
+
+    void CopyGroup(char opening) {
+        do {
+            reversed_.push_back(text_[--at_]);
+        } while (at_ > 0 && text_[at_] != opening);
+    }
+
+    bool Pointer() {
+        const bool blankAfter = at_ < text_.size() && IsBlank(text_[at_]);
+        if (!reversed_.empty()) reversed_.push_back(' ');
+        reversed_.append(kDword.rbegin(), kDword.rend());
+        separators_ += blankAfter ? 1 : 2;
+        if (separators_ == 2) return true;
+        --at_;
+        SkipBlanks();
+        return false;
+    }
+
+    bool Separator() {
+        if (++separators_ == 2) return true;
+        reversed_.push_back(' ');
+        SkipBlanks();
+        return false;
+    }
+
+    void SkipBlanks() {
+        while (at_ > 0 && IsBlank(text_[at_ - 1])) --at_;
+    }
+
+    std::string_view text_;
+    size_t at_;
+    int separators_ = 0;
+    std::string reversed_;
+};
+
+// A '*' between the first '[' and the first ']' multiplies inside an array bound.
+bool IsArrayBoundStar(std::string_view text, size_t star) {
+    const size_t open = text.find('[');
+    const size_t close = text.find(']');
+    if (open == std::string_view::npos || close == std::string_view::npos) return false;
+    return star > open && star < close;
+}
+
+}  // namespace
+
+int StripQualifiers(std::string& text) {
+    // An over-long text reads as empty: nothing to remove.
+    const int length = BoundedLength(text);
+    if (length <= 0) return 1;
+    std::string_view rest = std::string_view(text).substr(0, static_cast<size_t>(length));
+    int removed = RemoveQualifiers(rest);
+    if (removed > 0 && rest.empty()) return 0;
+    if (IsMemberText(rest)) {
+        for (std::string_view word : kAggregateWords) {
+            if (!RemoveLeadingWord(rest, word)) continue;
+            ++removed;
+            if (rest.empty()) return 0;
+        }
+    }
+    if (removed == 0) return 1;
+    text = std::string(rest);
+    return 2;
+}
+
+namespace {
+
+// Blanks the parenthesis group that begins at the first '(' at or after from, when only
+// blanks come before it.
+void BlankGroupAt(std::string& text, size_t from) {
+    const size_t open = SkipBlanks(text, from);
+    if (open >= text.size() || text[open] != '(') return;
+    int depth = 0;
+    for (size_t at = open; at < text.size(); ++at) {
+        depth += text[at] == '(' ? 1 : text[at] == ')' ? -1 : 0;
+        text[at] = ' ';
+        if (depth == 0) return;
+    }
+}
+
+}  // namespace
+
+void BlankAnnotations(const Session& session, std::string& text) {
+    for (size_t at = 0; at < text.size();) {
+        if (!IsNameCharacter(text[at])) {
+            ++at;
+            continue;
+        }
+        size_t end = at;
+        while (end < text.size() && IsNameCharacter(text[end])) ++end;
+        const std::string_view word = std::string_view(text).substr(at, end - at);
+        const bool attribute = word == "__attribute__" || word == "__declspec";
+        if (attribute || session.run.emptyMacros.contains(word)) {
+            text.replace(at, end - at, end - at, ' ');
+            if (attribute) BlankGroupAt(text, end);
+        }
+        at = end;
+    }
+}
+
+int BlankModifiers(std::string& text) {
+    constexpr std::string_view kLongLong = "long long";
+    for (int position = FindWord(1, text, kLongLong, false, kModifierStart, kWordEnd); position > 0;
+         position = FindWord(position, text, kLongLong, false, kModifierStart, kWordEnd)) {
+        text.replace(static_cast<size_t>(position) - 1, kLongLong.size(), "__int64  ");
+    }
+    for (std::string_view word : kModifierWords) {
+        for (int position = FindWord(1, text, word, false, kModifierStart, kWordEnd); position > 0;
+             position = FindWord(position, text, word, false, kModifierStart, kWordEnd)) {
+            text.replace(static_cast<size_t>(position) - 1, word.size(), word.size(), ' ');
+        }
+    }
+    return 0;
+}
+
+int NormalizeDeclarator(std::string& text) {
+    std::string_view trimmed;
+    if (TrimText(text, trimmed) <= 0) return 0;
+    text = DeclaratorRebuild(WithoutTrailingOptional(trimmed)).Run();
+    return 0;
+}
+
+int PointerToDword(std::string& text) {
+    const int length = BoundedLength(text);
+    if (length <= 0) return 1;
+    const std::string_view view = std::string_view(text).substr(0, static_cast<size_t>(length));
+    const size_t star = view.find('*');
+    if (star == std::string_view::npos || IsArrayBoundStar(view, star)) return 1;
+    const size_t name = view.find_first_not_of("* \t", star);
+    std::string rewritten = std::string(kDword) + ' ';
+    if (name != std::string_view::npos) rewritten.append(view.substr(name));
+    std::string_view trimmed;
+    if (TrimText(rewritten, trimmed) < 0) return 0;
+    text = std::string(trimmed);
+    return 2;
+}
+
+}  // namespace ondavel

@@ -1,0 +1,85 @@
+// #if, #elif, #ifdef, #ifndef and #endif  ->  IF, ELSEIF, IFDEF, IFNDEF and ENDIF, one line
+// each. ifDepth counts the IF levels written and not yet closed, so that the end of the header
+// can close what it left open.
+#include <string>
+#include <string_view>
+
+#include "core/text.h"
+#include "knowledge/knowledge.h"
+#include "preprocessor/condition_text.h"
+#include "preprocessor/directive_line.h"
+#include "preprocessor/directives.h"
+#include "session/knowledge_lookup.h"
+#include "session/output.h"
+#include "session/session.h"
+
+namespace ondavel {
+
+namespace {
+
+// The name an #ifdef or #ifndef tests: all the code after the directive word, blanks inside
+// included.
+std::string TestedName(std::string_view code) {
+    std::string_view name;
+    TrimText(code.substr(DirectiveWordEnd(code)), name);
+    return std::string(name);
+}
+
+// "#ifdef NAME"/"#ifndef NAME" -> keyword + NAME (renamed when MASM cannot take it) + comment.
+uint32_t TranslateNameTest(Session& session, uint32_t line, LineIndex& index,
+                           HeapBlock* destination, std::string_view keyword) {
+    std::string copy;
+    if (!CopyDirectiveLine(index, line, copy)) return line;
+    DirectiveParts parts;
+    SplitDirectiveLine(session, copy, parts);
+    std::string output(keyword);
+    std::string name = TestedName(parts.code);
+    if (!name.empty()) {
+        LookupKnowledge(session, name, LOOKUP_INCOMPATIBLE, &name);
+        output.append(name);
+    }
+    output.append(parts.comment);
+    ++session.header.ifDepth;
+    WriteLineTo(session, destination, output);
+    return line;
+}
+
+}  // namespace
+
+uint32_t TraduireIF(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                    HeapBlock* destination, bool isElif) {
+    StatementReader reader;
+    reader.lineNumber = firstLine - 1;
+    reader.linesLeft = linesLeft + 1;
+    if (NextStatementLine(session, index, reader) < 0) return reader.lineNumber;
+    // #elif continues the level its #if opened.
+    if (!isElif) ++session.header.ifDepth;
+    std::string output = isElif ? "ELSEIF " : "IF ";
+    if (!RewriteCondition(session, index, reader, DirectiveWordEnd(reader.workLine), output)) {
+        return reader.lineNumber;
+    }
+    output.append(reader.commentScratch);
+    WriteLineTo(session, destination, output);
+    return reader.lineNumber;
+}
+
+uint32_t TranslateIfdef(Session& session, uint32_t line, uint32_t, LineIndex& index,
+                        HeapBlock* destination) {
+    return TranslateNameTest(session, line, index, destination, "IFDEF ");
+}
+
+uint32_t TranslateIfndef(Session& session, uint32_t line, uint32_t, LineIndex& index,
+                         HeapBlock* destination) {
+    return TranslateNameTest(session, line, index, destination, "IFNDEF ");
+}
+
+void TranslateEndif(Session& session, uint32_t line, uint32_t, LineIndex& index) {
+    std::string copy;
+    if (!CopyDirectiveLine(index, line, copy)) return;
+    DirectiveParts parts;
+    SplitDirectiveLine(session, copy, parts);
+    --session.header.ifDepth;
+    WriteOutputLine(session, "ENDIF " + parts.comment);
+}
+
+}  // namespace ondavel

@@ -1,0 +1,35 @@
+#include "preprocessor/directive_line.h"
+
+#include "core/comment_split.h"
+#include "core/line_index.h"
+#include "core/text.h"
+#include "session/session.h"
+
+namespace ondavel {
+
+bool CopyDirectiveLine(LineIndex& index, uint32_t n, std::string& line) {
+    std::string_view raw;
+    return GetLine(index, n, raw) && CopyLine(line, raw) >= 0;
+}
+
+void SplitDirectiveLine(Session& session, std::string& line, DirectiveParts& parts) {
+    const int found = SplitComment(line, parts.comment, session.header.inBlockComment);
+    parts.code.clear();
+    std::string_view trimmed;
+    // Without code the line is left as it was, comment included: it then has no code at all.
+    if ((found & kHasCode) != 0 && TrimText(line, trimmed) > 0) parts.code = trimmed;
+}
+
+size_t DirectiveWordEnd(std::string_view code) {
+    size_t at = 0;
+    if (at < code.size() && code[at] == '#') ++at;
+    at = SkipBlanks(code, at);
+    while (at < code.size() && IsLetter(code[at])) ++at;
+    return at;
+}
+
+std::string_view DirectiveArgument(std::string_view code) {
+    return code.substr(SkipBlanks(code, DirectiveWordEnd(code)));
+}
+
+}  // namespace ondavel

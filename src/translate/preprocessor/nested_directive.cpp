@@ -1,0 +1,79 @@
+#include "preprocessor/nested_directive.h"
+
+#include "core/text.h"
+#include "preprocessor/directives.h"
+#include "session/session.h"
+
+namespace ondavel {
+
+namespace {
+
+enum class Conditional { Ifndef, Ifdef, If, Elif, Error };
+
+struct ConditionalDirective {
+    std::string_view word;
+    Conditional kind;
+};
+
+// Tried in this order, each at the start of the line: "#if" would also take "#ifdef".
+constexpr ConditionalDirective kConditionals[] = {{"#ifndef", Conditional::Ifndef},
+                                                  {"#ifdef", Conditional::Ifdef},
+                                                  {"#if", Conditional::If},
+                                                  {"#elif", Conditional::Elif},
+                                                  {"#error", Conditional::Error}};
+
+// Whether the line begins with prefix, a-z folded, read as InString reads it: up to its
+// first CR or NUL, and never when it is over-long.
+bool LineStartsWith(std::string_view line, std::string_view prefix) {
+    return InString(1, line, prefix, true) == 1;
+}
+
+const ConditionalDirective* FindConditional(std::string_view line) {
+    for (const ConditionalDirective& directive : kConditionals) {
+        if (LineStartsWith(line, directive.word)) return &directive;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+NestedDirective ClassifyNestedDirective(std::string_view line) {
+    if (LineStartsWith(line, "#else")) return NestedDirective::Else;
+    if (LineStartsWith(line, "#endif")) return NestedDirective::Endif;
+    if (InString(1, line, "#define", true) > 0 ||
+        (line.size() > 1 && line[0] == '#' && IsBlank(line[1]))) {
+        return NestedDirective::Commented;
+    }
+    return FindConditional(line) != nullptr ? NestedDirective::Conditional : NestedDirective::Other;
+}
+
+std::string CommentedDirective(std::string_view line) {
+    std::string comment(line);
+    if (const size_t hash = comment.find('#'); hash != std::string::npos) comment[hash] = ';';
+    return comment;
+}
+
+uint32_t TranslateNestedConditional(Session& session, std::string_view line, uint32_t lineNumber,
+                                    uint32_t linesLeft, LineIndex& index, HeapBlock* block) {
+    const ConditionalDirective* directive = FindConditional(line);
+    if (directive == nullptr) return lineNumber;
+    // The directive line holds code, so no comment was open before it: the conditional reads
+    // it again from that state.
+    session.header.inBlockComment = false;
+    switch (directive->kind) {
+        case Conditional::Ifndef:
+            return TranslateIfndef(session, lineNumber, linesLeft, index, block);
+        case Conditional::Ifdef:
+            return TranslateIfdef(session, lineNumber, linesLeft, index, block);
+        case Conditional::If:
+            return TraduireIF(session, lineNumber, linesLeft, index, block, false);
+        case Conditional::Elif:
+            return TraduireIF(session, lineNumber, linesLeft, index, block, true);
+        case Conditional::Error:
+            TranslateError(session, lineNumber, linesLeft, index, block);
+            return lineNumber;
+    }
+    return lineNumber;
+}
+
+}  // namespace ondavel

@@ -1,0 +1,34 @@
+#include "session/indexed_file.h"
+
+#include "core/file_io.h"
+#include "core/line_index.h"
+#include "core/staged_file.h"
+#include "session/session.h"
+
+namespace ondavel {
+
+int ProcessIndexedText(Session& session, LineIndex& index, FileProcessor processor) {
+    index.command = LineCommand::Build;
+    if (LineIndexCommand(index) == 0 || index.lines() == 0) return -1;
+    index.lineNumber = 1;
+    index.command = LineCommand::GetLine;
+    session.run.outputFile = index.outputHandle;
+    const int result = processor(session, index);
+    session.run.outputFile = nullptr;
+    return result;
+}
+
+int OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& index,
+                    std::string_view outputName, FileProcessor processor) {
+    if (!outputName.empty()) {
+        index.outputHandle = CreateStagedFile(session.host, outputName);
+        if (index.outputHandle == nullptr) return 0;
+    }
+    const int result = LoadFile(session.host, inputName, index.text) == 0
+                           ? 0
+                           : ProcessIndexedText(session, index, processor);
+    // A header that cannot be read still leaves its (empty) output file.
+    return CommitRunFile(session, index.outputHandle) ? result : 0;
+}
+
+}  // namespace ondavel

@@ -1,0 +1,184 @@
+#include "session/output.h"
+
+#include "core/comment_split.h"
+#include "core/host.h"
+#include "core/line_index.h"
+#include "core/text.h"
+#include "session/session.h"
+
+namespace ondavel {
+
+namespace {
+
+// Whether a text written holds a conditional-assembly line: "IF ", "IFDEF ", "IFNDEF ",
+// "ELSEIF ", "ENDIF " or a whole "ELSE" or "ENDIF" (also indented by a tab), on any of its
+// lines.
+bool HoldsConditionalLine(std::string_view text) {
+    while (!text.empty()) {
+        const size_t end = text.find("\r\n");
+        std::string_view line = text.substr(0, end);
+        if (line.starts_with('\t')) line.remove_prefix(1);
+        if (line == "ELSE" || line == "ENDIF") return true;
+        for (const std::string_view opening : {"IF ", "IFDEF ", "IFNDEF ", "ELSEIF ", "ENDIF "}) {
+            if (line.starts_with(opening)) return true;
+        }
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 2);
+    }
+    return false;
+}
+
+}  // namespace
+
+int WriteOutputLine(Session& session, std::string_view text) {
+    if (text.empty()) return 0;
+    if (HoldsConditionalLine(text)) ++session.run.conditionalLines;
+    // A text longer than a line is a block that ends its lines itself, up to its last one.
+    const bool endsItsLines = text.size() > kOutputLineLimit && text.ends_with("\r\n");
+    const std::string_view lineEnd = endsItsLines ? "" : "\r\n";
+    if (session.run.outputMode == OutputMode::View) {
+        // The view receives each line whole, its CR LF included.
+        session.host.AppendToView(std::string(text).append(lineEnd));
+    } else if (session.run.outputFile != nullptr) {
+        std::fwrite(text.data(), 1, text.size(), session.run.outputFile);
+        std::fwrite(lineEnd.data(), 1, lineEnd.size(), session.run.outputFile);
+    }
+    return static_cast<int>(text.size());
+}
+
+void WriteLineTo(Session& session, HeapBlock* destination, std::string_view text) {
+    if (destination == nullptr) {
+        WriteOutputLine(session, text);
+    } else {
+        AppendPiece(*destination, text);
+    }
+}
+
+void WritePieces(Session& session, const HeapBlock& block) {
+    std::string_view pieces = block.view();
+    while (!pieces.empty()) {
+        const size_t end = pieces.find('\0');
+        WriteOutputLine(session, pieces.substr(0, end));
+        pieces.remove_prefix(end == std::string_view::npos ? pieces.size() : end + 1);
+    }
+}
+
+namespace {
+
+std::string JournalPath(const Session& session) {
+    return session.run.baseDirectory + "journal.txt";
+}
+
+// Shows the journal's first write error, once; false when it had one.
+bool JournalWritten(Session& session, bool written) {
+    if (written) return true;
+    ShowLastError(session.host, "WriteFile", JournalPath(session));
+    session.run.writeFailed = true;
+    return false;
+}
+
+}  // namespace
+
+int WriteJournalLine(Session& session, std::string_view text) {
+    std::FILE* journal = session.run.journalFile;
+    if (journal == nullptr || text.empty() || text.size() > kJournalLineLimit) return 1;
+    // After a write error the journal takes no more lines: the error was shown once.
+    if (std::ferror(journal) != 0) return 1;
+    // Each line reaches the file at once: after any failure the journal ends with the last
+    // message, and an interruption never cuts a line in two.
+    std::string line(text);
+    line.append("\r\n");
+    std::fwrite(line.data(), 1, line.size(), journal);
+    JournalWritten(session, std::fflush(journal) == 0);
+    return 1;
+}
+
+int WriteJournalLine(Session& session, std::string_view text, int64_t number) {
+    std::string message(text);
+    message.append(std::to_string(number));
+    return WriteJournalLine(session, message);
+}
+
+void ReportTooLong(Session& session, uint32_t lineNumber, std::string_view routine) {
+    std::string message = NumberToText(static_cast<int32_t>(lineNumber));
+    message.append(" Ligne trop longue a traduire:PROC ").append(routine).append(" ");
+    WriteJournalLine(session, message);
+}
+
+bool OpenJournal(Session& session) {
+    if (session.run.journalFile != nullptr) return true;
+    const std::string path = JournalPath(session);
+    session.run.journalFile = std::fopen(path.c_str(), "wb");
+    if (session.run.journalFile == nullptr) ShowLastError(session.host, "journal.txt", path);
+    return session.run.journalFile != nullptr;
+}
+
+bool CloseJournal(Session& session) {
+    std::FILE*& journal = session.run.journalFile;
+    if (journal == nullptr) return true;
+    // A write error already shown is not shown again.
+    const bool failedBefore = std::ferror(journal) != 0;
+    const bool closed = std::fclose(journal) == 0;
+    journal = nullptr;
+    return !failedBefore && JournalWritten(session, closed);
+}
+
+namespace {
+
+// Writes the comment collected so far, once, when it holds anything but blanks.
+void WriteCollectedComment(Session& session, StatementReader& reader) {
+    std::string_view trimmed;
+    if (TrimText(reader.commentText, trimmed) != 0) WriteOutputLine(session, reader.commentText);
+    reader.commentText.clear();
+}
+
+void FlushPendingComment(Session& session, StatementReader& reader) {
+    if (reader.hasComment) {
+        if (reader.commentText.size() + reader.commentScratch.size() >= kLineLimit) {
+            WriteJournalLine(session, "Ajout des commentaires impossible");
+        } else {
+            reader.commentText.append(reader.commentScratch);
+        }
+        reader.hasComment = false;
+    }
+    WriteCollectedComment(session, reader);
+    reader.commentScratch.clear();
+}
+
+}  // namespace
+
+int NextStatementLine(Session& session, LineIndex& index, StatementReader& reader) {
+    const bool writeComments = reader.commentMode == CommentMode::Write;
+    if (writeComments) FlushPendingComment(session, reader);
+    const uint32_t lastLine = session.statement.counts.lastLine;
+    for (;;) {
+        std::string_view line;
+        if ((lastLine != 0 && reader.lineNumber >= lastLine) ||
+            !GetLine(index, reader.lineNumber + 1, line)) {
+            WriteJournalLine(session, "d\xE9passement bloc : ", reader.lineNumber);
+            return -2;
+        }
+        ++reader.lineNumber;
+        --reader.linesLeft;
+        if (line.empty()) continue;
+        if (CopyLine(reader.workLine, line) < 0) {
+            session.host.ShowMessage("Erreur Grave", "Ligne Trop Longue", MessageIcon::Stop);
+            return -1;
+        }
+        const int parts =
+            SplitComment(reader.workLine, reader.commentScratch, session.header.inBlockComment);
+        reader.hasComment = (parts & kCompleteComment) != 0;
+        reader.commentOpen = (parts & kOpenComment) != 0;
+        if ((parts & kHasCode) == 0) {
+            reader.commentText = reader.commentScratch;
+            if (writeComments) WriteCollectedComment(session, reader);
+            reader.commentScratch.clear();
+            continue;
+        }
+        std::string_view code;
+        if (TrimText(reader.workLine, code) <= 0) continue;
+        reader.workLine = std::string(code);
+        return static_cast<int>(reader.workLine.size());
+    }
+}
+
+}  // namespace ondavel

@@ -1,0 +1,39 @@
+#include "core/comment_split.h"
+#include "core/line_index.h"
+#include "core/text.h"
+#include "preprocessor/packing.h"
+#include "session/output.h"
+#include "session/session.h"
+#include "statements/dispatch.h"
+#include "statements/first_word.h"
+
+namespace ondavel {
+
+void EchoDirective(Session& session, uint32_t firstLine, uint32_t, LineIndex& index) {
+    std::string_view raw;
+    std::string line;
+    if (!GetLine(index, firstLine, raw) || CopyLine(line, raw) <= 0) return;
+    std::string comment;
+    bool commentOpen = false;
+    const int parts = SplitComment(line, comment, commentOpen);
+    CloseUpDirective(line);
+    std::string echo = ";ECHO   ";
+    if (line.size() > echo.size()) echo.append(line, echo.size());
+    if ((parts & (kCompleteComment | kOpenComment)) != 0) echo.append(comment);
+    WriteOutputLine(session, echo);
+    WritePackingLine(session, line);
+}
+
+void CopyStatementSource(Session& session, LineIndex& index) {
+    const StatementCounts& c = session.statement.counts;
+    std::FILE* file = session.run.textBlockFile;
+    if (file == nullptr || c.statementLines == 0 || c.lastLine < c.firstLine) return;
+    std::string_view first;
+    std::string_view last;
+    if (!GetLine(index, c.firstLine, first) || !GetLine(index, c.lastLine, last)) return;
+    const char* end = last.data() + last.size();
+    std::fwrite(first.data(), 1, static_cast<size_t>(end - first.data()), file);
+    std::fwrite("\r\n", 1, 2, file);
+}
+
+}  // namespace ondavel

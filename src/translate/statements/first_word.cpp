@@ -1,0 +1,134 @@
+#include "statements/first_word.h"
+
+#include <algorithm>
+
+#include "core/text.h"
+#include "knowledge/knowledge.h"
+#include "session/knowledge_lookup.h"
+
+namespace ondavel {
+
+void CloseUpDirective(std::string& line) {
+    if (line.size() < 2 || line[0] != '#' || !IsBlank(line[1])) return;
+    size_t start = 1;
+    while (start < line.size() && IsBlank(line[start])) ++start;
+    size_t end = start;
+    while (end < line.size() && !IsBlank(line[end])) ++end;
+    const size_t gap = start - 1;
+    std::copy(line.begin() + static_cast<long>(start), line.begin() + static_cast<long>(end),
+              line.begin() + 1);
+    std::fill(line.begin() + static_cast<long>(end - gap), line.begin() + static_cast<long>(end),
+              ' ');
+}
+
+namespace {
+
+// Characters that end a statement's first word: control characters, blanks and the
+// punctuation below (not ';', '=', ':' or '[', which may belong to it).
+constexpr CharacterSet kEndsWord = MakeCharacterSet(" ,<>{}()+-*\\/", true);
+
+bool EndsWord(char c) {
+    return InSet(kEndsWord, c);
+}
+
+bool Contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+// Position just after the second quote character at or after from, or npos.
+size_t AfterSecondQuote(std::string_view text, size_t from) {
+    int quotes = 0;
+    for (size_t i = from; i < text.size(); ++i) {
+        if (IsQuote(text[i]) && ++quotes == 2) return i + 1;
+    }
+    return std::string_view::npos;
+}
+
+void BlankLinkagePrefix(LineIndex& index, uint32_t lineNumber) {
+    std::string_view raw;
+    if (!GetLine(index, lineNumber, raw)) return;
+    const size_t end = AfterSecondQuote(raw, 0);
+    if (end != std::string_view::npos) std::fill_n(index.linePointer, end, ' ');
+}
+
+// GCC's mark for its extensions stands before declarations ("__MINGW_EXTENSION typedef
+// __int64 fpos_t;") and means nothing to the translation.
+bool IsExtensionMark(std::string_view word) {
+    return word == "__MINGW_EXTENSION" || word == "__extension__";
+}
+
+// Blanks the loaded line up to and including the first occurrence of word, so that every
+// later reader sees the statement without it.
+void BlankThrough(LineIndex& index, uint32_t lineNumber, std::string_view word) {
+    std::string_view raw;
+    if (!GetLine(index, lineNumber, raw)) return;
+    const size_t at = raw.find(word);
+    if (at != std::string_view::npos) std::fill_n(index.linePointer, at + word.size(), ' ');
+}
+
+}  // namespace
+
+int ExtractFirstWord(Session& session, std::string& line, std::string& word, LineIndex& index,
+                     uint32_t lineNumber) {
+    CloseUpDirective(line);
+    for (;;) {
+        size_t end = 0;
+        while (end < line.size() && !EndsWord(line[end])) ++end;
+        word.assign(line, 0, end);
+        if (word.empty()) return -2;
+        if (IsExtensionMark(word)) {
+            BlankThrough(index, lineNumber, word);
+            line.erase(0, std::min(line.find_first_not_of(" \t", end), line.size()));
+            continue;
+        }
+        if (end < line.size() && line[end] == '(' &&
+            LookupKnowledge(session, word, LOOKUP_CODE, nullptr) == 0) {
+            return 0;
+        }
+        if (Contains(word, "extern_")) return -1;
+        if (Contains(word, "namespace")) return -2;
+        if (!Contains(word, "extern")) break;
+        size_t rest = AfterSecondQuote(line, end);
+        if (rest == std::string::npos) break;
+        while (rest < line.size() && IsBlank(line[rest])) ++rest;
+        if (rest == line.size() || line[rest] == '{') return -2;
+        BlankLinkagePrefix(index, lineNumber);
+        line.erase(0, rest);
+    }
+    return static_cast<int>(word.size());
+}
+
+namespace {
+
+// A directive word counts when its first occurrence stands at position 2, or after '#' and
+// blanks only. No directive word repeats one letter, so an occurrence at position 2 is always
+// the first one, and none holds a blank, so none can come before the blanks end.
+bool IsDirective(std::string_view text, std::string_view name) {
+    if (text.empty()) return false;
+    if (StartsWithIgnoringCase(text.substr(1), name)) return true;
+    return text[0] == '#' && StartsWithIgnoringCase(text.substr(SkipBlanks(text, 1)), name);
+}
+
+}  // namespace
+
+StatementKind ClassifyLeadingKeyword(std::string_view whole) {
+    // Keywords are looked for in the text up to its end of line, and never in an over-long one.
+    const int length = BoundedLength(whole);
+    const std::string_view text = whole.substr(0, length < 0 ? 0 : static_cast<size_t>(length));
+    if (StartsWithIgnoringCase(text, "typedef")) return StatementKind::Typedef;
+    if (IsDirective(text, "define")) return StatementKind::Define;
+    if (StartsWithIgnoringCase(text, "extern")) return StatementKind::Extern;
+    if (IsDirective(text, "if")) return StatementKind::If;
+    if (IsDirective(text, "pragma")) return StatementKind::Pragma;
+    if (IsDirective(text, "end")) return StatementKind::Endif;
+    if (IsDirective(text, "else")) return StatementKind::Else;
+    if (IsDirective(text, "include")) return StatementKind::Include;
+    if (IsDirective(text, "error")) return StatementKind::Error;
+    if (IsDirective(text, "undef")) return StatementKind::Undef;
+    if (StartsWithIgnoringCase(text, "class")) return StatementKind::Class;
+    if (!whole.empty() && (whole[0] == '{' || whole[0] == '}')) return StatementKind::Brace;
+    if (whole.starts_with("/*") || whole.starts_with("//")) return StatementKind::Comment;
+    return StatementKind::Other;
+}
+
+}  // namespace ondavel

@@ -1,0 +1,124 @@
+#include "statements/statement_cursor.h"
+
+#include <algorithm>
+
+#include "core/text.h"
+
+namespace ondavel {
+
+StatementCursor::StatementCursor(Session& session, LineIndex& index, uint32_t firstLine,
+                                 uint32_t linesLeft)
+    : session_(session), index_(index) {
+    reader_.lineNumber = firstLine - 1;
+    reader_.linesLeft = linesLeft + 1;
+    reader_.commentMode = CommentMode::Keep;
+}
+
+bool StatementCursor::Start() {
+    if (!NextLine()) return false;
+    reader_.hasComment = false;
+    reader_.commentScratch.clear();
+    return true;
+}
+
+std::string_view DirectiveText(std::string_view line) {
+    if (line.empty() || line[0] != '#') return {};
+    const size_t start = line.find_first_not_of(" \t", 1);
+    return start == std::string_view::npos ? std::string_view{} : line.substr(start);
+}
+
+bool OpensCppOnlyBranch(std::string_view line) {
+    const std::string_view directive = DirectiveText(line);
+    const auto names = [&](std::string_view name) {
+        return directive.find(name) != std::string_view::npos;
+    };
+    if (!(names("__cplusplus") || names("__WIDL__") || names("__midl"))) return false;
+    if (directive.starts_with("ifdef")) return true;
+    // A negation or an alternative lets a C compiler into the branch too.
+    return directive.starts_with("if") && !directive.starts_with("ifndef") &&
+           directive.find_first_of("!|") == std::string_view::npos;
+}
+
+bool StatementCursor::NextLine() {
+    column_ = 0;
+    if (!expanded_.empty()) {
+        reader_.workLine = std::move(expanded_.front());
+        expanded_.pop_front();
+        return true;
+    }
+    do {
+        if (NextStatementLine(session_, index_, reader_) < 0) {
+            reader_.workLine.clear();
+            return false;
+        }
+    } while (InCppOnlyBranch());
+    if (OpensCppOnlyBranch(Line())) inCppOnlyBranch_ = true;
+    return true;
+}
+
+bool StatementCursor::InCppOnlyBranch() {
+    if (!inCppOnlyBranch_) return false;
+    const std::string_view directive = DirectiveText(Line());
+    if (directive.starts_with("endif")) {
+        if (nestedInBranch_ == 0) {
+            inCppOnlyBranch_ = false;
+            return false;
+        }
+        --nestedInBranch_;
+    } else if (directive.starts_with("if")) {
+        ++nestedInBranch_;
+    } else if (directive.starts_with("el") && nestedInBranch_ == 0) {
+        inCppOnlyBranch_ = false;
+        return false;
+    }
+    return true;
+}
+
+bool StatementCursor::AtEnd() const {
+    return column_ >= Line().size() || Line()[column_] == '\\';
+}
+
+bool StatementCursor::SkipAcrossLines(std::string_view set) {
+    for (;;) {
+        while (!AtEnd() && IsOneOf(Line()[column_], set)) ++column_;
+        if (!AtEnd()) return true;
+        if (!NextLine()) return false;
+    }
+}
+
+bool StatementCursor::SkipPast(char c) {
+    for (;;) {
+        while (!AtEnd() && Line()[column_] != c) ++column_;
+        if (!AtEnd()) {
+            ++column_;
+            return true;
+        }
+        if (!NextLine()) return false;
+    }
+}
+
+std::string_view StatementCursor::TakeWord(std::string_view delimiters) {
+    const size_t start = column_;
+    while (!AtEnd() && !IsOneOf(Line()[column_], delimiters)) ++column_;
+    return Line().substr(start, column_ - start);
+}
+
+void StatementCursor::Expand(size_t resume, const std::vector<std::string>& lines) {
+    std::string rest(Line().substr(std::min(resume, Line().size())));
+    expanded_.insert(expanded_.begin(), std::move(rest));
+    expanded_.insert(expanded_.begin(), lines.begin(), lines.end());
+    NextLine();
+}
+
+void StatementCursor::ResumeAfter(uint32_t lineNumber) {
+    if (lineNumber > reader_.lineNumber) {
+        reader_.linesLeft -= std::min(reader_.linesLeft, lineNumber - reader_.lineNumber);
+        reader_.lineNumber = lineNumber;
+    }
+}
+
+std::string_view StatementCursor::LastComment() const {
+    return reader_.hasComment ? std::string_view(reader_.commentScratch) : std::string_view{};
+}
+
+}  // namespace ondavel

@@ -1,0 +1,320 @@
+#include "statements/statement_scan.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/comment_split.h"
+#include "core/text.h"
+#include "preprocessor/name_pair.h"
+#include "session/output.h"
+#include "session/session.h"
+#include "statements/first_word.h"
+#include "statements/statement_cursor.h"
+
+namespace ondavel {
+
+namespace {
+
+enum class Verdict { Continue, EndHere, EndBefore };
+
+// What the scanner carries from one line of the statement to the next.
+struct ScanState {
+    // Whether the brackets of the line being read count towards the balance: those of the
+    // second and later branches of a conditional opened inside the statement do not, since
+    // they repeat what the first branch opens and closes.
+    bool InFirstBranches() const {
+        return std::find(inLaterBranch.begin(), inLaterBranch.end(), true) == inLaterBranch.end();
+    }
+
+    // Whether the line being read stands in the first branch of a conditional that only a C++
+    // compiler reads: nothing on it counts.
+    bool InCppOnlyBranch() const { return cppOnlyDepth != 0; }
+
+    bool commentOpen = false;     // a "/*" comment open after the line just read
+    bool skipNextBranch = false;  // the line just read held "#else": ignore brackets on the next
+    std::vector<bool> inLaterBranch;  // each conditional opened inside the statement
+    size_t cppOnlyDepth = 0;   // the conditional (its count of levels) whose C++ branch is read
+    int32_t balance = 0;       // brackets opened and not closed, first branches only
+    bool waitForCall = false;  // NAME(...) seen: the next line decides whether it goes on
+    bool parenSeen = false;
+    bool firstLine = true;       // no line of the statement has been counted yet
+    bool continuedLine = false;  // the line just read ended with a backslash
+};
+
+// A directive line inside the statement: conditionals opened there are followed through
+// their branches. An "#else" whose "#if" stands before the statement separates two
+// alternative headers: the brackets of the line after it are not counted at all.
+void FollowConditional(ScanState& state, std::string_view code) {
+    const std::string_view directive = DirectiveText(code);
+    if (directive.empty()) return;  // no directive, or a lone '#' that directs nothing
+    const auto startsWith = [&](std::string_view word) {
+        return InString(1, directive, word, true) == 1;
+    };
+    const size_t depth = state.inLaterBranch.size();
+    if (startsWith("endif")) {
+        if (state.cppOnlyDepth == depth) state.cppOnlyDepth = 0;
+        if (!state.inLaterBranch.empty()) state.inLaterBranch.pop_back();
+    } else if (startsWith("if")) {
+        state.inLaterBranch.push_back(false);
+        if (!state.InCppOnlyBranch() && OpensCppOnlyBranch(code)) state.cppOnlyDepth = depth + 1;
+    } else if (startsWith("else") || startsWith("elif")) {
+        if (state.cppOnlyDepth == depth) state.cppOnlyDepth = 0;
+        if (state.inLaterBranch.empty()) {
+            state.skipNextBranch = startsWith("else");
+        } else {
+            state.inLaterBranch.back() = true;
+        }
+    }
+}
+
+void CountBracket(StatementCounts& c, ScanState& state, std::string_view code, size_t i) {
+    const char bracket = code[i];
+    if (state.InFirstBranches()) {
+        if (bracket == '(' || bracket == '{') ++state.balance;
+        if (bracket == ')' || bracket == '}') --state.balance;
+    }
+    switch (bracket) {
+        case '(':
+            ++c.openParens;
+            if (!state.parenSeen) {
+                state.parenSeen = true;
+                c.callForm = state.firstLine && i > 0 && !IsBlank(code[i - 1]) && c.blanks == 0;
+            }
+            break;
+        case ')':
+            if (++c.closeParens == c.openParens) ++c.parenGroups;
+            break;
+        case '{':
+            ++c.openBraces;
+            break;
+        case '}':
+            ++c.closeBraces;
+            break;
+        default:
+            break;
+    }
+}
+
+void CountPair(Session& session, StatementCounts& c, char ch, char next) {
+    if ((ch == '&' || ch == '|') && next == ch) ++c.logicalOps;
+    if ((ch == '<' || ch == '>') && next == ch) c.operatorMask = 1;
+    if (ch == '-' && next == '>') c.cppSyntax = true;
+    if (ch == ':' && next == ':' && !session.run.oleviewMode) c.cppSyntax = true;
+}
+
+// Characters that count for something; letters, digits and the rest are passed over.
+constexpr CharacterSet kCounted = MakeCharacterSet("\"'(){}[],;=\\ \t*+-&|!~#<>:");
+
+void CountCharacters(Session& session, ScanState& state, std::string_view code,
+                     bool skippedBranch) {
+    StatementCounts& c = session.statement.counts;
+    const bool directiveInside = !state.firstLine && !code.empty() && code.front() == '#';
+    char quote = 0;
+    for (size_t i = 0; i < code.size(); ++i) {
+        const char ch = code[i];
+        if (!InSet(kCounted, ch)) continue;
+        const char next = i + 1 < code.size() ? code[i + 1] : '\0';
+        if (ch == '"' || ch == '\'') {
+            ++c.quotes;
+            if (quote == 0) {
+                quote = ch;
+            } else if (quote == ch) {
+                quote = 0;
+            }
+            continue;
+        }
+        if (quote == 0 && !skippedBranch) CountBracket(c, state, code, i);
+        switch (ch) {
+            case '[':
+                ++c.openBrackets;
+                break;
+            case ',':
+                ++c.commas;
+                break;
+            case ';':
+                ++c.semicolons;
+                break;
+            case '=':
+                // "#if ISSP_MODE==0" inside a declaration compares; it assigns nothing.
+                if (!directiveInside) ++c.equalSigns;
+                break;
+            case '\\':
+                ++c.backslashes;
+                break;
+            case ' ':
+            case '\t':
+                ++c.blanks;
+                break;
+            case '*':
+                ++c.stars;
+                c.operatorMask = 1;
+                break;
+            case '+':
+            case '-':
+            case '&':
+            case '|':
+            case '!':
+            case '~':
+                c.operatorMask = 1;
+                break;
+            default:
+                break;
+        }
+        CountPair(session, c, ch, next);
+        if ((ch == '&' || ch == '|') && next == ch) ++i;  // a pair counts once
+    }
+}
+
+// Whether a statement that looks like a conditional is really a declaration: the next line
+// opens a body or a parameter list, or is a lone word.
+bool NextLineContinuesDeclaration(LineIndex& index, uint32_t line) {
+    std::string_view next;
+    if (!GetLine(index, line + 1, next)) return false;
+    std::string_view text;
+    if (TrimText(next, text) <= 0) return false;
+    if (ClassifyLeadingKeyword(text) != StatementKind::Other) return false;
+    const char last = text.back();
+    if (last == '{' || last == '(') return true;
+    return text[0] != '#' && text[0] != '/' &&
+           text.find_first_of(" \t)>},({<") == std::string_view::npos;
+}
+
+Verdict Decide(Session& session, ScanState& state, std::string_view code, LineIndex& index,
+               uint32_t line) {
+    const StatementCounts& c = session.statement.counts;
+    StatementKind& kind = session.statement.statementKind;
+    const char first = code.front();
+    const char last = code.back();
+    if (kind == StatementKind::Define && c.openBraces == 0 && !state.firstLine && first == '#') {
+        return Verdict::EndBefore;
+    }
+    if (last == '\\' || last == ',') return Verdict::Continue;
+    if (kind != StatementKind::Class && c.openBraces == 0) {
+        // A line-continued statement, or a directive, ends with its first line not ending in '\'.
+        if (c.backslashes > 0 || (state.firstLine && first == '#')) return Verdict::EndHere;
+    }
+    if (state.balance != 0) return Verdict::Continue;
+    if (state.firstLine && kind == StatementKind::If && NextLineContinuesDeclaration(index, line)) {
+        kind = StatementKind::Other;
+        return Verdict::Continue;
+    }
+    if (last == ';' || last == '}') return Verdict::EndHere;
+    switch (last) {
+        case '\\':
+        case ',':
+        case '|':
+        case '&':
+        case '{':
+        case '(':
+            return Verdict::Continue;
+        default:
+            break;
+    }
+    const bool doubled = code.size() >= 2 && code[code.size() - 2] == last;
+    if ((last == '+' || last == '-') && !doubled) return Verdict::Continue;
+    if (last == '"' || last == '\'' || kind == StatementKind::Define) return Verdict::EndHere;
+    if (c.callForm) {
+        // "__MINGW_TYPEDEF_AW(X)" is a whole declaration without a ';' of its own.
+        if (state.firstLine && TypedefPairEquates(code)) return Verdict::EndHere;
+        state.waitForCall = true;
+        return Verdict::Continue;
+    }
+    if (InString(1, code, "EXTERN_", true) == 1 || first == '.') return Verdict::EndHere;
+    return Verdict::Continue;
+}
+
+// A call-form statement goes on only when the line after it opens a list or a body or
+// holds a ';'.
+bool EndsCallForm(std::string_view code) {
+    return code.front() != '(' && code.front() != '{' && code.find(';') == std::string_view::npos;
+}
+
+bool IsEmptyLine(std::string_view raw) {
+    for (char c : raw) {
+        if (c != ' ' && c != '\t' && c != '\n') return false;
+    }
+    return true;
+}
+
+void FinishStatement(Session& session, const ScanState& state, uint32_t lastLine,
+                     uint32_t totalLines) {
+    StatementCounts& c = session.statement.counts;
+    c.lastLine = lastLine;
+    c.lastLinesLeft = totalLines - lastLine + 1;
+    c.statementLines = lastLine - c.firstLine + 1;
+    if (state.balance != 0) {
+        WriteJournalLine(
+            session,
+            "ERREUR Parenth\xE8ses ou accolades d\xE9s\xE9quilibr\xE9s ligne: ", c.firstLine);
+    }
+}
+
+}  // namespace
+
+int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                  ScanEnd end) {
+    StatementCounts& counts = session.statement.counts;
+    counts = StatementCounts{};
+    counts.firstLine = firstLine;
+    counts.linesLeftAtStart = linesLeft;
+    const uint32_t totalLines = index.lines();
+    ScanState state;
+    // What the statement looked like after its last line so far, should the line being read
+    // turn out to belong to the next statement.
+    StatementCounts countsBefore = counts;
+    int32_t balanceBefore = 0;
+    bool commentOpenBefore = false;
+    uint32_t lastCounted = firstLine;
+    std::string& work = session.statement.scanLine;
+    std::string& comment = session.statement.scanComment;
+    for (uint32_t line = firstLine;; ++line) {
+        std::string_view raw;
+        if (!GetLine(index, line, raw)) {
+            counts.lastLine = firstLine;
+            return -1;
+        }
+        if (IsEmptyLine(raw) || CopyLine(work, raw) <= 0) continue;
+        if ((SplitComment(work, comment, state.commentOpen) & kHasCode) == 0) continue;
+        std::string_view code;
+        if (TrimText(work, code) <= 0) continue;
+        const bool skippedBranch = state.skipNextBranch;
+        state.skipNextBranch = false;
+        if (state.waitForCall) {
+            state.waitForCall = false;
+            if (EndsCallForm(code)) {
+                state.commentOpen = commentOpenBefore;
+                break;
+            }
+        }
+        if (end == ScanEnd::BeforeDirective && !state.firstLine && !state.continuedLine &&
+            code.front() == '#' && state.balance == 0) {
+            state.commentOpen = commentOpenBefore;
+            break;
+        }
+        state.continuedLine = code.back() == '\\';
+        const bool cppOnlyLine = state.InCppOnlyBranch();
+        if (!state.firstLine) FollowConditional(state, code);
+        if (!cppOnlyLine) CountCharacters(session, state, code, skippedBranch);
+        const Verdict verdict = Decide(session, state, code, index, line);
+        if (verdict == Verdict::EndBefore) {
+            counts = countsBefore;
+            state.balance = balanceBefore;
+            state.commentOpen = commentOpenBefore;
+            break;
+        }
+        lastCounted = line;
+        if (verdict == Verdict::EndHere) break;
+        state.firstLine = false;
+        countsBefore = counts;
+        balanceBefore = state.balance;
+        commentOpenBefore = state.commentOpen;
+    }
+    FinishStatement(session, state, lastCounted, totalLines);
+    session.statement.commentOpenAfter = state.commentOpen;
+    return 0;
+}
+
+}  // namespace ondavel

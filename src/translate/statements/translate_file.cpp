@@ -1,0 +1,240 @@
+#include "statements/translate_file.h"
+
+#include <algorithm>
+#include <string>
+
+#include "aggregates/name_list_file.h"
+#include "core/comment_split.h"
+#include "core/host.h"
+#include "core/text.h"
+#include "knowledge/knowledge.h"
+#include "preprocessor/directives.h"
+#include "session/knowledge_lookup.h"
+#include "session/output.h"
+#include "session/session.h"
+#include "statements/conditional_span.h"
+#include "statements/dispatch.h"
+#include "statements/first_word.h"
+#include "statements/statement_scan.h"
+
+namespace ondavel {
+
+namespace {
+
+// The longest line the translation accepts (a line buffer and its terminator hold 1,040).
+constexpr uint32_t kLongestLine = kLineLimit - 1;
+// Consecutive statements that run past the end of the file before the file is given up.
+constexpr int kScanErrorLimit = 3;
+// Statements between two progress reports.
+constexpr int kProgressInterval = 40;
+
+// The driver's work buffers and counters for one file.
+struct Walk {
+    uint32_t totalLines = 0;
+    int scanErrors = 0;
+    int statementsSinceProgress = 0;
+    bool replayingDirectives = false;  // translating the directive lines a statement left
+    std::string work;
+    std::string comment;
+    std::string word;
+};
+
+enum class Step { NextLine, AfterStatement, EndOfFile };
+
+void ReportProgress(Session& session, Walk& walk, uint32_t line) {
+    if (++walk.statementsSinceProgress < kProgressInterval) return;
+    walk.statementsSinceProgress = 0;
+    session.host.SetStatus(StatusPart::Progress, "Progression ligne : " + std::to_string(line));
+}
+
+Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line);
+
+// A statement whose translation wrote no conditional line (it was dropped, or its translation
+// does not take directive lines) does not take the conditional lines it spans and leaves
+// unmatched with it: they are translated after it, in order, each as a statement of its own,
+// so that the output keeps the header's IF levels.
+void KeepConditionalLevels(Session& session, LineIndex& index, const Walk& walk, uint32_t first,
+                           uint64_t conditionalsBefore) {
+    const uint32_t last = session.statement.counts.lastLine;
+    if (walk.replayingDirectives || last <= first ||
+        session.run.conditionalLines != conditionalsBefore) {
+        return;
+    }
+    const bool commentOpen = session.header.inBlockComment;
+    for (const uint32_t line : FindUnmatchedConditionals(index, first, last)) {
+        if (line == first) continue;  // the statement itself
+        Walk directive;
+        directive.totalLines = walk.totalLines;
+        directive.replayingDirectives = true;
+        session.header.inBlockComment = false;
+        TranslateLine(session, index, directive, line);
+    }
+    session.header.inBlockComment = commentOpen;
+    session.statement.counts.lastLine = last;
+}
+
+Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t line) {
+    std::string_view code;
+    if (TrimText(walk.work, code) <= 1) return Step::NextLine;  // nothing, or a lone { } ;
+    walk.work = std::string(code);
+    const int firstWord = ExtractFirstWord(session, walk.work, walk.word, index, line);
+    if (firstWord == -2) return Step::NextLine;
+    const bool wanted = firstWord != 0 || InString(1, walk.word, "API", true) > 0;
+    session.statement.statementKind = ClassifyLeadingKeyword(walk.word);
+    const uint32_t linesLeft = walk.totalLines - line + 1;
+    // A statement that never ends (a macro call without ';' near the end of a header) ends
+    // before the next directive line outside its brackets instead of taking the rest of the
+    // header, its #endif lines included, with it.
+    if (ScanStatement(session, line, linesLeft, index) < 0 &&
+        ScanStatement(session, line, linesLeft, index, ScanEnd::BeforeDirective) < 0) {
+        if (line + 1 >= walk.totalLines) return Step::EndOfFile;
+        WriteJournalLine(session, "erreur Analyse a la ligne: ", line);
+        return ++walk.scanErrors > kScanErrorLimit ? Step::EndOfFile : Step::NextLine;
+    }
+    const bool commentOpenAfter = session.statement.commentOpenAfter;
+    const uint64_t conditionalsBefore = session.run.conditionalLines;
+    if (!wanted && TranslateTypedefPair(session, walk.work)) {
+        walk.scanErrors = 0;
+    } else if (wanted && !session.statement.counts.cppSyntax) {
+        walk.scanErrors = 0;
+        ReportProgress(session, walk, line);
+        const uint32_t keywordCode = LookupKnowledge(session, walk.word, LOOKUP_CODE, nullptr);
+        // Translations read the statement again from its first line, where no comment is open.
+        session.header.inBlockComment = false;
+        DispatchStatement(session, keywordCode, walk.work, line, linesLeft, index);
+    }
+    session.header.inBlockComment = commentOpenAfter;
+    KeepConditionalLevels(session, index, walk, line, conditionalsBefore);
+    return Step::AfterStatement;
+}
+
+Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line) {
+    std::string_view raw;
+    if (!GetLine(index, line, raw)) return Step::EndOfFile;
+    if (raw.empty() || CopyLine(walk.work, raw) <= 0) return Step::NextLine;
+    const int parts = SplitComment(walk.work, walk.comment, session.header.inBlockComment);
+    if ((parts & kHasCode) != 0) return TranslateStatement(session, index, walk, line);
+    WriteOutputLine(session, walk.comment);
+    return Step::NextLine;
+}
+
+void TranslateLines(Session& session, LineIndex& index) {
+    Walk walk;
+    walk.totalLines = index.lines();
+    uint32_t line = 1;
+    while (line <= walk.totalLines) {
+        const Step step = TranslateLine(session, index, walk, line);
+        if (step == Step::EndOfFile) break;
+        // A translation may have consumed lines past the statement, never fewer than its first.
+        line = step == Step::AfterStatement ? std::max(session.statement.counts.lastLine, line) + 1
+                                            : line + 1;
+    }
+}
+
+void CloseIfLevels(Session& session) {
+    int32_t& depth = session.header.ifDepth;
+    const std::string count =
+        "\r\n\r\n;+ IF > endif  D\xE9"
+        "compte des if: " +
+        NumberToText(depth);
+    WriteOutputLine(session, count);
+    if (depth != 0 && session.run.journalFile != nullptr) {
+        std::fwrite(count.data(), 1, count.size(), session.run.journalFile);
+        std::fwrite("\r\n", 1, 2, session.run.journalFile);
+    }
+    for (; depth > 0; --depth) WriteOutputLine(session, "ENDIF\r\n");
+    depth = 0;
+}
+
+}  // namespace
+
+namespace {
+
+struct LongestLine {
+    uint32_t length = 0;
+    uint32_t number = 0;
+};
+
+LongestLine LongestLineOf(const LineIndex& index) {
+    LongestLine longest{index.longestLength, index.longestLineNumber};
+    // The tail line is not in the index's figure, yet it is read like any other.
+    if (index.tailLine != 0 && index.lineTable.back().length > longest.length) {
+        longest = {index.lineTable.back().length, index.lines()};
+    }
+    return longest;
+}
+
+void JournalOverlongLine(Session& session, uint32_t length, uint32_t number) {
+    WriteJournalLine(session,
+                     "Maximum de longueur ligne d\xE9pass\xE9 : " + std::to_string(length) +
+                         " Limite: " + std::to_string(kLineLimit) + " Num\xE9ro: " + std::to_string(number));
+}
+
+}  // namespace
+
+bool CheckLineLengths(Session& session, const LineIndex& index) {
+    const LongestLine longest = LongestLineOf(index);
+    if (longest.length <= kLongestLine) return true;
+    JournalOverlongLine(session, longest.length, longest.number);
+    return false;
+}
+
+namespace {
+
+bool EndsWithBackslash(LineIndex& index, uint32_t number) {
+    std::string_view line;
+    if (!GetLine(index, number, line)) return false;
+    const size_t last = line.find_last_not_of(" \t");
+    return last != std::string_view::npos && line[last] == '\\';
+}
+
+// Empties line number and every line joined to it by backslashes.
+void EmptyLogicalLine(LineIndex& index, uint32_t number) {
+    uint32_t first = number;
+    while (first > 1 && EndsWithBackslash(index, first - 1)) --first;
+    uint32_t last = number;
+    while (last < index.lines() && EndsWithBackslash(index, last)) ++last;
+    for (uint32_t n = first; n <= last; ++n) index.lineTable[n - 1].length = 0;
+}
+
+}  // namespace
+
+void DropOverlongLines(Session& session, LineIndex& index) {
+    if (LongestLineOf(index).length <= kLongestLine) return;
+    for (uint32_t number = 1; number <= index.lines(); ++number) {
+        const uint32_t length = index.lineTable[number - 1].length;
+        if (length <= kLongestLine) continue;
+        JournalOverlongLine(session, length, number);
+        EmptyLogicalLine(index, number);
+    }
+}
+
+void ReleasePerFileMemory(Session& session) {
+    for (HeapBlock* block : session.header.names.all()) ReleaseBlocHeap(*block);
+    session.header.typeListIndex.reset();
+    session.header.equateNames.clear();
+    session.header.wordEquates.clear();
+    ClearSavedStrings(session.header.savedStrings);
+    session.header.waitingAliases.clear();
+    session.header.declarationMacros.clear();
+    session.header.packingSeen = false;
+}
+
+int TranslateFile(Session& session, LineIndex& index) {
+    OpenJournal(session);
+    // A comment left open at the end of a broken header must not swallow the next one.
+    session.header.inBlockComment = false;
+    const bool hasLines = index.lines() != 0;
+    if (hasLines) {
+        DropOverlongLines(session, index);
+        TranslateLines(session, index);
+    }
+    session.header.inInterface = false;
+    CloseIfLevels(session);
+    if (!session.run.keepJournalOpen) CloseJournal(session);
+    WriteCollectedNames(session);
+    ReleasePerFileMemory(session);
+    return hasLines ? 1 : 0;
+}
+
+}  // namespace ondavel

@@ -1,0 +1,135 @@
+// Growing a knowledge file with what a learning pass and a "+ list" batch found.
+#include "learning/knowledge_merge.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/temp_dir.h"
+
+namespace ondavel {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+const std::string kKnowledge =
+    "; keyword codes\r\n"
+    "typedef = type definition = 15\r\n"
+    "TRADUIRE\r\n"
+    "TYPEDEFINI\r\n"
+    "; base types\r\n"
+    "HWND = DWORD\r\n"
+    "\r\n"
+    "; trailing comment of the section\r\n"
+    "COMMONSTRUCTURE\r\n"
+    "COMMONRECORD\r\n"
+    "INCOMPATIBLE\r\n"
+    "INCOMPATIBLE_EQUATE\r\n"
+    "INTERFACE_API_CONFLIT_NOM\r\n"
+    "FINDELISTE\r\n";
+
+TEST(KnowledgeMergeTest, EachKindGoesToItsSectionAfterItsLastEntry) {
+    const std::string learned =
+        "RECT = RECT ; windef.h\r\n"                   // LearnSt.txt: a structure
+        "WNDPROC = Callback ; winuser.h\r\n"           // learn.txt: a callback is a pointer
+        "LPRECT = DWORD ; windef.h\r\n"                // a size class
+        "HWND = SDWORD ; other.h\r\n"                  // known: the file's entry stays
+        "LPRECT = WORD ; later.h\r\n"                  // the first learned line wins
+        "CreateWindowExA = Fonctions ; winuser.h\r\n"  // no type
+        "A2 = A ; a.h\r\n";                            // an alias of structure A
+    size_t notTypes = 0;
+    const std::vector<LearnedEntry> entries = ReadLearnedEntries(learned, notTypes);
+    std::string text = kKnowledge;
+    MergeReport report;
+    ASSERT_TRUE(MergeKnowledge(text, entries, "learn.txt", report));
+    EXPECT_EQ(text,
+              "; keyword codes\r\n"
+              "typedef = type definition = 15\r\n"
+              "TRADUIRE\r\n"
+              "TYPEDEFINI\r\n"
+              "; base types\r\n"
+              "HWND = DWORD\r\n"
+              "; learned from learn.txt\r\n"
+              "WNDPROC = DWORD ; Callback winuser.h\r\n"
+              "LPRECT = DWORD ; windef.h\r\n"
+              "\r\n"
+              "; trailing comment of the section\r\n"
+              "COMMONSTRUCTURE\r\n"
+              "; learned from learn.txt\r\n"
+              "RECT = RECT ; windef.h\r\n"
+              "A2 = A ; a.h\r\n"
+              "COMMONRECORD\r\n"
+              "INCOMPATIBLE\r\n"
+              "INCOMPATIBLE_EQUATE\r\n"
+              "INTERFACE_API_CONFLIT_NOM\r\n"
+              "FINDELISTE\r\n");
+    EXPECT_EQ(report.known, 2u);
+    EXPECT_EQ(notTypes, 1u);
+}
+
+TEST(KnowledgeMergeTest, ANameListGivesSizeClassesAndStructuresUnderTheirAggregate) {
+    const std::string list =
+        "/inc/a.h\r\n"
+        "SWORD\r\n"
+        "\tSHORTY\r\n"
+        "DWORD\r\n"
+        "\tPPOINT,COLOR,\r\n"
+        "\tPCOLOR\r\n"
+        "STRUCTURE\r\n"
+        "\tPOINT,A,A2\r\n"
+        "Fonctions\r\n"
+        "\tDoIt\r\n"
+        "A\r\n"
+        "\tA2\r\n"
+        "/inc/b.h\r\n"
+        "STRUCTURE\r\n"
+        "\tA2\r\n";
+    size_t notTypes = 0;
+    std::vector<std::string> lines;
+    for (const LearnedEntry& entry : ReadLearnedEntries(list, notTypes)) {
+        lines.push_back(
+            std::string(entry.section == LearnedSection::CommonStructure ? "S " : "T ") +
+            entry.line);
+    }
+    EXPECT_EQ(lines, (std::vector<std::string>{"T SHORTY = SWORD ; a.h", "T PPOINT = DWORD ; a.h",
+                                               "T COLOR = DWORD ; a.h", "T PCOLOR = DWORD ; a.h",
+                                               "S POINT = POINT ; a.h", "S A = A ; a.h",
+                                               "S A2 = A ; a.h", "S A2 = A2 ; b.h"}));
+    EXPECT_EQ(notTypes, 1u);
+}
+
+TEST(KnowledgeMergeTest, MergingTwiceAddsNothingTheSecondTime) {
+    TempDir dir;
+    WriteBytes(dir / "egales.txt", kKnowledge);
+    WriteBytes(dir / "learn.txt", "LPRECT = DWORD ; windef.h\r\n");
+    WriteBytes(dir / "LearnSt.txt", "RECT = RECT ; windef.h\r\n");
+    std::string report;
+    ASSERT_EQ(
+        MergeKnowledgeFiles(dir / "egales.txt", {dir / "LearnSt.txt", dir / "learn.txt"}, report),
+        1);
+    EXPECT_NE(report.find("TYPEDEFINI: 1 added\n  LPRECT = DWORD ; windef.h\n"), std::string::npos)
+        << report;
+    const std::string once = ReadBytes(dir / "egales.txt");
+    ASSERT_EQ(
+        MergeKnowledgeFiles(dir / "egales.txt", {dir / "LearnSt.txt", dir / "learn.txt"}, report),
+        1);
+    EXPECT_EQ(ReadBytes(dir / "egales.txt"), once);
+    EXPECT_NE(report.find("TYPEDEFINI: 0 added\nCOMMONSTRUCTURE: 0 added\nalready known: 2"),
+              std::string::npos)
+        << report;
+}
+
+TEST(KnowledgeMergeTest, AFileWithoutItsSectionsIsLeftAlone) {
+    TempDir dir;
+    WriteBytes(dir / "egales.txt", "TYPEDEFINI\r\nHWND = DWORD\r\n");
+    WriteBytes(dir / "learn.txt", "LPRECT = DWORD ; windef.h\r\n");
+    std::string report;
+    EXPECT_EQ(MergeKnowledgeFiles(dir / "egales.txt", {dir / "learn.txt"}, report), 0);
+    EXPECT_NE(report.find("lacks the section lines"), std::string::npos);
+    EXPECT_EQ(ReadBytes(dir / "egales.txt"), "TYPEDEFINI\r\nHWND = DWORD\r\n");
+}
+
+}  // namespace
+}  // namespace ondavel

@@ -1,0 +1,240 @@
+#include "declarations/type_mapping.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "declarations/type_list_index.h"
+#include "session/output.h"
+#include "statements/translate_file.h"
+#include "support/header_fixture.h"
+
+namespace ondavel::testing {
+namespace {
+
+// Each case: the text, the text once rewritten, the result.
+using TextCase = std::tuple<std::string_view, std::string_view, int>;
+
+void ExpectRewrites(int (*rewrite)(std::string&), std::initializer_list<TextCase> cases) {
+    for (const auto& [input, expected, result] : cases) {
+        std::string text(input);
+        EXPECT_EQ(rewrite(text), result) << input;
+        EXPECT_EQ(text, expected) << input;
+    }
+}
+
+TEST(TypeTextTest, StripQualifiers) {
+    ExpectRewrites(StripQualifiers, {{"IN OUT LPDWORD lpdw", "LPDWORD lpdw", 2},
+                                     {"const struct _RECT *prc;", "_RECT *prc;", 2},
+                                     {"struct _RECT rc", "struct _RECT rc", 1},
+                                     {"const", "const", 0},
+                                     {"far PASCAL", "PASCAL", 2},
+                                     {"unsigned const\tchar c", "char c", 2},
+                                     {"struct union x;", "x;", 2},
+                                     {"union { int a; } u;", "union { int a; } u;", 1}});
+}
+
+TEST(TypeTextTest, NormalizeDeclarator) {
+    ExpectRewrites(NormalizeDeclarator, {{"const char *lpName", "DWORD lpName", 0},
+                                         {"HWND h optional Optional ", "HWND h", 0},
+                                         {"OPTIONAL", "OPTIONAL", 0},
+                                         {"a b\t \tc", "b c", 0},
+                                         {"int x = 5", "int x 5", 0},
+                                         {"int a [ 2 ]", "a [ 2 ]", 0},
+                                         {"void  *pfn  int ", "voidDWORD pfn int", 0}});
+}
+
+TEST(TypeTextTest, PointerToDword) {
+    const std::string tooLongOnceRewritten = "a*" + std::string(1037, 'b');
+    ExpectRewrites(PointerToDword, {{"char ** \t pp", "DWORD pp", 2},
+                                    {"int a[2*3]", "int a[2*3]", 1},
+                                    {"int *a[2*3]", "DWORD a[2*3]", 2},
+                                    {"a] [*", "DWORD", 2},
+                                    {"HWND h", "HWND h", 1},
+                                    {tooLongOnceRewritten, tooLongOnceRewritten, 0}});
+}
+
+// The lookup rule stated plainly, entry after entry: the reference the list search must match.
+bool PlainIsInTypeList(std::string_view list, std::string_view name) {
+    for (size_t start = 0, end; (end = list.find('\0', start)) != list.npos; start = end + 1) {
+        const std::string_view entry = list.substr(start, end - start);
+        if (entry.empty() || !name.starts_with(entry)) continue;
+        const char next = name.size() > entry.size() ? name[entry.size()] : ' ';
+        if (next == ' ' || next == '\t' || next == '=') return true;
+    }
+    return false;
+}
+
+// The list search and the index against the plain rule, over random lists that keep growing,
+// are released one at a time or all together as at the end of a header.
+TEST(TypeListTest, SearchAndIndexAgreeWithThePlainRule) {
+    // A small alphabet makes prefixes, shared tails and separators frequent.
+    constexpr std::string_view kAlphabet = "AAB =\t";
+    std::mt19937 random(20240611);
+    auto randomText = [&](size_t maxLength) {
+        std::string text(random() % (maxLength + 1), ' ');
+        for (char& c : text) c = kAlphabet[random() % kAlphabet.size()];
+        return text;
+    };
+    RecordingHost host;
+    Session session{host};
+    int found = 0;
+    for (int round = 0; round < 3000; ++round) {
+        AppendPiece(session.header.names.*kIndexedTypeLists[random() % 13], randomText(4));
+        if (round % 97 == 0) ReleaseBlocHeap(session.header.names.*kIndexedTypeLists[round % 13]);
+        if (round % 401 == 0) {
+            // The next header's lists outgrow this one's before anything is looked up.
+            std::vector<uint32_t> before;
+            for (HeapBlock* list : session.header.names.all()) before.push_back(list->used);
+            ReleasePerFileMemory(session);
+            for (size_t which = 0; which < before.size(); ++which) {
+                HeapBlock& list = *session.header.names.all()[which];
+                while (list.used <= before[which]) AppendPiece(list, randomText(4));
+            }
+        }
+        const std::string name = randomText(6);
+        const uint32_t indexed = ListsHolding(session, name);
+        for (size_t which = 0; which < kIndexedTypeLists.size(); ++which) {
+            const HeapBlock& list = session.header.names.*kIndexedTypeLists[which];
+            const bool expected = PlainIsInTypeList(list.view(), name);
+            ASSERT_EQ(IsInTypeList(list, name), expected) << '"' << name << '"' << which;
+            ASSERT_EQ((indexed >> which) & 1u, expected ? 1u : 0u) << '"' << name << '"' << which;
+            found += expected ? 1 : 0;
+        }
+    }
+    EXPECT_GT(found, 3000);
+}
+
+// Where each code's names go is seen through ClassifyType below.
+TEST(TypeListTest, RegisterTypeNameAndAddUniqueName) {
+    RecordingHost host;
+    Session session{host};
+    for (TypeCode code : {TC_UNION, TC_INTERFACE, TC_UNKNOWN}) RegisterTypeName(session, "U", code);
+    for (HeapBlock* list : session.header.names.all()) EXPECT_EQ(list->used, 0u);
+    for (std::string_view name : {"AB", "ABC", "AB", "ABC", "BC", ""}) {
+        EXPECT_EQ(RegisterTypeName(session, name, TC_BYTE), 1);
+    }
+    EXPECT_EQ(session.header.names.byteTypes.view(), std::string_view("AB\0ABC\0BC\0", 10));
+}
+
+class TypeMappingTest : public HeaderFixture {
+  protected:
+    void SetUp() override {
+        WriteBytes(dir_ / "egales.txt",
+                   "TRADUIRE\r\nTYPEDEFINI\r\nHANDLE = DWORD\r\nCHAR = SBYTE\r\nLONG = sdword\r\n"
+                   "USHORT = word\r\nLDOUBLE = REAL10\r\nBADT = STRUCT\r\nUINT = DWORD\r\n"
+                   "COMMONSTRUCTURE\r\ntagPOINT = POINT\r\nRECT = RECT\r\nCOMMONRECORD\r\n"
+                   "INCOMPATIBLE\r\nINCOMPATIBLE_EQUATE\r\nINTERFACE_API_CONFLIT_NOM\r\n"
+                   "FINDELISTE\r\n");
+        ASSERT_TRUE(LoadKnowledgeFile(session.host, session.run.knowledge, dir_ / "egales.txt"));
+        const std::pair<std::string_view, uint32_t> registered[] = {
+            {"TINY", TC_BYTE},     {"CHAR", TC_BYTE},       {"SB", TC_SIGNED | TC_BYTE},
+            {"W1", TC_WORD},       {"SB", TC_DWORD},        {"MYHANDLE", TC_SIGNED | TC_WORD},
+            {"BOTH", TC_DWORD},    {"BOTH", TC_STRUCT},     {"SD", TC_SIGNED | TC_DWORD},
+            {"Q1", TC_QWORD},      {"F4", TC_REAL4},        {"F8", TC_REAL8},
+            {"FOO", TC_STRUCT},    {"BAR", TC_STRUCT},      {"DoIt", TC_FUNCTION},
+            {"RECT", TC_FUNCTION}, {"WNDPROC", TC_CALLBACK}};
+        for (const auto& [name, code] : registered) RegisterTypeName(session, name, code);
+        for (auto name : {"IFoo", "UINT"}) AppendPiece(session.header.names.interfaceNames, name);
+        AddSavedString(host, session.header.savedStrings, "_FOO,FOO,LFOO");
+        for (const auto& [name, value] :
+             {std::pair{"PORT_W", "PORT_W1"}, std::pair{"PORT_W1", "W1"},
+              std::pair{"PORT_FOO", "FOO"}, std::pair{"LOOP_A", "LOOP_B"},
+              std::pair{"LOOP_B", "LOOP_A"}}) {
+            session.header.wordEquates[name] = value;
+        }
+    }
+};
+
+// SB is also a dword name and BOTH also a structure alias: the first list wins. RECT is a known
+// structure before a function name, UINT a header's name before the knowledge file; a byte
+// name (TINY) is found in its list like any other, and only a whole word or one before a
+// blank, tab or '=' is a listed name. BAR is an alias without a saved text.
+TEST_F(TypeMappingTest, ClassifyType) {
+    const std::tuple<std::string_view, uint32_t, std::string_view> cases[] = {
+        {"VOID", TC_VOID, "VOID"},
+        {"LPVOID", TC_UNKNOWN, "LPVOID"},
+        {"SB", TC_SIGNED | TC_BYTE, "SBYTE"},
+        {"W1", TC_WORD, "WORD"},
+        {"MYHANDLE=3", TC_SIGNED | TC_WORD, "SWORD"},
+        {"MYHANDLEX", TC_UNKNOWN, "MYHANDLEX"},
+        {"PMYHANDLE", TC_UNKNOWN, "PMYHANDLE"},
+        {"BOTH", TC_DWORD, "DWORD"},
+        {"SD", TC_SIGNED | TC_DWORD, "SDWORD"},
+        {"Q1", TC_QWORD, "QWORD"},
+        {"F4", TC_REAL4, "REAL4"},
+        {"F8", TC_REAL8, "REAL8"},
+        {"FOO", TC_STRUCT, "_FOO"},
+        {"BAR", TC_STRUCT, "BAR"},
+        {"RECT", TC_STRUCT, "RECT"},
+        {"DoIt", TC_FUNCTION, "DoIt"},
+        {"WNDPROC", TC_CALLBACK, "WNDPROC"},
+        {"IFoo", TC_INTERFACE, "IFoo"},
+        {"UINT", TC_INTERFACE, "UINT"},
+        {"TINY", TC_BYTE, "BYTE"},
+        {"CHAR", TC_BYTE, "BYTE"},
+        {"HANDLE", TC_DWORD, "DWORD"},
+        {"LONG", TC_SIGNED | TC_DWORD, "sdword"},
+        {"LDOUBLE", TC_REAL10, "REAL10"},
+        {"BADT", TC_UNKNOWN, "STRUCT"},
+        // A name #defined as one word is that word's type, through a chain of equates; a
+        // structure so found keeps the name; equates that go round name no type.
+        {"PORT_W", TC_WORD, "WORD"},
+        {"PORT_FOO", TC_STRUCT, "PORT_FOO"},
+        {"LOOP_A", TC_UNKNOWN, "LOOP_A"},
+    };
+    for (const auto& [name, code, out] : cases) {
+        // The name is read from the very buffer that receives the answer.
+        std::string inPlace(name);
+        EXPECT_EQ(ClassifyType(session, inPlace, inPlace), code) << name;
+        EXPECT_EQ(inPlace, out) << name;
+    }
+}
+
+TEST_F(TypeMappingTest, AppendParameterType) {
+    struct Case {
+        std::string_view lineBefore;
+        bool cdeclSeen;
+        bool first;
+        std::string_view parameter;
+        int64_t result;
+        std::string_view lineAfter;
+    };
+    const Case cases[] = {
+        {"Foo PROTO ", false, false, " HANDLE hWnd ", TC_DWORD, "Foo PROTO :DWORD "},
+        {"Foo PROTO :DWORD ", false, true, "LONG x", TC_SIGNED | TC_DWORD,
+         "Foo PROTO :DWORD ,:SDWORD "},
+        {"Foo PROTO :DWORD ", false, true, "...", TC_VARARG, "Foo PROTO C  :DWORD , :VARARG"},
+        {"Foo PROTO C :DWORD ", true, true, "...", TC_VARARG, "Foo PROTO C :DWORD , :VARARG"},
+        {"FooPROTO PROTO ", false, false, "...", TC_VARARG, "FooPROTO PROTO C   :VARARG"},
+        {"Foo PROTO ", false, false, "void", TC_VOID, "Foo PROTO  "},
+        {"Baz PROTO ", false, false, "MYTYPE x", 0, "Baz PROTO : inconnu MYTYPE x "},
+        {"f PROTO :DWORD ", false, true, "IN", -1, "f PROTO :DWORD ,"},
+        {"f PROTO ", false, false, " \t", 0, "f PROTO "},
+        {"f PROTO ", false, false, "USHORT u", TC_WORD, "f PROTO :DWORD "},
+        {"f PROTO ", false, false, "LDOUBLE d", TC_REAL10, "f PROTO :REAL10 "},
+        {"f PROTO ", false, false, "FOO foo", TC_STRUCT, "f PROTO :_FOO "},
+        {"f PROTO ", false, false, "tagPOINT pt", TC_STRUCT, "f PROTO :POINT "},
+    };
+    session.run.baseDirectory = dir_.path().string() + "/";
+    OpenJournal(session);
+    for (const Case& c : cases) {
+        session.statement.protoLine = c.lineBefore;
+        session.statement.cdeclSeen = c.cdeclSeen;
+        bool first = c.first;
+        std::string parameter(c.parameter);
+        EXPECT_EQ(AppendParameterType(session, parameter, first, 120), c.result) << c.parameter;
+        EXPECT_EQ(session.statement.protoLine, c.lineAfter) << c.parameter;
+        // Only an empty parameter leaves the flag as it was.
+        EXPECT_EQ(first, c.first || c.result != 0 || c.lineAfter != c.lineBefore) << c.parameter;
+    }
+    CloseJournal(session);
+    EXPECT_EQ(ReadBytes(dir_ / "journal.txt"), "MYTYPE 120\r\n");
+}
+
+}  // namespace
+}  // namespace ondavel::testing

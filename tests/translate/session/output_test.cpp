@@ -1,0 +1,89 @@
+#include "session/output.h"
+
+#include <gtest/gtest.h>
+
+#include "support/header_fixture.h"
+
+namespace ondavel::testing {
+namespace {
+
+class OutputTest : public HeaderFixture {
+  protected:
+    void OpenJournalIn() {
+        session.run.baseDirectory = dir_.path().string() + "/";
+        OpenJournal(session);
+    }
+    std::string Journal() {
+        CloseJournal(session);
+        return ReadBytes(dir_ / "journal.txt");
+    }
+};
+
+// A longer text is a block of lines that brings its own line ends; when its last line has
+// none, it gets one, or the next text would join it.
+TEST_F(OutputTest, EveryTextEndsItsLastLine) {
+    EXPECT_EQ(WriteOutputLine(session, std::string(1037, 'a')), 1037);
+    EXPECT_EQ(host.view, std::string(1037, 'a') + "\r\n");
+    host.view.clear();
+    const std::string block = std::string(1036, 'b') + "\r\n";
+    EXPECT_EQ(WriteOutputLine(session, block), 1038);
+    EXPECT_EQ(host.view, block);
+    host.view.clear();
+    WriteOutputLine(session, block + "IF X");
+    EXPECT_EQ(host.view, block + "IF X\r\n");
+    host.view.clear();
+    EXPECT_EQ(WriteOutputLine(session, ""), 0);
+    EXPECT_EQ(host.view, "");
+}
+
+TEST_F(OutputTest, FileModeWritesToTheHeadersOutputFile) {
+    session.run.outputMode = OutputMode::File;
+    session.run.outputFile = std::fopen((dir_ / "out.sdk").c_str(), "wb");
+    WriteOutputLine(session, "ELSE");
+    std::fclose(session.run.outputFile);
+    EXPECT_EQ(ReadBytes(dir_ / "out.sdk"), "ELSE\r\n");
+    EXPECT_EQ(host.view, "");
+}
+
+TEST_F(OutputTest, JournalKeepsMessagesOf1To1036Characters) {
+    OpenJournalIn();
+    WriteJournalLine(session, std::string(1036, 'j'));
+    WriteJournalLine(session, std::string(1037, 'k'));
+    WriteJournalLine(session, "");
+    WriteJournalLine(session, "erreur Analyse a la ligne: ", 12);
+    EXPECT_EQ(Journal(), std::string(1036, 'j') + "\r\nerreur Analyse a la ligne: 12\r\n");
+}
+
+TEST_F(OutputTest, NextStatementLineReadsCodeAndWritesComments) {
+    Header("int f(int a, // one\r\n\r\n  /* two */\r\n  int b);\r\nint g;\r\n");
+    session.statement.counts.firstLine = 1;
+    session.statement.counts.lastLine = 4;
+    OpenJournalIn();
+    StatementReader reader;
+    reader.lineNumber = 1;
+    reader.linesLeft = 4;
+    reader.commentMode = CommentMode::Write;
+    EXPECT_EQ(NextStatementLine(session, session.run.inputIndex, reader), 7);
+    EXPECT_EQ(reader.workLine, "int b);");
+    EXPECT_EQ(reader.lineNumber, 4u);
+    EXPECT_EQ(host.view, ";/* two */ \r\n");
+    // Reading past the statement's last line ends it, and says where.
+    EXPECT_EQ(NextStatementLine(session, session.run.inputIndex, reader), -2);
+    EXPECT_EQ(Journal(), "d\xE9passement bloc : 4\r\n");
+}
+
+TEST_F(OutputTest, NextStatementLineKeepsCommentsForTheCaller) {
+    Header("a,\r\n// lone\r\nb; // tail\r\n");
+    session.statement.counts.lastLine = 3;
+    StatementReader reader;
+    reader.lineNumber = 1;
+    EXPECT_EQ(NextStatementLine(session, session.run.inputIndex, reader), 2);
+    EXPECT_EQ(reader.workLine, "b;");
+    EXPECT_EQ(reader.commentText, "; lone");
+    EXPECT_EQ(reader.commentScratch, "; tail");
+    EXPECT_TRUE(reader.hasComment);
+    EXPECT_EQ(host.view, "");
+}
+
+}  // namespace
+}  // namespace ondavel::testing

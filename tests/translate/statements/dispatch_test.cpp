@@ -1,0 +1,79 @@
+#include "statements/dispatch.h"
+
+#include <gtest/gtest.h>
+
+#include "knowledge/knowledge.h"
+#include "session/knowledge_lookup.h"
+#include "statements/statement_scan.h"
+#include "support/header_fixture.h"
+
+namespace ondavel::testing {
+namespace {
+
+class DispatchTest : public HeaderFixture {
+  protected:
+    void SetUp() override {
+        UseKnowledge(
+            "#define = define = 5\r\n#pragma = pragma = 10\r\n"
+            "DECLARE_HANDLE = handle = 32\r\nDECLARE_PAIR = second = 33\r\n");
+    }
+    // Scans and dispatches the one statement of text, whose first word is word.
+    void Dispatch(const std::string& text, const std::string& word) {
+        LineIndex& index = Header(text);
+        ASSERT_EQ(ScanStatement(session, 1, index.lines(), index), 0);
+        std::string code = text.substr(0, text.find('\r'));
+        DispatchStatement(session, LookupKnowledge(session, word, LOOKUP_CODE, nullptr), code, 1,
+                          index.lines(), index);
+    }
+    std::string DwordTypes() { return std::string(session.header.names.dwordTypes.view()); }
+};
+
+TEST_F(DispatchTest, PointerDefinesAndHandleMacrosNameDwordTypes) {
+    Dispatch("#define LPFOO FOO *\r\n", "#define");
+    Dispatch("#define  PBAR   BAR*\r\n", "#define");
+    Dispatch("DECLARE_HANDLE( HWND );\r\n", "DECLARE_HANDLE");
+    Dispatch("DECLARE_HANDLE();\r\n", "DECLARE_HANDLE");  // no argument: nothing
+    Dispatch("DECLARE_PAIR(IFoo, LPFOO);\r\n", "DECLARE_PAIR");
+    Dispatch("DECLARE_PAIR(IFoo, LPFOO, x);\r\n", "DECLARE_PAIR");  // two commas: not this form
+    EXPECT_EQ(DwordTypes(), std::string("LPFOO\0PBAR\0HWND\0LPFOO\0", 22));
+    EXPECT_EQ(host.view, "");
+    // Over two lines it is no pointer type but an equate.
+    Dispatch("#define TWO A * \\\r\n B\r\n", "#define");
+    EXPECT_EQ(DwordTypes().size(), 22u);
+    EXPECT_EQ(host.view, "TWO\tequ\t< A * \\\r\n\t\t B>\r\n");
+}
+
+TEST_F(DispatchTest, AggregateMacroWaitsForItsStatement) {
+    Dispatch("#define MYENUM enum\r\n", "#define");
+    EXPECT_EQ(session.run.pendingAggregateMacro, "MYENUM");
+    EXPECT_EQ(session.run.aggregateMacroKind, 1);
+    // The first lookup of a word containing the name takes it, whatever is asked.
+    EXPECT_EQ(LookupKnowledge(session, "MYENUM_FLAGS", LOOKUP_INCOMPATIBLE, nullptr), 15u);
+    EXPECT_EQ(session.run.pendingAggregateMacro, "");
+
+    Dispatch("#define MYSTRUCTURE 1\r\n", "#define");
+    EXPECT_EQ(session.run.pendingAggregateMacro, "");  // not the word STRUCT
+    Dispatch("#define MYSTRUCT  STRUCT\r\n", "#define");
+    EXPECT_EQ(session.run.pendingAggregateMacro, "MYSTRUCT");
+    EXPECT_EQ(session.run.aggregateMacroKind, 2);
+}
+
+TEST_F(DispatchTest, EchoesPragmas) {
+    Dispatch("#pragma once // why\r\n", "#pragma");
+    EXPECT_EQ(host.view, ";ECHO   once ; why\r\n");
+}
+
+TEST_F(DispatchTest, KeepsTheSourceOfAStatement) {
+    LineIndex& index = Header("typedef int\r\n  INT32;\r\nint x;\r\n");
+    session.run.textBlockFile = std::fopen((dir_ / "blocs.txt").c_str(), "wb");
+    session.statement.counts.firstLine = 1;
+    session.statement.counts.lastLine = 2;
+    session.statement.counts.statementLines = 2;
+    CopyStatementSource(session, index);
+    std::fclose(session.run.textBlockFile);
+    session.run.textBlockFile = nullptr;
+    EXPECT_EQ(ReadBytes(dir_ / "blocs.txt"), "typedef int\r\n  INT32;\r\n");
+}
+
+}  // namespace
+}  // namespace ondavel::testing

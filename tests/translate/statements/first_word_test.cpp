@@ -1,0 +1,104 @@
+#include "statements/first_word.h"
+
+#include <gtest/gtest.h>
+
+#include "support/header_fixture.h"
+
+namespace ondavel::testing {
+namespace {
+
+TEST(FirstWordTest, ClassifiesLeadingKeywords) {
+    const std::pair<const char*, StatementKind> cases[] = {
+        {"typedef", StatementKind::Typedef},
+        {"TYPEDEF", StatementKind::Typedef},
+        {"#define", StatementKind::Define},
+        {"#  define", StatementKind::Define},
+        {"extern", StatementKind::Extern},
+        {"#if", StatementKind::If},
+        {"#ifdef", StatementKind::If},
+        {"#ifndef", StatementKind::If},
+        {"# if", StatementKind::If},
+        {"#pragma", StatementKind::Pragma},
+        {"#endif", StatementKind::Endif},
+        {"#else", StatementKind::Else},
+        {"#error", StatementKind::Error},
+        {"#include", StatementKind::Include},
+        {"#undef", StatementKind::Undef},
+        {"class", StatementKind::Class},
+        {"{", StatementKind::Brace},
+        {"}x", StatementKind::Brace},
+        {"/*", StatementKind::Comment},
+        {"//", StatementKind::Comment},
+        {"#elif", StatementKind::Other},
+        {"DEFINE_GUID", StatementKind::Other},
+        {"mytypedef", StatementKind::Other},
+        {"HRESULT", StatementKind::Other},
+        // Directive words are found at the second position of any word.
+        {"wifi", StatementKind::If},
+        {"#x if", StatementKind::Other},
+    };
+    for (const auto& [text, kind] : cases) EXPECT_EQ(ClassifyLeadingKeyword(text), kind) << text;
+}
+
+TEST(FirstWordTest, ClosesUpDirectives) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"#  define X 1", "#define   X 1"},
+        {"#\tpragma once", "#pragma  once"},
+        {"#define X", "#define X"},
+        {"# ", "# "},
+        {"#", "#"},
+    };
+    for (const auto& [before, after] : cases) {
+        std::string line = before;
+        CloseUpDirective(line);
+        EXPECT_EQ(line, after);
+    }
+}
+
+class ExtractFirstWordTest : public HeaderFixture {};
+
+TEST_F(ExtractFirstWordTest, CutsTheWordAndTellsWhatFollows) {
+    UseKnowledge("#define = define = 5\r\nDECLARE_HANDLE = handle = 32\r\n");
+    struct Case {
+        const char* line;
+        int result;
+        const char* word;
+    } const cases[] = {
+        {"#  define X 1", 7, "#define"},
+        {"int f(void);", 3, "int"},
+        {"FOO(1);", 0, "FOO"},                            // unknown word called like a function
+        {"DECLARE_HANDLE(HWND);", 14, "DECLARE_HANDLE"},  // known word: a statement
+        {"x->y = 1;", 1, "x"},
+        {"A::B(1);", 0, "A::B"},
+        {"LPX*p;", 3, "LPX"},
+        {"(x);", -2, ""},
+        {"extern_c int x;", -1, "extern_c"},
+        {"namespace std {", -2, "namespace"},
+        {"extern int x;", 6, "extern"},
+        {"extern \"C\" {", -2, "extern"},
+        {"extern \"C\"", -2, "extern"},
+        {"extern \"C\"   {", -2, "extern"},
+    };
+    for (const Case& c : cases) {
+        Header(std::string(c.line) + "\r\n");
+        std::string line = c.line;
+        std::string word;
+        EXPECT_EQ(ExtractFirstWord(session, line, word, session.run.inputIndex, 1), c.result)
+            << c.line;
+        EXPECT_EQ(word, c.word) << c.line;
+    }
+}
+
+TEST_F(ExtractFirstWordTest, BlanksALinkagePrefixForEveryLaterReader) {
+    Header("x;\r\n  extern \"C\" int f(void);\r\n");
+    std::string line = "extern \"C\" int f(void);";
+    std::string word;
+    EXPECT_EQ(ExtractFirstWord(session, line, word, session.run.inputIndex, 2), 3);
+    EXPECT_EQ(word, "int");
+    EXPECT_EQ(line, "int f(void);");
+    EXPECT_EQ(Line(2), std::string(13, ' ') + "int f(void);");
+    EXPECT_EQ(Line(1), "x;");
+}
+
+}  // namespace
+}  // namespace ondavel::testing
