@@ -95,7 +95,7 @@ class OleviewReordering {
     // The statement that an attribute block qualifies goes behind as one span.
     uint32_t CopyStatement(uint32_t n) {
         session_.statement.statementKind = StatementKind::Other;
-        ScanStatement(session_, n, index_.lines() - n + 1, index_);
+        ScanStatement(session_, n, index_);
         session_.header.inBlockComment = session_.statement.commentOpenAfter;
         const uint32_t last = std::max(session_.statement.counts.lastLine, n);
         group_ = Group::Back;

@@ -36,7 +36,6 @@ void FollowConditional(AggregateWork& work, Level level, std::string piece) {
 BodyDirectiveResult WriteAlternativeHeader(AggregateWork& work) {
     StatementCounts& counts = work.session.statement.counts;
     counts.lastLine = work.cursor.LineNumber();
-    counts.lastLinesLeft = work.cursor.LinesLeft();
     AppendPiece(work.outputBlock,
                 work.name + "\t" + work.session.run.aggregateKeyword + "\r\nELSE\r\n");
     WritePieces(work.session, work.outputBlock);

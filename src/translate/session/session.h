@@ -26,9 +26,7 @@ enum class OutputMode { View = 0, File = 1 };
 // Punctuation and shape of the statement being translated, filled by the statement scanner.
 struct StatementCounts {
     uint32_t firstLine = 0;
-    uint32_t linesLeftAtStart = 0;
     uint32_t lastLine = 0;
-    uint32_t lastLinesLeft = 0;
     uint32_t openParens = 0;  // brackets are not counted inside literals or skipped branches
     uint32_t closeParens = 0;
     uint32_t openBraces = 0;
@@ -37,8 +35,6 @@ struct StatementCounts {
     uint32_t commas = 0;
     uint32_t semicolons = 0;
     uint32_t stars = 0;
-    uint32_t operatorMask = 0;  // nonzero when any operator character or << >> was met
-    uint32_t logicalOps = 0;    // && and || pairs
     uint32_t equalSigns = 0;
     bool cppSyntax = false;  // -> or :: (the latter outside Oleview mode)
     bool callForm = false;   // NAME( on the first line with no blank before the '('

@@ -98,15 +98,13 @@ void CountBracket(StatementCounts& c, ScanState& state, std::string_view code, s
     }
 }
 
-void CountPair(Session& session, StatementCounts& c, char ch, char next) {
-    if ((ch == '&' || ch == '|') && next == ch) ++c.logicalOps;
-    if ((ch == '<' || ch == '>') && next == ch) c.operatorMask = 1;
-    if (ch == '-' && next == '>') c.cppSyntax = true;
-    if (ch == ':' && next == ':' && !session.run.oleviewMode) c.cppSyntax = true;
+// "->" and "::" (the latter outside Oleview mode) are C++, which the translation passes over.
+bool IsCppPair(const Session& session, char ch, char next) {
+    return (ch == '-' && next == '>') || (ch == ':' && next == ':' && !session.run.oleviewMode);
 }
 
 // Characters that count for something; letters, digits and the rest are passed over.
-constexpr CharacterSet kCounted = MakeCharacterSet("\"'(){}[],;=\\ \t*+-&|!~#<>:");
+constexpr CharacterSet kCounted = MakeCharacterSet("\"'(){}[],;=\\ \t*-:");
 
 void CountCharacters(Session& session, ScanState& state, std::string_view code,
                      bool skippedBranch) {
@@ -116,7 +114,6 @@ void CountCharacters(Session& session, ScanState& state, std::string_view code,
     for (size_t i = 0; i < code.size(); ++i) {
         const char ch = code[i];
         if (!InSet(kCounted, ch)) continue;
-        const char next = i + 1 < code.size() ? code[i + 1] : '\0';
         if (ch == '"' || ch == '\'') {
             ++c.quotes;
             if (quote == 0) {
@@ -150,21 +147,11 @@ void CountCharacters(Session& session, ScanState& state, std::string_view code,
                 break;
             case '*':
                 ++c.stars;
-                c.operatorMask = 1;
-                break;
-            case '+':
-            case '-':
-            case '&':
-            case '|':
-            case '!':
-            case '~':
-                c.operatorMask = 1;
                 break;
             default:
                 break;
         }
-        CountPair(session, c, ch, next);
-        if ((ch == '&' || ch == '|') && next == ch) ++i;  // a pair counts once
+        if (IsCppPair(session, ch, i + 1 < code.size() ? code[i + 1] : '\0')) c.cppSyntax = true;
     }
 }
 
@@ -239,11 +226,9 @@ bool IsEmptyLine(std::string_view raw) {
     return true;
 }
 
-void FinishStatement(Session& session, const ScanState& state, uint32_t lastLine,
-                     uint32_t totalLines) {
+void FinishStatement(Session& session, const ScanState& state, uint32_t lastLine) {
     StatementCounts& c = session.statement.counts;
     c.lastLine = lastLine;
-    c.lastLinesLeft = totalLines - lastLine + 1;
     c.statementLines = lastLine - c.firstLine + 1;
     if (state.balance != 0) {
         WriteJournalLine(
@@ -254,13 +239,10 @@ void FinishStatement(Session& session, const ScanState& state, uint32_t lastLine
 
 }  // namespace
 
-int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                  ScanEnd end) {
+int ScanStatement(Session& session, uint32_t firstLine, LineIndex& index, ScanEnd end) {
     StatementCounts& counts = session.statement.counts;
     counts = StatementCounts{};
     counts.firstLine = firstLine;
-    counts.linesLeftAtStart = linesLeft;
-    const uint32_t totalLines = index.lines();
     ScanState state;
     // What the statement looked like after its last line so far, should the line being read
     // turn out to belong to the next statement.
@@ -312,7 +294,7 @@ int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, Line
         balanceBefore = state.balance;
         commentOpenBefore = state.commentOpen;
     }
-    FinishStatement(session, state, lastCounted, totalLines);
+    FinishStatement(session, state, lastCounted);
     session.statement.commentOpenAfter = state.commentOpen;
     return 0;
 }

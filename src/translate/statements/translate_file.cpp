@@ -85,8 +85,8 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
     // A statement that never ends (a macro call without ';' near the end of a header) ends
     // before the next directive line outside its brackets instead of taking the rest of the
     // header, its #endif lines included, with it.
-    if (ScanStatement(session, line, linesLeft, index) < 0 &&
-        ScanStatement(session, line, linesLeft, index, ScanEnd::BeforeDirective) < 0) {
+    if (ScanStatement(session, line, index) < 0 &&
+        ScanStatement(session, line, index, ScanEnd::BeforeDirective) < 0) {
         if (line + 1 >= walk.totalLines) return Step::EndOfFile;
         WriteJournalLine(session, "erreur Analyse a la ligne: ", line);
         return ++walk.scanErrors > kScanErrorLimit ? Step::EndOfFile : Step::NextLine;

@@ -20,7 +20,7 @@ class DispatchTest : public HeaderFixture {
     // Scans and dispatches the one statement of text, whose first word is word.
     void Dispatch(const std::string& text, const std::string& word) {
         LineIndex& index = Header(text);
-        ASSERT_EQ(ScanStatement(session, 1, index.lines(), index), 0);
+        ASSERT_EQ(ScanStatement(session, 1, index), 0);
         std::string code = text.substr(0, text.find('\r'));
         DispatchStatement(session, LookupKnowledge(session, word, LOOKUP_CODE, nullptr), code, 1,
                           index.lines(), index);
