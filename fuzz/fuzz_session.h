@@ -28,11 +28,11 @@ class FuzzSession {
     void TranslateHeader(std::string text) {
         ForgetEarlierInputs();
         LineIndex& index = session.run.inputIndex;
-        index.text = std::move(text);
-        if (ExpandUnixLineEnds(index.text)) ProcessIndexedText(session, index, TranslateFile);
+        if (ExpandUnixLineEnds(text)) {
+            ProcessIndexedText(session, std::move(text), index, TranslateFile);
+        }
         ReleasePerFileMemory(session);
-        index.command = LineCommand::Release;
-        LineIndexCommand(index);
+        index.Release();
     }
 
     DiscardingHost host;

@@ -44,10 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ondavel::Session& session = fuzzing.session;
     ondavel::ReleaseKnowledgeFile(session.run.knowledge);
     ondavel::LineIndex& knowledge = session.run.knowledge.index;
-    knowledge.text.assign(reinterpret_cast<const char*>(data), size);
-    knowledge.command = ondavel::LineCommand::Build;
+    std::string text(reinterpret_cast<const char*>(data), size);
     // A knowledge file is loaded as any text file; one that holds no line is refused.
-    if (ondavel::ExpandUnixLineEnds(knowledge.text) && ondavel::LineIndexCommand(knowledge) == 1) {
+    if (ondavel::ExpandUnixLineEnds(text) && knowledge.Build(std::move(text))) {
         fuzzing.TranslateHeader(std::string(kHeader));
     }
     return 0;

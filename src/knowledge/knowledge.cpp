@@ -30,11 +30,6 @@ bool EndsValue(char c) {
     }
 }
 
-void ReleaseIndex(LineIndex& index) {
-    index.command = LineCommand::Release;
-    LineIndexCommand(index);
-}
-
 std::string_view SkipBlanks(std::string_view text) {
     const size_t start = text.find_first_not_of(kBlanks);
     return start == std::string_view::npos ? std::string_view() : text.substr(start);
@@ -112,12 +107,11 @@ uint32_t ScanKnowledge(KnowledgeFile& file, std::string_view word, LookupKind ki
 bool LoadKnowledgeFile(Host& host, KnowledgeFile& file, std::string_view path) {
     ReleaseKnowledgeFile(file);
     LineIndex& index = file.index;
-    if (LoadFile(host, path, index.text) == 1) {
-        index.command = LineCommand::Build;
-        if (LineIndexCommand(index) == 1) return true;
+    std::string text;
+    if (LoadFile(host, path, text) == 1) {
+        if (index.Build(std::move(text))) return true;
         host.ShowMessage(path, "the knowledge file holds no line", MessageIcon::Stop);
     }
-    ReleaseIndex(index);
     return false;
 }
 
@@ -126,7 +120,7 @@ void ReleaseKnowledgeFile(KnowledgeFile& file) {
     file.keys.reset();
     file.sectionsScanned = false;
     file.sectionLines.fill(0);
-    ReleaseIndex(file.index);
+    file.index.Release();
 }
 
 uint32_t LookupKnowledge(KnowledgeFile& file, std::string_view word, LookupKind kind,

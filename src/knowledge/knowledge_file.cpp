@@ -38,9 +38,8 @@ LineRange RangeLines(const KnowledgeFile& file, int range) {
 }
 
 bool ReadKnowledgeLine(const LineIndex& index, uint32_t n, std::string_view& line) {
-    if (n == 0 || n > index.lines() || n > index.lineTable.size()) return false;
-    const LineEntry& entry = index.lineTable[n - 1];
-    const std::string_view raw = std::string_view(index.text).substr(entry.start, entry.length);
+    std::string_view raw;
+    if (!index.Line(n, raw)) return false;
     // TrimText also refuses a line of 1,040 characters or more (-1).
     if (TrimText(raw, line) <= 0) return false;
     return line.front() != ';';

@@ -8,14 +8,14 @@
 
 namespace ondavel::workbench {
 
-// The list's cursor stands on the line the step took.
+// The batch's cursor stands on the line the step took.
 std::string BatchPlace(Session& session) {
     RunState& run = session.run;
     if (!run.keepJournalOpen || !run.busy) return {};
     LineIndex& list = run.headerListIndex;
     std::string_view line;
     std::string_view header;
-    if (!GetLine(list, list.lineNumber, line) || TrimText(line, header) <= 0) return {};
+    if (!list.Line(run.headerListTaken, line) || TrimText(line, header) <= 0) return {};
     return std::string(header) + ", ligne " + std::to_string(session.statement.counts.firstLine);
 }
 

@@ -68,11 +68,10 @@ HeaderChoiceDialog::HeaderChoiceDialog(QWidget* owner, Host& host, Prompter& pro
 }
 
 void HeaderChoiceDialog::ListHeaders(Host& host, const std::string& headerListPath) {
-    if (LoadFile(host, headerListPath, headerList_.text) == 0) return;
-    headerList_.command = LineCommand::Build;
-    if (LineIndexCommand(headerList_) == 0) return;
+    std::string text;
+    if (LoadFile(host, headerListPath, text) == 0 || !headerList_.Build(std::move(text))) return;
     std::string_view line;
-    for (uint32_t n = 1; n <= headerList_.lineCount && GetLine(headerList_, n, line); ++n) {
+    for (uint32_t n = 1; headerList_.IsTerminated(n) && headerList_.Line(n, line); ++n) {
         const std::string_view header = ListedHeader(line);
         if (header.empty()) continue;
         auto* item = new QListWidgetItem(FromPath(FileNamePart(header)), list_);
@@ -93,7 +92,7 @@ void HeaderChoiceDialog::Confirm() {
     const QListWidgetItem* item = SelectedItem();
     if (item == nullptr) return;
     std::string_view line;
-    GetLine(headerList_, item->data(Qt::UserRole).toUInt(), line);
+    headerList_.Line(item->data(Qt::UserRole).toUInt(), line);
     const std::string_view input = ListedHeader(line);
     QString destination = destination_->text().trimmed();
     if (destination.isEmpty()) {

@@ -18,30 +18,33 @@ using namespace std::string_view_literals;
 using ondavel::testing::RecordingHost;
 namespace fs = std::filesystem;
 
-int Exec(LineIndex& index, LineCommand command) {
-    index.command = command;
-    return LineIndexCommand(index);
-}
-
-// Builds the index of text and reads back its lines, joined by '|'.
-std::string BuiltLines(LineIndex& index, std::string_view text) {
-    index.text = std::string(text);
-    EXPECT_EQ(Exec(index, LineCommand::Build), 1) << text;
+// The lines of index, joined by '|'.
+std::string Joined(const LineIndex& index) {
     std::string lines;
     std::string_view line;
-    for (uint32_t n = 1; GetLine(index, n, line); ++n) lines.append(n > 1 ? "|" : "").append(line);
+    for (uint32_t n = 1; index.Line(n, line); ++n) lines.append(n > 1 ? "|" : "").append(line);
     return lines;
+}
+
+// Builds the index of text and reads back its lines.
+std::string BuiltLines(LineIndex& index, std::string_view text) {
+    EXPECT_TRUE(index.Build(std::string(text))) << text;
+    return Joined(index);
 }
 
 // Bytes after the last CR LF form a line, even when they end with a lone LF.
 TEST(LineIndexTest, LinesEndWithCrLfOnlyAndTheRestIsATailLine) {
-    const std::tuple<std::string_view, uint32_t, uint32_t, std::string_view> cases[] = {
-        {"a\nb\r\n", 1, 0, "a\nb"}, {"a\r\r\nb", 1, 1, "a\r|b"}, {"ab\r\ncd\r\n", 2, 0, "ab|cd"},
-        {"\r\n\r\n", 2, 0, "|"},    {"abc", 0, 1, "abc"},        {"ab\r\ncd\n", 1, 1, "ab|cd\n"}};
-    for (const auto& [text, lineCount, tailLine, lines] : cases) {
+    const std::tuple<std::string_view, uint32_t, bool, std::string_view> cases[] = {
+        {"a\nb\r\n", 1, true, "a\nb"},     {"a\r\r\nb", 2, false, "a\r|b"},
+        {"ab\r\ncd\r\n", 2, true, "ab|cd"}, {"\r\n\r\n", 2, true, "|"},
+        {"abc", 1, false, "abc"},          {"ab\r\ncd\n", 2, false, "ab|cd\n"}};
+    for (const auto& [text, lines, lastTerminated, joined] : cases) {
         LineIndex index;
-        EXPECT_EQ(BuiltLines(index, text), lines) << text;
-        EXPECT_EQ(std::pair(index.lineCount, index.tailLine), std::pair(lineCount, tailLine));
+        EXPECT_EQ(BuiltLines(index, text), joined) << text;
+        EXPECT_EQ(index.lines(), lines) << text;
+        EXPECT_EQ(index.IsTerminated(lines), lastTerminated) << text;
+        // A run of lines is the text they stand in, with the CR LF of each terminated one.
+        EXPECT_EQ(index.Lines(1, lines), text);
     }
 }
 
@@ -56,52 +59,42 @@ TEST(LineIndexTest, EveryLengthAndAlignmentOfLines) {
     }
     LineIndex index;
     EXPECT_EQ(BuiltLines(index, text), expected);
-    // The longest CR LF-terminated line; on equal lengths the first one stays.
-    BuiltLines(index, "ab\r\nabcd\r\nwxyz\r\nthe longest is the tail");
-    EXPECT_EQ(std::pair(index.longestLength, index.longestLineNumber), std::pair(4u, 2u));
+    // The longest line, the tail line included; on equal lengths the first one stays.
+    uint32_t number = 0;
+    BuiltLines(index, "ab\r\nabcd\r\nwxyz\r\nabc");
+    EXPECT_EQ(index.Longest(number).length, 4u);
+    EXPECT_EQ(number, 2u);
+    BuiltLines(index, "ab\r\nabcd\r\nthe tail is the longest");
+    EXPECT_EQ(index.Longest(number).length, 23u);
+    EXPECT_EQ(number, 3u);
 }
 
-TEST(LineIndexTest, RefusesEveryCommandButReleaseOnATextOfTwoBytesOrLess) {
+TEST(LineIndexTest, ATextOfTwoBytesOrLessHasNoLine) {
     for (std::string_view text : {""sv, "\r\n"sv, "ab"sv}) {
         LineIndex index;
-        index.text = std::string(text);
-        index.lineNumber = 1;
-        for (int command : {1, 2, 3, 5}) EXPECT_EQ(Exec(index, LineCommand(command)), 0) << command;
-        // Releasing is never refused, so that no input keeps its output file open.
-        index.outputHandle = std::tmpfile();
-        EXPECT_EQ(Exec(index, LineCommand::Release), 1) << text;
-        EXPECT_EQ(index.outputHandle, nullptr);
+        EXPECT_TRUE(index.Build("a.h\r\nb.h"));
+        EXPECT_FALSE(index.Build(std::string(text))) << text;
+        std::string_view line;
+        EXPECT_FALSE(index.Line(1, line)) << "the earlier text is gone";
+        EXPECT_EQ(index.lines(), 0u);
     }
 }
 
-// Line pointers point into the text: an edit is seen by later readers.
-TEST(LineIndexTest, GivesLinesByNumberToEditInPlaceUntilReleased) {
+// What a translation has consumed is hidden from every later reader; the rest stays.
+TEST(LineIndexTest, BlankedAndEmptiedLinesReadSoUntilReleased) {
     LineIndex index;
-    index.text = "a.h\r\nb.h\r\nc.h";
-    index.lineNumber = 1;
-    EXPECT_EQ(Exec(index, LineCommand::Get), 0) << "not built yet";
-    EXPECT_EQ(Exec(index, LineCommand::TerminateLines), 0) << "not built yet";
-    EXPECT_EQ(BuiltLines(index, index.text), "a.h|b.h|c.h");
-    for (uint32_t n : {0u, 4u}) {
-        index.lineNumber = n;
-        EXPECT_EQ(Exec(index, LineCommand::Get), 0) << n;
-    }
-    for (int command : {0, 6}) EXPECT_EQ(Exec(index, LineCommand(command)), 0) << command;
+    EXPECT_EQ(BuiltLines(index, "a.h\r\nextern \"C\" b.h\r\nc.h"), "a.h|extern \"C\" b.h|c.h");
     std::string_view line;
-    ASSERT_TRUE(GetLine(index, 2, line));
-    index.linePointer[0] = 'B';
-    ASSERT_EQ(Exec(index, LineCommand::TerminateLines), 1);
-    EXPECT_EQ(index.text, "a.h\0\0B.h\0\0c.h"sv);
-    ASSERT_TRUE(GetLine(index, 2, line));
-    EXPECT_EQ(line, "B.h");
-
-    index.outputHandle = std::tmpfile();
-    ASSERT_EQ(Exec(index, LineCommand::Release), 1);
-    EXPECT_TRUE(index.text.empty() && index.lineTable.empty() && index.linePointer == nullptr);
-    EXPECT_EQ(index.outputHandle, nullptr);
-    EXPECT_EQ(index.lineCount | index.tailLine | index.lineNumber | index.lineLength |
-                  index.longestLength | index.longestLineNumber | uint32_t(index.command),
-              0u);
+    EXPECT_FALSE(index.Line(0, line));
+    EXPECT_FALSE(index.Line(4, line));
+    index.BlankStart(2, 10);
+    index.BlankStart(3, 99);  // no further than the line's end
+    index.EmptyLine(1);
+    index.EmptyLine(9);
+    EXPECT_EQ(Joined(index), "|           b.h|   ");
+    index.Release();
+    EXPECT_EQ(index.lines(), 0u);
+    EXPECT_TRUE(index.text().empty());
 }
 
 // A fresh directory, made current for the length of a test.

@@ -257,7 +257,7 @@ TEST_F(KnowledgeTest, TheKeyIndexAgreesWithTheScan) {
     Load(kRichFile);
     EXPECT_GE(CompareWithTheScan(session.run.knowledge, kRichFile), 60);
     ASSERT_TRUE(LoadKnowledgeFile(session.host, session.run.knowledge, ONDAVEL_SOURCE_DIR "/kits/egales.txt"));
-    EXPECT_GE(CompareWithTheScan(session.run.knowledge, session.run.knowledge.index.text), 400);
+    EXPECT_GE(CompareWithTheScan(session.run.knowledge, session.run.knowledge.index.text()), 400);
     EXPECT_EQ(Journal(), "");
 }
 

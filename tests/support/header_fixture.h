@@ -38,14 +38,12 @@ class HeaderFixture : public ::testing::Test {
     // Makes text (lines ended by CR LF) the header being translated.
     LineIndex& Header(std::string_view text) {
         LineIndex& index = session.run.inputIndex;
-        index.text = text;
-        index.command = LineCommand::Build;
-        EXPECT_EQ(LineIndexCommand(index), 1);
+        EXPECT_TRUE(index.Build(std::string(text)));
         return index;
     }
     std::string Line(uint32_t n) {
         std::string_view line;
-        GetLine(session.run.inputIndex, n, line);
+        session.run.inputIndex.Line(n, line);
         return std::string(line);
     }
 

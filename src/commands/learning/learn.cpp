@@ -69,9 +69,9 @@ void AddMatch(Match& match, std::string_view name, std::string_view section,
 }
 
 bool LoadIndexed(Session& session, const std::string& path, LineIndex& index) {
-    if (LoadFile(session.host, path, index.text) == 0) return false;
-    index.command = LineCommand::Build;
-    LineIndexCommand(index);  // a file too small to index has no line to learn from
+    std::string text;
+    if (LoadFile(session.host, path, text) == 0) return false;
+    index.Build(std::move(text));  // a file too small to index has no line to learn from
     return true;
 }
 
@@ -100,7 +100,7 @@ void LearnNames(LineIndex& journal, LineIndex& list, const LearnFiles& files) {
     for (uint32_t n = 1; n <= journal.lines(); ++n) {
         std::string_view line;
         std::string_view name;
-        if (!GetLine(journal, n, line) || !CandidateName(line, name)) continue;
+        if (!journal.Line(n, line) || !CandidateName(line, name)) continue;
         if (!searched.emplace(name).second) continue;
         const int kind = FindInKitList(list, name, result);
         if (kind != 0) WriteLearned(kind == 2 ? files.structures : files.learn, result);
@@ -116,7 +116,7 @@ int FindInKitList(LineIndex& list, std::string_view name, std::string& result) {
     std::string_view section;
     for (uint32_t n = 1; n <= list.lines(); ++n) {
         std::string_view line;
-        if (!GetLine(list, n, line) || line.empty()) continue;
+        if (!list.Line(n, line) || line.empty()) continue;
         if (IsPathLine(line)) {
             if (match.count > 0) break;
             header = FileNamePart(line);

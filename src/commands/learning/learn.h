@@ -9,7 +9,7 @@
 namespace ondavel {
 
 struct Session;
-struct LineIndex;
+class LineIndex;
 
 // The whole pass over journal.txt with the list file listFileName, both in the base
 // directory; learn.txt and LearnSt.txt are written anew. Shows "Recherche" and, at its end,

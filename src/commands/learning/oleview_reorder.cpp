@@ -33,7 +33,7 @@ enum class Group {
 uint32_t LastClosingBraceLine(LineIndex& index) {
     for (uint32_t n = index.lines(); n > 0; --n) {
         std::string_view line;
-        if (GetLine(index, n, line) && line.find('}') != std::string_view::npos) return n;
+        if (index.Line(n, line) && line.find('}') != std::string_view::npos) return n;
     }
     return 0;
 }
@@ -50,14 +50,14 @@ class OleviewReordering {
     bool Run() {
         for (uint32_t n = 1; n <= index_.lines(); ++n) {
             std::string_view line;
-            if (!GetLine(index_, n, line)) return false;
+            if (!index_.Line(n, line)) return false;
             n = Place(n, line);
         }
         return true;
     }
 
     void Write() const {
-        std::FILE* file = index_.outputHandle;
+        std::FILE* file = session_.run.outputFile;
         if (file == nullptr) return;
         std::fwrite(front_.view().data(), 1, front_.view().size(), file);
         std::fwrite(back_.view().data(), 1, back_.view().size(), file);
@@ -106,13 +106,7 @@ class OleviewReordering {
 
     // Lines first to last with their line ends, to the group of the moment.
     void Copy(uint32_t first, uint32_t last) {
-        const LineEntry& from = index_.lineTable[first - 1];
-        const LineEntry& to = index_.lineTable[last - 1];
-        uint32_t end = to.start + to.length;
-        if (last <= index_.lineCount) end += 2;  // its CR LF
-        const std::string_view text(index_.text);
-        WriteToBlocHeap(group_ == Group::Front ? front_ : back_,
-                        text.substr(from.start, end - from.start));
+        WriteToBlocHeap(group_ == Group::Front ? front_ : back_, index_.Lines(first, last));
     }
 
     Session& session_;

@@ -5,10 +5,10 @@
 namespace ondavel {
 
 struct Session;
-struct LineIndex;
+class LineIndex;
 
 // The per-file processor of the Oleview command: writes the reordered copy of index to its
-// output file (index.outputHandle). Returns 1, 0 when the file is empty.
+// output file (the run's output file). Returns 1, 0 when the file is empty.
 int ReorderOleview(Session& session, LineIndex& index);
 
 }  // namespace ondavel

@@ -13,14 +13,14 @@ namespace ondavel {
 std::map<std::string, std::string> HeadersByInclude(Host& host, const std::string& listPath) {
     std::map<std::string, std::string> headers;
     LineIndex list;
-    if (LoadFile(host, listPath, list.text) == 0) return headers;
-    list.command = LineCommand::Build;
-    LineIndexCommand(list);
+    std::string text;
+    if (LoadFile(host, listPath, text) == 0) return headers;
+    list.Build(std::move(text));
     std::string root;
     for (uint32_t n = 1; n <= list.lines(); ++n) {
         std::string_view line;
         std::string_view path;
-        if (!GetLine(list, n, line) || TrimText(line, path) <= 0 || path.front() == ';') continue;
+        if (!list.Line(n, line) || TrimText(line, path) <= 0 || path.front() == ';') continue;
         std::error_code ignored;
         const std::filesystem::path header =
             std::filesystem::absolute(path, ignored).lexically_normal();

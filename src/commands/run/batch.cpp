@@ -26,11 +26,6 @@ namespace fs = std::filesystem;
 // The longest header path a list line may hold.
 constexpr size_t kPathLimit = 260;
 
-void ReleaseIndex(LineIndex& index) {
-    index.command = LineCommand::Release;
-    LineIndexCommand(index);
-}
-
 std::string_view TrimmedLine(std::string_view line) {
     while (!line.empty() && IsTrimmable(line.front())) line.remove_prefix(1);
     while (!line.empty() && IsTrimmable(line.back())) line.remove_suffix(1);
@@ -50,7 +45,7 @@ fs::path NormalPath(std::string_view path) {
 // sub-folders the outputs repeat.
 std::string FirstHeaderFolder(LineIndex& list) {
     std::string_view line;
-    for (uint32_t number = 1; number <= list.lines() && GetLine(list, number, line); ++number) {
+    for (uint32_t number = 1; number <= list.lines() && list.Line(number, line); ++number) {
         if (NamesHeader(TrimmedLine(line))) return NormalPath(TrimmedLine(line)).parent_path();
     }
     return {};
@@ -60,16 +55,18 @@ std::string FirstHeaderFolder(LineIndex& list) {
 bool LoadBatchInputs(Session& session) {
     RunState& run = session.run;
     LineIndex& list = run.headerListIndex;
-    if (!list.text.empty() || !LoadKnowledgeFile(session.host, run.knowledge, run.knowledgePath)) return false;
-    if (LoadFile(session.host, run.headerListPath, list.text) == 0) return false;
-    list.command = LineCommand::Build;
-    if (LineIndexCommand(list) == 0 || list.lines() == 0) {
+    if (list.lines() != 0 || !LoadKnowledgeFile(session.host, run.knowledge, run.knowledgePath)) {
+        return false;
+    }
+    std::string text;
+    if (LoadFile(session.host, run.headerListPath, text) == 0) return false;
+    if (!list.Build(std::move(text))) {
         session.host.ShowMessage(run.headerListPath, "the header list names no header",
                                  MessageIcon::Stop);
         return false;
     }
     run.headerListRoot = FirstHeaderFolder(list);
-    list.lineNumber = 0;  // reading a line moves the batch's cursor
+    run.headerListTaken = 0;
     return true;
 }
 
@@ -77,7 +74,7 @@ void CloseBatchFiles(Session& session) {
     RunState& run = session.run;
     CloseSideFile(session, run.textBlockFile);
     ReleaseKnowledgeFile(run.knowledge);
-    ReleaseIndex(run.headerListIndex);
+    run.headerListIndex.Release();
     run.keepJournalOpen = false;
     CloseJournal(session);
     CloseSideFile(session, run.nameListFile);
@@ -139,7 +136,7 @@ int TranslateListedHeader(Session& session, uint32_t lineNumber, std::string_vie
     std::error_code ignored;
     fs::create_directories(fs::path(outputPath).parent_path(), ignored);
     const int result = OpenIndexedFile(session, path, run.inputIndex, outputPath, TranslateFile);
-    ReleaseIndex(run.inputIndex);
+    run.inputIndex.Release();
     run.currentOutputName.clear();
     return result == 0 ? 0 : 1;
 }
@@ -174,13 +171,14 @@ bool ClaimBatchStep(Session& session) {
 }
 
 int RunBatchStep(Session& session) {
-    LineIndex& list = session.run.headerListIndex;
-    const uint32_t next = list.lineNumber + 1;
+    RunState& run = session.run;
+    const uint32_t next = run.headerListTaken + 1;
     std::string_view line;
     int result = -1;
-    if (!session.run.keepJournalOpen) {
+    if (!run.keepJournalOpen) {
         // Finished already: the finish runs once.
-    } else if (next <= list.lines() && GetLine(list, next, line)) {
+    } else if (run.headerListIndex.Line(next, line)) {
+        run.headerListTaken = next;
         result = TranslateListedHeader(session, next, TrimmedLine(line));
     } else {
         FinishBatch(session);
@@ -190,16 +188,13 @@ int RunBatchStep(Session& session) {
 }
 
 BatchProgress GetBatchProgress(Session& session) {
-    LineIndex& list = session.run.headerListIndex;
+    const RunState& run = session.run;
     BatchProgress progress;
-    if (!session.run.keepJournalOpen) return progress;
-    progress.done = list.lineNumber;
-    progress.total = list.lines();
+    if (!run.keepJournalOpen) return progress;
+    progress.done = run.headerListTaken;
+    progress.total = run.headerListIndex.lines();
     std::string_view line;
-    if (progress.done < progress.total && GetLine(list, progress.done + 1, line)) {
-        progress.next = TrimmedLine(line);
-    }
-    list.lineNumber = progress.done;
+    if (run.headerListIndex.Line(progress.done + 1, line)) progress.next = TrimmedLine(line);
     return progress;
 }
 

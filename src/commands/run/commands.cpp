@@ -36,8 +36,7 @@ bool FinishOneFile(Session& session) {
     run.outputMode = OutputMode::View;
     ReleaseKnowledgeFile(run.knowledge);
     written = CloseJournal(session) && written;
-    run.inputIndex.command = LineCommand::Release;
-    LineIndexCommand(run.inputIndex);
+    run.inputIndex.Release();
     session.host.SetStatus(StatusPart::Progress, "");
     return CloseSideFile(session, run.nameListFile) && written;
 }

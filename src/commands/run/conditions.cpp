@@ -52,7 +52,7 @@ void CollectConditions(Host& host, LineIndex& index, std::string_view name,
                        ConditionSearch& search) {
     SavedStrings open;
     std::string_view line;
-    for (uint32_t n = 1; n <= index.lineCount && GetLine(index, n, line); ++n) {
+    for (uint32_t n = 1; index.IsTerminated(n) && index.Line(n, line); ++n) {
         const std::string_view text = ReadableText(line);
         if (text.empty()) continue;
         if (FindWord(1, text, name, false, kBlanks, kNameAfter) > 0) {
@@ -76,10 +76,10 @@ ConditionSearch FindConditions(Host& host, std::string_view name, std::string_vi
     if (!IsRegularFile(path)) return search;
     LineIndex index;
     search.result = ConditionsResult::Unreadable;
-    if (LoadFile(host, path, index.text) == 0) return search;
+    std::string text;
+    if (LoadFile(host, path, text) == 0) return search;
     search.result = ConditionsResult::NotFound;
-    index.command = LineCommand::Build;
-    if (LineIndexCommand(index) != 0) CollectConditions(host, index, name, search);
+    if (index.Build(std::move(text))) CollectConditions(host, index, name, search);
     return search;
 }
 

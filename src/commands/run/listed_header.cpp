@@ -13,13 +13,13 @@ std::string FindListedHeader(Session& session, std::string_view name) {
         return std::string(name);
     }
     LineIndex list;
-    if (LoadFile(session.host, listPath, list.text) == 0) return std::string(name);
-    list.command = LineCommand::Build;
-    LineIndexCommand(list);
+    std::string text;
+    if (LoadFile(session.host, listPath, text) == 0) return std::string(name);
+    list.Build(std::move(text));
     for (uint32_t n = 1; n <= list.lines(); ++n) {
         std::string_view line;
         std::string_view path;
-        if (GetLine(list, n, line) && TrimText(line, path) > 0 && path.front() != ';' &&
+        if (list.Line(n, line) && TrimText(line, path) > 0 && path.front() != ';' &&
             FileNamePart(path) == name) {
             return std::string(path);
         }

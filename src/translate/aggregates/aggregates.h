@@ -6,7 +6,7 @@
 namespace ondavel {
 
 struct Session;
-struct LineIndex;
+class LineIndex;
 
 // How the aggregate statement began: with "typedef", or with the struct/union keyword itself.
 enum class AggregateForm { Typedef = 0, Plain = 1 };

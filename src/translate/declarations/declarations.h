@@ -7,7 +7,7 @@
 namespace ondavel {
 
 struct Session;
-struct LineIndex;
+class LineIndex;
 
 void TranslatePrototype(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
 void TranslateCallbackTypedef(Session& session, uint32_t firstLine, uint32_t linesLeft,

@@ -12,7 +12,7 @@
 
 namespace ondavel {
 
-struct LineIndex;
+class LineIndex;
 
 // The calling convention a word of a declaration names: C's ("__cdecl", WINAPIV,
 // RPC_VAR_ENTRY); another, "__stdcall" or one of the headers' macros for it (WINAPI,

@@ -7,7 +7,7 @@
 namespace ondavel {
 
 struct Session;
-struct LineIndex;
+class LineIndex;
 struct StatementReader;
 
 // Appends to output the MASM form of the condition that begins at position start of

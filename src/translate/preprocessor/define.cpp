@@ -172,7 +172,7 @@ class DefineTranslation {
 
     bool ReadFirstLine() {
         std::string_view raw;
-        if (!GetLine(index_, reader_.lineNumber, raw) || CopyLine(line_, raw) <= 0) return false;
+        if (!index_.Line(reader_.lineNumber, raw) || CopyLine(line_, raw) <= 0) return false;
         std::string comment;
         SplitComment(line_, comment, session_.header.inBlockComment);
         std::string_view trimmed;

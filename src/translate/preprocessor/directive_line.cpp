@@ -9,7 +9,7 @@ namespace ondavel {
 
 bool CopyDirectiveLine(LineIndex& index, uint32_t n, std::string& line) {
     std::string_view raw;
-    return GetLine(index, n, raw) && CopyLine(line, raw) >= 0;
+    return index.Line(n, raw) && CopyLine(line, raw) >= 0;
 }
 
 void SplitDirectiveLine(Session& session, std::string& line, DirectiveParts& parts) {

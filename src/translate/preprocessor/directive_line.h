@@ -9,7 +9,7 @@
 namespace ondavel {
 
 struct Session;
-struct LineIndex;
+class LineIndex;
 
 // Copies line n of the index into line; false when there is no such line or it is too long
 // for a line buffer.

@@ -12,7 +12,7 @@
 namespace ondavel {
 
 struct Session;
-struct LineIndex;
+class LineIndex;
 struct HeapBlock;
 
 void TraduireDefine(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);

@@ -12,7 +12,7 @@
 namespace ondavel {
 
 struct Session;
-struct LineIndex;
+class LineIndex;
 
 // One macro being translated: where the reading stands and what has been built so far.
 struct MacroText {

@@ -10,7 +10,7 @@
 namespace ondavel {
 
 struct Session;
-struct LineIndex;
+class LineIndex;
 struct HeapBlock;
 
 enum class NestedDirective { Else, Endif, Commented, Conditional, Other };

@@ -7,28 +7,38 @@
 
 namespace ondavel {
 
-int ProcessIndexedText(Session& session, LineIndex& index, FileProcessor processor) {
-    index.command = LineCommand::Build;
-    if (LineIndexCommand(index) == 0 || index.lines() == 0) return -1;
-    index.lineNumber = 1;
-    index.command = LineCommand::GetLine;
-    session.run.outputFile = index.outputHandle;
-    const int result = processor(session, index);
-    session.run.outputFile = nullptr;
-    return result;
+namespace {
+
+// A staged output file that is discarded unless committed, also when a translation throws.
+struct StagedOutput {
+    std::FILE* file = nullptr;
+    ~StagedOutput() { DiscardStagedFile(file); }
+};
+
+}  // namespace
+
+int ProcessIndexedText(Session& session, std::string text, LineIndex& index,
+                       FileProcessor processor) {
+    if (!index.Build(std::move(text))) return -1;
+    return processor(session, index);
 }
 
 int OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& index,
                     std::string_view outputName, FileProcessor processor) {
+    StagedOutput output;
     if (!outputName.empty()) {
-        index.outputHandle = CreateStagedFile(session.host, outputName);
-        if (index.outputHandle == nullptr) return 0;
+        output.file = CreateStagedFile(session.host, outputName);
+        if (output.file == nullptr) return 0;
     }
-    const int result = LoadFile(session.host, inputName, index.text) == 0
-                           ? 0
-                           : ProcessIndexedText(session, index, processor);
+    std::string text;
+    int result = 0;
+    if (LoadFile(session.host, inputName, text) != 0) {
+        session.run.outputFile = output.file;
+        result = ProcessIndexedText(session, std::move(text), index, processor);
+        session.run.outputFile = nullptr;
+    }
     // A header that cannot be read still leaves its (empty) output file.
-    return CommitRunFile(session, index.outputHandle) ? result : 0;
+    return CommitRunFile(session, output.file) ? result : 0;
 }
 
 }  // namespace ondavel

@@ -153,7 +153,7 @@ int NextStatementLine(Session& session, LineIndex& index, StatementReader& reade
     for (;;) {
         std::string_view line;
         if ((lastLine != 0 && reader.lineNumber >= lastLine) ||
-            !GetLine(index, reader.lineNumber + 1, line)) {
+            !index.Line(reader.lineNumber + 1, line)) {
             WriteJournalLine(session, "d\xE9passement bloc : ", reader.lineNumber);
             return -2;
         }

@@ -8,7 +8,7 @@
 namespace ondavel {
 
 struct Session;
-struct LineIndex;
+class LineIndex;
 struct HeapBlock;
 
 // Output lines of up to 1,037 characters get CR LF; a longer text is written as it stands.

@@ -107,6 +107,7 @@ struct RunState {
     std::array<char, 2> recordFieldTag = {'A', 'A' - 1};
     // Commands: the kit's header list while a batch runs; busy while a translation step runs.
     LineIndex headerListIndex;
+    uint32_t headerListTaken = 0;  // the batch's cursor: list lines taken so far
     std::map<std::string, std::string> outputNames;  // each output name of the batch: its header
     // The batch's #define equates and numeric enumerator equates, by name: a name that is
     // both must be written so that either may come first when the includes are assembled.

@@ -33,7 +33,7 @@ std::vector<uint32_t> FindUnmatchedConditionals(LineIndex& index, uint32_t first
     std::vector<size_t> open;
     for (uint32_t line = first; line <= last; ++line) {
         std::string_view raw;
-        if (!GetLine(index, line, raw)) break;
+        if (!index.Line(line, raw)) break;
         switch (ClassifyConditional(raw)) {
             case Conditional::None:
                 break;

@@ -8,7 +8,7 @@
 
 namespace ondavel {
 
-struct LineIndex;
+class LineIndex;
 
 // The lines of the "#if", "#ifdef", "#ifndef", "#elif", "#else" and "#endif" directives among
 // lines first..last that do not belong to a block opened and closed within them, in order.

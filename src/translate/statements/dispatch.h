@@ -7,7 +7,7 @@
 namespace ondavel {
 
 struct Session;
-struct LineIndex;
+class LineIndex;
 
 // Picks the translation from the first word's keyword code and the statement's counts;
 // code is the trimmed code of the statement's first line.

@@ -12,7 +12,7 @@ namespace ondavel {
 void EchoDirective(Session& session, uint32_t firstLine, uint32_t, LineIndex& index) {
     std::string_view raw;
     std::string line;
-    if (!GetLine(index, firstLine, raw) || CopyLine(line, raw) <= 0) return;
+    if (!index.Line(firstLine, raw) || CopyLine(line, raw) <= 0) return;
     std::string comment;
     bool commentOpen = false;
     const int parts = SplitComment(line, comment, commentOpen);
@@ -30,7 +30,7 @@ void CopyStatementSource(Session& session, LineIndex& index) {
     if (file == nullptr || c.statementLines == 0 || c.lastLine < c.firstLine) return;
     std::string_view first;
     std::string_view last;
-    if (!GetLine(index, c.firstLine, first) || !GetLine(index, c.lastLine, last)) return;
+    if (!index.Line(c.firstLine, first) || !index.Line(c.lastLine, last)) return;
     const char* end = last.data() + last.size();
     std::fwrite(first.data(), 1, static_cast<size_t>(end - first.data()), file);
     std::fwrite("\r\n", 1, 2, file);

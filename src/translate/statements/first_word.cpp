@@ -46,9 +46,9 @@ size_t AfterSecondQuote(std::string_view text, size_t from) {
 
 void BlankLinkagePrefix(LineIndex& index, uint32_t lineNumber) {
     std::string_view raw;
-    if (!GetLine(index, lineNumber, raw)) return;
+    if (!index.Line(lineNumber, raw)) return;
     const size_t end = AfterSecondQuote(raw, 0);
-    if (end != std::string_view::npos) std::fill_n(index.linePointer, end, ' ');
+    if (end != std::string_view::npos) index.BlankStart(lineNumber, end);
 }
 
 // GCC's mark for its extensions stands before declarations ("__MINGW_EXTENSION typedef
@@ -61,9 +61,9 @@ bool IsExtensionMark(std::string_view word) {
 // later reader sees the statement without it.
 void BlankThrough(LineIndex& index, uint32_t lineNumber, std::string_view word) {
     std::string_view raw;
-    if (!GetLine(index, lineNumber, raw)) return;
+    if (!index.Line(lineNumber, raw)) return;
     const size_t at = raw.find(word);
-    if (at != std::string_view::npos) std::fill_n(index.linePointer, at + word.size(), ' ');
+    if (at != std::string_view::npos) index.BlankStart(lineNumber, at + word.size());
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 namespace ondavel {
 
 struct Session;
-struct LineIndex;
+class LineIndex;
 
 // The text of a directive line after its '#' and the blanks behind it ("#  ifdef X" ->
 // "ifdef X"); empty for a line that does not begin with '#'.

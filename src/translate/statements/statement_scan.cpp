@@ -159,7 +159,7 @@ void CountCharacters(Session& session, ScanState& state, std::string_view code,
 // opens a body or a parameter list, or is a lone word.
 bool NextLineContinuesDeclaration(LineIndex& index, uint32_t line) {
     std::string_view next;
-    if (!GetLine(index, line + 1, next)) return false;
+    if (!index.Line(line + 1, next)) return false;
     std::string_view text;
     if (TrimText(next, text) <= 0) return false;
     if (ClassifyLeadingKeyword(text) != StatementKind::Other) return false;
@@ -254,7 +254,7 @@ int ScanStatement(Session& session, uint32_t firstLine, LineIndex& index, ScanEn
     std::string& comment = session.statement.scanComment;
     for (uint32_t line = firstLine;; ++line) {
         std::string_view raw;
-        if (!GetLine(index, line, raw)) {
+        if (!index.Line(line, raw)) {
             counts.lastLine = firstLine;
             return -1;
         }

@@ -6,7 +6,7 @@
 namespace ondavel {
 
 struct Session;
-struct LineIndex;
+class LineIndex;
 
 // Where a statement may end besides its own end. A statement passes over the directive lines
 // among its lines; one that never ends can instead be made to end before the first directive

@@ -110,7 +110,7 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
 
 Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line) {
     std::string_view raw;
-    if (!GetLine(index, line, raw)) return Step::EndOfFile;
+    if (!index.Line(line, raw)) return Step::EndOfFile;
     if (raw.empty() || CopyLine(walk.work, raw) <= 0) return Step::NextLine;
     const int parts = SplitComment(walk.work, walk.comment, session.header.inBlockComment);
     if ((parts & kHasCode) != 0) return TranslateStatement(session, index, walk, line);
@@ -150,20 +150,6 @@ void CloseIfLevels(Session& session) {
 
 namespace {
 
-struct LongestLine {
-    uint32_t length = 0;
-    uint32_t number = 0;
-};
-
-LongestLine LongestLineOf(const LineIndex& index) {
-    LongestLine longest{index.longestLength, index.longestLineNumber};
-    // The tail line is not in the index's figure, yet it is read like any other.
-    if (index.tailLine != 0 && index.lineTable.back().length > longest.length) {
-        longest = {index.lineTable.back().length, index.lines()};
-    }
-    return longest;
-}
-
 void JournalOverlongLine(Session& session, uint32_t length, uint32_t number) {
     WriteJournalLine(session,
                      "Maximum de longueur ligne d\xE9pass\xE9 : " + std::to_string(length) +
@@ -173,9 +159,10 @@ void JournalOverlongLine(Session& session, uint32_t length, uint32_t number) {
 }  // namespace
 
 bool CheckLineLengths(Session& session, const LineIndex& index) {
-    const LongestLine longest = LongestLineOf(index);
-    if (longest.length <= kLongestLine) return true;
-    JournalOverlongLine(session, longest.length, longest.number);
+    uint32_t number = 0;
+    const uint32_t length = index.Longest(number).length;
+    if (length <= kLongestLine) return true;
+    JournalOverlongLine(session, length, number);
     return false;
 }
 
@@ -183,7 +170,7 @@ namespace {
 
 bool EndsWithBackslash(LineIndex& index, uint32_t number) {
     std::string_view line;
-    if (!GetLine(index, number, line)) return false;
+    if (!index.Line(number, line)) return false;
     const size_t last = line.find_last_not_of(" \t");
     return last != std::string_view::npos && line[last] == '\\';
 }
@@ -194,15 +181,16 @@ void EmptyLogicalLine(LineIndex& index, uint32_t number) {
     while (first > 1 && EndsWithBackslash(index, first - 1)) --first;
     uint32_t last = number;
     while (last < index.lines() && EndsWithBackslash(index, last)) ++last;
-    for (uint32_t n = first; n <= last; ++n) index.lineTable[n - 1].length = 0;
+    for (uint32_t n = first; n <= last; ++n) index.EmptyLine(n);
 }
 
 }  // namespace
 
 void DropOverlongLines(Session& session, LineIndex& index) {
-    if (LongestLineOf(index).length <= kLongestLine) return;
     for (uint32_t number = 1; number <= index.lines(); ++number) {
-        const uint32_t length = index.lineTable[number - 1].length;
+        std::string_view line;
+        index.Line(number, line);
+        const uint32_t length = static_cast<uint32_t>(line.size());
         if (length <= kLongestLine) continue;
         JournalOverlongLine(session, length, number);
         EmptyLogicalLine(index, number);

@@ -4,7 +4,7 @@
 namespace ondavel {
 
 struct Session;
-struct LineIndex;
+class LineIndex;
 
 // Walks the indexed header: comment lines go to the output as ";" lines, every statement is
 // delimited, classified and handed to its translation, and the output ends with the count of

@@ -17,10 +17,11 @@ class OleviewReorderTest : public HeaderFixture {
         session.run.baseDirectory = dir_.path().string() + "/";
         LineIndex& index = Header(text);
         const std::filesystem::path output = dir_ / "Oleview_Ordonne.txt";
-        index.outputHandle = std::fopen(output.c_str(), "wb");
+        std::FILE*& file = session.run.outputFile;
+        file = std::fopen(output.c_str(), "wb");
         EXPECT_EQ(ReorderOleview(session, index), 1);
-        std::fclose(index.outputHandle);
-        index.outputHandle = nullptr;
+        std::fclose(file);
+        file = nullptr;
         return ReadBytes(output);
     }
 };
