@@ -55,14 +55,14 @@ int Reserve(HeapBlock& block, uint64_t length) {
 
 }  // namespace
 
-int WriteToBlocHeap(HeapBlock& block, std::string_view bytes) {
+int AppendToHeapBlock(HeapBlock& block, std::string_view bytes) {
     if (bytes.empty() || Reserve(block, bytes.size()) == 0) return 0;
     std::memcpy(block.data.get() + block.used, bytes.data(), bytes.size());
     block.used += static_cast<uint32_t>(bytes.size());
     return 1;
 }
 
-int AppendPiece(HeapBlock& block, std::string_view text) {
+int AppendPieceToHeapBlock(HeapBlock& block, std::string_view text) {
     const uint64_t length = static_cast<uint64_t>(text.size()) + 1;
     if (Reserve(block, length) == 0) return 0;
     char* end = block.data.get() + block.used;
@@ -72,13 +72,13 @@ int AppendPiece(HeapBlock& block, std::string_view text) {
     return 1;
 }
 
-void TruncateBlocHeap(HeapBlock& block, uint32_t used) {
+void TruncateHeapBlock(HeapBlock& block, uint32_t used) {
     if (used >= block.used) return;
     std::fill(block.data.get() + used, block.data.get() + block.used, '\0');
     block.used = used;
 }
 
-int ReleaseBlocHeap(HeapBlock& block) {
+int ReleaseHeapBlock(HeapBlock& block) {
     if (!block.data) return 0;
     block.data.reset();
     block.used = 0;

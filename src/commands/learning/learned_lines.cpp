@@ -73,7 +73,7 @@ bool IsPathLine(std::string_view line) {
 // A size class keeps its value; callbacks and interfaces become pointers.
 void AddTyped(std::vector<LearnedEntry>& entries, Kind kind, std::string_view name,
               std::string_view value, std::string_view comment) {
-    LearnedEntry entry{LearnedSection::TypeDefini, std::string(name), {}};
+    LearnedEntry entry{LearnedSection::DefinedTypes, std::string(name), {}};
     if (kind == Kind::Structure) entry.section = LearnedSection::CommonStructure;
     std::string text = std::string(name) + " = ";
     if (kind == Kind::Pointer) {

@@ -111,8 +111,8 @@ class OleviewReordering {
         uint32_t end = to.start + to.length;
         if (last <= index_.lineCount) end += 2;  // its CR LF
         const std::string_view text(index_.text);
-        WriteToBlocHeap(group_ == Group::Front ? front_ : back_,
-                        text.substr(from.start, end - from.start));
+        AppendToHeapBlock(group_ == Group::Front ? front_ : back_,
+                          text.substr(from.start, end - from.start));
     }
 
     Session& session_;

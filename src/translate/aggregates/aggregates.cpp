@@ -325,7 +325,7 @@ void TranslateAggregate(Session& session, uint32_t firstLine, uint32_t linesLeft
                         AggregateForm form) {
     AggregateWork work(session, index, firstLine, linesLeft);
     AggregateTranslation(work, form).Run();
-    ReleaseBlocHeap(session.statement.outputBlock);
+    ReleaseHeapBlock(session.statement.outputBlock);
 }
 
 }  // namespace ondavel

@@ -37,8 +37,8 @@ BodyDirectiveResult WriteAlternativeHeader(AggregateWork& work) {
     StatementCounts& counts = work.session.statement.counts;
     counts.lastLine = work.cursor.LineNumber();
     counts.lastLinesLeft = work.cursor.LinesLeft();
-    AppendPiece(work.outputBlock,
-                work.name + "\t" + work.session.run.aggregateKeyword + "\r\nELSE\r\n");
+    AppendPieceToHeapBlock(work.outputBlock,
+                           work.name + "\t" + work.session.run.aggregateKeyword + "\r\nELSE\r\n");
     WritePieces(work.session, work.outputBlock);
     return BodyDirectiveResult::AlternativeHeader;
 }
@@ -51,16 +51,16 @@ BodyDirectiveResult TranslateBodyDirective(AggregateWork& work) {
     switch (ClassifyNestedDirective(line)) {
         case NestedDirective::Else:
             if (cursor.LineNumber() == work.nameLine + 1) return WriteAlternativeHeader(work);
-            AppendPiece(work.outputBlock, "\tELSE");
+            AppendPieceToHeapBlock(work.outputBlock, "\tELSE");
             if (!work.openConditionals.empty()) work.openConditionals.back().push_back("ELSE");
             break;
         case NestedDirective::Endif:
             if (!work.openConditionals.empty()) work.openConditionals.pop_back();
             --work.session.header.ifDepth;
-            AppendPiece(work.outputBlock, "ENDIF " + std::string(cursor.LastComment()));
+            AppendPieceToHeapBlock(work.outputBlock, "ENDIF " + std::string(cursor.LastComment()));
             break;
         case NestedDirective::Commented:
-            AppendPiece(work.outputBlock, CommentedDirective(cursor.Line()));
+            AppendPieceToHeapBlock(work.outputBlock, CommentedDirective(cursor.Line()));
             break;
         case NestedDirective::Conditional: {
             const uint32_t used = work.outputBlock.used;

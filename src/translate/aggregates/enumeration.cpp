@@ -65,13 +65,13 @@ class EnumerationTranslation {
         Append("\r\n;" + work_.name + "\tUNION\r\n");
         if (!cursor_.SkipPast('{') || !cursor_.SkipBlanks()) return;
         if (cursor_.Current() == '}' || !TranslateEnumerators()) return;
-        AppendPiece(work_.outputBlock, ";" + work_.name + "\t\tENDS\r\n\r\n");
+        AppendPieceToHeapBlock(work_.outputBlock, ";" + work_.name + "\t\tENDS\r\n\r\n");
         WritePieces(work_.session, work_.outputBlock);
         if (SkipToDeclarators()) RegisterDeclarators(work_, nullptr);
     }
 
   private:
-    void Append(std::string_view text) { WriteToBlocHeap(work_.outputBlock, text); }
+    void Append(std::string_view text) { AppendToHeapBlock(work_.outputBlock, text); }
     void AppendValue(std::string_view text) { value_.append(text); }
 
     // False when the translation ends without output.

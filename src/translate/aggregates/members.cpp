@@ -163,7 +163,7 @@ void TranslateDeclarator(AggregateWork& work, std::string text) {
     // A second member on the same line gets the blank but not the comment again.
     if (work.hasComment()) line += " " + work.commentScratch();
     work.commentScratch().clear();
-    AppendPiece(work.outputBlock, line);
+    AppendPieceToHeapBlock(work.outputBlock, line);
 }
 
 }  // namespace
@@ -204,14 +204,14 @@ void OpenNestedAggregate(AggregateWork& work, std::string_view gathered) {
     if (!name.empty() && !siblings.insert(name).second) name.clear();
     work.nested.push_back(std::move(frame));
     const std::string suffix = name.empty() ? "" : "\t" + name;
-    if (isUnion) AppendPiece(work.outputBlock, "\tunion" + suffix);
-    if (isStructure) AppendPiece(work.outputBlock, "\tSTRUCT" + suffix);
+    if (isUnion) AppendPieceToHeapBlock(work.outputBlock, "\tunion" + suffix);
+    if (isStructure) AppendPieceToHeapBlock(work.outputBlock, "\tSTRUCT" + suffix);
 }
 
 void CloseNestedAggregate(AggregateWork& work) {
     if (work.nested.empty() || !work.nested.back().detached) {
         if (!work.nested.empty()) work.nested.pop_back();
-        AppendPiece(work.outputBlock, "\tENDS");
+        AppendPieceToHeapBlock(work.outputBlock, "\tENDS");
         return;
     }
     const NestedFrame frame = std::move(work.nested.back());
@@ -219,13 +219,13 @@ void CloseNestedAggregate(AggregateWork& work) {
     // Its pieces leave the block and are written at once, before the aggregate that uses it.
     HeapBlock body;
     body.reporter = &work.session.host;
-    WriteToBlocHeap(body, work.outputBlock.view().substr(frame.mark));
-    TruncateBlocHeap(work.outputBlock, frame.mark);
+    AppendToHeapBlock(body, work.outputBlock.view().substr(frame.mark));
+    TruncateHeapBlock(work.outputBlock, frame.mark);
     WriteOutputLine(work.session, "\r\n" + frame.typeName + "\t" + frame.keyword);
     WritePieces(work.session, body);
     WriteOutputLine(work.session, frame.typeName + "\t\tENDS\r\n\r\n");
-    ReleaseBlocHeap(body);
-    AppendPiece(work.outputBlock, frame.member);
+    ReleaseHeapBlock(body);
+    AppendPieceToHeapBlock(work.outputBlock, frame.member);
 }
 
 }  // namespace ondavel

@@ -258,11 +258,11 @@ class PrototypeTranslation {
 
     void TranslateConditional(std::string_view line) {
         HeapBlock& block = session_.statement.outputBlock;
-        ReleaseBlocHeap(block);
+        ReleaseHeapBlock(block);
         walk_.ResumeAfter(TranslateNestedConditional(session_, line, walk_.LineNumber(),
                                                      walk_.LinesLeft(), index_, &block));
         WritePieces(session_, block);
-        ReleaseBlocHeap(block);
+        ReleaseHeapBlock(block);
     }
 
     // MIDL proxies and stubs after an interface, and MIDL's allocators, are not the kit's API.
@@ -283,7 +283,7 @@ class PrototypeTranslation {
     }
 
     void StartLine() {
-        AppendPiece(session_.header.names.functionNames, name_);
+        AppendPieceToHeapBlock(session_.header.names.functionNames, name_);
         session_.run.declaredNames.insert(name_);
         std::string& protoLine = session_.statement.protoLine;
         protoLine = MasmName(session_, name_);
@@ -349,7 +349,7 @@ class CallbackTranslation {
     void Run() {
         if (!walk_.Start() || !walk_.SkipPast('(') || !walk_.SkipAcrossLines(" \t*")) return;
         if (!ScanName() || name_.empty()) return;
-        AppendPiece(session_.header.names.callbackNames, name_);
+        AppendPieceToHeapBlock(session_.header.names.callbackNames, name_);
         std::string& protoLine = session_.statement.protoLine;
         protoLine = MasmName(session_, name_) + " PROTO ";
         if (!walk_.SkipPast('(') || !ScanParameters()) return;

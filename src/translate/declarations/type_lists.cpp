@@ -256,7 +256,7 @@ int AddUniqueName(HeapBlock& list, std::string_view name) {
     // A name ends at its NUL. An empty one is not kept: in a list of NUL-terminated names it
     // would read as the end of the list and hide every name after it.
     name = name.substr(0, name.find('\0'));
-    if (!name.empty() && !HasEntry(list, name)) AppendPiece(list, name);
+    if (!name.empty() && !HasEntry(list, name)) AppendPieceToHeapBlock(list, name);
     return 1;
 }
 

@@ -115,7 +115,7 @@ class TypedefTranslation {
         if (TrimText(declarator_, rest) <= 0) return false;
         while (!rest.empty()) {
             const size_t end = rest.find_first_of(kBlanks);
-            if (AppendPiece(typedefWords_, rest.substr(0, end)) == 0) return false;
+            if (AppendPieceToHeapBlock(typedefWords_, rest.substr(0, end)) == 0) return false;
             ++wordCount_;
             if (end == std::string_view::npos) break;
             rest.remove_prefix(rest.find_first_not_of(kBlanks, end));
@@ -135,7 +135,7 @@ class TypedefTranslation {
 
     // One declarator. False when the translation ends with it.
     bool TranslateDeclarator() {
-        ReleaseBlocHeap(typedefWords_);
+        ReleaseHeapBlock(typedefWords_);
         wordCount_ = 0;
         declarator_.clear();
         if (CollectDeclarator() == Collected::Abandoned) return false;

@@ -46,8 +46,8 @@ uint32_t TranslateNameTest(Session& session, uint32_t line, LineIndex& index,
 
 }  // namespace
 
-uint32_t TraduireIF(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                    HeapBlock* destination, bool isElif) {
+uint32_t TranslateIf(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                     HeapBlock* destination, bool isElif) {
     StatementReader reader;
     reader.lineNumber = firstLine - 1;
     reader.linesLeft = linesLeft + 1;

@@ -462,7 +462,7 @@ bool TranslateTypedefPair(Session& session, std::string_view code) {
     return true;
 }
 
-void TraduireDefine(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
+void TranslateDefine(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
     DefineTranslation(session, firstLine, linesLeft, index).Run();
 }
 

@@ -102,7 +102,7 @@ bool IsNameTaken(Session& session, std::string_view name) {
 
 }  // namespace
 
-void TraduireMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
+void TranslateMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
     MacroText text(session, index);
     text.reader.lineNumber = firstLine - 1;
     text.reader.linesLeft = linesLeft + 1;
@@ -125,7 +125,7 @@ void TraduireMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, Lin
         return;
     }
     WriteOutputLine(session, text.output);
-    AppendPiece(session.header.names.macroNames, name);
+    AppendPieceToHeapBlock(session.header.names.macroNames, name);
 }
 
 }  // namespace ondavel

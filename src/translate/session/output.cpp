@@ -49,7 +49,7 @@ void WriteLineTo(Session& session, HeapBlock* destination, std::string_view text
     if (destination == nullptr) {
         WriteOutputLine(session, text);
     } else {
-        AppendPiece(*destination, text);
+        AppendPieceToHeapBlock(*destination, text);
     }
 }
 

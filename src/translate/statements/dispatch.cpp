@@ -40,7 +40,7 @@ bool IsFunctionLike(std::string_view code) {
 // A pointer #define ("#define LPFOO FOO *") names a type that is a DWORD.
 void RecordPointerDefine(Session& session, std::string_view code) {
     const std::string_view name = DefinedName(code);
-    if (!name.empty()) AppendPiece(session.header.names.dwordTypes, name);
+    if (!name.empty()) AppendPieceToHeapBlock(session.header.names.dwordTypes, name);
 }
 
 // A one-line #define that mentions enum or STRUCT names the aggregate that a later statement
@@ -66,7 +66,7 @@ void RecordDeclaredName(Session& session, std::string_view code, char opener) {
     const size_t at = code.find(opener);
     if (at == std::string_view::npos) return;
     const std::string_view name = WordAt(code, at + 1, kOperatorDelims);
-    if (!name.empty()) AppendPiece(session.header.names.dwordTypes, name);
+    if (!name.empty()) AppendPieceToHeapBlock(session.header.names.dwordTypes, name);
 }
 
 bool IsPrototypeShape(const StatementCounts& c) {
@@ -155,7 +155,7 @@ void DispatchDirective(Session& session, uint32_t keywordCode, std::string_view 
     const bool plainDefine = c.openBraces == 0 && c.semicolons == 0 && c.equalSigns == 0;
     switch (keywordCode) {
         case CODE_IF:
-            TraduireIF(session, firstLine, linesLeft, index, nullptr, false);
+            TranslateIf(session, firstLine, linesLeft, index, nullptr, false);
             return;
         case CODE_ENDIF:
             TranslateEndif(session, firstLine, linesLeft, index);
@@ -170,10 +170,10 @@ void DispatchDirective(Session& session, uint32_t keywordCode, std::string_view 
             // A macro body refuses an assignment itself, and its "=" may belong to "==".
             if (IsFunctionLike(code)) {
                 if (c.openBraces == 0 && c.semicolons == 0 && c.openBrackets == 0) {
-                    TraduireMacro(session, firstLine, linesLeft, index);
+                    TranslateMacro(session, firstLine, linesLeft, index);
                 }
             } else if (plainDefine && c.parenGroups <= 1) {
-                TraduireDefine(session, firstLine, linesLeft, index);
+                TranslateDefine(session, firstLine, linesLeft, index);
             } else if (c.semicolons > 0) {
                 KeepDeclarationMacro(session, firstLine, linesLeft, index);
             }
@@ -191,7 +191,7 @@ void DispatchDirective(Session& session, uint32_t keywordCode, std::string_view 
             TranslateError(session, firstLine, linesLeft, index, nullptr);
             return;
         case CODE_ELIF:
-            TraduireIF(session, firstLine, linesLeft, index, nullptr, true);
+            TranslateIf(session, firstLine, linesLeft, index, nullptr, true);
             return;
         case CODE_TYPEDEF:
             if (c.openBraces >= 1) {

@@ -210,7 +210,7 @@ void DropOverlongLines(Session& session, LineIndex& index) {
 }
 
 void ReleasePerFileMemory(Session& session) {
-    for (HeapBlock* block : session.header.names.all()) ReleaseBlocHeap(*block);
+    for (HeapBlock* block : session.header.names.all()) ReleaseHeapBlock(*block);
     session.header.typeListIndex.reset();
     session.header.equateNames.clear();
     session.header.wordEquates.clear();

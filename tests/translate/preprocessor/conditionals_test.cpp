@@ -35,7 +35,7 @@ class ConditionalTest : public HeaderFixture {
         if (directive == Directive::Ifndef)
             return TranslateIfndef(session, 1, lines, index, destination);
         if (directive == Directive::Endif) return TranslateEndif(session, 1, lines, index), 1u;
-        return TraduireIF(session, 1, lines, index, destination, directive == Directive::Elif);
+        return TranslateIf(session, 1, lines, index, destination, directive == Directive::Elif);
     }
 };
 
@@ -105,7 +105,7 @@ TEST_F(ConditionalTest, AnOverLongLineIsRefused) {
     LineIndex& index =
         Header("#if " + std::string(1100, 'A') + "\r\n#ifdef " + std::string(1100, 'B') + "\r\n");
     session.statement.counts.lastLine = 2;
-    EXPECT_EQ(TraduireIF(session, 1, 2, index, nullptr, false), 1u);
+    EXPECT_EQ(TranslateIf(session, 1, 2, index, nullptr, false), 1u);
     EXPECT_EQ(TranslateIfdef(session, 2, 1, index, nullptr), 2u);
     EXPECT_EQ(host.view, "");
     EXPECT_EQ(session.header.ifDepth, 0);

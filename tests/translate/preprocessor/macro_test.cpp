@@ -28,7 +28,7 @@ class MacroTest : public HeaderFixture {
         LineIndex& index = Header(text);
         session.statement.statementKind = StatementKind::Define;
         ASSERT_EQ(ScanStatement(session, 1, index.lines(), index), 0);
-        TraduireMacro(session, 1, index.lines(), index);
+        TranslateMacro(session, 1, index.lines(), index);
     }
 };
 
