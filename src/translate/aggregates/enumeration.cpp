@@ -110,7 +110,7 @@ class EnumerationTranslation {
     // same name only when both are texts.
     bool TranslateEnumerator() {
         std::string name(cursor_.TakeWord(kOperatorDelims));
-        LookupKnowledge(work_.session, name, LOOKUP_INCOMPATIBLE, &name);
+        LookupKnowledge(work_.session, name, LookupKind::Incompatible, &name);
         if (!cursor_.SkipBlanks() || cursor_.Current() == '(') return false;
         value_.clear();
         bool plainNumber = true;

@@ -146,7 +146,7 @@ void TranslateDeclarator(AggregateWork& work, std::string text) {
     Declarator member = ReadArrayBound(declarator);
     MapSizeofOperands(work.session, member.bound);
     member.bound = CombinedBound(type.bound, member.bound);
-    LookupKnowledge(work.session, member.name, LOOKUP_INCOMPATIBLE, &member.name);
+    LookupKnowledge(work.session, member.name, LookupKind::Incompatible, &member.name);
     // "struct _rloop WLOOP[1];": C keeps members and types apart, the assembler does not.
     std::string masmName;
     if (ClassifyType(work.session, member.name, masmName) == TC_STRUCT) {
@@ -185,7 +185,7 @@ void OpenNestedAggregate(AggregateWork& work, std::string_view gathered) {
     if (NameAfterNestedBrace(work.cursor, word) != NameFound::Word) word.clear();
     Declarator declared = ReadArrayBound(word);
     std::string& name = declared.name;
-    if (!name.empty()) LookupKnowledge(work.session, name, LOOKUP_INCOMPATIBLE, &name);
+    if (!name.empty()) LookupKnowledge(work.session, name, LookupKind::Incompatible, &name);
     NestedFrame frame;
     if (!declared.bound.empty()) {
         // "struct {...} a[6];": the assembler has no array of an inline structure.

@@ -83,7 +83,7 @@ void StartRecord(AggregateWork& work, const std::optional<std::string>& type) {
     std::array<char, 2>& tag = work.session.run.recordFieldTag;
     AdvanceFieldTag(tag);
     std::string recordName = RecordPrefix(work.recordRuns++) + work.name;
-    LookupKnowledge(work.session, recordName, LOOKUP_COMMONRECORD, &recordName);
+    LookupKnowledge(work.session, recordName, LookupKind::CommonRecord, &recordName);
     std::string piece = "\t" + recordName;
     work.recordUnitBits = UnitBits(type);
     if (type) {

@@ -32,8 +32,8 @@ bool IsDwordArgument(int64_t code) {
 // function replaced as the knowledge file says.
 std::string MethodName(Session& session, std::string_view word) {
     std::string name(word.substr(std::min(word.find_first_not_of('*'), word.size())));
-    LookupKnowledge(session, name, LOOKUP_INCOMPATIBLE, &name);
-    LookupKnowledge(session, name, LOOKUP_API_CONFLIT, &name);
+    LookupKnowledge(session, name, LookupKind::Incompatible, &name);
+    LookupKnowledge(session, name, LookupKind::ApiNameConflict, &name);
     return name;
 }
 

@@ -85,7 +85,7 @@ void ReducePrototypeParameter(Session& session, std::string& parameter) {
 // The name a PROTO line declares: a name MASM reserves ("PROC", "div") under its replacement
 // from the knowledge file. The name lists keep the C name, which later declarations use.
 std::string MasmName(Session& session, std::string name) {
-    LookupKnowledge(session, name, LOOKUP_INCOMPATIBLE, &name);
+    LookupKnowledge(session, name, LookupKind::Incompatible, &name);
     return name;
 }
 
@@ -275,7 +275,7 @@ class PrototypeTranslation {
     bool IsSkipped() {
         if (name_.empty() || wordsBeforeName_ == 0) return true;
         if (name_ == "__declspec" || name_ == "__attribute__") return true;
-        if (LookupKnowledge(session_, name_, LOOKUP_CODE, nullptr) != 0) return true;
+        if (LookupKeywordCode(session_, name_) != KeywordCode::None) return true;
         if (!apiSeen_ && session_.header.inInterface && name_.find('_') != std::string::npos) {
             return true;
         }

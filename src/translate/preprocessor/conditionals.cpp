@@ -35,7 +35,7 @@ uint32_t TranslateNameTest(Session& session, uint32_t line, LineIndex& index,
     std::string output(keyword);
     std::string name = TestedName(parts.code);
     if (!name.empty()) {
-        LookupKnowledge(session, name, LOOKUP_INCOMPATIBLE, &name);
+        LookupKnowledge(session, name, LookupKind::Incompatible, &name);
         output.append(name);
     }
     output.append(parts.comment);

@@ -104,7 +104,7 @@ class DefineTranslation {
             return;
         }
         if (pos_ >= line_.size() && name.empty()) return;  // "#define" alone says nothing
-        LookupKnowledge(session_, name, LOOKUP_INCOMPATIBLE_EQUATE, &name);
+        LookupKnowledge(session_, name, LookupKind::IncompatibleEquate, &name);
         output_ = name + "\tequ\t";
         if (pos_ >= line_.size()) {
             Write(name);

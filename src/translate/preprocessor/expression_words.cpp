@@ -109,8 +109,8 @@ bool MasmSizeofOperand(Session& session, std::string_view inner, std::string& op
     }
     if (last.empty()) return false;
     operand.assign(last);
-    if (LookupKnowledge(session, operand, LOOKUP_TYPEDEFINI, &operand) == 0) {
-        LookupKnowledge(session, operand, LOOKUP_INCOMPATIBLE, &operand);
+    if (!LookupKnowledge(session, operand, LookupKind::DefinedType, &operand)) {
+        LookupKnowledge(session, operand, LookupKind::Incompatible, &operand);
     }
     return operand != inner;
 }

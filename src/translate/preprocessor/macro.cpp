@@ -83,7 +83,7 @@ bool ReadHeader(MacroText& text, std::string& name) {
     }
     // A name the assembler keeps for itself (the code segment's "_TEXT") takes the
     // replacement an equate of that name takes.
-    LookupKnowledge(text.session, name, LOOKUP_INCOMPATIBLE_EQUATE, &name);
+    LookupKnowledge(text.session, name, LookupKind::IncompatibleEquate, &name);
     text.output.append("\t").append(name).append(" MACRO ");
     if (!ReadParameters(text)) return false;
     text.output.append(kValueLines);

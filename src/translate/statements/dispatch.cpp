@@ -115,23 +115,23 @@ bool DispatchDefine(Session& session, std::string_view code) {
     return oneLine && RecordAggregateMacro(session, code);
 }
 
-void DispatchDirective(Session& session, uint32_t keywordCode, std::string_view code,
+void DispatchDirective(Session& session, KeywordCode keywordCode, std::string_view code,
                        uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
 
 }  // namespace
 
-void DispatchStatement(Session& session, uint32_t keywordCode, std::string_view code,
+void DispatchStatement(Session& session, KeywordCode keywordCode, std::string_view code,
                        uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
     const StatementCounts& c = session.statement.counts;
-    if (keywordCode == CODE_SKIP || keywordCode == CODE_SKIP2) return;
-    if (keywordCode == CODE_DEFINE && DispatchDefine(session, code)) return;
-    if (keywordCode == 0) {
+    if (keywordCode == KeywordCode::Skip || keywordCode == KeywordCode::Skip2) return;
+    if (keywordCode == KeywordCode::Define && DispatchDefine(session, code)) return;
+    if (keywordCode == KeywordCode::None) {
         if (IsPrototypeShape(c) && FindWord(1, code, "DECLARE", true, " _\t", " _\t") == 0) {
             TranslatePrototype(session, firstLine, linesLeft, index);
         }
         return;
     }
-    if (keywordCode == CODE_TYPEDEF && c.openBraces == 0 && c.semicolons == 1) {
+    if (keywordCode == KeywordCode::Typedef && c.openBraces == 0 && c.semicolons == 1) {
         if (c.equalSigns == 0 && c.openParens == 2) {
             TranslateCallbackTypedef(session, firstLine, linesLeft, index);
             return;
@@ -148,25 +148,25 @@ void DispatchStatement(Session& session, uint32_t keywordCode, std::string_view 
 
 namespace {
 
-void DispatchDirective(Session& session, uint32_t keywordCode, std::string_view code,
+void DispatchDirective(Session& session, KeywordCode keywordCode, std::string_view code,
                        uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
     const StatementCounts& c = session.statement.counts;
     const bool oneLine = c.lastLine == c.firstLine;
     const bool plainDefine = c.openBraces == 0 && c.semicolons == 0 && c.equalSigns == 0;
     switch (keywordCode) {
-        case CODE_IF:
+        case KeywordCode::If:
             TranslateIf(session, firstLine, linesLeft, index, nullptr, false);
             return;
-        case CODE_ENDIF:
+        case KeywordCode::Endif:
             TranslateEndif(session, firstLine, linesLeft, index);
             return;
-        case CODE_ELSE:
+        case KeywordCode::Else:
             WriteOutputLine(session, "ELSE");
             return;
-        case CODE_INCLUDE:
+        case KeywordCode::Include:
             TranslateInclude(session, firstLine, linesLeft, index);
             return;
-        case CODE_DEFINE:
+        case KeywordCode::Define:
             // A macro body refuses an assignment itself, and its "=" may belong to "==".
             if (IsFunctionLike(code)) {
                 if (c.openBraces == 0 && c.semicolons == 0 && c.openBrackets == 0) {
@@ -178,53 +178,53 @@ void DispatchDirective(Session& session, uint32_t keywordCode, std::string_view 
                 KeepDeclarationMacro(session, firstLine, linesLeft, index);
             }
             return;
-        case CODE_PRAGMA:
+        case KeywordCode::Pragma:
             EchoDirective(session, firstLine, linesLeft, index);
             return;
-        case CODE_IFNDEF:
+        case KeywordCode::Ifndef:
             TranslateIfndef(session, firstLine, linesLeft, index, nullptr);
             return;
-        case CODE_IFDEF:
+        case KeywordCode::Ifdef:
             TranslateIfdef(session, firstLine, linesLeft, index, nullptr);
             return;
-        case CODE_ERROR:
+        case KeywordCode::Error:
             TranslateError(session, firstLine, linesLeft, index, nullptr);
             return;
-        case CODE_ELIF:
+        case KeywordCode::Elif:
             TranslateIf(session, firstLine, linesLeft, index, nullptr, true);
             return;
-        case CODE_TYPEDEF:
+        case KeywordCode::Typedef:
             if (c.openBraces >= 1) {
                 TranslateAggregate(session, firstLine, linesLeft, index, AggregateForm::Typedef);
             }
             return;
-        case CODE_AGGREGATE:
+        case KeywordCode::Aggregate:
             if (c.openBraces >= 1) {
                 TranslateAggregate(session, firstLine, linesLeft, index, AggregateForm::Plain);
             }
             return;
-        case CODE_INTERFACE:
+        case KeywordCode::Interface:
             session.header.inInterface = true;
             TranslateInterface(session, firstLine, linesLeft, index);
             return;
-        case CODE_OLE_INTERFACE:
+        case KeywordCode::OleInterface:
             if (session.run.oleviewMode && c.statementLines != 1) {
                 TranslateOleInterface(session, firstLine, linesLeft, index);
             }
             return;
-        case CODE_DEFINE_GUID:
+        case KeywordCode::DefineGuid:
             if (c.callForm) TranslateGuid(session, firstLine, linesLeft, index, false);
             return;
-        case CODE_DEFINE_OLEGUID:
+        case KeywordCode::DefineOleGuid:
             if (c.callForm) TranslateGuid(session, firstLine, linesLeft, index, true);
             return;
-        case CODE_GUID_SECOND:
+        case KeywordCode::GuidSecond:
             if (c.callForm) TranslateGuidSecond(session, firstLine, linesLeft, index);
             return;
-        case CODE_DECLARE_ONE:
+        case KeywordCode::DeclareOne:
             if (IsSingleCall(c, oneLine)) RecordDeclaredName(session, code, '(');
             return;
-        case CODE_DECLARE_SECOND:
+        case KeywordCode::DeclareSecond:
             if (IsSingleCall(c, oneLine) && c.commas == 1) RecordDeclaredName(session, code, ',');
             return;
         default:

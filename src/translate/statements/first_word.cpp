@@ -82,7 +82,7 @@ int ExtractFirstWord(Session& session, std::string& line, std::string& word, Lin
             continue;
         }
         if (end < line.size() && line[end] == '(' &&
-            LookupKnowledge(session, word, LOOKUP_CODE, nullptr) == 0) {
+            LookupKeywordCode(session, word) == KeywordCode::None) {
             return 0;
         }
         if (Contains(word, "extern_")) return -1;

@@ -98,7 +98,7 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
     } else if (wanted && !session.statement.counts.cppSyntax) {
         walk.scanErrors = 0;
         ReportProgress(session, walk, line);
-        const uint32_t keywordCode = LookupKnowledge(session, walk.word, LOOKUP_CODE, nullptr);
+        const KeywordCode keywordCode = LookupKeywordCode(session, walk.word);
         // Translations read the statement again from its first line, where no comment is open.
         session.header.inBlockComment = false;
         DispatchStatement(session, keywordCode, walk.work, line, linesLeft, index);
