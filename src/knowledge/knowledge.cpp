@@ -95,12 +95,12 @@ std::string_view PrepareKnowledge(KnowledgeFile& file) {
 
 std::optional<std::string_view> ScanEntry(KnowledgeFile& file, std::string_view word, int range) {
     if (range < 0 || range >= kRangeCount || !Prepared(file)) return std::nullopt;
-    const bool ignoreCase = kRangeIgnoresCase[range];
+    const Case letters = kRangeIgnoresCase[range] ? Case::Ignore : Case::Exact;
     const LineRange lines = RangeLines(file, range);
     for (uint32_t n = lines.first; n <= lines.last; ++n) {
         std::string_view line;
         if (!ReadKnowledgeLine(file.index, n, line)) continue;
-        if (FindWord(1, line, word, ignoreCase, " \t=", kKeyEnd) == 1) return line;
+        if (FindWord(1, line, word, letters, " \t=", kKeyEnd) == 1) return line;
     }
     return std::nullopt;
 }

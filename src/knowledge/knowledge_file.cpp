@@ -38,8 +38,9 @@ bool ReadKnowledgeLine(const LineIndex& index, uint32_t n, std::string_view& lin
     if (n == 0 || n > index.lines() || n > index.lineTable.size()) return false;
     const LineEntry& entry = index.lineTable[n - 1];
     const std::string_view raw = std::string_view(index.text).substr(entry.start, entry.length);
-    // TrimText also refuses a line of 1,040 characters or more (-1).
-    if (TrimText(raw, line) <= 0) return false;
+    // A line of 1,040 characters or more is refused as well.
+    line = Trimmed(raw);
+    if (line.empty()) return false;
     return line.front() != ';';
 }
 

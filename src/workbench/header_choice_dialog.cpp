@@ -27,8 +27,8 @@ Widget* WithId(Widget* widget, int id) {
 // The header a list line names, or nothing for a blank or ';' line, an over-long line or a
 // header that does not exist.
 std::string_view ListedHeader(std::string_view line) {
-    std::string_view path;
-    if (TrimText(line, path) <= 0 || path.front() == ';') return {};
+    const std::string_view path = Trimmed(line);
+    if (path.empty() || path.front() == ';') return {};
     return FileExists(path) != 0 ? path : std::string_view();
 }
 

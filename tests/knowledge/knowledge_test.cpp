@@ -216,8 +216,7 @@ std::set<std::string> WordsAroundKeys(std::string_view text) {
     const std::string suffixes[] = {"", "X", " ", "=", ";", "\r", std::string(1, '\0')};
     std::set<std::string> words;
     for (size_t start = 0, end; (end = text.find("\r\n", start)) != text.npos; start = end + 2) {
-        std::string_view line;
-        TrimText(text.substr(start, end - start), line);
+        const std::string_view line = Trimmed(text.substr(start, end - start));
         const std::string key(line.substr(0, line.find_first_of(" \t=;")));
         std::string lower = key, upper = key;
         for (char& c : lower) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;

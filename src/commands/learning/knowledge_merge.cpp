@@ -29,9 +29,7 @@ std::vector<Line> IndexLines(std::string_view text) {
     for (size_t from = 0; from < text.size();) {
         size_t end = text.find('\n', from);
         end = end == std::string_view::npos ? text.size() : end + 1;
-        std::string_view trimmed;
-        if (TrimText(text.substr(from, end - from), trimmed) < 0) trimmed = {};
-        lines.push_back({from, trimmed});
+        lines.push_back({from, Trimmed(text.substr(from, end - from))});
         from = end;
     }
     return lines;

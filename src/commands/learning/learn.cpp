@@ -121,7 +121,7 @@ int FindInKitList(LineIndex& list, std::string_view name, std::string& result) {
             if (match.count > 0) break;
             header = FileNamePart(line);
         } else if (line[0] == '\t') {
-            if (FindWord(1, line, name, false, kNameDelims, kNameDelims) > 0) {
+            if (FindWord(1, line, name, Case::Exact, kNameDelims, kNameDelims).has_value()) {
                 AddMatch(match, name, section, header, result);
             }
         } else if (line[0] != ' ' && line[0] != ',' && IsSectionLine(line)) {

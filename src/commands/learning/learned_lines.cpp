@@ -45,11 +45,6 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
-std::string_view Trimmed(std::string_view text) {
-    std::string_view trimmed;
-    return TrimText(text, trimmed) >= 0 ? trimmed : std::string_view();
-}
-
 std::vector<std::string_view> SplitNames(std::string_view line) {
     std::vector<std::string_view> names;
     size_t from = line.find_first_not_of(kNameDelims);

@@ -78,8 +78,7 @@ class OleviewReordering {
             return n;
         }
         if (group_ == Group::NextStatement) return CopyStatement(n);
-        std::string_view trimmed;
-        TrimText(code_, trimmed);
+        const std::string_view trimmed = Trimmed(code_);
         if (trimmed.starts_with('[')) {
             ++attributeBlocks_;
             group_ = attributeBlocks_ == 1 ? Group::Front : Group::Back;

@@ -19,8 +19,9 @@ std::map<std::string, std::string> HeadersByInclude(Host& host, const std::strin
     std::string root;
     for (uint32_t n = 1; n <= list.lines(); ++n) {
         std::string_view line;
-        std::string_view path;
-        if (!GetLine(list, n, line) || TrimText(line, path) <= 0 || path.front() == ';') continue;
+        if (!GetLine(list, n, line)) continue;
+        const std::string_view path = Trimmed(line);
+        if (path.empty() || path.front() == ';') continue;
         std::error_code ignored;
         const std::filesystem::path header =
             std::filesystem::absolute(path, ignored).lexically_normal();

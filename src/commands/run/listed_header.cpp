@@ -18,9 +18,9 @@ std::string FindListedHeader(Session& session, std::string_view name) {
     LineIndexCommand(list);
     for (uint32_t n = 1; n <= list.lines(); ++n) {
         std::string_view line;
-        std::string_view path;
-        if (GetLine(list, n, line) && TrimText(line, path) > 0 && path.front() != ';' &&
-            FileNamePart(path) == name) {
+        if (!GetLine(list, n, line)) continue;
+        const std::string_view path = Trimmed(line);
+        if (!path.empty() && path.front() != ';' && FileNamePart(path) == name) {
             return std::string(path);
         }
     }

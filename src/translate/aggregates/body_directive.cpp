@@ -20,8 +20,8 @@ std::string LastPiece(const HeapBlock& block, uint32_t used) {
 enum class Level { Opens, Continues, None };
 
 Level LevelOf(std::string_view line) {
-    if (InString(1, line, "#error", true) == 1) return Level::None;
-    return InString(1, line, "#elif", true) == 1 ? Level::Continues : Level::Opens;
+    if (InString(1, line, "#error", Case::Ignore) == 1) return Level::None;
+    return InString(1, line, "#elif", Case::Ignore) == 1 ? Level::Continues : Level::Opens;
 }
 
 void FollowConditional(AggregateWork& work, Level level, std::string piece) {

@@ -177,10 +177,11 @@ void TranslateMember(AggregateWork& work, std::string_view member) {
 
 void OpenNestedAggregate(AggregateWork& work, std::string_view gathered) {
     constexpr std::string_view kAfter = ")( \t,\r\n";
-    const bool isUnion = FindWord(1, gathered, "union", true, kBlanks, kAfter) > 0;
+    const bool isUnion = FindWord(1, gathered, "union", Case::Ignore, kBlanks, kAfter).has_value();
     // A brace in a body opens an aggregate even when a macro hides its keyword
     // ("_KS_ANON_STRUCT(_IDENTIFIER) {"): it is a structure, and its closing brace ends it.
-    const bool isStructure = FindWord(1, gathered, "struct", true, kBlanks, kAfter) > 0 || !isUnion;
+    const bool isStructure =
+        FindWord(1, gathered, "struct", Case::Ignore, kBlanks, kAfter).has_value() || !isUnion;
     std::string word;
     if (NameAfterNestedBrace(work.cursor, word) != NameFound::Word) word.clear();
     Declarator declared = ReadArrayBound(word);

@@ -35,7 +35,7 @@ constexpr std::string_view kAggregateType = "REFLECHIR";
 constexpr std::string_view kUnknownMark = " inconnu ";
 
 bool HasWord(std::string_view line, std::string_view word) {
-    return FindWord(1, line, word, true, kBlanks, kBlanks) > 0;
+    return FindWord(1, line, word, Case::Ignore, kBlanks, kBlanks).has_value();
 }
 
 // "[...]" bounds and parentheses become blanks, and so does every '*', which makes the name a
@@ -111,8 +111,8 @@ class TypedefTranslation {
 
     // Puts the words of the declarator in typedefWords. False when there are none.
     bool CutWords() {
-        std::string_view rest;
-        if (TrimText(declarator_, rest) <= 0) return false;
+        std::string_view rest = Trimmed(declarator_);
+        if (rest.empty()) return false;
         while (!rest.empty()) {
             const size_t end = rest.find_first_of(kBlanks);
             if (AppendPieceToHeapBlock(typedefWords_, rest.substr(0, end)) == 0) return false;

@@ -20,9 +20,7 @@ namespace {
 // The name an #ifdef or #ifndef tests: all the code after the directive word, blanks inside
 // included.
 std::string TestedName(std::string_view code) {
-    std::string_view name;
-    TrimText(code.substr(DirectiveWordEnd(code)), name);
-    return std::string(name);
+    return std::string(Trimmed(code.substr(DirectiveWordEnd(code))));
 }
 
 // "#ifdef NAME"/"#ifndef NAME" -> keyword + NAME (renamed when MASM cannot take it) + comment.

@@ -85,8 +85,8 @@ bool IsTagOrQualifier(std::string_view word) {
 // a DWORD; any other text (a structure's name, an expression) stays as it is. False when
 // the operand is kept.
 bool MasmSizeofOperand(Session& session, std::string_view inner, std::string& operand) {
-    std::string_view type;
-    if (TrimText(inner, type) == 0) return false;
+    const std::string_view type = Trimmed(inner);
+    if (type.empty()) return false;
     if (type.back() == '*') {
         operand = "DWORD";
         return true;

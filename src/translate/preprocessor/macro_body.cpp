@@ -144,7 +144,7 @@ MacroStep MacroCall(MacroText& text, std::string_view word) {
 // header wrote; any other call is refused.
 MacroStep SizeofOrCall(MacroText& text, std::string_view word) {
     if (IsWrittenMacro(text.session, word)) return MacroCall(text, word);
-    if (InString(1, word, "sizeof", true) <= 0) return MacroStep::Refused;
+    if (!InString(1, word, "sizeof", Case::Ignore).has_value()) return MacroStep::Refused;
     const std::string_view group = LineOf(text).substr(text.at);
     if (!SizeofGroupFits(group, text.output.size())) return MacroStep::TooLong;
     text.at += AppendSizeofGroup(text.session, word, group, text.output);

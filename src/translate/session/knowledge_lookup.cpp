@@ -14,7 +14,7 @@ constexpr std::string_view kIncompleteFile =
 // A pending aggregate macro name inside word is consumed by this lookup, whatever its kind.
 bool ConsumePendingMacro(RunState& run, std::string_view word) {
     if (run.pendingAggregateMacro.empty()) return false;
-    if (InString(1, word, run.pendingAggregateMacro, false) <= 0) return false;
+    if (!InString(1, word, run.pendingAggregateMacro, Case::Exact).has_value()) return false;
     run.pendingAggregateMacro.clear();
     return true;
 }

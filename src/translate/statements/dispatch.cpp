@@ -47,9 +47,9 @@ void RecordPointerDefine(Session& session, std::string_view code) {
 // declares with it.
 bool RecordAggregateMacro(Session& session, std::string_view code) {
     uint8_t kind = 0;
-    if (FindWord(1, code, "enum", true, kBlanks, kBlanks) > 0) {
+    if (FindWord(1, code, "enum", Case::Ignore, kBlanks, kBlanks).has_value()) {
         kind = 1;
-    } else if (FindWord(1, code, "STRUCT", true, kBlanks, kBlanks) > 0) {
+    } else if (FindWord(1, code, "STRUCT", Case::Ignore, kBlanks, kBlanks).has_value()) {
         kind = 2;
     } else {
         return false;
@@ -126,7 +126,8 @@ void DispatchStatement(Session& session, KeywordCode keywordCode, std::string_vi
     if (keywordCode == KeywordCode::Skip || keywordCode == KeywordCode::Skip2) return;
     if (keywordCode == KeywordCode::Define && DispatchDefine(session, code)) return;
     if (keywordCode == KeywordCode::None) {
-        if (IsPrototypeShape(c) && FindWord(1, code, "DECLARE", true, " _\t", " _\t") == 0) {
+        if (IsPrototypeShape(c) &&
+            !FindWord(1, code, "DECLARE", Case::Ignore, " _\t", " _\t").has_value()) {
             TranslatePrototype(session, firstLine, linesLeft, index);
         }
         return;

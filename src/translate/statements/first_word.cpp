@@ -113,8 +113,7 @@ bool IsDirective(std::string_view text, std::string_view name) {
 
 StatementKind ClassifyLeadingKeyword(std::string_view whole) {
     // Keywords are looked for in the text up to its end of line, and never in an over-long one.
-    const int length = BoundedLength(whole);
-    const std::string_view text = whole.substr(0, length < 0 ? 0 : static_cast<size_t>(length));
+    const std::string_view text = whole.substr(0, BoundedLength(whole).value_or(0));
     if (StartsWithIgnoringCase(text, "typedef")) return StatementKind::Typedef;
     if (IsDirective(text, "define")) return StatementKind::Define;
     if (StartsWithIgnoringCase(text, "extern")) return StatementKind::Extern;
