@@ -116,7 +116,7 @@ std::optional<std::string_view> FindEntry(KnowledgeFile& file, std::string_view 
 bool LoadKnowledgeFile(Host& host, KnowledgeFile& file, std::string_view path) {
     ReleaseKnowledgeFile(file);
     LineIndex& index = file.index;
-    if (LoadFile(host, path, index.text) == 1) {
+    if (LoadFile(host, path, index.text)) {
         index.command = LineCommand::Build;
         if (LineIndexCommand(index) == 1) return true;
         host.ShowMessage(path, "the knowledge file holds no line", MessageIcon::Stop);

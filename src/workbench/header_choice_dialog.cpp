@@ -29,7 +29,7 @@ Widget* WithId(Widget* widget, int id) {
 std::string_view ListedHeader(std::string_view line) {
     const std::string_view path = Trimmed(line);
     if (path.empty() || path.front() == ';') return {};
-    return FileExists(path) != 0 ? path : std::string_view();
+    return FileExists(path) ? path : std::string_view();
 }
 
 // The folder a translation to a file goes to, ending with '/' (the output file's name is
@@ -68,7 +68,7 @@ HeaderChoiceDialog::HeaderChoiceDialog(QWidget* owner, Host& host, Prompter& pro
 }
 
 void HeaderChoiceDialog::ListHeaders(Host& host, const std::string& headerListPath) {
-    if (LoadFile(host, headerListPath, headerList_.text) == 0) return;
+    if (!LoadFile(host, headerListPath, headerList_.text)) return;
     headerList_.command = LineCommand::Build;
     if (LineIndexCommand(headerList_) == 0) return;
     std::string_view line;

@@ -69,7 +69,7 @@ void AddMatch(Match& match, std::string_view name, std::string_view section,
 }
 
 bool LoadIndexed(Session& session, const std::string& path, LineIndex& index) {
-    if (LoadFile(session.host, path, index.text) == 0) return false;
+    if (!LoadFile(session.host, path, index.text)) return false;
     index.command = LineCommand::Build;
     LineIndexCommand(index);  // a file too small to index has no line to learn from
     return true;
@@ -136,7 +136,7 @@ int LearnFromKit(Session& session, std::string_view listFileName) {
     const std::string journalPath = base + "journal.txt";
     const std::string listPath = base + std::string(listFileName);
     int done = 0;
-    if (FileExists(journalPath) != 0 && FileExists(listPath) != 0) {
+    if (FileExists(journalPath) && FileExists(listPath)) {
         LearnFiles files;
         files.learn = CreateStagedFile(session.host, base + "learn.txt");
         files.structures = CreateStagedFile(session.host, base + "LearnSt.txt");

@@ -13,7 +13,7 @@ namespace ondavel {
 std::map<std::string, std::string> HeadersByInclude(Host& host, const std::string& listPath) {
     std::map<std::string, std::string> headers;
     LineIndex list;
-    if (LoadFile(host, listPath, list.text) == 0) return headers;
+    if (!LoadFile(host, listPath, list.text)) return headers;
     list.command = LineCommand::Build;
     LineIndexCommand(list);
     std::string root;

@@ -61,7 +61,7 @@ bool LoadBatchInputs(Session& session) {
     RunState& run = session.run;
     LineIndex& list = run.headerListIndex;
     if (!list.text.empty() || !LoadKnowledgeFile(session.host, run.knowledge, run.knowledgePath)) return false;
-    if (LoadFile(session.host, run.headerListPath, list.text) == 0) return false;
+    if (!LoadFile(session.host, run.headerListPath, list.text)) return false;
     list.command = LineCommand::Build;
     if (LineIndexCommand(list) == 0 || list.lines() == 0) {
         session.host.ShowMessage(run.headerListPath, "the header list names no header",

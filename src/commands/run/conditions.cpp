@@ -75,7 +75,7 @@ ConditionSearch FindConditions(Host& host, std::string_view name, std::string_vi
     if (!IsRegularFile(path)) return search;
     LineIndex index;
     search.result = ConditionsResult::Unreadable;
-    if (LoadFile(host, path, index.text) == 0) return search;
+    if (!LoadFile(host, path, index.text)) return search;
     search.result = ConditionsResult::NotFound;
     index.command = LineCommand::Build;
     if (LineIndexCommand(index) != 0) CollectConditions(host, index, name, search);

@@ -9,11 +9,11 @@ namespace ondavel {
 
 std::string FindListedHeader(Session& session, std::string_view name) {
     const std::string& listPath = session.run.headerListPath;
-    if (name.find_first_of("/\\") != std::string_view::npos || FileExists(listPath) == 0) {
+    if (name.find_first_of("/\\") != std::string_view::npos || !FileExists(listPath)) {
         return std::string(name);
     }
     LineIndex list;
-    if (LoadFile(session.host, listPath, list.text) == 0) return std::string(name);
+    if (!LoadFile(session.host, listPath, list.text)) return std::string(name);
     list.command = LineCommand::Build;
     LineIndexCommand(list);
     for (uint32_t n = 1; n <= list.lines(); ++n) {

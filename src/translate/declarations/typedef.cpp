@@ -115,7 +115,7 @@ class TypedefTranslation {
         if (rest.empty()) return false;
         while (!rest.empty()) {
             const size_t end = rest.find_first_of(kBlanks);
-            if (AppendPieceToHeapBlock(typedefWords_, rest.substr(0, end)) == 0) return false;
+            if (!AppendPieceToHeapBlock(typedefWords_, rest.substr(0, end))) return false;
             ++wordCount_;
             if (end == std::string_view::npos) break;
             rest.remove_prefix(rest.find_first_not_of(kBlanks, end));

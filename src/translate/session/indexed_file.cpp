@@ -24,7 +24,7 @@ int OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& ind
         index.outputHandle = CreateStagedFile(session.host, outputName);
         if (index.outputHandle == nullptr) return 0;
     }
-    const int result = LoadFile(session.host, inputName, index.text) == 0
+    const int result = !LoadFile(session.host, inputName, index.text)
                            ? 0
                            : ProcessIndexedText(session, index, processor);
     // A header that cannot be read still leaves its (empty) output file.
