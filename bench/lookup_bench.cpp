@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,45 +19,52 @@ namespace {
 
 struct Query {
     std::string_view word;
-    LookupKind kind;
+    int range;
 };
 
+constexpr int kTypes = 2;       // TYPEDEFINI
+constexpr int kStructures = 3;  // COMMONSTRUCTURE
+constexpr int kRecords = 4;     // COMMONRECORD
+constexpr int kNames = 5;       // INCOMPATIBLE
+constexpr int kEquates = 6;     // INCOMPATIBLE_EQUATE
+constexpr int kMethods = 7;     // INTERFACE_API_CONFLIT_NOM
+
 constexpr std::array<Query, 32> kQueries = {{
-    {"#define", LOOKUP_CODE},
-    {"#endif", LOOKUP_CODE},
-    {"#ifdef", LOOKUP_CODE},
-    {"typedef", LOOKUP_CODE},
-    {"WINBASEAPI", LOOKUP_CODE},
-    {"HRESULT", LOOKUP_CODE},
-    {"DEFINE_GUID", LOOKUP_CODE},
-    {"EXTERN_C", LOOKUP_CODE},
-    {"HWND", LOOKUP_TYPEDEFINI},
-    {"DWORD", LOOKUP_TYPEDEFINI},
-    {"LPCWSTR", LOOKUP_TYPEDEFINI},
-    {"UINT", LOOKUP_TYPEDEFINI},
-    {"LPOVERLAPPED_COMPLETION_ROUTINE", LOOKUP_TYPEDEFINI},
-    {"PCUNICODE_STRING", LOOKUP_TYPEDEFINI},
-    {"IShellItem", LOOKUP_TYPEDEFINI},
-    {"D3DXVECTOR3", LOOKUP_TYPEDEFINI},
-    {"RECT", LOOKUP_COMMONSTRUCTURE},
-    {"SYSTEMTIME", LOOKUP_COMMONSTRUCTURE},
-    {"WNDCLASSEXA", LOOKUP_COMMONSTRUCTURE},
-    {"OSVERSIONINFOW", LOOKUP_COMMONSTRUCTURE},
-    {"cbSize", LOOKUP_INCOMPATIBLE},
-    {"hwndOwner", LOOKUP_INCOMPATIBLE},
-    {"type", LOOKUP_INCOMPATIBLE},
-    {"dwFlags", LOOKUP_INCOMPATIBLE},
-    {"lpszClassName", LOOKUP_INCOMPATIBLE},
-    {"ecx", LOOKUP_INCOMPATIBLE},
-    {"WM_USER", LOOKUP_INCOMPATIBLE_EQUATE},
-    {"FAR", LOOKUP_INCOMPATIBLE_EQUATE},
-    {"ERROR_SUCCESS", LOOKUP_INCOMPATIBLE_EQUATE},
-    {"QueryInterface", LOOKUP_API_CONFLIT},
-    {"GetObject", LOOKUP_API_CONFLIT},
-    {"RECAFLAGS", LOOKUP_COMMONRECORD},
+    {"#define", kCodeRange},
+    {"#endif", kCodeRange},
+    {"#ifdef", kCodeRange},
+    {"typedef", kCodeRange},
+    {"WINBASEAPI", kCodeRange},
+    {"HRESULT", kCodeRange},
+    {"DEFINE_GUID", kCodeRange},
+    {"EXTERN_C", kCodeRange},
+    {"HWND", kTypes},
+    {"DWORD", kTypes},
+    {"LPCWSTR", kTypes},
+    {"UINT", kTypes},
+    {"LPOVERLAPPED_COMPLETION_ROUTINE", kTypes},
+    {"PCUNICODE_STRING", kTypes},
+    {"IShellItem", kTypes},
+    {"D3DXVECTOR3", kTypes},
+    {"RECT", kStructures},
+    {"SYSTEMTIME", kStructures},
+    {"WNDCLASSEXA", kStructures},
+    {"OSVERSIONINFOW", kStructures},
+    {"cbSize", kNames},
+    {"hwndOwner", kNames},
+    {"type", kNames},
+    {"dwFlags", kNames},
+    {"lpszClassName", kNames},
+    {"ecx", kNames},
+    {"WM_USER", kEquates},
+    {"FAR", kEquates},
+    {"ERROR_SUCCESS", kEquates},
+    {"QueryInterface", kMethods},
+    {"GetObject", kMethods},
+    {"RECAFLAGS", kRecords},
 }};
 
-using LookupFunction = uint32_t (*)(KnowledgeFile&, std::string_view, LookupKind, std::string*);
+using LookupFunction = std::optional<std::string_view> (*)(KnowledgeFile&, std::string_view, int);
 
 void RunLookups(benchmark::State& state, LookupFunction lookup) {
     DiscardingHost host;
@@ -65,23 +73,22 @@ void RunLookups(benchmark::State& state, LookupFunction lookup) {
         state.SkipWithError("kits/egales.txt cannot be loaded");
         return;
     }
-    std::string value;
-    lookup(file, "#define", LOOKUP_CODE, &value);  // the section scan is not measured
+    lookup(file, "#define", kCodeRange);  // the section scan is not measured
     // One lookup per iteration, so the time per iteration is the time per lookup.
     size_t next = 0;
     for (auto _ : state) {
         const Query& query = kQueries[next];
         next = (next + 1) % kQueries.size();
-        benchmark::DoNotOptimize(lookup(file, query.word, query.kind, &value));
+        benchmark::DoNotOptimize(lookup(file, query.word, query.range));
     }
     state.SetItemsProcessed(state.iterations());
 }
 
 void BM_LookupIndexed(benchmark::State& state) {
-    RunLookups(state, static_cast<LookupFunction>(LookupKnowledge));
+    RunLookups(state, FindEntry);
 }
 void BM_LookupScan(benchmark::State& state) {
-    RunLookups(state, ScanKnowledge);
+    RunLookups(state, ScanEntry);
 }
 
 BENCHMARK(BM_LookupIndexed);

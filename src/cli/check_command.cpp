@@ -61,7 +61,7 @@ class CheckPrinter {
 
   private:
     static bool IsForcedError(const AssemblerError* error) {
-        return InString(1, error->message, "forced error", true) > 0;
+        return InString(1, error->message, "forced error", Case::Ignore).has_value();
     }
 
     std::string after_;

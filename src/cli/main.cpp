@@ -139,7 +139,7 @@ int RunFile(const Options& options, Session& session, TerminalHost& host) {
 }
 
 int RunAll(const Options& options, Session& session, TerminalHost& host) {
-    if (ondavel::StartBatch(session, options.list) == 0) return 1;
+    if (!ondavel::StartBatch(session, options.list)) return 1;
     const auto start = std::chrono::steady_clock::now();
     int failed = 0;
     while (ondavel::ClaimBatchStep(session)) {

@@ -117,26 +117,26 @@ std::string ResolvePath(Host& host, std::string_view name) {
     return path;
 }
 
-int LoadFile(Host& host, std::string_view name, std::string& text) {
+bool LoadFile(Host& host, std::string_view name, std::string& text) {
     text.clear();
     const std::string path = ResolvePath(host, name);
-    if (path.empty()) return 0;
+    if (path.empty()) return false;
     if (!ReadFileText(path, text)) {
         std::string().swap(text);
         ShowLastError(host, "LoadFile", path);
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
-int FileExists(std::string_view pattern) {
+bool FileExists(std::string_view pattern) {
     const std::string text(pattern);
     glob_t found{};
     // A backslash is part of a name here, not an escape.
     const int result = ::glob(text.c_str(), GLOB_NOESCAPE, nullptr, &found);
     const bool matched = result == 0 && found.gl_pathc > 0;
     ::globfree(&found);
-    return matched ? 1 : 0;
+    return matched;
 }
 
 std::string_view FileNamePart(std::string_view path) {

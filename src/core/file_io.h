@@ -14,16 +14,16 @@ class Host;
 std::string ResolvePath(Host& host, std::string_view name);
 
 // Reads the whole file into text, each LF that no CR precedes read as CR LF (see
-// ExpandUnixLineEnds). Returns 1, or 0 on any failure (shown on host).
-int LoadFile(Host& host, std::string_view name, std::string& text);
+// ExpandUnixLineEnds). False on any failure (shown on host).
+bool LoadFile(Host& host, std::string_view name, std::string& text);
 
 // Lines end with CR LF. A Unix text file, or a header edited on both systems that mixes the
 // two ends, has lines ending in a lone LF: each such LF becomes CR LF. A lone CR stays an
 // ordinary byte. False (errno EFBIG) when the result would be too large to index.
 bool ExpandUnixLineEnds(std::string& text);
 
-// 1 when a file matches the name or wildcard pattern, else 0.
-int FileExists(std::string_view pattern);
+// Whether a file matches the name or wildcard pattern.
+bool FileExists(std::string_view pattern);
 
 // The file-name part of a path: what follows its last '/' or '\\'.
 std::string_view FileNamePart(std::string_view path);

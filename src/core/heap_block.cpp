@@ -26,22 +26,22 @@ uint64_t CapacityFor(const HeapBlock& block, uint64_t length) {
     return RoundUp(needed, block.capacity);
 }
 
-int ReportFailure(const HeapBlock& block, bool first) {
+bool ReportFailure(const HeapBlock& block, bool first) {
     errno = ENOMEM;
     if (block.reporter != nullptr) {
         ShowLastError(*block.reporter,
                       first ? "WriteToBlocHeap HeapAlloc" : "WriteToBlocHeap HeapReAlloc");
     }
-    return 0;
+    return false;
 }
 
 // Makes room for `length` more bytes behind the used part; the new bytes are zero.
-int Reserve(HeapBlock& block, uint64_t length) {
+bool Reserve(HeapBlock& block, uint64_t length) {
     if (block.growthStep == 0) block.growthStep = kDefaultGrowthStep;
     const bool first = !block.data;
     const uint64_t capacity = CapacityFor(block, length);
     if (capacity > kMaxCapacity) return ReportFailure(block, first);
-    if (capacity == block.capacity) return 1;
+    if (capacity == block.capacity) return true;
     try {
         std::unique_ptr<char[]> grown(new char[capacity]());
         if (block.used != 0) std::memcpy(grown.get(), block.data.get(), block.used);
@@ -50,40 +50,38 @@ int Reserve(HeapBlock& block, uint64_t length) {
         return ReportFailure(block, first);
     }
     block.capacity = static_cast<uint32_t>(capacity);
-    return 1;
+    return true;
 }
 
 }  // namespace
 
-int WriteToBlocHeap(HeapBlock& block, std::string_view bytes) {
-    if (bytes.empty() || Reserve(block, bytes.size()) == 0) return 0;
+bool AppendToHeapBlock(HeapBlock& block, std::string_view bytes) {
+    if (bytes.empty() || !Reserve(block, bytes.size())) return false;
     std::memcpy(block.data.get() + block.used, bytes.data(), bytes.size());
     block.used += static_cast<uint32_t>(bytes.size());
-    return 1;
+    return true;
 }
 
-int AppendPiece(HeapBlock& block, std::string_view text) {
+bool AppendPieceToHeapBlock(HeapBlock& block, std::string_view text) {
     const uint64_t length = static_cast<uint64_t>(text.size()) + 1;
-    if (Reserve(block, length) == 0) return 0;
+    if (!Reserve(block, length)) return false;
     char* end = block.data.get() + block.used;
     if (!text.empty()) std::memcpy(end, text.data(), text.size());
     end[text.size()] = '\0';
     block.used += static_cast<uint32_t>(length);
-    return 1;
+    return true;
 }
 
-void TruncateBlocHeap(HeapBlock& block, uint32_t used) {
+void TruncateHeapBlock(HeapBlock& block, uint32_t used) {
     if (used >= block.used) return;
     std::fill(block.data.get() + used, block.data.get() + block.used, '\0');
     block.used = used;
 }
 
-int ReleaseBlocHeap(HeapBlock& block) {
-    if (!block.data) return 0;
+void ReleaseHeapBlock(HeapBlock& block) {
     block.data.reset();
     block.used = 0;
     block.capacity = 0;
-    return 1;
 }
 
 }  // namespace ondavel

@@ -24,16 +24,16 @@ struct HeapBlock {
     std::string_view view() const { return {data.get(), used}; }
 };
 
-// Appends the bytes. Returns 1, or 0 when there is nothing to append or memory fails
-// (shown with the caption "WriteToBlocHeap HeapAlloc" or "WriteToBlocHeap HeapReAlloc").
-int WriteToBlocHeap(HeapBlock& block, std::string_view bytes);
-// Appends text followed by one NUL: the form of every entry of a name list and of every
-// piece of collected output.
-int AppendPiece(HeapBlock& block, std::string_view text);
+// Appends the bytes; false when there is nothing to append or memory fails (shown on the
+// block's reporter).
+bool AppendToHeapBlock(HeapBlock& block, std::string_view bytes);
+// Appends text followed by one NUL, a piece: the form of every entry of a name list and of
+// every line of collected output. False when memory fails.
+bool AppendPieceToHeapBlock(HeapBlock& block, std::string_view text);
 // Forgets the bytes from used on (zeroing them); nothing happens when used is not below the
 // block's own.
-void TruncateBlocHeap(HeapBlock& block, uint32_t used);
-// Frees the bytes; growthStep and reporter stay. Returns 1, or 0 when nothing was allocated.
-int ReleaseBlocHeap(HeapBlock& block);
+void TruncateHeapBlock(HeapBlock& block, uint32_t used);
+// Frees the bytes; growthStep and reporter stay.
+void ReleaseHeapBlock(HeapBlock& block);
 
 }  // namespace ondavel

@@ -24,9 +24,8 @@ void RemoveLastSavedString(SavedStrings& saved) {
     if (!saved.slots.empty()) saved.slots.pop_back();
 }
 
-int ClearSavedStrings(SavedStrings& saved) {
+void ClearSavedStrings(SavedStrings& saved) {
     std::deque<std::string>().swap(saved.slots);
-    return 1;
 }
 
 }  // namespace ondavel

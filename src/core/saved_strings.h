@@ -24,7 +24,7 @@ struct SavedStrings {
 const std::string* AddSavedString(Host& host, SavedStrings& saved, std::string_view text);
 // Empties the last filled slot, if any.
 void RemoveLastSavedString(SavedStrings& saved);
-// Empties every slot. Returns 1.
-int ClearSavedStrings(SavedStrings& saved);
+// Empties every slot.
+void ClearSavedStrings(SavedStrings& saved);
 
 }  // namespace ondavel

@@ -17,13 +17,10 @@ std::string_view UntilTerminator(std::string_view text) {
     return text.substr(0, static_cast<size_t>(end - text.begin()));
 }
 
-bool SameChar(char a, char b, bool ignoreCase) {
-    return ignoreCase ? FoldCase(a) == FoldCase(b) : a == b;
-}
-
-bool MatchesAt(std::string_view text, size_t at, std::string_view pattern, bool ignoreCase) {
+// Whether pattern stands at `at` in text, a-z folded onto A-Z.
+bool MatchesAt(std::string_view text, size_t at, std::string_view pattern) {
     for (size_t i = 0; i < pattern.size(); ++i) {
-        if (!SameChar(text[at + i], pattern[i], ignoreCase)) return false;
+        if (FoldCase(text[at + i]) != FoldCase(pattern[i])) return false;
     }
     return true;
 }
@@ -52,7 +49,7 @@ size_t SkipBlanks(std::string_view text, size_t from) {
     return from;
 }
 
-int BoundedLength(std::string_view text) {
+std::optional<size_t> BoundedLength(std::string_view text) {
     const size_t limit = std::min(text.size(), kLineLimit);
     if (limit == 0) return 0;
     size_t end = limit;
@@ -62,70 +59,61 @@ int BoundedLength(std::string_view text) {
     if (const void* nul = std::memchr(text.data(), '\0', end)) {
         end = static_cast<size_t>(static_cast<const char*>(nul) - text.data());
     }
-    if (end < limit) return static_cast<int>(end);
-    return text.size() < kLineLimit ? static_cast<int>(text.size()) : -1;
+    if (end < limit) return end;
+    if (text.size() < kLineLimit) return text.size();
+    return std::nullopt;
 }
 
-int CopyLine(std::string& destination, std::string_view source) {
-    const int length = BoundedLength(source);
-    if (length < 0) return -1;
-    destination.assign(source.substr(0, static_cast<size_t>(length)));
-    return length;
+bool CopyLine(std::string& destination, std::string_view source) {
+    const std::optional<size_t> length = BoundedLength(source);
+    if (!length) return false;
+    destination.assign(source.substr(0, *length));
+    return true;
 }
 
-int TrimText(std::string_view text, std::string_view& trimmed) {
-    const int length = BoundedLength(text);
-    if (length < 0) return -1;
-    std::string_view rest = text.substr(0, static_cast<size_t>(length));
+std::optional<std::string_view> TrimText(std::string_view text) {
+    const std::optional<size_t> length = BoundedLength(text);
+    if (!length) return std::nullopt;
+    std::string_view rest = text.substr(0, *length);
     while (!rest.empty() && IsTrimmable(rest.front())) rest.remove_prefix(1);
     while (!rest.empty() && IsTrimmable(rest.back())) rest.remove_suffix(1);
-    trimmed = rest;
-    return static_cast<int>(rest.size());
+    return rest;
 }
 
-int MidText(std::string_view text, int start, int count, std::string_view& part) {
-    const int length = BoundedLength(text);
-    if (length < 0) return -1;
-    if (length == 0 || start < 1 || start > length || count < 0) return 0;
-    if (count == 0) count = length - start + 1;
-    if (static_cast<int64_t>(start) + count - 1 > length) return 0;
-    part = text.substr(static_cast<size_t>(start) - 1, static_cast<size_t>(count));
-    return count;
-}
-
-int InString(int start, std::string_view text, std::string_view pattern, bool ignoreCase) {
-    const int textLength = BoundedLength(text);
-    const int patternLength = BoundedLength(pattern);
-    if (textLength < 0 || patternLength < 0) return -1;
-    if (start < 1 || textLength == 0 || patternLength == 0 || patternLength > textLength) return 0;
-    const int lastStart = textLength - patternLength + 1;
-    pattern = pattern.substr(0, static_cast<size_t>(patternLength));
-    if (!ignoreCase) {
-        const size_t at = text.substr(0, static_cast<size_t>(textLength))
-                              .find(pattern, static_cast<size_t>(start) - 1);
-        return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
+std::optional<int> InString(int start, std::string_view text, std::string_view pattern,
+                            Case letters) {
+    const std::optional<size_t> textLength = BoundedLength(text);
+    const std::optional<size_t> patternLength = BoundedLength(pattern);
+    if (!textLength || !patternLength) return std::nullopt;
+    if (start < 1 || *patternLength == 0 || *patternLength > *textLength) return std::nullopt;
+    text = text.substr(0, *textLength);
+    pattern = pattern.substr(0, *patternLength);
+    if (letters == Case::Exact) {
+        const size_t at = text.find(pattern, static_cast<size_t>(start) - 1);
+        if (at == std::string_view::npos) return std::nullopt;
+        return static_cast<int>(at) + 1;
     }
+    const int lastStart = static_cast<int>(*textLength - *patternLength) + 1;
     const char first = FoldCase(pattern[0]);
     for (int position = start; position <= lastStart; ++position) {
         const size_t at = static_cast<size_t>(position) - 1;
-        if (FoldCase(text[at]) == first && MatchesAt(text, at, pattern, true)) return position;
+        if (FoldCase(text[at]) == first && MatchesAt(text, at, pattern)) return position;
     }
-    return 0;
+    return std::nullopt;
 }
 
-int FindWord(int start, std::string_view text, std::string_view word, bool ignoreCase,
-             std::string_view before, std::string_view after) {
-    const int wordLength = BoundedLength(word);
-    const std::string_view line =
-        text.substr(0, static_cast<size_t>(std::max(0, BoundedLength(text))));
+std::optional<int> FindWord(int start, std::string_view text, std::string_view word, Case letters,
+                            std::string_view before, std::string_view after) {
+    const std::optional<size_t> textLength = BoundedLength(text);
+    const std::optional<size_t> wordLength = BoundedLength(word);
+    if (!textLength || !wordLength) return std::nullopt;
+    const std::string_view line = text.substr(0, *textLength);
     for (;;) {
-        const int position = InString(start, text, word, ignoreCase);
-        if (position <= 0) return position;
-        if (StandsAsToken(line, position, static_cast<size_t>(wordLength), before, after)) {
+        const std::optional<int> position = InString(start, text, word, letters);
+        if (!position || StandsAsToken(line, *position, *wordLength, before, after))
             return position;
-        }
         // The search resumes past the whole rejected occurrence, not one character on.
-        start = position + wordLength;
+        start = *position + static_cast<int>(*wordLength);
     }
 }
 

@@ -1,10 +1,11 @@
-// Small string routines with the result conventions every translation routine relies on:
-// positions are 1-based, 0 means "not found" or "nothing", -1 means a text that has no
-// terminator (NUL, CR or the end of the view) within one line's worth of characters.
+// Small string routines with the conventions every translation routine relies on: a text ends
+// at its first NUL or CR (or the end of the view), positions are 1-based, and a text that has
+// no end within one line's worth of characters is over-long, which the routines refuse.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -73,31 +74,36 @@ inline bool StartsWithIgnoringCase(std::string_view text, std::string_view prefi
     return text.size() >= prefix.size() && SameIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
-// Characters before the first NUL or CR (or the end of the view); -1 when that is 1,040 or more.
-int BoundedLength(std::string_view text);
+// Characters before the first NUL or CR (or the end of the view); nullopt when that is 1,040
+// or more.
+std::optional<size_t> BoundedLength(std::string_view text);
 
-// Replaces destination by source up to its first NUL or CR. Returns the copied length,
-// 0 when source is empty (destination emptied), -1 when source is over-long (destination
-// untouched).
-int CopyLine(std::string& destination, std::string_view source);
+// Replaces destination by source up to its first NUL or CR; false, with destination untouched,
+// when source is over-long.
+bool CopyLine(std::string& destination, std::string_view source);
 
 // The bounded text without its leading and trailing characters of code 32 or less, as a view
-// into text. Returns the trimmed length (0 for an empty or all-blank text), -1 when over-long.
-int TrimText(std::string_view text, std::string_view& trimmed);
+// into text (empty for an all-blank text); nullopt when over-long.
+std::optional<std::string_view> TrimText(std::string_view text);
 
-// count characters from 1-based position start (count 0: up to the end). Returns count,
-// 0 when text is empty or the range does not lie inside it, -1 when text is over-long.
-int MidText(std::string_view text, int start, int count, std::string_view& part);
+// TrimText's text, empty when over-long.
+inline std::string_view Trimmed(std::string_view text) {
+    return TrimText(text).value_or("");
+}
 
-// Position of the first pattern at or after start; 0 when none (or start < 1, an empty string,
-// or a pattern that cannot fit); -1 when either text is over-long. ignoreCase folds a-z only.
-int InString(int start, std::string_view text, std::string_view pattern, bool ignoreCase);
+// Whether a search compares letters as they are, or with a-z folded onto A-Z.
+enum class Case { Exact, Ignore };
+
+// Position of the first pattern at or after start; nullopt when there is none (or start < 1,
+// an empty pattern, or one that cannot fit), and when either text is over-long.
+std::optional<int> InString(int start, std::string_view text, std::string_view pattern,
+                            Case letters);
 
 // As InString, but an occurrence counts only when it stands as a token: at the start of the
 // text or after a character of `before` (any character when `before` is empty), and at the end
 // of the text or before a character of `after` (any character when `after` is empty).
-int FindWord(int start, std::string_view text, std::string_view word, bool ignoreCase,
-             std::string_view before, std::string_view after);
+std::optional<int> FindWord(int start, std::string_view text, std::string_view word, Case letters,
+                            std::string_view before, std::string_view after);
 
 // Signed decimal text of a 32-bit value.
 std::string NumberToText(int32_t value);

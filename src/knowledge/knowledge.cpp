@@ -57,36 +57,27 @@ void WriteValue(std::string_view rest, LookupKind kind, std::string* output) {
     size_t length = 0;
     while (length < rest.size() && !EndsValue(rest[length])) ++length;
     output->assign(rest.substr(0, length));
-    if (kind == LOOKUP_TRADUIRE) output->push_back(' ');
+    if (kind == LookupKind::Replacement) output->push_back(' ');
 }
 
-uint32_t ScanRange(const KnowledgeFile& file, std::string_view word, LookupKind kind,
-                   std::string* output) {
-    const int range = KindRange(kind);
-    const bool ignoreCase = kRangeIgnoresCase[range];
-    const LineRange lines = RangeLines(file, range);
-    for (uint32_t n = lines.first; n <= lines.last; ++n) {
-        std::string_view line;
-        if (!ReadKnowledgeLine(file.index, n, line)) continue;
-        if (FindWord(1, line, word, ignoreCase, " \t=", kKeyEnd) == 1) {
-            return ReadEntry(line, kind, output);
-        }
-    }
-    return 0;
+// The value that an entry line gives for kind, written to *output when there is one.
+bool ReadValue(std::string_view line, LookupKind kind, std::string* output) {
+    std::string_view rest;
+    // The format requires '=' after the key; an entry without it is taken as not found.
+    if (!AfterEqualSign(line, rest)) return false;
+    if (kind == LookupKind::CommonStructure && rest.empty()) return false;
+    WriteValue(rest, kind, output);
+    return true;
+}
+
+// Whether the lookups can answer: the section lines are looked for once after each load, and
+// a file that lacks one answers nothing.
+bool Prepared(KnowledgeFile& file) {
+    PrepareKnowledge(file);
+    return file.keys != nullptr;
 }
 
 }  // namespace
-
-uint32_t ReadEntry(std::string_view line, LookupKind kind, std::string* output) {
-    if (kind == LOOKUP_CODE) return ReadCode(line);
-    if (kind == LOOKUP_IS_TYPEDEFINI) return 1;
-    std::string_view rest;
-    // The format requires '=' after the key; an entry without it is taken as not found.
-    if (!AfterEqualSign(line, rest)) return 0;
-    if (kind == LOOKUP_COMMONSTRUCTURE && rest.empty()) return 0;
-    WriteValue(rest, kind, output);
-    return 1;
-}
 
 std::string_view PrepareKnowledge(KnowledgeFile& file) {
     if (file.index.lines() == 0 || file.sectionsScanned) return {};
@@ -97,18 +88,31 @@ std::string_view PrepareKnowledge(KnowledgeFile& file) {
     return {};
 }
 
-uint32_t ScanKnowledge(KnowledgeFile& file, std::string_view word, LookupKind kind,
-                       std::string* output) {
-    PrepareKnowledge(file);
-    if (KindRange(kind) < 0 || file.keys == nullptr) return 0;
-    return ScanRange(file, word, kind, output);
+std::optional<std::string_view> ScanEntry(KnowledgeFile& file, std::string_view word, int range) {
+    if (range < 0 || range >= kRangeCount || !Prepared(file)) return std::nullopt;
+    const Case letters = kRangeIgnoresCase[range] ? Case::Ignore : Case::Exact;
+    const LineRange lines = RangeLines(file, range);
+    for (uint32_t n = lines.first; n <= lines.last; ++n) {
+        std::string_view line;
+        if (!ReadKnowledgeLine(file.index, n, line)) continue;
+        if (FindWord(1, line, word, letters, " \t=", kKeyEnd) == 1) return line;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string_view> FindEntry(KnowledgeFile& file, std::string_view word, int range) {
+    if (!Prepared(file)) return std::nullopt;
+    if (!KnowledgeKeyIndex::Answers(word)) return ScanEntry(file, word, range);
+    std::string_view line;
+    if (!file.keys->Find(range, word, line)) return std::nullopt;
+    return line;
 }
 
 bool LoadKnowledgeFile(Host& host, KnowledgeFile& file, std::string_view path) {
     ReleaseKnowledgeFile(file);
     LineIndex& index = file.index;
     std::string text;
-    if (LoadFile(host, path, text) == 1) {
+    if (LoadFile(host, path, text)) {
         if (index.Build(std::move(text))) return true;
         host.ShowMessage(path, "the knowledge file holds no line", MessageIcon::Stop);
     }
@@ -123,15 +127,15 @@ void ReleaseKnowledgeFile(KnowledgeFile& file) {
     file.index.Release();
 }
 
-uint32_t LookupKnowledge(KnowledgeFile& file, std::string_view word, LookupKind kind,
-                         std::string* output) {
-    const int range = KindRange(kind);
-    PrepareKnowledge(file);
-    if (range < 0 || file.keys == nullptr) return 0;
-    if (!KnowledgeKeyIndex::Answers(word)) return ScanRange(file, word, kind, output);
-    std::string_view line;
-    if (!file.keys->Find(range, word, line)) return 0;
-    return ReadEntry(line, kind, output);
+KeywordCode LookupKeywordCode(KnowledgeFile& file, std::string_view word) {
+    const std::optional<std::string_view> line = FindEntry(file, word, kCodeRange);
+    return line ? static_cast<KeywordCode>(ReadCode(*line)) : KeywordCode::None;
+}
+
+bool LookupKnowledge(KnowledgeFile& file, std::string_view word, LookupKind kind,
+                     std::string* output) {
+    const std::optional<std::string_view> line = FindEntry(file, word, KindRange(kind));
+    return line && ReadValue(*line, kind, output);
 }
 
 }  // namespace ondavel

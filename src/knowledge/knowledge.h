@@ -16,40 +16,46 @@ namespace ondavel {
 class Host;
 struct KnowledgeFile;
 
-enum LookupKind : uint32_t {
-    LOOKUP_CODE = 1,                 // keyword code of a statement's first word
-    LOOKUP_TRADUIRE = 2,             // replacement text, followed by one blank
-    LOOKUP_TYPEDEFINI = 3,           // MASM type of a C type name
-    LOOKUP_COMMONSTRUCTURE = 4,      // known structure
-    LOOKUP_COMMONRECORD = 5,         // known record
-    LOOKUP_INCOMPATIBLE = 6,         // replacement of a name MASM cannot take
-    LOOKUP_IS_TYPEDEFINI = 7,        // whether a C type name is known
-    LOOKUP_INCOMPATIBLE_EQUATE = 8,  // replacement of an equate name
-    LOOKUP_API_CONFLIT = 9,          // replacement of a method name that clashes with an API
+// What a lookup asks of the sections after the keyword codes. The knowledge file names its
+// sections in its own words (TRADUIRE, TYPEDEFINI ...), given with each kind.
+enum class LookupKind {
+    Replacement,         // TRADUIRE: replacement text, followed by one blank
+    DefinedType,         // TYPEDEFINI: MASM type of a C type name
+    CommonStructure,     // COMMONSTRUCTURE: known structure
+    CommonRecord,        // COMMONRECORD: known record
+    Incompatible,        // INCOMPATIBLE: replacement of a name MASM cannot take
+    IncompatibleEquate,  // INCOMPATIBLE_EQUATE: replacement of an equate name
+    ApiNameConflict,     // INTERFACE_API_CONFLIT_NOM: replacement of a method name that clashes
+                         // with an API
 };
 
-// Keyword codes: what the driver does with a statement whose first word carries them.
-inline constexpr uint32_t CODE_IF = 1;
-inline constexpr uint32_t CODE_ENDIF = 2;
-inline constexpr uint32_t CODE_ELSE = 3;
-inline constexpr uint32_t CODE_INCLUDE = 4;
-inline constexpr uint32_t CODE_DEFINE = 5;
-inline constexpr uint32_t CODE_PRAGMA = 10;
-inline constexpr uint32_t CODE_IFNDEF = 11;
-inline constexpr uint32_t CODE_IFDEF = 12;
-inline constexpr uint32_t CODE_ERROR = 13;
-inline constexpr uint32_t CODE_ELIF = 14;
-inline constexpr uint32_t CODE_TYPEDEF = 15;
-inline constexpr uint32_t CODE_SKIP = 16;
-inline constexpr uint32_t CODE_AGGREGATE = 17;
-inline constexpr uint32_t CODE_INTERFACE = 20;
-inline constexpr uint32_t CODE_OLE_INTERFACE = 31;
-inline constexpr uint32_t CODE_DECLARE_ONE = 32;
-inline constexpr uint32_t CODE_DECLARE_SECOND = 33;
-inline constexpr uint32_t CODE_DEFINE_GUID = 35;
-inline constexpr uint32_t CODE_DEFINE_OLEGUID = 36;
-inline constexpr uint32_t CODE_GUID_SECOND = 37;
-inline constexpr uint32_t CODE_SKIP2 = 42;
+// Keyword codes: what the driver does with a statement whose first word carries them. The
+// file gives them as numbers ("#define = define = 5"); a number not named here is a code that
+// the driver passes over.
+enum class KeywordCode : uint32_t {
+    None = 0,  // the word is no keyword
+    If = 1,
+    Endif = 2,
+    Else = 3,
+    Include = 4,
+    Define = 5,
+    Pragma = 10,
+    Ifndef = 11,
+    Ifdef = 12,
+    Error = 13,
+    Elif = 14,
+    Typedef = 15,
+    Skip = 16,
+    Aggregate = 17,
+    Interface = 20,
+    OleInterface = 31,
+    DeclareOne = 32,
+    DeclareSecond = 33,
+    DefineGuid = 35,
+    DefineOleGuid = 36,
+    GuidSecond = 37,
+    Skip2 = 42,
+};
 
 // Loads the knowledge file at path into file and builds its line table. False (shown on the
 // host) when it cannot be read or holds no line.
@@ -62,10 +68,11 @@ void ReleaseKnowledgeFile(KnowledgeFile& file);
 // answers no lookup; otherwise the result is empty.
 std::string_view PrepareKnowledge(KnowledgeFile& file);
 
-// For LOOKUP_CODE: the code (0 when not found). For the other kinds: 1 with the value in
-// *output, or 0 with *output untouched. output may be null for LOOKUP_CODE and
-// LOOKUP_IS_TYPEDEFINI, and may hold the word itself.
-uint32_t LookupKnowledge(KnowledgeFile& file, std::string_view word, LookupKind kind,
-                         std::string* output);
+// The keyword code of word; KeywordCode::None when the file has none for it.
+KeywordCode LookupKeywordCode(KnowledgeFile& file, std::string_view word);
+// True with the value in *output, or false with *output untouched. output may be null, and may
+// hold the word itself.
+bool LookupKnowledge(KnowledgeFile& file, std::string_view word, LookupKind kind,
+                     std::string* output);
 
 }  // namespace ondavel

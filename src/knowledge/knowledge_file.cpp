@@ -11,22 +11,19 @@ KnowledgeFile::~KnowledgeFile() = default;
 
 int KindRange(LookupKind kind) {
     switch (kind) {
-        case LOOKUP_CODE:
-            return 0;
-        case LOOKUP_TRADUIRE:
+        case LookupKind::Replacement:
             return 1;
-        case LOOKUP_TYPEDEFINI:
-        case LOOKUP_IS_TYPEDEFINI:
+        case LookupKind::DefinedType:
             return 2;
-        case LOOKUP_COMMONSTRUCTURE:
+        case LookupKind::CommonStructure:
             return 3;
-        case LOOKUP_COMMONRECORD:
+        case LookupKind::CommonRecord:
             return 4;
-        case LOOKUP_INCOMPATIBLE:
+        case LookupKind::Incompatible:
             return 5;
-        case LOOKUP_INCOMPATIBLE_EQUATE:
+        case LookupKind::IncompatibleEquate:
             return 6;
-        case LOOKUP_API_CONFLIT:
+        case LookupKind::ApiNameConflict:
             return 7;
     }
     return -1;
@@ -40,8 +37,9 @@ LineRange RangeLines(const KnowledgeFile& file, int range) {
 bool ReadKnowledgeLine(const LineIndex& index, uint32_t n, std::string_view& line) {
     std::string_view raw;
     if (!index.Line(n, raw)) return false;
-    // TrimText also refuses a line of 1,040 characters or more (-1).
-    if (TrimText(raw, line) <= 0) return false;
+    // A line of 1,040 characters or more is refused as well.
+    line = Trimmed(raw);
+    if (line.empty()) return false;
     return line.front() != ';';
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,7 @@
 
 namespace ondavel {
 
+// The section lines as the file spells them: the format's own words, in French.
 inline constexpr std::array<std::string_view, kSectionCount> kSectionNames = {
     "TRADUIRE",     "TYPEDEFINI",          "COMMONSTRUCTURE",           "COMMONRECORD",
     "INCOMPATIBLE", "INCOMPATIBLE_EQUATE", "INTERFACE_API_CONFLIT_NOM", "FINDELISTE"};
@@ -26,7 +28,8 @@ inline constexpr std::array<bool, kRangeCount> kRangeIgnoresCase = {true, false,
 // A key ends at one of these; a word is followed by one of them where it matches a line.
 inline constexpr std::string_view kKeyEnd = " \t=;";
 
-// The range a lookup kind searches; -1 for a value that is no kind.
+// The range of the keyword codes; every lookup kind searches one of the ranges after it.
+inline constexpr int kCodeRange = 0;
 int KindRange(LookupKind kind);
 
 struct LineRange {
@@ -49,13 +52,12 @@ inline std::string_view EntryKey(std::string_view line) {
 // Returns the index of the first section that was not found, or kSectionCount.
 int FindSectionLines(KnowledgeFile& file);
 
-// The result that the matching entry line gives for kind (see LookupKnowledge); writes
-// *output only for a result of 1 and a kind that returns a value.
-uint32_t ReadEntry(std::string_view line, LookupKind kind, std::string* output);
+// The first entry line of range whose key is word (trimmed), through the key index; nullopt
+// when there is none, or when the file lacks a section line.
+std::optional<std::string_view> FindEntry(KnowledgeFile& file, std::string_view word, int range);
 
-// The reference lookup: what LookupKnowledge answers, found by a first-match linear scan of the
-// kind's range, never through the index.
-uint32_t ScanKnowledge(KnowledgeFile& file, std::string_view word, LookupKind kind,
-                       std::string* output);
+// The reference lookup: what FindEntry answers, found by a first-match linear scan of the
+// range, never through the index.
+std::optional<std::string_view> ScanEntry(KnowledgeFile& file, std::string_view word, int range);
 
 }  // namespace ondavel

@@ -14,8 +14,9 @@ std::string BatchPlace(Session& session) {
     if (!run.keepJournalOpen || !run.busy) return {};
     LineIndex& list = run.headerListIndex;
     std::string_view line;
-    std::string_view header;
-    if (!list.Line(run.headerListTaken, line) || TrimText(line, header) <= 0) return {};
+    if (!list.Line(run.headerListTaken, line)) return {};
+    const std::string_view header = Trimmed(line);
+    if (header.empty()) return {};
     return std::string(header) + ", ligne " + std::to_string(session.statement.counts.firstLine);
 }
 

@@ -27,9 +27,9 @@ Widget* WithId(Widget* widget, int id) {
 // The header a list line names, or nothing for a blank or ';' line, an over-long line or a
 // header that does not exist.
 std::string_view ListedHeader(std::string_view line) {
-    std::string_view path;
-    if (TrimText(line, path) <= 0 || path.front() == ';') return {};
-    return FileExists(path) != 0 ? path : std::string_view();
+    const std::string_view path = Trimmed(line);
+    if (path.empty() || path.front() == ';') return {};
+    return FileExists(path) ? path : std::string_view();
 }
 
 // The folder a translation to a file goes to, ending with '/' (the output file's name is
@@ -69,7 +69,7 @@ HeaderChoiceDialog::HeaderChoiceDialog(QWidget* owner, Host& host, Prompter& pro
 
 void HeaderChoiceDialog::ListHeaders(Host& host, const std::string& headerListPath) {
     std::string text;
-    if (LoadFile(host, headerListPath, text) == 0 || !headerList_.Build(std::move(text))) return;
+    if (!LoadFile(host, headerListPath, text) || !headerList_.Build(std::move(text))) return;
     std::string_view line;
     for (uint32_t n = 1; headerList_.IsTerminated(n) && headerList_.Line(n, line); ++n) {
         const std::string_view header = ListedHeader(line);

@@ -156,7 +156,7 @@ void MainWindow::TranslationCommand(int id) {
 }
 
 void MainWindow::StartBatchCommand(bool withNameList) {
-    if (StartBatch(session_, withNameList) == 0) return;
+    if (!StartBatch(session_, withNameList)) return;
     batchStopped_ = false;
     ShowBatchProgress();
     PostBatchStep();

@@ -26,7 +26,7 @@ TEST(HeapBlockTest, CapacityGrowsByWholeMultiples) {
         std::string all;
         for (const auto& [length, capacity] : appends) {
             const std::string bytes(length, static_cast<char>('a' + all.size() % 26));
-            ASSERT_EQ(WriteToBlocHeap(block, bytes), 1);
+            ASSERT_TRUE(AppendToHeapBlock(block, bytes));
             all += bytes;
             EXPECT_EQ(block.capacity, capacity) << step << " after " << all.size();
         }
@@ -39,17 +39,16 @@ TEST(HeapBlockTest, CapacityGrowsByWholeMultiples) {
 
 TEST(HeapBlockTest, PiecesEndWithOneNulAndReleaseKeepsTheGrowthStep) {
     HeapBlock block;
-    EXPECT_EQ(WriteToBlocHeap(block, ""), 0);
-    EXPECT_EQ(ReleaseBlocHeap(block), 0);
-    EXPECT_EQ(AppendPiece(block, std::string(1022, 'x')), 1);
-    EXPECT_EQ(AppendPiece(block, ""), 1);
+    EXPECT_FALSE(AppendToHeapBlock(block, ""));
+    EXPECT_TRUE(AppendPieceToHeapBlock(block, std::string(1022, 'x')));
+    EXPECT_TRUE(AppendPieceToHeapBlock(block, ""));
     // Each piece counts its NUL: 1,023 + 1 bytes and the spare one need 2,048.
     EXPECT_EQ(block.view(), std::string(1022, 'x').append(2, '\0'));
     EXPECT_EQ(block.capacity, 2048u);
     block.growthStep = 100;
-    EXPECT_EQ(ReleaseBlocHeap(block), 1);
+    ReleaseHeapBlock(block);
     EXPECT_TRUE(block.data == nullptr && block.used == 0 && block.capacity == 0);
-    ASSERT_EQ(WriteToBlocHeap(block, "xy"), 1);
+    ASSERT_TRUE(AppendToHeapBlock(block, "xy"));
     EXPECT_EQ(block.capacity, 100u);
 }
 
@@ -57,11 +56,11 @@ TEST(HeapBlockTest, GrowthBeyondThirtyTwoBitsFailsAndIsShown) {
     testing::RecordingHost host;
     HeapBlock block;
     block.reporter = &host;
-    ASSERT_EQ(WriteToBlocHeap(block, "abc"), 1);
+    ASSERT_TRUE(AppendToHeapBlock(block, "abc"));
     // Pretend the block is nearly 4 GiB full: the next growth cannot be counted in 32 bits.
     block.used = 0xFFFFFF00u;
     block.capacity = 0xFFFFFF01u;
-    EXPECT_EQ(WriteToBlocHeap(block, std::string(0x100, 'z')), 0);
+    EXPECT_FALSE(AppendToHeapBlock(block, std::string(0x100, 'z')));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, "WriteToBlocHeap HeapReAlloc");
 }

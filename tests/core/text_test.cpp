@@ -18,83 +18,59 @@ const std::string kOverLong(1040, 'x');
 TEST(TextTest, BoundedLengthStopsAtNulOrCr) {
     const std::string crAfterLongest = kLongest + "\rtail";
     // A lone LF is an ordinary character.
-    const std::pair<std::string_view, int> cases[] = {
+    const std::pair<std::string_view, size_t> cases[] = {
         {"", 0},     {"ab\0cd"sv, 2},  {"ab\rcd", 2},
         {"a\nb", 3}, {kLongest, 1039}, {crAfterLongest, 1039},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(BoundedLength(text), expected) << text;
 }
 
-TEST(TextTest, EveryBoundedRoutineGivesMinusOneForALineOf1040Characters) {
+TEST(TextTest, EveryBoundedRoutineRefusesALineOf1040Characters) {
     const std::string crAfterLimit = kOverLong + "\r";
     std::string copy = "untouched";
-    std::string_view view = "unset";
-    EXPECT_EQ(BoundedLength(kOverLong), -1);
-    EXPECT_EQ(BoundedLength(crAfterLimit), -1);
-    EXPECT_EQ(CopyLine(copy, kOverLong), -1);
-    EXPECT_EQ(TrimText(kOverLong, view), -1);
-    EXPECT_EQ(MidText(kOverLong, 1, 1, view), -1);
-    EXPECT_EQ(InString(1, kOverLong, "x", false), -1);
-    EXPECT_EQ(InString(1, "x", kOverLong, false), -1);
-    EXPECT_EQ(FindWord(1, kOverLong, "x", true, kBlanks, kBlanks), -1);
+    EXPECT_EQ(BoundedLength(kOverLong), std::nullopt);
+    EXPECT_EQ(BoundedLength(crAfterLimit), std::nullopt);
+    EXPECT_FALSE(CopyLine(copy, kOverLong));
     EXPECT_EQ(copy, "untouched");
-    EXPECT_EQ(view, "unset");
+    EXPECT_EQ(TrimText(kOverLong), std::nullopt);
+    EXPECT_EQ(Trimmed(kOverLong), "");
+    EXPECT_EQ(InString(1, kOverLong, "x", Case::Exact), std::nullopt);
+    EXPECT_EQ(InString(1, "x", kOverLong, Case::Exact), std::nullopt);
+    EXPECT_EQ(FindWord(1, kOverLong, "x", Case::Ignore, kBlanks, kBlanks), std::nullopt);
 }
 
 // Characters up to code 32 go from both ends; bytes above 127 are not blanks.
 TEST(TextTest, CopyLineAndTrimTextStopAtTheTerminator) {
     std::string copy = "untouched";
-    EXPECT_EQ(CopyLine(copy, "abc\r\ndef"), 3);
+    EXPECT_TRUE(CopyLine(copy, "abc\r\ndef"));
     EXPECT_EQ(copy, "abc");
-    EXPECT_EQ(CopyLine(copy, ""), 0);
+    EXPECT_TRUE(CopyLine(copy, ""));
     EXPECT_EQ(copy, "");
     const std::pair<std::string_view, std::string_view> cases[] = {{"  \t abc \t ", "abc"},
                                                                    {"\001\037a b ", "a b"},
                                                                    {" \xA0x\xA0 ", "\xA0x\xA0"},
                                                                    {"  a  \r  b", "a"},
                                                                    {" \t \x05 ", ""}};
-    for (const auto& [text, expected] : cases) {
-        std::string_view trimmed = "unset";
-        EXPECT_EQ(TrimText(text, trimmed), static_cast<int>(expected.size())) << text;
-        EXPECT_EQ(trimmed, expected);
-    }
+    for (const auto& [text, expected] : cases) EXPECT_EQ(TrimText(text), expected) << text;
 }
 
-TEST(TextTest, MidTextTakesARangeThatLiesInsideTheText) {
-    const int kMax = std::numeric_limits<int>::max();
-    const std::tuple<std::string_view, int, int, int, std::string_view> cases[] = {
-        {"abcdef", 2, 3, 3, "bcd"},    {"abcdef", 4, 0, 3, "def"},
-        {"abcdef", 6, 1, 1, "f"},      {"abcdef", 6, 2, 0, "unset"},
-        {"abcdef", 7, 0, 0, "unset"},  {"abcdef", 0, 2, 0, "unset"},
-        {"ab\rcd", 3, 0, 0, "unset"},  {"ab\rcd", 1, 0, 2, "ab"},
-        {"", 1, 0, 0, "unset"},        {"abcdef", 2, kMax, 0, "unset"},
-        {"abcdef", 2, -1, 0, "unset"},
-    };
-    for (const auto& [text, start, count, expected, expectedPart] : cases) {
-        std::string_view part = "unset";
-        EXPECT_EQ(MidText(text, start, count, part), expected) << text << start << " " << count;
-        EXPECT_EQ(part, expectedPart);
-    }
-}
-
-// Only a-z fold onto A-Z; a text ends at its CR.
+// Only a-z fold onto A-Z; a text ends at its CR. 0: nothing found.
 TEST(TextTest, InStringFindsTheFirstOccurrenceFromStart) {
-    const std::tuple<int, std::string_view, std::string_view, bool, int> cases[] = {
-        {1, "#ifdef X", "if", true, 2},  {3, "#ifdef X", "if", true, 0},
-        {1, "#IFDEF X", "if", false, 0}, {3, "ifxif", "if", false, 4},
-        {5, "abcdef", "def", false, 0},  {0, "abc", "a", false, 0},
-        {1, "abc", "", false, 0},        {1, "ab\rab", "ba", false, 0},
-        {1, "x\xE9y", "\xC9", true, 0},  {1, "a@b", "`", true, 0},
-        {1, "Zz", "zZ", true, 1},
+    const Case i = Case::Ignore, e = Case::Exact;
+    const std::tuple<int, std::string_view, std::string_view, Case, int> cases[] = {
+        {1, "#ifdef X", "if", i, 2}, {3, "#ifdef X", "if", i, 0}, {1, "#IFDEF X", "if", e, 0},
+        {3, "ifxif", "if", e, 4},    {5, "abcdef", "def", e, 0},  {0, "abc", "a", e, 0},
+        {1, "abc", "", e, 0},        {1, "ab\rab", "ba", e, 0},   {1, "x\xE9y", "\xC9", i, 0},
+        {1, "a@b", "`", i, 0},       {1, "Zz", "zZ", i, 1},
     };
-    for (const auto& [start, text, pattern, ignoreCase, expected] : cases) {
-        EXPECT_EQ(InString(start, text, pattern, ignoreCase), expected)
+    for (const auto& [start, text, pattern, letters, expected] : cases) {
+        EXPECT_EQ(InString(start, text, pattern, letters).value_or(0), expected)
             << start << " '" << text << "' '" << pattern << "'";
     }
 }
 
 // A rejected occurrence makes the search resume past its whole length: in "xababa" the "aba" at 2
-// is rejected, the search goes on at 5, and the token at 4 is never seen.
+// is rejected, the search goes on at 5, and the token at 4 is never seen. 0: nothing found.
 TEST(TextTest, FindWordAcceptsOnlyTokens) {
     const std::string_view b = kBlanks, ops = kOperatorDelims;
     const std::tuple<int, std::string_view, std::string_view, std::string_view, std::string_view,
@@ -113,7 +89,7 @@ TEST(TextTest, FindWordAcceptsOnlyTokens) {
             {1, "xababa", "aba", "b", "", 0},
         };
     for (const auto& [start, text, word, before, after, expected] : cases) {
-        EXPECT_EQ(FindWord(start, text, word, true, before, after), expected)
+        EXPECT_EQ(FindWord(start, text, word, Case::Ignore, before, after).value_or(0), expected)
             << start << " '" << text << "' '" << word << "'";
     }
 }

@@ -19,31 +19,31 @@ namespace {
 constexpr std::string_view kKits[] = {"egales.txt", "directx.txt", "winddkegale.txt"};
 
 // Each code the program acts on, with a key that carries it in the bundled kits; no bundled key
-// carries CODE_DECLARE_SECOND (a handle macro whose name is the second argument): a user's kit
-// may give it.
-const std::pair<std::string_view, uint32_t> kKnownCodes[] = {
-    {"#if", CODE_IF},
-    {"#endif", CODE_ENDIF},
-    {"#else", CODE_ELSE},
-    {"#include", CODE_INCLUDE},
-    {"#define", CODE_DEFINE},
-    {"#pragma", CODE_PRAGMA},
-    {"#ifndef", CODE_IFNDEF},
-    {"#ifdef", CODE_IFDEF},
-    {"#error", CODE_ERROR},
-    {"#elif", CODE_ELIF},
-    {"typedef", CODE_TYPEDEF},
-    {"#undef", CODE_SKIP},
-    {"struct", CODE_AGGREGATE},
-    {"DECLARE_INTERFACE_", CODE_INTERFACE},
-    {"interface", CODE_OLE_INTERFACE},
-    {"DECLARE_HANDLE", CODE_DECLARE_ONE},
-    {"DECLARE_OPAQUE32", CODE_DECLARE_ONE},
-    {"", CODE_DECLARE_SECOND},
-    {"DEFINE_GUID", CODE_DEFINE_GUID},
-    {"DEFINE_OLEGUID", CODE_DEFINE_OLEGUID},
-    {"MIDL_DEFINE_GUID", CODE_GUID_SECOND},
-    {"template", CODE_SKIP2},
+// carries KeywordCode::DeclareSecond (a handle macro whose name is the second argument): a user's
+// kit may give it.
+const std::pair<std::string_view, KeywordCode> kKnownCodes[] = {
+    {"#if", KeywordCode::If},
+    {"#endif", KeywordCode::Endif},
+    {"#else", KeywordCode::Else},
+    {"#include", KeywordCode::Include},
+    {"#define", KeywordCode::Define},
+    {"#pragma", KeywordCode::Pragma},
+    {"#ifndef", KeywordCode::Ifndef},
+    {"#ifdef", KeywordCode::Ifdef},
+    {"#error", KeywordCode::Error},
+    {"#elif", KeywordCode::Elif},
+    {"typedef", KeywordCode::Typedef},
+    {"#undef", KeywordCode::Skip},
+    {"struct", KeywordCode::Aggregate},
+    {"DECLARE_INTERFACE_", KeywordCode::Interface},
+    {"interface", KeywordCode::OleInterface},
+    {"DECLARE_HANDLE", KeywordCode::DeclareOne},
+    {"DECLARE_OPAQUE32", KeywordCode::DeclareOne},
+    {"", KeywordCode::DeclareSecond},
+    {"DEFINE_GUID", KeywordCode::DefineGuid},
+    {"DEFINE_OLEGUID", KeywordCode::DefineOleGuid},
+    {"MIDL_DEFINE_GUID", KeywordCode::GuidSecond},
+    {"template", KeywordCode::Skip2},
 };
 
 // The entry lines before the first section line, comments and empty lines left out.
@@ -72,7 +72,7 @@ TEST(KeywordCodesTest, TheBundledKitsCarryOneBlock) {
     std::string first;
     for (std::string_view kit : kKits) {
         std::string text;
-        ASSERT_EQ(LoadFile(host, KitPath(kit), text), 1) << kit;
+        ASSERT_TRUE(LoadFile(host, KitPath(kit), text)) << kit;
         const std::string block = CodeBlock(text);
         if (first.empty()) first = block;
         EXPECT_EQ(block, first) << kit << " differs from " << kKits[0];
@@ -81,23 +81,23 @@ TEST(KeywordCodesTest, TheBundledKitsCarryOneBlock) {
 
 TEST(KeywordCodesTest, EveryCodeOfTheKitsIsOneTheProgramKnows) {
     testing::RecordingHost host;
-    std::set<uint32_t> known;
+    std::set<KeywordCode> known;
     for (const auto& [key, code] : kKnownCodes) known.insert(code);
     for (std::string_view kit : kKits) {
         KnowledgeFile file;
         ASSERT_TRUE(LoadKnowledgeFile(host, file, KitPath(kit))) << kit;
         for (const auto& [key, code] : kKnownCodes) {
             if (key.empty()) continue;
-            EXPECT_EQ(LookupKnowledge(file, key, LOOKUP_CODE, nullptr), code) << kit << " " << key;
+            EXPECT_EQ(LookupKeywordCode(file, key), code) << kit << " " << key;
         }
         // Every key of the block answers with a code the program acts on.
         std::string text;
-        ASSERT_EQ(LoadFile(host, KitPath(kit), text), 1);
+        ASSERT_TRUE(LoadFile(host, KitPath(kit), text));
         const std::string block = CodeBlock(text);
         for (size_t start = 0; start < block.size(); start = block.find('\n', start) + 1) {
             const std::string key = block.substr(start, block.find_first_of(" \t=", start) - start);
-            const uint32_t code = LookupKnowledge(file, key, LOOKUP_CODE, nullptr);
-            EXPECT_TRUE(known.contains(code)) << kit << " " << key << " " << code;
+            const KeywordCode code = LookupKeywordCode(file, key);
+            EXPECT_TRUE(known.contains(code)) << kit << " " << key << " " << uint32_t(code);
         }
     }
 }

@@ -66,7 +66,7 @@ class KnowledgeTest : public ::testing::Test {
     // The value of a TYPEDEFINI entry, "-" when there is none.
     std::string TypeOf(std::string_view word) {
         std::string value = "-";
-        LookupKnowledge(session, word, LOOKUP_TYPEDEFINI, &value);
+        LookupKnowledge(session, word, LookupKind::DefinedType, &value);
         return value;
     }
 
@@ -77,81 +77,86 @@ class KnowledgeTest : public ::testing::Test {
 
 TEST_F(KnowledgeTest, AnswersTheDocumentedRulesOfTheFileFormat) {
     Load(kRichFile);
+    // Codes: case ignored, digits after the second '=', the first entry of a key wins.
+    const std::pair<std::string, uint32_t> codes[] = {
+        {"#DEFINE", 5}, {"#if", 1},      {"#pragma", 0},  {"dup", 7},
+        {"TABCODE", 42}, {"HWND", 0} /* a comment line */, {"traduire", 9}};
+    for (const auto& [word, code] : codes) {
+        EXPECT_EQ(LookupKeywordCode(session, word), static_cast<KeywordCode>(code)) << word;
+    }
     struct Case {
         std::string word;
         LookupKind kind;
-        uint32_t result;
-        std::optional<std::string> output;  // nullopt: the output is left untouched
+        std::optional<std::string> output;  // nullopt: nothing found, the output left untouched
     };
     const Case cases[] = {
-        // Codes: case ignored, digits after the second '=', the first entry of a key wins.
-        {"#DEFINE", LOOKUP_CODE, 5, {}},
-        {"#if", LOOKUP_CODE, 1, {}},
-        {"#pragma", LOOKUP_CODE, 0, {}},
-        {"dup", LOOKUP_CODE, 7, {}},
-        {"TABCODE", LOOKUP_CODE, 42, {}},
-        {"HWND", LOOKUP_CODE, 0, {}},  // a comment line
-        {"traduire", LOOKUP_CODE, 9, {}},
         // Replacements: exact case, the value and one blank.
-        {"sizeof", LOOKUP_TRADUIRE, 1, "strsize "},
-        {"SIZEOF", LOOKUP_TRADUIRE, 0, {}},
-        {"empty", LOOKUP_TRADUIRE, 1, " "},
-        {"TRADUIRE", LOOKUP_TRADUIRE, 1, "x "},
+        {"sizeof", LookupKind::Replacement, "strsize "},
+        {"SIZEOF", LookupKind::Replacement, {}},
+        {"empty", LookupKind::Replacement, " "},
+        {"TRADUIRE", LookupKind::Replacement, "x "},
         // Types: exact case, whole keys only, a value is one token.
-        {"HWND", LOOKUP_TYPEDEFINI, 1, "DWORD"},
-        {"hwnd", LOOKUP_TYPEDEFINI, 0, {}},
-        {"HWNDX", LOOKUP_TYPEDEFINI, 0, {}},
-        {"WORD", LOOKUP_TYPEDEFINI, 1, "DWORD"},
-        {"PFN", LOOKUP_TYPEDEFINI, 1, "DWORD"},
-        {"NOTEQ", LOOKUP_TYPEDEFINI, 0, {}},
-        {"KEYSEMI", LOOKUP_TYPEDEFINI, 1, "SDWORD"},
-        {"COMMONRECORD", LOOKUP_TYPEDEFINI, 1, "early"},  // a section name before its turn
-        {"CRKEY", LOOKUP_TYPEDEFINI, 1, "a"},
-        {"INDENT", LOOKUP_TYPEDEFINI, 1, "SWORD"},
-        {"LONGKEY", LOOKUP_TYPEDEFINI, 1, "short"},  // the over-long line is passed over
-        {"K1039", LOOKUP_TYPEDEFINI, 1, std::string(1031, 'x')},
-        {std::string("HWND\0junk", 9), LOOKUP_TYPEDEFINI, 1, "DWORD"},
-        {"NOTEQ", LOOKUP_IS_TYPEDEFINI, 1, {}},
-        {"COMMONSTRUCTURE", LOOKUP_IS_TYPEDEFINI, 1, {}},
+        {"HWND", LookupKind::DefinedType, "DWORD"},
+        {"hwnd", LookupKind::DefinedType, {}},
+        {"HWNDX", LookupKind::DefinedType, {}},
+        {"WORD", LookupKind::DefinedType, "DWORD"},
+        {"PFN", LookupKind::DefinedType, "DWORD"},
+        {"NOTEQ", LookupKind::DefinedType, {}},
+        {"KEYSEMI", LookupKind::DefinedType, "SDWORD"},
+        {"COMMONRECORD", LookupKind::DefinedType, "early"},  // a section name before its turn
+        {"CRKEY", LookupKind::DefinedType, "a"},
+        {"INDENT", LookupKind::DefinedType, "SWORD"},
+        {"LONGKEY", LookupKind::DefinedType, "short"},  // the over-long line is passed over
+        {"K1039", LookupKind::DefinedType, std::string(1031, 'x')},
+        {std::string("HWND\0junk", 9), LookupKind::DefinedType, "DWORD"},
         // Structures: exact case, not found when nothing follows the '='.
-        {"POINT", LOOKUP_COMMONSTRUCTURE, 1, "tagPOINT"},
-        {"NOVALUE", LOOKUP_COMMONSTRUCTURE, 0, {}},
-        {"HWND", LOOKUP_COMMONSTRUCTURE, 0, {}},
+        {"POINT", LookupKind::CommonStructure, "tagPOINT"},
+        {"NOVALUE", LookupKind::CommonStructure, {}},
+        {"HWND", LookupKind::CommonStructure, {}},
         // The other sections ignore the case of a-z only.
-        {"recflags", LOOKUP_COMMONRECORD, 1, "RECFLAGS"},
-        {"incompatible", LOOKUP_COMMONRECORD, 1, "boundary"},
-        {"TYPE", LOOKUP_INCOMPATIBLE, 1, "_type"},
-        {"dup", LOOKUP_INCOMPATIBLE, 1, "a"},
-        {"\xC9T\xE9", LOOKUP_INCOMPATIBLE, 0, {}},
-        {"null", LOOKUP_INCOMPATIBLE_EQUATE, 1, "_NULL"},
-        {"getobject", LOOKUP_API_CONFLIT, 1, "GetObject_"},
-        {"AFTER", LOOKUP_API_CONFLIT, 0, {}},
-        {"HWND", static_cast<LookupKind>(10), 0, {}}};
+        {"recflags", LookupKind::CommonRecord, "RECFLAGS"},
+        {"incompatible", LookupKind::CommonRecord, "boundary"},
+        {"TYPE", LookupKind::Incompatible, "_type"},
+        {"dup", LookupKind::Incompatible, "a"},
+        {"\xC9T\xE9", LookupKind::Incompatible, {}},
+        {"null", LookupKind::IncompatibleEquate, "_NULL"},
+        {"getobject", LookupKind::ApiNameConflict, "GetObject_"},
+        {"AFTER", LookupKind::ApiNameConflict, {}}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.word + " " + std::to_string(c.kind));
+        SCOPED_TRACE(c.word + " " + std::to_string(static_cast<int>(c.kind)));
         std::string output = "untouched";
-        EXPECT_EQ(LookupKnowledge(session, c.word, c.kind, &output), c.result);
+        EXPECT_EQ(LookupKnowledge(session, c.word, c.kind, &output), c.output.has_value());
         EXPECT_EQ(output, c.output.value_or("untouched"));
         // The word may be its own output buffer, and the output may be null.
         std::string buffer = c.word;
-        EXPECT_EQ(LookupKnowledge(session, buffer, c.kind, &buffer), c.result);
+        EXPECT_EQ(LookupKnowledge(session, buffer, c.kind, &buffer), c.output.has_value());
         EXPECT_EQ(buffer, c.output.value_or(c.word));
-        EXPECT_EQ(LookupKnowledge(session, c.word, c.kind, nullptr), c.result);
+        EXPECT_EQ(LookupKnowledge(session, c.word, c.kind, nullptr), c.output.has_value());
     }
     EXPECT_EQ(Journal(), "");
 }
 
+// Every kind of value lookup.
+constexpr LookupKind kKinds[] = {LookupKind::Replacement,     LookupKind::DefinedType,
+                                 LookupKind::CommonStructure, LookupKind::CommonRecord,
+                                 LookupKind::Incompatible,    LookupKind::IncompatibleEquate,
+                                 LookupKind::ApiNameConflict};
+
 TEST_F(KnowledgeTest, ThePendingAggregateMacroIsConsumedBeforeAnyLookup) {
     Load(kRichFile);
     std::string& pending = session.run.pendingAggregateMacro;
-    for (uint32_t kind = LOOKUP_CODE; kind <= LOOKUP_API_CONFLIT; ++kind) {
+    // The name is compared with its case, and may stand anywhere in the word.
+    pending = "HWND";
+    EXPECT_EQ(LookupKeywordCode(session, "hwnd"), KeywordCode::None);
+    EXPECT_EQ(LookupKeywordCode(session, "LPHWND"), KeywordCode::Typedef);
+    EXPECT_EQ(pending, "");
+    for (const LookupKind kind : kKinds) {
         pending = "HWND";
         std::string output = "untouched";
-        // The name is compared with its case, and may stand anywhere in the word.
-        EXPECT_EQ(LookupKnowledge(session, "hwnd", LookupKind(kind), &output), 0u) << kind;
-        EXPECT_EQ(LookupKnowledge(session, "LPHWND", LookupKind(kind), &output), CODE_TYPEDEF);
-        EXPECT_EQ(output, "untouched") << kind;
-        EXPECT_EQ(pending, "") << kind;
+        EXPECT_FALSE(LookupKnowledge(session, "hwnd", kind, &output));
+        EXPECT_TRUE(LookupKnowledge(session, "LPHWND", kind, &output));
+        EXPECT_EQ(output, "untouched");
+        EXPECT_EQ(pending, "");
     }
     pending = "HWND";
     EXPECT_EQ(TypeOf("HWND"), "-");
@@ -159,44 +164,44 @@ TEST_F(KnowledgeTest, ThePendingAggregateMacroIsConsumedBeforeAnyLookup) {
     // It waits across files, and is consumed even while no file is loaded.
     pending = "E";
     ReleaseKnowledgeFile(session.run.knowledge);
-    EXPECT_EQ(LookupKnowledge(session, "ENUM_X", LOOKUP_INCOMPATIBLE, nullptr), CODE_TYPEDEF);
+    EXPECT_TRUE(LookupKnowledge(session, "ENUM_X", LookupKind::Incompatible, nullptr));
     EXPECT_EQ(pending, "");
     EXPECT_EQ(TypeOf("HWND"), "-");  // the released file is gone
 }
 
 TEST_F(KnowledgeTest, FindsTheSectionLinesInTheirOrderAndJournalsTheFirstMissingOne) {
     struct Case {
-        uint32_t code;        // of "#define"
+        KeywordCode code;     // of "#define"
         std::string missing;  // the section that the journal reports, if any
         std::array<uint32_t, kSectionCount> at;
         std::vector<std::string> lines;
     };
     const Case cases[] = {
-        {5,
+        {KeywordCode::Define,
          "",
          {6, 7, 8, 9, 10, 11, 12, 13},
          {"; codes", "", "#define = d = 5", "\t; TRADUIRE", "traduire", "  TRADUIRE ; text",
           "TYPEDEFINI=", "\tCOMMONSTRUCTURE x", "COMMONRECORD", "INCOMPATIBLE",
           "INCOMPATIBLE_EQUATE", "INTERFACE_API_CONFLIT_NOM", "FINDELISTE and the rest"}},
         // A name before its turn is an entry; a key that begins with the next name ends a section.
-        {0,
+        {KeywordCode::None,
          "",
          {3, 4, 5, 6, 8, 9, 10, 11},
          {"TYPEDEFINI", "FINDELISTE", "TRADUIRE", "TYPEDEFINI", "COMMONSTRUCTURE",
           "COMMONRECORDS = x", "COMMONRECORD", "INCOMPATIBLE_EQUATE = y", "INCOMPATIBLE_EQUATE",
           "INTERFACE_API_CONFLIT_NOM", "FINDELISTE"}},
-        {0,
+        {KeywordCode::None,
          "COMMONRECORD",
          {1, 2, 3},
          {"TRADUIRE", "TYPEDEFINI", "COMMONSTRUCTURE", "INCOMPATIBLE", "INCOMPATIBLE_EQUATE",
           "INTERFACE_API_CONFLIT_NOM", "FINDELISTE"}},
-        {0, "TRADUIRE", {}, {"#define = d = 5", "HWND = DWORD"}}};
+        {KeywordCode::None, "TRADUIRE", {}, {"#define = d = 5", "HWND = DWORD"}}};
     std::string journal;
     for (const Case& c : cases) {
         Load(CrLf(c.lines));
         // The second lookup reads the section lines that the first one found.
         for (int twice = 0; twice < 2; ++twice)
-            EXPECT_EQ(LookupKnowledge(session, "#define", LOOKUP_CODE, nullptr), c.code);
+            EXPECT_EQ(LookupKeywordCode(session, "#define"), c.code);
         EXPECT_EQ(session.run.knowledge.sectionLines, c.at) << c.lines[0];
         if (!c.missing.empty()) {
             journal +=
@@ -211,8 +216,7 @@ std::set<std::string> WordsAroundKeys(std::string_view text) {
     const std::string suffixes[] = {"", "X", " ", "=", ";", "\r", std::string(1, '\0')};
     std::set<std::string> words;
     for (size_t start = 0, end; (end = text.find("\r\n", start)) != text.npos; start = end + 2) {
-        std::string_view line;
-        TrimText(text.substr(start, end - start), line);
+        const std::string_view line = Trimmed(text.substr(start, end - start));
         const std::string key(line.substr(0, line.find_first_of(" \t=;")));
         std::string lower = key, upper = key;
         for (char& c : lower) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
@@ -226,8 +230,8 @@ std::set<std::string> WordsAroundKeys(std::string_view text) {
     return words;
 }
 
-// Compares the indexed lookup with the scan for every kind on the keys of text and on words
-// drawn from a fixed seed; returns how many lookups found something.
+// Compares the indexed lookup with the scan in every range on the keys of text and on words
+// drawn from a fixed seed; returns how many lookups found an entry.
 int CompareWithTheScan(KnowledgeFile& file, std::string_view text) {
     constexpr std::string_view kAlphabet = "HWNDwndPOITyEeAaQR_#= \t;\r\xE9\xC9\0"sv;
     std::set<std::string> words = WordsAroundKeys(text);
@@ -241,13 +245,11 @@ int CompareWithTheScan(KnowledgeFile& file, std::string_view text) {
     }
     int found = 0;
     for (const std::string& word : words) {
-        for (uint32_t kind = LOOKUP_CODE; kind <= LOOKUP_API_CONFLIT; ++kind) {
-            std::string indexed = "untouched", scanned = "untouched";
-            const uint32_t result = LookupKnowledge(file, word, LookupKind(kind), &indexed);
-            EXPECT_EQ(result, ScanKnowledge(file, word, LookupKind(kind), &scanned))
-                << "word \"" << word << "\" kind " << kind;
-            EXPECT_EQ(indexed, scanned) << "word \"" << word << "\" kind " << kind;
-            found += result != 0;
+        for (int range = 0; range < kRangeCount; ++range) {
+            const std::optional<std::string_view> indexed = FindEntry(file, word, range);
+            EXPECT_EQ(indexed, ScanEntry(file, word, range))
+                << "word \"" << word << "\" range " << range;
+            found += indexed.has_value();
         }
     }
     return found;

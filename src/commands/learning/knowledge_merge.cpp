@@ -15,7 +15,7 @@ namespace ondavel {
 namespace {
 
 // Sections by their index in kSectionNames.
-constexpr size_t kTypeDefini = 1;
+constexpr size_t kDefinedTypes = 1;
 constexpr size_t kCommonStructure = 2;
 constexpr size_t kCommonRecord = 3;
 
@@ -29,9 +29,7 @@ std::vector<Line> IndexLines(std::string_view text) {
     for (size_t from = 0; from < text.size();) {
         size_t end = text.find('\n', from);
         end = end == std::string_view::npos ? text.size() : end + 1;
-        std::string_view trimmed;
-        if (TrimText(text.substr(from, end - from), trimmed) < 0) trimmed = {};
-        lines.push_back({from, trimmed});
+        lines.push_back({from, Trimmed(text.substr(from, end - from))});
         from = end;
     }
     return lines;
@@ -83,7 +81,7 @@ bool MergeKnowledge(std::string& text, const std::vector<LearnedEntry>& entries,
     std::vector<size_t> sections;
     if (!FindSections(lines, sections)) return false;
     std::unordered_set<std::string_view> keys;
-    for (size_t n = sections[kTypeDefini] + 1; n < sections[kCommonRecord]; ++n) {
+    for (size_t n = sections[kDefinedTypes] + 1; n < sections[kCommonRecord]; ++n) {
         if (IsEntry(lines[n]) && n != sections[kCommonStructure])
             keys.insert(EntryKey(lines[n].text));
     }
@@ -99,7 +97,7 @@ bool MergeKnowledge(std::string& text, const std::vector<LearnedEntry>& entries,
     // Both places are found before the text changes (the lines point into it); the later
     // section is filled first, so that the earlier place stays where it is.
     const size_t places[2] = {
-        InsertionOffset(text, lines, sections[kTypeDefini], sections[kCommonStructure]),
+        InsertionOffset(text, lines, sections[kDefinedTypes], sections[kCommonStructure]),
         InsertionOffset(text, lines, sections[kCommonStructure], sections[kCommonRecord])};
     for (size_t kind : {1, 0}) {
         if (added[kind].empty()) continue;
@@ -109,7 +107,7 @@ bool MergeKnowledge(std::string& text, const std::vector<LearnedEntry>& entries,
         if (places[kind] == text.size() && !text.empty() && !text.ends_with('\n')) text += end;
         text.insert(std::min(places[kind], text.size()), block);
     }
-    report.typeDefini.insert(report.typeDefini.end(), added[0].begin(), added[0].end());
+    report.definedTypes.insert(report.definedTypes.end(), added[0].begin(), added[0].end());
     report.commonStructure.insert(report.commonStructure.end(), added[1].begin(), added[1].end());
     return true;
 }
@@ -146,7 +144,7 @@ int MergeKnowledgeFiles(const std::string& knowledgePath, const std::vector<std:
         return 0;
     }
     report.clear();
-    AppendLines(report, "TYPEDEFINI", merged.typeDefini);
+    AppendLines(report, "TYPEDEFINI", merged.definedTypes);
     AppendLines(report, "COMMONSTRUCTURE", merged.commonStructure);
     report += "already known: " + std::to_string(merged.known) +
               ", not types (functions, GUIDs, macros): " + std::to_string(merged.notTypes) + "\n";

@@ -11,7 +11,7 @@
 namespace ondavel {
 
 struct MergeReport {
-    std::vector<std::string> typeDefini;       // lines added to TYPEDEFINI
+    std::vector<std::string> definedTypes;     // lines added to TYPEDEFINI
     std::vector<std::string> commonStructure;  // lines added to COMMONSTRUCTURE
     size_t known = 0;     // names the file, or an earlier learned line, already had
     size_t notTypes = 0;  // functions, GUIDs and macros, which no section takes

@@ -70,7 +70,7 @@ void AddMatch(Match& match, std::string_view name, std::string_view section,
 
 bool LoadIndexed(Session& session, const std::string& path, LineIndex& index) {
     std::string text;
-    if (LoadFile(session.host, path, text) == 0) return false;
+    if (!LoadFile(session.host, path, text)) return false;
     index.Build(std::move(text));  // a file too small to index has no line to learn from
     return true;
 }
@@ -121,7 +121,7 @@ int FindInKitList(LineIndex& list, std::string_view name, std::string& result) {
             if (match.count > 0) break;
             header = FileNamePart(line);
         } else if (line[0] == '\t') {
-            if (FindWord(1, line, name, false, kNameDelims, kNameDelims) > 0) {
+            if (FindWord(1, line, name, Case::Exact, kNameDelims, kNameDelims).has_value()) {
                 AddMatch(match, name, section, header, result);
             }
         } else if (line[0] != ' ' && line[0] != ',' && IsSectionLine(line)) {
@@ -136,7 +136,7 @@ int LearnFromKit(Session& session, std::string_view listFileName) {
     const std::string journalPath = base + "journal.txt";
     const std::string listPath = base + std::string(listFileName);
     int done = 0;
-    if (FileExists(journalPath) != 0 && FileExists(listPath) != 0) {
+    if (FileExists(journalPath) && FileExists(listPath)) {
         LearnFiles files;
         files.learn = CreateStagedFile(session.host, base + "learn.txt");
         files.structures = CreateStagedFile(session.host, base + "LearnSt.txt");

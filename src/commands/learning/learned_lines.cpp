@@ -45,11 +45,6 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
-std::string_view Trimmed(std::string_view text) {
-    std::string_view trimmed;
-    return TrimText(text, trimmed) >= 0 ? trimmed : std::string_view();
-}
-
 std::vector<std::string_view> SplitNames(std::string_view line) {
     std::vector<std::string_view> names;
     size_t from = line.find_first_not_of(kNameDelims);
@@ -73,7 +68,7 @@ bool IsPathLine(std::string_view line) {
 // A size class keeps its value; callbacks and interfaces become pointers.
 void AddTyped(std::vector<LearnedEntry>& entries, Kind kind, std::string_view name,
               std::string_view value, std::string_view comment) {
-    LearnedEntry entry{LearnedSection::TypeDefini, std::string(name), {}};
+    LearnedEntry entry{LearnedSection::DefinedTypes, std::string(name), {}};
     if (kind == Kind::Structure) entry.section = LearnedSection::CommonStructure;
     std::string text = std::string(name) + " = ";
     if (kind == Kind::Pointer) {

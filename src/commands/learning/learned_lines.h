@@ -9,10 +9,10 @@
 namespace ondavel {
 
 // The knowledge-file sections that learned names go to.
-enum class LearnedSection { TypeDefini, CommonStructure };
+enum class LearnedSection { DefinedTypes, CommonStructure };
 
 struct LearnedEntry {
-    LearnedSection section = LearnedSection::TypeDefini;
+    LearnedSection section = LearnedSection::DefinedTypes;
     std::string key;
     std::string line;  // "NAME = VALUE ; where it was found", without line end
 };

@@ -78,8 +78,7 @@ class OleviewReordering {
             return n;
         }
         if (group_ == Group::NextStatement) return CopyStatement(n);
-        std::string_view trimmed;
-        TrimText(code_, trimmed);
+        const std::string_view trimmed = Trimmed(code_);
         if (trimmed.starts_with('[')) {
             ++attributeBlocks_;
             group_ = attributeBlocks_ == 1 ? Group::Front : Group::Back;
@@ -106,7 +105,7 @@ class OleviewReordering {
 
     // Lines first to last with their line ends, to the group of the moment.
     void Copy(uint32_t first, uint32_t last) {
-        WriteToBlocHeap(group_ == Group::Front ? front_ : back_, index_.Lines(first, last));
+        AppendToHeapBlock(group_ == Group::Front ? front_ : back_, index_.Lines(first, last));
     }
 
     Session& session_;

@@ -28,7 +28,8 @@ bool SplitErrorLine(std::string_view line, AssemblerError& error) {
     const size_t open = line.rfind('(', mark);
     if (mark == std::string_view::npos || open == std::string_view::npos || open == 0) return false;
     const std::string_view message = line.substr(mark + 4);
-    if (InString(1, message, "error", true) != 1 && InString(1, message, "fatal error", true) != 1)
+    if (InString(1, message, "error", Case::Ignore) != 1 &&
+        InString(1, message, "fatal error", Case::Ignore) != 1)
         return false;
     const std::string_view number = line.substr(open + 1, mark - open - 1);
     if (number.empty() || number.find_first_not_of("0123456789") != std::string_view::npos)

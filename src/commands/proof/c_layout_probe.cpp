@@ -14,7 +14,7 @@ constexpr std::string_view kTagNames[] = {"struct ", "union "};
 constexpr std::string_view kVtblPrefix = "ST";
 constexpr std::string_view kObjectSuffix = "_Object";
 
-std::string_view Trimmed(std::string_view line) {
+std::string_view WithoutBlankEnds(std::string_view line) {
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
     while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.remove_suffix(1);
     return line;
@@ -89,7 +89,7 @@ std::vector<uint32_t> ArrayValues(std::string_view assembly, std::string_view sy
     assembly.remove_prefix(assembly.find('\n', at + 1) + 1);
     while (!assembly.empty()) {
         const size_t end = assembly.find('\n');
-        if (!AppendData(Trimmed(assembly.substr(0, end)), values)) break;
+        if (!AppendData(WithoutBlankEnds(assembly.substr(0, end)), values)) break;
         assembly.remove_prefix(end == std::string_view::npos ? assembly.size() : end + 1);
     }
     return values;

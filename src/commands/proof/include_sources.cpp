@@ -14,13 +14,14 @@ std::map<std::string, std::string> HeadersByInclude(Host& host, const std::strin
     std::map<std::string, std::string> headers;
     LineIndex list;
     std::string text;
-    if (LoadFile(host, listPath, text) == 0) return headers;
+    if (!LoadFile(host, listPath, text)) return headers;
     list.Build(std::move(text));
     std::string root;
     for (uint32_t n = 1; n <= list.lines(); ++n) {
         std::string_view line;
-        std::string_view path;
-        if (!list.Line(n, line) || TrimText(line, path) <= 0 || path.front() == ';') continue;
+        if (!list.Line(n, line)) continue;
+        const std::string_view path = Trimmed(line);
+        if (path.empty() || path.front() == ';') continue;
         std::error_code ignored;
         const std::filesystem::path header =
             std::filesystem::absolute(path, ignored).lexically_normal();

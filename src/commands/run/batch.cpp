@@ -59,7 +59,7 @@ bool LoadBatchInputs(Session& session) {
         return false;
     }
     std::string text;
-    if (LoadFile(session.host, run.headerListPath, text) == 0) return false;
+    if (!LoadFile(session.host, run.headerListPath, text)) return false;
     if (!list.Build(std::move(text))) {
         session.host.ShowMessage(run.headerListPath, "the header list names no header",
                                  MessageIcon::Stop);

@@ -26,14 +26,13 @@ bool IsRegularFile(std::string_view path) {
 // The line as the search reads it: trimmed, a leading '#' passed over; empty for a line that
 // is passed over altogether (blank, a ';' comment, or too long to be read as one line).
 std::string_view ReadableText(std::string_view line) {
-    std::string_view text;
-    if (TrimText(line, text) <= 0 || text.front() == ';') return {};
-    if (text.front() == '#' && TrimText(text.substr(1), text) <= 0) return {};
-    return text;
+    const std::string_view text = Trimmed(line);
+    if (text.empty() || text.front() == ';') return {};
+    return text.front() == '#' ? Trimmed(text.substr(1)) : text;
 }
 
 bool BeginsWithToken(std::string_view text, std::string_view token) {
-    return FindWord(1, text, token, true, kBlanks, kNameAfter) == 1;
+    return FindWord(1, text, token, Case::Ignore, kBlanks, kNameAfter) == 1;
 }
 
 bool OpensCondition(std::string_view text) {
@@ -55,7 +54,7 @@ void CollectConditions(Host& host, LineIndex& index, std::string_view name,
     for (uint32_t n = 1; index.IsTerminated(n) && index.Line(n, line); ++n) {
         const std::string_view text = ReadableText(line);
         if (text.empty()) continue;
-        if (FindWord(1, text, name, false, kBlanks, kNameAfter) > 0) {
+        if (FindWord(1, text, name, Case::Exact, kBlanks, kNameAfter).has_value()) {
             search.result = ConditionsResult::Found;
             search.conditions.assign(open.slots.begin(), open.slots.end());
             break;
@@ -77,7 +76,7 @@ ConditionSearch FindConditions(Host& host, std::string_view name, std::string_vi
     LineIndex index;
     search.result = ConditionsResult::Unreadable;
     std::string text;
-    if (LoadFile(host, path, text) == 0) return search;
+    if (!LoadFile(host, path, text)) return search;
     search.result = ConditionsResult::NotFound;
     if (index.Build(std::move(text))) CollectConditions(host, index, name, search);
     return search;

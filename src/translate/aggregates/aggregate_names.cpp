@@ -110,8 +110,8 @@ int RegisterDeclarators(AggregateWork& work, std::string* aliasText) {
 }
 
 bool IsVtblName(std::string_view name) {
-    const int at = InString(1, name, "Vtbl", true);
-    return at > 0 && static_cast<size_t>(at) + 3 == name.size();
+    const std::optional<int> at = InString(1, name, "Vtbl", Case::Ignore);
+    return at && static_cast<size_t>(*at) + 3 == name.size();
 }
 
 }  // namespace ondavel

@@ -62,7 +62,7 @@ class AggregateTranslation {
         if ((isUnion || form_ == AggregateForm::Plain) && counts.semicolons < 2) return;
         session_.run.aggregateKeyword = AggregateKeyword(session_, isUnion);
         if (!cursor_.AdvanceAndSkip()) return;
-        if (InString(1, cursor_.Rest(), "BEGIN_INTERFACE", true) == 1) {
+        if (InString(1, cursor_.Rest(), "BEGIN_INTERFACE", Case::Ignore) == 1) {
             TranslateVtblStructure(session_, cursor_, work_.name);
             return;
         }
@@ -73,13 +73,13 @@ class AggregateTranslation {
   private:
     AggregateKind KindOf(std::string_view line) const {
         AggregateKind kind = AggregateKind::None;
-        if (FindWord(1, line, "enum", true, kKindBefore, kKindAfter) > 0) {
+        if (FindWord(1, line, "enum", Case::Ignore, kKindBefore, kKindAfter).has_value()) {
             kind = AggregateKind::Enumeration;
         }
-        if (FindWord(1, line, "struct", true, kKindBefore, kKindAfter) > 0) {
+        if (FindWord(1, line, "struct", Case::Ignore, kKindBefore, kKindAfter).has_value()) {
             kind = AggregateKind::Structure;
         }
-        if (FindWord(1, line, "union", true, kKindBefore, kKindAfter) > 0) {
+        if (FindWord(1, line, "union", Case::Ignore, kKindBefore, kKindAfter).has_value()) {
             kind = AggregateKind::Union;
         }
         return kind;
@@ -325,7 +325,7 @@ void TranslateAggregate(Session& session, uint32_t firstLine, uint32_t linesLeft
                         AggregateForm form) {
     AggregateWork work(session, index, firstLine, linesLeft);
     AggregateTranslation(work, form).Run();
-    ReleaseBlocHeap(session.statement.outputBlock);
+    ReleaseHeapBlock(session.statement.outputBlock);
 }
 
 }  // namespace ondavel

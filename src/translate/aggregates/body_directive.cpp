@@ -20,8 +20,8 @@ std::string LastPiece(const HeapBlock& block, uint32_t used) {
 enum class Level { Opens, Continues, None };
 
 Level LevelOf(std::string_view line) {
-    if (InString(1, line, "#error", true) == 1) return Level::None;
-    return InString(1, line, "#elif", true) == 1 ? Level::Continues : Level::Opens;
+    if (InString(1, line, "#error", Case::Ignore) == 1) return Level::None;
+    return InString(1, line, "#elif", Case::Ignore) == 1 ? Level::Continues : Level::Opens;
 }
 
 void FollowConditional(AggregateWork& work, Level level, std::string piece) {
@@ -36,8 +36,8 @@ void FollowConditional(AggregateWork& work, Level level, std::string piece) {
 BodyDirectiveResult WriteAlternativeHeader(AggregateWork& work) {
     StatementCounts& counts = work.session.statement.counts;
     counts.lastLine = work.cursor.LineNumber();
-    AppendPiece(work.outputBlock,
-                work.name + "\t" + work.session.run.aggregateKeyword + "\r\nELSE\r\n");
+    AppendPieceToHeapBlock(work.outputBlock,
+                           work.name + "\t" + work.session.run.aggregateKeyword + "\r\nELSE\r\n");
     WritePieces(work.session, work.outputBlock);
     return BodyDirectiveResult::AlternativeHeader;
 }
@@ -50,16 +50,16 @@ BodyDirectiveResult TranslateBodyDirective(AggregateWork& work) {
     switch (ClassifyNestedDirective(line)) {
         case NestedDirective::Else:
             if (cursor.LineNumber() == work.nameLine + 1) return WriteAlternativeHeader(work);
-            AppendPiece(work.outputBlock, "\tELSE");
+            AppendPieceToHeapBlock(work.outputBlock, "\tELSE");
             if (!work.openConditionals.empty()) work.openConditionals.back().push_back("ELSE");
             break;
         case NestedDirective::Endif:
             if (!work.openConditionals.empty()) work.openConditionals.pop_back();
             --work.session.header.ifDepth;
-            AppendPiece(work.outputBlock, "ENDIF " + std::string(cursor.LastComment()));
+            AppendPieceToHeapBlock(work.outputBlock, "ENDIF " + std::string(cursor.LastComment()));
             break;
         case NestedDirective::Commented:
-            AppendPiece(work.outputBlock, CommentedDirective(cursor.Line()));
+            AppendPieceToHeapBlock(work.outputBlock, CommentedDirective(cursor.Line()));
             break;
         case NestedDirective::Conditional: {
             const uint32_t used = work.outputBlock.used;

@@ -65,13 +65,13 @@ class EnumerationTranslation {
         Append("\r\n;" + work_.name + "\tUNION\r\n");
         if (!cursor_.SkipPast('{') || !cursor_.SkipBlanks()) return;
         if (cursor_.Current() == '}' || !TranslateEnumerators()) return;
-        AppendPiece(work_.outputBlock, ";" + work_.name + "\t\tENDS\r\n\r\n");
+        AppendPieceToHeapBlock(work_.outputBlock, ";" + work_.name + "\t\tENDS\r\n\r\n");
         WritePieces(work_.session, work_.outputBlock);
         if (SkipToDeclarators()) RegisterDeclarators(work_, nullptr);
     }
 
   private:
-    void Append(std::string_view text) { WriteToBlocHeap(work_.outputBlock, text); }
+    void Append(std::string_view text) { AppendToHeapBlock(work_.outputBlock, text); }
     void AppendValue(std::string_view text) { value_.append(text); }
 
     // False when the translation ends without output.
@@ -110,7 +110,7 @@ class EnumerationTranslation {
     // same name only when both are texts.
     bool TranslateEnumerator() {
         std::string name(cursor_.TakeWord(kOperatorDelims));
-        LookupKnowledge(work_.session, name, LOOKUP_INCOMPATIBLE, &name);
+        LookupKnowledge(work_.session, name, LookupKind::Incompatible, &name);
         if (!cursor_.SkipBlanks() || cursor_.Current() == '(') return false;
         value_.clear();
         bool plainNumber = true;

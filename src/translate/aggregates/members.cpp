@@ -146,7 +146,7 @@ void TranslateDeclarator(AggregateWork& work, std::string text) {
     Declarator member = ReadArrayBound(declarator);
     MapSizeofOperands(work.session, member.bound);
     member.bound = CombinedBound(type.bound, member.bound);
-    LookupKnowledge(work.session, member.name, LOOKUP_INCOMPATIBLE, &member.name);
+    LookupKnowledge(work.session, member.name, LookupKind::Incompatible, &member.name);
     // "struct _rloop WLOOP[1];": C keeps members and types apart, the assembler does not.
     std::string masmName;
     if (ClassifyType(work.session, member.name, masmName) == TC_STRUCT) {
@@ -163,7 +163,7 @@ void TranslateDeclarator(AggregateWork& work, std::string text) {
     // A second member on the same line gets the blank but not the comment again.
     if (work.hasComment()) line += " " + work.commentScratch();
     work.commentScratch().clear();
-    AppendPiece(work.outputBlock, line);
+    AppendPieceToHeapBlock(work.outputBlock, line);
 }
 
 }  // namespace
@@ -177,15 +177,16 @@ void TranslateMember(AggregateWork& work, std::string_view member) {
 
 void OpenNestedAggregate(AggregateWork& work, std::string_view gathered) {
     constexpr std::string_view kAfter = ")( \t,\r\n";
-    const bool isUnion = FindWord(1, gathered, "union", true, kBlanks, kAfter) > 0;
+    const bool isUnion = FindWord(1, gathered, "union", Case::Ignore, kBlanks, kAfter).has_value();
     // A brace in a body opens an aggregate even when a macro hides its keyword
     // ("_KS_ANON_STRUCT(_IDENTIFIER) {"): it is a structure, and its closing brace ends it.
-    const bool isStructure = FindWord(1, gathered, "struct", true, kBlanks, kAfter) > 0 || !isUnion;
+    const bool isStructure =
+        FindWord(1, gathered, "struct", Case::Ignore, kBlanks, kAfter).has_value() || !isUnion;
     std::string word;
     if (NameAfterNestedBrace(work.cursor, word) != NameFound::Word) word.clear();
     Declarator declared = ReadArrayBound(word);
     std::string& name = declared.name;
-    if (!name.empty()) LookupKnowledge(work.session, name, LOOKUP_INCOMPATIBLE, &name);
+    if (!name.empty()) LookupKnowledge(work.session, name, LookupKind::Incompatible, &name);
     NestedFrame frame;
     if (!declared.bound.empty()) {
         // "struct {...} a[6];": the assembler has no array of an inline structure.
@@ -204,14 +205,14 @@ void OpenNestedAggregate(AggregateWork& work, std::string_view gathered) {
     if (!name.empty() && !siblings.insert(name).second) name.clear();
     work.nested.push_back(std::move(frame));
     const std::string suffix = name.empty() ? "" : "\t" + name;
-    if (isUnion) AppendPiece(work.outputBlock, "\tunion" + suffix);
-    if (isStructure) AppendPiece(work.outputBlock, "\tSTRUCT" + suffix);
+    if (isUnion) AppendPieceToHeapBlock(work.outputBlock, "\tunion" + suffix);
+    if (isStructure) AppendPieceToHeapBlock(work.outputBlock, "\tSTRUCT" + suffix);
 }
 
 void CloseNestedAggregate(AggregateWork& work) {
     if (work.nested.empty() || !work.nested.back().detached) {
         if (!work.nested.empty()) work.nested.pop_back();
-        AppendPiece(work.outputBlock, "\tENDS");
+        AppendPieceToHeapBlock(work.outputBlock, "\tENDS");
         return;
     }
     const NestedFrame frame = std::move(work.nested.back());
@@ -219,13 +220,13 @@ void CloseNestedAggregate(AggregateWork& work) {
     // Its pieces leave the block and are written at once, before the aggregate that uses it.
     HeapBlock body;
     body.reporter = &work.session.host;
-    WriteToBlocHeap(body, work.outputBlock.view().substr(frame.mark));
-    TruncateBlocHeap(work.outputBlock, frame.mark);
+    AppendToHeapBlock(body, work.outputBlock.view().substr(frame.mark));
+    TruncateHeapBlock(work.outputBlock, frame.mark);
     WriteOutputLine(work.session, "\r\n" + frame.typeName + "\t" + frame.keyword);
     WritePieces(work.session, body);
     WriteOutputLine(work.session, frame.typeName + "\t\tENDS\r\n\r\n");
-    ReleaseBlocHeap(body);
-    AppendPiece(work.outputBlock, frame.member);
+    ReleaseHeapBlock(body);
+    AppendPieceToHeapBlock(work.outputBlock, frame.member);
 }
 
 }  // namespace ondavel

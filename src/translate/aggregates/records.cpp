@@ -83,7 +83,7 @@ void StartRecord(AggregateWork& work, const std::optional<std::string>& type) {
     std::array<char, 2>& tag = work.session.run.recordFieldTag;
     AdvanceFieldTag(tag);
     std::string recordName = RecordPrefix(work.recordRuns++) + work.name;
-    LookupKnowledge(work.session, recordName, LOOKUP_COMMONRECORD, &recordName);
+    LookupKnowledge(work.session, recordName, LookupKind::CommonRecord, &recordName);
     std::string piece = "\t" + recordName;
     work.recordUnitBits = UnitBits(type);
     if (type) {
@@ -91,8 +91,8 @@ void StartRecord(AggregateWork& work, const std::optional<std::string>& type) {
     } else {
         piece += " <>";
     }
-    AppendPiece(work.outputBlock, piece);
-    WriteToBlocHeap(work.pendingRecords, recordName + "\t\tRECORD \r\n");
+    AppendPieceToHeapBlock(work.outputBlock, piece);
+    AppendToHeapBlock(work.pendingRecords, recordName + "\t\tRECORD \r\n");
     work.recordRunOpen = true;
 }
 
@@ -140,8 +140,8 @@ void AddFields(AggregateWork& work, std::string_view member) {
         const size_t comma = member.find(',', start);
         const std::string_view field = FieldText(member.substr(start, comma - start));
         if (!field.empty()) {
-            WriteToBlocHeap(work.pendingRecords,
-                            "\t\t\t\t" + TaggedField(tagText, field) + std::string(kLineEnd));
+            AppendToHeapBlock(work.pendingRecords,
+                              "\t\t\t\t" + TaggedField(tagText, field) + std::string(kLineEnd));
         }
         if (comma == std::string_view::npos) return;
         start = comma + 1;
@@ -274,7 +274,7 @@ void FlushRecords(AggregateWork& work) {
     }
     for (size_t i = 0; i < work.openConditionals.size(); ++i)
         WriteOutputLine(work.session, "ENDIF");
-    ReleaseBlocHeap(work.pendingRecords);
+    ReleaseHeapBlock(work.pendingRecords);
 }
 
 }  // namespace ondavel

@@ -19,8 +19,8 @@ namespace {
 
 // "IFoo" for "IFooVtbl": the name before its first "Vtbl", in any case.
 std::string_view InterfaceBase(std::string_view aggregateName) {
-    const int at = InString(1, aggregateName, "Vtbl", true);
-    return at > 0 ? aggregateName.substr(0, static_cast<size_t>(at) - 1) : aggregateName;
+    const std::optional<int> at = InString(1, aggregateName, "Vtbl", Case::Ignore);
+    return at ? aggregateName.substr(0, static_cast<size_t>(*at) - 1) : aggregateName;
 }
 
 // One method pointer, "RESULT ( CALLTYPE *Name )( IFoo * This, ... );". End when
@@ -33,7 +33,8 @@ ComStep TranslateMethod(ComInterface& com, StatementCursor& cursor) {
     if (step != ComStep::Next) return step;
     com.EndMethod();
     if (!cursor.SkipPast(';') || !com.SkipBlanksAndDirectives()) return ComStep::Abandon;
-    return InString(1, cursor.Rest(), "END_INTERFACE", true) > 0 ? ComStep::End : ComStep::Next;
+    return InString(1, cursor.Rest(), "END_INTERFACE", Case::Ignore).has_value() ? ComStep::End
+                                                                                 : ComStep::Next;
 }
 
 }  // namespace

@@ -42,9 +42,7 @@ Declarator ReadArrayBound(std::string_view declarator) {
         result.name = declarator;
         return result;
     }
-    std::string_view name;
-    TrimText(declarator.substr(0, bracket), name);
-    result.name = name;
+    result.name = Trimmed(declarator.substr(0, bracket));
     std::vector<std::string> bounds;
     for (; bracket != std::string_view::npos; bracket = declarator.find('[', bracket + 1)) {
         const std::string_view inside = declarator.substr(bracket + 1);

@@ -32,8 +32,8 @@ bool IsDwordArgument(int64_t code) {
 // function replaced as the knowledge file says.
 std::string MethodName(Session& session, std::string_view word) {
     std::string name(word.substr(std::min(word.find_first_not_of('*'), word.size())));
-    LookupKnowledge(session, name, LOOKUP_INCOMPATIBLE, &name);
-    LookupKnowledge(session, name, LOOKUP_API_CONFLIT, &name);
+    LookupKnowledge(session, name, LookupKind::Incompatible, &name);
+    LookupKnowledge(session, name, LookupKind::ApiNameConflict, &name);
     return name;
 }
 
@@ -62,7 +62,7 @@ ComInterface::ComInterface(Session& session, StatementCursor& cursor, std::strin
     : session_(session), cursor_(cursor), interfaceBase_(name), routine_(routine) {}
 
 ComInterface::~ComInterface() {
-    ReleaseBlocHeap(session_.statement.outputBlock);
+    ReleaseHeapBlock(session_.statement.outputBlock);
 }
 
 void ComInterface::Open(std::string_view parent) {
@@ -70,17 +70,18 @@ void ComInterface::Open(std::string_view parent) {
     if (!parent.empty()) {
         std::string comment = ";" + interfaceBase_;
         comment.append(" d\xE9rive de : ").append(parent).append("\r\n");
-        WriteToBlocHeap(block, comment);
+        AppendToHeapBlock(block, comment);
     }
-    if (!interfaceBase_.empty()) AppendPiece(session_.header.names.interfaceNames, interfaceBase_);
-    WriteToBlocHeap(block, "\tST" + interfaceBase_ + "\tSTRUCT\r\n");
+    if (!interfaceBase_.empty())
+        AppendPieceToHeapBlock(session_.header.names.interfaceNames, interfaceBase_);
+    AppendToHeapBlock(block, "\tST" + interfaceBase_ + "\tSTRUCT\r\n");
 }
 
 void ComInterface::Close() {
     HeapBlock& block = session_.statement.outputBlock;
-    WriteToBlocHeap(block, "\tST" + interfaceBase_ + "\tENDS\r\n");
+    AppendToHeapBlock(block, "\tST" + interfaceBase_ + "\tENDS\r\n");
     WriteOutputLine(session_, block.view());
-    ReleaseBlocHeap(block);
+    ReleaseHeapBlock(block);
     WriteInterfaceMacro(session_, interfaceBase_);
 }
 
@@ -192,7 +193,7 @@ ComStep ComInterface::AddParameter() {
 void ComInterface::EndMethod() {
     HeapBlock& block = session_.statement.outputBlock;
     if (!wide_) {
-        WriteToBlocHeap(
+        AppendToHeapBlock(
             block, memberLine_ + NumberToText(static_cast<int32_t>(parameterCount_)) + " ?\r\n");
         return;
     }
@@ -203,7 +204,7 @@ void ComInterface::EndMethod() {
     WriteOutputLine(session_,
                     protoLine.substr(0, nameEnd) + " TYPEDEF " + protoLine.substr(nameEnd));
     WriteOutputLine(session_, "F" + typeName + " TYPEDEF PTR  " + typeName + "\r\n");
-    WriteToBlocHeap(block, "\t\t" + methodName_ + "\t\tF" + typeName + "  ?\r\n");
+    AppendToHeapBlock(block, "\t\t" + methodName_ + "\t\tF" + typeName + "  ?\r\n");
 }
 
 ComStep ComInterface::SkipAttributeBlock() {

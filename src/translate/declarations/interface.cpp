@@ -33,7 +33,8 @@ bool ReadNames(StatementCursor& cursor, char separator, std::string& name, std::
 // "THIS_" or "THIS" at the start of a parameter list stands for the interface pointer; it is
 // blanked out of the list.
 void TakeThis(StatementCursor& cursor, ComInterface& com) {
-    const int at = FindWord(1, cursor.Rest(), "THIS", true, " _\t(", " _\t)");
+    const std::optional<int> at =
+        FindWord(1, cursor.Rest(), "THIS", Case::Ignore, " _\t(", " _\t)");
     if (at != 1 && at != 2) return;
     std::string& line = cursor.Reader().workLine;
     const size_t end = std::min(line.find_first_of(" \t)", cursor.Column()), line.size());

@@ -85,7 +85,7 @@ void ReducePrototypeParameter(Session& session, std::string& parameter) {
 // The name a PROTO line declares: a name MASM reserves ("PROC", "div") under its replacement
 // from the knowledge file. The name lists keep the C name, which later declarations use.
 std::string MasmName(Session& session, std::string name) {
-    LookupKnowledge(session, name, LOOKUP_INCOMPATIBLE, &name);
+    LookupKnowledge(session, name, LookupKind::Incompatible, &name);
     return name;
 }
 
@@ -258,11 +258,11 @@ class PrototypeTranslation {
 
     void TranslateConditional(std::string_view line) {
         HeapBlock& block = session_.statement.outputBlock;
-        ReleaseBlocHeap(block);
+        ReleaseHeapBlock(block);
         walk_.ResumeAfter(TranslateNestedConditional(session_, line, walk_.LineNumber(),
                                                      walk_.LinesLeft(), index_, &block));
         WritePieces(session_, block);
-        ReleaseBlocHeap(block);
+        ReleaseHeapBlock(block);
     }
 
     // MIDL proxies and stubs after an interface, and MIDL's allocators, are not the kit's API.
@@ -275,15 +275,15 @@ class PrototypeTranslation {
     bool IsSkipped() {
         if (name_.empty() || wordsBeforeName_ == 0) return true;
         if (name_ == "__declspec" || name_ == "__attribute__") return true;
-        if (LookupKnowledge(session_, name_, LOOKUP_CODE, nullptr) != 0) return true;
+        if (LookupKeywordCode(session_, name_) != KeywordCode::None) return true;
         if (!apiSeen_ && session_.header.inInterface && name_.find('_') != std::string::npos) {
             return true;
         }
-        return InString(1, name_, "MIDL_user_", true) > 0;
+        return InString(1, name_, "MIDL_user_", Case::Ignore).has_value();
     }
 
     void StartLine() {
-        AppendPiece(session_.header.names.functionNames, name_);
+        AppendPieceToHeapBlock(session_.header.names.functionNames, name_);
         session_.run.declaredNames.insert(name_);
         std::string& protoLine = session_.statement.protoLine;
         protoLine = MasmName(session_, name_);
@@ -349,7 +349,7 @@ class CallbackTranslation {
     void Run() {
         if (!walk_.Start() || !walk_.SkipPast('(') || !walk_.SkipAcrossLines(" \t*")) return;
         if (!ScanName() || name_.empty()) return;
-        AppendPiece(session_.header.names.callbackNames, name_);
+        AppendPieceToHeapBlock(session_.header.names.callbackNames, name_);
         std::string& protoLine = session_.statement.protoLine;
         protoLine = MasmName(session_, name_) + " PROTO ";
         if (!walk_.SkipPast('(') || !ScanParameters()) return;

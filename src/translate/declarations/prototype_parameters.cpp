@@ -90,14 +90,16 @@ bool NamesConventionNotC(const Session& session, std::string_view word) {
 
 void CheckCallingConvention(Session& session, std::string_view word, bool writeApiLine,
                             bool& apiSeen) {
-    if (InString(1, word, "API", true) > 0) {
+    if (InString(1, word, "API", Case::Ignore).has_value()) {
         apiSeen = true;
         if (writeApiLine) WriteOutputLine(session, ";API");
         return;
     }
-    if (InString(1, word, "__cdecl", false) > 0) session.statement.cdeclSeen = true;
-    if (InString(1, word, "__clrcall", false) > 0) WriteOutputLine(session, ";__clrcall");
-    if (InString(1, word, "__fastcall", false) > 0) WriteOutputLine(session, ";__fastcall");
+    if (InString(1, word, "__cdecl", Case::Exact).has_value()) session.statement.cdeclSeen = true;
+    if (InString(1, word, "__clrcall", Case::Exact).has_value())
+        WriteOutputLine(session, ";__clrcall");
+    if (InString(1, word, "__fastcall", Case::Exact).has_value())
+        WriteOutputLine(session, ";__fastcall");
 }
 
 Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::string& parameter) {
@@ -157,17 +159,18 @@ void BlankPunctuation(std::string& parameter) {
     // "char * __restrict__ p": the qualifier would otherwise hide the pointer from the words
     // that are kept.
     for (const std::string_view qualifier : {"__restrict__", "__restrict"}) {
-        for (int at = FindWord(1, parameter, qualifier, false, " \t*", " \t*"); at > 0;
-             at = FindWord(at, parameter, qualifier, false, " \t*", " \t*")) {
-            parameter.replace(static_cast<size_t>(at - 1), qualifier.size(), qualifier.size(), ' ');
+        for (std::optional<int> at = FindWord(1, parameter, qualifier, Case::Exact, " \t*", " \t*");
+             at; at = FindWord(*at, parameter, qualifier, Case::Exact, " \t*", " \t*")) {
+            parameter.replace(static_cast<size_t>(*at - 1), qualifier.size(), qualifier.size(),
+                              ' ');
         }
     }
 }
 
 void EnumAsDword(std::string& parameter) {
-    const int found = FindWord(1, parameter, "enum", false, " \t", " \t");
-    if (found <= 0) return;
-    const size_t at = static_cast<size_t>(found) - 1;
+    const std::optional<int> found = FindWord(1, parameter, "enum", Case::Exact, " \t", " \t");
+    if (!found) return;
+    const size_t at = static_cast<size_t>(*found) - 1;
     size_t end = SkipBlanks(parameter, at + 4);
     while (end < parameter.size() && IsNameCharacter(parameter[end])) ++end;
     parameter.replace(at, end - at, "DWORD");

@@ -156,12 +156,12 @@ uint32_t ClassifyDeclaredType(Session& session, std::string_view name, uint32_t 
         if (FindSavedStructure(session.header.savedStrings, name, scratch)) out = scratch;
         return TC_STRUCT;
     }
-    if (LookupKnowledge(session, name, LOOKUP_COMMONSTRUCTURE, &scratch) != 0) return TC_STRUCT;
+    if (LookupKnowledge(session, name, LookupKind::CommonStructure, &scratch)) return TC_STRUCT;
     for (const NamedList& declared : kDeclaredNameLists) {
         if ((heldBy & ListBit(declared.list)) != 0) return declared.code;
     }
     scratch.clear();
-    if (LookupKnowledge(session, name, LOOKUP_TYPEDEFINI, &scratch) == 0) return TC_UNKNOWN;
+    if (!LookupKnowledge(session, name, LookupKind::DefinedType, &scratch)) return TC_UNKNOWN;
     out = scratch;
     return CodeOfMasmType(out);
 }
@@ -223,8 +223,8 @@ int RegisterTypeName(Session& session, std::string_view name, uint32_t code) {
 std::string StructureTypeName(Session& session, std::string_view cType,
                               const std::string& masmName) {
     std::string structure = masmName.empty() ? std::string(cType) : masmName;
-    LookupKnowledge(session, structure, LOOKUP_COMMONSTRUCTURE, &structure);
-    LookupKnowledge(session, structure, LOOKUP_INCOMPATIBLE, &structure);
+    LookupKnowledge(session, structure, LookupKind::CommonStructure, &structure);
+    LookupKnowledge(session, structure, LookupKind::Incompatible, &structure);
     return structure;
 }
 
@@ -256,7 +256,7 @@ int AddUniqueName(HeapBlock& list, std::string_view name) {
     // A name ends at its NUL. An empty one is not kept: in a list of NUL-terminated names it
     // would read as the end of the list and hide every name after it.
     name = name.substr(0, name.find('\0'));
-    if (!name.empty() && !HasEntry(list, name)) AppendPiece(list, name);
+    if (!name.empty() && !HasEntry(list, name)) AppendPieceToHeapBlock(list, name);
     return 1;
 }
 

@@ -63,15 +63,10 @@ void AppendVararg(StatementState& statement) {
     statement.protoLine.append(kVararg);
 }
 
-// The trimmed text in place of text; its length, 0 for an empty or over-long text.
-int TrimInPlace(std::string& text) {
-    std::string_view trimmed;
-    if (TrimText(text, trimmed) <= 0) {
-        text.clear();
-        return 0;
-    }
-    text = std::string(trimmed);
-    return static_cast<int>(text.size());
+// The trimmed text in place of text (emptied when over-long); false when nothing is left.
+bool TrimInPlace(std::string& text) {
+    text = std::string(Trimmed(text));
+    return !text.empty();
 }
 
 // The MASM text of a known parameter type; typeWord is the classified type word.
@@ -107,12 +102,12 @@ void AppendKnown(Session& session, uint32_t code, std::string& typeWord) {
 
 int64_t AppendParameterType(Session& session, std::string& parameter, bool& firstParameter,
                             uint32_t lineNumber) {
-    if (TrimInPlace(parameter) == 0) return 0;
+    if (!TrimInPlace(parameter)) return 0;
     // The comma goes in before anything can refuse the parameter.
     if (firstParameter) session.statement.protoLine.append(",");
     firstParameter = true;
     if (PointerToDword(parameter) == 0 || StripQualifiers(parameter) == 0) return -1;
-    if (TrimInPlace(parameter) == 0) return -1;
+    if (!TrimInPlace(parameter)) return -1;
 
     std::string typeWord = parameter.substr(0, parameter.find_first_of(kBlanks));
     if (typeWord.front() == '.') {

@@ -34,9 +34,8 @@ bool StartsWithWord(std::string_view text, std::string_view word) {
 // Removes word from the start of text and trims what follows; false when it does not lead.
 bool RemoveLeadingWord(std::string_view& text, std::string_view word) {
     if (!StartsWithWord(text, word)) return false;
-    std::string_view rest = text.substr(word.size());
-    TrimText(rest, rest);
-    text = rest;
+    const std::string_view rest = text.substr(word.size());
+    text = TrimText(rest).value_or(rest);
     return true;
 }
 
@@ -44,7 +43,7 @@ bool RemoveLeadingWord(std::string_view& text, std::string_view word) {
 bool IsLoneSignType(std::string_view text, std::string_view word) {
     if ((word != "unsigned" && word != "signed") || !StartsWithWord(text, word)) return false;
     std::string_view rest = text.substr(word.size());
-    TrimText(rest, rest);
+    rest = TrimText(rest).value_or(rest);
     return rest.find_first_of(" \t*") == std::string_view::npos;
 }
 
@@ -76,7 +75,7 @@ std::string_view WithoutTrailingOptional(std::string_view text) {
     while (text.size() > kOptional.size() &&
            SameIgnoringCase(text.substr(text.size() - kOptional.size()), kOptional)) {
         text.remove_suffix(kOptional.size());
-        TrimText(text, text);
+        text = TrimText(text).value_or(text);
     }
     return text;
 }
@@ -162,9 +161,9 @@ bool IsArrayBoundStar(std::string_view text, size_t star) {
 
 int StripQualifiers(std::string& text) {
     // An over-long text reads as empty: nothing to remove.
-    const int length = BoundedLength(text);
-    if (length <= 0) return 1;
-    std::string_view rest = std::string_view(text).substr(0, static_cast<size_t>(length));
+    const size_t length = BoundedLength(text).value_or(0);
+    if (length == 0) return 1;
+    std::string_view rest = std::string_view(text).substr(0, length);
     int removed = RemoveQualifiers(rest);
     if (removed > 0 && rest.empty()) return 0;
     if (IsMemberText(rest)) {
@@ -216,38 +215,39 @@ void BlankAnnotations(const Session& session, std::string& text) {
 
 int BlankModifiers(std::string& text) {
     constexpr std::string_view kLongLong = "long long";
-    for (int position = FindWord(1, text, kLongLong, false, kModifierStart, kWordEnd); position > 0;
-         position = FindWord(position, text, kLongLong, false, kModifierStart, kWordEnd)) {
-        text.replace(static_cast<size_t>(position) - 1, kLongLong.size(), "__int64  ");
+    for (std::optional<int> at =
+             FindWord(1, text, kLongLong, Case::Exact, kModifierStart, kWordEnd);
+         at; at = FindWord(*at, text, kLongLong, Case::Exact, kModifierStart, kWordEnd)) {
+        text.replace(static_cast<size_t>(*at) - 1, kLongLong.size(), "__int64  ");
     }
     for (std::string_view word : kModifierWords) {
-        for (int position = FindWord(1, text, word, false, kModifierStart, kWordEnd); position > 0;
-             position = FindWord(position, text, word, false, kModifierStart, kWordEnd)) {
-            text.replace(static_cast<size_t>(position) - 1, word.size(), word.size(), ' ');
+        for (std::optional<int> at = FindWord(1, text, word, Case::Exact, kModifierStart, kWordEnd);
+             at; at = FindWord(*at, text, word, Case::Exact, kModifierStart, kWordEnd)) {
+            text.replace(static_cast<size_t>(*at) - 1, word.size(), word.size(), ' ');
         }
     }
     return 0;
 }
 
 int NormalizeDeclarator(std::string& text) {
-    std::string_view trimmed;
-    if (TrimText(text, trimmed) <= 0) return 0;
+    const std::string_view trimmed = Trimmed(text);
+    if (trimmed.empty()) return 0;
     text = DeclaratorRebuild(WithoutTrailingOptional(trimmed)).Run();
     return 0;
 }
 
 int PointerToDword(std::string& text) {
-    const int length = BoundedLength(text);
-    if (length <= 0) return 1;
-    const std::string_view view = std::string_view(text).substr(0, static_cast<size_t>(length));
+    const size_t length = BoundedLength(text).value_or(0);
+    if (length == 0) return 1;
+    const std::string_view view = std::string_view(text).substr(0, length);
     const size_t star = view.find('*');
     if (star == std::string_view::npos || IsArrayBoundStar(view, star)) return 1;
     const size_t name = view.find_first_not_of("* \t", star);
     std::string rewritten = std::string(kDword) + ' ';
     if (name != std::string_view::npos) rewritten.append(view.substr(name));
-    std::string_view trimmed;
-    if (TrimText(rewritten, trimmed) < 0) return 0;
-    text = std::string(trimmed);
+    const std::optional<std::string_view> trimmed = TrimText(rewritten);
+    if (!trimmed) return 0;
+    text = std::string(*trimmed);
     return 2;
 }
 

@@ -35,7 +35,7 @@ constexpr std::string_view kAggregateType = "REFLECHIR";
 constexpr std::string_view kUnknownMark = " inconnu ";
 
 bool HasWord(std::string_view line, std::string_view word) {
-    return FindWord(1, line, word, true, kBlanks, kBlanks) > 0;
+    return FindWord(1, line, word, Case::Ignore, kBlanks, kBlanks).has_value();
 }
 
 // "[...]" bounds and parentheses become blanks, and so does every '*', which makes the name a
@@ -111,11 +111,11 @@ class TypedefTranslation {
 
     // Puts the words of the declarator in typedefWords. False when there are none.
     bool CutWords() {
-        std::string_view rest;
-        if (TrimText(declarator_, rest) <= 0) return false;
+        std::string_view rest = Trimmed(declarator_);
+        if (rest.empty()) return false;
         while (!rest.empty()) {
             const size_t end = rest.find_first_of(kBlanks);
-            if (AppendPiece(typedefWords_, rest.substr(0, end)) == 0) return false;
+            if (!AppendPieceToHeapBlock(typedefWords_, rest.substr(0, end))) return false;
             ++wordCount_;
             if (end == std::string_view::npos) break;
             rest.remove_prefix(rest.find_first_not_of(kBlanks, end));
@@ -135,7 +135,7 @@ class TypedefTranslation {
 
     // One declarator. False when the translation ends with it.
     bool TranslateDeclarator() {
-        ReleaseBlocHeap(typedefWords_);
+        ReleaseHeapBlock(typedefWords_);
         wordCount_ = 0;
         declarator_.clear();
         if (CollectDeclarator() == Collected::Abandoned) return false;

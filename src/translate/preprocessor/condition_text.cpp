@@ -131,7 +131,7 @@ class ConditionRewriter {
     void AppendName(size_t end) {
         std::string name(Text().substr(at_, end - at_));
         at_ = end;
-        LookupKnowledge(session_, name, LOOKUP_INCOMPATIBLE, &name);
+        LookupKnowledge(session_, name, LookupKind::Incompatible, &name);
         const size_t next = SkipBlanks(Text(), at_);
         if (next < Text().size() && Text()[next] == '(') {
             output_.append(" ").append(name);

@@ -20,9 +20,7 @@ namespace {
 // The name an #ifdef or #ifndef tests: all the code after the directive word, blanks inside
 // included.
 std::string TestedName(std::string_view code) {
-    std::string_view name;
-    TrimText(code.substr(DirectiveWordEnd(code)), name);
-    return std::string(name);
+    return std::string(Trimmed(code.substr(DirectiveWordEnd(code))));
 }
 
 // "#ifdef NAME"/"#ifndef NAME" -> keyword + NAME (renamed when MASM cannot take it) + comment.
@@ -35,7 +33,7 @@ uint32_t TranslateNameTest(Session& session, uint32_t line, LineIndex& index,
     std::string output(keyword);
     std::string name = TestedName(parts.code);
     if (!name.empty()) {
-        LookupKnowledge(session, name, LOOKUP_INCOMPATIBLE, &name);
+        LookupKnowledge(session, name, LookupKind::Incompatible, &name);
         output.append(name);
     }
     output.append(parts.comment);
@@ -46,8 +44,8 @@ uint32_t TranslateNameTest(Session& session, uint32_t line, LineIndex& index,
 
 }  // namespace
 
-uint32_t TraduireIF(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                    HeapBlock* destination, bool isElif) {
+uint32_t TranslateIf(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                     HeapBlock* destination, bool isElif) {
     StatementReader reader;
     reader.lineNumber = firstLine - 1;
     reader.linesLeft = linesLeft + 1;

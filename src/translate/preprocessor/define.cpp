@@ -49,11 +49,11 @@ std::string TextLiteralForm(std::string_view quoted) {
 // aside, a blank separates operands outside any inner parentheses ("A OR B", not "- 1" nor
 // "FOO( 1)"). Without them "X equ <A OR B>" used as "X*2" would read "A OR (B*2)".
 bool NeedsParentheses(std::string_view value) {
-    TrimText(value, value);
+    value = TrimText(value).value_or(value);
     for (const std::string_view sign : {"-", "+", "NOT"}) {
         if (value.starts_with(sign)) {
             value.remove_prefix(sign.size());
-            TrimText(value, value);
+            value = TrimText(value).value_or(value);
             break;
         }
     }
@@ -104,7 +104,7 @@ class DefineTranslation {
             return;
         }
         if (pos_ >= line_.size() && name.empty()) return;  // "#define" alone says nothing
-        LookupKnowledge(session_, name, LOOKUP_INCOMPATIBLE_EQUATE, &name);
+        LookupKnowledge(session_, name, LookupKind::IncompatibleEquate, &name);
         output_ = name + "\tequ\t";
         if (pos_ >= line_.size()) {
             Write(name);
@@ -146,7 +146,7 @@ class DefineTranslation {
         const size_t open = output_.find(kOpen);
         if (open != std::string::npos && output_.ends_with('>')) {
             const size_t start = open + kOpen.size();
-            TrimText(std::string_view(output_).substr(start, output_.size() - start - 1), value);
+            value = Trimmed(std::string_view(output_).substr(start, output_.size() - start - 1));
         }
         auto& words = session_.header.wordEquates;
         if (!value.empty() && std::all_of(value.begin(), value.end(), IsNameCharacter)) {
@@ -160,8 +160,7 @@ class DefineTranslation {
     // the name stands for the other structure from here on, a TYPEDEF of it where the name is
     // free. Any other value is not written.
     void WriteStructureAlias(const std::string& name) {
-        std::string_view value;
-        TrimText(std::string_view(line_).substr(pos_), value);
+        const std::string_view value = Trimmed(std::string_view(line_).substr(pos_));
         if (value.empty() || value.find_first_of(kNameEnd) != std::string_view::npos) return;
         std::string masmName;
         const uint32_t code = ClassifyType(session_, value, masmName);
@@ -172,11 +171,13 @@ class DefineTranslation {
 
     bool ReadFirstLine() {
         std::string_view raw;
-        if (!index_.Line(reader_.lineNumber, raw) || CopyLine(line_, raw) <= 0) return false;
+        if (!index_.Line(reader_.lineNumber, raw) || !CopyLine(line_, raw) || line_.empty()) {
+            return false;
+        }
         std::string comment;
         SplitComment(line_, comment, session_.header.inBlockComment);
-        std::string_view trimmed;
-        if (TrimText(line_, trimmed) <= 0) return false;
+        const std::string_view trimmed = Trimmed(line_);
+        if (trimmed.empty()) return false;
         line_ = std::string(trimmed);
         BlankResourceMacro();
         return true;
@@ -185,9 +186,9 @@ class DefineTranslation {
     // MAKEINTRESOURCE(n) stands for the number n alone. Only a call is blanked: the macro's
     // own name ("#define MAKEINTRESOURCE __MINGW_NAME_AW(MAKEINTRESOURCE)") stays a name.
     void BlankResourceMacro() {
-        const int at = InString(1, line_, "MAKEINTRESOURCE", true);
-        if (at <= 0) return;
-        const size_t start = static_cast<size_t>(at) - 1;
+        const std::optional<int> at = InString(1, line_, "MAKEINTRESOURCE", Case::Ignore);
+        if (!at) return;
+        const size_t start = static_cast<size_t>(*at) - 1;
         const size_t after = line_.find_first_not_of(" \t", start + 15);
         if (after == std::string::npos || line_[after] != '(') return;
         line_.replace(start, 15, 15, ' ');
@@ -235,8 +236,7 @@ class DefineTranslation {
         if (stop == std::string::npos || stop < nameEnd) stop = nameEnd;
         const std::string_view tail = std::string_view(line_).substr(stop + 1);
         if (tail.size() <= 1) return;
-        std::string_view trimmed;
-        TrimText(tail, trimmed);
+        const std::string_view trimmed = Trimmed(tail);
         const std::string reversed(trimmed.rbegin(), trimmed.rend());
         if (!IsNumberCharacters(reversed).isNumber) return;
         pos_ = stop + 1;
@@ -377,7 +377,7 @@ class DefineTranslation {
             return AppendWord(word);
         }
         if (counts_.firstParenSeen && next == '(') {
-            if (InString(1, word, "sizeof", true) > 0) return SizeofGroup(word);
+            if (InString(1, word, "sizeof", Case::Ignore).has_value()) return SizeofGroup(word);
             ++callDepth_;
             return AppendWord(word);
         }
@@ -462,7 +462,7 @@ bool TranslateTypedefPair(Session& session, std::string_view code) {
     return true;
 }
 
-void TraduireDefine(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
+void TranslateDefine(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
     DefineTranslation(session, firstLine, linesLeft, index).Run();
 }
 

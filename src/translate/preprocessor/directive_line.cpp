@@ -9,15 +9,14 @@ namespace ondavel {
 
 bool CopyDirectiveLine(LineIndex& index, uint32_t n, std::string& line) {
     std::string_view raw;
-    return index.Line(n, raw) && CopyLine(line, raw) >= 0;
+    return index.Line(n, raw) && CopyLine(line, raw);
 }
 
 void SplitDirectiveLine(Session& session, std::string& line, DirectiveParts& parts) {
     const int found = SplitComment(line, parts.comment, session.header.inBlockComment);
     parts.code.clear();
-    std::string_view trimmed;
     // Without code the line is left as it was, comment included: it then has no code at all.
-    if ((found & kHasCode) != 0 && TrimText(line, trimmed) > 0) parts.code = trimmed;
+    if ((found & kHasCode) != 0) parts.code = Trimmed(line);
 }
 
 size_t DirectiveWordEnd(std::string_view code) {

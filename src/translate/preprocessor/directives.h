@@ -15,7 +15,7 @@ struct Session;
 class LineIndex;
 struct HeapBlock;
 
-void TraduireDefine(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+void TranslateDefine(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
 // A parameterless #define of member declarations ("#define X_FIELDS DWORD a; WORD b;") writes
 // nothing: its lines are kept, and a structure body that names it reads them in its place.
 void KeepDeclarationMacro(Session& session, uint32_t firstLine, uint32_t linesLeft,
@@ -24,10 +24,10 @@ void KeepDeclarationMacro(Session& session, uint32_t firstLine, uint32_t linesLe
 // Translates "__MINGW_TYPEDEF_AW(NAME)" (or UAW) as the equates of NAME for either build.
 // False when code is no such call.
 bool TranslateTypedefPair(Session& session, std::string_view code);
-void TraduireMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+void TranslateMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
 // The conditionals return the number of the last line they read.
-uint32_t TraduireIF(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                    HeapBlock* destination, bool isElif);
+uint32_t TranslateIf(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                     HeapBlock* destination, bool isElif);
 uint32_t TranslateIfdef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
                         HeapBlock* destination);
 uint32_t TranslateIfndef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,

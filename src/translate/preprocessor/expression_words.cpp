@@ -85,8 +85,8 @@ bool IsTagOrQualifier(std::string_view word) {
 // a DWORD; any other text (a structure's name, an expression) stays as it is. False when
 // the operand is kept.
 bool MasmSizeofOperand(Session& session, std::string_view inner, std::string& operand) {
-    std::string_view type;
-    if (TrimText(inner, type) == 0) return false;
+    const std::string_view type = Trimmed(inner);
+    if (type.empty()) return false;
     if (type.back() == '*') {
         operand = "DWORD";
         return true;
@@ -109,8 +109,8 @@ bool MasmSizeofOperand(Session& session, std::string_view inner, std::string& op
     }
     if (last.empty()) return false;
     operand.assign(last);
-    if (LookupKnowledge(session, operand, LOOKUP_TYPEDEFINI, &operand) == 0) {
-        LookupKnowledge(session, operand, LOOKUP_INCOMPATIBLE, &operand);
+    if (!LookupKnowledge(session, operand, LookupKind::DefinedType, &operand)) {
+        LookupKnowledge(session, operand, LookupKind::Incompatible, &operand);
     }
     return operand != inner;
 }

@@ -99,7 +99,7 @@ bool EnterArguments(ArgumentCursor& cursor) {
 // The name is listed before any number is read, so a refused definition is listed too.
 std::string StartWithName(ArgumentCursor& cursor) {
     const std::string_view name = TakeWord(cursor, kNameDelimiters);
-    AppendPiece(cursor.session.header.names.guidNames, name);
+    AppendPieceToHeapBlock(cursor.session.header.names.guidNames, name);
     std::string output = "s";
     output.append(name).append("\tTEXTEQU\t<{");
     return output;

@@ -29,7 +29,8 @@ bool IsContinued(std::string_view code) {
 // The packing headers only change structure alignment, which the translated structures
 // already carry: their include is kept as a comment.
 bool NamesPackingHeader(std::string_view line) {
-    return InString(1, line, "PopPack.h", true) > 0 || InString(1, line, "PshPack", true) > 0;
+    return InString(1, line, "PopPack.h", Case::Ignore).has_value() ||
+           InString(1, line, "PshPack", Case::Ignore).has_value();
 }
 
 // Headers that the C compiler brings itself, not the kit: no kit translates them, so their

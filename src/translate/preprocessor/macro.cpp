@@ -83,7 +83,7 @@ bool ReadHeader(MacroText& text, std::string& name) {
     }
     // A name the assembler keeps for itself (the code segment's "_TEXT") takes the
     // replacement an equate of that name takes.
-    LookupKnowledge(text.session, name, LOOKUP_INCOMPATIBLE_EQUATE, &name);
+    LookupKnowledge(text.session, name, LookupKind::IncompatibleEquate, &name);
     text.output.append("\t").append(name).append(" MACRO ");
     if (!ReadParameters(text)) return false;
     text.output.append(kValueLines);
@@ -102,7 +102,7 @@ bool IsNameTaken(Session& session, std::string_view name) {
 
 }  // namespace
 
-void TraduireMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
+void TranslateMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
     MacroText text(session, index);
     text.reader.lineNumber = firstLine - 1;
     text.reader.linesLeft = linesLeft + 1;
@@ -125,7 +125,7 @@ void TraduireMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, Lin
         return;
     }
     WriteOutputLine(session, text.output);
-    AppendPiece(session.header.names.macroNames, name);
+    AppendPieceToHeapBlock(session.header.names.macroNames, name);
 }
 
 }  // namespace ondavel

@@ -144,7 +144,7 @@ MacroStep MacroCall(MacroText& text, std::string_view word) {
 // header wrote; any other call is refused.
 MacroStep SizeofOrCall(MacroText& text, std::string_view word) {
     if (IsWrittenMacro(text.session, word)) return MacroCall(text, word);
-    if (InString(1, word, "sizeof", true) <= 0) return MacroStep::Refused;
+    if (!InString(1, word, "sizeof", Case::Ignore).has_value()) return MacroStep::Refused;
     const std::string_view group = LineOf(text).substr(text.at);
     if (!SizeofGroupFits(group, text.output.size())) return MacroStep::TooLong;
     text.at += AppendSizeofGroup(text.session, word, group, text.output);
@@ -216,7 +216,7 @@ std::string_view CutWord(std::string_view line, size_t& at) {
 
 bool FetchMacroLine(MacroText& text) {
     text.at = 0;
-    return NextStatementLine(text.session, text.index, text.reader) > 0;
+    return NextStatementLine(text.session, text.index, text.reader);
 }
 
 // Every step either moves along the line, fetches the next line of the statement (which fails

@@ -23,12 +23,6 @@ constexpr std::array<NameChoice, 4> kChoices{{
     {"__MINGW_NAME_UAW_EXT", "_W_", "_A_", true},
 }};
 
-std::string_view Trimmed(std::string_view text) {
-    std::string_view trimmed;
-    TrimText(text, trimmed);
-    return trimmed;
-}
-
 }  // namespace
 
 std::optional<NamePair> NamePairEquates(std::string_view name, std::string_view value) {

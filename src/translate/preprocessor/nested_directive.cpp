@@ -25,7 +25,7 @@ constexpr ConditionalDirective kConditionals[] = {{"#ifndef", Conditional::Ifnde
 // Whether the line begins with prefix, a-z folded, read as InString reads it: up to its
 // first CR or NUL, and never when it is over-long.
 bool LineStartsWith(std::string_view line, std::string_view prefix) {
-    return InString(1, line, prefix, true) == 1;
+    return InString(1, line, prefix, Case::Ignore) == 1;
 }
 
 const ConditionalDirective* FindConditional(std::string_view line) {
@@ -40,7 +40,7 @@ const ConditionalDirective* FindConditional(std::string_view line) {
 NestedDirective ClassifyNestedDirective(std::string_view line) {
     if (LineStartsWith(line, "#else")) return NestedDirective::Else;
     if (LineStartsWith(line, "#endif")) return NestedDirective::Endif;
-    if (InString(1, line, "#define", true) > 0 ||
+    if (InString(1, line, "#define", Case::Ignore).has_value() ||
         (line.size() > 1 && line[0] == '#' && IsBlank(line[1]))) {
         return NestedDirective::Commented;
     }
@@ -66,9 +66,9 @@ uint32_t TranslateNestedConditional(Session& session, std::string_view line, uin
         case Conditional::Ifdef:
             return TranslateIfdef(session, lineNumber, linesLeft, index, block);
         case Conditional::If:
-            return TraduireIF(session, lineNumber, linesLeft, index, block, false);
+            return TranslateIf(session, lineNumber, linesLeft, index, block, false);
         case Conditional::Elif:
-            return TraduireIF(session, lineNumber, linesLeft, index, block, true);
+            return TranslateIf(session, lineNumber, linesLeft, index, block, true);
         case Conditional::Error:
             TranslateError(session, lineNumber, linesLeft, index, block);
             return lineNumber;

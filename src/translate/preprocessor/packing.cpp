@@ -11,18 +11,12 @@ namespace ondavel {
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    std::string_view trimmed;
-    TrimText(text, trimmed);
-    return trimmed;
-}
-
 // "pshpack4.h" gives "4", "poppack.h" "pop", any other header "".
 std::string_view PackingHeader(std::string_view directive) {
-    if (InString(1, directive, "poppack.h", true) > 0) return "pop";
-    const int at = InString(1, directive, "pshpack", true);
-    if (at <= 0) return {};
-    const size_t digits = static_cast<size_t>(at) - 1 + 7;
+    if (InString(1, directive, "poppack.h", Case::Ignore).has_value()) return "pop";
+    const std::optional<int> at = InString(1, directive, "pshpack", Case::Ignore);
+    if (!at) return {};
+    const size_t digits = static_cast<size_t>(*at) - 1 + 7;
     const size_t end = directive.find_first_not_of("0123456789", digits);
     if (end == digits || end == std::string_view::npos || directive[end] != '.') return {};
     return directive.substr(digits, end - digits);

@@ -32,7 +32,7 @@ int OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& ind
     }
     std::string text;
     int result = 0;
-    if (LoadFile(session.host, inputName, text) != 0) {
+    if (LoadFile(session.host, inputName, text)) {
         session.run.outputFile = output.file;
         result = ProcessIndexedText(session, std::move(text), index, processor);
         session.run.outputFile = nullptr;

@@ -14,20 +14,30 @@ constexpr std::string_view kIncompleteFile =
 // A pending aggregate macro name inside word is consumed by this lookup, whatever its kind.
 bool ConsumePendingMacro(RunState& run, std::string_view word) {
     if (run.pendingAggregateMacro.empty()) return false;
-    if (InString(1, word, run.pendingAggregateMacro, false) <= 0) return false;
+    if (!InString(1, word, run.pendingAggregateMacro, Case::Exact).has_value()) return false;
     run.pendingAggregateMacro.clear();
     return true;
 }
 
+// Journals a knowledge file that lacks a section line, on the first lookup after its load.
+void JournalMissingSection(Session& session) {
+    const std::string_view missing = PrepareKnowledge(session.run.knowledge);
+    if (!missing.empty()) WriteJournalLine(session, std::string(kIncompleteFile).append(missing));
+}
+
 }  // namespace
 
-uint32_t LookupKnowledge(Session& session, std::string_view word, LookupKind kind,
-                         std::string* output) {
-    RunState& run = session.run;
-    if (ConsumePendingMacro(run, word)) return CODE_TYPEDEF;
-    const std::string_view missing = PrepareKnowledge(run.knowledge);
-    if (!missing.empty()) WriteJournalLine(session, std::string(kIncompleteFile).append(missing));
-    return LookupKnowledge(run.knowledge, word, kind, output);
+KeywordCode LookupKeywordCode(Session& session, std::string_view word) {
+    if (ConsumePendingMacro(session.run, word)) return KeywordCode::Typedef;
+    JournalMissingSection(session);
+    return LookupKeywordCode(session.run.knowledge, word);
+}
+
+bool LookupKnowledge(Session& session, std::string_view word, LookupKind kind,
+                     std::string* output) {
+    if (ConsumePendingMacro(session.run, word)) return true;
+    JournalMissingSection(session);
+    return LookupKnowledge(session.run.knowledge, word, kind, output);
 }
 
 }  // namespace ondavel

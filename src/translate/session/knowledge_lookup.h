@@ -2,7 +2,6 @@
 // that a one-line macro announced for a later statement.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,10 +11,12 @@ namespace ondavel {
 
 struct Session;
 
-// What LookupKnowledge answers in the session's knowledge file, except that a pending
-// aggregate macro name found inside word is consumed first and gives CODE_TYPEDEF for any
-// kind. The first lookup after a load journals a file that lacks a section line.
-uint32_t LookupKnowledge(Session& session, std::string_view word, LookupKind kind,
-                         std::string* output);
+// What the knowledge file answers in the session, except that a pending aggregate macro name
+// found inside word is consumed first: it makes word a typedef's keyword, and a value found
+// (with *output untouched) for any other lookup. The first lookup after a load journals a file
+// that lacks a section line.
+KeywordCode LookupKeywordCode(Session& session, std::string_view word);
+bool LookupKnowledge(Session& session, std::string_view word, LookupKind kind,
+                     std::string* output);
 
 }  // namespace ondavel

@@ -49,7 +49,7 @@ void WriteLineTo(Session& session, HeapBlock* destination, std::string_view text
     if (destination == nullptr) {
         WriteOutputLine(session, text);
     } else {
-        AppendPiece(*destination, text);
+        AppendPieceToHeapBlock(*destination, text);
     }
 }
 
@@ -126,8 +126,9 @@ namespace {
 
 // Writes the comment collected so far, once, when it holds anything but blanks.
 void WriteCollectedComment(Session& session, StatementReader& reader) {
-    std::string_view trimmed;
-    if (TrimText(reader.commentText, trimmed) != 0) WriteOutputLine(session, reader.commentText);
+    // An over-long comment is written as it stands.
+    const std::optional<std::string_view> trimmed = TrimText(reader.commentText);
+    if (!trimmed || !trimmed->empty()) WriteOutputLine(session, reader.commentText);
     reader.commentText.clear();
 }
 
@@ -160,7 +161,7 @@ int NextStatementLine(Session& session, LineIndex& index, StatementReader& reade
         ++reader.lineNumber;
         --reader.linesLeft;
         if (line.empty()) continue;
-        if (CopyLine(reader.workLine, line) < 0) {
+        if (!CopyLine(reader.workLine, line)) {
             session.host.ShowMessage("Erreur Grave", "Ligne Trop Longue", MessageIcon::Stop);
             return -1;
         }
@@ -174,8 +175,8 @@ int NextStatementLine(Session& session, LineIndex& index, StatementReader& reade
             reader.commentScratch.clear();
             continue;
         }
-        std::string_view code;
-        if (TrimText(reader.workLine, code) <= 0) continue;
+        const std::string_view code = Trimmed(reader.workLine);
+        if (code.empty()) continue;
         reader.workLine = std::string(code);
         return static_cast<int>(reader.workLine.size());
     }

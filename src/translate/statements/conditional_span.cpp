@@ -12,8 +12,8 @@ namespace {
 enum class Conditional { None, Opens, Continues, Closes };
 
 Conditional ClassifyConditional(std::string_view raw) {
-    std::string_view line;
-    if (TrimText(raw, line) <= 0 || line.front() != '#') return Conditional::None;
+    const std::string_view line = Trimmed(raw);
+    if (line.empty() || line.front() != '#') return Conditional::None;
     size_t start = 1;
     while (start < line.size() && IsBlank(line[start])) ++start;
     size_t end = start;

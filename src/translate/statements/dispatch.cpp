@@ -40,16 +40,16 @@ bool IsFunctionLike(std::string_view code) {
 // A pointer #define ("#define LPFOO FOO *") names a type that is a DWORD.
 void RecordPointerDefine(Session& session, std::string_view code) {
     const std::string_view name = DefinedName(code);
-    if (!name.empty()) AppendPiece(session.header.names.dwordTypes, name);
+    if (!name.empty()) AppendPieceToHeapBlock(session.header.names.dwordTypes, name);
 }
 
 // A one-line #define that mentions enum or STRUCT names the aggregate that a later statement
 // declares with it.
 bool RecordAggregateMacro(Session& session, std::string_view code) {
     uint8_t kind = 0;
-    if (FindWord(1, code, "enum", true, kBlanks, kBlanks) > 0) {
+    if (FindWord(1, code, "enum", Case::Ignore, kBlanks, kBlanks).has_value()) {
         kind = 1;
-    } else if (FindWord(1, code, "STRUCT", true, kBlanks, kBlanks) > 0) {
+    } else if (FindWord(1, code, "STRUCT", Case::Ignore, kBlanks, kBlanks).has_value()) {
         kind = 2;
     } else {
         return false;
@@ -66,7 +66,7 @@ void RecordDeclaredName(Session& session, std::string_view code, char opener) {
     const size_t at = code.find(opener);
     if (at == std::string_view::npos) return;
     const std::string_view name = WordAt(code, at + 1, kOperatorDelims);
-    if (!name.empty()) AppendPiece(session.header.names.dwordTypes, name);
+    if (!name.empty()) AppendPieceToHeapBlock(session.header.names.dwordTypes, name);
 }
 
 bool IsPrototypeShape(const StatementCounts& c) {
@@ -115,29 +115,30 @@ bool DispatchDefine(Session& session, std::string_view code) {
     return oneLine && RecordAggregateMacro(session, code);
 }
 
-void DispatchDirective(Session& session, uint32_t keywordCode, std::string_view code,
+void DispatchDirective(Session& session, KeywordCode keywordCode, std::string_view code,
                        uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
 
 }  // namespace
 
-void DispatchStatement(Session& session, uint32_t keywordCode, std::string_view code,
+void DispatchStatement(Session& session, KeywordCode keywordCode, std::string_view code,
                        uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
     const StatementCounts& c = session.statement.counts;
-    if (keywordCode == CODE_SKIP || keywordCode == CODE_SKIP2) return;
-    if (keywordCode == CODE_DEFINE && DispatchDefine(session, code)) return;
-    if (keywordCode == 0) {
-        if (IsPrototypeShape(c) && FindWord(1, code, "DECLARE", true, " _\t", " _\t") == 0) {
+    if (keywordCode == KeywordCode::Skip || keywordCode == KeywordCode::Skip2) return;
+    if (keywordCode == KeywordCode::Define && DispatchDefine(session, code)) return;
+    if (keywordCode == KeywordCode::None) {
+        if (IsPrototypeShape(c) &&
+            !FindWord(1, code, "DECLARE", Case::Ignore, " _\t", " _\t").has_value()) {
             TranslatePrototype(session, firstLine, linesLeft, index);
         }
         return;
     }
-    if (keywordCode == CODE_TYPEDEF && c.openBraces == 0 && c.semicolons == 1) {
+    if (keywordCode == KeywordCode::Typedef && c.openBraces == 0 && c.semicolons == 1) {
         if (c.equalSigns == 0 && c.openParens == 2) {
             TranslateCallbackTypedef(session, firstLine, linesLeft, index);
             return;
         }
         if (c.openParens <= 1) {
-            if (TranslateTypedef(session, firstLine, linesLeft, index) == 1) {
+            if (TranslateTypedef(session, firstLine, linesLeft, index)) {
                 CopyStatementSource(session, index);
             }
             return;
@@ -148,83 +149,83 @@ void DispatchStatement(Session& session, uint32_t keywordCode, std::string_view 
 
 namespace {
 
-void DispatchDirective(Session& session, uint32_t keywordCode, std::string_view code,
+void DispatchDirective(Session& session, KeywordCode keywordCode, std::string_view code,
                        uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
     const StatementCounts& c = session.statement.counts;
     const bool oneLine = c.lastLine == c.firstLine;
     const bool plainDefine = c.openBraces == 0 && c.semicolons == 0 && c.equalSigns == 0;
     switch (keywordCode) {
-        case CODE_IF:
-            TraduireIF(session, firstLine, linesLeft, index, nullptr, false);
+        case KeywordCode::If:
+            TranslateIf(session, firstLine, linesLeft, index, nullptr, false);
             return;
-        case CODE_ENDIF:
+        case KeywordCode::Endif:
             TranslateEndif(session, firstLine, linesLeft, index);
             return;
-        case CODE_ELSE:
+        case KeywordCode::Else:
             WriteOutputLine(session, "ELSE");
             return;
-        case CODE_INCLUDE:
+        case KeywordCode::Include:
             TranslateInclude(session, firstLine, linesLeft, index);
             return;
-        case CODE_DEFINE:
+        case KeywordCode::Define:
             // A macro body refuses an assignment itself, and its "=" may belong to "==".
             if (IsFunctionLike(code)) {
                 if (c.openBraces == 0 && c.semicolons == 0 && c.openBrackets == 0) {
-                    TraduireMacro(session, firstLine, linesLeft, index);
+                    TranslateMacro(session, firstLine, linesLeft, index);
                 }
             } else if (plainDefine && c.parenGroups <= 1) {
-                TraduireDefine(session, firstLine, linesLeft, index);
+                TranslateDefine(session, firstLine, linesLeft, index);
             } else if (c.semicolons > 0) {
                 KeepDeclarationMacro(session, firstLine, linesLeft, index);
             }
             return;
-        case CODE_PRAGMA:
+        case KeywordCode::Pragma:
             EchoDirective(session, firstLine, linesLeft, index);
             return;
-        case CODE_IFNDEF:
+        case KeywordCode::Ifndef:
             TranslateIfndef(session, firstLine, linesLeft, index, nullptr);
             return;
-        case CODE_IFDEF:
+        case KeywordCode::Ifdef:
             TranslateIfdef(session, firstLine, linesLeft, index, nullptr);
             return;
-        case CODE_ERROR:
+        case KeywordCode::Error:
             TranslateError(session, firstLine, linesLeft, index, nullptr);
             return;
-        case CODE_ELIF:
-            TraduireIF(session, firstLine, linesLeft, index, nullptr, true);
+        case KeywordCode::Elif:
+            TranslateIf(session, firstLine, linesLeft, index, nullptr, true);
             return;
-        case CODE_TYPEDEF:
+        case KeywordCode::Typedef:
             if (c.openBraces >= 1) {
                 TranslateAggregate(session, firstLine, linesLeft, index, AggregateForm::Typedef);
             }
             return;
-        case CODE_AGGREGATE:
+        case KeywordCode::Aggregate:
             if (c.openBraces >= 1) {
                 TranslateAggregate(session, firstLine, linesLeft, index, AggregateForm::Plain);
             }
             return;
-        case CODE_INTERFACE:
+        case KeywordCode::Interface:
             session.header.inInterface = true;
             TranslateInterface(session, firstLine, linesLeft, index);
             return;
-        case CODE_OLE_INTERFACE:
+        case KeywordCode::OleInterface:
             if (session.run.oleviewMode && c.statementLines != 1) {
                 TranslateOleInterface(session, firstLine, linesLeft, index);
             }
             return;
-        case CODE_DEFINE_GUID:
+        case KeywordCode::DefineGuid:
             if (c.callForm) TranslateGuid(session, firstLine, linesLeft, index, false);
             return;
-        case CODE_DEFINE_OLEGUID:
+        case KeywordCode::DefineOleGuid:
             if (c.callForm) TranslateGuid(session, firstLine, linesLeft, index, true);
             return;
-        case CODE_GUID_SECOND:
+        case KeywordCode::GuidSecond:
             if (c.callForm) TranslateGuidSecond(session, firstLine, linesLeft, index);
             return;
-        case CODE_DECLARE_ONE:
+        case KeywordCode::DeclareOne:
             if (IsSingleCall(c, oneLine)) RecordDeclaredName(session, code, '(');
             return;
-        case CODE_DECLARE_SECOND:
+        case KeywordCode::DeclareSecond:
             if (IsSingleCall(c, oneLine) && c.commas == 1) RecordDeclaredName(session, code, ',');
             return;
         default:

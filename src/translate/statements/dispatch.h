@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "knowledge/knowledge.h"
+
 namespace ondavel {
 
 struct Session;
@@ -11,7 +13,7 @@ class LineIndex;
 
 // Picks the translation from the first word's keyword code and the statement's counts;
 // code is the trimmed code of the statement's first line.
-void DispatchStatement(Session& session, uint32_t keywordCode, std::string_view code,
+void DispatchStatement(Session& session, KeywordCode keywordCode, std::string_view code,
                        uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
 
 // Writes a directive line as an assembler comment: ";ECHO   " instead of its first eight

@@ -12,7 +12,7 @@ namespace ondavel {
 void EchoDirective(Session& session, uint32_t firstLine, uint32_t, LineIndex& index) {
     std::string_view raw;
     std::string line;
-    if (!index.Line(firstLine, raw) || CopyLine(line, raw) <= 0) return;
+    if (!index.Line(firstLine, raw) || !CopyLine(line, raw) || line.empty()) return;
     std::string comment;
     bool commentOpen = false;
     const int parts = SplitComment(line, comment, commentOpen);

@@ -82,7 +82,7 @@ int ExtractFirstWord(Session& session, std::string& line, std::string& word, Lin
             continue;
         }
         if (end < line.size() && line[end] == '(' &&
-            LookupKnowledge(session, word, LOOKUP_CODE, nullptr) == 0) {
+            LookupKeywordCode(session, word) == KeywordCode::None) {
             return 0;
         }
         if (Contains(word, "extern_")) return -1;
@@ -113,8 +113,7 @@ bool IsDirective(std::string_view text, std::string_view name) {
 
 StatementKind ClassifyLeadingKeyword(std::string_view whole) {
     // Keywords are looked for in the text up to its end of line, and never in an over-long one.
-    const int length = BoundedLength(whole);
-    const std::string_view text = whole.substr(0, length < 0 ? 0 : static_cast<size_t>(length));
+    const std::string_view text = whole.substr(0, BoundedLength(whole).value_or(0));
     if (StartsWithIgnoringCase(text, "typedef")) return StatementKind::Typedef;
     if (IsDirective(text, "define")) return StatementKind::Define;
     if (StartsWithIgnoringCase(text, "extern")) return StatementKind::Extern;

@@ -51,7 +51,7 @@ void FollowConditional(ScanState& state, std::string_view code) {
     const std::string_view directive = DirectiveText(code);
     if (directive.empty()) return;  // no directive, or a lone '#' that directs nothing
     const auto startsWith = [&](std::string_view word) {
-        return InString(1, directive, word, true) == 1;
+        return InString(1, directive, word, Case::Ignore) == 1;
     };
     const size_t depth = state.inLaterBranch.size();
     if (startsWith("endif")) {
@@ -160,8 +160,8 @@ void CountCharacters(Session& session, ScanState& state, std::string_view code,
 bool NextLineContinuesDeclaration(LineIndex& index, uint32_t line) {
     std::string_view next;
     if (!index.Line(line + 1, next)) return false;
-    std::string_view text;
-    if (TrimText(next, text) <= 0) return false;
+    const std::string_view text = Trimmed(next);
+    if (text.empty()) return false;
     if (ClassifyLeadingKeyword(text) != StatementKind::Other) return false;
     const char last = text.back();
     if (last == '{' || last == '(') return true;
@@ -209,7 +209,7 @@ Verdict Decide(Session& session, ScanState& state, std::string_view code, LineIn
         state.waitForCall = true;
         return Verdict::Continue;
     }
-    if (InString(1, code, "EXTERN_", true) == 1 || first == '.') return Verdict::EndHere;
+    if (InString(1, code, "EXTERN_", Case::Ignore) == 1 || first == '.') return Verdict::EndHere;
     return Verdict::Continue;
 }
 
@@ -258,10 +258,10 @@ int ScanStatement(Session& session, uint32_t firstLine, LineIndex& index, ScanEn
             counts.lastLine = firstLine;
             return -1;
         }
-        if (IsEmptyLine(raw) || CopyLine(work, raw) <= 0) continue;
+        if (IsEmptyLine(raw) || !CopyLine(work, raw) || work.empty()) continue;
         if ((SplitComment(work, comment, state.commentOpen) & kHasCode) == 0) continue;
-        std::string_view code;
-        if (TrimText(work, code) <= 0) continue;
+        const std::string_view code = Trimmed(work);
+        if (code.empty()) continue;
         const bool skippedBranch = state.skipNextBranch;
         state.skipNextBranch = false;
         if (state.waitForCall) {

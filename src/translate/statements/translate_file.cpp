@@ -74,12 +74,12 @@ void KeepConditionalLevels(Session& session, LineIndex& index, const Walk& walk,
 }
 
 Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t line) {
-    std::string_view code;
-    if (TrimText(walk.work, code) <= 1) return Step::NextLine;  // nothing, or a lone { } ;
+    const std::string_view code = Trimmed(walk.work);
+    if (code.size() <= 1) return Step::NextLine;  // nothing, or a lone { } ;
     walk.work = std::string(code);
     const int firstWord = ExtractFirstWord(session, walk.work, walk.word, index, line);
     if (firstWord == -2) return Step::NextLine;
-    const bool wanted = firstWord != 0 || InString(1, walk.word, "API", true) > 0;
+    const bool wanted = firstWord != 0 || InString(1, walk.word, "API", Case::Ignore).has_value();
     session.statement.statementKind = ClassifyLeadingKeyword(walk.word);
     const uint32_t linesLeft = walk.totalLines - line + 1;
     // A statement that never ends (a macro call without ';' near the end of a header) ends
@@ -98,7 +98,7 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
     } else if (wanted && !session.statement.counts.cppSyntax) {
         walk.scanErrors = 0;
         ReportProgress(session, walk, line);
-        const uint32_t keywordCode = LookupKnowledge(session, walk.word, LOOKUP_CODE, nullptr);
+        const KeywordCode keywordCode = LookupKeywordCode(session, walk.word);
         // Translations read the statement again from its first line, where no comment is open.
         session.header.inBlockComment = false;
         DispatchStatement(session, keywordCode, walk.work, line, linesLeft, index);
@@ -111,7 +111,7 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
 Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line) {
     std::string_view raw;
     if (!index.Line(line, raw)) return Step::EndOfFile;
-    if (raw.empty() || CopyLine(walk.work, raw) <= 0) return Step::NextLine;
+    if (raw.empty() || !CopyLine(walk.work, raw) || walk.work.empty()) return Step::NextLine;
     const int parts = SplitComment(walk.work, walk.comment, session.header.inBlockComment);
     if ((parts & kHasCode) != 0) return TranslateStatement(session, index, walk, line);
     WriteOutputLine(session, walk.comment);
@@ -198,7 +198,7 @@ void DropOverlongLines(Session& session, LineIndex& index) {
 }
 
 void ReleasePerFileMemory(Session& session) {
-    for (HeapBlock* block : session.header.names.all()) ReleaseBlocHeap(*block);
+    for (HeapBlock* block : session.header.names.all()) ReleaseHeapBlock(*block);
     session.header.typeListIndex.reset();
     session.header.equateNames.clear();
     session.header.wordEquates.clear();

@@ -19,7 +19,7 @@ class OleviewReorderTest : public HeaderFixture {
         const std::filesystem::path output = dir_ / "Oleview_Ordonne.txt";
         std::FILE*& file = session.run.outputFile;
         file = std::fopen(output.c_str(), "wb");
-        EXPECT_EQ(ReorderOleview(session, index), 1);
+        EXPECT_TRUE(ReorderOleview(session, index));
         std::fclose(file);
         file = nullptr;
         return ReadBytes(output);

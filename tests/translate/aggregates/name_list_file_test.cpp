@@ -18,7 +18,7 @@ namespace {
 class NameListFileTest : public ::testing::Test {
   protected:
     void Add(HeapBlock& list, std::initializer_list<std::string> names) {
-        for (const std::string& name : names) AppendPiece(list, name);
+        for (const std::string& name : names) AppendPieceToHeapBlock(list, name);
     }
     void Alias(const std::string& text) { AddSavedString(host, session.header.savedStrings, text); }
     std::string Written() {

@@ -84,8 +84,9 @@ TEST(TypeListTest, SearchAndIndexAgreeWithThePlainRule) {
     Session session{host};
     int found = 0;
     for (int round = 0; round < 3000; ++round) {
-        AppendPiece(session.header.names.*kIndexedTypeLists[random() % 13], randomText(4));
-        if (round % 97 == 0) ReleaseBlocHeap(session.header.names.*kIndexedTypeLists[round % 13]);
+        AppendPieceToHeapBlock(session.header.names.*kIndexedTypeLists[random() % 13],
+                               randomText(4));
+        if (round % 97 == 0) ReleaseHeapBlock(session.header.names.*kIndexedTypeLists[round % 13]);
         if (round % 401 == 0) {
             // The next header's lists outgrow this one's before anything is looked up.
             std::vector<uint32_t> before;
@@ -93,7 +94,7 @@ TEST(TypeListTest, SearchAndIndexAgreeWithThePlainRule) {
             ReleasePerFileMemory(session);
             for (size_t which = 0; which < before.size(); ++which) {
                 HeapBlock& list = *session.header.names.all()[which];
-                while (list.used <= before[which]) AppendPiece(list, randomText(4));
+                while (list.used <= before[which]) AppendPieceToHeapBlock(list, randomText(4));
             }
         }
         const std::string name = randomText(6);
@@ -139,7 +140,8 @@ class TypeMappingTest : public HeaderFixture {
             {"FOO", TC_STRUCT},    {"BAR", TC_STRUCT},      {"DoIt", TC_FUNCTION},
             {"RECT", TC_FUNCTION}, {"WNDPROC", TC_CALLBACK}};
         for (const auto& [name, code] : registered) RegisterTypeName(session, name, code);
-        for (auto name : {"IFoo", "UINT"}) AppendPiece(session.header.names.interfaceNames, name);
+        for (auto name : {"IFoo", "UINT"})
+            AppendPieceToHeapBlock(session.header.names.interfaceNames, name);
         AddSavedString(host, session.header.savedStrings, "_FOO,FOO,LFOO");
         for (const auto& [name, value] :
              {std::pair{"PORT_W", "PORT_W1"}, std::pair{"PORT_W1", "W1"},

@@ -28,14 +28,14 @@ class ConditionalTest : public HeaderFixture {
     uint32_t Translate(const std::string& text, Directive directive,
                        HeapBlock* destination = nullptr) {
         LineIndex& index = Header(text);
-        EXPECT_EQ(ScanStatement(session, 1, index), 0);
+        EXPECT_FALSE(ScanStatement(session, 1, index));
         const uint32_t lines = index.lines();
         if (directive == Directive::Ifdef)
             return TranslateIfdef(session, 1, lines, index, destination);
         if (directive == Directive::Ifndef)
             return TranslateIfndef(session, 1, lines, index, destination);
         if (directive == Directive::Endif) return TranslateEndif(session, 1, lines, index), 1u;
-        return TraduireIF(session, 1, lines, index, destination, directive == Directive::Elif);
+        return TranslateIf(session, 1, lines, index, destination, directive == Directive::Elif);
     }
 };
 
@@ -105,7 +105,7 @@ TEST_F(ConditionalTest, AnOverLongLineIsRefused) {
     LineIndex& index =
         Header("#if " + std::string(1100, 'A') + "\r\n#ifdef " + std::string(1100, 'B') + "\r\n");
     session.statement.counts.lastLine = 2;
-    EXPECT_EQ(TraduireIF(session, 1, 2, index, nullptr, false), 1u);
+    EXPECT_EQ(TranslateIf(session, 1, 2, index, nullptr, false), 1u);
     EXPECT_EQ(TranslateIfdef(session, 2, 1, index, nullptr), 2u);
     EXPECT_EQ(host.view, "");
     EXPECT_EQ(session.header.ifDepth, 0);

@@ -27,8 +27,8 @@ class MacroTest : public HeaderFixture {
     void Translate(const std::string& text) {
         LineIndex& index = Header(text);
         session.statement.statementKind = StatementKind::Define;
-        ASSERT_EQ(ScanStatement(session, 1, index), 0);
-        TraduireMacro(session, 1, index.lines(), index);
+        ASSERT_FALSE(ScanStatement(session, 1, index));
+        TranslateMacro(session, 1, index.lines(), index);
     }
 };
 

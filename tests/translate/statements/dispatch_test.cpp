@@ -20,10 +20,9 @@ class DispatchTest : public HeaderFixture {
     // Scans and dispatches the one statement of text, whose first word is word.
     void Dispatch(const std::string& text, const std::string& word) {
         LineIndex& index = Header(text);
-        ASSERT_EQ(ScanStatement(session, 1, index), 0);
+        ASSERT_FALSE(ScanStatement(session, 1, index));
         std::string code = text.substr(0, text.find('\r'));
-        DispatchStatement(session, LookupKnowledge(session, word, LOOKUP_CODE, nullptr), code, 1,
-                          index.lines(), index);
+        DispatchStatement(session, LookupKeywordCode(session, word), code, 1, index.lines(), index);
     }
     std::string DwordTypes() { return std::string(session.header.names.dwordTypes.view()); }
 };
@@ -48,7 +47,7 @@ TEST_F(DispatchTest, AggregateMacroWaitsForItsStatement) {
     EXPECT_EQ(session.run.pendingAggregateMacro, "MYENUM");
     EXPECT_EQ(session.run.aggregateMacroKind, 1);
     // The first lookup of a word containing the name takes it, whatever is asked.
-    EXPECT_EQ(LookupKnowledge(session, "MYENUM_FLAGS", LOOKUP_INCOMPATIBLE, nullptr), 15u);
+    EXPECT_TRUE(LookupKnowledge(session, "MYENUM_FLAGS", LookupKind::Incompatible, nullptr));
     EXPECT_EQ(session.run.pendingAggregateMacro, "");
 
     Dispatch("#define MYSTRUCTURE 1\r\n", "#define");
