@@ -93,37 +93,46 @@ int MidText(std::string_view text, int start, int count, std::string_view& part)
     return count;
 }
 
-int InString(int start, std::string_view text, std::string_view pattern, bool ignoreCase) {
-    const int textLength = BoundedLength(text);
-    const int patternLength = BoundedLength(pattern);
-    if (textLength < 0 || patternLength < 0) return -1;
-    if (start < 1 || textLength == 0 || patternLength == 0 || patternLength > textLength) return 0;
-    const int lastStart = textLength - patternLength + 1;
-    pattern = pattern.substr(0, static_cast<size_t>(patternLength));
+namespace {
+
+// InString on a text and a pattern already cut at their terminators.
+int FindBounded(int start, std::string_view text, std::string_view pattern, bool ignoreCase) {
+    if (start < 1 || text.empty() || pattern.empty() || pattern.size() > text.size()) return 0;
     if (!ignoreCase) {
-        const size_t at = text.substr(0, static_cast<size_t>(textLength))
-                              .find(pattern, static_cast<size_t>(start) - 1);
+        const size_t at = text.find(pattern, static_cast<size_t>(start) - 1);
         return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
     }
     const char first = FoldCase(pattern[0]);
-    for (int position = start; position <= lastStart; ++position) {
-        const size_t at = static_cast<size_t>(position) - 1;
-        if (FoldCase(text[at]) == first && MatchesAt(text, at, pattern, true)) return position;
+    const size_t lastStart = text.size() - pattern.size();
+    for (size_t at = static_cast<size_t>(start) - 1; at <= lastStart; ++at) {
+        if (FoldCase(text[at]) == first && MatchesAt(text, at, pattern, true)) {
+            return static_cast<int>(at) + 1;
+        }
     }
     return 0;
 }
 
+}  // namespace
+
+int InString(int start, std::string_view text, std::string_view pattern, bool ignoreCase) {
+    const int textLength = BoundedLength(text);
+    const int patternLength = BoundedLength(pattern);
+    if (textLength < 0 || patternLength < 0) return -1;
+    return FindBounded(start, text.substr(0, static_cast<size_t>(textLength)),
+                       pattern.substr(0, static_cast<size_t>(patternLength)), ignoreCase);
+}
+
 int FindWord(int start, std::string_view text, std::string_view word, bool ignoreCase,
              std::string_view before, std::string_view after) {
+    const int textLength = BoundedLength(text);
     const int wordLength = BoundedLength(word);
-    const std::string_view line =
-        text.substr(0, static_cast<size_t>(std::max(0, BoundedLength(text))));
+    if (textLength < 0 || wordLength < 0) return -1;
+    const std::string_view line = text.substr(0, static_cast<size_t>(textLength));
+    word = word.substr(0, static_cast<size_t>(wordLength));
     for (;;) {
-        const int position = InString(start, text, word, ignoreCase);
-        if (position <= 0) return position;
-        if (StandsAsToken(line, position, static_cast<size_t>(wordLength), before, after)) {
-            return position;
-        }
+        const int position = FindBounded(start, line, word, ignoreCase);
+        if (position == 0) return 0;
+        if (StandsAsToken(line, position, word.size(), before, after)) return position;
         // The search resumes past the whole rejected occurrence, not one character on.
         start = position + wordLength;
     }
