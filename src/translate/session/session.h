@@ -10,11 +10,11 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "core/heap_block.h"
 #include "core/line_index.h"
+#include "core/name_set.h"
 #include "core/saved_strings.h"
 #include "knowledge/knowledge_file.h"
 
@@ -25,13 +25,12 @@ struct TypeListIndex;
 
 enum class OutputMode { View = 0, File = 1 };
 
-// The name sets and maps of the run and of a header: looked up by any string or view, in no
-// particular order.
+// The name maps of the run and of a header: looked up by any string or view, in no particular
+// order.
 struct NameHash {
     using is_transparent = void;
     size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
 };
-using NameSet = std::unordered_set<std::string, NameHash, std::equal_to<>>;
 template <typename Value>
 using NameMap = std::unordered_map<std::string, Value, NameHash, std::equal_to<>>;
 
@@ -130,7 +129,8 @@ struct RunState {
     // The batch's prototype and structure names: an equate or a macro cannot take them.
     NameSet declaredNames;
     // The batch's macros by the calling convention their text names: a macro says what its
-    // words say, whatever its own name holds.
+    // words say, whatever its own name holds. One that names none is kept only where its
+    // name alone would say otherwise.
     NameMap<MacroConvention> conventionMacros;
     // The structure aliases the batch wrote ("UUID  TYPEDEF  GUID"): alias -> structure. Where
     // an alias stands, its structure stands too: the assembler's TYPEDEF wants it first.
