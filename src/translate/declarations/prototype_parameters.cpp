@@ -62,6 +62,18 @@ void MarkArrayAsPointer(std::string& parameter) {
     parameter.insert(name, 1, '*');
 }
 
+// What a word that is no macro of the batch says by its spelling alone.
+MacroConvention SpelledConvention(std::string_view word) {
+    if (word == "WINAPIV" || word == "RPC_VAR_ENTRY") return MacroConvention::C;
+    constexpr std::string_view kMarks[] = {
+        "API",    "ENTRY",  "CALLBACK", "CALLTYPE",  "PASCAL",   "pascal",   "_stdcall",
+        "__RPC_", "METHODIMP", "NCB_POST", "fastcall", "FASTCALL", "__clrcall"};
+    for (const std::string_view mark : kMarks) {
+        if (word.find(mark) != std::string_view::npos) return MacroConvention::Other;
+    }
+    return MacroConvention::None;
+}
+
 }  // namespace
 
 MacroConvention ConventionNamed(const Session& session, std::string_view word) {
@@ -74,14 +86,18 @@ MacroConvention ConventionNamed(const Session& session, std::string_view word) {
         return MacroConvention::Other;
     const auto macro = session.run.conventionMacros.find(word);
     if (macro != session.run.conventionMacros.end()) return macro->second;
-    if (word == "WINAPIV" || word == "RPC_VAR_ENTRY") return MacroConvention::C;
-    constexpr std::string_view kMarks[] = {
-        "API",    "ENTRY",  "CALLBACK", "CALLTYPE",  "PASCAL",   "pascal",   "_stdcall",
-        "__RPC_", "METHODIMP", "NCB_POST", "fastcall", "FASTCALL", "__clrcall"};
-    for (const std::string_view mark : kMarks) {
-        if (word.find(mark) != std::string_view::npos) return MacroConvention::Other;
+    return SpelledConvention(word);
+}
+
+void RecordMacroConvention(Session& session, std::string_view name, MacroConvention named) {
+    auto& macros = session.run.conventionMacros;
+    if (named != MacroConvention::None) {
+        macros.insert_or_assign(std::string(name), named);
+    } else if (SpelledConvention(name) != MacroConvention::None) {
+        // A macro that names none is kept only where its spelling says otherwise: without an
+        // entry, any other name answers none all the same.
+        macros.emplace(name, named);
     }
-    return MacroConvention::None;
 }
 
 bool NamesConventionNotC(const Session& session, std::string_view word) {

@@ -96,11 +96,7 @@ void RecordConventionMacro(Session& session, std::string_view code) {
         named = ConventionNamed(session, code.substr(at, end - at));
         at = end;
     }
-    if (named == MacroConvention::None) {
-        session.run.conventionMacros.emplace(name, named);
-    } else {
-        session.run.conventionMacros.insert_or_assign(std::string(name), named);
-    }
+    RecordMacroConvention(session, name, named);
 }
 
 // Rows of the dispatch that take a #define; true when one of them took the statement.
