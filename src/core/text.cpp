@@ -112,29 +112,41 @@ int FindBounded(int start, std::string_view text, std::string_view pattern, bool
     return 0;
 }
 
+// Cuts text and pattern at their terminators for a search: 1 when both are ready, -1 when
+// either is over-long. A case-sensitive search of a text shorter than a line that holds the
+// pattern nowhere from start on answers 0 at once: such a text is never over-long, and
+// cutting it can only take occurrences away.
+int PrepareSearch(int start, std::string_view& text, std::string_view& pattern, bool ignoreCase) {
+    const int patternLength = BoundedLength(pattern);
+    if (patternLength < 0) return -1;
+    pattern = pattern.substr(0, static_cast<size_t>(patternLength));
+    if (!ignoreCase && start >= 1 && text.size() < kLineLimit &&
+        text.find(pattern, static_cast<size_t>(start) - 1) == std::string_view::npos) {
+        return 0;
+    }
+    const int textLength = BoundedLength(text);
+    if (textLength < 0) return -1;
+    text = text.substr(0, static_cast<size_t>(textLength));
+    return 1;
+}
+
 }  // namespace
 
 int InString(int start, std::string_view text, std::string_view pattern, bool ignoreCase) {
-    const int textLength = BoundedLength(text);
-    const int patternLength = BoundedLength(pattern);
-    if (textLength < 0 || patternLength < 0) return -1;
-    return FindBounded(start, text.substr(0, static_cast<size_t>(textLength)),
-                       pattern.substr(0, static_cast<size_t>(patternLength)), ignoreCase);
+    const int ready = PrepareSearch(start, text, pattern, ignoreCase);
+    return ready <= 0 ? ready : FindBounded(start, text, pattern, ignoreCase);
 }
 
 int FindWord(int start, std::string_view text, std::string_view word, bool ignoreCase,
              std::string_view before, std::string_view after) {
-    const int textLength = BoundedLength(text);
-    const int wordLength = BoundedLength(word);
-    if (textLength < 0 || wordLength < 0) return -1;
-    const std::string_view line = text.substr(0, static_cast<size_t>(textLength));
-    word = word.substr(0, static_cast<size_t>(wordLength));
+    const int ready = PrepareSearch(start, text, word, ignoreCase);
+    if (ready <= 0) return ready;
     for (;;) {
-        const int position = FindBounded(start, line, word, ignoreCase);
+        const int position = FindBounded(start, text, word, ignoreCase);
         if (position == 0) return 0;
-        if (StandsAsToken(line, position, word.size(), before, after)) return position;
+        if (StandsAsToken(text, position, word.size(), before, after)) return position;
         // The search resumes past the whole rejected occurrence, not one character on.
-        start = position + wordLength;
+        start = position + static_cast<int>(word.size());
     }
 }
 

@@ -85,7 +85,8 @@ TEST(TextTest, InStringFindsTheFirstOccurrenceFromStart) {
         {5, "abcdef", "def", false, 0},  {0, "abc", "a", false, 0},
         {1, "abc", "", false, 0},        {1, "ab\rab", "ba", false, 0},
         {1, "x\xE9y", "\xC9", true, 0},  {1, "a@b", "`", true, 0},
-        {1, "Zz", "zZ", true, 1},
+        {1, "Zz", "zZ", true, 1},        {1, "a\rba", "ba", false, 0},
+        {1, "ab\rab", "ab", false, 1},
     };
     for (const auto& [start, text, pattern, ignoreCase, expected] : cases) {
         EXPECT_EQ(InString(start, text, pattern, ignoreCase), expected)
@@ -116,6 +117,10 @@ TEST(TextTest, FindWordAcceptsOnlyTokens) {
         EXPECT_EQ(FindWord(start, text, word, true, before, after), expected)
             << start << " '" << text << "' '" << word << "'";
     }
+    // Respecting case, a token past the text's end of line is not found either.
+    EXPECT_EQ(FindWord(1, "x \r struct", "struct", false, b, b), 0);
+    EXPECT_EQ(FindWord(1, "x struct\r", "struct", false, b, b), 3);
+    EXPECT_EQ(FindWord(1, "x STRUCT", "struct", false, b, b), 0);
 }
 
 TEST(TextTest, NumberConversions) {
