@@ -126,7 +126,7 @@ void CountCharacters(Session& session, ScanState& state, std::string_view code,
             }
             continue;
         }
-        if (quote == 0 && !skippedBranch) CountBracket(c, state, code, i);
+        if (quote == 0 && !skippedBranch && IsOneOf(ch, "(){}")) CountBracket(c, state, code, i);
         switch (ch) {
             case '[':
                 ++c.openBrackets;
