@@ -76,11 +76,21 @@ int CopyLine(std::string& destination, std::string_view source) {
 int TrimText(std::string_view text, std::string_view& trimmed) {
     const int length = BoundedLength(text);
     if (length < 0) return -1;
-    std::string_view rest = text.substr(0, static_cast<size_t>(length));
-    while (!rest.empty() && IsTrimmable(rest.front())) rest.remove_prefix(1);
-    while (!rest.empty() && IsTrimmable(rest.back())) rest.remove_suffix(1);
-    trimmed = rest;
-    return static_cast<int>(rest.size());
+    trimmed = TrimEnds(text.substr(0, static_cast<size_t>(length)));
+    return static_cast<int>(trimmed.size());
+}
+
+std::string_view TrimEnds(std::string_view text) {
+    while (!text.empty() && IsTrimmable(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsTrimmable(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+void TrimEndsInPlace(std::string& text) {
+    const std::string_view kept = TrimEnds(text);
+    const size_t start = static_cast<size_t>(kept.data() - text.data());
+    text.resize(start + kept.size());
+    text.erase(0, start);
 }
 
 int MidText(std::string_view text, int start, int count, std::string_view& part) {

@@ -88,6 +88,11 @@ int CopyLine(std::string& destination, std::string_view source);
 // The bounded text without its leading and trailing characters of code 32 or less, as a view
 // into text. Returns the trimmed length (0 for an empty or all-blank text), -1 when over-long.
 int TrimText(std::string_view text, std::string_view& trimmed);
+// The text without its leading and trailing characters of code 32 or less. Unlike TrimText it
+// looks for no terminator: it is for a text cut at its own already, a copied line's code.
+std::string_view TrimEnds(std::string_view text);
+// The same in place.
+void TrimEndsInPlace(std::string& text);
 
 // count characters from 1-based position start (count 0: up to the end). Returns count,
 // 0 when text is empty or the range does not lie inside it, -1 when text is over-long.

@@ -174,9 +174,9 @@ int NextStatementLine(Session& session, LineIndex& index, StatementReader& reade
             reader.commentScratch.clear();
             continue;
         }
-        std::string_view code;
-        if (TrimText(reader.workLine, code) <= 0) continue;
-        reader.workLine = std::string(code);
+        // The copied line holds no terminator: its code is trimmed as it stands.
+        if (TrimEnds(reader.workLine).empty()) continue;
+        TrimEndsInPlace(reader.workLine);
         return static_cast<int>(reader.workLine.size());
     }
 }

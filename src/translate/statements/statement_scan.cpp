@@ -278,8 +278,9 @@ int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, Line
         }
         if (IsEmptyLine(raw) || CopyLine(work, raw) <= 0) continue;
         if ((SplitComment(work, comment, state.commentOpen) & kHasCode) == 0) continue;
-        std::string_view code;
-        if (TrimText(work, code) <= 0) continue;
+        // The copied line holds no terminator: its code is trimmed as it stands.
+        const std::string_view code = TrimEnds(work);
+        if (code.empty()) continue;
         const bool skippedBranch = state.skipNextBranch;
         state.skipNextBranch = false;
         if (state.waitForCall) {

@@ -74,9 +74,9 @@ void KeepConditionalLevels(Session& session, LineIndex& index, const Walk& walk,
 }
 
 Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t line) {
-    std::string_view code;
-    if (TrimText(walk.work, code) <= 1) return Step::NextLine;  // nothing, or a lone { } ;
-    walk.work = std::string(code);
+    // The copied line holds no terminator: its code is trimmed as it stands.
+    if (TrimEnds(walk.work).size() <= 1) return Step::NextLine;  // nothing, or a lone { } ;
+    TrimEndsInPlace(walk.work);
     const int firstWord = ExtractFirstWord(session, walk.work, walk.word, index, line);
     if (firstWord == -2) return Step::NextLine;
     const bool wanted = firstWord != 0 || InString(1, walk.word, "API", true) > 0;
