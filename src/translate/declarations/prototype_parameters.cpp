@@ -162,9 +162,10 @@ bool PassDirectives(StatementCursor& walk) {
 }
 
 void BlankPunctuation(std::string& parameter) {
+    constexpr CharacterSet kPunctuation = MakeCharacterSet("()[]->");
     MarkArrayAsPointer(parameter);
     for (char& c : parameter) {
-        if (IsOneOf(c, "()[]->")) {
+        if (InSet(kPunctuation, c)) {
             c = ' ';
         } else if (c == '&') {
             c = '*';

@@ -107,6 +107,8 @@ void CountPair(Session& session, StatementCounts& c, char ch, char next) {
 
 // Characters that count for something; letters, digits and the rest are passed over.
 constexpr CharacterSet kCounted = MakeCharacterSet("\"'(){}[],;=\\ \t*+-&|!~#<>:");
+// The brackets whose balance decides where a statement ends.
+constexpr CharacterSet kBrackets = MakeCharacterSet("(){}");
 
 void CountCharacters(Session& session, ScanState& state, std::string_view code,
                      bool skippedBranch) {
@@ -126,7 +128,7 @@ void CountCharacters(Session& session, ScanState& state, std::string_view code,
             }
             continue;
         }
-        if (quote == 0 && !skippedBranch && IsOneOf(ch, "(){}")) CountBracket(c, state, code, i);
+        if (quote == 0 && !skippedBranch && InSet(kBrackets, ch)) CountBracket(c, state, code, i);
         switch (ch) {
             case '[':
                 ++c.openBrackets;
