@@ -58,16 +58,20 @@ bool IsReadableKind(const std::string& path, uint64_t& size) {
     return true;
 }
 
+// Reads to the end of file into text, straight into its free capacity: a text reserved one
+// byte beyond the file's size takes the whole file in one read.
 bool ReadAll(std::FILE* file, std::string& text) {
-    char chunk[kReadChunk];
     for (;;) {
-        const size_t got = std::fread(chunk, 1, sizeof chunk, file);
-        text.append(chunk, got);
+        const size_t before = text.size();
+        const size_t room = std::max(text.capacity() - before, kReadChunk);
+        text.resize(before + room);
+        const size_t got = std::fread(text.data() + before, 1, room, file);
+        text.resize(before + got);
         if (text.size() > kMaxLoadSize) {
             errno = EFBIG;
             return false;
         }
-        if (got < sizeof chunk) return std::ferror(file) == 0;
+        if (got < room) return std::ferror(file) == 0;
     }
 }
 
@@ -83,17 +87,21 @@ bool ExpandUnixLineEnds(std::string& text) {
         errno = EFBIG;
         return false;
     }
-    std::string expanded;
-    expanded.reserve(text.size() + loneFeeds);
-    size_t from = 0;
-    for (size_t lf = text.find('\n'); lf != std::string::npos; lf = text.find('\n', from)) {
-        expanded.append(text, from, lf - from);
-        expanded.append(lf > 0 && text[lf - 1] == '\r' ? "\n" : "\r\n");
-        from = lf + 1;
+    // In place, from the end: each piece between two line feeds moves up once, by the CRs
+    // still to be put before it, and never over a byte not yet moved.
+    size_t from = text.size();
+    text.resize(text.size() + loneFeeds);
+    size_t to = text.size();
+    for (;;) {
+        const size_t lf = from == 0 ? std::string::npos : text.rfind('\n', from - 1);
+        const size_t start = lf == std::string::npos ? 0 : lf + 1;
+        to -= from - start;
+        std::memmove(text.data() + to, text.data() + start, from - start);
+        if (lf == std::string::npos) return true;
+        text[--to] = '\n';
+        if (lf == 0 || text[lf - 1] != '\r') text[--to] = '\r';
+        from = lf;
     }
-    expanded.append(text, from);
-    text.swap(expanded);
-    return true;
 }
 
 namespace {
@@ -152,7 +160,7 @@ bool ReadFileBytes(std::string_view name, std::string& bytes) {
     if (!file) return false;
     try {
         bytes.clear();
-        bytes.reserve(static_cast<size_t>(size));
+        bytes.reserve(static_cast<size_t>(size) + 1);
         return ReadAll(file.get(), bytes);
     } catch (const std::bad_alloc&) {
         errno = ENOMEM;
