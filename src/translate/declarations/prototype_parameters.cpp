@@ -91,9 +91,11 @@ MacroConvention ConventionNamed(const Session& session, std::string_view word) {
 
 void RecordMacroConvention(Session& session, std::string_view name, MacroConvention named) {
     auto& macros = session.run.conventionMacros;
-    if (named != MacroConvention::None) {
-        macros.insert_or_assign(std::string(name), named);
-    } else if (SpelledConvention(name) != MacroConvention::None) {
+    const auto known = macros.find(name);
+    if (known != macros.end()) {
+        // Another branch's definition: one that names a convention wins.
+        if (named != MacroConvention::None) known->second = named;
+    } else if (named != MacroConvention::None || SpelledConvention(name) != MacroConvention::None) {
         // A macro that names none is kept only where its spelling says otherwise: without an
         // entry, any other name answers none all the same.
         macros.emplace(name, named);
