@@ -31,19 +31,33 @@ void Synchronize(TypeListIndex& index, NameLists& names) {
     }
 }
 
-}  // namespace
-
-uint32_t ListsHolding(Session& session, std::string_view name) {
+// The index, brought up to date with the lists.
+const TypeListIndex& SynchronizedIndex(Session& session) {
     std::shared_ptr<TypeListIndex>& index = session.header.typeListIndex;
     if (!index) index = std::make_shared<TypeListIndex>();
     Synchronize(*index, session.header.names);
+    return *index;
+}
+
+uint32_t EntryLists(const TypeListIndex& index, std::string_view entry) {
+    const auto found = index.entries.find(entry);
+    return found == index.entries.end() ? 0 : found->second;
+}
+
+}  // namespace
+
+uint32_t ListsHolding(Session& session, std::string_view name) {
+    const TypeListIndex& index = SynchronizedIndex(session);
     uint32_t lists = 0;
     AnyListedPrefix(name, [&](std::string_view entry) {
-        const auto found = index->entries.find(entry);
-        if (found != index->entries.end()) lists |= found->second;
+        lists |= EntryLists(index, entry);
         return false;
     });
     return lists;
+}
+
+uint32_t ListsWithEntry(Session& session, std::string_view name) {
+    return EntryLists(SynchronizedIndex(session), name);
 }
 
 }  // namespace ondavel

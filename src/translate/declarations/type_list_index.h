@@ -52,5 +52,7 @@ bool AnyListedPrefix(std::string_view name, Visit visit) {
 
 // The mask of the lists of session.header.names for which IsInTypeList(list, name) holds.
 uint32_t ListsHolding(Session& session, std::string_view name);
+// The mask of the lists of session.header.names that hold name itself as an entry.
+uint32_t ListsWithEntry(Session& session, std::string_view name);
 
 }  // namespace ondavel

@@ -30,7 +30,7 @@ void ShareTypeLists(Session& session, std::string_view name, std::string_view fo
     const uint32_t held = ListsHolding(session, form) & ~ListBit(&NameLists::functionNames);
     for (size_t i = 0; i < kIndexedTypeLists.size(); ++i) {
         if ((held & (1u << i)) != 0) {
-            AddUniqueName(session.header.names.*kIndexedTypeLists[i], name);
+            AddUniqueName(session, kIndexedTypeLists[i], name);
         }
     }
 }
