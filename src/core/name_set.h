@@ -1,7 +1,8 @@
-// A set of names looked up by any string or view. The names stand one after another in a
-// single text and an open-addressing table holds the hash and the place of each: no
-// allocation per name, a third of the memory of a node per name, and a lookup reads one slot
-// and one name.
+// A set of names looked up by any string or view, each with flag bits that say which of its
+// owner's sets it belongs to: one lookup answers for all of them. The names stand one after
+// another in a single text and an open-addressing table holds the hash, the place and the
+// flags of each: no allocation per name, a third of the memory of a node per name, and a
+// lookup reads one slot and one name.
 #pragma once
 
 #include <cstdint>
@@ -13,24 +14,27 @@ namespace ondavel {
 
 class NameSet {
   public:
-    bool contains(std::string_view name) const;
-    // Adds name; false when it was there already.
-    bool insert(std::string_view name);
+    // The flags name was added with, or-ed together; 0 for a name never added.
+    uint32_t flags(std::string_view name) const;
+    // Adds name with flags (not 0), or-ed into those it has.
+    void add(std::string_view name, uint32_t flags);
+    // A plain set: each name added with one flag.
+    bool contains(std::string_view name) const { return flags(name) != 0; }
+    void insert(std::string_view name) { add(name, 1); }
     // Forgets every name and gives its memory back.
     void clear();
     size_t size() const { return count_; }
 
   private:
-    static constexpr uint32_t kFree = UINT32_MAX;  // the length of a slot that holds no name
-
     struct Slot {
-        uint64_t hash = 0;
+        uint32_t hash = 0;
         uint32_t offset = 0;  // where the name starts in text_
-        uint32_t length = kFree;
+        uint32_t length = 0;
+        uint32_t flags = 0;  // 0: the slot holds no name
     };
 
     // The slot that holds name, or the free slot where it would go.
-    size_t SlotOf(std::string_view name, uint64_t hash) const;
+    size_t SlotOf(std::string_view name, uint32_t hash) const;
     void Grow();
 
     std::vector<Slot> slots_;  // a power of two of them, at most three quarters used

@@ -244,7 +244,7 @@ std::string AliasedStructure(const Session& session, std::string name) {
         // keeps its name: the assembler knows which it is where the member stands.
         const auto alias = aliases.find(name);
         if (alias == aliases.end() || alias->second == name ||
-            session.run.declaredNames.contains(name)) {
+            (session.run.batchNames.flags(name) & kDeclaredName) != 0) {
             break;
         }
         name = alias->second;

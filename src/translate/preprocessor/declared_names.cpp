@@ -12,7 +12,7 @@ bool IsDeclaredStructureOrPrototype(Session& session, std::string_view name) {
     constexpr uint32_t kDeclaring =
         ListBit(&NameLists::structAliases) | ListBit(&NameLists::functionNames);
     return (ListsHolding(session, name) & kDeclaring) != 0 ||
-           session.run.declaredNames.contains(name);
+           (session.run.batchNames.flags(name) & kDeclaredName) != 0;
 }
 
 bool IsWrittenMacro(Session& session, std::string_view name) {

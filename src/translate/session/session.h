@@ -97,6 +97,18 @@ struct NameLists {
 // "PDH_STATUS WINAPI").
 enum class MacroConvention { None, C, Other };
 
+// What the batch made of a name, the flags of RunState::batchNames.
+enum BatchName : uint32_t {
+    // A #define equate and a numeric enumerator equate: a name that is both must be written so
+    // that either may come first when the includes are assembled.
+    kDefinedName = 1,
+    kNumericEnumerator = 2,
+    // A prototype or a structure: an equate or a macro cannot take its name.
+    kDeclaredName = 4,
+    // #defined as nothing: in a declaration it stands for nothing.
+    kEmptyMacro = 8,
+};
+
 struct RunState {
     std::string baseDirectory;  // empty or ending with '/': where kit and side files live
     OutputMode outputMode = OutputMode::View;
@@ -123,11 +135,8 @@ struct RunState {
     // Commands: the kit's header list while a batch runs; busy while a translation step runs.
     LineIndex headerListIndex;
     std::map<std::string, std::string> outputNames;  // each output name of the batch: its header
-    // The batch's #define equates and numeric enumerator equates, by name: a name that is
-    // both must be written so that either may come first when the includes are assembled.
-    NameSet defineNames, numericEnumerators;
-    // The batch's prototype and structure names: an equate or a macro cannot take them.
-    NameSet declaredNames;
+    // The batch's names with what it made of each (BatchName bits).
+    NameSet batchNames;
     // The batch's macros by the calling convention their text names: a macro says what its
     // words say, whatever its own name holds. One that names none is kept only where its
     // name alone would say otherwise.
@@ -138,8 +147,6 @@ struct RunState {
     // The batch's array types by name, with their elements as a member's bound counts them
     // ("typedef UCHAR DOT11_MAC_ADDRESS[6];": 6): a member of the type holds them all.
     NameMap<std::string> arrayTypes;
-    // The batch's names #defined as nothing: in a declaration they stand for nothing.
-    NameSet emptyMacros;
     std::string headerListRoot;  // the folder of the list's first header
     std::string currentOutputName;  // the output of the listed header being translated, if any
     bool busy = false;
