@@ -124,8 +124,16 @@ class DefineTranslation {
     // "#define X X", or a wrapper that gives back its argument ("#define X NAMED(X)"): C
     // leaves X as it is, where an equate of X to itself would never end.
     bool NamesItself(const std::string& name) const {
-        const std::string start = name + "\tequ\t<";
-        return output_ == start + name + ">" || output_ == start + " " + name + ">";
+        constexpr std::string_view kEquate = "\tequ\t<";
+        std::string_view value = output_;
+        if (!value.starts_with(name) || !value.substr(name.size()).starts_with(kEquate)) {
+            return false;
+        }
+        value.remove_prefix(name.size() + kEquate.size());
+        const auto isName = [&](std::string_view text) {
+            return text.size() == name.size() + 1 && text.starts_with(name) && text.back() == '>';
+        };
+        return isName(value) || (value.starts_with(' ') && isName(value.substr(1)));
     }
 
     // An equate longer than the assembler's line is journalled instead of written.
