@@ -31,7 +31,7 @@ uint32_t NameSet::flags(std::string_view name) const {
     return count_ == 0 ? 0 : slots_[SlotOf(name, HashOf(name))].flags;
 }
 
-void NameSet::add(std::string_view name, uint32_t flags) {
+NameSet::Slot& NameSet::Claim(std::string_view name) {
     if (4 * (count_ + 1) > 3 * slots_.size()) Grow();
     const uint32_t hash = HashOf(name);
     Slot& slot = slots_[SlotOf(name, hash)];
@@ -40,7 +40,15 @@ void NameSet::add(std::string_view name, uint32_t flags) {
         text_.append(name);
         ++count_;
     }
-    slot.flags |= flags;
+    return slot;
+}
+
+void NameSet::add(std::string_view name, uint32_t flags) {
+    Claim(name).flags |= flags;
+}
+
+void NameSet::set(std::string_view name, uint32_t flags) {
+    Claim(name).flags = flags;
 }
 
 void NameSet::clear() {

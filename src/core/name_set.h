@@ -18,6 +18,8 @@ class NameSet {
     uint32_t flags(std::string_view name) const;
     // Adds name with flags (not 0), or-ed into those it has.
     void add(std::string_view name, uint32_t flags);
+    // Adds name with flags (not 0) in place of those it has.
+    void set(std::string_view name, uint32_t flags);
     // A plain set: each name added with one flag.
     bool contains(std::string_view name) const { return flags(name) != 0; }
     void insert(std::string_view name) { add(name, 1); }
@@ -26,6 +28,11 @@ class NameSet {
     size_t size() const { return count_; }
 
   private:
+    struct Slot;
+
+    // The slot of name, a free one taken for it when it had none.
+    Slot& Claim(std::string_view name);
+
     struct Slot {
         uint32_t hash = 0;
         uint32_t offset = 0;  // where the name starts in text_

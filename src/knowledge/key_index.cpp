@@ -44,7 +44,8 @@ size_t KnowledgeKeyIndex::Table::SlotOf(std::string_view key, uint64_t hash) con
     for (size_t at = hash & mask;; at = (at + 1) & mask) {
         const Entry& entry = slots[at];
         if (entry.key.empty()) return at;
-        if (entry.hash == hash && (foldCase ? SameIgnoringCase(entry.key, key) : entry.key == key)) {
+        if (entry.hash == hash &&
+            (foldCase ? SameIgnoringCase(entry.key, key) : entry.key == key)) {
             return at;
         }
     }

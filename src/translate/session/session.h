@@ -137,10 +137,10 @@ struct RunState {
     std::map<std::string, std::string> outputNames;  // each output name of the batch: its header
     // The batch's names with what it made of each (BatchName bits).
     NameSet batchNames;
-    // The batch's macros by the calling convention their text names: a macro says what its
-    // words say, whatever its own name holds. One that names none is kept only where its
-    // name alone would say otherwise.
-    NameMap<MacroConvention> conventionMacros;
+    // The batch's macros, each marked with the calling convention its text names (plus one): a
+    // macro says what its words say, whatever its own name holds. One that names none is kept
+    // only where its name alone would say otherwise.
+    NameSet conventionMacros;
     // The structure aliases the batch wrote ("UUID  TYPEDEF  GUID"): alias -> structure. Where
     // an alias stands, its structure stands too: the assembler's TYPEDEF wants it first.
     NameMap<std::string> structureAliases;
