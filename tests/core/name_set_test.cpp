@@ -25,8 +25,8 @@ TEST(NameSetTest, NamesAreWholeStrings) {
     }
 }
 
-// A name added again keeps the flags it had and gains the new ones.
-TEST(NameSetTest, FlagsAddUp) {
+// A name added again keeps the flags it had and gains the new ones; set replaces them.
+TEST(NameSetTest, FlagsAddUpOrAreReplaced) {
     NameSet names;
     names.add("X", 1);
     names.add("Y", 4);
@@ -34,7 +34,11 @@ TEST(NameSetTest, FlagsAddUp) {
     EXPECT_EQ(names.flags("X"), 3u);
     EXPECT_EQ(names.flags("Y"), 4u);
     EXPECT_EQ(names.flags("Z"), 0u);
-    EXPECT_EQ(names.size(), 2u);
+    names.set("X", 8);
+    names.set("Z", 2);
+    EXPECT_EQ(names.flags("X"), 8u);
+    EXPECT_EQ(names.flags("Z"), 2u);
+    EXPECT_EQ(names.size(), 3u);
 }
 
 // The table grows many times over a batch's hundred thousand names; every name stays found,

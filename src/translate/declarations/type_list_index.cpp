@@ -13,7 +13,7 @@ void IndexNewEntries(TypeListIndex& index, const HeapBlock& list, size_t which) 
     const uint32_t bit = 1u << which;
     for (size_t end = names.find('\0', done); end != std::string_view::npos;
          end = names.find('\0', done)) {
-        if (end > done) index.entries[std::string(names.substr(done, end - done))] |= bit;
+        if (end > done) index.entries.add(names.substr(done, end - done), bit);
         done = static_cast<uint32_t>(end) + 1;
     }
 }
@@ -39,25 +39,20 @@ const TypeListIndex& SynchronizedIndex(Session& session) {
     return *index;
 }
 
-uint32_t EntryLists(const TypeListIndex& index, std::string_view entry) {
-    const auto found = index.entries.find(entry);
-    return found == index.entries.end() ? 0 : found->second;
-}
-
 }  // namespace
 
 uint32_t ListsHolding(Session& session, std::string_view name) {
     const TypeListIndex& index = SynchronizedIndex(session);
     uint32_t lists = 0;
     AnyListedPrefix(name, [&](std::string_view entry) {
-        lists |= EntryLists(index, entry);
+        lists |= index.entries.flags(entry);
         return false;
     });
     return lists;
 }
 
 uint32_t ListsWithEntry(Session& session, std::string_view name) {
-    return EntryLists(SynchronizedIndex(session), name);
+    return SynchronizedIndex(session).entries.flags(name);
 }
 
 }  // namespace ondavel

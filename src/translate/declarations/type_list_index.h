@@ -32,7 +32,7 @@ constexpr uint32_t ListBit(HeapBlock NameLists::*list) {
 // header is translated (the driver drops the index with them), so each lookup first indexes
 // what was appended since the last one.
 struct TypeListIndex {
-    NameMap<uint32_t> entries;
+    NameSet entries;  // each marked with the mask of the lists that hold it
     std::array<uint32_t, kIndexedTypeLists.size()> indexedBytes{};
 };
 
