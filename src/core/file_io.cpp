@@ -87,21 +87,23 @@ bool ExpandUnixLineEnds(std::string& text) {
         errno = EFBIG;
         return false;
     }
-    // In place, from the end: each piece between two line feeds moves up once, by the CRs
-    // still to be put before it, and never over a byte not yet moved.
-    size_t from = text.size();
-    text.resize(text.size() + loneFeeds);
-    size_t to = text.size();
-    for (;;) {
-        const size_t lf = from == 0 ? std::string::npos : text.rfind('\n', from - 1);
-        const size_t start = lf == std::string::npos ? 0 : lf + 1;
-        to -= from - start;
-        std::memmove(text.data() + to, text.data() + start, from - start);
-        if (lf == std::string::npos) return true;
-        text[--to] = '\n';
-        if (lf == 0 || text[lf - 1] != '\r') text[--to] = '\r';
-        from = lf;
+    // Each piece up to a line feed is copied once into the expanded text, with the CR its
+    // line feed lacks.
+    std::string expanded(text.size() + loneFeeds, '\0');
+    char* out = expanded.data();
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* from = begin;
+    while (const void* found = std::memchr(from, '\n', static_cast<size_t>(end - from))) {
+        const char* const lf = static_cast<const char*>(found);
+        out = std::copy(from, lf, out);
+        if (lf == begin || lf[-1] != '\r') *out++ = '\r';
+        *out++ = '\n';
+        from = lf + 1;
     }
+    std::copy(from, end, out);
+    text.swap(expanded);
+    return true;
 }
 
 namespace {
