@@ -7,6 +7,10 @@ namespace ondavel {
 
 namespace {
 
+// Texts up to this long (names, words, patterns) are looked through directly for their
+// terminator: two calls to memchr cost more.
+constexpr size_t kShortText = 16;
+
 bool EndsText(char c) {
     return c == '\0' || c == '\r';
 }
@@ -56,11 +60,16 @@ int BoundedLength(std::string_view text) {
     const size_t limit = std::min(text.size(), kLineLimit);
     if (limit == 0) return 0;
     size_t end = limit;
-    if (const void* cr = std::memchr(text.data(), '\r', end)) {
-        end = static_cast<size_t>(static_cast<const char*>(cr) - text.data());
-    }
-    if (const void* nul = std::memchr(text.data(), '\0', end)) {
-        end = static_cast<size_t>(static_cast<const char*>(nul) - text.data());
+    if (limit <= kShortText) {
+        end = static_cast<size_t>(std::find_if(text.begin(), text.begin() + limit, EndsText) -
+                                  text.begin());
+    } else {
+        if (const void* cr = std::memchr(text.data(), '\r', end)) {
+            end = static_cast<size_t>(static_cast<const char*>(cr) - text.data());
+        }
+        if (const void* nul = std::memchr(text.data(), '\0', end)) {
+            end = static_cast<size_t>(static_cast<const char*>(nul) - text.data());
+        }
     }
     if (end < limit) return static_cast<int>(end);
     return text.size() < kLineLimit ? static_cast<int>(text.size()) : -1;
