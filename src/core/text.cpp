@@ -61,8 +61,8 @@ int BoundedLength(std::string_view text) {
     if (limit == 0) return 0;
     size_t end = limit;
     if (limit <= kShortText) {
-        end = static_cast<size_t>(std::find_if(text.begin(), text.begin() + limit, EndsText) -
-                                  text.begin());
+        end = 0;
+        while (end < limit && !EndsText(text[end])) ++end;
     } else {
         if (const void* cr = std::memchr(text.data(), '\r', end)) {
             end = static_cast<size_t>(static_cast<const char*>(cr) - text.data());
@@ -114,7 +114,7 @@ int MidText(std::string_view text, int start, int count, std::string_view& part)
 
 namespace {
 
-// InString on a text and a pattern already cut at their terminators.
+// InString's search in text and pattern as they stand, cut at their terminators or not.
 int FindBounded(int start, std::string_view text, std::string_view pattern, bool ignoreCase) {
     if (start < 1 || text.empty() || pattern.empty() || pattern.size() > text.size()) return 0;
     if (!ignoreCase) {
@@ -132,17 +132,14 @@ int FindBounded(int start, std::string_view text, std::string_view pattern, bool
 }
 
 // Cuts text and pattern at their terminators for a search: 1 when both are ready, -1 when
-// either is over-long. A case-sensitive search of a text shorter than a line that holds the
-// pattern nowhere from start on answers 0 at once: such a text is never over-long, and
-// cutting it can only take occurrences away.
+// either is over-long. A search of a text shorter than a line that holds the pattern nowhere
+// from start on answers 0 at once: such a text is never over-long, and cutting it can only
+// take occurrences away.
 int PrepareSearch(int start, std::string_view& text, std::string_view& pattern, bool ignoreCase) {
     const int patternLength = BoundedLength(pattern);
     if (patternLength < 0) return -1;
     pattern = pattern.substr(0, static_cast<size_t>(patternLength));
-    if (!ignoreCase && start >= 1 && text.size() < kLineLimit &&
-        text.find(pattern, static_cast<size_t>(start) - 1) == std::string_view::npos) {
-        return 0;
-    }
+    if (text.size() < kLineLimit && FindBounded(start, text, pattern, ignoreCase) == 0) return 0;
     const int textLength = BoundedLength(text);
     if (textLength < 0) return -1;
     text = text.substr(0, static_cast<size_t>(textLength));

@@ -86,7 +86,8 @@ TEST(TextTest, InStringFindsTheFirstOccurrenceFromStart) {
         {1, "abc", "", false, 0},        {1, "ab\rab", "ba", false, 0},
         {1, "x\xE9y", "\xC9", true, 0},  {1, "a@b", "`", true, 0},
         {1, "Zz", "zZ", true, 1},        {1, "a\rba", "ba", false, 0},
-        {1, "ab\rab", "ab", false, 1},
+        {1, "ab\rab", "ab", false, 1},  {1, "x\rab", "AB", true, 0},
+        {2, "ab\0AB", "ab", true, 0},
     };
     for (const auto& [start, text, pattern, ignoreCase, expected] : cases) {
         EXPECT_EQ(InString(start, text, pattern, ignoreCase), expected)
