@@ -20,14 +20,14 @@ bool HasNonBlank(const std::string& text) {
 constexpr CharacterSet kSpecial = MakeCharacterSet("/\"'");
 
 // Where the next comment marker or literal may begin; notes whether code came before it.
+// Once code was seen, only the special characters are looked for.
 size_t NextSpecial(std::string_view line, size_t from, bool& sawCode) {
-    bool code = false;
-    for (; from < line.size(); ++from) {
+    for (; from < line.size() && !sawCode; ++from) {
         const auto c = static_cast<unsigned char>(line[from]);
-        if (kSpecial[c]) break;
-        code |= c > 32;
+        if (kSpecial[c]) return from;
+        sawCode = c > 32;
     }
-    sawCode |= code;
+    while (from < line.size() && !kSpecial[static_cast<unsigned char>(line[from])]) ++from;
     return from;
 }
 
@@ -36,7 +36,7 @@ size_t NextSpecial(std::string_view line, size_t from, bool& sawCode) {
 int SplitComment(std::string& line, std::string& comment, bool& inBlockComment) {
     comment.clear();
     if (inBlockComment) {
-        comment = ";" + line;
+        comment.append(";").append(line);
         if (line.find("*/") != std::string::npos) inBlockComment = false;
         return inBlockComment ? kOpenComment : kCompleteComment;
     }

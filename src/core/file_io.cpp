@@ -58,16 +58,20 @@ bool IsReadableKind(const std::string& path, uint64_t& size) {
     return true;
 }
 
+// Reads to the end of file into text, straight into its free capacity: a text reserved one
+// byte beyond the file's size takes the whole file in one read.
 bool ReadAll(std::FILE* file, std::string& text) {
-    char chunk[kReadChunk];
     for (;;) {
-        const size_t got = std::fread(chunk, 1, sizeof chunk, file);
-        text.append(chunk, got);
+        const size_t before = text.size();
+        const size_t room = std::max(text.capacity() - before, kReadChunk);
+        text.resize(before + room);
+        const size_t got = std::fread(text.data() + before, 1, room, file);
+        text.resize(before + got);
         if (text.size() > kMaxLoadSize) {
             errno = EFBIG;
             return false;
         }
-        if (got < sizeof chunk) return std::ferror(file) == 0;
+        if (got < room) return std::ferror(file) == 0;
     }
 }
 
@@ -83,15 +87,21 @@ bool ExpandUnixLineEnds(std::string& text) {
         errno = EFBIG;
         return false;
     }
-    std::string expanded;
-    expanded.reserve(text.size() + loneFeeds);
-    size_t from = 0;
-    for (size_t lf = text.find('\n'); lf != std::string::npos; lf = text.find('\n', from)) {
-        expanded.append(text, from, lf - from);
-        expanded.append(lf > 0 && text[lf - 1] == '\r' ? "\n" : "\r\n");
+    // Each piece up to a line feed is copied once into the expanded text, with the CR its
+    // line feed lacks.
+    std::string expanded(text.size() + loneFeeds, '\0');
+    char* out = expanded.data();
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* from = begin;
+    while (const void* found = std::memchr(from, '\n', static_cast<size_t>(end - from))) {
+        const char* const lf = static_cast<const char*>(found);
+        out = std::copy(from, lf, out);
+        if (lf == begin || lf[-1] != '\r') *out++ = '\r';
+        *out++ = '\n';
         from = lf + 1;
     }
-    expanded.append(text, from);
+    std::copy(from, end, out);
     text.swap(expanded);
     return true;
 }
@@ -152,7 +162,7 @@ bool ReadFileBytes(std::string_view name, std::string& bytes) {
     if (!file) return false;
     try {
         bytes.clear();
-        bytes.reserve(static_cast<size_t>(size));
+        bytes.reserve(static_cast<size_t>(size) + 1);
         return ReadAll(file.get(), bytes);
     } catch (const std::bad_alloc&) {
         errno = ENOMEM;

@@ -4,42 +4,75 @@
 
 namespace ondavel {
 
-size_t KnowledgeKeyHash::operator()(std::string_view key) const {
+namespace {
+
+constexpr size_t kFewestSlots = 16;
+
+// The entry lines of a range, in their order: every line that holds a key.
+std::vector<std::string_view> RangeEntries(const KnowledgeFile& file, int range) {
+    std::vector<std::string_view> entries;
+    const LineRange lines = RangeLines(file, range);
+    for (uint32_t n = lines.first; n <= lines.last; ++n) {
+        std::string_view line;
+        if (ReadKnowledgeLine(file.index, n, line) && !EntryKey(line).empty()) {
+            entries.push_back(line);
+        }
+    }
+    return entries;
+}
+
+size_t SlotsFor(size_t keys) {
+    size_t slots = kFewestSlots;
+    while (slots < 2 * keys) slots *= 2;
+    return slots;
+}
+
+}  // namespace
+
+uint64_t KnowledgeKeyIndex::Table::HashOf(std::string_view key) const {
     // FNV-1a over the bytes as they compare.
     uint64_t hash = 14695981039346656037ull;
     for (char c : key) {
         if (foldCase) c = FoldCase(c);
         hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     }
-    return static_cast<size_t>(hash);
+    return hash;
 }
 
-bool KnowledgeKeyEqual::operator()(std::string_view a, std::string_view b) const {
-    return foldCase ? SameIgnoringCase(a, b) : a == b;
+size_t KnowledgeKeyIndex::Table::SlotOf(std::string_view key, uint64_t hash) const {
+    const size_t mask = slots.size() - 1;
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        const Entry& entry = slots[at];
+        if (entry.key.empty()) return at;
+        if (entry.hash == hash &&
+            (foldCase ? SameIgnoringCase(entry.key, key) : entry.key == key)) {
+            return at;
+        }
+    }
 }
 
 KnowledgeKeyIndex::KnowledgeKeyIndex(const KnowledgeFile& file) {
     for (int range = 0; range < kRangeCount; ++range) {
-        const bool fold = kRangeIgnoresCase[range];
-        KeyMap& keys = ranges_[range];
-        keys = KeyMap(64, KnowledgeKeyHash{fold}, KnowledgeKeyEqual{fold});
-        const LineRange lines = RangeLines(file, range);
-        for (uint32_t n = lines.first; n <= lines.last; ++n) {
-            std::string_view line;
-            if (!ReadKnowledgeLine(file.index, n, line)) continue;
+        Table& table = ranges_[range];
+        table.foldCase = kRangeIgnoresCase[range];
+        const std::vector<std::string_view> entries = RangeEntries(file, range);
+        table.slots.resize(SlotsFor(entries.size()));
+        for (const std::string_view line : entries) {
             const std::string_view key = EntryKey(line);
-            // emplace keeps an existing key: the first line of a key is the one a scan finds.
-            if (!key.empty()) keys.emplace(key, line);
+            const uint64_t hash = table.HashOf(key);
+            Entry& entry = table.slots[table.SlotOf(key, hash)];
+            // The first line of a key is the one a scan finds: a later one is not kept.
+            if (entry.key.empty()) entry = {hash, key, line};
         }
     }
 }
 
 bool KnowledgeKeyIndex::Find(int range, std::string_view word, std::string_view& line) const {
-    if (range < 0 || range >= kRangeCount) return false;
-    const KeyMap& keys = ranges_[range];
-    const auto found = keys.find(word);
-    if (found == keys.end()) return false;
-    line = found->second;
+    if (range < 0 || range >= kRangeCount || word.empty()) return false;
+    const Table& table = ranges_[range];
+    const Entry& entry = table.slots[table.SlotOf(word, table.HashOf(word))];
+    if (entry.key.empty()) return false;
+    line = entry.line;
     return true;
 }
 

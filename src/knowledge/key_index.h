@@ -6,22 +6,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "knowledge/knowledge_file.h"
 #include "knowledge/knowledge_scan.h"
 
 namespace ondavel {
-
-// Hashing and comparison of keys, with a-z folded onto A-Z in the ranges that ignore case.
-struct KnowledgeKeyHash {
-    bool foldCase = false;
-    size_t operator()(std::string_view key) const;
-};
-struct KnowledgeKeyEqual {
-    bool foldCase = false;
-    bool operator()(std::string_view a, std::string_view b) const;
-};
 
 class KnowledgeKeyIndex {
   public:
@@ -47,10 +37,23 @@ class KnowledgeKeyIndex {
     }
 
   private:
-    using KeyMap =
-        std::unordered_map<std::string_view, std::string_view, KnowledgeKeyHash, KnowledgeKeyEqual>;
+    struct Entry {
+        uint64_t hash = 0;
+        std::string_view key;  // empty in a free slot: no entry has an empty key
+        std::string_view line;
+    };
+    // One range's keys: open addressing over a power of two of slots, at most half of them
+    // used. a-z fold onto A-Z in the hash and the comparison of a range that ignores case.
+    struct Table {
+        std::vector<Entry> slots;
+        bool foldCase = false;
 
-    std::array<KeyMap, kRangeCount> ranges_;
+        // The slot that holds key, or the free slot where it would go.
+        size_t SlotOf(std::string_view key, uint64_t hash) const;
+        uint64_t HashOf(std::string_view key) const;
+    };
+
+    std::array<Table, kRangeCount> ranges_;
 };
 
 }  // namespace ondavel

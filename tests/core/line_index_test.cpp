@@ -114,7 +114,8 @@ TEST_F(FileIoTest, LoadsFilesReadingEachLoneLfAsCrLf) {
         {"a\nb\n"sv, "a\r\nb\r\n"sv},
         {"\nx\0y"sv, "\r\nx\0y"sv},
         {"a\nb\r\n\r\n\n"sv, "a\r\nb\r\n\r\n\r\n"sv},
-        {"a\rb\r\n"sv, "a\rb\r\n"sv}};
+        {"a\rb\r\n"sv, "a\rb\r\n"sv},
+        {"\n\nab\r\ncd"sv, "\r\n\r\nab\r\ncd"sv}};
     RecordingHost host;
     for (const auto& [bytes, loaded] : cases) {
         testing::WriteBytes("case.txt", bytes);

@@ -154,10 +154,7 @@ int StartBatch(Session& session, bool withNameList) {
     }
     session.run.keepJournalOpen = true;
     session.run.outputNames.clear();
-    session.run.defineNames.clear();
-    session.run.numericEnumerators.clear();
-    session.run.declaredNames.clear();
-    session.run.emptyMacros.clear();
+    session.run.batchNames.clear();
     session.run.conventionMacros.clear();
     session.run.arrayTypes.clear();
     session.run.structureAliases.clear();

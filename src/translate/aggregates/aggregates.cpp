@@ -256,7 +256,7 @@ class AggregateTranslation {
                                       std::string(cursor_.LastComment()));
         WritePieces(session_, work_.outputBlock);
         WriteOutputLine(session_, name + "\t\tENDS\r\n\r\n");
-        session_.run.declaredNames.insert(name);
+        session_.run.batchNames.add(name, kDeclaredName);
         std::string aliasText = name;
         if (HasOwnTag()) {
             RegisterTypeName(session_, work_.tag, TC_STRUCT);

@@ -120,8 +120,8 @@ class EnumerationTranslation {
             return false;
         }
         RunState& run = work_.session.run;
-        if (plainNumber && !run.defineNames.contains(name)) {
-            run.numericEnumerators.insert(name);
+        if (plainNumber && (run.batchNames.flags(name) & kDefinedName) == 0) {
+            run.batchNames.add(name, kNumericEnumerator);
             Append("\t" + name + "\tEQU " + value_.substr(0, value_.find_last_not_of(' ') + 1));
         } else {
             Append("\t" + name + "\tEQU <" + value_ + ">");

@@ -284,7 +284,7 @@ class PrototypeTranslation {
 
     void StartLine() {
         AppendPieceToHeapBlock(session_.header.names.functionNames, name_);
-        session_.run.declaredNames.insert(name_);
+        session_.run.batchNames.add(name_, kDeclaredName);
         std::string& protoLine = session_.statement.protoLine;
         protoLine = MasmName(session_, name_);
         if (!conventionSeen_) session_.statement.cdeclSeen = true;

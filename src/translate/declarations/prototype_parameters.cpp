@@ -62,6 +62,42 @@ void MarkArrayAsPointer(std::string& parameter) {
     parameter.insert(name, 1, '*');
 }
 
+// Parts of a word that name a calling convention other than C's.
+constexpr std::string_view kConventionMarks[] = {
+    "API",    "ENTRY",     "CALLBACK", "CALLTYPE", "PASCAL",   "pascal",   "_stdcall",
+    "__RPC_", "METHODIMP", "NCB_POST", "fastcall", "FASTCALL", "__clrcall"};
+constexpr CharacterSet kConventionMarkStarts = [] {
+    CharacterSet starts{};
+    for (const std::string_view mark : kConventionMarks) {
+        starts[static_cast<unsigned char>(mark[0])] = true;
+    }
+    return starts;
+}();
+
+// Whether a convention mark stands anywhere in word: one pass, the marks tried only where a
+// character that begins one stands.
+bool HoldsConventionMark(std::string_view word) {
+    for (size_t at = 0; at < word.size(); ++at) {
+        if (!InSet(kConventionMarkStarts, word[at])) continue;
+        const std::string_view rest = word.substr(at);
+        for (const std::string_view mark : kConventionMarks) {
+            if (mark[0] == rest[0] && rest.starts_with(mark)) return true;
+        }
+    }
+    return false;
+}
+
+// What a word that is no macro of the batch says by its spelling alone.
+MacroConvention SpelledConvention(std::string_view word) {
+    if (word == "WINAPIV" || word == "RPC_VAR_ENTRY") return MacroConvention::C;
+    return HoldsConventionMark(word) ? MacroConvention::Other : MacroConvention::None;
+}
+
+// A convention as the mark of its macros in the run's table, where 0 means no entry.
+uint32_t ConventionMark(MacroConvention convention) {
+    return static_cast<uint32_t>(convention) + 1;
+}
+
 }  // namespace
 
 MacroConvention ConventionNamed(const Session& session, std::string_view word) {
@@ -72,16 +108,21 @@ MacroConvention ConventionNamed(const Session& session, std::string_view word) {
     if (word.find("cdecl") != std::string_view::npos) return MacroConvention::C;
     if (std::find(std::begin(kKeywords), std::end(kKeywords), word) != std::end(kKeywords))
         return MacroConvention::Other;
-    const auto macro = session.run.conventionMacros.find(word);
-    if (macro != session.run.conventionMacros.end()) return macro->second;
-    if (word == "WINAPIV" || word == "RPC_VAR_ENTRY") return MacroConvention::C;
-    constexpr std::string_view kMarks[] = {
-        "API",    "ENTRY",  "CALLBACK", "CALLTYPE",  "PASCAL",   "pascal",   "_stdcall",
-        "__RPC_", "METHODIMP", "NCB_POST", "fastcall", "FASTCALL", "__clrcall"};
-    for (const std::string_view mark : kMarks) {
-        if (word.find(mark) != std::string_view::npos) return MacroConvention::Other;
+    const uint32_t mark = session.run.conventionMacros.flags(word);
+    if (mark != 0) return static_cast<MacroConvention>(mark - 1);
+    return SpelledConvention(word);
+}
+
+void RecordMacroConvention(Session& session, std::string_view name, MacroConvention named) {
+    NameSet& macros = session.run.conventionMacros;
+    if (named != MacroConvention::None) {
+        macros.set(name, ConventionMark(named));
+    } else if (!macros.contains(name) && SpelledConvention(name) != MacroConvention::None) {
+        // A macro that names none is kept only where its spelling says otherwise: without an
+        // entry, any other name answers none all the same. Another branch's definition that
+        // names one keeps it.
+        macros.set(name, ConventionMark(named));
     }
-    return MacroConvention::None;
 }
 
 bool NamesConventionNotC(const Session& session, std::string_view word) {
@@ -148,9 +189,10 @@ bool PassDirectives(StatementCursor& walk) {
 }
 
 void BlankPunctuation(std::string& parameter) {
+    constexpr CharacterSet kPunctuation = MakeCharacterSet("()[]->");
     MarkArrayAsPointer(parameter);
     for (char& c : parameter) {
-        if (IsOneOf(c, "()[]->")) {
+        if (InSet(kPunctuation, c)) {
             c = ' ';
         } else if (c == '&') {
             c = '*';

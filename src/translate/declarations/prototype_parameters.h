@@ -23,6 +23,9 @@ class LineIndex;
 // that names no convention is C's, as C's default is.
 MacroConvention ConventionNamed(const Session& session, std::string_view word);
 bool NamesConventionNotC(const Session& session, std::string_view word);
+// Notes the convention a macro's text names, for ConventionNamed. A name defined in several
+// branches keeps the convention any of them names.
+void RecordMacroConvention(Session& session, std::string_view name, MacroConvention named);
 
 // The calling-convention words met before the name: a word holding "API" (any case) ends
 // these checks; "__cdecl" asks for the C convention; "__clrcall" and "__fastcall", which MASM

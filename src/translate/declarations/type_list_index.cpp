@@ -13,7 +13,7 @@ void IndexNewEntries(TypeListIndex& index, const HeapBlock& list, size_t which) 
     const uint32_t bit = 1u << which;
     for (size_t end = names.find('\0', done); end != std::string_view::npos;
          end = names.find('\0', done)) {
-        if (end > done) index.entries[std::string(names.substr(done, end - done))] |= bit;
+        if (end > done) index.entries.add(names.substr(done, end - done), bit);
         done = static_cast<uint32_t>(end) + 1;
     }
 }
@@ -31,19 +31,28 @@ void Synchronize(TypeListIndex& index, NameLists& names) {
     }
 }
 
-}  // namespace
-
-uint32_t ListsHolding(Session& session, std::string_view name) {
+// The index, brought up to date with the lists.
+const TypeListIndex& SynchronizedIndex(Session& session) {
     std::shared_ptr<TypeListIndex>& index = session.header.typeListIndex;
     if (!index) index = std::make_shared<TypeListIndex>();
     Synchronize(*index, session.header.names);
+    return *index;
+}
+
+}  // namespace
+
+uint32_t ListsHolding(Session& session, std::string_view name) {
+    const TypeListIndex& index = SynchronizedIndex(session);
     uint32_t lists = 0;
     AnyListedPrefix(name, [&](std::string_view entry) {
-        const auto found = index->entries.find(entry);
-        if (found != index->entries.end()) lists |= found->second;
+        lists |= index.entries.flags(entry);
         return false;
     });
     return lists;
+}
+
+uint32_t ListsWithEntry(Session& session, std::string_view name) {
+    return SynchronizedIndex(session).entries.flags(name);
 }
 
 }  // namespace ondavel

@@ -5,10 +5,8 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "core/heap_block.h"
 #include "session/session.h"
@@ -30,16 +28,11 @@ constexpr uint32_t ListBit(HeapBlock NameLists::*list) {
     return 0;
 }
 
-struct NameHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
-};
-
 // Every entry of the lists with the mask of the lists that hold it. The lists only grow while a
 // header is translated (the driver drops the index with them), so each lookup first indexes
 // what was appended since the last one.
 struct TypeListIndex {
-    std::unordered_map<std::string, uint32_t, NameHash, std::equal_to<>> entries;
+    NameSet entries;  // each marked with the mask of the lists that hold it
     std::array<uint32_t, kIndexedTypeLists.size()> indexedBytes{};
 };
 
@@ -59,5 +52,7 @@ bool AnyListedPrefix(std::string_view name, Visit visit) {
 
 // The mask of the lists of session.header.names for which IsInTypeList(list, name) holds.
 uint32_t ListsHolding(Session& session, std::string_view name);
+// The mask of the lists of session.header.names that hold name itself as an entry.
+uint32_t ListsWithEntry(Session& session, std::string_view name);
 
 }  // namespace ondavel

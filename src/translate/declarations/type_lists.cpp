@@ -215,7 +215,7 @@ uint32_t ClassifyType(Session& session, std::string_view name, std::string& out)
 
 int RegisterTypeName(Session& session, std::string_view name, uint32_t code) {
     for (const NamedList& target : kRegisterLists) {
-        if (target.code == code) AddUniqueName(session.header.names.*target.list, name);
+        if (target.code == code) AddUniqueName(session, target.list, name);
     }
     return 1;
 }
@@ -244,7 +244,7 @@ std::string AliasedStructure(const Session& session, std::string name) {
         // keeps its name: the assembler knows which it is where the member stands.
         const auto alias = aliases.find(name);
         if (alias == aliases.end() || alias->second == name ||
-            session.run.declaredNames.contains(name)) {
+            (session.run.batchNames.flags(name) & kDeclaredName) != 0) {
             break;
         }
         name = alias->second;
@@ -252,11 +252,13 @@ std::string AliasedStructure(const Session& session, std::string name) {
     return name;
 }
 
-int AddUniqueName(HeapBlock& list, std::string_view name) {
+int AddUniqueName(Session& session, HeapBlock NameLists::*list, std::string_view name) {
     // A name ends at its NUL. An empty one is not kept: in a list of NUL-terminated names it
     // would read as the end of the list and hide every name after it.
     name = name.substr(0, name.find('\0'));
-    if (!name.empty() && !HasEntry(list, name)) AppendPieceToHeapBlock(list, name);
+    if (!name.empty() && (ListsWithEntry(session, name) & ListBit(list)) == 0) {
+        AppendPieceToHeapBlock(session.header.names.*list, name);
+    }
     return 1;
 }
 

@@ -10,6 +10,7 @@ namespace ondavel {
 
 struct Session;
 struct HeapBlock;
+struct NameLists;
 
 // Size classes of C types. Combinations (TC_SIGNED with a size) are plain uint32_t values.
 enum TypeCode : uint32_t {
@@ -84,8 +85,9 @@ std::string AliasedStructure(const Session& session, std::string name);
 // reserves).
 std::string StructureTypeName(Session& session, std::string_view cType,
                               const std::string& masmName);
-// Appends name to list unless an entry equals it. Returns 1.
-int AddUniqueName(HeapBlock& list, std::string_view name);
+// Appends name to the header's list (one of the indexed type lists) unless an entry equals it.
+// Returns 1.
+int AddUniqueName(Session& session, HeapBlock NameLists::*list, std::string_view name);
 
 // Appends one parameter's MASM type to session.statement.protoLine (",:DWORD " ...).
 // Returns its TypeCode, 0 for an empty or unknown type, -1 when nothing is left once

@@ -12,7 +12,7 @@ bool IsDeclaredStructureOrPrototype(Session& session, std::string_view name) {
     constexpr uint32_t kDeclaring =
         ListBit(&NameLists::structAliases) | ListBit(&NameLists::functionNames);
     return (ListsHolding(session, name) & kDeclaring) != 0 ||
-           session.run.declaredNames.contains(name);
+           (session.run.batchNames.flags(name) & kDeclaredName) != 0;
 }
 
 bool IsWrittenMacro(Session& session, std::string_view name) {
@@ -30,7 +30,7 @@ void ShareTypeLists(Session& session, std::string_view name, std::string_view fo
     const uint32_t held = ListsHolding(session, form) & ~ListBit(&NameLists::functionNames);
     for (size_t i = 0; i < kIndexedTypeLists.size(); ++i) {
         if ((held & (1u << i)) != 0) {
-            AddUniqueName(session.header.names.*kIndexedTypeLists[i], name);
+            AddUniqueName(session, kIndexedTypeLists[i], name);
         }
     }
 }

@@ -70,12 +70,12 @@ bool NeedsParentheses(std::string_view value) {
 // assembler refuses a text equate after it.
 void WriteEquates(Session& session, const std::string& name, const std::string& text) {
     RunState& run = session.run;
-    const bool enumerator = run.numericEnumerators.contains(name);
+    const bool enumerator = (run.batchNames.flags(name) & kNumericEnumerator) != 0;
     if (enumerator) WriteOutputLine(session, "IFNDEF " + name);
     WriteOutputLine(session, text);
     if (enumerator) WriteOutputLine(session, "ENDIF");
     session.header.equateNames.insert(name);
-    run.defineNames.insert(name);
+    run.batchNames.add(name, kDefinedName);
 }
 
 // The equates of a name that stands for its ANSI or its wide form; the name is then the type
@@ -108,7 +108,7 @@ class DefineTranslation {
         output_ = name + "\tequ\t";
         if (pos_ >= line_.size()) {
             Write(name);
-            session_.run.emptyMacros.insert(name);
+            session_.run.batchNames.add(name, kEmptyMacro);
             return;
         }
         if (auto pair = NamePairEquates(name, std::string_view(line_).substr(pos_)); pair) {
@@ -124,8 +124,16 @@ class DefineTranslation {
     // "#define X X", or a wrapper that gives back its argument ("#define X NAMED(X)"): C
     // leaves X as it is, where an equate of X to itself would never end.
     bool NamesItself(const std::string& name) const {
-        const std::string start = name + "\tequ\t<";
-        return output_ == start + name + ">" || output_ == start + " " + name + ">";
+        constexpr std::string_view kEquate = "\tequ\t<";
+        std::string_view value = output_;
+        if (!value.starts_with(name) || !value.substr(name.size()).starts_with(kEquate)) {
+            return false;
+        }
+        value.remove_prefix(name.size() + kEquate.size());
+        const auto isName = [&](std::string_view text) {
+            return text.size() == name.size() + 1 && text.starts_with(name) && text.back() == '>';
+        };
+        return isName(value) || (value.starts_with(' ') && isName(value.substr(1)));
     }
 
     // An equate longer than the assembler's line is journalled instead of written.

@@ -19,8 +19,10 @@ constexpr OperatorWord kOperatorWords[] = {
 
 const OperatorWord* OperatorAt(std::string_view text,
                                std::initializer_list<std::string_view> leftOut) {
+    if (text.empty()) return nullptr;
     for (const OperatorWord& word : kOperatorWords) {
-        if (text.starts_with(word.c) &&
+        // Most texts begin with no operator: the first character rules nearly all of them out.
+        if (word.c[0] == text[0] && text.starts_with(word.c) &&
             std::find(leftOut.begin(), leftOut.end(), word.c) == leftOut.end()) {
             return &word;
         }

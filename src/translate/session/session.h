@@ -7,12 +7,14 @@
 #include <cstdio>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/heap_block.h"
 #include "core/line_index.h"
+#include "core/name_set.h"
 #include "core/saved_strings.h"
 #include "knowledge/knowledge_file.h"
 
@@ -22,6 +24,15 @@ class Host;
 struct TypeListIndex;
 
 enum class OutputMode { View = 0, File = 1 };
+
+// The name maps of the run and of a header: looked up by any string or view, in no particular
+// order.
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+};
+template <typename Value>
+using NameMap = std::unordered_map<std::string, Value, NameHash, std::equal_to<>>;
 
 // Punctuation and shape of the statement being translated, filled by the statement scanner.
 struct StatementCounts {
@@ -82,6 +93,18 @@ struct NameLists {
 // "PDH_STATUS WINAPI").
 enum class MacroConvention { None, C, Other };
 
+// What the batch made of a name, the flags of RunState::batchNames.
+enum BatchName : uint32_t {
+    // A #define equate and a numeric enumerator equate: a name that is both must be written so
+    // that either may come first when the includes are assembled.
+    kDefinedName = 1,
+    kNumericEnumerator = 2,
+    // A prototype or a structure: an equate or a macro cannot take its name.
+    kDeclaredName = 4,
+    // #defined as nothing: in a declaration it stands for nothing.
+    kEmptyMacro = 8,
+};
+
 struct RunState {
     std::string baseDirectory;  // empty or ending with '/': where kit and side files live
     OutputMode outputMode = OutputMode::View;
@@ -109,22 +132,18 @@ struct RunState {
     LineIndex headerListIndex;
     uint32_t headerListTaken = 0;  // the batch's cursor: list lines taken so far
     std::map<std::string, std::string> outputNames;  // each output name of the batch: its header
-    // The batch's #define equates and numeric enumerator equates, by name: a name that is
-    // both must be written so that either may come first when the includes are assembled.
-    std::set<std::string, std::less<>> defineNames, numericEnumerators;
-    // The batch's prototype and structure names: an equate or a macro cannot take them.
-    std::set<std::string, std::less<>> declaredNames;
-    // The batch's macros by the calling convention their text names: a macro says what its
-    // words say, whatever its own name holds.
-    std::map<std::string, MacroConvention, std::less<>> conventionMacros;
+    // The batch's names with what it made of each (BatchName bits).
+    NameSet batchNames;
+    // The batch's macros, each marked with the calling convention its text names (plus one): a
+    // macro says what its words say, whatever its own name holds. One that names none is kept
+    // only where its name alone would say otherwise.
+    NameSet conventionMacros;
     // The structure aliases the batch wrote ("UUID  TYPEDEF  GUID"): alias -> structure. Where
     // an alias stands, its structure stands too: the assembler's TYPEDEF wants it first.
-    std::map<std::string, std::string, std::less<>> structureAliases;
+    NameMap<std::string> structureAliases;
     // The batch's array types by name, with their elements as a member's bound counts them
     // ("typedef UCHAR DOT11_MAC_ADDRESS[6];": 6): a member of the type holds them all.
-    std::map<std::string, std::string, std::less<>> arrayTypes;
-    // The batch's names #defined as nothing: in a declaration they stand for nothing.
-    std::set<std::string, std::less<>> emptyMacros;
+    NameMap<std::string> arrayTypes;
     std::string headerListRoot;  // the folder of the list's first header
     std::string currentOutputName;  // the output of the listed header being translated, if any
     bool busy = false;
@@ -139,10 +158,10 @@ struct WaitingAlias {
 
 struct HeaderState {
     NameLists names;
-    std::set<std::string, std::less<>> equateNames;  // names written as equates
+    NameSet equateNames;  // names written as equates
     // The equates whose value is one word, a number or a name, by name: a bit field's width
     // or a member's type may be one.
-    std::map<std::string, std::string, std::less<>> wordEquates;
+    NameMap<std::string> wordEquates;
     SavedStrings savedStrings;
     int32_t ifDepth = 0;          // IF levels written and not yet closed
     bool inBlockComment = false;  // a "/*" comment is open across lines
@@ -154,7 +173,7 @@ struct HeaderState {
     std::multimap<std::string, WaitingAlias> waitingAliases;
     // The parameterless macros of member declarations, by name: their code lines, the first
     // one being what follows the name (a lone backslash when the declarations begin below).
-    std::map<std::string, std::vector<std::string>, std::less<>> declarationMacros;
+    NameMap<std::vector<std::string>> declarationMacros;
 };
 
 struct StatementState {

@@ -1,5 +1,7 @@
 #include "statements/dispatch.h"
 
+#include <algorithm>
+
 #include "aggregates/aggregates.h"
 #include "core/heap_block.h"
 #include "core/text.h"
@@ -19,16 +21,16 @@ constexpr size_t kAggregateMacroLimit = 99;
 
 std::string_view WordAt(std::string_view text, size_t from, std::string_view delimiters) {
     while (from < text.size() && IsBlank(text[from])) ++from;
-    if (from >= text.size()) return {};
-    const size_t end = text.find_first_of(delimiters, from);
-    return text.substr(from, end == std::string_view::npos ? end : end - from);
+    size_t end = from;
+    while (end < text.size() && !IsOneOf(text[end], delimiters)) ++end;
+    return text.substr(std::min(from, text.size()), end - from);
 }
 
 // The name a "#define NAME ..." line defines: the blank-separated word after the directive.
 std::string_view DefinedName(std::string_view code) {
-    size_t directiveEnd = code.find_first_of(kBlanks);
-    return directiveEnd == std::string_view::npos ? std::string_view{}
-                                                  : WordAt(code, directiveEnd, kBlanks);
+    size_t directiveEnd = 0;
+    while (directiveEnd < code.size() && !IsBlank(code[directiveEnd])) ++directiveEnd;
+    return directiveEnd == code.size() ? std::string_view{} : WordAt(code, directiveEnd, kBlanks);
 }
 
 // "#define NAME(" with the '(' right after the name: a macro that takes arguments, which only
@@ -96,11 +98,7 @@ void RecordConventionMacro(Session& session, std::string_view code) {
         named = ConventionNamed(session, code.substr(at, end - at));
         at = end;
     }
-    if (named == MacroConvention::None) {
-        session.run.conventionMacros.emplace(name, named);
-    } else {
-        session.run.conventionMacros.insert_or_assign(std::string(name), named);
-    }
+    RecordMacroConvention(session, name, named);
 }
 
 // Rows of the dispatch that take a #define; true when one of them took the statement.

@@ -74,10 +74,6 @@ bool StatementCursor::InCppOnlyBranch() {
     return true;
 }
 
-bool StatementCursor::AtEnd() const {
-    return column_ >= Line().size() || Line()[column_] == '\\';
-}
-
 bool StatementCursor::SkipAcrossLines(std::string_view set) {
     for (;;) {
         while (!AtEnd() && IsOneOf(Line()[column_], set)) ++column_;

@@ -39,7 +39,7 @@ class StatementCursor {
     // stands between them is not.
     bool NextLine();
 
-    bool AtEnd() const;
+    bool AtEnd() const { return column_ >= Line().size() || Line()[column_] == '\\'; }
     // The character at the column, NUL at the end of the line.
     char Current() const { return AtEnd() ? '\0' : Line()[column_]; }
     char Peek(size_t ahead) const {

@@ -105,6 +105,8 @@ bool IsCppPair(const Session& session, char ch, char next) {
 
 // Characters that count for something; letters, digits and the rest are passed over.
 constexpr CharacterSet kCounted = MakeCharacterSet("\"'(){}[],;=\\ \t*-:");
+// The brackets whose balance decides where a statement ends.
+constexpr CharacterSet kBrackets = MakeCharacterSet("(){}");
 
 void CountCharacters(Session& session, ScanState& state, std::string_view code,
                      bool skippedBranch) {
@@ -123,7 +125,7 @@ void CountCharacters(Session& session, ScanState& state, std::string_view code,
             }
             continue;
         }
-        if (quote == 0 && !skippedBranch) CountBracket(c, state, code, i);
+        if (quote == 0 && !skippedBranch && InSet(kBrackets, ch)) CountBracket(c, state, code, i);
         switch (ch) {
             case '[':
                 ++c.openBrackets;
