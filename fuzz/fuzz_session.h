@@ -45,8 +45,8 @@ class FuzzSession {
         session.header.inBlockComment = false;
         session.run.aggregateKeyword = "STRUCT";
         session.run.recordFieldTag = RunState{}.recordFieldTag;
-        session.run.knowledge.pendingAggregateMacro.clear();
-        session.run.knowledge.aggregateMacroKind = 0;
+        session.run.pendingAggregateMacro.clear();
+        session.run.aggregateMacroKind = 0;
     }
 };
 
