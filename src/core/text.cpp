@@ -80,40 +80,59 @@ std::optional<std::string_view> TrimText(std::string_view text) {
     return rest;
 }
 
-std::optional<int> InString(int start, std::string_view text, std::string_view pattern,
-                            Case letters) {
-    const std::optional<size_t> textLength = BoundedLength(text);
-    const std::optional<size_t> patternLength = BoundedLength(pattern);
-    if (!textLength || !patternLength) return std::nullopt;
-    if (start < 1 || *patternLength == 0 || *patternLength > *textLength) return std::nullopt;
-    text = text.substr(0, *textLength);
-    pattern = pattern.substr(0, *patternLength);
+namespace {
+
+// The search of InString in text and pattern as they stand, cut at their terminators or not.
+std::optional<int> FindIn(int start, std::string_view text, std::string_view pattern,
+                          Case letters) {
+    if (start < 1 || pattern.empty() || pattern.size() > text.size()) return std::nullopt;
+    const size_t from = static_cast<size_t>(start) - 1;
     if (letters == Case::Exact) {
-        const size_t at = text.find(pattern, static_cast<size_t>(start) - 1);
+        const size_t at = text.find(pattern, from);
         if (at == std::string_view::npos) return std::nullopt;
         return static_cast<int>(at) + 1;
     }
-    const int lastStart = static_cast<int>(*textLength - *patternLength) + 1;
     const char first = FoldCase(pattern[0]);
-    for (int position = start; position <= lastStart; ++position) {
-        const size_t at = static_cast<size_t>(position) - 1;
-        if (FoldCase(text[at]) == first && MatchesAt(text, at, pattern)) return position;
+    for (size_t at = from; at + pattern.size() <= text.size(); ++at) {
+        if (FoldCase(text[at]) == first && MatchesAt(text, at, pattern)) {
+            return static_cast<int>(at) + 1;
+        }
     }
     return std::nullopt;
 }
 
+// Cuts text and pattern at their terminators for a search; false when either is over-long, or
+// when a text shorter than a line holds the pattern nowhere from start on: such a text is
+// never over-long, and cutting it can only take occurrences away.
+bool PrepareSearch(int start, std::string_view& text, std::string_view& pattern, Case letters) {
+    const std::optional<size_t> patternLength = BoundedLength(pattern);
+    if (!patternLength) return false;
+    pattern = pattern.substr(0, *patternLength);
+    if (text.size() < kLineLimit && !FindIn(start, text, pattern, letters)) return false;
+    const std::optional<size_t> textLength = BoundedLength(text);
+    if (!textLength) return false;
+    text = text.substr(0, *textLength);
+    return true;
+}
+
+}  // namespace
+
+std::optional<int> InString(int start, std::string_view text, std::string_view pattern,
+                            Case letters) {
+    if (!PrepareSearch(start, text, pattern, letters)) return std::nullopt;
+    return FindIn(start, text, pattern, letters);
+}
+
 std::optional<int> FindWord(int start, std::string_view text, std::string_view word, Case letters,
                             std::string_view before, std::string_view after) {
-    const std::optional<size_t> textLength = BoundedLength(text);
-    const std::optional<size_t> wordLength = BoundedLength(word);
-    if (!textLength || !wordLength) return std::nullopt;
-    const std::string_view line = text.substr(0, *textLength);
+    if (!PrepareSearch(start, text, word, letters)) return std::nullopt;
     for (;;) {
-        const std::optional<int> position = InString(start, text, word, letters);
-        if (!position || StandsAsToken(line, *position, *wordLength, before, after))
+        const std::optional<int> position = FindIn(start, text, word, letters);
+        if (!position || StandsAsToken(text, *position, word.size(), before, after)) {
             return position;
+        }
         // The search resumes past the whole rejected occurrence, not one character on.
-        start = *position + static_cast<int>(*wordLength);
+        start = *position + static_cast<int>(word.size());
     }
 }
 

@@ -39,7 +39,11 @@ inline bool IsQuote(char c) {
     return c == '"' || c == '\'';
 }
 inline bool IsOneOf(char c, std::string_view set) {
-    return set.find(c) != std::string_view::npos;
+    // Sets are a handful of characters: a plain loop beats a call to memchr.
+    for (const char member : set) {
+        if (member == c) return true;
+    }
+    return false;
 }
 // The position of the first character at or after from that is no blank or tab.
 size_t SkipBlanks(std::string_view text, size_t from);

@@ -61,7 +61,8 @@ TEST(TextTest, InStringFindsTheFirstOccurrenceFromStart) {
         {1, "#ifdef X", "if", i, 2}, {3, "#ifdef X", "if", i, 0}, {1, "#IFDEF X", "if", e, 0},
         {3, "ifxif", "if", e, 4},    {5, "abcdef", "def", e, 0},  {0, "abc", "a", e, 0},
         {1, "abc", "", e, 0},        {1, "ab\rab", "ba", e, 0},   {1, "x\xE9y", "\xC9", i, 0},
-        {1, "a@b", "`", i, 0},       {1, "Zz", "zZ", i, 1},
+        {1, "a@b", "`", i, 0},       {1, "Zz", "zZ", i, 1},       {1, "a\rba", "ba", e, 0},
+        {1, "ab\rab", "ab", e, 1},   {1, "x\rab", "AB", i, 0},   {2, "ab\0AB", "ab", i, 0},
     };
     for (const auto& [start, text, pattern, letters, expected] : cases) {
         EXPECT_EQ(InString(start, text, pattern, letters).value_or(0), expected)
@@ -92,6 +93,10 @@ TEST(TextTest, FindWordAcceptsOnlyTokens) {
         EXPECT_EQ(FindWord(start, text, word, Case::Ignore, before, after).value_or(0), expected)
             << start << " '" << text << "' '" << word << "'";
     }
+    // Respecting case, a token past the text's end of line is not found either.
+    EXPECT_EQ(FindWord(1, "x \r struct", "struct", Case::Exact, b, b).value_or(0), 0);
+    EXPECT_EQ(FindWord(1, "x struct\r", "struct", Case::Exact, b, b).value_or(0), 3);
+    EXPECT_EQ(FindWord(1, "x STRUCT", "struct", Case::Exact, b, b).value_or(0), 0);
 }
 
 TEST(TextTest, NumberConversions) {
