@@ -220,11 +220,24 @@ int BlankModifiers(std::string& text) {
          at; at = FindWord(*at, text, kLongLong, Case::Exact, kModifierStart, kWordEnd)) {
         text.replace(static_cast<size_t>(*at) - 1, kLongLong.size(), "__int64  ");
     }
-    for (std::string_view word : kModifierWords) {
-        for (std::optional<int> at = FindWord(1, text, word, Case::Exact, kModifierStart, kWordEnd);
-             at; at = FindWord(*at, text, word, Case::Exact, kModifierStart, kWordEnd)) {
-            text.replace(static_cast<size_t>(*at) - 1, word.size(), word.size(), ' ');
+    // A modifier found as a word is a whole run of name characters: one pass over the runs
+    // of the text up to its terminator finds them all.
+    const size_t end = BoundedLength(text).value_or(0);
+    for (size_t at = 0; at < end;) {
+        if (!IsNameCharacter(text[at])) {
+            ++at;
+            continue;
         }
+        size_t wordEnd = at;
+        while (wordEnd < end && IsNameCharacter(text[wordEnd])) ++wordEnd;
+        const std::string_view word = std::string_view(text).substr(at, wordEnd - at);
+        const bool startOk = at == 0 || IsOneOf(text[at - 1], kModifierStart);
+        const bool endOk = wordEnd == end || IsOneOf(text[wordEnd], kWordEnd);
+        if (startOk && endOk && std::ranges::find(kModifierWords, word) != kModifierWords.end()) {
+            std::fill(text.begin() + static_cast<std::ptrdiff_t>(at),
+                      text.begin() + static_cast<std::ptrdiff_t>(wordEnd), ' ');
+        }
+        at = wordEnd;
     }
     return 0;
 }
