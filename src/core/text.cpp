@@ -74,10 +74,19 @@ bool CopyLine(std::string& destination, std::string_view source) {
 std::optional<std::string_view> TrimText(std::string_view text) {
     const std::optional<size_t> length = BoundedLength(text);
     if (!length) return std::nullopt;
-    std::string_view rest = text.substr(0, *length);
-    while (!rest.empty() && IsTrimmable(rest.front())) rest.remove_prefix(1);
-    while (!rest.empty() && IsTrimmable(rest.back())) rest.remove_suffix(1);
-    return rest;
+    return TrimEnds(text.substr(0, *length));
+}
+
+std::string_view TrimEnds(std::string_view text) {
+    while (!text.empty() && IsTrimmable(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsTrimmable(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+void KeepPart(std::string& text, std::string_view part) {
+    const size_t start = static_cast<size_t>(part.data() - text.data());
+    text.resize(start + part.size());
+    text.erase(0, start);
 }
 
 namespace {

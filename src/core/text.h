@@ -95,6 +95,12 @@ inline std::string_view Trimmed(std::string_view text) {
     return TrimText(text).value_or("");
 }
 
+// The text without its leading and trailing characters of code 32 or less. Unlike TrimText it
+// looks for no terminator: it is for a text cut at its own already, a copied line's code.
+std::string_view TrimEnds(std::string_view text);
+// Keeps of text only part, which must be a view into it, without a new string.
+void KeepPart(std::string& text, std::string_view part);
+
 // Whether a search compares letters as they are, or with a-z folded onto A-Z.
 enum class Case { Exact, Ignore };
 

@@ -65,7 +65,12 @@ void AppendVararg(StatementState& statement) {
 
 // The trimmed text in place of text (emptied when over-long); false when nothing is left.
 bool TrimInPlace(std::string& text) {
-    text = std::string(Trimmed(text));
+    const std::optional<std::string_view> trimmed = TrimText(text);
+    if (!trimmed) {
+        text.clear();
+        return false;
+    }
+    KeepPart(text, *trimmed);
     return !text.empty();
 }
 

@@ -174,7 +174,7 @@ int StripQualifiers(std::string& text) {
         }
     }
     if (removed == 0) return 1;
-    text = std::string(rest);
+    KeepPart(text, rest);
     return 2;
 }
 

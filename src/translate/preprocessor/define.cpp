@@ -186,7 +186,7 @@ class DefineTranslation {
         SplitComment(line_, comment, session_.header.inBlockComment);
         const std::string_view trimmed = Trimmed(line_);
         if (trimmed.empty()) return false;
-        line_ = std::string(trimmed);
+        KeepPart(line_, trimmed);
         BlankResourceMacro();
         return true;
     }

@@ -175,9 +175,10 @@ int NextStatementLine(Session& session, LineIndex& index, StatementReader& reade
             reader.commentScratch.clear();
             continue;
         }
-        const std::string_view code = Trimmed(reader.workLine);
+        // The copied line holds no terminator: its code is trimmed as it stands, in place.
+        const std::string_view code = TrimEnds(reader.workLine);
         if (code.empty()) continue;
-        reader.workLine = std::string(code);
+        KeepPart(reader.workLine, code);
         return static_cast<int>(reader.workLine.size());
     }
 }

@@ -262,7 +262,8 @@ int ScanStatement(Session& session, uint32_t firstLine, LineIndex& index, ScanEn
         }
         if (IsEmptyLine(raw) || !CopyLine(work, raw) || work.empty()) continue;
         if ((SplitComment(work, comment, state.commentOpen) & kHasCode) == 0) continue;
-        const std::string_view code = Trimmed(work);
+        // The copied line holds no terminator: its code is trimmed as it stands.
+        const std::string_view code = TrimEnds(work);
         if (code.empty()) continue;
         const bool skippedBranch = state.skipNextBranch;
         state.skipNextBranch = false;

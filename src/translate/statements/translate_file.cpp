@@ -74,9 +74,10 @@ void KeepConditionalLevels(Session& session, LineIndex& index, const Walk& walk,
 }
 
 Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t line) {
-    const std::string_view code = Trimmed(walk.work);
+    // The copied line holds no terminator: its code is trimmed as it stands, in place.
+    const std::string_view code = TrimEnds(walk.work);
     if (code.size() <= 1) return Step::NextLine;  // nothing, or a lone { } ;
-    walk.work = std::string(code);
+    KeepPart(walk.work, code);
     const int firstWord = ExtractFirstWord(session, walk.work, walk.word, index, line);
     if (firstWord == -2) return Step::NextLine;
     const bool wanted = firstWord != 0 || InString(1, walk.word, "API", Case::Ignore).has_value();
