@@ -250,6 +250,8 @@ int NormalizeDeclarator(std::string& text) {
 }
 
 int PointerToDword(std::string& text) {
+    // Most texts hold no '*' at all, and none before their terminator then.
+    if (text.find('*') == std::string::npos) return 1;
     const size_t length = BoundedLength(text).value_or(0);
     if (length == 0) return 1;
     const std::string_view view = std::string_view(text).substr(0, length);

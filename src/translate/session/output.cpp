@@ -18,9 +18,13 @@ bool HoldsConditionalLine(std::string_view text) {
         const size_t end = text.find("\r\n");
         std::string_view line = text.substr(0, end);
         if (line.starts_with('\t')) line.remove_prefix(1);
-        if (line == "ELSE" || line == "ENDIF") return true;
-        for (const std::string_view opening : {"IF ", "IFDEF ", "IFNDEF ", "ELSEIF ", "ENDIF "}) {
-            if (line.starts_with(opening)) return true;
+        // Each of them begins with I or E: most lines are ruled out by their first character.
+        if (line.starts_with('I') || line.starts_with('E')) {
+            if (line == "ELSE" || line == "ENDIF") return true;
+            for (const std::string_view opening :
+                 {"IF ", "IFDEF ", "IFNDEF ", "ELSEIF ", "ENDIF "}) {
+                if (line.starts_with(opening)) return true;
+            }
         }
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 2);
     }

@@ -12,6 +12,13 @@ namespace {
 enum class Conditional { None, Opens, Continues, Closes };
 
 Conditional ClassifyConditional(std::string_view raw) {
+    // Most lines are no directive: the first character that is not a blank tells at once.
+    size_t first = 0;
+    while (first < raw.size() && IsTrimmable(raw[first]) && raw[first] != '\0' &&
+           raw[first] != '\r') {
+        ++first;
+    }
+    if (first == raw.size() || raw[first] != '#') return Conditional::None;
     const std::string_view line = Trimmed(raw);
     if (line.empty() || line.front() != '#') return Conditional::None;
     size_t start = 1;
