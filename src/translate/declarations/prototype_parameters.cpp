@@ -1,6 +1,8 @@
 #include "declarations/prototype_parameters.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 
 #include "core/text.h"
 #include "declarations/type_mapping.h"
@@ -66,22 +68,23 @@ void MarkArrayAsPointer(std::string& parameter) {
 constexpr std::string_view kConventionMarks[] = {
     "API",    "ENTRY",     "CALLBACK", "CALLTYPE", "PASCAL",   "pascal",   "_stdcall",
     "__RPC_", "METHODIMP", "NCB_POST", "fastcall", "FASTCALL", "__clrcall"};
-constexpr CharacterSet kConventionMarkStarts = [] {
-    CharacterSet starts{};
-    for (const std::string_view mark : kConventionMarks) {
-        starts[static_cast<unsigned char>(mark[0])] = true;
+// For each character, the marks that begin with it (bit i for kConventionMarks[i]).
+constexpr std::array<uint16_t, 256> kMarksBeginningWith = [] {
+    std::array<uint16_t, 256> marks{};
+    for (size_t i = 0; i < std::size(kConventionMarks); ++i) {
+        marks[static_cast<unsigned char>(kConventionMarks[i][0])] |= static_cast<uint16_t>(1u << i);
     }
-    return starts;
+    return marks;
 }();
 
-// Whether a convention mark stands anywhere in word: one pass, the marks tried only where a
-// character that begins one stands.
+// Whether a convention mark stands anywhere in word: one pass, trying at each character only
+// the marks that begin with it.
 bool HoldsConventionMark(std::string_view word) {
     for (size_t at = 0; at < word.size(); ++at) {
-        if (!InSet(kConventionMarkStarts, word[at])) continue;
         const std::string_view rest = word.substr(at);
-        for (const std::string_view mark : kConventionMarks) {
-            if (mark[0] == rest[0] && rest.starts_with(mark)) return true;
+        for (unsigned marks = kMarksBeginningWith[static_cast<unsigned char>(rest[0])]; marks != 0;
+             marks &= marks - 1) {
+            if (rest.starts_with(kConventionMarks[std::countr_zero(marks)])) return true;
         }
     }
     return false;
