@@ -49,6 +49,14 @@ size_t SkipBlanks(std::string_view text, size_t from) {
     return from;
 }
 
+size_t FindFirstOf(std::string_view text, std::string_view set, size_t from) {
+    const CharacterSet stops = MakeCharacterSet(set);
+    for (; from < text.size(); ++from) {
+        if (InSet(stops, text[from])) return from;
+    }
+    return std::string_view::npos;
+}
+
 std::optional<size_t> BoundedLength(std::string_view text) {
     const size_t limit = std::min(text.size(), kLineLimit);
     if (limit == 0) return 0;

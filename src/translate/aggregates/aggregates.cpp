@@ -189,7 +189,7 @@ class AggregateTranslation {
                     if (!IsBitFieldWidth()) return Abandon();
                     [[fallthrough]];
                 default:
-                    if (member.find_first_not_of(kBlanks) == std::string::npos &&
+                    if (SkipBlanks(member, 0) == member.size() &&
                         ExpandDeclarationMacro(bracesLeft)) break;
                     member.push_back(c);
                     cursor_.Advance();

@@ -16,8 +16,11 @@ namespace {
 // A stop character belongs to the parameter when the nearest parenthesis before it opens a
 // group: "void (*pfn)(int a, int b)" is one parameter.
 bool InsideGroup(std::string_view collected) {
-    const size_t parenthesis = collected.find_last_of("()");
-    return parenthesis != std::string_view::npos && collected[parenthesis] == '(';
+    for (size_t at = collected.size(); at > 0; --at) {
+        const char c = collected[at - 1];
+        if (c == '(' || c == ')') return c == '(';
+    }
+    return false;
 }
 
 size_t WordEnd(std::string_view text, size_t at) {

@@ -114,7 +114,7 @@ int64_t AppendParameterType(Session& session, std::string& parameter, bool& firs
     if (PointerToDword(parameter) == 0 || StripQualifiers(parameter) == 0) return -1;
     if (!TrimInPlace(parameter)) return -1;
 
-    std::string typeWord = parameter.substr(0, parameter.find_first_of(kBlanks));
+    std::string typeWord = parameter.substr(0, FindFirstOf(parameter, kBlanks));
     if (typeWord.front() == '.') {
         AppendVararg(session.statement);
         return TC_VARARG;

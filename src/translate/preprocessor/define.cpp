@@ -230,7 +230,7 @@ class DefineTranslation {
     }
 
     std::string ReadName() {
-        const size_t end = std::min(line_.find_first_of(kNameEnd, pos_), line_.size());
+        const size_t end = std::min(FindFirstOf(line_, kNameEnd, pos_), line_.size());
         std::string name = line_.substr(pos_, end - pos_);
         pos_ = end;
         return name;
@@ -370,7 +370,7 @@ class DefineTranslation {
     Step Word() {
         const bool quoted = IsQuote(line_[pos_]);
         const size_t close =
-            quoted ? line_.find(line_[pos_], pos_ + 1) : line_.find_first_of(kWordEnd, pos_ + 1);
+            quoted ? line_.find(line_[pos_], pos_ + 1) : FindFirstOf(line_, kWordEnd, pos_ + 1);
         const size_t end = close == std::string::npos ? line_.size() : close + (quoted ? 1 : 0);
         std::string word = line_.substr(pos_, end - pos_);
         if (quoted) word = TextLiteralForm(word);

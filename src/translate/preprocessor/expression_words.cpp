@@ -14,6 +14,8 @@ namespace {
 
 // Characters an equate name cannot hold: control characters, blanks and operators.
 constexpr CharacterSet kNotInName = MakeCharacterSet(" ,<>{}()+-*\\/", true);
+// Characters a number may hold: digits, hexadecimal letters, signs, a point and suffixes.
+constexpr CharacterSet kNumberCharacters = MakeCharacterSet("-+.0123456789AaBbCcDdEeFfUuLliI");
 
 }  // namespace
 
@@ -24,14 +26,6 @@ bool IsValidEquateName(std::string_view name) {
     return true;
 }
 
-namespace {
-
-bool IsNumberCharacter(char c) {
-    return std::string_view("-+.0123456789AaBbCcDdEeFfUuLliI").find(c) != std::string_view::npos;
-}
-
-}  // namespace
-
 NumberText IsNumberCharacters(std::string_view text) {
     if (text.empty()) return {};
     if (text.size() == 1) return {IsDigit(text[0]), false};
@@ -41,7 +35,7 @@ NumberText IsNumberCharacters(std::string_view text) {
         if (c == '0' && i + 1 < text.size() && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
             result.isHex = true;
             ++i;  // the x goes with its 0
-        } else if (!IsNumberCharacter(c)) {
+        } else if (!InSet(kNumberCharacters, c)) {
             return {};
         }
     }
@@ -55,7 +49,7 @@ NumberText IsNumberText(std::string_view text) {
 
 bool NumberToMasm(std::string_view text, std::string& output) {
     output.clear();
-    text = text.substr(0, text.find_first_of("iI"));
+    text = text.substr(0, std::min(text.find('i'), text.find('I')));
     if (text == "U" || text == "L" || text == "u" || text == "l") {
         output.assign(1, '0');
         return true;
@@ -64,7 +58,7 @@ bool NumberToMasm(std::string_view text, std::string& output) {
     for (char c : text) {
         if (c == 'x' || c == 'X') {
             hex = true;
-        } else if (std::string_view("LUlu").find(c) == std::string_view::npos) {
+        } else if (!IsOneOf(c, "LUlu")) {
             output.push_back(c);
         }
     }
