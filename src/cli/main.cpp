@@ -122,10 +122,12 @@ int Run(const Options& options, const Command& command) {
     return session.run.writeFailed ? 1 : status;
 }
 
-// Exit status of a single-file translation: -1 (nothing in the input) is not a failure.
-int SingleFileStatus(TerminalHost& host, int result, std::string_view input) {
-    if (result < 0) host.ShowMessage(input, "nothing to translate", MessageIcon::Information);
-    return result == 0 ? 1 : 0;
+// Exit status of a single-file translation: nothing in the input is not a failure.
+int SingleFileStatus(TerminalHost& host, ondavel::FileResult result, std::string_view input) {
+    if (result == ondavel::FileResult::NoLines) {
+        host.ShowMessage(input, "nothing to translate", MessageIcon::Information);
+    }
+    return result == ondavel::FileResult::Failed ? 1 : 0;
 }
 
 int RunTest(Session& session, TerminalHost& host) {
@@ -139,7 +141,7 @@ int RunFile(const Options& options, Session& session, TerminalHost& host) {
 }
 
 int RunAll(const Options& options, Session& session, TerminalHost& host) {
-    if (ondavel::StartBatch(session, options.list) == 0) return 1;
+    if (!ondavel::StartBatch(session, options.list)) return 1;
     const auto start = std::chrono::steady_clock::now();
     int failed = 0;
     while (ondavel::ClaimBatchStep(session)) {
@@ -149,7 +151,7 @@ int RunAll(const Options& options, Session& session, TerminalHost& host) {
             host.ShowProgress(ondavel::ProgressLine(
                 progress, std::chrono::steady_clock::now() - start, host.interactive()));
         }
-        if (ondavel::RunBatchStep(session) == 0) ++failed;
+        if (ondavel::RunBatchStep(session) == ondavel::BatchStepResult::Failed) ++failed;
     }
     host.KeepStatusLine();
     return failed == 0 ? 0 : 1;

@@ -156,7 +156,7 @@ void MainWindow::TranslationCommand(int id) {
 }
 
 void MainWindow::StartBatchCommand(bool withNameList) {
-    if (StartBatch(session_, withNameList) == 0) return;
+    if (!StartBatch(session_, withNameList)) return;
     batchStopped_ = false;
     ShowBatchProgress();
     PostBatchStep();
@@ -172,7 +172,7 @@ void MainWindow::PostBatchStep() {
 // After the last one the title, which named each header in turn, is the window's again.
 void MainWindow::BatchStep() {
     if (batchStopped_ || !ClaimBatchStep(session_)) return;
-    if (RunBatchStep(session_) >= 0) {
+    if (RunBatchStep(session_) != BatchStepResult::Finished) {
         ShowBatchProgress();
         PostBatchStep();
     } else {
@@ -236,7 +236,7 @@ void MainWindow::StartWorker(const HeaderChoice& choice) {
 void MainWindow::WorkerFinished() {
     worker_->deleteLater();
     worker_ = nullptr;
-    if (workerResult_ == 1 && choice_.toFile) {
+    if (workerResult_ == FileResult::Done && choice_.toFile) {
         const std::string output = choice_.destination + OutputFileName(choice_.inputPath);
         progress_->setText("Ecrit dans " + QFileInfo(FromPath(output)).absoluteFilePath());
     }

@@ -126,7 +126,7 @@ TEST_F(FileIoTest, LoadsFilesReadingEachLoneLfAsCrLf) {
     for (const auto& [bytes, loaded] : cases) {
         testing::WriteBytes("case.txt", bytes);
         std::string text = "stale";
-        EXPECT_EQ(LoadFile(host, "case.txt", text), 1) << bytes;
+        EXPECT_TRUE(LoadFile(host, "case.txt", text)) << bytes;
         EXPECT_EQ(text, loaded);
     }
     EXPECT_EQ(ResolvePath(host, "case.txt"), fs::current_path().string() + "/case.txt");
@@ -144,7 +144,7 @@ TEST_F(FileIoTest, FindsNamesAndPatternsAndShowsWhatItCannotLoad) {
     for (std::string name : {"absent.h", "folder", "/dev/null", error ? "folder" : "big.bin"}) {
         RecordingHost host;
         std::string text = "stale";
-        EXPECT_EQ(LoadFile(host, name, text), 0) << name;
+        EXPECT_FALSE(LoadFile(host, name, text)) << name;
         EXPECT_TRUE(text.empty()) << name;
         ASSERT_EQ(host.messages.size(), 1u) << name;
         EXPECT_EQ(host.messages[0].caption, name == "absent.h" ? "SetTestFichier" : "LoadFile");

@@ -127,14 +127,14 @@ class OleviewReordering {
 
 }  // namespace
 
-int ReorderOleview(Session& session, LineIndex& index) {
+bool ReorderOleview(Session& session, LineIndex& index) {
     OpenJournal(session);
     session.header.inBlockComment = false;
-    if (index.lines() == 0) return 0;
-    if (!CheckLineLengths(session, index)) return 1;
+    if (index.lines() == 0) return false;
+    if (!CheckLineLengths(session, index)) return true;
     OleviewReordering reordering(session, index);
     if (reordering.Run()) reordering.Write();
-    return 1;
+    return true;
 }
 
 }  // namespace ondavel

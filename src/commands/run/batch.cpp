@@ -121,15 +121,16 @@ std::string UnclaimedOutputName(Session& session, std::string_view path) {
     return name;
 }
 
-int TranslateListedHeader(Session& session, uint32_t lineNumber, std::string_view path) {
+BatchStepResult TranslateListedHeader(Session& session, uint32_t lineNumber,
+                                      std::string_view path) {
     RunState& run = session.run;
-    if (!NamesHeader(path)) return 1;
+    if (!NamesHeader(path)) return BatchStepResult::Done;
     if (path.size() > kPathLimit) {
         session.host.ShowMessage(run.headerListPath,
                                  "line " + std::to_string(lineNumber) +
                                      ": a header path longer than 260 characters is refused",
                                  MessageIcon::Stop);
-        return 0;
+        return BatchStepResult::Failed;
     }
     session.host.SetTitle(FileNamePart(path));
     WriteHeaderPath(session, path);
@@ -138,22 +139,24 @@ int TranslateListedHeader(Session& session, uint32_t lineNumber, std::string_vie
     const std::string outputPath = run.outputDirectory + run.currentOutputName;
     std::error_code ignored;
     fs::create_directories(fs::path(outputPath).parent_path(), ignored);
-    const int result = OpenIndexedFile(session, path, run.inputIndex, outputPath, TranslateFile);
+    const FileResult result =
+        OpenIndexedFile(session, path, run.inputIndex, outputPath, TranslateFile);
     ReleaseIndex(run.inputIndex);
     run.currentOutputName.clear();
-    return result == 0 ? 0 : 1;
+    // A header without lines leaves an empty output: the batch has translated it.
+    return result == FileResult::Failed ? BatchStepResult::Failed : BatchStepResult::Done;
 }
 
 }  // namespace
 
-int StartBatch(Session& session, bool withNameList) {
-    if (!RequireKit(session) || !IsIdle(session)) return 0;
+bool StartBatch(Session& session, bool withNameList) {
+    if (!RequireKit(session) || !IsIdle(session)) return false;
     const bool ready = (!withNameList || OpenNameList(session)) && LoadBatchInputs(session) &&
                        OpenJournal(session) && OpenTextBlockFile(session) &&
                        WriteSupportInclude(session);
     if (!ready) {
         CloseBatchFiles(session);
-        return 0;
+        return false;
     }
     session.run.keepJournalOpen = true;
     session.run.outputNames.clear();
@@ -164,7 +167,7 @@ int StartBatch(Session& session, bool withNameList) {
     session.run.conventionMacros.clear();
     session.run.arrayTypes.clear();
     session.run.structureAliases.clear();
-    return 1;
+    return true;
 }
 
 bool ClaimBatchStep(Session& session) {
@@ -173,11 +176,11 @@ bool ClaimBatchStep(Session& session) {
     return true;
 }
 
-int RunBatchStep(Session& session) {
+BatchStepResult RunBatchStep(Session& session) {
     LineIndex& list = session.run.headerListIndex;
     const uint32_t next = list.lineNumber + 1;
     std::string_view line;
-    int result = -1;
+    BatchStepResult result = BatchStepResult::Finished;
     if (!session.run.keepJournalOpen) {
         // Finished already: the finish runs once.
     } else if (next <= list.lines() && GetLine(list, next, line)) {

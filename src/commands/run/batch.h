@@ -15,18 +15,23 @@ namespace ondavel {
 struct Session;
 
 // Starts the batch (the ALL commands): loads the knowledge file and the header list and opens
-// the side files. Returns 1 when it runs, 0 when it was refused: no kit chosen, a translation
-// or batch under way, or an input or journal.txt that cannot be used (shown on the host).
-int StartBatch(Session& session, bool withNameList);
+// the side files. False when it was refused: no kit chosen, a translation or batch under way,
+// or an input or journal.txt that cannot be used (shown on the host).
+bool StartBatch(Session& session, bool withNameList);
 
 // True, with the session marked busy, when a batch runs and no step of it is under way.
 bool ClaimBatchStep(Session& session);
 
+// What one step of the batch did.
+enum class BatchStepResult {
+    Done,      // a header translated, or a line that names none (blank, or a ';' comment)
+    Failed,    // a header that could not be read, written or was refused
+    Finished,  // the step finished the batch, or it was finished already
+};
+
 // Translates the next header of the list, or finishes the batch after the last one ("ALL
-// DONE"). Clears busy. Returns 1 for a header translated or a line that names none (blank,
-// or a ';' comment), 0 for a header that could not be read, written or was refused, -1 when
-// this step finished the batch.
-int RunBatchStep(Session& session);
+// DONE"). Clears busy.
+BatchStepResult RunBatchStep(Session& session);
 
 struct BatchProgress {
     uint32_t done = 0;      // lines of the header list taken so far

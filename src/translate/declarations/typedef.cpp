@@ -62,13 +62,13 @@ class TypedefTranslation {
         typedefWords_.reporter = &session.host;
     }
 
-    int Run() {
-        if (!cursor_.NextLine() || !ReadFlags()) return 0;
+    bool Run() {
+        if (!cursor_.NextLine() || !ReadFlags()) return false;
         cursor_.SetColumn(std::min(kKeywordLength, line().size()));
-        if (!cursor_.SkipBlanks()) return 0;
+        if (!cursor_.SkipBlanks()) return false;
         while (TranslateDeclarator() && StepToNextDeclarator()) {
         }
-        return result_;
+        return translated_;
     }
 
   private:
@@ -187,7 +187,7 @@ class TypedefTranslation {
     void DeclarePointer(std::string_view name) {
         RegisterTypeName(session_, name, isSigned_ ? TC_SIGNED | TC_DWORD : TC_DWORD);
         WriteTypedefLine(name, isSigned_ ? kSignedPointerType : kPointerType);
-        result_ = 1;
+        translated_ = true;
     }
 
     // Only a bare tag ("typedef struct _FOO FOO, FOO2;": FOO2) gets a commented line. A
@@ -204,7 +204,7 @@ class TypedefTranslation {
             tag_ = words.substr(tagStart, nameStart - 1 - tagStart);
         }
         if (!tag_.empty() && tag_ != name) AliasTag(name, declared);
-        result_ = 1;
+        translated_ = true;
     }
 
     // The alias is written now when the tag's structure is known, else when its body comes.
@@ -240,7 +240,7 @@ class TypedefTranslation {
             code |= TC_SIGNED;
         }
         RegisterTypeName(session_, name, code);
-        result_ = 1;
+        translated_ = true;
         baseIsStructure_ = code == TC_STRUCT || code == TC_UNION;
         if (!bound_.empty()) session_.run.arrayTypes.insert_or_assign(std::string(name), bound_);
         const std::string* waitingTag = WaitingTagOf(baseType);
@@ -293,12 +293,12 @@ class TypedefTranslation {
     std::string declarator_;
     HeapBlock typedefWords_;  // the declarator's words, each followed by one NUL
     uint32_t wordCount_ = 0;
-    int result_ = 0;
+    bool translated_ = false;  // a declarator was written
 };
 
 }  // namespace
 
-int TranslateTypedef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
+bool TranslateTypedef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
     return TypedefTranslation(session, firstLine, linesLeft, index).Run();
 }
 

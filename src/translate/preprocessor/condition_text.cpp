@@ -81,7 +81,7 @@ class ConditionRewriter {
             while (at_ < text.size() && IsBlank(text[at_])) ++at_;
             if (at_ >= text.size()) return Next::End;
             if (text[at_] != '\\') return Next::Token;
-            if (NextStatementLine(session_, index_, reader_) < 0) return Next::Failed;
+            if (!NextStatementLine(session_, index_, reader_)) return Next::Failed;
             at_ = 0;
         }
     }

@@ -49,7 +49,7 @@ uint32_t TranslateIf(Session& session, uint32_t firstLine, uint32_t linesLeft, L
     StatementReader reader;
     reader.lineNumber = firstLine - 1;
     reader.linesLeft = linesLeft + 1;
-    if (NextStatementLine(session, index, reader) < 0) return reader.lineNumber;
+    if (!NextStatementLine(session, index, reader)) return reader.lineNumber;
     // #elif continues the level its #if opened.
     if (!isElif) ++session.header.ifDepth;
     std::string output = isElif ? "ELSEIF " : "IF ";

@@ -199,7 +199,7 @@ class DefineTranslation {
 
     // Moves on to the next physical line of the statement; false when there is none.
     bool NextLine() {
-        if (NextStatementLine(session_, index_, reader_) < 0) return false;
+        if (!NextStatementLine(session_, index_, reader_)) return false;
         line_ = reader_.workLine;
         pos_ = 0;
         return true;

@@ -53,7 +53,7 @@ ArgumentCursor StatementCursor(Session& session, LineIndex& index, uint32_t firs
 
 // Moves to the statement's next line with code (comments are kept out of the output).
 bool FetchLine(ArgumentCursor& cursor) {
-    if (NextStatementLine(cursor.session, cursor.index, cursor.reader) <= 0) return false;
+    if (!NextStatementLine(cursor.session, cursor.index, cursor.reader)) return false;
     cursor.position = 0;
     return true;
 }

@@ -216,7 +216,7 @@ std::string_view CutWord(std::string_view line, size_t& at) {
 
 bool FetchMacroLine(MacroText& text) {
     text.at = 0;
-    return NextStatementLine(text.session, text.index, text.reader) > 0;
+    return NextStatementLine(text.session, text.index, text.reader);
 }
 
 // Every step either moves along the line, fetches the next line of the statement (which fails

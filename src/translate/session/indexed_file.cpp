@@ -7,28 +7,28 @@
 
 namespace ondavel {
 
-int ProcessIndexedText(Session& session, LineIndex& index, FileProcessor processor) {
+FileResult ProcessIndexedText(Session& session, LineIndex& index, FileProcessor processor) {
     index.command = LineCommand::Build;
-    if (LineIndexCommand(index) == 0 || index.lines() == 0) return -1;
+    if (LineIndexCommand(index) == 0 || index.lines() == 0) return FileResult::NoLines;
     index.lineNumber = 1;
     index.command = LineCommand::GetLine;
     session.run.outputFile = index.outputHandle;
-    const int result = processor(session, index);
+    const bool done = processor(session, index);
     session.run.outputFile = nullptr;
-    return result;
+    return done ? FileResult::Done : FileResult::Failed;
 }
 
-int OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& index,
-                    std::string_view outputName, FileProcessor processor) {
+FileResult OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& index,
+                           std::string_view outputName, FileProcessor processor) {
     if (!outputName.empty()) {
         index.outputHandle = CreateStagedFile(session.host, outputName);
-        if (index.outputHandle == nullptr) return 0;
+        if (index.outputHandle == nullptr) return FileResult::Failed;
     }
-    const int result = !LoadFile(session.host, inputName, index.text)
-                           ? 0
-                           : ProcessIndexedText(session, index, processor);
+    const FileResult result = LoadFile(session.host, inputName, index.text)
+                                  ? ProcessIndexedText(session, index, processor)
+                                  : FileResult::Failed;
     // A header that cannot be read still leaves its (empty) output file.
-    return CommitRunFile(session, index.outputHandle) ? result : 0;
+    return CommitRunFile(session, index.outputHandle) ? result : FileResult::Failed;
 }
 
 }  // namespace ondavel

@@ -8,18 +8,24 @@ namespace ondavel {
 struct Session;
 struct LineIndex;
 
-using FileProcessor = int (*)(Session& session, LineIndex& index);
+// Translates or otherwise works through an indexed file; false when it failed.
+using FileProcessor = bool (*)(Session& session, LineIndex& index);
+
+// What became of a file handed to a processor.
+enum class FileResult {
+    Done,     // the processor ran through it
+    Failed,   // the processor failed, or a file could not be created, read or written whole
+    NoLines,  // the input holds no line to translate
+};
 
 // Creates outputName when one is given (its handle stays in index.outputHandle while the
 // processor runs; the file takes its name once complete, also when the input cannot be read),
-// loads and indexes inputName, and runs processor on it. Returns the processor's result; 0
-// when a file cannot be created, read or written whole; -1 when the input holds no line to
-// translate.
-int OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& index,
-                    std::string_view outputName, FileProcessor processor);
+// loads and indexes inputName, and runs processor on it.
+FileResult OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& index,
+                           std::string_view outputName, FileProcessor processor);
 
 // Indexes the text already in index.text and runs processor on it, as OpenIndexedFile does
-// once the file is loaded. -1 when the text holds no line to translate.
-int ProcessIndexedText(Session& session, LineIndex& index, FileProcessor processor);
+// once the file is loaded.
+FileResult ProcessIndexedText(Session& session, LineIndex& index, FileProcessor processor);
 
 }  // namespace ondavel

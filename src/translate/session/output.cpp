@@ -29,8 +29,8 @@ bool HoldsConditionalLine(std::string_view text) {
 
 }  // namespace
 
-int WriteOutputLine(Session& session, std::string_view text) {
-    if (text.empty()) return 0;
+void WriteOutputLine(Session& session, std::string_view text) {
+    if (text.empty()) return;
     if (HoldsConditionalLine(text)) ++session.run.conditionalLines;
     // A text longer than a line is a block that ends its lines itself, up to its last one.
     const bool endsItsLines = text.size() > kOutputLineLimit && text.ends_with("\r\n");
@@ -42,7 +42,6 @@ int WriteOutputLine(Session& session, std::string_view text) {
         std::fwrite(text.data(), 1, text.size(), session.run.outputFile);
         std::fwrite(lineEnd.data(), 1, lineEnd.size(), session.run.outputFile);
     }
-    return static_cast<int>(text.size());
 }
 
 void WriteLineTo(Session& session, HeapBlock* destination, std::string_view text) {
@@ -78,24 +77,23 @@ bool JournalWritten(Session& session, bool written) {
 
 }  // namespace
 
-int WriteJournalLine(Session& session, std::string_view text) {
+void WriteJournalLine(Session& session, std::string_view text) {
     std::FILE* journal = session.run.journalFile;
-    if (journal == nullptr || text.empty() || text.size() > kJournalLineLimit) return 1;
+    if (journal == nullptr || text.empty() || text.size() > kJournalLineLimit) return;
     // After a write error the journal takes no more lines: the error was shown once.
-    if (std::ferror(journal) != 0) return 1;
+    if (std::ferror(journal) != 0) return;
     // Each line reaches the file at once: after any failure the journal ends with the last
     // message, and an interruption never cuts a line in two.
     std::string line(text);
     line.append("\r\n");
     std::fwrite(line.data(), 1, line.size(), journal);
     JournalWritten(session, std::fflush(journal) == 0);
-    return 1;
 }
 
-int WriteJournalLine(Session& session, std::string_view text, int64_t number) {
+void WriteJournalLine(Session& session, std::string_view text, int64_t number) {
     std::string message(text);
     message.append(std::to_string(number));
-    return WriteJournalLine(session, message);
+    WriteJournalLine(session, message);
 }
 
 void ReportTooLong(Session& session, uint32_t lineNumber, std::string_view routine) {
@@ -147,7 +145,7 @@ void FlushPendingComment(Session& session, StatementReader& reader) {
 
 }  // namespace
 
-int NextStatementLine(Session& session, LineIndex& index, StatementReader& reader) {
+bool NextStatementLine(Session& session, LineIndex& index, StatementReader& reader) {
     const bool writeComments = reader.commentMode == CommentMode::Write;
     if (writeComments) FlushPendingComment(session, reader);
     const uint32_t lastLine = session.statement.counts.lastLine;
@@ -156,14 +154,14 @@ int NextStatementLine(Session& session, LineIndex& index, StatementReader& reade
         if ((lastLine != 0 && reader.lineNumber >= lastLine) ||
             !GetLine(index, reader.lineNumber + 1, line)) {
             WriteJournalLine(session, "d\xE9passement bloc : ", reader.lineNumber);
-            return -2;
+            return false;
         }
         ++reader.lineNumber;
         --reader.linesLeft;
         if (line.empty()) continue;
         if (!CopyLine(reader.workLine, line)) {
             session.host.ShowMessage("Erreur Grave", "Ligne Trop Longue", MessageIcon::Stop);
-            return -1;
+            return false;
         }
         const int parts =
             SplitComment(reader.workLine, reader.commentScratch, session.header.inBlockComment);
@@ -178,7 +176,7 @@ int NextStatementLine(Session& session, LineIndex& index, StatementReader& reade
         const std::string_view code = Trimmed(reader.workLine);
         if (code.empty()) continue;
         reader.workLine = std::string(code);
-        return static_cast<int>(reader.workLine.size());
+        return true;
     }
 }
 

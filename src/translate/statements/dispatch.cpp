@@ -138,7 +138,7 @@ void DispatchStatement(Session& session, KeywordCode keywordCode, std::string_vi
             return;
         }
         if (c.openParens <= 1) {
-            if (TranslateTypedef(session, firstLine, linesLeft, index) == 1) {
+            if (TranslateTypedef(session, firstLine, linesLeft, index)) {
                 CopyStatementSource(session, index);
             }
             return;

@@ -254,8 +254,8 @@ void FinishStatement(Session& session, const ScanState& state, uint32_t lastLine
 
 }  // namespace
 
-int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                  ScanEnd end) {
+bool ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
+                   ScanEnd end) {
     StatementCounts& counts = session.statement.counts;
     counts = StatementCounts{};
     counts.firstLine = firstLine;
@@ -274,7 +274,7 @@ int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, Line
         std::string_view raw;
         if (!GetLine(index, line, raw)) {
             counts.lastLine = firstLine;
-            return -1;
+            return false;
         }
         if (IsEmptyLine(raw) || !CopyLine(work, raw) || work.empty()) continue;
         if ((SplitComment(work, comment, state.commentOpen) & kHasCode) == 0) continue;
@@ -314,7 +314,7 @@ int ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, Line
     }
     FinishStatement(session, state, lastCounted, totalLines);
     session.statement.commentOpenAfter = state.commentOpen;
-    return 0;
+    return true;
 }
 
 }  // namespace ondavel

@@ -77,16 +77,17 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
     const std::string_view code = Trimmed(walk.work);
     if (code.size() <= 1) return Step::NextLine;  // nothing, or a lone { } ;
     walk.work = std::string(code);
-    const int firstWord = ExtractFirstWord(session, walk.work, walk.word, index, line);
-    if (firstWord == -2) return Step::NextLine;
-    const bool wanted = firstWord != 0 || InString(1, walk.word, "API", Case::Ignore).has_value();
+    const FirstWord firstWord = ExtractFirstWord(session, walk.work, walk.word, index, line);
+    if (firstWord == FirstWord::Skip) return Step::NextLine;
+    const bool wanted =
+        firstWord == FirstWord::Word || InString(1, walk.word, "API", Case::Ignore).has_value();
     session.statement.statementKind = ClassifyLeadingKeyword(walk.word);
     const uint32_t linesLeft = walk.totalLines - line + 1;
     // A statement that never ends (a macro call without ';' near the end of a header) ends
     // before the next directive line outside its brackets instead of taking the rest of the
     // header, its #endif lines included, with it.
-    if (ScanStatement(session, line, linesLeft, index) < 0 &&
-        ScanStatement(session, line, linesLeft, index, ScanEnd::BeforeDirective) < 0) {
+    if (!ScanStatement(session, line, linesLeft, index) &&
+        !ScanStatement(session, line, linesLeft, index, ScanEnd::BeforeDirective)) {
         if (line + 1 >= walk.totalLines) return Step::EndOfFile;
         WriteJournalLine(session, "erreur Analyse a la ligne: ", line);
         return ++walk.scanErrors > kScanErrorLimit ? Step::EndOfFile : Step::NextLine;
@@ -220,7 +221,7 @@ void ReleasePerFileMemory(Session& session) {
     session.header.packingSeen = false;
 }
 
-int TranslateFile(Session& session, LineIndex& index) {
+bool TranslateFile(Session& session, LineIndex& index) {
     OpenJournal(session);
     // A comment left open at the end of a broken header must not swallow the next one.
     session.header.inBlockComment = false;
@@ -234,7 +235,7 @@ int TranslateFile(Session& session, LineIndex& index) {
     if (!session.run.keepJournalOpen) CloseJournal(session);
     WriteCollectedNames(session);
     ReleasePerFileMemory(session);
-    return hasLines ? 1 : 0;
+    return hasLines;
 }
 
 }  // namespace ondavel

@@ -18,7 +18,7 @@ class OleviewReorderTest : public HeaderFixture {
         LineIndex& index = Header(text);
         const std::filesystem::path output = dir_ / "Oleview_Ordonne.txt";
         index.outputHandle = std::fopen(output.c_str(), "wb");
-        EXPECT_EQ(ReorderOleview(session, index), 1);
+        EXPECT_TRUE(ReorderOleview(session, index));
         std::fclose(index.outputHandle);
         index.outputHandle = nullptr;
         return ReadBytes(output);

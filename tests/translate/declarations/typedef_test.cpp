@@ -33,8 +33,8 @@ TEST_F(TypedefTest, RegistersEachNameInTheListOfItsSize) {
           "typedef char NAME16[16];\r\n", "typedef BYTE signed SB;\r\n", "typedef BYTE UB;\r\n",
           "typedef WORD W16;\r\n", "typedef union _U U, *PU;\r\n"}) {
         LineIndex& index = Header(statement);
-        ASSERT_EQ(ScanStatement(session, 1, index.lines(), index), 0);
-        EXPECT_EQ(TranslateTypedef(session, 1, index.lines(), index), 1) << statement;
+        ASSERT_TRUE(ScanStatement(session, 1, index.lines(), index));
+        EXPECT_TRUE(TranslateTypedef(session, 1, index.lines(), index)) << statement;
     }
     const NameLists& names = session.header.names;
     EXPECT_EQ(names.dwordTypes.view(), "MYFLAGS\0LPCSTR\0PFOO\0PU\0"sv);

@@ -28,7 +28,7 @@ class ConditionalTest : public HeaderFixture {
     uint32_t Translate(const std::string& text, Directive directive,
                        HeapBlock* destination = nullptr) {
         LineIndex& index = Header(text);
-        EXPECT_EQ(ScanStatement(session, 1, index.lines(), index), 0);
+        EXPECT_TRUE(ScanStatement(session, 1, index.lines(), index));
         const uint32_t lines = index.lines();
         if (directive == Directive::Ifdef)
             return TranslateIfdef(session, 1, lines, index, destination);

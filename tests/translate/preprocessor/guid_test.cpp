@@ -17,7 +17,7 @@ class GuidTest : public HeaderFixture {
     // Scans the one statement of text and translates it as the driver does.
     void Translate(const std::string& text, Form form) {
         LineIndex& index = Header(text);
-        ASSERT_EQ(ScanStatement(session, 1, index.lines(), index), 0);
+        ASSERT_TRUE(ScanStatement(session, 1, index.lines(), index));
         if (form == Form::NameSecond) {
             TranslateGuidSecond(session, 1, index.lines(), index);
         } else {

@@ -13,7 +13,7 @@ class IncludeErrorTest : public HeaderFixture {
   protected:
     void TranslateErrorInto(const std::string& text, HeapBlock& block) {
         LineIndex& index = Header(text);
-        ASSERT_EQ(ScanStatement(session, 1, index.lines(), index), 0);
+        ASSERT_TRUE(ScanStatement(session, 1, index.lines(), index));
         TranslateError(session, 1, index.lines(), index, &block);
     }
 };
