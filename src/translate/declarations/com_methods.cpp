@@ -23,8 +23,8 @@ constexpr size_t kMemberNameWidth = 29;
 // A parameter that takes one comethod argument: a byte, word or doubleword value, signed
 // or not. Anything else (unknown, floating-point, 64-bit, structure, callback, interface,
 // void) makes the method take its own prototype type.
-bool IsDwordArgument(int64_t code) {
-    const int64_t size = code & ~static_cast<int64_t>(TC_SIGNED);
+bool IsDwordArgument(uint32_t code) {
+    const uint32_t size = code & ~static_cast<uint32_t>(TC_SIGNED);
     return size >= TC_BYTE && size <= (TC_BYTE | TC_WORD | TC_DWORD);
 }
 
@@ -174,15 +174,15 @@ void ComInterface::ReportTooLong() {
 ComStep ComInterface::AddParameter() {
     if (!CollectParameter()) return ComStep::Abandon;
     ReduceStarredParameter(session_, parameter_);
-    const int64_t code =
+    const std::optional<uint32_t> code =
         AppendCleanedParameter(session_, parameter_, firstParameter_, cursor_.LineNumber());
     // Nothing but qualifiers: the interface cannot be described.
-    if (code < 0) return ComStep::Abandon;
+    if (!code) return ComStep::Abandon;
     if (session_.statement.protoLine.size() > kLineLimit) {
         ReportTooLong();
         return ComStep::Abandon;
     }
-    if (IsDwordArgument(code)) {
+    if (IsDwordArgument(*code)) {
         ++parameterCount_;
     } else {
         wide_ = true;

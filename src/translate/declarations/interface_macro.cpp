@@ -40,7 +40,7 @@ constexpr std::array<std::string_view, 25> kInterfaceMacroTemplate = {
 
 }  // namespace
 
-int WriteInterfaceMacro(Session& session, std::string_view interfaceName) {
+void WriteInterfaceMacro(Session& session, std::string_view interfaceName) {
     std::string line;
     for (const std::string_view templateLine : kInterfaceMacroTemplate) {
         line.clear();
@@ -53,7 +53,6 @@ int WriteInterfaceMacro(Session& session, std::string_view interfaceName) {
         }
         WriteOutputLine(session, line);
     }
-    return 1;
 }
 
 }  // namespace ondavel

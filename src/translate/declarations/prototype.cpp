@@ -390,7 +390,7 @@ class CallbackTranslation {
         if (collected == Collected::TooLong) ReportTooLong(session_, firstLine_, kRoutine);
         if (collected != Collected::Parameter) return false;
         ReduceStarredParameter(session_, parameter_);
-        const int64_t code =
+        const std::optional<uint32_t> code =
             AppendCleanedParameter(session_, parameter_, firstParameter_, walk_.LineNumber());
         if (code == TC_VARARG) ellipsisSeen_ = true;
         return true;

@@ -216,8 +216,8 @@ void ReduceStarredParameter(Session& session, std::string& parameter) {
     BlankAnnotation(session, parameter);
 }
 
-int64_t AppendCleanedParameter(Session& session, std::string& parameter, bool& firstParameter,
-                               uint32_t lineNumber) {
+std::optional<uint32_t> AppendCleanedParameter(Session& session, std::string& parameter,
+                                               bool& firstParameter, uint32_t lineNumber) {
     // A parameter of an array type ("jmp_buf env") is passed as a pointer, as C passes arrays.
     const size_t typeStart = SkipBlanks(parameter, 0);
     const size_t typeEnd = WordEnd(parameter, typeStart);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -61,9 +62,9 @@ void BlankAnnotation(Session& session, std::string& parameter);
 // which a pointer keeps only what follows its '*'.
 void ReduceStarredParameter(Session& session, std::string& parameter);
 
-// Appends the cleaned parameter's MASM type to protoLine; returns its TypeCode (0 unknown,
-// -1 nothing left).
-int64_t AppendCleanedParameter(Session& session, std::string& parameter, bool& firstParameter,
-                               uint32_t lineNumber);
+// Appends the cleaned parameter's MASM type to protoLine; its TypeCode as AppendParameterType
+// gives it.
+std::optional<uint32_t> AppendCleanedParameter(Session& session, std::string& parameter,
+                                               bool& firstParameter, uint32_t lineNumber);
 
 }  // namespace ondavel

@@ -213,11 +213,10 @@ uint32_t ClassifyType(Session& session, std::string_view name, std::string& out)
     return TC_UNKNOWN;
 }
 
-int RegisterTypeName(Session& session, std::string_view name, uint32_t code) {
+void RegisterTypeName(Session& session, std::string_view name, uint32_t code) {
     for (const NamedList& target : kRegisterLists) {
         if (target.code == code) AddUniqueName(session.header.names.*target.list, name);
     }
-    return 1;
 }
 
 std::string StructureTypeName(Session& session, std::string_view cType,
@@ -252,12 +251,11 @@ std::string AliasedStructure(const Session& session, std::string name) {
     return name;
 }
 
-int AddUniqueName(HeapBlock& list, std::string_view name) {
+void AddUniqueName(HeapBlock& list, std::string_view name) {
     // A name ends at its NUL. An empty one is not kept: in a list of NUL-terminated names it
     // would read as the end of the list and hide every name after it.
     name = name.substr(0, name.find('\0'));
     if (!name.empty() && !HasEntry(list, name)) AppendPieceToHeapBlock(list, name);
-    return 1;
 }
 
 }  // namespace ondavel

@@ -100,14 +100,14 @@ void AppendKnown(Session& session, uint32_t code, std::string& typeWord) {
 
 }  // namespace
 
-int64_t AppendParameterType(Session& session, std::string& parameter, bool& firstParameter,
-                            uint32_t lineNumber) {
-    if (!TrimInPlace(parameter)) return 0;
+std::optional<uint32_t> AppendParameterType(Session& session, std::string& parameter,
+                                            bool& firstParameter, uint32_t lineNumber) {
+    if (!TrimInPlace(parameter)) return TC_UNKNOWN;
     // The comma goes in before anything can refuse the parameter.
     if (firstParameter) session.statement.protoLine.append(",");
     firstParameter = true;
-    if (PointerToDword(parameter) == 0 || StripQualifiers(parameter) == 0) return -1;
-    if (!TrimInPlace(parameter)) return -1;
+    if (!PointerToDword(parameter) || !StripQualifiers(parameter)) return std::nullopt;
+    if (!TrimInPlace(parameter)) return std::nullopt;
 
     std::string typeWord = parameter.substr(0, parameter.find_first_of(kBlanks));
     if (typeWord.front() == '.') {
@@ -117,7 +117,7 @@ int64_t AppendParameterType(Session& session, std::string& parameter, bool& firs
     const uint32_t code = ClassifyType(session, typeWord, typeWord);
     if (code == TC_UNKNOWN) {
         AppendUnknown(session, parameter, typeWord, lineNumber);
-        return 0;
+        return TC_UNKNOWN;
     }
     AppendKnown(session, code, typeWord);
     return code;
