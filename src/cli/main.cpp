@@ -163,7 +163,7 @@ int RunOleview(Session& session, TerminalHost& host) {
 
 int RunLearn(const Options& options, Session& session, TerminalHost& host) {
     const std::string list = options.from.empty() ? "liste.txt" : options.from + "liste.txt";
-    if (ondavel::LearnFromKit(session, list) == 1) return 0;
+    if (ondavel::LearnFromKit(session, list)) return 0;
     host.ShowMessage("learn", "journal.txt and " + list + " must be readable in the base directory",
                      MessageIcon::Stop);
     return 1;
@@ -189,8 +189,8 @@ int RunConditions(const std::string& name, const std::string& file) {
 }
 
 // Reports a result on standard output, a failure as a message.
-int Report(const std::string& caption, int result, const std::string& report) {
-    if (result == 1) {
+int Report(const std::string& caption, bool done, const std::string& report) {
+    if (done) {
         std::fputs(report.c_str(), stdout);
         return 0;
     }
@@ -205,14 +205,14 @@ int RunInit(const Options& options) {
     request.include = options.include.empty() ? ondavel::DefaultIncludeFolder()
                                               : std::filesystem::path(options.include);
     std::string report;
-    const int result = ondavel::InitWorkspace(request, report);
-    return Report("init", result, report);
+    const bool done = ondavel::InitWorkspace(request, report);
+    return Report("init", done, report);
 }
 
 int RunMerge(const Options& options) {
     std::string report;
-    const int result = ondavel::MergeKnowledgeFiles(options.knowledge, options.learned, report);
-    return Report("knowledge merge", result, report);
+    const bool done = ondavel::MergeKnowledgeFiles(options.knowledge, options.learned, report);
+    return Report("knowledge merge", done, report);
 }
 
 // The options of the commands that assemble the includes: which assembler, and after what.
