@@ -71,10 +71,10 @@ class OleviewReordering {
             return n;
         }
         code_ = line;
-        const int parts = SplitComment(code_, comment_, session_.header.inBlockComment);
-        if ((parts & kHasCode) == 0) {
+        const LineParts parts = SplitComment(code_, comment_, session_.header.inBlockComment);
+        if (!parts.hasCode) {
             // A comment line is kept; a line of nothing but blanks is dropped.
-            if (parts != 0) Copy(n, n);
+            if (parts.hasComment()) Copy(n, n);
             return n;
         }
         if (group_ == Group::NextStatement) return CopyStatement(n);

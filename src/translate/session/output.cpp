@@ -163,11 +163,11 @@ bool NextStatementLine(Session& session, LineIndex& index, StatementReader& read
             session.host.ShowMessage("Erreur Grave", "Ligne Trop Longue", MessageIcon::Stop);
             return false;
         }
-        const int parts =
+        const LineParts parts =
             SplitComment(reader.workLine, reader.commentScratch, session.header.inBlockComment);
-        reader.hasComment = (parts & kCompleteComment) != 0;
-        reader.commentOpen = (parts & kOpenComment) != 0;
-        if ((parts & kHasCode) == 0) {
+        reader.hasComment = parts.completeComment;
+        reader.commentOpen = parts.openComment;
+        if (!parts.hasCode) {
             reader.commentText = reader.commentScratch;
             if (writeComments) WriteCollectedComment(session, reader);
             reader.commentScratch.clear();

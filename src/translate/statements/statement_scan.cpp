@@ -277,7 +277,7 @@ bool ScanStatement(Session& session, uint32_t firstLine, uint32_t linesLeft, Lin
             return false;
         }
         if (IsEmptyLine(raw) || !CopyLine(work, raw) || work.empty()) continue;
-        if ((SplitComment(work, comment, state.commentOpen) & kHasCode) == 0) continue;
+        if (!SplitComment(work, comment, state.commentOpen).hasCode) continue;
         const std::string_view code = Trimmed(work);
         if (code.empty()) continue;
         const bool skippedBranch = state.skipNextBranch;

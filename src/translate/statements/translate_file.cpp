@@ -113,8 +113,9 @@ Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line
     std::string_view raw;
     if (!GetLine(index, line, raw)) return Step::EndOfFile;
     if (raw.empty() || !CopyLine(walk.work, raw) || walk.work.empty()) return Step::NextLine;
-    const int parts = SplitComment(walk.work, walk.comment, session.header.inBlockComment);
-    if ((parts & kHasCode) != 0) return TranslateStatement(session, index, walk, line);
+    if (SplitComment(walk.work, walk.comment, session.header.inBlockComment).hasCode) {
+        return TranslateStatement(session, index, walk, line);
+    }
     WriteOutputLine(session, walk.comment);
     return Step::NextLine;
 }
