@@ -26,6 +26,7 @@ namespace {
 
 using ondavel::MessageIcon;
 using ondavel::Session;
+using ondavel::StatusOutput;
 using ondavel::TerminalHost;
 
 constexpr const char* kDescription =
@@ -114,7 +115,7 @@ using Command = std::function<int(Session&, TerminalHost&)>;
 
 // Runs command in a fresh session of the base directory and kit; returns the exit status.
 int Run(const Options& options, const Command& command) {
-    TerminalHost host(options.quiet);
+    TerminalHost host(options.quiet ? StatusOutput::Quiet : StatusOutput::Shown);
     Session session(host);
     session.run.baseDirectory = WithTrailingSlash(options.base);
     if (auto kit = ondavel::KitFromName(options.kit)) ondavel::ChooseKit(session, *kit);
@@ -141,7 +142,8 @@ int RunFile(const Options& options, Session& session, TerminalHost& host) {
 }
 
 int RunAll(const Options& options, Session& session, TerminalHost& host) {
-    if (!ondavel::StartBatch(session, options.list)) return 1;
+    using ondavel::NameList;
+    if (!ondavel::StartBatch(session, options.list ? NameList::Write : NameList::Skip)) return 1;
     const auto start = std::chrono::steady_clock::now();
     int failed = 0;
     while (ondavel::ClaimBatchStep(session)) {
@@ -174,7 +176,7 @@ constexpr const char* kConditionsDescription =
     "its line number (exit status 0 found, 1 not found, 2 file not read)";
 
 int RunConditions(const std::string& name, const std::string& file) {
-    ondavel::TerminalHost host(true);
+    ondavel::TerminalHost host(StatusOutput::Quiet);
     const ondavel::ConditionSearch search = ondavel::FindConditions(host, name, file);
     for (const std::string& condition : search.conditions) std::printf("%s\n", condition.c_str());
     if (search.conditions.empty()) ondavel::ShowConditions(host, name, file, search);
@@ -194,7 +196,7 @@ int Report(const std::string& caption, bool done, const std::string& report) {
         std::fputs(report.c_str(), stdout);
         return 0;
     }
-    TerminalHost(false).ShowMessage(caption, report, MessageIcon::Stop);
+    TerminalHost(StatusOutput::Shown).ShowMessage(caption, report, MessageIcon::Stop);
     return 1;
 }
 

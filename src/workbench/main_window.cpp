@@ -138,7 +138,7 @@ void MainWindow::TranslationCommand(int id) {
             break;
         case kTranslateAll:
         case kTranslateAllWithList:
-            StartBatchCommand(id == kTranslateAllWithList);
+            StartBatchCommand(id == kTranslateAllWithList ? NameList::Write : NameList::Skip);
             break;
         case kBatchStep:
             BatchStep();
@@ -155,8 +155,8 @@ void MainWindow::TranslationCommand(int id) {
     host_.Flush();
 }
 
-void MainWindow::StartBatchCommand(bool withNameList) {
-    if (!StartBatch(session_, withNameList)) return;
+void MainWindow::StartBatchCommand(NameList nameList) {
+    if (!StartBatch(session_, nameList)) return;
     batchStopped_ = false;
     ShowBatchProgress();
     PostBatchStep();

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <string>
 
+#include "run/batch.h"
 #include "session/indexed_file.h"
 #include "session/session.h"
 #include "workbench/header_choice_dialog.h"
@@ -44,7 +45,7 @@ class MainWindow : public QMainWindow {
     void BuildMenu();
     void TranslationCommand(int id);
     void ViewFile(const ViewedFile& file);
-    void StartBatchCommand(bool withNameList);
+    void StartBatchCommand(NameList nameList);
     void PostBatchStep();
     void BatchStep();
     void ShowBatchProgress();

@@ -149,11 +149,11 @@ BatchStepResult TranslateListedHeader(Session& session, uint32_t lineNumber,
 
 }  // namespace
 
-bool StartBatch(Session& session, bool withNameList) {
+bool StartBatch(Session& session, NameList nameList) {
     if (!RequireKit(session) || !IsIdle(session)) return false;
-    const bool ready = (!withNameList || OpenNameList(session)) && LoadBatchInputs(session) &&
-                       OpenJournal(session) && OpenTextBlockFile(session) &&
-                       WriteSupportInclude(session);
+    const bool ready = (nameList == NameList::Skip || OpenNameList(session)) &&
+                       LoadBatchInputs(session) && OpenJournal(session) &&
+                       OpenTextBlockFile(session) && WriteSupportInclude(session);
     if (!ready) {
         CloseBatchFiles(session);
         return false;

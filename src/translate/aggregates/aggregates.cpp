@@ -283,7 +283,8 @@ class AggregateTranslation {
             names.remove_prefix(1);  // the ','
             const std::string_view alias = names.substr(0, names.find(','));
             names.remove_prefix(alias.size());
-            if (alias != structure) WriteStructureAliasLine(session_, false, alias, structure);
+            if (alias != structure)
+                WriteStructureAliasLine(session_, AliasLine::Plain, alias, structure);
         }
     }
 
@@ -297,7 +298,8 @@ class AggregateTranslation {
         for (auto alias = first; alias != last; ++alias) {
             if (alias->second.name == structure) continue;
             const bool sameBranch = alias->second.conditionalLines == session_.run.conditionalLines;
-            WriteStructureAliasLine(session_, !sameBranch, alias->second.name, structure);
+            WriteStructureAliasLine(session_, sameBranch ? AliasLine::Plain : AliasLine::Commented,
+                                    alias->second.name, structure);
         }
         waiting.erase(first, last);
     }

@@ -133,23 +133,23 @@ ComStep ComInterface::ReadPointerThenParameters() {
     TakeInterfacePointer(":DWORD ");
     if (cursor_.Current() != ',') return ComStep::Next;
     cursor_.Advance();
-    return ReadParameters(false);
+    return ReadParameters(ParameterForm::Plain);
 }
 
-ComStep ComInterface::ReadParameterList(bool attributes) {
+ComStep ComInterface::ReadParameterList(ParameterForm form) {
     if (!cursor_.SkipBlanks()) return ComStep::Abandon;
-    if (attributes) {
+    if (form == ParameterForm::Attributed) {
         const ComStep step = SkipAttributeBlock();
         if (step != ComStep::Next) return step;
     }
-    if (cursor_.Current() != ')') return ReadParameters(attributes);
+    if (cursor_.Current() != ')') return ReadParameters(form);
     return SkipTo(",;") ? ComStep::Next : ComStep::Abandon;
 }
 
-ComStep ComInterface::ReadParameters(bool attributes) {
+ComStep ComInterface::ReadParameters(ParameterForm form) {
     for (;;) {
         if (!cursor_.SkipBlanks()) return ComStep::Abandon;
-        if (attributes) {
+        if (form == ParameterForm::Attributed) {
             const ComStep step = SkipAttributeBlock();
             if (step != ComStep::Next) return step;
         }

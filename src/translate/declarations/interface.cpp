@@ -61,7 +61,7 @@ ComStep TranslateMacroMethods(ComInterface& com, StatementCursor& cursor) {
         cursor.Advance();
         if (!com.StartMethod()) return ComStep::Abandon;
         TakeThis(cursor, com);
-        const ComStep step = com.ReadParameterList(false);
+        const ComStep step = com.ReadParameterList(ParameterForm::Plain);
         if (step != ComStep::Next) return step;
         com.EndMethod();
     }
@@ -77,7 +77,7 @@ ComStep TranslateOleMethods(ComInterface& com, StatementCursor& cursor) {
         std::string name;
         if (!ReadOleMethodName(cursor, name) || !com.StartMethod(name)) return ComStep::Abandon;
         com.TakeInterfacePointer(":DWORD  ");
-        step = com.ReadParameterList(true);
+        step = com.ReadParameterList(ParameterForm::Attributed);
         if (step != ComStep::Next) return step;
         com.EndMethod();
         if (cursor.Current() == ';') cursor.Advance();

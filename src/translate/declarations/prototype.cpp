@@ -159,7 +159,7 @@ class PrototypeTranslation {
             // "const HRESULT E_X = MAKE_HRESULT(...);": an initialised variable, not a function.
             if (word.find('=') != std::string_view::npos) return false;
             if (!word.empty() && !apiSeen_) {
-                CheckCallingConvention(session_, word, true, apiSeen_);
+                CheckCallingConvention(session_, word, ApiLine::Write, apiSeen_);
             }
             // "LDAP *LDAPAPI ldap_open(": the convention word, too, stands after the marks.
             if (nameStart != std::string_view::npos && NamesConventionNotC(session_, name_))
@@ -369,7 +369,7 @@ class CallbackTranslation {
             const std::string_view word = walk_.TakeWord(kCallbackNameDelimiters);
             if (!word.empty()) {
                 name_ = word;
-                if (!apiSeen_) CheckCallingConvention(session_, word, false, apiSeen_);
+                if (!apiSeen_) CheckCallingConvention(session_, word, ApiLine::Omit, apiSeen_);
             }
             if (!walk_.SkipAcrossLines(" \t*")) return false;
             if (walk_.Current() == ')') return true;

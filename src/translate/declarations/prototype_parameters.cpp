@@ -88,11 +88,11 @@ bool NamesConventionNotC(const Session& session, std::string_view word) {
     return ConventionNamed(session, word) == MacroConvention::Other;
 }
 
-void CheckCallingConvention(Session& session, std::string_view word, bool writeApiLine,
+void CheckCallingConvention(Session& session, std::string_view word, ApiLine apiLine,
                             bool& apiSeen) {
     if (InString(1, word, "API", Case::Ignore).has_value()) {
         apiSeen = true;
-        if (writeApiLine) WriteOutputLine(session, ";API");
+        if (apiLine == ApiLine::Write) WriteOutputLine(session, ";API");
         return;
     }
     if (InString(1, word, "__cdecl", Case::Exact).has_value()) session.statement.cdeclSeen = true;

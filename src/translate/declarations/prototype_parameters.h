@@ -27,8 +27,9 @@ bool NamesConventionNotC(const Session& session, std::string_view word);
 
 // The calling-convention words met before the name: a word holding "API" (any case) ends
 // these checks; "__cdecl" asks for the C convention; "__clrcall" and "__fastcall", which MASM
-// cannot call, are noted as comment lines.
-void CheckCallingConvention(Session& session, std::string_view word, bool writeApiLine,
+// cannot call, are noted as comment lines, and so is the API word where apiLine says so.
+enum class ApiLine { Write, Omit };
+void CheckCallingConvention(Session& session, std::string_view word, ApiLine apiLine,
                             bool& apiSeen);
 
 enum class Collected { Parameter, StatementEnded, TooLong };

@@ -227,8 +227,9 @@ std::string StructureTypeName(Session& session, std::string_view cType,
     return structure;
 }
 
-void WriteStructureAliasLine(Session& session, bool commented, std::string_view name,
+void WriteStructureAliasLine(Session& session, AliasLine form, std::string_view name,
                              std::string_view structure) {
+    const bool commented = form == AliasLine::Commented;
     std::string line = commented ? ";" : "";
     line.append(name).append(kTypedefSeparator).append(structure);
     WriteOutputLine(session, line);

@@ -70,10 +70,14 @@ void RegisterTypeName(Session& session, std::string_view name, uint32_t code);
 // Between the name and the type of a TYPEDEF line: "NAME  TYPEDEF  TYPE".
 inline constexpr std::string_view kTypedefSeparator = "  TYPEDEF  ";
 
-// Writes "NAME  TYPEDEF  STRUCTURE" (";NAME ..." when commented). A written alias is kept for
-// the batch: a member of that type is declared as the structure itself, as the assembler
-// aligns a member of a TYPEDEF'd structure to 8 bytes where C aligns the structure's members.
-void WriteStructureAliasLine(Session& session, bool commented, std::string_view name,
+// An alias line is written as it is, or commented out (";NAME ...") where the alias stands in
+// another branch than its structure.
+enum class AliasLine { Plain, Commented };
+
+// Writes "NAME  TYPEDEF  STRUCTURE". A plain alias is kept for the batch: a member of that
+// type is declared as the structure itself, as the assembler aligns a member of a TYPEDEF'd
+// structure to 8 bytes where C aligns the structure's members.
+void WriteStructureAliasLine(Session& session, AliasLine form, std::string_view name,
                              std::string_view structure);
 // The structure an alias the batch wrote stands for, through aliases of aliases; the name
 // itself when it is no alias, or when it is also a structure of its own.

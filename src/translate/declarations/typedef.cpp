@@ -221,7 +221,7 @@ class TypedefTranslation {
         if (declared) {
             WriteAliasWhereFree(session_, name, structure);
         } else {
-            WriteStructureAliasLine(session_, false, name, structure);
+            WriteStructureAliasLine(session_, AliasLine::Plain, name, structure);
         }
     }
 
@@ -247,7 +247,7 @@ class TypedefTranslation {
         if (waitingTag != nullptr) Wait(*waitingTag, name);
         // An array type has no TYPEDEF: "jmp_buf TYPEDEF _JBTYPE" would be one element.
         if (baseIsStructure_ && waitingTag == nullptr && bound_.empty()) {
-            WriteStructureAliasLine(session_, false, name,
+            WriteStructureAliasLine(session_, AliasLine::Plain, name,
                                     StructureTypeName(session_, baseType, masmType));
         } else {
             WriteTypedefLine(name, baseType);

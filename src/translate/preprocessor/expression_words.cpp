@@ -13,7 +13,7 @@ namespace ondavel {
 namespace {
 
 // Characters an equate name cannot hold: control characters, blanks and operators.
-constexpr CharacterSet kNotInName = MakeCharacterSet(" ,<>{}()+-*\\/", true);
+constexpr CharacterSet kNotInName = MakeCharacterSet(" ,<>{}()+-*\\/", Controls::Included);
 
 }  // namespace
 

@@ -159,12 +159,13 @@ bool AppendOpenEndedNumbers(ArgumentCursor& cursor, std::string& output) {
 }  // namespace
 
 void TranslateGuid(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                   bool oleGuid) {
+                   GuidForm form) {
     ArgumentCursor cursor = StatementCursor(session, index, firstLine, linesLeft);
     if (!EnterArguments(cursor)) return;
     std::string output = StartWithName(cursor);
-    const bool complete = oleGuid ? AppendNumbers(cursor, output, kOleGuidSeparators)
-                                  : AppendNumbers(cursor, output, kGuidSeparators);
+    const bool complete = form == GuidForm::OleGuid
+                              ? AppendNumbers(cursor, output, kOleGuidSeparators)
+                              : AppendNumbers(cursor, output, kGuidSeparators);
     if (complete) WriteGuidLine(session, firstLine, output);
 }
 

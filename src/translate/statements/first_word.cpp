@@ -25,7 +25,7 @@ namespace {
 
 // Characters that end a statement's first word: control characters, blanks and the
 // punctuation below (not ';', '=', ':' or '[', which may belong to it).
-constexpr CharacterSet kEndsWord = MakeCharacterSet(" ,<>{}()+-*\\/", true);
+constexpr CharacterSet kEndsWord = MakeCharacterSet(" ,<>{}()+-*\\/", Controls::Included);
 
 bool EndsWord(char c) {
     return InSet(kEndsWord, c);

@@ -60,8 +60,8 @@ class BatchTest : public ::testing::Test {
 };
 
 TEST_F(BatchTest, StepsRunOneAtATimeAndFinishOnce) {
-    ASSERT_TRUE(StartBatch(session, false));
-    EXPECT_FALSE(StartBatch(session, true));  // already running
+    ASSERT_TRUE(StartBatch(session, NameList::Skip));
+    EXPECT_FALSE(StartBatch(session, NameList::Write));  // already running
     EXPECT_EQ(TranslateChosenFile(session, dir / "one.h", ""), FileResult::Failed);
     EXPECT_EQ(host.view, "");
 
@@ -95,7 +95,7 @@ TEST_F(BatchTest, NoHeaderReplacesTheOutputOfAnother) {
     const std::string first = (dir.path() / "a" / "windows.h").string();
     const std::string second = (dir.path() / "b" / "Windows.h").string();
     WriteBytes(dir / "header.txt", first + "\r\n" + second + "\r\n" + first + "\r\n");
-    ASSERT_TRUE(StartBatch(session, false));
+    ASSERT_TRUE(StartBatch(session, NameList::Skip));
     while (ClaimBatchStep(session) && RunBatchStep(session) != BatchStepResult::Finished) {
     }
     EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "windows.sdk").substr(0, 10), "A\tequ\t< 1>");
@@ -119,7 +119,7 @@ TEST_F(BatchTest, SubFolderHeadersKeepTheirFolder) {
         list += (dir.path() / name).string() + "\r\n";
     }
     WriteBytes(dir / "header.txt", list);
-    ASSERT_TRUE(StartBatch(session, false));
+    ASSERT_TRUE(StartBatch(session, NameList::Skip));
     while (ClaimBatchStep(session) && RunBatchStep(session) != BatchStepResult::Finished) {
     }
     for (const char* name : {"windows.sdk", "sys/types.sdk", "extra.sdk"}) {
@@ -135,7 +135,7 @@ TEST_F(BatchTest, ASubFolderHeaderThatIncludesItsNamesakeReachesTheTopOne) {
     WriteBytes(dir.path() / "inc" / "sys" / "fcntl.h", "#include <fcntl.h>\r\n#include <io.h>\r\n");
     WriteBytes(dir / "header.txt", (dir.path() / "inc" / "fcntl.h").string() + "\r\n" +
                                        (dir.path() / "inc" / "sys" / "fcntl.h").string() + "\r\n");
-    ASSERT_TRUE(StartBatch(session, false));
+    ASSERT_TRUE(StartBatch(session, NameList::Skip));
     while (ClaimBatchStep(session) && RunBatchStep(session) != BatchStepResult::Finished) {
     }
     EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "sys" / "fcntl.sdk").substr(0, 38),
@@ -153,7 +153,7 @@ TEST_F(BatchTest, ANameOfAnEarlierHeaderKeepsItsMeaning) {
                "#define OLEMISC_ALWAYSRUN 0x00000800L\r\n#define lstrlenW MNLS_lstrlenW\r\n"
                "#define INTERFACE IDrmAudioStream\r\n");
     WriteBytes(dir / "header.txt", (dir / "base.h") + "\r\n" + (dir / "later.h") + "\r\n");
-    ASSERT_TRUE(StartBatch(session, false));
+    ASSERT_TRUE(StartBatch(session, NameList::Skip));
     while (ClaimBatchStep(session) && RunBatchStep(session) != BatchStepResult::Finished) {
     }
     // The function and the structure keep their names: no equate follows the guarded one.

@@ -21,7 +21,8 @@ class GuidTest : public HeaderFixture {
         if (form == Form::NameSecond) {
             TranslateGuidSecond(session, 1, index.lines(), index);
         } else {
-            TranslateGuid(session, 1, index.lines(), index, form == Form::OleGuid);
+            const GuidForm guid = form == Form::OleGuid ? GuidForm::OleGuid : GuidForm::Guid;
+            TranslateGuid(session, 1, index.lines(), index, guid);
         }
     }
     std::string GuidNames() { return std::string(session.header.names.guidNames.view()); }
