@@ -24,12 +24,13 @@
 #include "core/text.h"
 #include "declarations/type_mapping.h"
 #include "session/output.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
 namespace {
 
-constexpr std::string_view kRoutine = "TranslateAggregate";
+constexpr std::string_view kRoutine = texts::kAggregateRoutine;
 // A kind keyword stands as a word between these characters.
 constexpr std::string_view kKindBefore = " \t=";
 constexpr std::string_view kKindAfter = ")( \t,\r\n";

@@ -7,7 +7,8 @@
 namespace ondavel {
 
 // The headings of the lists, in the order in which they are written: the nine MASM size
-// classes, then the structures, functions, callbacks, interfaces, GUIDs and macros.
+// classes, then the structures, functions, callbacks, interfaces, GUIDs and macros. They are
+// liste.txt's own words (the functions' in French): learning and merging read them back.
 inline constexpr std::array<std::string_view, 15> kNameListHeadings = {
     "BYTE",  "SBYTE",     "WORD",      "SWORD",    "DWORD",     "SDWORD", "QWORD", "REAL4",
     "REAL8", "STRUCTURE", "Fonctions", "Callback", "Interface", "GUID",   "MACRO"};

@@ -11,6 +11,7 @@
 #include "session/knowledge_lookup.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 #include "statements/statement_cursor.h"
 
 namespace ondavel {
@@ -69,7 +70,7 @@ void ComInterface::Open(std::string_view parent) {
     HeapBlock& block = session_.statement.outputBlock;
     if (!parent.empty()) {
         std::string comment = ";" + interfaceBase_;
-        comment.append(" d\xE9rive de : ").append(parent).append("\r\n");
+        comment.append(texts::kDerivesFrom).append(parent).append("\r\n");
         AppendToHeapBlock(block, comment);
     }
     if (!interfaceBase_.empty())

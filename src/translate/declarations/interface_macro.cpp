@@ -9,7 +9,8 @@ namespace ondavel {
 
 namespace {
 
-// Every '$' stands for the interface name.
+// Every '$' stands for the interface name. The French comments are part of every translated
+// interface's output, as they have always been, and stay byte for byte.
 constexpr std::array<std::string_view, 25> kInterfaceMacroTemplate = {
     " ",
     "$ MACRO  Function:REQ, args:VARARG",

@@ -21,13 +21,13 @@
 #include "session/knowledge_lookup.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
 namespace {
 
 // MASM has no conditional assembly inside a PROTO line: such a prototype is kept as a comment.
-constexpr std::string_view kNotAllowed = " Syntaxe Non Autoris\xE9 par masm";
 // Where a word of the text before a prototype's parameter list ends.
 constexpr std::string_view kNameDelimiters = " \t;()";
 // Where a word of a callback's "(CALLBACK *NAME)" ends.
@@ -134,7 +134,7 @@ class PrototypeTranslation {
     }
 
   private:
-    static constexpr std::string_view kRoutine = "TranslatePrototype";
+    static constexpr std::string_view kRoutine = texts::kPrototypeRoutine;
     enum class Outcome { Done, Restart, Abandon };
 
     // The name is the last word before the parenthesis group that opens the parameter list;
@@ -312,7 +312,7 @@ class PrototypeTranslation {
         if (notAllowed_) return;
         notAllowed_ = true;
         std::string& protoLine = session_.statement.protoLine;
-        protoLine.insert(0, ";").append(kNotAllowed);
+        protoLine.insert(0, ";").append(texts::kNotAllowedByMasm);
     }
 
     bool AppendParameter() {
@@ -361,7 +361,7 @@ class CallbackTranslation {
     }
 
   private:
-    static constexpr std::string_view kRoutine = "TranslateCallbackTypedef";
+    static constexpr std::string_view kRoutine = texts::kCallbackRoutine;
 
     // "(CALLBACK* WNDPROC)" and "(*PFN)": the name is the last word before the ')'.
     bool ScanName() {

@@ -8,12 +8,12 @@
 #include "core/text.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
 namespace {
 
-constexpr std::string_view kUnknownMark = " inconnu ";
 constexpr std::string_view kVararg = " :VARARG";
 constexpr std::string_view kProtoKeyword = "PROTO";
 // MASM takes VARARG only with the C calling convention.
@@ -87,7 +87,7 @@ std::string_view TextOfCode(Session& session, uint32_t code, std::string& typeWo
 void AppendUnknown(Session& session, std::string_view parameter, std::string_view typeWord,
                    uint32_t lineNumber) {
     std::string& line = session.statement.protoLine;
-    line.append(":").append(kUnknownMark).append(parameter).append(" ");
+    line.append(":").append(texts::kUnknownType).append(parameter).append(" ");
     // The learning pass reads the type word and the line number back from the journal.
     WriteJournalLine(session, std::string(typeWord) + ' ', lineNumber);
 }

@@ -18,6 +18,7 @@
 #include "preprocessor/declared_names.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 #include "statements/statement_cursor.h"
 
 namespace ondavel {
@@ -30,9 +31,6 @@ constexpr size_t kKeywordLength = 7;
 constexpr size_t kDeclaratorLimit = kLineLimit - 1;
 constexpr std::string_view kPointerType = "DWORD ";
 constexpr std::string_view kSignedPointerType = "SDWORD";
-// A bare structure or union tag: what the name stands for is left to the reader.
-constexpr std::string_view kAggregateType = "REFLECHIR";
-constexpr std::string_view kUnknownMark = " inconnu ";
 
 bool HasWord(std::string_view line, std::string_view word) {
     return FindWord(1, line, word, Case::Ignore, kBlanks, kBlanks).has_value();
@@ -105,7 +103,7 @@ class TypedefTranslation {
     }
 
     Collected ReportTooLong() {
-        ondavel::ReportTooLong(session_, cursor_.LineNumber(), "TranslateTypedef");
+        ondavel::ReportTooLong(session_, cursor_.LineNumber(), texts::kTypedefRoutine);
         return Collected::Abandoned;
     }
 
@@ -196,7 +194,7 @@ class TypedefTranslation {
     void DeclareAggregateAlias(std::string_view name) {
         const bool declared = IsDeclaredStructureOrPrototype(session_, name);
         RegisterTypeName(session_, name, aggregate_);
-        if (wordCount_ == 1) WriteTypedefLine(name, kAggregateType);
+        if (wordCount_ == 1) WriteTypedefLine(name, texts::kTagToThinkAbout);
         if (wordCount_ >= 3) {
             const std::string_view words = typedefWords_.view();
             const size_t nameStart = words.size() - name.size() - 1;
@@ -233,7 +231,7 @@ class TypedefTranslation {
         if (code == TC_UNKNOWN) {
             const std::string baseText(baseType);
             WriteJournalLine(session_, baseText + " ", cursor_.LineNumber());
-            WriteTypedefLine(name, baseText + std::string(kUnknownMark));
+            WriteTypedefLine(name, baseText + std::string(texts::kUnknownType));
             return;
         }
         if (isSigned_ && (code == TC_BYTE || code == TC_WORD || code == TC_DWORD)) {

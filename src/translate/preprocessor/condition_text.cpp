@@ -10,6 +10,7 @@
 #include "session/knowledge_lookup.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
@@ -122,7 +123,7 @@ class ConditionRewriter {
         } else if (NumberToMasm(word, number_)) {
             output_.append(number_);
         } else {
-            WriteJournalLine(session_, "echec traduction chiffre");
+            WriteJournalLine(session_, texts::kNumberNotTranslated);
         }
     }
 

@@ -19,6 +19,7 @@
 #include "session/knowledge_lookup.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
@@ -290,13 +291,13 @@ class DefineTranslation {
             pos_ += op->c.size();
             return Step::Next;
         }
-        if (c == '<') return Abandon("erreur sur <");
-        if (c == '>') return Abandon("erreur sur >");
+        if (c == '<') return Abandon(texts::kLessThanCaption);
+        if (c == '>') return Abandon(texts::kGreaterThanCaption);
         return Word();
     }
 
     Step Abandon(std::string_view caption) {
-        session_.host.ShowMessage(caption, "ABANDON", MessageIcon::Stop);
+        session_.host.ShowMessage(caption, texts::kAbandoned, MessageIcon::Stop);
         return Step::Abandon;
     }
 
@@ -435,7 +436,7 @@ class DefineTranslation {
     }
 
     Step TooLong() {
-        ReportTooLong(session_, counts_.firstLine, "TraduireDefine");
+        ReportTooLong(session_, counts_.firstLine, texts::kDefineRoutine);
         return Step::Abandon;
     }
 

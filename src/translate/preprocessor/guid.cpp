@@ -12,6 +12,7 @@
 #include "preprocessor/expression_words.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
@@ -125,8 +126,7 @@ bool AppendNextNumber(ArgumentCursor& cursor, std::string& output) {
 
 void WriteGuidLine(Session& session, uint32_t firstLine, std::string_view output) {
     if (output.size() > kGuidLineLimit) {
-        WriteJournalLine(session, std::to_string(firstLine) +
-                                      " Ligne trop longue a traduire:PROC TranslateGuid ");
+        ReportTooLong(session, firstLine, texts::kGuidRoutine);
         return;
     }
     WriteOutputLine(session, output);

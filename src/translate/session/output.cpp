@@ -5,6 +5,7 @@
 #include "core/line_index.h"
 #include "core/text.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
@@ -98,7 +99,7 @@ void WriteJournalLine(Session& session, std::string_view text, int64_t number) {
 
 void ReportTooLong(Session& session, uint32_t lineNumber, std::string_view routine) {
     std::string message = NumberToText(static_cast<int32_t>(lineNumber));
-    message.append(" Ligne trop longue a traduire:PROC ").append(routine).append(" ");
+    message.append(texts::kTooLongToTranslate).append(routine).append(" ");
     WriteJournalLine(session, message);
 }
 
@@ -133,7 +134,7 @@ void WriteCollectedComment(Session& session, StatementReader& reader) {
 void FlushPendingComment(Session& session, StatementReader& reader) {
     if (reader.hasComment) {
         if (reader.commentText.size() + reader.commentScratch.size() >= kLineLimit) {
-            WriteJournalLine(session, "Ajout des commentaires impossible");
+            WriteJournalLine(session, texts::kCommentsNotAdded);
         } else {
             reader.commentText.append(reader.commentScratch);
         }
@@ -153,14 +154,15 @@ bool NextStatementLine(Session& session, LineIndex& index, StatementReader& read
         std::string_view line;
         if ((lastLine != 0 && reader.lineNumber >= lastLine) ||
             !GetLine(index, reader.lineNumber + 1, line)) {
-            WriteJournalLine(session, "d\xE9passement bloc : ", reader.lineNumber);
+            WriteJournalLine(session, texts::kPastStatementEnd, reader.lineNumber);
             return false;
         }
         ++reader.lineNumber;
         --reader.linesLeft;
         if (line.empty()) continue;
         if (!CopyLine(reader.workLine, line)) {
-            session.host.ShowMessage("Erreur Grave", "Ligne Trop Longue", MessageIcon::Stop);
+            session.host.ShowMessage(texts::kFatalCaption, texts::kLineTooLongToRead,
+                                     MessageIcon::Stop);
             return false;
         }
         const LineParts parts =

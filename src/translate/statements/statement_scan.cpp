@@ -11,6 +11,7 @@
 #include "preprocessor/name_pair.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 #include "statements/first_word.h"
 #include "statements/statement_cursor.h"
 
@@ -246,9 +247,7 @@ void FinishStatement(Session& session, const ScanState& state, uint32_t lastLine
     c.lastLinesLeft = totalLines - lastLine + 1;
     c.statementLines = lastLine - c.firstLine + 1;
     if (state.balance != 0) {
-        WriteJournalLine(
-            session,
-            "ERREUR Parenth\xE8ses ou accolades d\xE9s\xE9quilibr\xE9s ligne: ", c.firstLine);
+        WriteJournalLine(session, texts::kUnbalancedBrackets, c.firstLine);
     }
 }
 

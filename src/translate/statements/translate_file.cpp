@@ -12,6 +12,7 @@
 #include "session/knowledge_lookup.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 #include "statements/conditional_span.h"
 #include "statements/dispatch.h"
 #include "statements/first_word.h"
@@ -44,7 +45,8 @@ enum class Step { NextLine, AfterStatement, EndOfFile };
 void ReportProgress(Session& session, Walk& walk, uint32_t line) {
     if (++walk.statementsSinceProgress < kProgressInterval) return;
     walk.statementsSinceProgress = 0;
-    session.host.SetStatus(StatusPart::Progress, "Progression ligne : " + std::to_string(line));
+    session.host.SetStatus(StatusPart::Progress,
+                           std::string(texts::kProgressAtLine) + std::to_string(line));
 }
 
 Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line);
@@ -89,7 +91,7 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
     if (!ScanStatement(session, line, linesLeft, index) &&
         !ScanStatement(session, line, linesLeft, index, ScanEnd::BeforeDirective)) {
         if (line + 1 >= walk.totalLines) return Step::EndOfFile;
-        WriteJournalLine(session, "erreur Analyse a la ligne: ", line);
+        WriteJournalLine(session, texts::kScanFailed, line);
         return ++walk.scanErrors > kScanErrorLimit ? Step::EndOfFile : Step::NextLine;
     }
     const bool commentOpenAfter = session.statement.commentOpenAfter;
@@ -135,10 +137,7 @@ void TranslateLines(Session& session, LineIndex& index) {
 
 void CloseIfLevels(Session& session) {
     int32_t& depth = session.header.ifDepth;
-    const std::string count =
-        "\r\n\r\n;+ IF > endif  D\xE9"
-        "compte des if: " +
-        NumberToText(depth);
+    const std::string count = std::string(texts::kOpenIfCount) + NumberToText(depth);
     WriteOutputLine(session, count);
     if (depth != 0 && session.run.journalFile != nullptr) {
         std::fwrite(count.data(), 1, count.size(), session.run.journalFile);
@@ -167,9 +166,9 @@ LongestLine LongestLineOf(const LineIndex& index) {
 }
 
 void JournalOverlongLine(Session& session, uint32_t length, uint32_t number) {
-    WriteJournalLine(session,
-                     "Maximum de longueur ligne d\xE9pass\xE9 : " + std::to_string(length) +
-                         " Limite: " + std::to_string(kLineLimit) + " Num\xE9ro: " + std::to_string(number));
+    WriteJournalLine(session, std::string(texts::kLineTooLong) + std::to_string(length) +
+                                  std::string(texts::kLineLimitIs) + std::to_string(kLineLimit) +
+                                  std::string(texts::kLineNumberIs) + std::to_string(number));
 }
 
 }  // namespace
