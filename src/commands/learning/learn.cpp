@@ -9,6 +9,7 @@
 #include "core/line_index.h"
 #include "core/staged_file.h"
 #include "core/text.h"
+#include "run/command_texts.h"
 #include "session/session.h"
 
 namespace ondavel {
@@ -145,12 +146,12 @@ bool LearnFromKit(Session& session, std::string_view listFileName) {
         LineIndex list;
         if (files.learn != nullptr && files.structures != nullptr &&
             LoadIndexed(session, journalPath, journal) && LoadIndexed(session, listPath, list)) {
-            session.host.SetStatus(StatusPart::Progress, "Recherche");
+            session.host.SetStatus(StatusPart::Progress, texts::kSearching);
             LearnNames(journal, list, files);
             done = files.Commit(session);
         }
     }
-    session.host.SetStatus(StatusPart::Progress, "Fini: Structures,learnst.txt autre,learn.txt");
+    session.host.SetStatus(StatusPart::Progress, texts::kLearnDone);
     return done;
 }
 

@@ -9,6 +9,7 @@
 #include "core/output_name.h"
 #include "core/text.h"
 #include "knowledge/knowledge.h"
+#include "run/command_texts.h"
 #include "run/commands.h"
 #include "run/side_files.h"
 #include "run/support_include.h"
@@ -86,7 +87,7 @@ void CloseBatchFiles(Session& session) {
 
 void FinishBatch(Session& session) {
     CloseBatchFiles(session);
-    session.host.SetStatus(StatusPart::Progress, "ALL DONE");
+    session.host.SetStatus(StatusPart::Progress, texts::kBatchDone);
 }
 
 // Each header's path stands before what the side files receive from it.
@@ -114,7 +115,8 @@ std::string UnclaimedOutputName(Session& session, std::string_view path) {
         name = ClashFreeName(wanted, number);
     }
     if (name != wanted) {
-        const std::string text = "Nom de sortie deja pris: " + wanted + ", ecrit sous " + name;
+        const std::string text =
+            std::string(texts::kOutputNameTaken) + wanted + std::string(texts::kWrittenAs) + name;
         WriteJournalLine(session, text);
         session.host.ShowMessage(path, text, MessageIcon::Information);
     }

@@ -6,6 +6,7 @@
 #include "core/output_name.h"
 #include "knowledge/knowledge.h"
 #include "learning/oleview_reorder.h"
+#include "run/command_texts.h"
 #include "run/side_files.h"
 #include "session/indexed_file.h"
 #include "session/output.h"
@@ -16,10 +17,7 @@ namespace ondavel {
 
 bool RequireKit(Session& session) {
     if (!session.run.knowledgePath.empty()) return true;
-    session.host.ShowMessage("ONDAVEL",
-                             "Vous devez CHOISIR un SDK \xE0 traduire avant de commencer\r\n"
-                             "You must CHOOSE a SDK to translate before proceed",
-                             MessageIcon::Information);
+    session.host.ShowMessage(texts::kChooseKitCaption, texts::kChooseKit, MessageIcon::Information);
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "core/comment_split.h"
 #include "core/host.h"
 #include "core/line_index.h"
+#include "core/messages.h"
 #include "core/text.h"
 #include "session/session.h"
 #include "session/translation_texts.h"
@@ -71,7 +72,7 @@ std::string JournalPath(const Session& session) {
 // Shows the journal's first write error, once; false when it had one.
 bool JournalWritten(Session& session, bool written) {
     if (written) return true;
-    ShowLastError(session.host, "WriteFile", JournalPath(session));
+    ShowLastError(session.host, texts::kWriteFileCaption, JournalPath(session));
     session.run.writeFailed = true;
     return false;
 }
