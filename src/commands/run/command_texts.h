@@ -24,8 +24,9 @@ inline constexpr std::string_view kWrittenAs = ", ecrit sous ";
 
 // The conditions search.
 inline constexpr std::string_view kFileNotFoundCaption = "fichier non trouv\xE9";
-inline constexpr std::string_view kNameNotFound = "Echec,la r\xE9"
-                                                  "f\xE9rence n'a pas \xE9t\xE9 trouv\xE9";
+inline constexpr std::string_view kNameNotFound =
+    "Echec,la r\xE9"
+    "f\xE9rence n'a pas \xE9t\xE9 trouv\xE9";
 inline constexpr std::string_view kNoCondition = "Aucune condition";
 inline constexpr std::string_view kConditionsFoundCaption = "conditions trouv\xE9s";
 

@@ -53,8 +53,9 @@ inline constexpr std::string_view kProgressAtLine = "Progression ligne : ";
 
 // Words of the output. The count of IF levels a header left open ends its output, and the
 // journal's too when it is not 0.
-inline constexpr std::string_view kOpenIfCount = "\r\n\r\n;+ IF > endif  D\xE9"
-                                                 "compte des if: ";
+inline constexpr std::string_view kOpenIfCount =
+    "\r\n\r\n;+ IF > endif  D\xE9"
+    "compte des if: ";
 // Marks a type that nothing defines, in a PROTO line or after a TYPEDEF.
 inline constexpr std::string_view kUnknownType = " inconnu ";
 // Stands for a bare structure or union tag: what the name stands for is left to the reader.
