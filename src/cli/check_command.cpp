@@ -87,20 +87,20 @@ int RunCheckCommand(Session& session, TerminalHost& host, const std::string& ass
     if (request.assembler.empty()) return 1;
     CheckPrinter printer(after);
     size_t total = 0;
-    const long clean = CheckIncludes(request, [&](const IncludeCheck& check, size_t done,
-                                                  size_t count) {
+    const std::optional<size_t> clean = CheckIncludes(request, [&](const IncludeCheck& check,
+                                                                   size_t done, size_t count) {
         total = count;
         host.ShowProgress(std::to_string(done) + "/" + std::to_string(count) + " " + check.name);
         printer.Print(check);
         std::fflush(stdout);
     });
     host.ShowProgress("");
-    if (clean < 0) {
+    if (!clean) {
         host.ShowMessage("check", "no folder for the assembler's files can be made",
                          MessageIcon::Stop);
         return 1;
     }
-    std::printf("%ld of %zu clean", clean, total);
+    std::printf("%zu of %zu clean", *clean, total);
     if (!after.empty()) std::printf(" (each after %s)", after.c_str());
     if (printer.failedThroughBase() > 0) {
         std::printf("; %zu fail only through the errors of %s", printer.failedThroughBase(),
@@ -110,7 +110,7 @@ int RunCheckCommand(Session& session, TerminalHost& host, const std::string& ass
         std::printf("; %zu stop only at their header's own #error", printer.stoppedByOwnError());
     }
     std::printf("\n");
-    return static_cast<size_t>(clean) == total ? 0 : 1;
+    return *clean == total ? 0 : 1;
 }
 
 }  // namespace ondavel

@@ -26,6 +26,7 @@ namespace {
 
 using ondavel::MessageIcon;
 using ondavel::Session;
+using ondavel::StatusOutput;
 using ondavel::TerminalHost;
 
 constexpr const char* kDescription =
@@ -114,7 +115,7 @@ using Command = std::function<int(Session&, TerminalHost&)>;
 
 // Runs command in a fresh session of the base directory and kit; returns the exit status.
 int Run(const Options& options, const Command& command) {
-    TerminalHost host(options.quiet);
+    TerminalHost host(options.quiet ? StatusOutput::Quiet : StatusOutput::Shown);
     Session session(host);
     session.run.baseDirectory = WithTrailingSlash(options.base);
     if (auto kit = ondavel::KitFromName(options.kit)) ondavel::ChooseKit(session, *kit);
@@ -122,10 +123,12 @@ int Run(const Options& options, const Command& command) {
     return session.run.writeFailed ? 1 : status;
 }
 
-// Exit status of a single-file translation: -1 (nothing in the input) is not a failure.
-int SingleFileStatus(TerminalHost& host, int result, std::string_view input) {
-    if (result < 0) host.ShowMessage(input, "nothing to translate", MessageIcon::Information);
-    return result == 0 ? 1 : 0;
+// Exit status of a single-file translation: nothing in the input is not a failure.
+int SingleFileStatus(TerminalHost& host, ondavel::FileResult result, std::string_view input) {
+    if (result == ondavel::FileResult::NoLines) {
+        host.ShowMessage(input, "nothing to translate", MessageIcon::Information);
+    }
+    return result == ondavel::FileResult::Failed ? 1 : 0;
 }
 
 int RunTest(Session& session, TerminalHost& host) {
@@ -139,7 +142,8 @@ int RunFile(const Options& options, Session& session, TerminalHost& host) {
 }
 
 int RunAll(const Options& options, Session& session, TerminalHost& host) {
-    if (!ondavel::StartBatch(session, options.list)) return 1;
+    using ondavel::NameList;
+    if (!ondavel::StartBatch(session, options.list ? NameList::Write : NameList::Skip)) return 1;
     const auto start = std::chrono::steady_clock::now();
     int failed = 0;
     while (ondavel::ClaimBatchStep(session)) {
@@ -149,7 +153,7 @@ int RunAll(const Options& options, Session& session, TerminalHost& host) {
             host.ShowProgress(ondavel::ProgressLine(
                 progress, std::chrono::steady_clock::now() - start, host.interactive()));
         }
-        if (ondavel::RunBatchStep(session) == 0) ++failed;
+        if (ondavel::RunBatchStep(session) == ondavel::BatchStepResult::Failed) ++failed;
     }
     host.KeepStatusLine();
     return failed == 0 ? 0 : 1;
@@ -161,7 +165,7 @@ int RunOleview(Session& session, TerminalHost& host) {
 
 int RunLearn(const Options& options, Session& session, TerminalHost& host) {
     const std::string list = options.from.empty() ? "liste.txt" : options.from + "liste.txt";
-    if (ondavel::LearnFromKit(session, list) == 1) return 0;
+    if (ondavel::LearnFromKit(session, list)) return 0;
     host.ShowMessage("learn", "journal.txt and " + list + " must be readable in the base directory",
                      MessageIcon::Stop);
     return 1;
@@ -172,7 +176,7 @@ constexpr const char* kConditionsDescription =
     "its line number (exit status 0 found, 1 not found, 2 file not read)";
 
 int RunConditions(const std::string& name, const std::string& file) {
-    ondavel::TerminalHost host(true);
+    ondavel::TerminalHost host(StatusOutput::Quiet);
     const ondavel::ConditionSearch search = ondavel::FindConditions(host, name, file);
     for (const std::string& condition : search.conditions) std::printf("%s\n", condition.c_str());
     if (search.conditions.empty()) ondavel::ShowConditions(host, name, file, search);
@@ -187,12 +191,12 @@ int RunConditions(const std::string& name, const std::string& file) {
 }
 
 // Reports a result on standard output, a failure as a message.
-int Report(const std::string& caption, int result, const std::string& report) {
-    if (result == 1) {
+int Report(const std::string& caption, bool done, const std::string& report) {
+    if (done) {
         std::fputs(report.c_str(), stdout);
         return 0;
     }
-    TerminalHost(false).ShowMessage(caption, report, MessageIcon::Stop);
+    TerminalHost(StatusOutput::Shown).ShowMessage(caption, report, MessageIcon::Stop);
     return 1;
 }
 
@@ -203,14 +207,14 @@ int RunInit(const Options& options) {
     request.include = options.include.empty() ? ondavel::DefaultIncludeFolder()
                                               : std::filesystem::path(options.include);
     std::string report;
-    const int result = ondavel::InitWorkspace(request, report);
-    return Report("init", result, report);
+    const bool done = ondavel::InitWorkspace(request, report);
+    return Report("init", done, report);
 }
 
 int RunMerge(const Options& options) {
     std::string report;
-    const int result = ondavel::MergeKnowledgeFiles(options.knowledge, options.learned, report);
-    return Report("knowledge merge", result, report);
+    const bool done = ondavel::MergeKnowledgeFiles(options.knowledge, options.learned, report);
+    return Report("knowledge merge", done, report);
 }
 
 // The options of the commands that assemble the includes: which assembler, and after what.

@@ -38,7 +38,8 @@ std::string ToUtf8(std::string_view text) {
     return out;
 }
 
-TerminalHost::TerminalHost(bool quiet) : quiet_(quiet), interactive_(isatty(STDERR_FILENO) != 0) {
+TerminalHost::TerminalHost(StatusOutput status)
+    : quiet_(status == StatusOutput::Quiet), interactive_(isatty(STDERR_FILENO) != 0) {
     std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
 }
 

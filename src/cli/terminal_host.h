@@ -9,9 +9,12 @@
 
 namespace ondavel {
 
+// Whether status texts and progress are shown on standard error.
+enum class StatusOutput { Shown, Quiet };
+
 class TerminalHost : public Host {
   public:
-    explicit TerminalHost(bool quiet);
+    explicit TerminalHost(StatusOutput status);
     ~TerminalHost() override;
 
     void AppendToView(std::string_view bytes) override;

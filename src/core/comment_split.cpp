@@ -33,12 +33,12 @@ size_t NextSpecial(std::string_view line, size_t from, bool& sawCode) {
 
 }  // namespace
 
-int SplitComment(std::string& line, std::string& comment, bool& inBlockComment) {
+LineParts SplitComment(std::string& line, std::string& comment, bool& inBlockComment) {
     comment.clear();
     if (inBlockComment) {
         comment.append(";").append(line);
         if (line.find("*/") != std::string::npos) inBlockComment = false;
-        return inBlockComment ? kOpenComment : kCompleteComment;
+        return {.completeComment = !inBlockComment, .openComment = inBlockComment};
     }
     size_t i = 0;
     while (i < line.size() && IsBlank(line[i])) ++i;
@@ -46,9 +46,9 @@ int SplitComment(std::string& line, std::string& comment, bool& inBlockComment) 
     size_t special = NextSpecial(line, i, sawCode);
     if (special == line.size()) {
         // Nothing but code: the usual line costs no copy.
-        if (!sawCode) return 0;
+        if (!sawCode) return {};
         line.erase(0, i);
-        return kHasCode;
+        return {.hasCode = true};
     }
     std::string code;
     code.reserve(line.size());
@@ -90,8 +90,9 @@ int SplitComment(std::string& line, std::string& comment, bool& inBlockComment) 
     // trailing blanks is a comment line.
     const bool hasCode = sawCode || HasNonBlank(code);
     if (hasCode) line = std::move(code);
-    const int commentBits = inBlockComment ? kOpenComment : (commented ? kCompleteComment : 0);
-    return (hasCode ? kHasCode : 0) | commentBits;
+    return {.hasCode = hasCode,
+            .completeComment = commented && !inBlockComment,
+            .openComment = inBlockComment};
 }
 
 }  // namespace ondavel

@@ -5,14 +5,19 @@
 
 namespace ondavel {
 
-// Bits of SplitComment's result.
-inline constexpr int kHasCode = 1;
-inline constexpr int kCompleteComment = 2;  // a // comment, a closed /* */, or the line closing one
-inline constexpr int kOpenComment = 4;      // a /* comment still open at the end of the line
+// What a line holds besides its code, as SplitComment found it.
+struct LineParts {
+    bool hasCode = false;
+    bool completeComment = false;  // a // comment, a closed /* */, or the line closing one
+    bool openComment = false;      // a /* comment still open at the end of the line
+
+    bool hasComment() const { return completeComment || openComment; }
+    bool operator==(const LineParts&) const = default;
+};
 
 // Splits line into its code, which replaces line (without leading blanks or comments) when
 // there is any, and its comments, which go to comment as ";" followed by their text.
 // inBlockComment carries an open "/*" comment from one line to the next.
-int SplitComment(std::string& line, std::string& comment, bool& inBlockComment);
+LineParts SplitComment(std::string& line, std::string& comment, bool& inBlockComment);
 
 }  // namespace ondavel

@@ -13,6 +13,7 @@
 #include <new>
 
 #include "core/host.h"
+#include "core/messages.h"
 
 namespace ondavel {
 
@@ -121,7 +122,7 @@ std::string ResolvePath(Host& host, std::string_view name) {
     }
     path.append(name);
     if (!Exists(path)) {
-        ShowLastError(host, "SetTestFichier", path);
+        ShowLastError(host, texts::kFileMissingCaption, path);
         return {};
     }
     return path;
@@ -133,7 +134,7 @@ bool LoadFile(Host& host, std::string_view name, std::string& text) {
     if (path.empty()) return false;
     if (!ReadFileText(path, text)) {
         std::string().swap(text);
-        ShowLastError(host, "LoadFile", path);
+        ShowLastError(host, texts::kLoadFileCaption, path);
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "core/host.h"
+#include "core/messages.h"
 
 namespace ondavel {
 
@@ -29,8 +30,7 @@ uint64_t CapacityFor(const HeapBlock& block, uint64_t length) {
 bool ReportFailure(const HeapBlock& block, bool first) {
     errno = ENOMEM;
     if (block.reporter != nullptr) {
-        ShowLastError(*block.reporter,
-                      first ? "WriteToBlocHeap HeapAlloc" : "WriteToBlocHeap HeapReAlloc");
+        ShowLastError(*block.reporter, first ? texts::kAllocationCaption : texts::kGrowthCaption);
     }
     return false;
 }

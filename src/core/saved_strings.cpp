@@ -3,18 +3,19 @@
 #include <new>
 
 #include "core/host.h"
+#include "core/messages.h"
 
 namespace ondavel {
 
 const std::string* AddSavedString(Host& host, SavedStrings& saved, std::string_view text) {
     if (saved.filled() >= kSavedStringSlots) {
-        host.ShowMessage("ERREUR", "BSTR array too small", MessageIcon::Stop);
+        host.ShowMessage(texts::kSlotsFullCaption, texts::kSlotsFull, MessageIcon::Stop);
         return nullptr;
     }
     try {
         saved.slots.emplace_back(text);
     } catch (const std::bad_alloc&) {
-        host.ShowMessage("FAILED", "SysAllocString", MessageIcon::Stop);
+        host.ShowMessage(texts::kSavingFailedCaption, texts::kSavingFailed, MessageIcon::Stop);
         return nullptr;
     }
     return &saved.slots.back();

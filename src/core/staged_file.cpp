@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/host.h"
+#include "core/messages.h"
 
 namespace ondavel {
 
@@ -133,7 +134,7 @@ extern "C" void RemoveTemporariesAndEnd(int signal) {
 
 std::FILE* CreateStagedFile(Host& host, std::string_view path) {
     std::FILE* file = Stage(path);
-    if (file == nullptr) ShowLastError(host, "CreateFile", path);
+    if (file == nullptr) ShowLastError(host, texts::kCreateFileCaption, path);
     return file;
 }
 
@@ -146,7 +147,7 @@ bool CommitStagedFile(Host& host, std::FILE*& file) {
     file = nullptr;
     if (error == 0) return true;
     errno = error;
-    ShowLastError(host, "WriteFile", target);
+    ShowLastError(host, texts::kWriteFileCaption, target);
     return false;
 }
 

@@ -56,9 +56,12 @@ inline bool IsTrimmable(char c) {
 }
 // A set of characters as a table, for scans that test every character of a line.
 using CharacterSet = std::array<bool, 256>;
-constexpr CharacterSet MakeCharacterSet(std::string_view characters, bool withControls = false) {
+// Whether a set holds the control characters (codes 0 to 31) besides the characters named.
+enum class Controls { Excluded, Included };
+constexpr CharacterSet MakeCharacterSet(std::string_view characters,
+                                        Controls controls = Controls::Excluded) {
     CharacterSet set{};
-    for (size_t c = 0; withControls && c < 32; ++c) set[c] = true;
+    for (size_t c = 0; controls == Controls::Included && c < 32; ++c) set[c] = true;
     for (char c : characters) set[static_cast<unsigned char>(c)] = true;
     return set;
 }

@@ -138,7 +138,7 @@ void MainWindow::TranslationCommand(int id) {
             break;
         case kTranslateAll:
         case kTranslateAllWithList:
-            StartBatchCommand(id == kTranslateAllWithList);
+            StartBatchCommand(id == kTranslateAllWithList ? NameList::Write : NameList::Skip);
             break;
         case kBatchStep:
             BatchStep();
@@ -155,8 +155,8 @@ void MainWindow::TranslationCommand(int id) {
     host_.Flush();
 }
 
-void MainWindow::StartBatchCommand(bool withNameList) {
-    if (!StartBatch(session_, withNameList)) return;
+void MainWindow::StartBatchCommand(NameList nameList) {
+    if (!StartBatch(session_, nameList)) return;
     batchStopped_ = false;
     ShowBatchProgress();
     PostBatchStep();
@@ -172,7 +172,7 @@ void MainWindow::PostBatchStep() {
 // After the last one the title, which named each header in turn, is the window's again.
 void MainWindow::BatchStep() {
     if (batchStopped_ || !ClaimBatchStep(session_)) return;
-    if (RunBatchStep(session_) >= 0) {
+    if (RunBatchStep(session_) != BatchStepResult::Finished) {
         ShowBatchProgress();
         PostBatchStep();
     } else {
@@ -236,7 +236,7 @@ void MainWindow::StartWorker(const HeaderChoice& choice) {
 void MainWindow::WorkerFinished() {
     worker_->deleteLater();
     worker_ = nullptr;
-    if (workerResult_ == 1 && choice_.toFile) {
+    if (workerResult_ == FileResult::Done && choice_.toFile) {
         const std::string output = choice_.destination + OutputFileName(choice_.inputPath);
         progress_->setText("Ecrit dans " + QFileInfo(FromPath(output)).absoluteFilePath());
     }

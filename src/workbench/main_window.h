@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <string>
 
+#include "run/batch.h"
+#include "session/indexed_file.h"
 #include "session/session.h"
 #include "workbench/header_choice_dialog.h"
 #include "workbench/menu_table.h"
@@ -43,7 +45,7 @@ class MainWindow : public QMainWindow {
     void BuildMenu();
     void TranslationCommand(int id);
     void ViewFile(const ViewedFile& file);
-    void StartBatchCommand(bool withNameList);
+    void StartBatchCommand(NameList nameList);
     void PostBatchStep();
     void BatchStep();
     void ShowBatchProgress();
@@ -66,7 +68,7 @@ class MainWindow : public QMainWindow {
     QPointer<QDialog> searchDialog_;
     QPointer<QDialog> conditionsDialog_;
     QThread* worker_ = nullptr;
-    int workerResult_ = 0;  // what the worker's translation returned
+    FileResult workerResult_ = FileResult::Failed;  // what the worker's translation returned
     bool closeWhenIdle_ = false;
     bool batchStopped_ = false;  // the window was closed during a batch: no step follows
 };

@@ -61,20 +61,20 @@ int ViewSearch::Search(const QString& text) const {
     }
 }
 
-int ViewSearch::FindNextMatch() {
+bool ViewSearch::FindNextMatch() {
     for (;;) {
         view_.setFocus();
         const QString text = view_.toPlainText();
         const int at = Search(text);
         if (at >= 0) {
             Select(view_, at, at + static_cast<int>(state.findText.size()));
-            return 1;
+            return true;
         }
         view_.ensureCursorVisible();
         const QString question =
             state.upward ? "Plus d occurences.\r\nRecommencer la recherche depuis le Bas?"
                          : "Plus d occurences.\r\nRecommencer la recherche depuis le Haut?";
-        if (!prompter_.AskYesNo(nullptr, "Trouve et remplace", question)) return 0;
+        if (!prompter_.AskYesNo(nullptr, "Trouve et remplace", question)) return false;
         if (state.upward) {
             state.rangeStart = static_cast<int>(text.size());
         } else {
@@ -105,7 +105,7 @@ int ViewSearch::SelectionStart() const {
 }
 
 void ViewSearch::Replace(bool all) {
-    if (!view_.textCursor().hasSelection() && FindNextMatch() == 0) return;
+    if (!view_.textCursor().hasSelection() && !FindNextMatch()) return;
     do {
         QTextCursor cursor = view_.textCursor();
         const int start = cursor.selectionStart();
@@ -113,7 +113,7 @@ void ViewSearch::Replace(bool all) {
         const int end = start + static_cast<int>(state.replaceText.size());
         Select(view_, start, end);
         state.rangeStart = state.upward ? start : end;
-    } while (FindNextMatch() == 1 && all);
+    } while (FindNextMatch() && all);
 }
 
 }  // namespace ondavel::workbench

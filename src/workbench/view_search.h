@@ -29,9 +29,9 @@ class ViewSearch {
     SearchState state;
 
     // Selects the next match in the direction of state.upward, from state.rangeStart. When
-    // there is none, asks whether to start again from the other end. Returns 1 when a match
-    // is selected, 0 when the user declined.
-    int FindNextMatch();
+    // there is none, asks whether to start again from the other end. True when a match is
+    // selected, false when the user declined.
+    bool FindNextMatch();
     // Find next (F3): downward from just after the selection's start, any case, any word.
     void FindNext();
     // The find and replace commands take a selection of 1 to 99 characters as the text to find;

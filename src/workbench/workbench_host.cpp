@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <QThread>
 
+#include "session/translation_texts.h"
 #include "workbench/batch_place.h"
 #include "workbench/prompter.h"
 #include "workbench/text_codec.h"
@@ -15,8 +16,6 @@ namespace ondavel::workbench {
 namespace {
 
 constexpr qint64 kFlushIntervalMs = 100;
-// The text of the box that says a statement was given up, without saying which.
-constexpr std::string_view kAbandoned = "ABANDON";
 
 // Appends at the end whatever the user selected, and keeps the end in sight. Appended text is
 // not undoable: the undo history would otherwise hold every translation.
@@ -60,7 +59,8 @@ void WorkbenchHost::ShowMessage(std::string_view caption, std::string_view text,
     const QString shownCaption = FromWindows1252(caption);
     QString shownText = FromWindows1252(text);
     // The header's path is a file name: it keeps the file system's encoding.
-    if (text == kAbandoned && session_ != nullptr) {
+    // The box that says a statement was given up does not say which: the batch's place does.
+    if (text == texts::kAbandoned && session_ != nullptr) {
         const std::string place = BatchPlace(*session_);
         if (!place.empty()) shownText += "\n" + FromPath(place);
     }

@@ -10,28 +10,32 @@ struct SplitCase {
     bool openBefore;
     const char* line;  // the line afterwards
     const char* comment;
-    int result;
+    LineParts result;
     bool openAfter;
 };
 
+constexpr LineParts kNothing{}, kCode{true}, kComment{false, true}, kCodeAndComment{true, true};
+constexpr LineParts kOpen{false, false, true}, kCodeAndOpen{true, false, true};
+
 TEST(CommentSplitTest, SeparatesCodeFromComments) {
     const SplitCase cases[] = {
-        {"  int a; /* x */ int b; // y", false, "int a;  int b; ", ";/* x */  y", 3, false},
-        {"", false, "", "", 0, false},
-        {"int a;", false, "int a;", "", 1, false},
-        {"   // c", false, "   // c", "; c", 2, false},
-        {"/* open", false, "/* open", ";/* open", 4, true},
-        {"x; /* open", false, "x; ", ";/* open", 5, true},
-        {"/* a */ /* b", false, "/* a */ /* b", ";/* a */ /* b", 4, true},
+        {"  int a; /* x */ int b; // y", false, "int a;  int b; ", ";/* x */  y", kCodeAndComment,
+         false},
+        {"", false, "", "", kNothing, false},
+        {"int a;", false, "int a;", "", kCode, false},
+        {"   // c", false, "   // c", "; c", kComment, false},
+        {"/* open", false, "/* open", ";/* open", kOpen, true},
+        {"x; /* open", false, "x; ", ";/* open", kCodeAndOpen, true},
+        {"/* a */ /* b", false, "/* a */ /* b", ";/* a */ /* b", kOpen, true},
         // Inside an open comment the whole line is comment, even what follows its end.
-        {"  mid */ int x;", true, "  mid */ int x;", ";  mid */ int x;", 2, false},
-        {"still open", true, "still open", ";still open", 4, true},
+        {"  mid */ int x;", true, "  mid */ int x;", ";  mid */ int x;", kComment, false},
+        {"still open", true, "still open", ";still open", kOpen, true},
         // Comment markers inside literals are code.
-        {"s = \"/* no */\";", false, "s = \"/* no */\";", "", 1, false},
-        {"c = '/'; // d", false, "c = '/'; ", "; d", 3, false},
-        {"s = \"open", false, "s = \"open", "", 1, false},
+        {"s = \"/* no */\";", false, "s = \"/* no */\";", "", kCode, false},
+        {"c = '/'; // d", false, "c = '/'; ", "; d", kCodeAndComment, false},
+        {"s = \"open", false, "s = \"open", "", kCode, false},
         // Blanks left around a comment are not code: the comment line is kept.
-        {"/* a */   ", false, "/* a */   ", ";/* a */ ", 2, false},
+        {"/* a */   ", false, "/* a */   ", ";/* a */ ", kComment, false},
     };
     for (const SplitCase& c : cases) {
         std::string line = c.input;

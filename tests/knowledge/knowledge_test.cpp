@@ -79,8 +79,9 @@ TEST_F(KnowledgeTest, AnswersTheDocumentedRulesOfTheFileFormat) {
     Load(kRichFile);
     // Codes: case ignored, digits after the second '=', the first entry of a key wins.
     const std::pair<std::string, uint32_t> codes[] = {
-        {"#DEFINE", 5}, {"#if", 1},      {"#pragma", 0},  {"dup", 7},
-        {"TABCODE", 42}, {"HWND", 0} /* a comment line */, {"traduire", 9}};
+        {"#DEFINE", 5}, {"#if", 1},      {"#pragma", 0},
+        {"dup", 7},     {"TABCODE", 42}, {"HWND", 0} /* a comment line */,
+        {"traduire", 9}};
     for (const auto& [word, code] : codes) {
         EXPECT_EQ(LookupKeywordCode(session, word), static_cast<KeywordCode>(code)) << word;
     }

@@ -112,12 +112,12 @@ bool MergeKnowledge(std::string& text, const std::vector<LearnedEntry>& entries,
     return true;
 }
 
-int MergeKnowledgeFiles(const std::string& knowledgePath, const std::vector<std::string>& inputs,
-                        std::string& report) {
+bool MergeKnowledgeFiles(const std::string& knowledgePath, const std::vector<std::string>& inputs,
+                         std::string& report) {
     std::string text;
     if (!ReadFileBytes(knowledgePath, text)) {
         report = knowledgePath + " cannot be read";
-        return 0;
+        return false;
     }
     std::vector<LearnedEntry> entries;
     MergeReport merged;
@@ -126,7 +126,7 @@ int MergeKnowledgeFiles(const std::string& knowledgePath, const std::vector<std:
         std::string learned;
         if (!ReadFileBytes(input, learned)) {
             report = input + " cannot be read";
-            return 0;
+            return false;
         }
         std::vector<LearnedEntry> read = ReadLearnedEntries(learned, merged.notTypes);
         entries.insert(entries.end(), read.begin(), read.end());
@@ -137,18 +137,18 @@ int MergeKnowledgeFiles(const std::string& knowledgePath, const std::vector<std:
         report = knowledgePath +
                  " lacks the section lines TRADUIRE, TYPEDEFINI, COMMONSTRUCTURE "
                  "and COMMONRECORD";
-        return 0;
+        return false;
     }
     if (text != original && !ReplaceFileContent(knowledgePath, text)) {
         report = knowledgePath + " cannot be written: " + std::strerror(errno);
-        return 0;
+        return false;
     }
     report.clear();
     AppendLines(report, "TYPEDEFINI", merged.definedTypes);
     AppendLines(report, "COMMONSTRUCTURE", merged.commonStructure);
     report += "already known: " + std::to_string(merged.known) +
               ", not types (functions, GUIDs, macros): " + std::to_string(merged.notTypes) + "\n";
-    return 1;
+    return true;
 }
 
 }  // namespace ondavel

@@ -25,8 +25,8 @@ bool MergeKnowledge(std::string& text, const std::vector<LearnedEntry>& entries,
                     std::string_view source, MergeReport& report);
 
 // The merge command: reads the learned files, merges them into the knowledge file and writes
-// it back when anything was added. Returns 1 with the report's text, or 0 with the reason.
-int MergeKnowledgeFiles(const std::string& knowledgePath, const std::vector<std::string>& inputs,
-                        std::string& report);
+// it back when anything was added. True with the report's text, or false with the reason.
+bool MergeKnowledgeFiles(const std::string& knowledgePath, const std::vector<std::string>& inputs,
+                         std::string& report);
 
 }  // namespace ondavel

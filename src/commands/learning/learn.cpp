@@ -9,6 +9,7 @@
 #include "core/line_index.h"
 #include "core/staged_file.h"
 #include "core/text.h"
+#include "run/command_texts.h"
 #include "session/session.h"
 
 namespace ondavel {
@@ -45,7 +46,7 @@ bool CandidateName(std::string_view line, std::string_view& name) {
 
 struct Match {
     int count = 0;
-    int kind = 0;
+    KitListMatch kind = KitListMatch::None;
 };
 
 void AddMatch(Match& match, std::string_view name, std::string_view section,
@@ -59,10 +60,10 @@ void AddMatch(Match& match, std::string_view name, std::string_view section,
     result.append(" = ");
     if (section.find("STRUCTURE") != std::string_view::npos) {
         result.append(name);
-        match.kind = 2;
+        match.kind = KitListMatch::Structure;
     } else {
         result.append(section);
-        match.kind = 1;
+        match.kind = KitListMatch::Type;
         if (match.count > 1) result.append(kMatchSeparator);
     }
     if (match.count == 1) result.append(" ; ").append(header);
@@ -102,14 +103,15 @@ void LearnNames(LineIndex& journal, LineIndex& list, const LearnFiles& files) {
         std::string_view name;
         if (!journal.Line(n, line) || !CandidateName(line, name)) continue;
         if (!searched.emplace(name).second) continue;
-        const int kind = FindInKitList(list, name, result);
-        if (kind != 0) WriteLearned(kind == 2 ? files.structures : files.learn, result);
+        const KitListMatch kind = FindInKitList(list, name, result);
+        if (kind == KitListMatch::None) continue;
+        WriteLearned(kind == KitListMatch::Structure ? files.structures : files.learn, result);
     }
 }
 
 }  // namespace
 
-int FindInKitList(LineIndex& list, std::string_view name, std::string& result) {
+KitListMatch FindInKitList(LineIndex& list, std::string_view name, std::string& result) {
     result.clear();
     Match match;
     std::string_view header;
@@ -131,11 +133,11 @@ int FindInKitList(LineIndex& list, std::string_view name, std::string& result) {
     return match.kind;
 }
 
-int LearnFromKit(Session& session, std::string_view listFileName) {
+bool LearnFromKit(Session& session, std::string_view listFileName) {
     const std::string& base = session.run.baseDirectory;
     const std::string journalPath = base + "journal.txt";
     const std::string listPath = base + std::string(listFileName);
-    int done = 0;
+    bool done = false;
     if (FileExists(journalPath) && FileExists(listPath)) {
         LearnFiles files;
         files.learn = CreateStagedFile(session.host, base + "learn.txt");
@@ -144,12 +146,12 @@ int LearnFromKit(Session& session, std::string_view listFileName) {
         LineIndex list;
         if (files.learn != nullptr && files.structures != nullptr &&
             LoadIndexed(session, journalPath, journal) && LoadIndexed(session, listPath, list)) {
-            session.host.SetStatus(StatusPart::Progress, "Recherche");
+            session.host.SetStatus(StatusPart::Progress, texts::kSearching);
             LearnNames(journal, list, files);
-            done = files.Commit(session) ? 1 : 0;
+            done = files.Commit(session);
         }
     }
-    session.host.SetStatus(StatusPart::Progress, "Fini: Structures,learnst.txt autre,learn.txt");
+    session.host.SetStatus(StatusPart::Progress, texts::kLearnDone);
     return done;
 }
 

@@ -13,13 +13,16 @@ class LineIndex;
 
 // The whole pass over journal.txt with the list file listFileName, both in the base
 // directory; learn.txt and LearnSt.txt are written anew. Shows "Recherche" and, at its end,
-// "Fini: Structures,learnst.txt autre,learn.txt". Returns 1, or 0 when an input is missing or
-// a file cannot be read or created (the pass then ends early).
-int LearnFromKit(Session& session, std::string_view listFileName);
+// "Fini: Structures,learnst.txt autre,learn.txt". False when an input is missing or a file
+// cannot be read or created (the pass then ends early).
+bool LearnFromKit(Session& session, std::string_view listFileName);
 
-// Finds name in the list, within the first header that declares it: 0 when not found, 1 when
-// the last match is not in a structure section, 2 when it is. result holds the line to learn
-// ("RECT = RECT ; winuser.h") without its line end.
-int FindInKitList(LineIndex& list, std::string_view name, std::string& result);
+// Where a name stands in a kit's list: nowhere, or last under the heading of a size class or
+// kind, or last under a structure heading.
+enum class KitListMatch { None, Type, Structure };
+
+// Finds name in the list, within the first header that declares it; result holds the line to
+// learn ("RECT = RECT ; winuser.h") without its line end.
+KitListMatch FindInKitList(LineIndex& list, std::string_view name, std::string& result);
 
 }  // namespace ondavel

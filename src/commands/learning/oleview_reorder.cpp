@@ -71,10 +71,10 @@ class OleviewReordering {
             return n;
         }
         code_ = line;
-        const int parts = SplitComment(code_, comment_, session_.header.inBlockComment);
-        if ((parts & kHasCode) == 0) {
+        const LineParts parts = SplitComment(code_, comment_, session_.header.inBlockComment);
+        if (!parts.hasCode) {
             // A comment line is kept; a line of nothing but blanks is dropped.
-            if (parts != 0) Copy(n, n);
+            if (parts.hasComment()) Copy(n, n);
             return n;
         }
         if (group_ == Group::NextStatement) return CopyStatement(n);
@@ -121,14 +121,14 @@ class OleviewReordering {
 
 }  // namespace
 
-int ReorderOleview(Session& session, LineIndex& index) {
+bool ReorderOleview(Session& session, LineIndex& index) {
     OpenJournal(session);
     session.header.inBlockComment = false;
-    if (index.lines() == 0) return 0;
-    if (!CheckLineLengths(session, index)) return 1;
+    if (index.lines() == 0) return false;
+    if (!CheckLineLengths(session, index)) return true;
     OleviewReordering reordering(session, index);
     if (reordering.Run()) reordering.Write();
-    return 1;
+    return true;
 }
 
 }  // namespace ondavel

@@ -8,7 +8,7 @@ struct Session;
 class LineIndex;
 
 // The per-file processor of the Oleview command: writes the reordered copy of index to its
-// output file (the run's output file). Returns 1, 0 when the file is empty.
-int ReorderOleview(Session& session, LineIndex& index);
+// output file (the run's output file). False when the file is empty.
+bool ReorderOleview(Session& session, LineIndex& index);
 
 }  // namespace ondavel

@@ -138,23 +138,24 @@ std::vector<std::string> IncludesToCheck(const std::string& folder, std::string_
     return names;
 }
 
-long CheckIncludes(const CheckRequest& request,
-                   const std::function<void(const IncludeCheck&, size_t, size_t)>& report) {
+std::optional<size_t> CheckIncludes(
+    const CheckRequest& request,
+    const std::function<void(const IncludeCheck&, size_t, size_t)>& report) {
     const TempFolder probes("ondavel-check");
-    if (probes.path().empty()) return -1;
+    if (probes.path().empty()) return std::nullopt;
     fs::path folder = fs::absolute(request.outputFolder).lexically_normal();
     if (!folder.has_filename()) folder = folder.parent_path();
     const std::vector<std::string> names =
         IncludesToCheck(folder.string(), request.after, request.only);
     const size_t jobs = std::max(1u, request.jobs);
-    long clean = 0;
+    size_t clean = 0;
     for (size_t first = 0; first < names.size(); first += jobs) {
         const size_t count = std::min(jobs, names.size() - first);
         std::vector<std::vector<std::string>> commands;
         for (size_t i = 0; i < count; ++i) {
             const std::string probe = std::string(kProbeName) + std::to_string(i) + ".asm";
             const std::string source = ProbeSource(names[first + i], request.after);
-            if (!ReplaceFileContent((probes.path() / probe).string(), source)) return -1;
+            if (!ReplaceFileContent((probes.path() / probe).string(), source)) return std::nullopt;
             commands.push_back(AssemblerCommand(request, folder, probe));
         }
         const std::vector<ChildRun> runs = RunChildren(commands, probes.path().string());

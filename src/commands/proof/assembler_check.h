@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,9 +63,9 @@ std::vector<std::string> IncludesToCheck(const std::string& folder, std::string_
                                          const std::vector<std::string>& only);
 
 // Assembles every include of the request's folder; report receives each result in order with
-// the count done so far. Returns the number of includes the assembler took without an error,
-// or -1 when no probe folder could be made.
-long CheckIncludes(
+// the count done so far. Returns the number of includes the assembler took without an error;
+// nullopt when no probe folder could be made.
+std::optional<size_t> CheckIncludes(
     const CheckRequest& request,
     const std::function<void(const IncludeCheck&, size_t done, size_t total)>& report);
 

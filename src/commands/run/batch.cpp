@@ -9,6 +9,7 @@
 #include "core/output_name.h"
 #include "core/text.h"
 #include "knowledge/knowledge.h"
+#include "run/command_texts.h"
 #include "run/commands.h"
 #include "run/side_files.h"
 #include "run/support_include.h"
@@ -83,7 +84,7 @@ void CloseBatchFiles(Session& session) {
 
 void FinishBatch(Session& session) {
     CloseBatchFiles(session);
-    session.host.SetStatus(StatusPart::Progress, "ALL DONE");
+    session.host.SetStatus(StatusPart::Progress, texts::kBatchDone);
 }
 
 // Each header's path stands before what the side files receive from it.
@@ -111,22 +112,24 @@ std::string UnclaimedOutputName(Session& session, std::string_view path) {
         name = ClashFreeName(wanted, number);
     }
     if (name != wanted) {
-        const std::string text = "Nom de sortie deja pris: " + wanted + ", ecrit sous " + name;
+        const std::string text =
+            std::string(texts::kOutputNameTaken) + wanted + std::string(texts::kWrittenAs) + name;
         WriteJournalLine(session, text);
         session.host.ShowMessage(path, text, MessageIcon::Information);
     }
     return name;
 }
 
-int TranslateListedHeader(Session& session, uint32_t lineNumber, std::string_view path) {
+BatchStepResult TranslateListedHeader(Session& session, uint32_t lineNumber,
+                                      std::string_view path) {
     RunState& run = session.run;
-    if (!NamesHeader(path)) return 1;
+    if (!NamesHeader(path)) return BatchStepResult::Done;
     if (path.size() > kPathLimit) {
         session.host.ShowMessage(run.headerListPath,
                                  "line " + std::to_string(lineNumber) +
                                      ": a header path longer than 260 characters is refused",
                                  MessageIcon::Stop);
-        return 0;
+        return BatchStepResult::Failed;
     }
     session.host.SetTitle(FileNamePart(path));
     WriteHeaderPath(session, path);
@@ -135,22 +138,24 @@ int TranslateListedHeader(Session& session, uint32_t lineNumber, std::string_vie
     const std::string outputPath = run.outputDirectory + run.currentOutputName;
     std::error_code ignored;
     fs::create_directories(fs::path(outputPath).parent_path(), ignored);
-    const int result = OpenIndexedFile(session, path, run.inputIndex, outputPath, TranslateFile);
+    const FileResult result =
+        OpenIndexedFile(session, path, run.inputIndex, outputPath, TranslateFile);
     run.inputIndex.Release();
     run.currentOutputName.clear();
-    return result == 0 ? 0 : 1;
+    // A header without lines leaves an empty output: the batch has translated it.
+    return result == FileResult::Failed ? BatchStepResult::Failed : BatchStepResult::Done;
 }
 
 }  // namespace
 
-int StartBatch(Session& session, bool withNameList) {
-    if (!RequireKit(session) || !IsIdle(session)) return 0;
-    const bool ready = (!withNameList || OpenNameList(session)) && LoadBatchInputs(session) &&
-                       OpenJournal(session) && OpenTextBlockFile(session) &&
-                       WriteSupportInclude(session);
+bool StartBatch(Session& session, NameList nameList) {
+    if (!RequireKit(session) || !IsIdle(session)) return false;
+    const bool ready = (nameList == NameList::Skip || OpenNameList(session)) &&
+                       LoadBatchInputs(session) && OpenJournal(session) &&
+                       OpenTextBlockFile(session) && WriteSupportInclude(session);
     if (!ready) {
         CloseBatchFiles(session);
-        return 0;
+        return false;
     }
     session.run.keepJournalOpen = true;
     session.run.outputNames.clear();
@@ -158,7 +163,7 @@ int StartBatch(Session& session, bool withNameList) {
     session.run.conventionMacros.clear();
     session.run.arrayTypes.clear();
     session.run.structureAliases.clear();
-    return 1;
+    return true;
 }
 
 bool ClaimBatchStep(Session& session) {
@@ -167,11 +172,11 @@ bool ClaimBatchStep(Session& session) {
     return true;
 }
 
-int RunBatchStep(Session& session) {
+BatchStepResult RunBatchStep(Session& session) {
     RunState& run = session.run;
     const uint32_t next = run.headerListTaken + 1;
     std::string_view line;
-    int result = -1;
+    BatchStepResult result = BatchStepResult::Finished;
     if (!run.keepJournalOpen) {
         // Finished already: the finish runs once.
     } else if (run.headerListIndex.Line(next, line)) {

@@ -6,6 +6,7 @@
 #include "core/output_name.h"
 #include "knowledge/knowledge.h"
 #include "learning/oleview_reorder.h"
+#include "run/command_texts.h"
 #include "run/side_files.h"
 #include "session/indexed_file.h"
 #include "session/output.h"
@@ -16,10 +17,7 @@ namespace ondavel {
 
 bool RequireKit(Session& session) {
     if (!session.run.knowledgePath.empty()) return true;
-    session.host.ShowMessage("ONDAVEL",
-                             "Vous devez CHOISIR un SDK \xE0 traduire avant de commencer\r\n"
-                             "You must CHOOSE a SDK to translate before proceed",
-                             MessageIcon::Information);
+    session.host.ShowMessage(texts::kChooseKitCaption, texts::kChooseKit, MessageIcon::Information);
     return false;
 }
 
@@ -42,10 +40,10 @@ bool FinishOneFile(Session& session) {
 }
 
 // One file through processor, with the knowledge file loaded and the side files open for it.
-int RunOneFile(Session& session, std::string_view inputPath, std::string_view outputPath,
-               FileProcessor processor) {
+FileResult RunOneFile(Session& session, std::string_view inputPath, std::string_view outputPath,
+                      FileProcessor processor) {
     RunState& run = session.run;
-    int result = 0;
+    FileResult result = FileResult::Failed;
     // journal.txt is written anew even when the input turns out to hold nothing; a run that
     // cannot keep its journal does not translate.
     if (LoadKnowledgeFile(session.host, run.knowledge, run.knowledgePath) && OpenJournal(session)) {
@@ -53,23 +51,23 @@ int RunOneFile(Session& session, std::string_view inputPath, std::string_view ou
         result = OpenIndexedFile(session, inputPath, run.inputIndex, outputPath, processor);
         ReleasePerFileMemory(session);
     }
-    return FinishOneFile(session) ? result : 0;
+    return FinishOneFile(session) ? result : FileResult::Failed;
 }
 
-// Runs command when a kit was chosen and nothing else runs; 0 otherwise.
+// Runs command when a kit was chosen and nothing else runs; Failed otherwise.
 template <typename Command>
-int Guarded(Session& session, Command command) {
-    if (!RequireKit(session) || !IsIdle(session)) return 0;
+FileResult Guarded(Session& session, Command command) {
+    if (!RequireKit(session) || !IsIdle(session)) return FileResult::Failed;
     session.run.busy = true;
-    const int result = command();
+    const FileResult result = command();
     session.run.busy = false;
     return result;
 }
 
 }  // namespace
 
-int TranslateOneFile(Session& session, std::string_view inputPath,
-                     std::string_view outputDirectory) {
+FileResult TranslateOneFile(Session& session, std::string_view inputPath,
+                            std::string_view outputDirectory) {
     RunState& run = session.run;
     std::string outputPath;
     if (!outputDirectory.empty())
@@ -78,26 +76,27 @@ int TranslateOneFile(Session& session, std::string_view inputPath,
     return RunOneFile(session, inputPath, outputPath, TranslateFile);
 }
 
-int TranslateTestFile(Session& session) {
+FileResult TranslateTestFile(Session& session) {
     return Guarded(session, [&] {
         OpenNameList(session);
         return TranslateOneFile(session, session.run.baseDirectory + "Test.txt", {});
     });
 }
 
-int TranslateChosenFile(Session& session, std::string_view inputPath,
-                        std::string_view outputDirectory) {
+FileResult TranslateChosenFile(Session& session, std::string_view inputPath,
+                               std::string_view outputDirectory) {
     return Guarded(session, [&] { return TranslateOneFile(session, inputPath, outputDirectory); });
 }
 
-int ReorderOleviewFile(Session& session) {
+FileResult ReorderOleviewFile(Session& session) {
     return Guarded(session, [&] {
         RunState& run = session.run;
         OpenNameList(session);
         run.oleviewMode = true;
         run.outputMode = OutputMode::View;
-        const int result = RunOneFile(session, run.baseDirectory + "Oleview.txt",
-                                      run.baseDirectory + "Oleview_Ordonne.txt", ReorderOleview);
+        const FileResult result =
+            RunOneFile(session, run.baseDirectory + "Oleview.txt",
+                       run.baseDirectory + "Oleview_Ordonne.txt", ReorderOleview);
         run.oleviewMode = false;
         return result;
     });

@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "session/indexed_file.h"
+
 namespace ondavel {
 
 struct Session;
@@ -16,21 +18,20 @@ bool IsIdle(const Session& session);
 
 // Translates one file with the chosen kit's knowledge file: to the output view when
 // outputDirectory is empty, else into that directory (ending with '/') under the output file
-// name. Returns 1, 0 when the knowledge file, journal.txt or the input cannot be used, -1 when
-// the input holds no line to translate.
-int TranslateOneFile(Session& session, std::string_view inputPath,
-                     std::string_view outputDirectory);
+// name. Failed also when the knowledge file or journal.txt cannot be used.
+FileResult TranslateOneFile(Session& session, std::string_view inputPath,
+                            std::string_view outputDirectory);
 
 // The test command: Test.txt of the base directory to the output view, its names to liste.txt.
-// 0 when no kit was chosen or a translation runs.
-int TranslateTestFile(Session& session);
+// Failed also when no kit was chosen or a translation runs.
+FileResult TranslateTestFile(Session& session);
 
 // The single-file command: one header, to the view or into outputDirectory as above.
-// 0 when no kit was chosen or a translation runs.
-int TranslateChosenFile(Session& session, std::string_view inputPath,
-                        std::string_view outputDirectory);
+// Failed also when no kit was chosen or a translation runs.
+FileResult TranslateChosenFile(Session& session, std::string_view inputPath,
+                               std::string_view outputDirectory);
 
 // The Oleview command: Oleview.txt of the base directory reordered into Oleview_Ordonne.txt.
-int ReorderOleviewFile(Session& session);
+FileResult ReorderOleviewFile(Session& session);
 
 }  // namespace ondavel

@@ -9,6 +9,7 @@
 #include "core/line_index.h"
 #include "core/saved_strings.h"
 #include "core/text.h"
+#include "run/command_texts.h"
 
 namespace ondavel {
 
@@ -86,26 +87,23 @@ void ShowConditions(Host& host, std::string_view name, std::string_view path,
                     const ConditionSearch& search) {
     switch (search.result) {
         case ConditionsResult::NoFile:
-            host.ShowMessage("fichier non trouv\xE9", path, MessageIcon::Information);
+            host.ShowMessage(texts::kFileNotFoundCaption, path, MessageIcon::Information);
             return;
         case ConditionsResult::Unreadable:
             return;
         case ConditionsResult::NotFound:
-            host.ShowMessage(name,
-                             "Echec,la r\xE9"
-                             "f\xE9rence n'a pas \xE9t\xE9 trouv\xE9",
-                             MessageIcon::Information);
+            host.ShowMessage(name, texts::kNameNotFound, MessageIcon::Information);
             return;
         case ConditionsResult::Found:
             break;
     }
     if (search.conditions.empty()) {
-        host.ShowMessage(name, "Aucune condition", MessageIcon::Information);
+        host.ShowMessage(name, texts::kNoCondition, MessageIcon::Information);
         return;
     }
     std::string list;
     for (const std::string& condition : search.conditions) list.append(condition).append("\r\n");
-    host.ShowMessage("conditions trouv\xE9s", list, MessageIcon::Information);
+    host.ShowMessage(texts::kConditionsFoundCaption, list, MessageIcon::Information);
 }
 
 }  // namespace ondavel

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/host.h"
+#include "core/messages.h"
 #include "session/session.h"
 
 namespace ondavel {
@@ -66,7 +67,7 @@ void ChooseKit(Session& session, Kit kit) {
     run.headerListPath = run.baseDirectory + std::string(profile.headerList);
     run.outputDirectory = run.baseDirectory + std::string(profile.outputFolder);
     if (::mkdir(run.outputDirectory.c_str(), 0777) != 0 && errno != EEXIST) {
-        ShowLastError(session.host, "CreateDirectory", run.outputDirectory);
+        ShowLastError(session.host, texts::kCreateDirectoryCaption, run.outputDirectory);
     }
     std::string status(profile.statusPrefix);
     status.append(profile.headerList).append(" ").append(profile.knowledgeFile);

@@ -1,6 +1,7 @@
 #include "run/support_include.h"
 
 #include "core/host.h"
+#include "core/messages.h"
 #include "core/staged_file.h"
 #include "session/session.h"
 
@@ -99,7 +100,7 @@ std::string SupportIncludeText() {
 bool WriteSupportInclude(Session& session) {
     const std::string path = session.run.outputDirectory + std::string(kSupportIncludeName);
     if (ReplaceFileContent(path, SupportIncludeText())) return true;
-    ShowLastError(session.host, "WriteFile", path);
+    ShowLastError(session.host, texts::kWriteFileCaption, path);
     session.run.writeFailed = true;
     return false;
 }

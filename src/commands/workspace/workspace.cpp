@@ -147,30 +147,30 @@ fs::path DefaultIncludeFolder() {
     return {};
 }
 
-int InitWorkspace(const WorkspaceRequest& request, std::string& report) {
+bool InitWorkspace(const WorkspaceRequest& request, std::string& report) {
     std::error_code error;
     if (!request.include.empty() && !fs::is_directory(request.include, error)) {
         report = "include folder " + request.include.string() + " does not exist";
-        return 0;
+        return false;
     }
     const std::vector<WorkspaceFile> files = FixedFiles(request);
     if (const std::string present = PresentFiles(request.directory, files);
         !present.empty() && !request.force) {
         report = request.directory.string() + " already holds" + present +
                  "; use --force to replace them";
-        return 0;
+        return false;
     }
     if (fs::create_directories(request.directory, error); error) {
         report = request.directory.string() + ": " + error.message();
-        return 0;
+        return false;
     }
     // The sample headers are among the fixed files: the lists are made once they are written.
     const fs::path include =
         request.include.empty() ? request.directory / kSampleFolder : request.include;
     report =
         "workspace " + request.directory.string() + " (headers of " + include.string() + "):\n";
-    if (!WriteFiles(request.directory, files, report)) return 0;
-    return WriteFiles(request.directory, HeaderListFiles(include), report) ? 1 : 0;
+    return WriteFiles(request.directory, files, report) &&
+           WriteFiles(request.directory, HeaderListFiles(include), report);
 }
 
 }  // namespace ondavel

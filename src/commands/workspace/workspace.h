@@ -21,8 +21,8 @@ struct WorkspaceRequest {
 // Writes the workspace: the three knowledge files, the four header lists, Test.txt,
 // README.txt and the support include of each kit's output folder; the knowledge files, Test.txt
 // and the sample headers come from the kits the program carries. Nothing is written when a file
-// would be replaced without force, or when the include folder is missing. Returns 1 with a report
-// of what was written, or 0 with the reason in report.
-int InitWorkspace(const WorkspaceRequest& request, std::string& report);
+// would be replaced without force, or when the include folder is missing. True with a report of
+// what was written, or false with the reason in report.
+bool InitWorkspace(const WorkspaceRequest& request, std::string& report);
 
 }  // namespace ondavel

@@ -36,9 +36,12 @@ NameFound WordAfterBrace(StatementCursor& cursor, std::string& name) {
     return NameFound::Word;
 }
 
-// Moves past the brace at which depth, counted from depth at the cursor, reaches 0: each '{'
-// one deeper, each '}' one shallower when countOpening, else only '}' counted.
-bool PassClosingBrace(StatementCursor& cursor, uint32_t depth, bool countOpening) {
+// Whether a walk to a closing brace counts the opening ones it meets.
+enum class OpeningBraces { Ignored, Counted };
+
+// Moves past the brace at which depth, counted from depth at the cursor, reaches 0: each '}'
+// one shallower, and each '{' one deeper when opening braces are counted.
+bool PassClosingBrace(StatementCursor& cursor, uint32_t depth, OpeningBraces opening) {
     for (;;) {
         if (cursor.AtEnd()) {
             if (!cursor.NextLine()) return false;
@@ -46,7 +49,7 @@ bool PassClosingBrace(StatementCursor& cursor, uint32_t depth, bool countOpening
         }
         const char c = cursor.Current();
         cursor.Advance();
-        if (c == '{' && countOpening) ++depth;
+        if (c == '{' && opening == OpeningBraces::Counted) ++depth;
         if (c == '}' && --depth == 0) return true;
     }
 }
@@ -59,7 +62,7 @@ NameFound NameAfterBrace(AggregateWork& work, std::string& name) {
     CommentStateGuard guard(work.session);
     work.session.header.inBlockComment = false;
     StatementCursor cursor(work.session, work.cursor.index(), work.firstLine, work.linesLeft);
-    if (!cursor.NextLine() || !PassClosingBrace(cursor, braces, false)) {
+    if (!cursor.NextLine() || !PassClosingBrace(cursor, braces, OpeningBraces::Ignored)) {
         return NameFound::StatementEnded;
     }
     return WordAfterBrace(cursor, name);
@@ -69,7 +72,7 @@ NameFound NameAfterNestedBrace(const StatementCursor& cursor, std::string& name)
     StatementCursor scan = cursor;
     CommentStateGuard guard(scan.session());
     scan.Advance();
-    if (!PassClosingBrace(scan, 1, true)) return NameFound::StatementEnded;
+    if (!PassClosingBrace(scan, 1, OpeningBraces::Counted)) return NameFound::StatementEnded;
     return WordAfterBrace(scan, name);
 }
 

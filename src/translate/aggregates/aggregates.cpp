@@ -24,12 +24,13 @@
 #include "core/text.h"
 #include "declarations/type_mapping.h"
 #include "session/output.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
 namespace {
 
-constexpr std::string_view kRoutine = "TranslateAggregate";
+constexpr std::string_view kRoutine = texts::kAggregateRoutine;
 // A kind keyword stands as a word between these characters.
 constexpr std::string_view kKindBefore = " \t=";
 constexpr std::string_view kKindAfter = ")( \t,\r\n";
@@ -283,7 +284,8 @@ class AggregateTranslation {
             names.remove_prefix(1);  // the ','
             const std::string_view alias = names.substr(0, names.find(','));
             names.remove_prefix(alias.size());
-            if (alias != structure) WriteStructureAliasLine(session_, false, alias, structure);
+            if (alias != structure)
+                WriteStructureAliasLine(session_, AliasLine::Plain, alias, structure);
         }
     }
 
@@ -297,7 +299,8 @@ class AggregateTranslation {
         for (auto alias = first; alias != last; ++alias) {
             if (alias->second.name == structure) continue;
             const bool sameBranch = alias->second.conditionalLines == session_.run.conditionalLines;
-            WriteStructureAliasLine(session_, !sameBranch, alias->second.name, structure);
+            WriteStructureAliasLine(session_, sameBranch ? AliasLine::Plain : AliasLine::Commented,
+                                    alias->second.name, structure);
         }
         waiting.erase(first, last);
     }

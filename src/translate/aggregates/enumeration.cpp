@@ -12,6 +12,7 @@
 #include "preprocessor/operator_words.h"
 #include "session/knowledge_lookup.h"
 #include "session/output.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
@@ -226,8 +227,7 @@ class EnumerationTranslation {
         if (!isHex) return TextToNumber(masmNumber);
         const HexNumber hex = HexToNumber(masmNumber);
         if (!hex.ok) {
-            WriteJournalLine(work_.session,
-                             "Chaine hexa incorrecte dans AsciiHexToDW ligne 658 mirvane");
+            WriteJournalLine(work_.session, texts::kBadHexNumber);
         }
         return hex.value;
     }

@@ -68,9 +68,9 @@ void WriteAliasText(std::FILE* file, std::string_view text) {
 
 }  // namespace
 
-int WriteCollectedNames(Session& session) {
+void WriteCollectedNames(Session& session) {
     std::FILE* file = session.run.nameListFile;
-    if (file == nullptr) return 1;
+    if (file == nullptr) return;
     const auto lists = session.header.names.all();
     for (size_t i = 0; i < lists.size(); ++i)
         WriteNames(file, kNameListHeadings[i], lists[i]->view());
@@ -79,7 +79,6 @@ int WriteCollectedNames(Session& session) {
         if (alias.empty()) break;
         WriteAliasText(file, alias);
     }
-    return 1;
 }
 
 }  // namespace ondavel

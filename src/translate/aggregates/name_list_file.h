@@ -7,7 +7,8 @@
 namespace ondavel {
 
 // The headings of the lists, in the order in which they are written: the nine MASM size
-// classes, then the structures, functions, callbacks, interfaces, GUIDs and macros.
+// classes, then the structures, functions, callbacks, interfaces, GUIDs and macros. They are
+// liste.txt's own words (the functions' in French): learning and merging read them back.
 inline constexpr std::array<std::string_view, 15> kNameListHeadings = {
     "BYTE",  "SBYTE",     "WORD",      "SWORD",    "DWORD",     "SDWORD", "QWORD", "REAL4",
     "REAL8", "STRUCTURE", "Fonctions", "Callback", "Interface", "GUID",   "MACRO"};
@@ -17,7 +18,7 @@ struct Session;
 
 // Writes the header's name lists to the open liste.txt (session.run.nameListFile), each
 // non-empty list under its heading on lines of at most 100 characters that begin with a tab,
-// then each alias text as the aggregate's name and its aliases. Returns 1.
-int WriteCollectedNames(Session& session);
+// then each alias text as the aggregate's name and its aliases.
+void WriteCollectedNames(Session& session);
 
 }  // namespace ondavel

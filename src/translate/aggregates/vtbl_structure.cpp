@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "declarations/com_methods.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 #include "statements/statement_cursor.h"
 
 namespace ondavel {
@@ -42,7 +43,7 @@ ComStep TranslateMethod(ComInterface& com, StatementCursor& cursor) {
 void TranslateVtblStructure(Session& session, StatementCursor& cursor,
                             std::string_view aggregateName) {
     session.header.inInterface = true;
-    ComInterface com(session, cursor, InterfaceBase(aggregateName), "TranslateVtblStructure");
+    ComInterface com(session, cursor, InterfaceBase(aggregateName), texts::kVtblRoutine);
     com.Open("");
     ComStep step = ComStep::Next;
     while (step == ComStep::Next) step = TranslateMethod(com, cursor);

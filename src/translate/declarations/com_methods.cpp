@@ -11,6 +11,7 @@
 #include "session/knowledge_lookup.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 #include "statements/statement_cursor.h"
 
 namespace ondavel {
@@ -23,8 +24,8 @@ constexpr size_t kMemberNameWidth = 29;
 // A parameter that takes one comethod argument: a byte, word or doubleword value, signed
 // or not. Anything else (unknown, floating-point, 64-bit, structure, callback, interface,
 // void) makes the method take its own prototype type.
-bool IsDwordArgument(int64_t code) {
-    const int64_t size = code & ~static_cast<int64_t>(TC_SIGNED);
+bool IsDwordArgument(uint32_t code) {
+    const uint32_t size = code & ~static_cast<uint32_t>(TC_SIGNED);
     return size >= TC_BYTE && size <= (TC_BYTE | TC_WORD | TC_DWORD);
 }
 
@@ -69,7 +70,7 @@ void ComInterface::Open(std::string_view parent) {
     HeapBlock& block = session_.statement.outputBlock;
     if (!parent.empty()) {
         std::string comment = ";" + interfaceBase_;
-        comment.append(" d\xE9rive de : ").append(parent).append("\r\n");
+        comment.append(texts::kDerivesFrom).append(parent).append("\r\n");
         AppendToHeapBlock(block, comment);
     }
     if (!interfaceBase_.empty())
@@ -133,23 +134,23 @@ ComStep ComInterface::ReadPointerThenParameters() {
     TakeInterfacePointer(":DWORD ");
     if (cursor_.Current() != ',') return ComStep::Next;
     cursor_.Advance();
-    return ReadParameters(false);
+    return ReadParameters(ParameterForm::Plain);
 }
 
-ComStep ComInterface::ReadParameterList(bool attributes) {
+ComStep ComInterface::ReadParameterList(ParameterForm form) {
     if (!cursor_.SkipBlanks()) return ComStep::Abandon;
-    if (attributes) {
+    if (form == ParameterForm::Attributed) {
         const ComStep step = SkipAttributeBlock();
         if (step != ComStep::Next) return step;
     }
-    if (cursor_.Current() != ')') return ReadParameters(attributes);
+    if (cursor_.Current() != ')') return ReadParameters(form);
     return SkipTo(",;") ? ComStep::Next : ComStep::Abandon;
 }
 
-ComStep ComInterface::ReadParameters(bool attributes) {
+ComStep ComInterface::ReadParameters(ParameterForm form) {
     for (;;) {
         if (!cursor_.SkipBlanks()) return ComStep::Abandon;
-        if (attributes) {
+        if (form == ParameterForm::Attributed) {
             const ComStep step = SkipAttributeBlock();
             if (step != ComStep::Next) return step;
         }
@@ -174,15 +175,15 @@ void ComInterface::ReportTooLong() {
 ComStep ComInterface::AddParameter() {
     if (!CollectParameter()) return ComStep::Abandon;
     ReduceStarredParameter(session_, parameter_);
-    const int64_t code =
+    const std::optional<uint32_t> code =
         AppendCleanedParameter(session_, parameter_, firstParameter_, cursor_.LineNumber());
     // Nothing but qualifiers: the interface cannot be described.
-    if (code < 0) return ComStep::Abandon;
+    if (!code) return ComStep::Abandon;
     if (session_.statement.protoLine.size() > kLineLimit) {
         ReportTooLong();
         return ComStep::Abandon;
     }
-    if (IsDwordArgument(code)) {
+    if (IsDwordArgument(*code)) {
         ++parameterCount_;
     } else {
         wide_ = true;

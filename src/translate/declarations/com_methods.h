@@ -27,6 +27,9 @@ inline constexpr std::string_view kComNameDelimiters = " \t)>},({<";
 // end of the statement or a parameter that abandons it.
 enum class ComStep { Next, End, Abandon };
 
+// A method's parameters are plain C, or each may begin with an IDL attribute block "[in]".
+enum class ParameterForm { Plain, Attributed };
+
 class ComInterface {
   public:
     // name is the interface's name; routine names the translation in the journal. Whatever
@@ -60,8 +63,7 @@ class ComInterface {
     // The first parameter, taken as the interface pointer, then the others.
     ComStep ReadPointerThenParameters();
     // The parameters after the interface pointer; a list that ends at once holds none.
-    // attributes: each parameter may begin with an IDL attribute block "[in]".
-    ComStep ReadParameterList(bool attributes);
+    ComStep ReadParameterList(ParameterForm form);
     // Adds the method's member line (and writes its types when it takes the wide form).
     void EndMethod();
 
@@ -70,7 +72,7 @@ class ComInterface {
     ComStep SkipAttributeBlock();
 
   private:
-    ComStep ReadParameters(bool attributes);
+    ComStep ReadParameters(ParameterForm form);
     ComStep AddParameter();
     // The parameter's text up to its ',' or ';'. False when the statement ends first or the
     // text is too long (journalled).

@@ -12,8 +12,8 @@ class LineIndex;
 void TranslatePrototype(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
 void TranslateCallbackTypedef(Session& session, uint32_t firstLine, uint32_t linesLeft,
                               LineIndex& index);
-// Returns 1 when the typedef was translated (its source text is then kept aside).
-int TranslateTypedef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+// True when the typedef was translated (its source text is then kept aside).
+bool TranslateTypedef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
 void TranslateInterface(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
 void TranslateOleInterface(Session& session, uint32_t firstLine, uint32_t linesLeft,
                            LineIndex& index);

@@ -13,6 +13,7 @@
 #include "declarations/com_methods.h"
 #include "declarations/declarations.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 #include "statements/statement_cursor.h"
 
 namespace ondavel {
@@ -61,7 +62,7 @@ ComStep TranslateMacroMethods(ComInterface& com, StatementCursor& cursor) {
         cursor.Advance();
         if (!com.StartMethod()) return ComStep::Abandon;
         TakeThis(cursor, com);
-        const ComStep step = com.ReadParameterList(false);
+        const ComStep step = com.ReadParameterList(ParameterForm::Plain);
         if (step != ComStep::Next) return step;
         com.EndMethod();
     }
@@ -77,7 +78,7 @@ ComStep TranslateOleMethods(ComInterface& com, StatementCursor& cursor) {
         std::string name;
         if (!ReadOleMethodName(cursor, name) || !com.StartMethod(name)) return ComStep::Abandon;
         com.TakeInterfacePointer(":DWORD  ");
-        step = com.ReadParameterList(true);
+        step = com.ReadParameterList(ParameterForm::Attributed);
         if (step != ComStep::Next) return step;
         com.EndMethod();
         if (cursor.Current() == ';') cursor.Advance();
@@ -96,7 +97,7 @@ void TranslateInterface(Session& session, uint32_t firstLine, uint32_t linesLeft
     // The names are the first arguments of the macro, whichever form it has:
     // DECLARE_INTERFACE(IFoo), DECLARE_INTERFACE_IID_(IFoo, IUnknown, "...").
     if (!cursor.Start() || !cursor.SkipPast('(') || !ReadNames(cursor, ',', name, parent)) return;
-    ComInterface com(session, cursor, name, "TranslateInterface");
+    ComInterface com(session, cursor, name, texts::kInterfaceRoutine);
     com.Open(parent);
     // The body begins at the first '{', or at a byte 0xB5 before it.
     if (!com.SkipTo("{\xB5")) return;
@@ -112,7 +113,7 @@ void TranslateOleInterface(Session& session, uint32_t firstLine, uint32_t linesL
     if (!cursor.Start()) return;
     cursor.TakeWord(kBlanks);  // the keyword
     if (!ReadNames(cursor, ':', name, parent)) return;
-    ComInterface com(session, cursor, name, "TranslateOleInterface");
+    ComInterface com(session, cursor, name, texts::kOleInterfaceRoutine);
     com.Open(parent);
     if (!com.SkipTo("{}")) return;
     cursor.Advance();

@@ -9,7 +9,8 @@ namespace ondavel {
 
 namespace {
 
-// Every '$' stands for the interface name.
+// Every '$' stands for the interface name. The French comments are part of every translated
+// interface's output, as they have always been, and stay byte for byte.
 constexpr std::array<std::string_view, 25> kInterfaceMacroTemplate = {
     " ",
     "$ MACRO  Function:REQ, args:VARARG",
@@ -40,7 +41,7 @@ constexpr std::array<std::string_view, 25> kInterfaceMacroTemplate = {
 
 }  // namespace
 
-int WriteInterfaceMacro(Session& session, std::string_view interfaceName) {
+void WriteInterfaceMacro(Session& session, std::string_view interfaceName) {
     std::string line;
     for (const std::string_view templateLine : kInterfaceMacroTemplate) {
         line.clear();
@@ -53,7 +54,6 @@ int WriteInterfaceMacro(Session& session, std::string_view interfaceName) {
         }
         WriteOutputLine(session, line);
     }
-    return 1;
 }
 
 }  // namespace ondavel

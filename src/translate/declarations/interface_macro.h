@@ -9,7 +9,7 @@ struct Session;
 
 // Writes the 25 lines of the macro that calls a method of interfaceName through the
 // interface pointer "ppv" + interfaceName: "IFoo Method, args" becomes
-// "invoke (STIFoo PTR [edx]).Method, ppvIFoo, args". Returns 1.
-int WriteInterfaceMacro(Session& session, std::string_view interfaceName);
+// "invoke (STIFoo PTR [edx]).Method, ppvIFoo, args".
+void WriteInterfaceMacro(Session& session, std::string_view interfaceName);
 
 }  // namespace ondavel

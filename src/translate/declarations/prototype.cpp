@@ -21,13 +21,13 @@
 #include "session/knowledge_lookup.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
 namespace {
 
 // MASM has no conditional assembly inside a PROTO line: such a prototype is kept as a comment.
-constexpr std::string_view kNotAllowed = " Syntaxe Non Autoris\xE9 par masm";
 // Where a word of the text before a prototype's parameter list ends.
 constexpr std::string_view kNameDelimiters = " \t;()";
 // Where a word of a callback's "(CALLBACK *NAME)" ends.
@@ -134,7 +134,7 @@ class PrototypeTranslation {
     }
 
   private:
-    static constexpr std::string_view kRoutine = "TranslatePrototype";
+    static constexpr std::string_view kRoutine = texts::kPrototypeRoutine;
     enum class Outcome { Done, Restart, Abandon };
 
     // The name is the last word before the parenthesis group that opens the parameter list;
@@ -159,7 +159,7 @@ class PrototypeTranslation {
             // "const HRESULT E_X = MAKE_HRESULT(...);": an initialised variable, not a function.
             if (word.find('=') != std::string_view::npos) return false;
             if (!word.empty() && !apiSeen_) {
-                CheckCallingConvention(session_, word, true, apiSeen_);
+                CheckCallingConvention(session_, word, ApiLine::Write, apiSeen_);
             }
             // "LDAP *LDAPAPI ldap_open(": the convention word, too, stands after the marks.
             if (nameStart != std::string_view::npos && NamesConventionNotC(session_, name_))
@@ -312,7 +312,7 @@ class PrototypeTranslation {
         if (notAllowed_) return;
         notAllowed_ = true;
         std::string& protoLine = session_.statement.protoLine;
-        protoLine.insert(0, ";").append(kNotAllowed);
+        protoLine.insert(0, ";").append(texts::kNotAllowedByMasm);
     }
 
     bool AppendParameter() {
@@ -361,7 +361,7 @@ class CallbackTranslation {
     }
 
   private:
-    static constexpr std::string_view kRoutine = "TranslateCallbackTypedef";
+    static constexpr std::string_view kRoutine = texts::kCallbackRoutine;
 
     // "(CALLBACK* WNDPROC)" and "(*PFN)": the name is the last word before the ')'.
     bool ScanName() {
@@ -369,7 +369,7 @@ class CallbackTranslation {
             const std::string_view word = walk_.TakeWord(kCallbackNameDelimiters);
             if (!word.empty()) {
                 name_ = word;
-                if (!apiSeen_) CheckCallingConvention(session_, word, false, apiSeen_);
+                if (!apiSeen_) CheckCallingConvention(session_, word, ApiLine::Omit, apiSeen_);
             }
             if (!walk_.SkipAcrossLines(" \t*")) return false;
             if (walk_.Current() == ')') return true;
@@ -390,7 +390,7 @@ class CallbackTranslation {
         if (collected == Collected::TooLong) ReportTooLong(session_, firstLine_, kRoutine);
         if (collected != Collected::Parameter) return false;
         ReduceStarredParameter(session_, parameter_);
-        const int64_t code =
+        const std::optional<uint32_t> code =
             AppendCleanedParameter(session_, parameter_, firstParameter_, walk_.LineNumber());
         if (code == TC_VARARG) ellipsisSeen_ = true;
         return true;

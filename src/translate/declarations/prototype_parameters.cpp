@@ -135,11 +135,11 @@ bool NamesConventionNotC(const Session& session, std::string_view word) {
     return ConventionNamed(session, word) == MacroConvention::Other;
 }
 
-void CheckCallingConvention(Session& session, std::string_view word, bool writeApiLine,
+void CheckCallingConvention(Session& session, std::string_view word, ApiLine apiLine,
                             bool& apiSeen) {
     if (InString(1, word, "API", Case::Ignore).has_value()) {
         apiSeen = true;
-        if (writeApiLine) WriteOutputLine(session, ";API");
+        if (apiLine == ApiLine::Write) WriteOutputLine(session, ";API");
         return;
     }
     if (InString(1, word, "__cdecl", Case::Exact).has_value()) session.statement.cdeclSeen = true;
@@ -264,8 +264,8 @@ void ReduceStarredParameter(Session& session, std::string& parameter) {
     BlankAnnotation(session, parameter);
 }
 
-int64_t AppendCleanedParameter(Session& session, std::string& parameter, bool& firstParameter,
-                               uint32_t lineNumber) {
+std::optional<uint32_t> AppendCleanedParameter(Session& session, std::string& parameter,
+                                               bool& firstParameter, uint32_t lineNumber) {
     // A parameter of an array type ("jmp_buf env") is passed as a pointer, as C passes arrays.
     const size_t typeStart = SkipBlanks(parameter, 0);
     const size_t typeEnd = WordEnd(parameter, typeStart);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,8 +30,9 @@ void RecordMacroConvention(Session& session, std::string_view name, MacroConvent
 
 // The calling-convention words met before the name: a word holding "API" (any case) ends
 // these checks; "__cdecl" asks for the C convention; "__clrcall" and "__fastcall", which MASM
-// cannot call, are noted as comment lines.
-void CheckCallingConvention(Session& session, std::string_view word, bool writeApiLine,
+// cannot call, are noted as comment lines, and so is the API word where apiLine says so.
+enum class ApiLine { Write, Omit };
+void CheckCallingConvention(Session& session, std::string_view word, ApiLine apiLine,
                             bool& apiSeen);
 
 enum class Collected { Parameter, StatementEnded, TooLong };
@@ -64,9 +66,9 @@ void BlankAnnotation(Session& session, std::string& parameter);
 // which a pointer keeps only what follows its '*'.
 void ReduceStarredParameter(Session& session, std::string& parameter);
 
-// Appends the cleaned parameter's MASM type to protoLine; returns its TypeCode (0 unknown,
-// -1 nothing left).
-int64_t AppendCleanedParameter(Session& session, std::string& parameter, bool& firstParameter,
-                               uint32_t lineNumber);
+// Appends the cleaned parameter's MASM type to protoLine; its TypeCode as AppendParameterType
+// gives it.
+std::optional<uint32_t> AppendCleanedParameter(Session& session, std::string& parameter,
+                                               bool& firstParameter, uint32_t lineNumber);
 
 }  // namespace ondavel

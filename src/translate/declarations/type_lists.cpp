@@ -213,11 +213,10 @@ uint32_t ClassifyType(Session& session, std::string_view name, std::string& out)
     return TC_UNKNOWN;
 }
 
-int RegisterTypeName(Session& session, std::string_view name, uint32_t code) {
+void RegisterTypeName(Session& session, std::string_view name, uint32_t code) {
     for (const NamedList& target : kRegisterLists) {
         if (target.code == code) AddUniqueName(session, target.list, name);
     }
-    return 1;
 }
 
 std::string StructureTypeName(Session& session, std::string_view cType,
@@ -228,8 +227,9 @@ std::string StructureTypeName(Session& session, std::string_view cType,
     return structure;
 }
 
-void WriteStructureAliasLine(Session& session, bool commented, std::string_view name,
+void WriteStructureAliasLine(Session& session, AliasLine form, std::string_view name,
                              std::string_view structure) {
+    const bool commented = form == AliasLine::Commented;
     std::string line = commented ? ";" : "";
     line.append(name).append(kTypedefSeparator).append(structure);
     WriteOutputLine(session, line);
@@ -252,14 +252,13 @@ std::string AliasedStructure(const Session& session, std::string name) {
     return name;
 }
 
-int AddUniqueName(Session& session, HeapBlock NameLists::*list, std::string_view name) {
+void AddUniqueName(Session& session, HeapBlock NameLists::*list, std::string_view name) {
     // A name ends at its NUL. An empty one is not kept: in a list of NUL-terminated names it
     // would read as the end of the list and hide every name after it.
     name = name.substr(0, name.find('\0'));
     if (!name.empty() && (ListsWithEntry(session, name) & ListBit(list)) == 0) {
         AppendPieceToHeapBlock(session.header.names.*list, name);
     }
-    return 1;
 }
 
 }  // namespace ondavel

@@ -8,12 +8,12 @@
 #include "core/text.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
 namespace {
 
-constexpr std::string_view kUnknownMark = " inconnu ";
 constexpr std::string_view kVararg = " :VARARG";
 constexpr std::string_view kProtoKeyword = "PROTO";
 // MASM takes VARARG only with the C calling convention.
@@ -92,7 +92,7 @@ std::string_view TextOfCode(Session& session, uint32_t code, std::string& typeWo
 void AppendUnknown(Session& session, std::string_view parameter, std::string_view typeWord,
                    uint32_t lineNumber) {
     std::string& line = session.statement.protoLine;
-    line.append(":").append(kUnknownMark).append(parameter).append(" ");
+    line.append(":").append(texts::kUnknownType).append(parameter).append(" ");
     // The learning pass reads the type word and the line number back from the journal.
     WriteJournalLine(session, std::string(typeWord) + ' ', lineNumber);
 }
@@ -105,14 +105,14 @@ void AppendKnown(Session& session, uint32_t code, std::string& typeWord) {
 
 }  // namespace
 
-int64_t AppendParameterType(Session& session, std::string& parameter, bool& firstParameter,
-                            uint32_t lineNumber) {
-    if (!TrimInPlace(parameter)) return 0;
+std::optional<uint32_t> AppendParameterType(Session& session, std::string& parameter,
+                                            bool& firstParameter, uint32_t lineNumber) {
+    if (!TrimInPlace(parameter)) return TC_UNKNOWN;
     // The comma goes in before anything can refuse the parameter.
     if (firstParameter) session.statement.protoLine.append(",");
     firstParameter = true;
-    if (PointerToDword(parameter) == 0 || StripQualifiers(parameter) == 0) return -1;
-    if (!TrimInPlace(parameter)) return -1;
+    if (!PointerToDword(parameter) || !StripQualifiers(parameter)) return std::nullopt;
+    if (!TrimInPlace(parameter)) return std::nullopt;
 
     std::string typeWord = parameter.substr(0, FindFirstOf(parameter, kBlanks));
     if (typeWord.front() == '.') {
@@ -122,7 +122,7 @@ int64_t AppendParameterType(Session& session, std::string& parameter, bool& firs
     const uint32_t code = ClassifyType(session, typeWord, typeWord);
     if (code == TC_UNKNOWN) {
         AppendUnknown(session, parameter, typeWord, lineNumber);
-        return 0;
+        return TC_UNKNOWN;
     }
     AppendKnown(session, code, typeWord);
     return code;

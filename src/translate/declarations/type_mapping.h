@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,9 +36,9 @@ enum TypeCode : uint32_t {
 };
 
 // Removes leading qualifier words (IN, OUT, unsigned, signed, const, far, near, OPTIONAL; in a
-// member text ending with ';' also struct and union). 0 when nothing would remain (text
-// unchanged), 2 when words were removed, 1 when there were none.
-int StripQualifiers(std::string& text);
+// member text ending with ';' also struct and union). False when nothing would remain (text
+// unchanged).
+bool StripQualifiers(std::string& text);
 
 // Blanks what says nothing of a declaration's type or name, without changing the length: the
 // compiler's "__attribute__((...))" and "__declspec(...)" with their group, and the words the
@@ -47,15 +48,15 @@ void BlankAnnotations(const Session& session, std::string& text);
 // Blanks every stand-alone "const", "volatile", "OPTIONAL" and "PURE" without changing the
 // length, and spells "long long" as the one type it is, "__int64" (a lookup reads one word,
 // and "long" alone is 32 bits).
-int BlankModifiers(std::string& text);
+void BlankModifiers(std::string& text);
 
 // Keeps at most the last two words of a declarator, pointers written as DWORD, a trailing
 // OPTIONAL and a default value's '=' dropped ("const char *lpName" -> "DWORD lpName").
-int NormalizeDeclarator(std::string& text);
+void NormalizeDeclarator(std::string& text);
 
-// "TYPE * name" -> "DWORD name": 1 when there is no pointer (or the '*' multiplies inside an
-// array bound), 2 when rewritten, 0 when the rewritten text cannot be measured.
-int PointerToDword(std::string& text);
+// "TYPE * name" -> "DWORD name", unless the '*' multiplies inside an array bound. False when
+// the rewritten text would be over-long (text unchanged).
+bool PointerToDword(std::string& text);
 
 // Whether an entry of list begins name, followed by the end of name, a blank, tab or '='.
 bool IsInTypeList(const HeapBlock& list, std::string_view name);
@@ -64,16 +65,20 @@ bool IsInTypeList(const HeapBlock& list, std::string_view name);
 // MASM name for it in out where there is one. out may be the string name views.
 uint32_t ClassifyType(Session& session, std::string_view name, std::string& out);
 
-// Records name in the list that code chooses (nothing for codes without a list). Returns 1.
-int RegisterTypeName(Session& session, std::string_view name, uint32_t code);
+// Records name in the list that code chooses (nothing for codes without a list).
+void RegisterTypeName(Session& session, std::string_view name, uint32_t code);
 
 // Between the name and the type of a TYPEDEF line: "NAME  TYPEDEF  TYPE".
 inline constexpr std::string_view kTypedefSeparator = "  TYPEDEF  ";
 
-// Writes "NAME  TYPEDEF  STRUCTURE" (";NAME ..." when commented). A written alias is kept for
-// the batch: a member of that type is declared as the structure itself, as the assembler
-// aligns a member of a TYPEDEF'd structure to 8 bytes where C aligns the structure's members.
-void WriteStructureAliasLine(Session& session, bool commented, std::string_view name,
+// An alias line is written as it is, or commented out (";NAME ...") where the alias stands in
+// another branch than its structure.
+enum class AliasLine { Plain, Commented };
+
+// Writes "NAME  TYPEDEF  STRUCTURE". A plain alias is kept for the batch: a member of that
+// type is declared as the structure itself, as the assembler aligns a member of a TYPEDEF'd
+// structure to 8 bytes where C aligns the structure's members.
+void WriteStructureAliasLine(Session& session, AliasLine form, std::string_view name,
                              std::string_view structure);
 // The structure an alias the batch wrote stands for, through aliases of aliases; the name
 // itself when it is no alias, or when it is also a structure of its own.
@@ -86,14 +91,13 @@ std::string AliasedStructure(const Session& session, std::string name);
 std::string StructureTypeName(Session& session, std::string_view cType,
                               const std::string& masmName);
 // Appends name to the header's list (one of the indexed type lists) unless an entry equals it.
-// Returns 1.
-int AddUniqueName(Session& session, HeapBlock NameLists::*list, std::string_view name);
+void AddUniqueName(Session& session, HeapBlock NameLists::*list, std::string_view name);
 
 // Appends one parameter's MASM type to session.statement.protoLine (",:DWORD " ...).
-// Returns its TypeCode, 0 for an empty or unknown type, -1 when nothing is left once
-// qualifiers are gone. firstParameter is set after the first one; lineNumber goes to the
+// Returns its TypeCode, TC_UNKNOWN for an empty or unknown type; nullopt when nothing is left
+// once qualifiers are gone. firstParameter is set after the first one; lineNumber goes to the
 // journal with an unknown type.
-int64_t AppendParameterType(Session& session, std::string& parameter, bool& firstParameter,
-                            uint32_t lineNumber);
+std::optional<uint32_t> AppendParameterType(Session& session, std::string& parameter,
+                                            bool& firstParameter, uint32_t lineNumber);
 
 }  // namespace ondavel

@@ -159,23 +159,22 @@ bool IsArrayBoundStar(std::string_view text, size_t star) {
 
 }  // namespace
 
-int StripQualifiers(std::string& text) {
+bool StripQualifiers(std::string& text) {
     // An over-long text reads as empty: nothing to remove.
     const size_t length = BoundedLength(text).value_or(0);
-    if (length == 0) return 1;
+    if (length == 0) return true;
     std::string_view rest = std::string_view(text).substr(0, length);
     int removed = RemoveQualifiers(rest);
-    if (removed > 0 && rest.empty()) return 0;
+    if (removed > 0 && rest.empty()) return false;
     if (IsMemberText(rest)) {
         for (std::string_view word : kAggregateWords) {
             if (!RemoveLeadingWord(rest, word)) continue;
             ++removed;
-            if (rest.empty()) return 0;
+            if (rest.empty()) return false;
         }
     }
-    if (removed == 0) return 1;
-    KeepPart(text, rest);
-    return 2;
+    if (removed != 0) KeepPart(text, rest);
+    return true;
 }
 
 namespace {
@@ -213,7 +212,7 @@ void BlankAnnotations(const Session& session, std::string& text) {
     }
 }
 
-int BlankModifiers(std::string& text) {
+void BlankModifiers(std::string& text) {
     constexpr std::string_view kLongLong = "long long";
     for (std::optional<int> at =
              FindWord(1, text, kLongLong, Case::Exact, kModifierStart, kWordEnd);
@@ -239,31 +238,28 @@ int BlankModifiers(std::string& text) {
         }
         at = wordEnd;
     }
-    return 0;
 }
 
-int NormalizeDeclarator(std::string& text) {
+void NormalizeDeclarator(std::string& text) {
     const std::string_view trimmed = Trimmed(text);
-    if (trimmed.empty()) return 0;
-    text = DeclaratorRebuild(WithoutTrailingOptional(trimmed)).Run();
-    return 0;
+    if (!trimmed.empty()) text = DeclaratorRebuild(WithoutTrailingOptional(trimmed)).Run();
 }
 
-int PointerToDword(std::string& text) {
+bool PointerToDword(std::string& text) {
     // Most texts hold no '*' at all, and none before their terminator then.
-    if (text.find('*') == std::string::npos) return 1;
+    if (text.find('*') == std::string::npos) return true;
     const size_t length = BoundedLength(text).value_or(0);
-    if (length == 0) return 1;
+    if (length == 0) return true;
     const std::string_view view = std::string_view(text).substr(0, length);
     const size_t star = view.find('*');
-    if (star == std::string_view::npos || IsArrayBoundStar(view, star)) return 1;
+    if (star == std::string_view::npos || IsArrayBoundStar(view, star)) return true;
     const size_t name = view.find_first_not_of("* \t", star);
     std::string rewritten = std::string(kDword) + ' ';
     if (name != std::string_view::npos) rewritten.append(view.substr(name));
     const std::optional<std::string_view> trimmed = TrimText(rewritten);
-    if (!trimmed) return 0;
+    if (!trimmed) return false;
     text = std::string(*trimmed);
-    return 2;
+    return true;
 }
 
 }  // namespace ondavel

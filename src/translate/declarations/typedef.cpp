@@ -18,6 +18,7 @@
 #include "preprocessor/declared_names.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 #include "statements/statement_cursor.h"
 
 namespace ondavel {
@@ -30,9 +31,6 @@ constexpr size_t kKeywordLength = 7;
 constexpr size_t kDeclaratorLimit = kLineLimit - 1;
 constexpr std::string_view kPointerType = "DWORD ";
 constexpr std::string_view kSignedPointerType = "SDWORD";
-// A bare structure or union tag: what the name stands for is left to the reader.
-constexpr std::string_view kAggregateType = "REFLECHIR";
-constexpr std::string_view kUnknownMark = " inconnu ";
 
 bool HasWord(std::string_view line, std::string_view word) {
     return FindWord(1, line, word, Case::Ignore, kBlanks, kBlanks).has_value();
@@ -62,13 +60,13 @@ class TypedefTranslation {
         typedefWords_.reporter = &session.host;
     }
 
-    int Run() {
-        if (!cursor_.NextLine() || !ReadFlags()) return 0;
+    bool Run() {
+        if (!cursor_.NextLine() || !ReadFlags()) return false;
         cursor_.SetColumn(std::min(kKeywordLength, line().size()));
-        if (!cursor_.SkipBlanks()) return 0;
+        if (!cursor_.SkipBlanks()) return false;
         while (TranslateDeclarator() && StepToNextDeclarator()) {
         }
-        return result_;
+        return translated_;
     }
 
   private:
@@ -105,7 +103,7 @@ class TypedefTranslation {
     }
 
     Collected ReportTooLong() {
-        ondavel::ReportTooLong(session_, cursor_.LineNumber(), "TranslateTypedef");
+        ondavel::ReportTooLong(session_, cursor_.LineNumber(), texts::kTypedefRoutine);
         return Collected::Abandoned;
     }
 
@@ -187,7 +185,7 @@ class TypedefTranslation {
     void DeclarePointer(std::string_view name) {
         RegisterTypeName(session_, name, isSigned_ ? TC_SIGNED | TC_DWORD : TC_DWORD);
         WriteTypedefLine(name, isSigned_ ? kSignedPointerType : kPointerType);
-        result_ = 1;
+        translated_ = true;
     }
 
     // Only a bare tag ("typedef struct _FOO FOO, FOO2;": FOO2) gets a commented line. A
@@ -196,7 +194,7 @@ class TypedefTranslation {
     void DeclareAggregateAlias(std::string_view name) {
         const bool declared = IsDeclaredStructureOrPrototype(session_, name);
         RegisterTypeName(session_, name, aggregate_);
-        if (wordCount_ == 1) WriteTypedefLine(name, kAggregateType);
+        if (wordCount_ == 1) WriteTypedefLine(name, texts::kTagToThinkAbout);
         if (wordCount_ >= 3) {
             const std::string_view words = typedefWords_.view();
             const size_t nameStart = words.size() - name.size() - 1;
@@ -204,7 +202,7 @@ class TypedefTranslation {
             tag_ = words.substr(tagStart, nameStart - 1 - tagStart);
         }
         if (!tag_.empty() && tag_ != name) AliasTag(name, declared);
-        result_ = 1;
+        translated_ = true;
     }
 
     // The alias is written now when the tag's structure is known, else when its body comes.
@@ -221,7 +219,7 @@ class TypedefTranslation {
         if (declared) {
             WriteAliasWhereFree(session_, name, structure);
         } else {
-            WriteStructureAliasLine(session_, false, name, structure);
+            WriteStructureAliasLine(session_, AliasLine::Plain, name, structure);
         }
     }
 
@@ -233,21 +231,21 @@ class TypedefTranslation {
         if (code == TC_UNKNOWN) {
             const std::string baseText(baseType);
             WriteJournalLine(session_, baseText + " ", cursor_.LineNumber());
-            WriteTypedefLine(name, baseText + std::string(kUnknownMark));
+            WriteTypedefLine(name, baseText + std::string(texts::kUnknownType));
             return;
         }
         if (isSigned_ && (code == TC_BYTE || code == TC_WORD || code == TC_DWORD)) {
             code |= TC_SIGNED;
         }
         RegisterTypeName(session_, name, code);
-        result_ = 1;
+        translated_ = true;
         baseIsStructure_ = code == TC_STRUCT || code == TC_UNION;
         if (!bound_.empty()) session_.run.arrayTypes.insert_or_assign(std::string(name), bound_);
         const std::string* waitingTag = WaitingTagOf(baseType);
         if (waitingTag != nullptr) Wait(*waitingTag, name);
         // An array type has no TYPEDEF: "jmp_buf TYPEDEF _JBTYPE" would be one element.
         if (baseIsStructure_ && waitingTag == nullptr && bound_.empty()) {
-            WriteStructureAliasLine(session_, false, name,
+            WriteStructureAliasLine(session_, AliasLine::Plain, name,
                                     StructureTypeName(session_, baseType, masmType));
         } else {
             WriteTypedefLine(name, baseType);
@@ -293,12 +291,12 @@ class TypedefTranslation {
     std::string declarator_;
     HeapBlock typedefWords_;  // the declarator's words, each followed by one NUL
     uint32_t wordCount_ = 0;
-    int result_ = 0;
+    bool translated_ = false;  // a declarator was written
 };
 
 }  // namespace
 
-int TranslateTypedef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
+bool TranslateTypedef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
     return TypedefTranslation(session, firstLine, linesLeft, index).Run();
 }
 

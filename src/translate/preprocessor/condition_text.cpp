@@ -10,6 +10,7 @@
 #include "session/knowledge_lookup.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
@@ -81,7 +82,7 @@ class ConditionRewriter {
             while (at_ < text.size() && IsBlank(text[at_])) ++at_;
             if (at_ >= text.size()) return Next::End;
             if (text[at_] != '\\') return Next::Token;
-            if (NextStatementLine(session_, index_, reader_) < 0) return Next::Failed;
+            if (!NextStatementLine(session_, index_, reader_)) return Next::Failed;
             at_ = 0;
         }
     }
@@ -122,7 +123,7 @@ class ConditionRewriter {
         } else if (NumberToMasm(word, number_)) {
             output_.append(number_);
         } else {
-            WriteJournalLine(session_, "echec traduction chiffre");
+            WriteJournalLine(session_, texts::kNumberNotTranslated);
         }
     }
 

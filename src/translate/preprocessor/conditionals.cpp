@@ -45,14 +45,14 @@ uint32_t TranslateNameTest(Session& session, uint32_t line, LineIndex& index,
 }  // namespace
 
 uint32_t TranslateIf(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                     HeapBlock* destination, bool isElif) {
+                     HeapBlock* destination, IfForm form) {
     StatementReader reader;
     reader.lineNumber = firstLine - 1;
     reader.linesLeft = linesLeft + 1;
-    if (NextStatementLine(session, index, reader) < 0) return reader.lineNumber;
+    if (!NextStatementLine(session, index, reader)) return reader.lineNumber;
     // #elif continues the level its #if opened.
-    if (!isElif) ++session.header.ifDepth;
-    std::string output = isElif ? "ELSEIF " : "IF ";
+    if (form == IfForm::If) ++session.header.ifDepth;
+    std::string output = form == IfForm::Elif ? "ELSEIF " : "IF ";
     if (!RewriteCondition(session, index, reader, DirectiveWordEnd(reader.workLine), output)) {
         return reader.lineNumber;
     }

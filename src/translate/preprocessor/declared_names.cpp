@@ -22,7 +22,7 @@ bool IsWrittenMacro(Session& session, std::string_view name) {
 void WriteAliasWhereFree(Session& session, std::string_view name, std::string_view structure) {
     const std::string nameText(name);
     WriteOutputLine(session, "IFNDEF " + nameText);
-    WriteStructureAliasLine(session, false, nameText, structure);
+    WriteStructureAliasLine(session, AliasLine::Plain, nameText, structure);
     WriteOutputLine(session, "ENDIF");
 }
 

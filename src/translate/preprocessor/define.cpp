@@ -19,6 +19,7 @@
 #include "session/knowledge_lookup.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
@@ -207,7 +208,7 @@ class DefineTranslation {
 
     // Moves on to the next physical line of the statement; false when there is none.
     bool NextLine() {
-        if (NextStatementLine(session_, index_, reader_) < 0) return false;
+        if (!NextStatementLine(session_, index_, reader_)) return false;
         line_ = reader_.workLine;
         pos_ = 0;
         return true;
@@ -298,13 +299,13 @@ class DefineTranslation {
             pos_ += op->c.size();
             return Step::Next;
         }
-        if (c == '<') return Abandon("erreur sur <");
-        if (c == '>') return Abandon("erreur sur >");
+        if (c == '<') return Abandon(texts::kLessThanCaption);
+        if (c == '>') return Abandon(texts::kGreaterThanCaption);
         return Word();
     }
 
     Step Abandon(std::string_view caption) {
-        session_.host.ShowMessage(caption, "ABANDON", MessageIcon::Stop);
+        session_.host.ShowMessage(caption, texts::kAbandoned, MessageIcon::Stop);
         return Step::Abandon;
     }
 
@@ -443,7 +444,7 @@ class DefineTranslation {
     }
 
     Step TooLong() {
-        ReportTooLong(session_, counts_.firstLine, "TraduireDefine");
+        ReportTooLong(session_, counts_.firstLine, texts::kDefineRoutine);
         return Step::Abandon;
     }
 

@@ -13,10 +13,10 @@ bool CopyDirectiveLine(LineIndex& index, uint32_t n, std::string& line) {
 }
 
 void SplitDirectiveLine(Session& session, std::string& line, DirectiveParts& parts) {
-    const int found = SplitComment(line, parts.comment, session.header.inBlockComment);
+    const LineParts found = SplitComment(line, parts.comment, session.header.inBlockComment);
     parts.code.clear();
     // Without code the line is left as it was, comment included: it then has no code at all.
-    if ((found & kHasCode) != 0) parts.code = Trimmed(line);
+    if (found.hasCode) parts.code = Trimmed(line);
 }
 
 size_t DirectiveWordEnd(std::string_view code) {

@@ -2,8 +2,8 @@
 // GUID definitions, #include and #error.
 //
 // Every routine reads its statement from firstLine on through the index and writes its lines
-// through the output writer. destination, where present, is null for the output or a block
-// that collects the line as one piece (used inside structures and prototypes).
+// through the output writer. destination, where present, is kToOutput or a block that collects
+// the line as one piece (used inside structures and prototypes).
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,14 @@ namespace ondavel {
 struct Session;
 class LineIndex;
 struct HeapBlock;
+
+// The destination that writes each line to the output at once.
+inline constexpr HeapBlock* kToOutput = nullptr;
+
+// Which directive an IF line translates: "#elif" continues the level its "#if" opened.
+enum class IfForm { If, Elif };
+// DEFINE_GUID gives the eleven parts of a GUID; DEFINE_OLEGUID its first three, the rest fixed.
+enum class GuidForm { Guid, OleGuid };
 
 void TranslateDefine(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
 // A parameterless #define of member declarations ("#define X_FIELDS DWORD a; WORD b;") writes
@@ -27,7 +35,7 @@ bool TranslateTypedefPair(Session& session, std::string_view code);
 void TranslateMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
 // The conditionals return the number of the last line they read.
 uint32_t TranslateIf(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                     HeapBlock* destination, bool isElif);
+                     HeapBlock* destination, IfForm form);
 uint32_t TranslateIfdef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
                         HeapBlock* destination);
 uint32_t TranslateIfndef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
@@ -37,7 +45,7 @@ void TranslateInclude(Session& session, uint32_t firstLine, uint32_t linesLeft, 
 void TranslateError(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
                     HeapBlock* destination);
 void TranslateGuid(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                   bool oleGuid);
+                   GuidForm form);
 void TranslateGuidSecond(Session& session, uint32_t firstLine, uint32_t linesLeft,
                          LineIndex& index);
 

@@ -13,7 +13,7 @@ namespace ondavel {
 namespace {
 
 // Characters an equate name cannot hold: control characters, blanks and operators.
-constexpr CharacterSet kNotInName = MakeCharacterSet(" ,<>{}()+-*\\/", true);
+constexpr CharacterSet kNotInName = MakeCharacterSet(" ,<>{}()+-*\\/", Controls::Included);
 // Characters a number may hold: digits, hexadecimal letters, signs, a point and suffixes.
 constexpr CharacterSet kNumberCharacters = MakeCharacterSet("-+.0123456789AaBbCcDdEeFfUuLliI");
 

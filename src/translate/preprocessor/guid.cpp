@@ -12,6 +12,7 @@
 #include "preprocessor/expression_words.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
@@ -53,7 +54,7 @@ ArgumentCursor StatementCursor(Session& session, LineIndex& index, uint32_t firs
 
 // Moves to the statement's next line with code (comments are kept out of the output).
 bool FetchLine(ArgumentCursor& cursor) {
-    if (NextStatementLine(cursor.session, cursor.index, cursor.reader) <= 0) return false;
+    if (!NextStatementLine(cursor.session, cursor.index, cursor.reader)) return false;
     cursor.position = 0;
     return true;
 }
@@ -125,8 +126,7 @@ bool AppendNextNumber(ArgumentCursor& cursor, std::string& output) {
 
 void WriteGuidLine(Session& session, uint32_t firstLine, std::string_view output) {
     if (output.size() > kGuidLineLimit) {
-        WriteJournalLine(session, std::to_string(firstLine) +
-                                      " Ligne trop longue a traduire:PROC TranslateGuid ");
+        ReportTooLong(session, firstLine, texts::kGuidRoutine);
         return;
     }
     WriteOutputLine(session, output);
@@ -159,12 +159,13 @@ bool AppendOpenEndedNumbers(ArgumentCursor& cursor, std::string& output) {
 }  // namespace
 
 void TranslateGuid(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                   bool oleGuid) {
+                   GuidForm form) {
     ArgumentCursor cursor = StatementCursor(session, index, firstLine, linesLeft);
     if (!EnterArguments(cursor)) return;
     std::string output = StartWithName(cursor);
-    const bool complete = oleGuid ? AppendNumbers(cursor, output, kOleGuidSeparators)
-                                  : AppendNumbers(cursor, output, kGuidSeparators);
+    const bool complete = form == GuidForm::OleGuid
+                              ? AppendNumbers(cursor, output, kOleGuidSeparators)
+                              : AppendNumbers(cursor, output, kGuidSeparators);
     if (complete) WriteGuidLine(session, firstLine, output);
 }
 

@@ -23,6 +23,7 @@
 #include "preprocessor/macro_body.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
@@ -111,7 +112,7 @@ void TranslateMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, Li
     if (!ReadHeader(text, name) || IsNameTaken(session, name)) return;
     const MacroStep end = TranslateMacroBody(text);
     if (end == MacroStep::TooLong) {
-        session.host.ShowMessage(name, "Ligne trop longue TraduireMacro", MessageIcon::Stop);
+        session.host.ShowMessage(name, texts::kMacroTooLong, MessageIcon::Stop);
         return;
     }
     // The closing text must fit in the equate text with the terminator.
@@ -121,7 +122,7 @@ void TranslateMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, Li
     }
     text.output.append(kClosingText);
     if (LongestLogicalLine(text.output) > kAssemblerLineLimit) {
-        ReportTooLong(session, firstLine, "TraduireMacro");
+        ReportTooLong(session, firstLine, texts::kMacroRoutine);
         return;
     }
     WriteOutputLine(session, text.output);

@@ -66,9 +66,9 @@ uint32_t TranslateNestedConditional(Session& session, std::string_view line, uin
         case Conditional::Ifdef:
             return TranslateIfdef(session, lineNumber, linesLeft, index, block);
         case Conditional::If:
-            return TranslateIf(session, lineNumber, linesLeft, index, block, false);
+            return TranslateIf(session, lineNumber, linesLeft, index, block, IfForm::If);
         case Conditional::Elif:
-            return TranslateIf(session, lineNumber, linesLeft, index, block, true);
+            return TranslateIf(session, lineNumber, linesLeft, index, block, IfForm::Elif);
         case Conditional::Error:
             TranslateError(session, lineNumber, linesLeft, index, block);
             return lineNumber;

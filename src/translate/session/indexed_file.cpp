@@ -17,28 +17,28 @@ struct StagedOutput {
 
 }  // namespace
 
-int ProcessIndexedText(Session& session, std::string text, LineIndex& index,
-                       FileProcessor processor) {
-    if (!index.Build(std::move(text))) return -1;
-    return processor(session, index);
+FileResult ProcessIndexedText(Session& session, std::string text, LineIndex& index,
+                              FileProcessor processor) {
+    if (!index.Build(std::move(text))) return FileResult::NoLines;
+    return processor(session, index) ? FileResult::Done : FileResult::Failed;
 }
 
-int OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& index,
-                    std::string_view outputName, FileProcessor processor) {
+FileResult OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& index,
+                           std::string_view outputName, FileProcessor processor) {
     StagedOutput output;
     if (!outputName.empty()) {
         output.file = CreateStagedFile(session.host, outputName);
-        if (output.file == nullptr) return 0;
+        if (output.file == nullptr) return FileResult::Failed;
     }
     std::string text;
-    int result = 0;
+    FileResult result = FileResult::Failed;
     if (LoadFile(session.host, inputName, text)) {
         session.run.outputFile = output.file;
         result = ProcessIndexedText(session, std::move(text), index, processor);
         session.run.outputFile = nullptr;
     }
     // A header that cannot be read still leaves its (empty) output file.
-    return CommitRunFile(session, output.file) ? result : 0;
+    return CommitRunFile(session, output.file) ? result : FileResult::Failed;
 }
 
 }  // namespace ondavel

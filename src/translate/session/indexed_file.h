@@ -9,19 +9,25 @@ namespace ondavel {
 struct Session;
 class LineIndex;
 
-using FileProcessor = int (*)(Session& session, LineIndex& index);
+// Translates or otherwise works through an indexed file; false when it failed.
+using FileProcessor = bool (*)(Session& session, LineIndex& index);
+
+// What became of a file handed to a processor.
+enum class FileResult {
+    Done,     // the processor ran through it
+    Failed,   // the processor failed, or a file could not be created, read or written whole
+    NoLines,  // the input holds no line to translate
+};
 
 // Creates outputName when one is given (the run's output file while the processor runs; it
 // takes its name once complete, also when the input cannot be read), loads and indexes
-// inputName into index, and runs processor on it. Returns the processor's result; 0 when a
-// file cannot be created, read or written whole; -1 when the input holds no line to
-// translate.
-int OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& index,
-                    std::string_view outputName, FileProcessor processor);
+// inputName into index, and runs processor on it.
+FileResult OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& index,
+                           std::string_view outputName, FileProcessor processor);
 
 // Indexes text into index and runs processor on it, as OpenIndexedFile does once the file is
-// loaded. -1 when the text holds no line to translate.
-int ProcessIndexedText(Session& session, std::string text, LineIndex& index,
-                       FileProcessor processor);
+// loaded.
+FileResult ProcessIndexedText(Session& session, std::string text, LineIndex& index,
+                              FileProcessor processor);
 
 }  // namespace ondavel

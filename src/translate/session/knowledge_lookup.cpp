@@ -3,13 +3,11 @@
 #include "core/text.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
 namespace {
-
-constexpr std::string_view kIncompleteFile =
-    "Fichier de connaissances incomplet, section absente : ";
 
 // A pending aggregate macro name inside word is consumed by this lookup, whatever its kind.
 bool ConsumePendingMacro(RunState& run, std::string_view word) {
@@ -22,7 +20,8 @@ bool ConsumePendingMacro(RunState& run, std::string_view word) {
 // Journals a knowledge file that lacks a section line, on the first lookup after its load.
 void JournalMissingSection(Session& session) {
     const std::string_view missing = PrepareKnowledge(session.run.knowledge);
-    if (!missing.empty()) WriteJournalLine(session, std::string(kIncompleteFile).append(missing));
+    if (!missing.empty())
+        WriteJournalLine(session, std::string(texts::kIncompleteKnowledge).append(missing));
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ struct Session;
 // (with *output untouched) for any other lookup. The first lookup after a load journals a file
 // that lacks a section line.
 KeywordCode LookupKeywordCode(Session& session, std::string_view word);
-bool LookupKnowledge(Session& session, std::string_view word, LookupKind kind,
-                     std::string* output);
+bool LookupKnowledge(Session& session, std::string_view word, LookupKind kind, std::string* output);
 
 }  // namespace ondavel

@@ -3,8 +3,10 @@
 #include "core/comment_split.h"
 #include "core/host.h"
 #include "core/line_index.h"
+#include "core/messages.h"
 #include "core/text.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 
 namespace ondavel {
 
@@ -33,8 +35,8 @@ bool HoldsConditionalLine(std::string_view text) {
 
 }  // namespace
 
-int WriteOutputLine(Session& session, std::string_view text) {
-    if (text.empty()) return 0;
+void WriteOutputLine(Session& session, std::string_view text) {
+    if (text.empty()) return;
     if (HoldsConditionalLine(text)) ++session.run.conditionalLines;
     // A text longer than a line is a block that ends its lines itself, up to its last one.
     const bool endsItsLines = text.size() > kOutputLineLimit && text.ends_with("\r\n");
@@ -46,7 +48,6 @@ int WriteOutputLine(Session& session, std::string_view text) {
         std::fwrite(text.data(), 1, text.size(), session.run.outputFile);
         std::fwrite(lineEnd.data(), 1, lineEnd.size(), session.run.outputFile);
     }
-    return static_cast<int>(text.size());
 }
 
 void WriteLineTo(Session& session, HeapBlock* destination, std::string_view text) {
@@ -75,36 +76,35 @@ std::string JournalPath(const Session& session) {
 // Shows the journal's first write error, once; false when it had one.
 bool JournalWritten(Session& session, bool written) {
     if (written) return true;
-    ShowLastError(session.host, "WriteFile", JournalPath(session));
+    ShowLastError(session.host, texts::kWriteFileCaption, JournalPath(session));
     session.run.writeFailed = true;
     return false;
 }
 
 }  // namespace
 
-int WriteJournalLine(Session& session, std::string_view text) {
+void WriteJournalLine(Session& session, std::string_view text) {
     std::FILE* journal = session.run.journalFile;
-    if (journal == nullptr || text.empty() || text.size() > kJournalLineLimit) return 1;
+    if (journal == nullptr || text.empty() || text.size() > kJournalLineLimit) return;
     // After a write error the journal takes no more lines: the error was shown once.
-    if (std::ferror(journal) != 0) return 1;
+    if (std::ferror(journal) != 0) return;
     // Each line reaches the file at once: after any failure the journal ends with the last
     // message, and an interruption never cuts a line in two.
     std::string line(text);
     line.append("\r\n");
     std::fwrite(line.data(), 1, line.size(), journal);
     JournalWritten(session, std::fflush(journal) == 0);
-    return 1;
 }
 
-int WriteJournalLine(Session& session, std::string_view text, int64_t number) {
+void WriteJournalLine(Session& session, std::string_view text, int64_t number) {
     std::string message(text);
     message.append(std::to_string(number));
-    return WriteJournalLine(session, message);
+    WriteJournalLine(session, message);
 }
 
 void ReportTooLong(Session& session, uint32_t lineNumber, std::string_view routine) {
     std::string message = NumberToText(static_cast<int32_t>(lineNumber));
-    message.append(" Ligne trop longue a traduire:PROC ").append(routine).append(" ");
+    message.append(texts::kTooLongToTranslate).append(routine).append(" ");
     WriteJournalLine(session, message);
 }
 
@@ -139,7 +139,7 @@ void WriteCollectedComment(Session& session, StatementReader& reader) {
 void FlushPendingComment(Session& session, StatementReader& reader) {
     if (reader.hasComment) {
         if (reader.commentText.size() + reader.commentScratch.size() >= kLineLimit) {
-            WriteJournalLine(session, "Ajout des commentaires impossible");
+            WriteJournalLine(session, texts::kCommentsNotAdded);
         } else {
             reader.commentText.append(reader.commentScratch);
         }
@@ -151,7 +151,7 @@ void FlushPendingComment(Session& session, StatementReader& reader) {
 
 }  // namespace
 
-int NextStatementLine(Session& session, LineIndex& index, StatementReader& reader) {
+bool NextStatementLine(Session& session, LineIndex& index, StatementReader& reader) {
     const bool writeComments = reader.commentMode == CommentMode::Write;
     if (writeComments) FlushPendingComment(session, reader);
     const uint32_t lastLine = session.statement.counts.lastLine;
@@ -159,21 +159,22 @@ int NextStatementLine(Session& session, LineIndex& index, StatementReader& reade
         std::string_view line;
         if ((lastLine != 0 && reader.lineNumber >= lastLine) ||
             !index.Line(reader.lineNumber + 1, line)) {
-            WriteJournalLine(session, "d\xE9passement bloc : ", reader.lineNumber);
-            return -2;
+            WriteJournalLine(session, texts::kPastStatementEnd, reader.lineNumber);
+            return false;
         }
         ++reader.lineNumber;
         --reader.linesLeft;
         if (line.empty()) continue;
         if (!CopyLine(reader.workLine, line)) {
-            session.host.ShowMessage("Erreur Grave", "Ligne Trop Longue", MessageIcon::Stop);
-            return -1;
+            session.host.ShowMessage(texts::kFatalCaption, texts::kLineTooLongToRead,
+                                     MessageIcon::Stop);
+            return false;
         }
-        const int parts =
+        const LineParts parts =
             SplitComment(reader.workLine, reader.commentScratch, session.header.inBlockComment);
-        reader.hasComment = (parts & kCompleteComment) != 0;
-        reader.commentOpen = (parts & kOpenComment) != 0;
-        if ((parts & kHasCode) == 0) {
+        reader.hasComment = parts.completeComment;
+        reader.commentOpen = parts.openComment;
+        if (!parts.hasCode) {
             reader.commentText = reader.commentScratch;
             if (writeComments) WriteCollectedComment(session, reader);
             reader.commentScratch.clear();
@@ -183,7 +184,7 @@ int NextStatementLine(Session& session, LineIndex& index, StatementReader& reade
         const std::string_view code = TrimEnds(reader.workLine);
         if (code.empty()) continue;
         KeepPart(reader.workLine, code);
-        return static_cast<int>(reader.workLine.size());
+        return true;
     }
 }
 

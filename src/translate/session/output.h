@@ -17,8 +17,8 @@ inline constexpr int kOutputLineLimit = 1037;
 inline constexpr int kJournalLineLimit = 1036;
 
 // Writes text to the output view or the header's output file, as the session's output mode
-// says. Returns the text's length (0 for an empty text, which writes nothing).
-int WriteOutputLine(Session& session, std::string_view text);
+// says. An empty text writes nothing.
+void WriteOutputLine(Session& session, std::string_view text);
 
 // Writes text as one output line when destination is null, else appends it to destination as
 // one piece (followed by its NUL), to be written when the statement around it is complete.
@@ -27,10 +27,10 @@ void WriteLineTo(Session& session, HeapBlock* destination, std::string_view text
 // Writes each piece of block (texts ended by one NUL each) as one output line, in order.
 void WritePieces(Session& session, const HeapBlock& block);
 
-// Writes text and CR LF to journal.txt when it is open, flushed at once. Returns 1.
-int WriteJournalLine(Session& session, std::string_view text);
+// Writes text and CR LF to journal.txt when it is open, flushed at once.
+void WriteJournalLine(Session& session, std::string_view text);
 // The journal's usual form: a fixed text followed by a decimal number.
-int WriteJournalLine(Session& session, std::string_view text, int64_t number);
+void WriteJournalLine(Session& session, std::string_view text, int64_t number);
 
 // Journals a statement too long to translate: "57 Ligne trop longue a traduire:PROC routine ".
 void ReportTooLong(Session& session, uint32_t lineNumber, std::string_view routine);
@@ -54,8 +54,8 @@ struct StatementReader {
     std::string commentScratch;
 };
 
-// Places the statement's next code line, trimmed, in reader.workLine and returns its length;
-// -1 when that line is over-long, -2 when the statement's last line has been passed.
-int NextStatementLine(Session& session, LineIndex& index, StatementReader& reader);
+// Places the statement's next code line, trimmed, in reader.workLine; false when that line is
+// over-long or the statement's last line has been passed.
+bool NextStatementLine(Session& session, LineIndex& index, StatementReader& reader);
 
 }  // namespace ondavel

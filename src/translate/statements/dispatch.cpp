@@ -154,7 +154,7 @@ void DispatchDirective(Session& session, KeywordCode keywordCode, std::string_vi
     const bool plainDefine = c.openBraces == 0 && c.semicolons == 0 && c.equalSigns == 0;
     switch (keywordCode) {
         case KeywordCode::If:
-            TranslateIf(session, firstLine, linesLeft, index, nullptr, false);
+            TranslateIf(session, firstLine, linesLeft, index, kToOutput, IfForm::If);
             return;
         case KeywordCode::Endif:
             TranslateEndif(session, firstLine, linesLeft, index);
@@ -181,16 +181,16 @@ void DispatchDirective(Session& session, KeywordCode keywordCode, std::string_vi
             EchoDirective(session, firstLine, linesLeft, index);
             return;
         case KeywordCode::Ifndef:
-            TranslateIfndef(session, firstLine, linesLeft, index, nullptr);
+            TranslateIfndef(session, firstLine, linesLeft, index, kToOutput);
             return;
         case KeywordCode::Ifdef:
-            TranslateIfdef(session, firstLine, linesLeft, index, nullptr);
+            TranslateIfdef(session, firstLine, linesLeft, index, kToOutput);
             return;
         case KeywordCode::Error:
-            TranslateError(session, firstLine, linesLeft, index, nullptr);
+            TranslateError(session, firstLine, linesLeft, index, kToOutput);
             return;
         case KeywordCode::Elif:
-            TranslateIf(session, firstLine, linesLeft, index, nullptr, true);
+            TranslateIf(session, firstLine, linesLeft, index, kToOutput, IfForm::Elif);
             return;
         case KeywordCode::Typedef:
             if (c.openBraces >= 1) {
@@ -212,10 +212,10 @@ void DispatchDirective(Session& session, KeywordCode keywordCode, std::string_vi
             }
             return;
         case KeywordCode::DefineGuid:
-            if (c.callForm) TranslateGuid(session, firstLine, linesLeft, index, false);
+            if (c.callForm) TranslateGuid(session, firstLine, linesLeft, index, GuidForm::Guid);
             return;
         case KeywordCode::DefineOleGuid:
-            if (c.callForm) TranslateGuid(session, firstLine, linesLeft, index, true);
+            if (c.callForm) TranslateGuid(session, firstLine, linesLeft, index, GuidForm::OleGuid);
             return;
         case KeywordCode::GuidSecond:
             if (c.callForm) TranslateGuidSecond(session, firstLine, linesLeft, index);

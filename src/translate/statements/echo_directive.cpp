@@ -15,11 +15,11 @@ void EchoDirective(Session& session, uint32_t firstLine, uint32_t, LineIndex& in
     if (!index.Line(firstLine, raw) || !CopyLine(line, raw) || line.empty()) return;
     std::string comment;
     bool commentOpen = false;
-    const int parts = SplitComment(line, comment, commentOpen);
+    const LineParts parts = SplitComment(line, comment, commentOpen);
     CloseUpDirective(line);
     std::string echo = ";ECHO   ";
     if (line.size() > echo.size()) echo.append(line, echo.size());
-    if ((parts & (kCompleteComment | kOpenComment)) != 0) echo.append(comment);
+    if (parts.hasComment()) echo.append(comment);
     WriteOutputLine(session, echo);
     WritePackingLine(session, line);
 }

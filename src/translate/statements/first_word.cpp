@@ -25,7 +25,7 @@ namespace {
 
 // Characters that end a statement's first word: control characters, blanks and the
 // punctuation below (not ';', '=', ':' or '[', which may belong to it).
-constexpr CharacterSet kEndsWord = MakeCharacterSet(" ,<>{}()+-*\\/", true);
+constexpr CharacterSet kEndsWord = MakeCharacterSet(" ,<>{}()+-*\\/", Controls::Included);
 
 bool EndsWord(char c) {
     return InSet(kEndsWord, c);
@@ -68,14 +68,14 @@ void BlankThrough(LineIndex& index, uint32_t lineNumber, std::string_view word) 
 
 }  // namespace
 
-int ExtractFirstWord(Session& session, std::string& line, std::string& word, LineIndex& index,
-                     uint32_t lineNumber) {
+FirstWord ExtractFirstWord(Session& session, std::string& line, std::string& word, LineIndex& index,
+                           uint32_t lineNumber) {
     CloseUpDirective(line);
     for (;;) {
         size_t end = 0;
         while (end < line.size() && !EndsWord(line[end])) ++end;
         word.assign(line, 0, end);
-        if (word.empty()) return -2;
+        if (word.empty()) return FirstWord::Skip;
         if (IsExtensionMark(word)) {
             BlankThrough(index, lineNumber, word);
             line.erase(0, std::min(line.find_first_not_of(" \t", end), line.size()));
@@ -83,19 +83,19 @@ int ExtractFirstWord(Session& session, std::string& line, std::string& word, Lin
         }
         if (end < line.size() && line[end] == '(' &&
             LookupKeywordCode(session, word) == KeywordCode::None) {
-            return 0;
+            return FirstWord::UncodedCall;
         }
-        if (Contains(word, "extern_")) return -1;
-        if (Contains(word, "namespace")) return -2;
+        if (Contains(word, "extern_")) return FirstWord::Word;
+        if (Contains(word, "namespace")) return FirstWord::Skip;
         if (!Contains(word, "extern")) break;
         size_t rest = AfterSecondQuote(line, end);
         if (rest == std::string::npos) break;
         while (rest < line.size() && IsBlank(line[rest])) ++rest;
-        if (rest == line.size() || line[rest] == '{') return -2;
+        if (rest == line.size() || line[rest] == '{') return FirstWord::Skip;
         BlankLinkagePrefix(index, lineNumber);
         line.erase(0, rest);
     }
-    return static_cast<int>(word.size());
+    return FirstWord::Word;
 }
 
 namespace {

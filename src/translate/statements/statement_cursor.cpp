@@ -47,7 +47,7 @@ bool StatementCursor::NextLine() {
         return true;
     }
     do {
-        if (NextStatementLine(session_, index_, reader_) < 0) {
+        if (!NextStatementLine(session_, index_, reader_)) {
             reader_.workLine.clear();
             return false;
         }

@@ -11,6 +11,7 @@
 #include "preprocessor/name_pair.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 #include "statements/first_word.h"
 #include "statements/statement_cursor.h"
 
@@ -233,15 +234,13 @@ void FinishStatement(Session& session, const ScanState& state, uint32_t lastLine
     c.lastLine = lastLine;
     c.statementLines = lastLine - c.firstLine + 1;
     if (state.balance != 0) {
-        WriteJournalLine(
-            session,
-            "ERREUR Parenth\xE8ses ou accolades d\xE9s\xE9quilibr\xE9s ligne: ", c.firstLine);
+        WriteJournalLine(session, texts::kUnbalancedBrackets, c.firstLine);
     }
 }
 
 }  // namespace
 
-int ScanStatement(Session& session, uint32_t firstLine, LineIndex& index, ScanEnd end) {
+bool ScanStatement(Session& session, uint32_t firstLine, LineIndex& index, ScanEnd end) {
     StatementCounts& counts = session.statement.counts;
     counts = StatementCounts{};
     counts.firstLine = firstLine;
@@ -258,10 +257,10 @@ int ScanStatement(Session& session, uint32_t firstLine, LineIndex& index, ScanEn
         std::string_view raw;
         if (!index.Line(line, raw)) {
             counts.lastLine = firstLine;
-            return -1;
+            return false;
         }
         if (IsEmptyLine(raw) || !CopyLine(work, raw) || work.empty()) continue;
-        if ((SplitComment(work, comment, state.commentOpen) & kHasCode) == 0) continue;
+        if (!SplitComment(work, comment, state.commentOpen).hasCode) continue;
         // The copied line holds no terminator: its code is trimmed as it stands.
         const std::string_view code = TrimEnds(work);
         if (code.empty()) continue;
@@ -299,7 +298,7 @@ int ScanStatement(Session& session, uint32_t firstLine, LineIndex& index, ScanEn
     }
     FinishStatement(session, state, lastCounted);
     session.statement.commentOpenAfter = state.commentOpen;
-    return 0;
+    return true;
 }
 
 }  // namespace ondavel

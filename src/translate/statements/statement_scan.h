@@ -15,8 +15,8 @@ enum class ScanEnd { StatementEnd, BeforeDirective };
 
 // Scans the statement that begins at firstLine (a line with code) into
 // session.statement.counts: its last line and the punctuation of its code, comments and
-// blank lines passed over. Returns 0, or -1 when the statement runs past the end of the file.
-int ScanStatement(Session& session, uint32_t firstLine, LineIndex& index,
-                  ScanEnd end = ScanEnd::StatementEnd);
+// blank lines passed over. False when the statement runs past the end of the file.
+bool ScanStatement(Session& session, uint32_t firstLine, LineIndex& index,
+                   ScanEnd end = ScanEnd::StatementEnd);
 
 }  // namespace ondavel

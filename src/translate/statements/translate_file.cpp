@@ -12,6 +12,7 @@
 #include "session/knowledge_lookup.h"
 #include "session/output.h"
 #include "session/session.h"
+#include "session/translation_texts.h"
 #include "statements/conditional_span.h"
 #include "statements/dispatch.h"
 #include "statements/first_word.h"
@@ -44,7 +45,8 @@ enum class Step { NextLine, AfterStatement, EndOfFile };
 void ReportProgress(Session& session, Walk& walk, uint32_t line) {
     if (++walk.statementsSinceProgress < kProgressInterval) return;
     walk.statementsSinceProgress = 0;
-    session.host.SetStatus(StatusPart::Progress, "Progression ligne : " + std::to_string(line));
+    session.host.SetStatus(StatusPart::Progress,
+                           std::string(texts::kProgressAtLine) + std::to_string(line));
 }
 
 Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line);
@@ -78,18 +80,19 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
     const std::string_view code = TrimEnds(walk.work);
     if (code.size() <= 1) return Step::NextLine;  // nothing, or a lone { } ;
     KeepPart(walk.work, code);
-    const int firstWord = ExtractFirstWord(session, walk.work, walk.word, index, line);
-    if (firstWord == -2) return Step::NextLine;
-    const bool wanted = firstWord != 0 || InString(1, walk.word, "API", Case::Ignore).has_value();
+    const FirstWord firstWord = ExtractFirstWord(session, walk.work, walk.word, index, line);
+    if (firstWord == FirstWord::Skip) return Step::NextLine;
+    const bool wanted =
+        firstWord == FirstWord::Word || InString(1, walk.word, "API", Case::Ignore).has_value();
     session.statement.statementKind = ClassifyLeadingKeyword(walk.word);
     const uint32_t linesLeft = walk.totalLines - line + 1;
     // A statement that never ends (a macro call without ';' near the end of a header) ends
     // before the next directive line outside its brackets instead of taking the rest of the
     // header, its #endif lines included, with it.
-    if (ScanStatement(session, line, index) < 0 &&
-        ScanStatement(session, line, index, ScanEnd::BeforeDirective) < 0) {
+    if (!ScanStatement(session, line, index) &&
+        !ScanStatement(session, line, index, ScanEnd::BeforeDirective)) {
         if (line + 1 >= walk.totalLines) return Step::EndOfFile;
-        WriteJournalLine(session, "erreur Analyse a la ligne: ", line);
+        WriteJournalLine(session, texts::kScanFailed, line);
         return ++walk.scanErrors > kScanErrorLimit ? Step::EndOfFile : Step::NextLine;
     }
     const bool commentOpenAfter = session.statement.commentOpenAfter;
@@ -113,8 +116,9 @@ Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line
     std::string_view raw;
     if (!index.Line(line, raw)) return Step::EndOfFile;
     if (raw.empty() || !CopyLine(walk.work, raw) || walk.work.empty()) return Step::NextLine;
-    const int parts = SplitComment(walk.work, walk.comment, session.header.inBlockComment);
-    if ((parts & kHasCode) != 0) return TranslateStatement(session, index, walk, line);
+    if (SplitComment(walk.work, walk.comment, session.header.inBlockComment).hasCode) {
+        return TranslateStatement(session, index, walk, line);
+    }
     WriteOutputLine(session, walk.comment);
     return Step::NextLine;
 }
@@ -134,10 +138,7 @@ void TranslateLines(Session& session, LineIndex& index) {
 
 void CloseIfLevels(Session& session) {
     int32_t& depth = session.header.ifDepth;
-    const std::string count =
-        "\r\n\r\n;+ IF > endif  D\xE9"
-        "compte des if: " +
-        NumberToText(depth);
+    const std::string count = std::string(texts::kOpenIfCount) + NumberToText(depth);
     WriteOutputLine(session, count);
     if (depth != 0 && session.run.journalFile != nullptr) {
         std::fwrite(count.data(), 1, count.size(), session.run.journalFile);
@@ -152,9 +153,9 @@ void CloseIfLevels(Session& session) {
 namespace {
 
 void JournalOverlongLine(Session& session, uint32_t length, uint32_t number) {
-    WriteJournalLine(session,
-                     "Maximum de longueur ligne d\xE9pass\xE9 : " + std::to_string(length) +
-                         " Limite: " + std::to_string(kLineLimit) + " Num\xE9ro: " + std::to_string(number));
+    WriteJournalLine(session, std::string(texts::kLineTooLong) + std::to_string(length) +
+                                  std::string(texts::kLineLimitIs) + std::to_string(kLineLimit) +
+                                  std::string(texts::kLineNumberIs) + std::to_string(number));
 }
 
 }  // namespace
@@ -209,7 +210,7 @@ void ReleasePerFileMemory(Session& session) {
     session.header.packingSeen = false;
 }
 
-int TranslateFile(Session& session, LineIndex& index) {
+bool TranslateFile(Session& session, LineIndex& index) {
     OpenJournal(session);
     // A comment left open at the end of a broken header must not swallow the next one.
     session.header.inBlockComment = false;
@@ -223,7 +224,7 @@ int TranslateFile(Session& session, LineIndex& index) {
     if (!session.run.keepJournalOpen) CloseJournal(session);
     WriteCollectedNames(session);
     ReleasePerFileMemory(session);
-    return hasLines ? 1 : 0;
+    return hasLines;
 }
 
 }  // namespace ondavel

@@ -8,9 +8,8 @@ class LineIndex;
 
 // Walks the indexed header: comment lines go to the output as ";" lines, every statement is
 // delimited, classified and handed to its translation, and the output ends with the count of
-// IF levels left open and the ENDIF lines that close them. Returns 1, or 0 when the file has
-// no line.
-int TranslateFile(Session& session, LineIndex& index);
+// IF levels left open and the ENDIF lines that close them. False when the file has no line.
+bool TranslateFile(Session& session, LineIndex& index);
 
 // Journals the longest line of index when it is too long to translate. True when every
 // line fits.

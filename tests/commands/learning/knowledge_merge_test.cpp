@@ -106,15 +106,13 @@ TEST(KnowledgeMergeTest, MergingTwiceAddsNothingTheSecondTime) {
     WriteBytes(dir / "learn.txt", "LPRECT = DWORD ; windef.h\r\n");
     WriteBytes(dir / "LearnSt.txt", "RECT = RECT ; windef.h\r\n");
     std::string report;
-    ASSERT_EQ(
-        MergeKnowledgeFiles(dir / "egales.txt", {dir / "LearnSt.txt", dir / "learn.txt"}, report),
-        1);
+    ASSERT_TRUE(
+        MergeKnowledgeFiles(dir / "egales.txt", {dir / "LearnSt.txt", dir / "learn.txt"}, report));
     EXPECT_NE(report.find("TYPEDEFINI: 1 added\n  LPRECT = DWORD ; windef.h\n"), std::string::npos)
         << report;
     const std::string once = ReadBytes(dir / "egales.txt");
-    ASSERT_EQ(
-        MergeKnowledgeFiles(dir / "egales.txt", {dir / "LearnSt.txt", dir / "learn.txt"}, report),
-        1);
+    ASSERT_TRUE(
+        MergeKnowledgeFiles(dir / "egales.txt", {dir / "LearnSt.txt", dir / "learn.txt"}, report));
     EXPECT_EQ(ReadBytes(dir / "egales.txt"), once);
     EXPECT_NE(report.find("TYPEDEFINI: 0 added\nCOMMONSTRUCTURE: 0 added\nalready known: 2"),
               std::string::npos)
@@ -126,7 +124,7 @@ TEST(KnowledgeMergeTest, AFileWithoutItsSectionsIsLeftAlone) {
     WriteBytes(dir / "egales.txt", "TYPEDEFINI\r\nHWND = DWORD\r\n");
     WriteBytes(dir / "learn.txt", "LPRECT = DWORD ; windef.h\r\n");
     std::string report;
-    EXPECT_EQ(MergeKnowledgeFiles(dir / "egales.txt", {dir / "learn.txt"}, report), 0);
+    EXPECT_FALSE(MergeKnowledgeFiles(dir / "egales.txt", {dir / "learn.txt"}, report));
     EXPECT_NE(report.find("lacks the section lines"), std::string::npos);
     EXPECT_EQ(ReadBytes(dir / "egales.txt"), "TYPEDEFINI\r\nHWND = DWORD\r\n");
 }

@@ -60,28 +60,29 @@ class BatchTest : public ::testing::Test {
 };
 
 TEST_F(BatchTest, StepsRunOneAtATimeAndFinishOnce) {
-    ASSERT_EQ(StartBatch(session, false), 1);
-    EXPECT_EQ(StartBatch(session, true), 0);  // already running
-    EXPECT_EQ(TranslateChosenFile(session, dir / "one.h", ""), 0);
+    ASSERT_TRUE(StartBatch(session, NameList::Skip));
+    EXPECT_FALSE(StartBatch(session, NameList::Write));  // already running
+    EXPECT_EQ(TranslateChosenFile(session, dir / "one.h", ""), FileResult::Failed);
     EXPECT_EQ(host.view, "");
 
     ASSERT_TRUE(ClaimBatchStep(session));
     EXPECT_FALSE(ClaimBatchStep(session));  // that step is under way
     EXPECT_EQ(GetBatchProgress(session).next, dir / "one.h");
-    EXPECT_EQ(RunBatchStep(session), 1);
+    EXPECT_EQ(RunBatchStep(session), BatchStepResult::Done);
     ASSERT_TRUE(ClaimBatchStep(session));
-    EXPECT_EQ(RunBatchStep(session), 1);  // the last line, without CR LF
+    EXPECT_EQ(RunBatchStep(session), BatchStepResult::Done);  // the last line, without CR LF
     EXPECT_EQ(GetBatchProgress(session).done, 2u);
     ASSERT_TRUE(ClaimBatchStep(session));
-    EXPECT_EQ(RunBatchStep(session), -1);
+    EXPECT_EQ(RunBatchStep(session), BatchStepResult::Finished);
     EXPECT_EQ(AllDoneShown(), 1);
 
     EXPECT_FALSE(ClaimBatchStep(session));
-    EXPECT_EQ(RunBatchStep(session), -1);  // a stray step finishes nothing again
+    // A stray step finishes nothing again.
+    EXPECT_EQ(RunBatchStep(session), BatchStepResult::Finished);
     EXPECT_EQ(AllDoneShown(), 1);
     EXPECT_EQ(GetBatchProgress(session).total, 0u);
     EXPECT_EQ(session.run.journalFile, nullptr);
-    EXPECT_EQ(TranslateChosenFile(session, dir / "one.h", ""), 1);  // idle again
+    EXPECT_EQ(TranslateChosenFile(session, dir / "one.h", ""), FileResult::Done);  // idle again
 }
 
 // Two headers of one output name: the second is written under a name of its own and the clash
@@ -94,8 +95,8 @@ TEST_F(BatchTest, NoHeaderReplacesTheOutputOfAnother) {
     const std::string first = (dir.path() / "a" / "windows.h").string();
     const std::string second = (dir.path() / "b" / "Windows.h").string();
     WriteBytes(dir / "header.txt", first + "\r\n" + second + "\r\n" + first + "\r\n");
-    ASSERT_EQ(StartBatch(session, false), 1);
-    while (ClaimBatchStep(session) && RunBatchStep(session) != -1) {
+    ASSERT_TRUE(StartBatch(session, NameList::Skip));
+    while (ClaimBatchStep(session) && RunBatchStep(session) != BatchStepResult::Finished) {
     }
     EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "windows.sdk").substr(0, 10), "A\tequ\t< 1>");
     EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "windows~2.sdk").substr(0, 10), "B\tequ\t< 2>");
@@ -118,8 +119,8 @@ TEST_F(BatchTest, SubFolderHeadersKeepTheirFolder) {
         list += (dir.path() / name).string() + "\r\n";
     }
     WriteBytes(dir / "header.txt", list);
-    ASSERT_EQ(StartBatch(session, false), 1);
-    while (ClaimBatchStep(session) && RunBatchStep(session) != -1) {
+    ASSERT_TRUE(StartBatch(session, NameList::Skip));
+    while (ClaimBatchStep(session) && RunBatchStep(session) != BatchStepResult::Finished) {
     }
     for (const char* name : {"windows.sdk", "sys/types.sdk", "extra.sdk"}) {
         EXPECT_TRUE(fs::exists(dir.path() / "sdk" / name)) << name;
@@ -134,8 +135,8 @@ TEST_F(BatchTest, ASubFolderHeaderThatIncludesItsNamesakeReachesTheTopOne) {
     WriteBytes(dir.path() / "inc" / "sys" / "fcntl.h", "#include <fcntl.h>\r\n#include <io.h>\r\n");
     WriteBytes(dir / "header.txt", (dir.path() / "inc" / "fcntl.h").string() + "\r\n" +
                                        (dir.path() / "inc" / "sys" / "fcntl.h").string() + "\r\n");
-    ASSERT_EQ(StartBatch(session, false), 1);
-    while (ClaimBatchStep(session) && RunBatchStep(session) != -1) {
+    ASSERT_TRUE(StartBatch(session, NameList::Skip));
+    while (ClaimBatchStep(session) && RunBatchStep(session) != BatchStepResult::Finished) {
     }
     EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "sys" / "fcntl.sdk").substr(0, 38),
               "Include ../fcntl.sdk\r\nInclude io.sdk\r\n");
@@ -152,8 +153,8 @@ TEST_F(BatchTest, ANameOfAnEarlierHeaderKeepsItsMeaning) {
                "#define OLEMISC_ALWAYSRUN 0x00000800L\r\n#define lstrlenW MNLS_lstrlenW\r\n"
                "#define INTERFACE IDrmAudioStream\r\n");
     WriteBytes(dir / "header.txt", (dir / "base.h") + "\r\n" + (dir / "later.h") + "\r\n");
-    ASSERT_EQ(StartBatch(session, false), 1);
-    while (ClaimBatchStep(session) && RunBatchStep(session) != -1) {
+    ASSERT_TRUE(StartBatch(session, NameList::Skip));
+    while (ClaimBatchStep(session) && RunBatchStep(session) != BatchStepResult::Finished) {
     }
     // The function and the structure keep their names: no equate follows the guarded one.
     EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "later.sdk"),

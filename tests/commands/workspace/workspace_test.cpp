@@ -17,7 +17,7 @@ TEST(WorkspaceSampleTest, TheBundledSampleHeadersAreWrittenAndListed) {
     TempDir base;
     const fs::path work = base.path() / "ws";
     std::string report;
-    ASSERT_EQ(InitWorkspace({work, {}, false}, report), 1) << report;
+    ASSERT_TRUE(InitWorkspace({work, {}, false}, report)) << report;
 
     const fs::path sample = fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "sample" / "include";
     for (const char* name : {"windows.h", "sample.h", "d3dsample.h", "ddk/sampledrv.h"}) {
@@ -30,7 +30,7 @@ TEST(WorkspaceSampleTest, TheBundledSampleHeadersAreWrittenAndListed) {
 
     // The sample headers are the workspace's own files: a second init keeps them.
     WriteBytes(work / "include" / "sample.h", "edited");
-    EXPECT_EQ(InitWorkspace({work, {}, false}, report), 0);
+    EXPECT_FALSE(InitWorkspace({work, {}, false}, report));
     EXPECT_NE(report.find("include/sample.h"), std::string::npos) << report;
     EXPECT_EQ(ReadBytes(work / "include" / "sample.h"), "edited");
 }

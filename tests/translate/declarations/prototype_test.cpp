@@ -18,7 +18,7 @@ class PrototypeTest : public HeaderFixture {
     std::string Translate(const std::string& statement) {
         host.view.clear();
         LineIndex& index = Header(statement + "\r\n");
-        EXPECT_FALSE(ScanStatement(session, 1, index));
+        EXPECT_TRUE(ScanStatement(session, 1, index));
         TranslatePrototype(session, 1, index.lines(), index);
         return host.view;
     }

@@ -26,16 +26,17 @@ class ConditionalTest : public HeaderFixture {
     // Scans the statement of text that begins on line 1 and translates it with the routine of
     // directive. Returns what the routine returns (1 for #endif).
     uint32_t Translate(const std::string& text, Directive directive,
-                       HeapBlock* destination = nullptr) {
+                       HeapBlock* destination = kToOutput) {
         LineIndex& index = Header(text);
-        EXPECT_FALSE(ScanStatement(session, 1, index));
+        EXPECT_TRUE(ScanStatement(session, 1, index));
         const uint32_t lines = index.lines();
         if (directive == Directive::Ifdef)
             return TranslateIfdef(session, 1, lines, index, destination);
         if (directive == Directive::Ifndef)
             return TranslateIfndef(session, 1, lines, index, destination);
         if (directive == Directive::Endif) return TranslateEndif(session, 1, lines, index), 1u;
-        return TranslateIf(session, 1, lines, index, destination, directive == Directive::Elif);
+        const IfForm form = directive == Directive::Elif ? IfForm::Elif : IfForm::If;
+        return TranslateIf(session, 1, lines, index, destination, form);
     }
 };
 
@@ -105,8 +106,8 @@ TEST_F(ConditionalTest, AnOverLongLineIsRefused) {
     LineIndex& index =
         Header("#if " + std::string(1100, 'A') + "\r\n#ifdef " + std::string(1100, 'B') + "\r\n");
     session.statement.counts.lastLine = 2;
-    EXPECT_EQ(TranslateIf(session, 1, 2, index, nullptr, false), 1u);
-    EXPECT_EQ(TranslateIfdef(session, 2, 1, index, nullptr), 2u);
+    EXPECT_EQ(TranslateIf(session, 1, 2, index, kToOutput, IfForm::If), 1u);
+    EXPECT_EQ(TranslateIfdef(session, 2, 1, index, kToOutput), 2u);
     EXPECT_EQ(host.view, "");
     EXPECT_EQ(session.header.ifDepth, 0);
     ASSERT_EQ(host.messages.size(), 1u);  // said once, by the statement reader

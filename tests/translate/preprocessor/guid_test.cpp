@@ -17,11 +17,12 @@ class GuidTest : public HeaderFixture {
     // Scans the one statement of text and translates it as the driver does.
     void Translate(const std::string& text, Form form) {
         LineIndex& index = Header(text);
-        ASSERT_FALSE(ScanStatement(session, 1, index));
+        ASSERT_TRUE(ScanStatement(session, 1, index));
         if (form == Form::NameSecond) {
             TranslateGuidSecond(session, 1, index.lines(), index);
         } else {
-            TranslateGuid(session, 1, index.lines(), index, form == Form::OleGuid);
+            const GuidForm guid = form == Form::OleGuid ? GuidForm::OleGuid : GuidForm::Guid;
+            TranslateGuid(session, 1, index.lines(), index, guid);
         }
     }
     std::string GuidNames() { return std::string(session.header.names.guidNames.view()); }

@@ -27,7 +27,7 @@ class MacroTest : public HeaderFixture {
     void Translate(const std::string& text) {
         LineIndex& index = Header(text);
         session.statement.statementKind = StatementKind::Define;
-        ASSERT_FALSE(ScanStatement(session, 1, index));
+        ASSERT_TRUE(ScanStatement(session, 1, index));
         TranslateMacro(session, 1, index.lines(), index);
     }
 };

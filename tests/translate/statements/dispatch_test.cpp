@@ -20,7 +20,7 @@ class DispatchTest : public HeaderFixture {
     // Scans and dispatches the one statement of text, whose first word is word.
     void Dispatch(const std::string& text, const std::string& word) {
         LineIndex& index = Header(text);
-        ASSERT_FALSE(ScanStatement(session, 1, index));
+        ASSERT_TRUE(ScanStatement(session, 1, index));
         std::string code = text.substr(0, text.find('\r'));
         DispatchStatement(session, LookupKeywordCode(session, word), code, 1, index.lines(), index);
     }

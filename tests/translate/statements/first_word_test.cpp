@@ -59,25 +59,26 @@ class ExtractFirstWordTest : public HeaderFixture {};
 
 TEST_F(ExtractFirstWordTest, CutsTheWordAndTellsWhatFollows) {
     UseKnowledge("#define = define = 5\r\nDECLARE_HANDLE = handle = 32\r\n");
+    const FirstWord goesOn = FirstWord::Word, skip = FirstWord::Skip, call = FirstWord::UncodedCall;
     struct Case {
         const char* line;
-        int result;
+        FirstWord result;
         const char* word;
     } const cases[] = {
-        {"#  define X 1", 7, "#define"},
-        {"int f(void);", 3, "int"},
-        {"FOO(1);", 0, "FOO"},                            // unknown word called like a function
-        {"DECLARE_HANDLE(HWND);", 14, "DECLARE_HANDLE"},  // known word: a statement
-        {"x->y = 1;", 1, "x"},
-        {"A::B(1);", 0, "A::B"},
-        {"LPX*p;", 3, "LPX"},
-        {"(x);", -2, ""},
-        {"extern_c int x;", -1, "extern_c"},
-        {"namespace std {", -2, "namespace"},
-        {"extern int x;", 6, "extern"},
-        {"extern \"C\" {", -2, "extern"},
-        {"extern \"C\"", -2, "extern"},
-        {"extern \"C\"   {", -2, "extern"},
+        {"#  define X 1", goesOn, "#define"},
+        {"int f(void);", goesOn, "int"},
+        {"FOO(1);", call, "FOO"},                             // unknown word called like a function
+        {"DECLARE_HANDLE(HWND);", goesOn, "DECLARE_HANDLE"},  // known word: a statement
+        {"x->y = 1;", goesOn, "x"},
+        {"A::B(1);", call, "A::B"},
+        {"LPX*p;", goesOn, "LPX"},
+        {"(x);", skip, ""},
+        {"extern_c int x;", goesOn, "extern_c"},
+        {"namespace std {", skip, "namespace"},
+        {"extern int x;", goesOn, "extern"},
+        {"extern \"C\" {", skip, "extern"},
+        {"extern \"C\"", skip, "extern"},
+        {"extern \"C\"   {", skip, "extern"},
     };
     for (const Case& c : cases) {
         Header(std::string(c.line) + "\r\n");
@@ -93,7 +94,7 @@ TEST_F(ExtractFirstWordTest, BlanksALinkagePrefixForEveryLaterReader) {
     Header("x;\r\n  extern \"C\" int f(void);\r\n");
     std::string line = "extern \"C\" int f(void);";
     std::string word;
-    EXPECT_EQ(ExtractFirstWord(session, line, word, session.run.inputIndex, 2), 3);
+    EXPECT_EQ(ExtractFirstWord(session, line, word, session.run.inputIndex, 2), FirstWord::Word);
     EXPECT_EQ(word, "int");
     EXPECT_EQ(line, "int f(void);");
     EXPECT_EQ(Line(2), std::string(13, ' ') + "int f(void);");

@@ -36,7 +36,8 @@ TEST(RealHeadersTest, EveryMingwHeaderTranslates) {
     for (const auto& entry : fs::recursive_directory_iterator(kMingwInclude)) {
         if (!entry.is_regular_file()) continue;
         LineIndex index;
-        EXPECT_NE(OpenIndexedFile(session, entry.path().string(), index, {}, TranslateFile), 0)
+        EXPECT_NE(OpenIndexedFile(session, entry.path().string(), index, {}, TranslateFile),
+                  FileResult::Failed)
             << entry.path();
         ++headers;
     }

@@ -11,8 +11,8 @@ namespace {
 class StatementScanTest : public HeaderFixture {
   protected:
     // Scans the statement at line 1 of text, as the driver would for that first line.
-    int Scan(const std::string& text, StatementKind kind = StatementKind::Other,
-             ScanEnd end = ScanEnd::StatementEnd) {
+    bool Scan(const std::string& text, StatementKind kind = StatementKind::Other,
+              ScanEnd end = ScanEnd::StatementEnd) {
         LineIndex& index = Header(text);
         session.statement.statementKind = kind;
         return ScanStatement(session, 1, index, end);
@@ -43,7 +43,7 @@ TEST_F(StatementScanTest, FindsTheLastLine) {
         {"FOO(a)\r\n/* c */\r\nint x;\r\n", StatementKind::Other, 3},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Scan(c.text, c.kind), 0) << c.text;
+        EXPECT_TRUE(Scan(c.text, c.kind)) << c.text;
         EXPECT_EQ(counts().lastLine, c.lastLine) << c.text;
         EXPECT_EQ(counts().statementLines, c.lastLine) << c.text;
     }
@@ -61,23 +61,23 @@ TEST_F(StatementScanTest, CanEndBeforeADirectiveLine) {
         {"#if A \\\r\n  && B\r\n#endif\r\n", 2},
     };
     for (const auto& [text, lastLine] : cases) {
-        ASSERT_EQ(Scan(text, StatementKind::Other, ScanEnd::BeforeDirective), 0) << text;
+        ASSERT_TRUE(Scan(text, StatementKind::Other, ScanEnd::BeforeDirective)) << text;
         EXPECT_EQ(counts().lastLine, lastLine) << text;
     }
-    ASSERT_EQ(Scan(cases[0].first), 0);
+    ASSERT_TRUE(Scan(cases[0].first));
     EXPECT_EQ(counts().lastLine, 4u);
 }
 
 TEST_F(StatementScanTest, AWordLookingLikeAConditionalBeforeABodyIsADeclaration) {
-    ASSERT_EQ(Scan("DIFFUSE\r\nfoo {\r\n};\r\n", StatementKind::If), 0);
+    ASSERT_TRUE(Scan("DIFFUSE\r\nfoo {\r\n};\r\n", StatementKind::If));
     EXPECT_EQ(counts().lastLine, 3u);
     EXPECT_EQ(session.statement.statementKind, StatementKind::Other);
-    ASSERT_EQ(Scan("DIFFUSE\r\n#endif\r\n", StatementKind::If), -1);
+    ASSERT_FALSE(Scan("DIFFUSE\r\n#endif\r\n", StatementKind::If));
     EXPECT_EQ(session.statement.statementKind, StatementKind::If);
 }
 
 TEST_F(StatementScanTest, CountsPunctuation) {
-    ASSERT_EQ(Scan("int f(int a, char* b) { return a && b || !c; }\r\n"), 0);
+    ASSERT_TRUE(Scan("int f(int a, char* b) { return a && b || !c; }\r\n"));
     EXPECT_EQ(counts().openParens, 1u);
     EXPECT_EQ(counts().closeParens, 1u);
     EXPECT_EQ(counts().parenGroups, 1u);
@@ -89,7 +89,7 @@ TEST_F(StatementScanTest, CountsPunctuation) {
     EXPECT_FALSE(counts().callForm);
     EXPECT_FALSE(counts().cppSyntax);
 
-    ASSERT_EQ(Scan("x = \"(\" ',' '[';\r\n"), 0);
+    ASSERT_TRUE(Scan("x = \"(\" ',' '[';\r\n"));
     EXPECT_EQ(counts().openParens, 0u);  // brackets inside literals are not counted
     EXPECT_EQ(counts().quotes, 6u);
     EXPECT_EQ(counts().commas, 1u);  // other characters are
@@ -98,19 +98,19 @@ TEST_F(StatementScanTest, CountsPunctuation) {
 }
 
 TEST_F(StatementScanTest, RecognisesCallFormAndCppSyntax) {
-    ASSERT_EQ(Scan("DEFINE_GUID(IID_X, 1);\r\n"), 0);
+    ASSERT_TRUE(Scan("DEFINE_GUID(IID_X, 1);\r\n"));
     EXPECT_TRUE(counts().callForm);
-    ASSERT_EQ(Scan("DEFINE_GUID (IID_X, 1);\r\n"), 0);
+    ASSERT_TRUE(Scan("DEFINE_GUID (IID_X, 1);\r\n"));
     EXPECT_FALSE(counts().callForm);
-    ASSERT_EQ(Scan("int x; f(1);\r\n"), 0);
+    ASSERT_TRUE(Scan("int x; f(1);\r\n"));
     EXPECT_FALSE(counts().callForm);  // a blank came before the '('
 
-    ASSERT_EQ(Scan("a->b = 1;\r\n"), 0);
+    ASSERT_TRUE(Scan("a->b = 1;\r\n"));
     EXPECT_TRUE(counts().cppSyntax);
-    ASSERT_EQ(Scan("A::B x;\r\n"), 0);
+    ASSERT_TRUE(Scan("A::B x;\r\n"));
     EXPECT_TRUE(counts().cppSyntax);
     session.run.oleviewMode = true;
-    ASSERT_EQ(Scan("A::B x;\r\n"), 0);
+    ASSERT_TRUE(Scan("A::B x;\r\n"));
     EXPECT_FALSE(counts().cppSyntax);
 }
 
@@ -118,32 +118,32 @@ TEST_F(StatementScanTest, RecognisesCallFormAndCppSyntax) {
 // opens and closes: only the first counts towards the statement's end, though every bracket
 // is counted.
 TEST_F(StatementScanTest, OnlyTheFirstBranchOfAConditionalDecidesTheEnd) {
-    ASSERT_EQ(Scan("int f(\r\n#ifdef X\r\nint a\r\n#else\r\nint b)\r\n#endif\r\n);\r\n"), 0);
+    ASSERT_TRUE(Scan("int f(\r\n#ifdef X\r\nint a\r\n#else\r\nint b)\r\n#endif\r\n);\r\n"));
     EXPECT_EQ(counts().lastLine, 7u);
     EXPECT_EQ(counts().closeParens, 2u);
-    ASSERT_EQ(Scan("struct S {\r\n#if A\r\nstruct { int a; } x;\r\n#else\r\nunion {\r\n"
-                   "int b; } y;\r\n#endif\r\n};\r\nint g;\r\n"),
-              0);
+    ASSERT_TRUE(
+        Scan("struct S {\r\n#if A\r\nstruct { int a; } x;\r\n#else\r\nunion {\r\n"
+             "int b; } y;\r\n#endif\r\n};\r\nint g;\r\n"));
     EXPECT_EQ(counts().lastLine, 8u);
     EXPECT_EQ(counts().openBraces, 3u);
     EXPECT_EQ(counts().closeBraces, 3u);
     // A lone '#' is a directive of nothing (found by the fuzzer: it read past the line).
-    ASSERT_EQ(Scan("int f(\r\n#  \r\nint a);\r\n"), 0);
+    ASSERT_TRUE(Scan("int f(\r\n#  \r\nint a);\r\n"));
     EXPECT_EQ(counts().lastLine, 3u);
 }
 
 // An "#else" whose "#if" stands before the statement separates two alternative headers: the
 // line after it is not counted.
 TEST_F(StatementScanTest, IgnoresBracketsOfTheAlternativeHeader) {
-    ASSERT_EQ(Scan("typedef struct _S1 {\r\n#else\r\ntypedef struct _S2 {\r\n#endif\r\n"
-                   "DWORD a;\r\n} S;\r\n"),
-              0);
+    ASSERT_TRUE(
+        Scan("typedef struct _S1 {\r\n#else\r\ntypedef struct _S2 {\r\n#endif\r\n"
+             "DWORD a;\r\n} S;\r\n"));
     EXPECT_EQ(counts().lastLine, 6u);
     EXPECT_EQ(counts().openBraces, 1u);
 }
 
 TEST_F(StatementScanTest, ALineOfTheNextStatementAddsNothing) {
-    ASSERT_EQ(Scan("#define A \\\r\n#define B(x) (x, 1)\r\n", StatementKind::Define), 0);
+    ASSERT_TRUE(Scan("#define A \\\r\n#define B(x) (x, 1)\r\n", StatementKind::Define));
     EXPECT_EQ(counts().lastLine, 1u);
     EXPECT_EQ(counts().openParens, 0u);
     EXPECT_EQ(counts().commas, 0u);
@@ -151,15 +151,15 @@ TEST_F(StatementScanTest, ALineOfTheNextStatementAddsNothing) {
 }
 
 TEST_F(StatementScanTest, ReportsAStatementRunningPastTheEnd) {
-    EXPECT_EQ(Scan("int f(int a,\r\nint b\r\n"), -1);
+    EXPECT_FALSE(Scan("int f(int a,\r\nint b\r\n"));
     EXPECT_EQ(counts().lastLine, 1u);
-    EXPECT_EQ(Scan("int f(void)"), -1);
+    EXPECT_FALSE(Scan("int f(void)"));
 }
 
 TEST_F(StatementScanTest, JournalsUnbalancedBrackets) {
     session.run.baseDirectory = dir_.path().string() + "/";
     OpenJournal(session);
-    EXPECT_EQ(Scan("#define X (1\r\n", StatementKind::Define), 0);
+    EXPECT_TRUE(Scan("#define X (1\r\n", StatementKind::Define));
     CloseJournal(session);
     EXPECT_EQ(ReadBytes(dir_ / "journal.txt"),
               "ERREUR Parenth\xE8ses ou accolades d\xE9s\xE9quilibr\xE9s ligne: 1\r\n");
