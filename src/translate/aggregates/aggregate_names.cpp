@@ -61,7 +61,7 @@ NameFound NameAfterBrace(AggregateWork& work, std::string& name) {
     if (braces == 0) return NameFound::StatementEnded;
     CommentStateGuard guard(work.session);
     work.session.header.inBlockComment = false;
-    StatementCursor cursor(work.session, work.cursor.index(), work.firstLine, work.linesLeft);
+    StatementCursor cursor(work.session, work.statement);
     if (!cursor.NextLine() || !PassClosingBrace(cursor, braces, OpeningBraces::Ignored)) {
         return NameFound::StatementEnded;
     }

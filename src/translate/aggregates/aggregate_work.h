@@ -25,10 +25,10 @@ inline constexpr size_t kNameLimit = 99;
 // cannot stay inline: its pieces, from mark on, become a structure of its own.
 struct NestedFrame {
     bool detached = false;
-    uint32_t mark = 0;     // where its pieces begin in the output block
-    std::string keyword;   // "STRUCT" or "UNION"
-    std::string typeName;  // the structure it becomes: OUTER_field
-    std::string member;    // "\tfield OUTER_field 6 dup (<>)"
+    uint32_t mark = 0;                              // where its pieces begin in the output block
+    std::string keyword;                            // "STRUCT" or "UNION"
+    std::string typeName;                           // the structure it becomes: OUTER_field
+    std::string member;                             // "\tfield OUTER_field 6 dup (<>)"
     std::set<std::string, std::less<>> childNames;  // the names of its nested aggregates
 };
 
@@ -41,12 +41,9 @@ inline std::string AggregateKeyword(const Session& session, bool isUnion) {
 }
 
 struct AggregateWork {
-    AggregateWork(Session& owner, LineIndex& index, uint32_t first, uint32_t left)
-        : session(owner),
-          cursor(owner, index, first, left),
-          outputBlock(owner.statement.outputBlock),
-          firstLine(first),
-          linesLeft(left) {
+    AggregateWork(Session& owner, StatementSpan span)
+        : session(owner), cursor(owner, span), statement(span) {
+        outputBlock.reporter = &owner.host;
         pendingRecords.reporter = &owner.host;
     }
 
@@ -56,9 +53,8 @@ struct AggregateWork {
 
     Session& session;
     StatementCursor cursor;
-    HeapBlock& outputBlock;  // the pieces written once the body is complete
-    const uint32_t firstLine;
-    const uint32_t linesLeft;
+    const StatementSpan statement;
+    HeapBlock outputBlock;  // the pieces written once the body is complete
     AggregateKind kind = AggregateKind::None;
     std::string tag;           // the last word before the first '{'
     std::string name;          // the declared name, before any rename from the knowledge file
@@ -66,12 +62,12 @@ struct AggregateWork {
     HeapBlock pendingRecords;  // the record declaration of the current run of bit fields
     uint32_t recordRuns = 0;   // runs of bit fields started in the aggregate
     bool recordRunOpen = false;
-    uint32_t recordBits = 0;  // the widths of the open run's fields
+    uint32_t recordBits = 0;       // the widths of the open run's fields
     uint32_t recordUnitBits = 32;  // the bits of the C type that holds the open run
     // The conditionals open in the body, each as the lines that lead to its current branch
     // ("IFDEF _WIN64", "ELSE"): a record declared there is declared under the same condition.
     std::vector<std::vector<std::string>> openConditionals;
-    std::vector<NestedFrame> nested;  // the nested aggregates open at the cursor
+    std::vector<NestedFrame> nested;                // the nested aggregates open at the cursor
     std::set<std::string, std::less<>> childNames;  // the names of its outermost nested ones
 };
 

@@ -137,7 +137,7 @@ class AggregateTranslation {
                 break;
         }
         if (work_.name.size() > kNameLimit) {
-            ReportTooLong(session_, work_.firstLine, kRoutine);
+            ReportTooLong(session_, work_.statement.firstLine, kRoutine);
             return false;
         }
         return !work_.name.empty();
@@ -191,12 +191,13 @@ class AggregateTranslation {
                     [[fallthrough]];
                 default:
                     if (SkipBlanks(member, 0) == member.size() &&
-                        ExpandDeclarationMacro(bracesLeft)) break;
+                        ExpandDeclarationMacro(bracesLeft))
+                        break;
                     member.push_back(c);
                     cursor_.Advance();
             }
             if (member.size() > kLineLimit) {
-                ReportTooLong(session_, work_.firstLine, kRoutine);
+                ReportTooLong(session_, work_.statement.firstLine, kRoutine);
                 return Abandon();
             }
         }
@@ -324,11 +325,9 @@ class AggregateTranslation {
 
 }  // namespace
 
-void TranslateAggregate(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                        AggregateForm form) {
-    AggregateWork work(session, index, firstLine, linesLeft);
+void TranslateAggregate(Session& session, StatementSpan statement, AggregateForm form) {
+    AggregateWork work(session, statement);
     AggregateTranslation(work, form).Run();
-    ReleaseHeapBlock(session.statement.outputBlock);
 }
 
 }  // namespace ondavel

@@ -3,15 +3,15 @@
 
 #include <cstdint>
 
+#include "session/statement_span.h"
+
 namespace ondavel {
 
 struct Session;
-class LineIndex;
 
 // How the aggregate statement began: with "typedef", or with the struct/union keyword itself.
 enum class AggregateForm { Typedef = 0, Plain = 1 };
 
-void TranslateAggregate(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                        AggregateForm form);
+void TranslateAggregate(Session& session, StatementSpan statement, AggregateForm form);
 
 }  // namespace ondavel

@@ -64,9 +64,8 @@ BodyDirectiveResult TranslateBodyDirective(AggregateWork& work) {
         case NestedDirective::Conditional: {
             const uint32_t used = work.outputBlock.used;
             const Level level = LevelOf(line);
-            cursor.ResumeAfter(TranslateNestedConditional(work.session, line, cursor.LineNumber(),
-                                                          cursor.LinesLeft(), cursor.index(),
-                                                          &work.outputBlock));
+            cursor.ResumeAfter(TranslateNestedConditional(
+                work.session, line, {cursor.index(), cursor.LineNumber()}, &work.outputBlock));
             FollowConditional(work, level, LastPiece(work.outputBlock, used));
             break;
         }

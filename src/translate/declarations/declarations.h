@@ -4,18 +4,17 @@
 
 #include <cstdint>
 
+#include "session/statement_span.h"
+
 namespace ondavel {
 
 struct Session;
-class LineIndex;
 
-void TranslatePrototype(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
-void TranslateCallbackTypedef(Session& session, uint32_t firstLine, uint32_t linesLeft,
-                              LineIndex& index);
+void TranslatePrototype(Session& session, StatementSpan statement);
+void TranslateCallbackTypedef(Session& session, StatementSpan statement);
 // True when the typedef was translated (its source text is then kept aside).
-bool TranslateTypedef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
-void TranslateInterface(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
-void TranslateOleInterface(Session& session, uint32_t firstLine, uint32_t linesLeft,
-                           LineIndex& index);
+bool TranslateTypedef(Session& session, StatementSpan statement);
+void TranslateInterface(Session& session, StatementSpan statement);
+void TranslateOleInterface(Session& session, StatementSpan statement);
 
 }  // namespace ondavel

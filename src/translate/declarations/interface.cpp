@@ -87,11 +87,10 @@ ComStep TranslateOleMethods(ComInterface& com, StatementCursor& cursor) {
 
 }  // namespace
 
-void TranslateInterface(Session& session, uint32_t firstLine, uint32_t linesLeft,
-                        LineIndex& index) {
+void TranslateInterface(Session& session, StatementSpan statement) {
     // "DECLARE_INTERFACE_(IFoo, IUnknown);" declares nothing.
     if (session.statement.counts.semicolons < 2) return;
-    StatementCursor cursor(session, index, firstLine, linesLeft);
+    StatementCursor cursor(session, statement);
     std::string name;
     std::string parent;
     // The names are the first arguments of the macro, whichever form it has:
@@ -105,9 +104,8 @@ void TranslateInterface(Session& session, uint32_t firstLine, uint32_t linesLeft
     if (TranslateMacroMethods(com, cursor) == ComStep::End) com.Close();
 }
 
-void TranslateOleInterface(Session& session, uint32_t firstLine, uint32_t linesLeft,
-                           LineIndex& index) {
-    StatementCursor cursor(session, index, firstLine, linesLeft);
+void TranslateOleInterface(Session& session, StatementSpan statement) {
+    StatementCursor cursor(session, statement);
     std::string name;
     std::string parent;
     if (!cursor.Start()) return;

@@ -103,12 +103,11 @@ void WriteProtoLine(Session& session, const StatementCursor& walk, uint32_t firs
 
 class PrototypeTranslation {
   public:
-    PrototypeTranslation(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index)
+    PrototypeTranslation(Session& session, StatementSpan statement)
         : session_(session),
-          index_(index),
+          statement_(statement),
           counts_(session.statement.counts),
-          firstLine_(firstLine),
-          walk_(session, index, firstLine, linesLeft) {}
+          walk_(session, statement) {}
 
     void Run() {
         // Parentheses that never balance still open one list.
@@ -128,7 +127,8 @@ class PrototypeTranslation {
             if (ClassifyType(session_, name_, masmName) == TC_STRUCT) MarkNotAllowed();
             const Outcome outcome = ScanParameters();
             if (outcome == Outcome::Restart) continue;
-            if (outcome == Outcome::Done) WriteProtoLine(session_, walk_, firstLine_, kRoutine);
+            if (outcome == Outcome::Done)
+                WriteProtoLine(session_, walk_, statement_.firstLine, kRoutine);
             return;
         }
     }
@@ -238,8 +238,9 @@ class PrototypeTranslation {
         switch (ClassifyNestedDirective(line)) {
             case NestedDirective::Else:
                 WriteOutputLine(session_, "\tELSE");
-                return walk_.LineNumber() == firstLine_ + 1 ? DirectiveResult::ElseOnSecondLine
-                                                            : DirectiveResult::Done;
+                return walk_.LineNumber() == statement_.firstLine + 1
+                           ? DirectiveResult::ElseOnSecondLine
+                           : DirectiveResult::Done;
             case NestedDirective::Endif:
                 --session_.header.ifDepth;
                 WriteOutputLine(session_, "ENDIF " + std::string(walk_.LastComment()));
@@ -257,12 +258,11 @@ class PrototypeTranslation {
     }
 
     void TranslateConditional(std::string_view line) {
-        HeapBlock& block = session_.statement.outputBlock;
-        ReleaseHeapBlock(block);
-        walk_.ResumeAfter(TranslateNestedConditional(session_, line, walk_.LineNumber(),
-                                                     walk_.LinesLeft(), index_, &block));
+        HeapBlock block;
+        block.reporter = &session_.host;
+        walk_.ResumeAfter(TranslateNestedConditional(
+            session_, line, {statement_.source, walk_.LineNumber()}, &block));
         WritePieces(session_, block);
-        ReleaseHeapBlock(block);
     }
 
     // MIDL proxies and stubs after an interface, and MIDL's allocators, are not the kit's API.
@@ -317,7 +317,8 @@ class PrototypeTranslation {
 
     bool AppendParameter() {
         const Collected collected = CollectParameter(walk_, ",;", parameter_);
-        if (collected == Collected::TooLong) ReportTooLong(session_, firstLine_, kRoutine);
+        if (collected == Collected::TooLong)
+            ReportTooLong(session_, statement_.firstLine, kRoutine);
         if (collected != Collected::Parameter) return false;
         ReducePrototypeParameter(session_, parameter_);
         AppendCleanedParameter(session_, parameter_, firstParameter_, walk_.LineNumber());
@@ -325,9 +326,8 @@ class PrototypeTranslation {
     }
 
     Session& session_;
-    LineIndex& index_;
+    const StatementSpan statement_;
     StatementCounts& counts_;
-    const uint32_t firstLine_;
     StatementCursor walk_;
     std::string name_;
     std::string parameter_;
@@ -343,8 +343,8 @@ class PrototypeTranslation {
 
 class CallbackTranslation {
   public:
-    CallbackTranslation(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index)
-        : session_(session), firstLine_(firstLine), walk_(session, index, firstLine, linesLeft) {}
+    CallbackTranslation(Session& session, StatementSpan statement)
+        : session_(session), statement_(statement), walk_(session, statement) {}
 
     void Run() {
         if (!walk_.Start() || !walk_.SkipPast('(') || !walk_.SkipAcrossLines(" \t*")) return;
@@ -357,7 +357,7 @@ class CallbackTranslation {
         if (ellipsisSeen_ && session_.statement.cdeclSeen) {
             protoLine.insert(protoLine.find(" PROTO") + std::string_view(" PROTO").size(), " C");
         }
-        WriteProtoLine(session_, walk_, firstLine_, kRoutine);
+        WriteProtoLine(session_, walk_, statement_.firstLine, kRoutine);
     }
 
   private:
@@ -387,7 +387,8 @@ class CallbackTranslation {
 
     bool AppendParameter() {
         const Collected collected = CollectParameter(walk_, ",)", parameter_);
-        if (collected == Collected::TooLong) ReportTooLong(session_, firstLine_, kRoutine);
+        if (collected == Collected::TooLong)
+            ReportTooLong(session_, statement_.firstLine, kRoutine);
         if (collected != Collected::Parameter) return false;
         ReduceStarredParameter(session_, parameter_);
         const std::optional<uint32_t> code =
@@ -397,7 +398,7 @@ class CallbackTranslation {
     }
 
     Session& session_;
-    const uint32_t firstLine_;
+    const StatementSpan statement_;
     StatementCursor walk_;
     std::string name_;
     std::string parameter_;
@@ -408,15 +409,13 @@ class CallbackTranslation {
 
 }  // namespace
 
-void TranslatePrototype(Session& session, uint32_t firstLine, uint32_t linesLeft,
-                        LineIndex& index) {
-    PrototypeTranslation(session, firstLine, linesLeft, index).Run();
+void TranslatePrototype(Session& session, StatementSpan statement) {
+    PrototypeTranslation(session, statement).Run();
     session.statement.cdeclSeen = false;
 }
 
-void TranslateCallbackTypedef(Session& session, uint32_t firstLine, uint32_t linesLeft,
-                              LineIndex& index) {
-    CallbackTranslation(session, firstLine, linesLeft, index).Run();
+void TranslateCallbackTypedef(Session& session, StatementSpan statement) {
+    CallbackTranslation(session, statement).Run();
     session.statement.cdeclSeen = false;
 }
 

@@ -55,8 +55,8 @@ enum class Collected { Declarator, Abandoned };
 
 class TypedefTranslation {
   public:
-    TypedefTranslation(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index)
-        : session_(session), cursor_(session, index, firstLine, linesLeft) {
+    TypedefTranslation(Session& session, StatementSpan statement)
+        : session_(session), cursor_(session, statement) {
         typedefWords_.reporter = &session.host;
     }
 
@@ -267,8 +267,8 @@ class TypedefTranslation {
 
     // A typedef the assembler takes as a comment: ";NAME  TYPEDEF  TYPE".
     void WriteTypedefLine(std::string_view name, std::string_view type) {
-        WriteOutputLine(session_,
-                        ";" + std::string(name) + std::string(kTypedefSeparator) + std::string(type));
+        WriteOutputLine(
+            session_, ";" + std::string(name) + std::string(kTypedefSeparator) + std::string(type));
     }
 
     // A ',' and the blanks after it lead to the next declarator, a ';' ends the statement.
@@ -296,8 +296,8 @@ class TypedefTranslation {
 
 }  // namespace
 
-bool TranslateTypedef(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
-    return TypedefTranslation(session, firstLine, linesLeft, index).Run();
+bool TranslateTypedef(Session& session, StatementSpan statement) {
+    return TypedefTranslation(session, statement).Run();
 }
 
 }  // namespace ondavel

@@ -24,10 +24,10 @@ std::string TestedName(std::string_view code) {
 }
 
 // "#ifdef NAME"/"#ifndef NAME" -> keyword + NAME (renamed when MASM cannot take it) + comment.
-uint32_t TranslateNameTest(Session& session, uint32_t line, LineIndex& index,
-                           HeapBlock* destination, std::string_view keyword) {
+uint32_t TranslateNameTest(Session& session, StatementSpan statement, HeapBlock* destination,
+                           std::string_view keyword) {
     std::string copy;
-    if (!CopyDirectiveLine(index, line, copy)) return line;
+    if (!CopyDirectiveLine(statement, copy)) return statement.firstLine;
     DirectiveParts parts;
     SplitDirectiveLine(session, copy, parts);
     std::string output(keyword);
@@ -39,21 +39,21 @@ uint32_t TranslateNameTest(Session& session, uint32_t line, LineIndex& index,
     output.append(parts.comment);
     ++session.header.ifDepth;
     WriteLineTo(session, destination, output);
-    return line;
+    return statement.firstLine;
 }
 
 }  // namespace
 
-uint32_t TranslateIf(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                     HeapBlock* destination, IfForm form) {
+uint32_t TranslateIf(Session& session, StatementSpan statement, HeapBlock* destination,
+                     IfForm form) {
     StatementReader reader;
-    reader.lineNumber = firstLine - 1;
-    reader.linesLeft = linesLeft + 1;
-    if (!NextStatementLine(session, index, reader)) return reader.lineNumber;
+    reader.lineNumber = statement.firstLine - 1;
+    if (!NextStatementLine(session, statement.source, reader)) return reader.lineNumber;
     // #elif continues the level its #if opened.
     if (form == IfForm::If) ++session.header.ifDepth;
     std::string output = form == IfForm::Elif ? "ELSEIF " : "IF ";
-    if (!RewriteCondition(session, index, reader, DirectiveWordEnd(reader.workLine), output)) {
+    if (!RewriteCondition(session, statement.source, reader, DirectiveWordEnd(reader.workLine),
+                          output)) {
         return reader.lineNumber;
     }
     output.append(reader.commentScratch);
@@ -61,19 +61,17 @@ uint32_t TranslateIf(Session& session, uint32_t firstLine, uint32_t linesLeft, L
     return reader.lineNumber;
 }
 
-uint32_t TranslateIfdef(Session& session, uint32_t line, uint32_t, LineIndex& index,
-                        HeapBlock* destination) {
-    return TranslateNameTest(session, line, index, destination, "IFDEF ");
+uint32_t TranslateIfdef(Session& session, StatementSpan statement, HeapBlock* destination) {
+    return TranslateNameTest(session, statement, destination, "IFDEF ");
 }
 
-uint32_t TranslateIfndef(Session& session, uint32_t line, uint32_t, LineIndex& index,
-                         HeapBlock* destination) {
-    return TranslateNameTest(session, line, index, destination, "IFNDEF ");
+uint32_t TranslateIfndef(Session& session, StatementSpan statement, HeapBlock* destination) {
+    return TranslateNameTest(session, statement, destination, "IFNDEF ");
 }
 
-void TranslateEndif(Session& session, uint32_t line, uint32_t, LineIndex& index) {
+void TranslateEndif(Session& session, StatementSpan statement) {
     std::string copy;
-    if (!CopyDirectiveLine(index, line, copy)) return;
+    if (!CopyDirectiveLine(statement, copy)) return;
     DirectiveParts parts;
     SplitDirectiveLine(session, copy, parts);
     --session.header.ifDepth;

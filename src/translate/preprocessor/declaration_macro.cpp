@@ -10,9 +10,8 @@
 
 namespace ondavel {
 
-void KeepDeclarationMacro(Session& session, uint32_t firstLine, uint32_t linesLeft,
-                          LineIndex& index) {
-    StatementCursor cursor(session, index, firstLine, linesLeft);
+void KeepDeclarationMacro(Session& session, StatementSpan statement) {
+    StatementCursor cursor(session, statement);
     if (!cursor.Start()) return;
     std::string_view first = DirectiveText(cursor.Line());
     first.remove_prefix(std::min(first.size(), first.find_first_of(" \t")));

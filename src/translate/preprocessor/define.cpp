@@ -89,10 +89,9 @@ void WriteNamePair(Session& session, const std::string& name, const NamePair& pa
 
 class DefineTranslation {
   public:
-    DefineTranslation(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index)
-        : session_(session), index_(index), counts_(session.statement.counts) {
-        reader_.lineNumber = firstLine;
-        reader_.linesLeft = linesLeft;
+    DefineTranslation(Session& session, StatementSpan statement)
+        : session_(session), index_(statement.source), counts_(session.statement.counts) {
+        reader_.lineNumber = statement.firstLine;
     }
 
     void Run() {
@@ -471,8 +470,8 @@ bool TranslateTypedefPair(Session& session, std::string_view code) {
     return true;
 }
 
-void TranslateDefine(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
-    DefineTranslation(session, firstLine, linesLeft, index).Run();
+void TranslateDefine(Session& session, StatementSpan statement) {
+    DefineTranslation(session, statement).Run();
 }
 
 }  // namespace ondavel

@@ -7,9 +7,9 @@
 
 namespace ondavel {
 
-bool CopyDirectiveLine(LineIndex& index, uint32_t n, std::string& line) {
+bool CopyDirectiveLine(StatementSpan directive, std::string& line) {
     std::string_view raw;
-    return index.Line(n, raw) && CopyLine(line, raw);
+    return directive.source.Line(directive.firstLine, raw) && CopyLine(line, raw);
 }
 
 void SplitDirectiveLine(Session& session, std::string& line, DirectiveParts& parts) {

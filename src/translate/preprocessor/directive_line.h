@@ -6,14 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "session/statement_span.h"
+
 namespace ondavel {
 
 struct Session;
-class LineIndex;
 
-// Copies line n of the index into line; false when there is no such line or it is too long
+// Copies the directive's line into line; false when there is no such line or it is too long
 // for a line buffer.
-bool CopyDirectiveLine(LineIndex& index, uint32_t n, std::string& line);
+bool CopyDirectiveLine(StatementSpan directive, std::string& line);
 
 struct DirectiveParts {
     std::string code;     // trimmed, without its comments

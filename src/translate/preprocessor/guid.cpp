@@ -44,11 +44,9 @@ struct ArgumentCursor {
 };
 
 // A cursor whose first fetch reads the statement's first line.
-ArgumentCursor StatementCursor(Session& session, LineIndex& index, uint32_t firstLine,
-                               uint32_t linesLeft) {
-    ArgumentCursor cursor{session, index, {}, 0};
-    cursor.reader.lineNumber = firstLine - 1;
-    cursor.reader.linesLeft = linesLeft + 1;
+ArgumentCursor CursorBefore(Session& session, StatementSpan statement) {
+    ArgumentCursor cursor{session, statement.source, {}, 0};
+    cursor.reader.lineNumber = statement.firstLine - 1;
     return cursor;
 }
 
@@ -158,24 +156,22 @@ bool AppendOpenEndedNumbers(ArgumentCursor& cursor, std::string& output) {
 
 }  // namespace
 
-void TranslateGuid(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index,
-                   GuidForm form) {
-    ArgumentCursor cursor = StatementCursor(session, index, firstLine, linesLeft);
+void TranslateGuid(Session& session, StatementSpan statement, GuidForm form) {
+    ArgumentCursor cursor = CursorBefore(session, statement);
     if (!EnterArguments(cursor)) return;
     std::string output = StartWithName(cursor);
     const bool complete = form == GuidForm::OleGuid
                               ? AppendNumbers(cursor, output, kOleGuidSeparators)
                               : AppendNumbers(cursor, output, kGuidSeparators);
-    if (complete) WriteGuidLine(session, firstLine, output);
+    if (complete) WriteGuidLine(session, statement.firstLine, output);
 }
 
 // The name stands in the second argument; the first says what kind of identifier it is.
-void TranslateGuidSecond(Session& session, uint32_t firstLine, uint32_t linesLeft,
-                         LineIndex& index) {
-    ArgumentCursor cursor = StatementCursor(session, index, firstLine, linesLeft);
+void TranslateGuidSecond(Session& session, StatementSpan statement) {
+    ArgumentCursor cursor = CursorBefore(session, statement);
     if (!EnterArguments(cursor) || !SkipPast(cursor, ',') || !SkipBlanks(cursor)) return;
     std::string output = StartWithName(cursor);
-    if (AppendOpenEndedNumbers(cursor, output)) WriteGuidLine(session, firstLine, output);
+    if (AppendOpenEndedNumbers(cursor, output)) WriteGuidLine(session, statement.firstLine, output);
 }
 
 }  // namespace ondavel

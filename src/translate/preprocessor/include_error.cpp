@@ -60,9 +60,9 @@ std::string TranslatedHeaderName(std::string_view name) {
 
 }  // namespace
 
-void TranslateInclude(Session& session, uint32_t firstLine, uint32_t, LineIndex& index) {
+void TranslateInclude(Session& session, StatementSpan statement) {
     std::string line;
-    if (!CopyDirectiveLine(index, firstLine, line)) return;
+    if (!CopyDirectiveLine(statement, line)) return;
     DirectiveParts parts;
     SplitDirectiveLine(session, line, parts);
     if (IsContinued(parts.code)) return;
@@ -83,10 +83,9 @@ void TranslateInclude(Session& session, uint32_t firstLine, uint32_t, LineIndex&
     WritePackingLine(session, parts.code);
 }
 
-void TranslateError(Session& session, uint32_t firstLine, uint32_t, LineIndex& index,
-                    HeapBlock* destination) {
+void TranslateError(Session& session, StatementSpan statement, HeapBlock* destination) {
     std::string line;
-    if (!CopyDirectiveLine(index, firstLine, line)) return;
+    if (!CopyDirectiveLine(statement, line)) return;
     for (char& c : line) {
         if (kLiteralOperators.find(c) != std::string_view::npos) c = ' ';
     }

@@ -103,10 +103,9 @@ bool IsNameTaken(Session& session, std::string_view name) {
 
 }  // namespace
 
-void TranslateMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
-    MacroText text(session, index);
-    text.reader.lineNumber = firstLine - 1;
-    text.reader.linesLeft = linesLeft + 1;
+void TranslateMacro(Session& session, StatementSpan statement) {
+    MacroText text(session, statement.source);
+    text.reader.lineNumber = statement.firstLine - 1;
     text.reader.commentMode = CommentMode::Keep;  // the comments of a #define are not written
     std::string name;
     if (!ReadHeader(text, name) || IsNameTaken(session, name)) return;
@@ -122,7 +121,7 @@ void TranslateMacro(Session& session, uint32_t firstLine, uint32_t linesLeft, Li
     }
     text.output.append(kClosingText);
     if (LongestLogicalLine(text.output) > kAssemblerLineLimit) {
-        ReportTooLong(session, firstLine, texts::kMacroRoutine);
+        ReportTooLong(session, statement.firstLine, texts::kMacroRoutine);
         return;
     }
     WriteOutputLine(session, text.output);

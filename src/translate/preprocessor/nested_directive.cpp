@@ -53,27 +53,27 @@ std::string CommentedDirective(std::string_view line) {
     return comment;
 }
 
-uint32_t TranslateNestedConditional(Session& session, std::string_view line, uint32_t lineNumber,
-                                    uint32_t linesLeft, LineIndex& index, HeapBlock* block) {
-    const ConditionalDirective* directive = FindConditional(line);
-    if (directive == nullptr) return lineNumber;
+uint32_t TranslateNestedConditional(Session& session, std::string_view line,
+                                    StatementSpan directive, HeapBlock* block) {
+    const ConditionalDirective* conditional = FindConditional(line);
+    if (conditional == nullptr) return directive.firstLine;
     // The directive line holds code, so no comment was open before it: the conditional reads
     // it again from that state.
     session.header.inBlockComment = false;
-    switch (directive->kind) {
+    switch (conditional->kind) {
         case Conditional::Ifndef:
-            return TranslateIfndef(session, lineNumber, linesLeft, index, block);
+            return TranslateIfndef(session, directive, block);
         case Conditional::Ifdef:
-            return TranslateIfdef(session, lineNumber, linesLeft, index, block);
+            return TranslateIfdef(session, directive, block);
         case Conditional::If:
-            return TranslateIf(session, lineNumber, linesLeft, index, block, IfForm::If);
+            return TranslateIf(session, directive, block, IfForm::If);
         case Conditional::Elif:
-            return TranslateIf(session, lineNumber, linesLeft, index, block, IfForm::Elif);
+            return TranslateIf(session, directive, block, IfForm::Elif);
         case Conditional::Error:
-            TranslateError(session, lineNumber, linesLeft, index, block);
-            return lineNumber;
+            TranslateError(session, directive, block);
+            return directive.firstLine;
     }
-    return lineNumber;
+    return directive.firstLine;
 }
 
 }  // namespace ondavel

@@ -7,10 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "session/statement_span.h"
+
 namespace ondavel {
 
 struct Session;
-class LineIndex;
 struct HeapBlock;
 
 enum class NestedDirective { Else, Endif, Commented, Conditional, Other };
@@ -23,9 +24,9 @@ NestedDirective ClassifyNestedDirective(std::string_view line);
 // The line as an assembler comment: its '#' becomes ';' ("#define X 1" -> ";define X 1").
 std::string CommentedDirective(std::string_view line);
 
-// Translates a conditional line (lineNumber) into block, or to the output when block is null,
-// and returns the number of the last line it read.
-uint32_t TranslateNestedConditional(Session& session, std::string_view line, uint32_t lineNumber,
-                                    uint32_t linesLeft, LineIndex& index, HeapBlock* block);
+// Translates a conditional line (the directive's first line) into block, or to the output when
+// block is null, and returns the number of the last line it read.
+uint32_t TranslateNestedConditional(Session& session, std::string_view line,
+                                    StatementSpan directive, HeapBlock* block);
 
 }  // namespace ondavel

@@ -163,7 +163,6 @@ bool NextStatementLine(Session& session, LineIndex& index, StatementReader& read
             return false;
         }
         ++reader.lineNumber;
-        --reader.linesLeft;
         if (line.empty()) continue;
         if (!CopyLine(reader.workLine, line)) {
             session.host.ShowMessage(texts::kFatalCaption, texts::kLineTooLongToRead,

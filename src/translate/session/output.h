@@ -45,7 +45,6 @@ enum class CommentMode { Keep = 0, Write = 1 };
 // A translation routine's cursor over the lines of its statement, with the comments met.
 struct StatementReader {
     uint32_t lineNumber = 0;  // the last line read
-    uint32_t linesLeft = 0;
     CommentMode commentMode = CommentMode::Keep;
     bool hasComment = false;   // the returned line ended a comment
     bool commentOpen = false;  // the returned line left a "/*" comment open

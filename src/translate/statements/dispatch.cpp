@@ -114,111 +114,111 @@ bool DispatchDefine(Session& session, std::string_view code) {
 }
 
 void DispatchDirective(Session& session, KeywordCode keywordCode, std::string_view code,
-                       uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+                       StatementSpan statement);
 
 }  // namespace
 
 void DispatchStatement(Session& session, KeywordCode keywordCode, std::string_view code,
-                       uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
+                       StatementSpan statement) {
     const StatementCounts& c = session.statement.counts;
     if (keywordCode == KeywordCode::Skip || keywordCode == KeywordCode::Skip2) return;
     if (keywordCode == KeywordCode::Define && DispatchDefine(session, code)) return;
     if (keywordCode == KeywordCode::None) {
         if (IsPrototypeShape(c) &&
             !FindWord(1, code, "DECLARE", Case::Ignore, " _\t", " _\t").has_value()) {
-            TranslatePrototype(session, firstLine, linesLeft, index);
+            TranslatePrototype(session, statement);
         }
         return;
     }
     if (keywordCode == KeywordCode::Typedef && c.openBraces == 0 && c.semicolons == 1) {
         if (c.equalSigns == 0 && c.openParens == 2) {
-            TranslateCallbackTypedef(session, firstLine, linesLeft, index);
+            TranslateCallbackTypedef(session, statement);
             return;
         }
         if (c.openParens <= 1) {
-            if (TranslateTypedef(session, firstLine, linesLeft, index)) {
-                CopyStatementSource(session, index);
+            if (TranslateTypedef(session, statement)) {
+                CopyStatementSource(session, statement.source);
             }
             return;
         }
     }
-    DispatchDirective(session, keywordCode, code, firstLine, linesLeft, index);
+    DispatchDirective(session, keywordCode, code, statement);
 }
 
 namespace {
 
 void DispatchDirective(Session& session, KeywordCode keywordCode, std::string_view code,
-                       uint32_t firstLine, uint32_t linesLeft, LineIndex& index) {
+                       StatementSpan statement) {
     const StatementCounts& c = session.statement.counts;
     const bool oneLine = c.lastLine == c.firstLine;
     const bool plainDefine = c.openBraces == 0 && c.semicolons == 0 && c.equalSigns == 0;
     switch (keywordCode) {
         case KeywordCode::If:
-            TranslateIf(session, firstLine, linesLeft, index, kToOutput, IfForm::If);
+            TranslateIf(session, statement, kToOutput, IfForm::If);
             return;
         case KeywordCode::Endif:
-            TranslateEndif(session, firstLine, linesLeft, index);
+            TranslateEndif(session, statement);
             return;
         case KeywordCode::Else:
             WriteOutputLine(session, "ELSE");
             return;
         case KeywordCode::Include:
-            TranslateInclude(session, firstLine, linesLeft, index);
+            TranslateInclude(session, statement);
             return;
         case KeywordCode::Define:
             // A macro body refuses an assignment itself, and its "=" may belong to "==".
             if (IsFunctionLike(code)) {
                 if (c.openBraces == 0 && c.semicolons == 0 && c.openBrackets == 0) {
-                    TranslateMacro(session, firstLine, linesLeft, index);
+                    TranslateMacro(session, statement);
                 }
             } else if (plainDefine && c.parenGroups <= 1) {
-                TranslateDefine(session, firstLine, linesLeft, index);
+                TranslateDefine(session, statement);
             } else if (c.semicolons > 0) {
-                KeepDeclarationMacro(session, firstLine, linesLeft, index);
+                KeepDeclarationMacro(session, statement);
             }
             return;
         case KeywordCode::Pragma:
-            EchoDirective(session, firstLine, linesLeft, index);
+            EchoDirective(session, statement);
             return;
         case KeywordCode::Ifndef:
-            TranslateIfndef(session, firstLine, linesLeft, index, kToOutput);
+            TranslateIfndef(session, statement, kToOutput);
             return;
         case KeywordCode::Ifdef:
-            TranslateIfdef(session, firstLine, linesLeft, index, kToOutput);
+            TranslateIfdef(session, statement, kToOutput);
             return;
         case KeywordCode::Error:
-            TranslateError(session, firstLine, linesLeft, index, kToOutput);
+            TranslateError(session, statement, kToOutput);
             return;
         case KeywordCode::Elif:
-            TranslateIf(session, firstLine, linesLeft, index, kToOutput, IfForm::Elif);
+            TranslateIf(session, statement, kToOutput, IfForm::Elif);
             return;
         case KeywordCode::Typedef:
             if (c.openBraces >= 1) {
-                TranslateAggregate(session, firstLine, linesLeft, index, AggregateForm::Typedef);
+                TranslateAggregate(session, statement, AggregateForm::Typedef);
             }
             return;
         case KeywordCode::Aggregate:
             if (c.openBraces >= 1) {
-                TranslateAggregate(session, firstLine, linesLeft, index, AggregateForm::Plain);
+                TranslateAggregate(session, statement, AggregateForm::Plain);
             }
             return;
         case KeywordCode::Interface:
             session.header.inInterface = true;
-            TranslateInterface(session, firstLine, linesLeft, index);
+            TranslateInterface(session, statement);
             return;
         case KeywordCode::OleInterface:
             if (session.run.oleviewMode && c.statementLines != 1) {
-                TranslateOleInterface(session, firstLine, linesLeft, index);
+                TranslateOleInterface(session, statement);
             }
             return;
         case KeywordCode::DefineGuid:
-            if (c.callForm) TranslateGuid(session, firstLine, linesLeft, index, GuidForm::Guid);
+            if (c.callForm) TranslateGuid(session, statement, GuidForm::Guid);
             return;
         case KeywordCode::DefineOleGuid:
-            if (c.callForm) TranslateGuid(session, firstLine, linesLeft, index, GuidForm::OleGuid);
+            if (c.callForm) TranslateGuid(session, statement, GuidForm::OleGuid);
             return;
         case KeywordCode::GuidSecond:
-            if (c.callForm) TranslateGuidSecond(session, firstLine, linesLeft, index);
+            if (c.callForm) TranslateGuidSecond(session, statement);
             return;
         case KeywordCode::DeclareOne:
             if (IsSingleCall(c, oneLine)) RecordDeclaredName(session, code, '(');

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "knowledge/knowledge.h"
+#include "session/statement_span.h"
 
 namespace ondavel {
 
@@ -14,11 +15,11 @@ class LineIndex;
 // Picks the translation from the first word's keyword code and the statement's counts;
 // code is the trimmed code of the statement's first line.
 void DispatchStatement(Session& session, KeywordCode keywordCode, std::string_view code,
-                       uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+                       StatementSpan statement);
 
 // Writes a directive line as an assembler comment: ";ECHO   " instead of its first eight
 // characters, followed by its comment.
-void EchoDirective(Session& session, uint32_t firstLine, uint32_t linesLeft, LineIndex& index);
+void EchoDirective(Session& session, StatementSpan statement);
 
 // Copies the source text of the statement to BlocsdeTexte.txt when that file is open.
 void CopyStatementSource(Session& session, LineIndex& index);

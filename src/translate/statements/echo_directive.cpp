@@ -9,10 +9,11 @@
 
 namespace ondavel {
 
-void EchoDirective(Session& session, uint32_t firstLine, uint32_t, LineIndex& index) {
+void EchoDirective(Session& session, StatementSpan statement) {
     std::string_view raw;
     std::string line;
-    if (!index.Line(firstLine, raw) || !CopyLine(line, raw) || line.empty()) return;
+    if (!statement.source.Line(statement.firstLine, raw) || !CopyLine(line, raw) || line.empty())
+        return;
     std::string comment;
     bool commentOpen = false;
     const LineParts parts = SplitComment(line, comment, commentOpen);

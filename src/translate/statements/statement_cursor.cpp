@@ -6,11 +6,9 @@
 
 namespace ondavel {
 
-StatementCursor::StatementCursor(Session& session, LineIndex& index, uint32_t firstLine,
-                                 uint32_t linesLeft)
-    : session_(session), index_(index) {
-    reader_.lineNumber = firstLine - 1;
-    reader_.linesLeft = linesLeft + 1;
+StatementCursor::StatementCursor(Session& session, StatementSpan statement)
+    : session_(session), index_(statement.source) {
+    reader_.lineNumber = statement.firstLine - 1;
     reader_.commentMode = CommentMode::Keep;
 }
 
@@ -109,10 +107,7 @@ void StatementCursor::Expand(size_t resume, const std::vector<std::string>& line
 }
 
 void StatementCursor::ResumeAfter(uint32_t lineNumber) {
-    if (lineNumber > reader_.lineNumber) {
-        reader_.linesLeft -= std::min(reader_.linesLeft, lineNumber - reader_.lineNumber);
-        reader_.lineNumber = lineNumber;
-    }
+    reader_.lineNumber = std::max(reader_.lineNumber, lineNumber);
 }
 
 std::string_view StatementCursor::LastComment() const {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "session/output.h"
+#include "session/statement_span.h"
 
 namespace ondavel {
 
@@ -29,7 +30,7 @@ bool OpensCppOnlyBranch(std::string_view line);
 class StatementCursor {
   public:
     // Stands before firstLine: Start() or NextLine() reads the statement's first code line.
-    StatementCursor(Session& session, LineIndex& index, uint32_t firstLine, uint32_t linesLeft);
+    StatementCursor(Session& session, StatementSpan statement);
 
     // Reads the statement's first line. Its comment is dropped: it is never written.
     bool Start();
@@ -69,7 +70,6 @@ class StatementCursor {
     std::string_view TakeWord(std::string_view delimiters);
 
     uint32_t LineNumber() const { return reader_.lineNumber; }
-    uint32_t LinesLeft() const { return reader_.linesLeft; }
     // Reads lines in place of the current line's code from column on: lines first, then what
     // stood from `resume` on (a macro named in the code, replaced by its lines).
     void Expand(size_t resume, const std::vector<std::string>& lines);

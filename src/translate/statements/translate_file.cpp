@@ -85,7 +85,6 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
     const bool wanted =
         firstWord == FirstWord::Word || InString(1, walk.word, "API", Case::Ignore).has_value();
     session.statement.statementKind = ClassifyLeadingKeyword(walk.word);
-    const uint32_t linesLeft = walk.totalLines - line + 1;
     // A statement that never ends (a macro call without ';' near the end of a header) ends
     // before the next directive line outside its brackets instead of taking the rest of the
     // header, its #endif lines included, with it.
@@ -105,7 +104,7 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
         const KeywordCode keywordCode = LookupKeywordCode(session, walk.word);
         // Translations read the statement again from its first line, where no comment is open.
         session.header.inBlockComment = false;
-        DispatchStatement(session, keywordCode, walk.work, line, linesLeft, index);
+        DispatchStatement(session, keywordCode, walk.work, {index, line});
     }
     session.header.inBlockComment = commentOpenAfter;
     KeepConditionalLevels(session, index, walk, line, conditionalsBefore);

@@ -25,7 +25,7 @@ class VtblStructureTest : public HeaderFixture {
     void Translate(const std::string& text, const std::string& name, uint32_t lastLine) {
         LineIndex& index = Header(text);
         session.statement.counts.lastLine = lastLine;
-        StatementCursor cursor(session, index, 1, index.lines());
+        StatementCursor cursor(session, {index, 1});
         ASSERT_TRUE(cursor.Start());
         ASSERT_TRUE(cursor.SkipPast('{'));
         ASSERT_TRUE(cursor.SkipBlanks());

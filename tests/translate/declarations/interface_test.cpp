@@ -66,10 +66,10 @@ TEST_F(InterfaceTest, ListCutByTheEndOfTheFile) {
         "    STDMETHOD(A)(THIS) PURE;\r\n"
         "    STDMETHOD(B)(THIS_");
     session.statement.counts.semicolons = 2;
-    TranslateInterface(session, 1, index.lines(), index);
+    TranslateInterface(session, {index, 1});
     session.run.oleviewMode = true;
     Header("interface IFoo : IUnknown {\r\n    [id(1)] HRESULT M([in");
-    TranslateOleInterface(session, 1, index.lines(), index);
+    TranslateOleInterface(session, {index, 1});
     CloseJournal(session);
     EXPECT_EQ(host.view, "");
     EXPECT_EQ(ReadBytes(dir_ / "journal.txt"),

@@ -19,7 +19,7 @@ class PrototypeTest : public HeaderFixture {
         host.view.clear();
         LineIndex& index = Header(statement + "\r\n");
         EXPECT_TRUE(ScanStatement(session, 1, index));
-        TranslatePrototype(session, 1, index.lines(), index);
+        TranslatePrototype(session, {index, 1});
         return host.view;
     }
 };

@@ -34,7 +34,7 @@ TEST_F(TypedefTest, RegistersEachNameInTheListOfItsSize) {
           "typedef WORD W16;\r\n", "typedef union _U U, *PU;\r\n"}) {
         LineIndex& index = Header(statement);
         ASSERT_TRUE(ScanStatement(session, 1, index));
-        EXPECT_TRUE(TranslateTypedef(session, 1, index.lines(), index)) << statement;
+        EXPECT_TRUE(TranslateTypedef(session, {index, 1})) << statement;
     }
     const NameLists& names = session.header.names;
     EXPECT_EQ(names.dwordTypes.view(), "MYFLAGS\0LPCSTR\0PFOO\0PU\0"sv);

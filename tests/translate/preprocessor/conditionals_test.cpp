@@ -29,14 +29,12 @@ class ConditionalTest : public HeaderFixture {
                        HeapBlock* destination = kToOutput) {
         LineIndex& index = Header(text);
         EXPECT_TRUE(ScanStatement(session, 1, index));
-        const uint32_t lines = index.lines();
-        if (directive == Directive::Ifdef)
-            return TranslateIfdef(session, 1, lines, index, destination);
-        if (directive == Directive::Ifndef)
-            return TranslateIfndef(session, 1, lines, index, destination);
-        if (directive == Directive::Endif) return TranslateEndif(session, 1, lines, index), 1u;
+        const StatementSpan statement{index, 1};
+        if (directive == Directive::Ifdef) return TranslateIfdef(session, statement, destination);
+        if (directive == Directive::Ifndef) return TranslateIfndef(session, statement, destination);
+        if (directive == Directive::Endif) return TranslateEndif(session, statement), 1u;
         const IfForm form = directive == Directive::Elif ? IfForm::Elif : IfForm::If;
-        return TranslateIf(session, 1, lines, index, destination, form);
+        return TranslateIf(session, statement, destination, form);
     }
 };
 
@@ -106,8 +104,8 @@ TEST_F(ConditionalTest, AnOverLongLineIsRefused) {
     LineIndex& index =
         Header("#if " + std::string(1100, 'A') + "\r\n#ifdef " + std::string(1100, 'B') + "\r\n");
     session.statement.counts.lastLine = 2;
-    EXPECT_EQ(TranslateIf(session, 1, 2, index, kToOutput, IfForm::If), 1u);
-    EXPECT_EQ(TranslateIfdef(session, 2, 1, index, kToOutput), 2u);
+    EXPECT_EQ(TranslateIf(session, {index, 1}, kToOutput, IfForm::If), 1u);
+    EXPECT_EQ(TranslateIfdef(session, {index, 2}, kToOutput), 2u);
     EXPECT_EQ(host.view, "");
     EXPECT_EQ(session.header.ifDepth, 0);
     ASSERT_EQ(host.messages.size(), 1u);  // said once, by the statement reader

@@ -19,10 +19,10 @@ class GuidTest : public HeaderFixture {
         LineIndex& index = Header(text);
         ASSERT_TRUE(ScanStatement(session, 1, index));
         if (form == Form::NameSecond) {
-            TranslateGuidSecond(session, 1, index.lines(), index);
+            TranslateGuidSecond(session, {index, 1});
         } else {
             const GuidForm guid = form == Form::OleGuid ? GuidForm::OleGuid : GuidForm::Guid;
-            TranslateGuid(session, 1, index.lines(), index, guid);
+            TranslateGuid(session, {index, 1}, guid);
         }
     }
     std::string GuidNames() { return std::string(session.header.names.guidNames.view()); }

@@ -14,7 +14,7 @@ class IncludeErrorTest : public HeaderFixture {
     void TranslateErrorInto(const std::string& text, HeapBlock& block) {
         LineIndex& index = Header(text);
         ASSERT_TRUE(ScanStatement(session, 1, index));
-        TranslateError(session, 1, index.lines(), index, &block);
+        TranslateError(session, {index, 1}, &block);
     }
 };
 

@@ -28,7 +28,7 @@ class MacroTest : public HeaderFixture {
         LineIndex& index = Header(text);
         session.statement.statementKind = StatementKind::Define;
         ASSERT_TRUE(ScanStatement(session, 1, index));
-        TranslateMacro(session, 1, index.lines(), index);
+        TranslateMacro(session, {index, 1});
     }
 };
 

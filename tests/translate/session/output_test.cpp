@@ -61,7 +61,6 @@ TEST_F(OutputTest, NextStatementLineReadsCodeAndWritesComments) {
     OpenJournalIn();
     StatementReader reader;
     reader.lineNumber = 1;
-    reader.linesLeft = 4;
     reader.commentMode = CommentMode::Write;
     EXPECT_TRUE(NextStatementLine(session, session.run.inputIndex, reader));
     EXPECT_EQ(reader.workLine, "int b);");

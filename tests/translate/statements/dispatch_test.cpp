@@ -22,7 +22,7 @@ class DispatchTest : public HeaderFixture {
         LineIndex& index = Header(text);
         ASSERT_TRUE(ScanStatement(session, 1, index));
         std::string code = text.substr(0, text.find('\r'));
-        DispatchStatement(session, LookupKeywordCode(session, word), code, 1, index.lines(), index);
+        DispatchStatement(session, LookupKeywordCode(session, word), code, {index, 1});
     }
     std::string DwordTypes() { return std::string(session.header.names.dwordTypes.view()); }
 };
