@@ -60,14 +60,12 @@ bool ReadMethodName(StatementCursor& cursor, std::string& name) {
 
 ComInterface::ComInterface(Session& session, StatementCursor& cursor, std::string_view name,
                            std::string_view routine)
-    : session_(session), cursor_(cursor), interfaceBase_(name), routine_(routine) {}
-
-ComInterface::~ComInterface() {
-    ReleaseHeapBlock(session_.statement.outputBlock);
+    : session_(session), cursor_(cursor), interfaceBase_(name), routine_(routine) {
+    block_.reporter = &session.host;
 }
 
 void ComInterface::Open(std::string_view parent) {
-    HeapBlock& block = session_.statement.outputBlock;
+    HeapBlock& block = block_;
     if (!parent.empty()) {
         std::string comment = ";" + interfaceBase_;
         comment.append(texts::kDerivesFrom).append(parent).append("\r\n");
@@ -79,7 +77,7 @@ void ComInterface::Open(std::string_view parent) {
 }
 
 void ComInterface::Close() {
-    HeapBlock& block = session_.statement.outputBlock;
+    HeapBlock& block = block_;
     AppendToHeapBlock(block, "\tST" + interfaceBase_ + "\tENDS\r\n");
     WriteOutputLine(session_, block.view());
     ReleaseHeapBlock(block);
@@ -110,23 +108,23 @@ bool ComInterface::StartMethod() {
 
 bool ComInterface::StartMethod(std::string_view name) {
     methodName_ = MethodName(session_, name);
-    session_.statement.protoLine = interfaceBase_ + "_" + methodName_ + " PROTO ";
+    proto_.text = interfaceBase_ + "_" + methodName_ + " PROTO ";
     memberLine_ = "\t\t";
     std::remove_copy(methodName_.begin(), methodName_.end(), std::back_inserter(memberLine_), '*');
     const size_t nameLength = memberLine_.size() - 2;
     memberLine_.append(kMemberNameWidth - std::min(nameLength, kMemberNameWidth - 1), ' ');
     memberLine_.append("\tcomethod");
     parameterCount_ = 0;
-    firstParameter_ = false;
+    proto_.hasParameter = false;
     wide_ = false;
     // The '(' that opens the parameter list.
     return cursor_.SkipBlanks() && cursor_.AdvanceAndSkip();
 }
 
 void ComInterface::TakeInterfacePointer(std::string_view protoText) {
-    session_.statement.protoLine.append(protoText);
+    proto_.text.append(protoText);
     parameterCount_ = 1;
-    firstParameter_ = true;
+    proto_.hasParameter = true;
 }
 
 ComStep ComInterface::ReadPointerThenParameters() {
@@ -176,10 +174,10 @@ ComStep ComInterface::AddParameter() {
     if (!CollectParameter()) return ComStep::Abandon;
     ReduceStarredParameter(session_, parameter_);
     const std::optional<uint32_t> code =
-        AppendCleanedParameter(session_, parameter_, firstParameter_, cursor_.LineNumber());
+        AppendCleanedParameter(session_, proto_, parameter_, cursor_.LineNumber());
     // Nothing but qualifiers: the interface cannot be described.
     if (!code) return ComStep::Abandon;
-    if (session_.statement.protoLine.size() > kLineLimit) {
+    if (proto_.text.size() > kLineLimit) {
         ReportTooLong();
         return ComStep::Abandon;
     }
@@ -192,14 +190,14 @@ ComStep ComInterface::AddParameter() {
 }
 
 void ComInterface::EndMethod() {
-    HeapBlock& block = session_.statement.outputBlock;
+    HeapBlock& block = block_;
     if (!wide_) {
         AppendToHeapBlock(
             block, memberLine_ + NumberToText(static_cast<int32_t>(parameterCount_)) + " ?\r\n");
         return;
     }
     // "IFoo_SetScale TYPEDEF  PROTO :DWORD ,:REAL4 " and a pointer type to it.
-    const std::string& protoLine = session_.statement.protoLine;
+    const std::string& protoLine = proto_.text;
     const size_t nameEnd = std::min(protoLine.find(' '), protoLine.size());
     const std::string typeName = interfaceBase_ + "_" + methodName_;
     WriteOutputLine(session_,

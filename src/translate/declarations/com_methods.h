@@ -15,6 +15,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/heap_block.h"
+#include "declarations/type_mapping.h"
+
 namespace ondavel {
 
 struct Session;
@@ -36,7 +39,6 @@ class ComInterface {
     // is collected and not written by Close() is dropped when the object goes.
     ComInterface(Session& session, StatementCursor& cursor, std::string_view name,
                  std::string_view routine);
-    ~ComInterface();
     ComInterface(const ComInterface&) = delete;
     ComInterface& operator=(const ComInterface&) = delete;
 
@@ -87,7 +89,8 @@ class ComInterface {
     std::string memberLine_;
     std::string parameter_;
     uint32_t parameterCount_ = 0;  // the method's arguments, all 32-bit so far
-    bool firstParameter_ = false;
+    ProtoLine proto_;
+    HeapBlock block_;    // the structure of method pointers, written once complete
     bool wide_ = false;  // an argument wider than 32 bits or of unknown type
 };
 

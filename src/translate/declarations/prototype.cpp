@@ -91,14 +91,13 @@ std::string MasmName(Session& session, std::string name) {
 
 // Writes the finished line with the comment of the line read last; a line too long to build
 // is journalled instead.
-void WriteProtoLine(Session& session, const StatementCursor& walk, uint32_t firstLine,
-                    std::string_view routine) {
-    const std::string& protoLine = session.statement.protoLine;
+void WriteProtoLine(Session& session, std::string_view protoLine, const StatementCursor& walk,
+                    uint32_t firstLine, std::string_view routine) {
     if (protoLine.size() > kLineLimit) {
         ReportTooLong(session, firstLine, routine);
         return;
     }
-    WriteOutputLine(session, protoLine + std::string(walk.LastComment()));
+    WriteOutputLine(session, std::string(protoLine).append(walk.LastComment()));
 }
 
 class PrototypeTranslation {
@@ -117,7 +116,7 @@ class PrototypeTranslation {
         }
         if (!walk_.Start()) return;
         for (;;) {
-            session_.statement.protoLine.clear();
+            proto_.text.clear();
             notAllowed_ = false;
             if (!ScanName() || IsSkipped()) return;
             StartLine();
@@ -128,7 +127,7 @@ class PrototypeTranslation {
             const Outcome outcome = ScanParameters();
             if (outcome == Outcome::Restart) continue;
             if (outcome == Outcome::Done)
-                WriteProtoLine(session_, walk_, statement_.firstLine, kRoutine);
+                WriteProtoLine(session_, proto_.text, walk_, statement_.firstLine, kRoutine);
             return;
         }
     }
@@ -159,7 +158,7 @@ class PrototypeTranslation {
             // "const HRESULT E_X = MAKE_HRESULT(...);": an initialised variable, not a function.
             if (word.find('=') != std::string_view::npos) return false;
             if (!word.empty() && !apiSeen_) {
-                CheckCallingConvention(session_, word, ApiLine::Write, apiSeen_);
+                CheckCallingConvention(session_, proto_, word, ApiLine::Write, apiSeen_);
             }
             // "LDAP *LDAPAPI ldap_open(": the convention word, too, stands after the marks.
             if (nameStart != std::string_view::npos && NamesConventionNotC(session_, name_))
@@ -285,11 +284,10 @@ class PrototypeTranslation {
     void StartLine() {
         AppendPieceToHeapBlock(session_.header.names.functionNames, name_);
         session_.run.batchNames.add(name_, kDeclaredName);
-        std::string& protoLine = session_.statement.protoLine;
-        protoLine = MasmName(session_, name_);
-        if (!conventionSeen_) session_.statement.cdeclSeen = true;
-        protoLine.append(session_.statement.cdeclSeen ? " PROTO C " : " PROTO ");
-        firstParameter_ = false;
+        proto_.text = MasmName(session_, name_);
+        if (!conventionSeen_) proto_.cdeclSeen = true;
+        proto_.text.append(proto_.cdeclSeen ? " PROTO C " : " PROTO ");
+        proto_.hasParameter = false;
     }
 
     Outcome ScanParameters() {
@@ -311,8 +309,7 @@ class PrototypeTranslation {
     void MarkNotAllowed() {
         if (notAllowed_) return;
         notAllowed_ = true;
-        std::string& protoLine = session_.statement.protoLine;
-        protoLine.insert(0, ";").append(texts::kNotAllowedByMasm);
+        proto_.text.insert(0, ";").append(texts::kNotAllowedByMasm);
     }
 
     bool AppendParameter() {
@@ -321,7 +318,7 @@ class PrototypeTranslation {
             ReportTooLong(session_, statement_.firstLine, kRoutine);
         if (collected != Collected::Parameter) return false;
         ReducePrototypeParameter(session_, parameter_);
-        AppendCleanedParameter(session_, parameter_, firstParameter_, walk_.LineNumber());
+        AppendCleanedParameter(session_, proto_, parameter_, walk_.LineNumber());
         return true;
     }
 
@@ -337,7 +334,7 @@ class PrototypeTranslation {
     bool apiSeen_ = false;
     bool conventionSeen_ = false;  // a word named a calling convention other than C's
     bool notAllowed_ = false;
-    bool firstParameter_ = false;
+    ProtoLine proto_;
     DirectiveResult directiveResult_ = DirectiveResult::None;
 };
 
@@ -350,14 +347,14 @@ class CallbackTranslation {
         if (!walk_.Start() || !walk_.SkipPast('(') || !walk_.SkipAcrossLines(" \t*")) return;
         if (!ScanName() || name_.empty()) return;
         AppendPieceToHeapBlock(session_.header.names.callbackNames, name_);
-        std::string& protoLine = session_.statement.protoLine;
+        std::string& protoLine = proto_.text;
         protoLine = MasmName(session_, name_) + " PROTO ";
         if (!walk_.SkipPast('(') || !ScanParameters()) return;
         // MASM takes VARARG only with the C convention, which a __cdecl callback names.
-        if (ellipsisSeen_ && session_.statement.cdeclSeen) {
+        if (ellipsisSeen_ && proto_.cdeclSeen) {
             protoLine.insert(protoLine.find(" PROTO") + std::string_view(" PROTO").size(), " C");
         }
-        WriteProtoLine(session_, walk_, statement_.firstLine, kRoutine);
+        WriteProtoLine(session_, proto_.text, walk_, statement_.firstLine, kRoutine);
     }
 
   private:
@@ -369,7 +366,8 @@ class CallbackTranslation {
             const std::string_view word = walk_.TakeWord(kCallbackNameDelimiters);
             if (!word.empty()) {
                 name_ = word;
-                if (!apiSeen_) CheckCallingConvention(session_, word, ApiLine::Omit, apiSeen_);
+                if (!apiSeen_)
+                    CheckCallingConvention(session_, proto_, word, ApiLine::Omit, apiSeen_);
             }
             if (!walk_.SkipAcrossLines(" \t*")) return false;
             if (walk_.Current() == ')') return true;
@@ -392,7 +390,7 @@ class CallbackTranslation {
         if (collected != Collected::Parameter) return false;
         ReduceStarredParameter(session_, parameter_);
         const std::optional<uint32_t> code =
-            AppendCleanedParameter(session_, parameter_, firstParameter_, walk_.LineNumber());
+            AppendCleanedParameter(session_, proto_, parameter_, walk_.LineNumber());
         if (code == TC_VARARG) ellipsisSeen_ = true;
         return true;
     }
@@ -403,7 +401,7 @@ class CallbackTranslation {
     std::string name_;
     std::string parameter_;
     bool apiSeen_ = false;
-    bool firstParameter_ = false;
+    ProtoLine proto_;
     bool ellipsisSeen_ = false;
 };
 
@@ -411,12 +409,10 @@ class CallbackTranslation {
 
 void TranslatePrototype(Session& session, StatementSpan statement) {
     PrototypeTranslation(session, statement).Run();
-    session.statement.cdeclSeen = false;
 }
 
 void TranslateCallbackTypedef(Session& session, StatementSpan statement) {
     CallbackTranslation(session, statement).Run();
-    session.statement.cdeclSeen = false;
 }
 
 }  // namespace ondavel

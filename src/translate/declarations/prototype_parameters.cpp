@@ -109,7 +109,7 @@ uint32_t ConventionMark(MacroConvention convention) {
 MacroConvention ConventionNamed(const Session& session, std::string_view word) {
     // The compiler's own words mean what they say, whatever a header makes of them for
     // another target ("#define __stdcall" for 64-bit Windows).
-    constexpr std::string_view kKeywords[] = {"__stdcall", "_stdcall", "__fastcall",
+    constexpr std::string_view kKeywords[] = {"__stdcall", "_stdcall",   "__fastcall",
                                               "__clrcall", "__thiscall", "__vectorcall"};
     if (word.find("cdecl") != std::string_view::npos) return MacroConvention::C;
     if (std::find(std::begin(kKeywords), std::end(kKeywords), word) != std::end(kKeywords))
@@ -135,14 +135,14 @@ bool NamesConventionNotC(const Session& session, std::string_view word) {
     return ConventionNamed(session, word) == MacroConvention::Other;
 }
 
-void CheckCallingConvention(Session& session, std::string_view word, ApiLine apiLine,
-                            bool& apiSeen) {
+void CheckCallingConvention(Session& session, ProtoLine& proto, std::string_view word,
+                            ApiLine apiLine, bool& apiSeen) {
     if (InString(1, word, "API", Case::Ignore).has_value()) {
         apiSeen = true;
         if (apiLine == ApiLine::Write) WriteOutputLine(session, ";API");
         return;
     }
-    if (InString(1, word, "__cdecl", Case::Exact).has_value()) session.statement.cdeclSeen = true;
+    if (InString(1, word, "__cdecl", Case::Exact).has_value()) proto.cdeclSeen = true;
     if (InString(1, word, "__clrcall", Case::Exact).has_value())
         WriteOutputLine(session, ";__clrcall");
     if (InString(1, word, "__fastcall", Case::Exact).has_value())
@@ -264,15 +264,16 @@ void ReduceStarredParameter(Session& session, std::string& parameter) {
     BlankAnnotation(session, parameter);
 }
 
-std::optional<uint32_t> AppendCleanedParameter(Session& session, std::string& parameter,
-                                               bool& firstParameter, uint32_t lineNumber) {
+std::optional<uint32_t> AppendCleanedParameter(Session& session, ProtoLine& proto,
+                                               std::string& parameter, uint32_t lineNumber) {
     // A parameter of an array type ("jmp_buf env") is passed as a pointer, as C passes arrays.
     const size_t typeStart = SkipBlanks(parameter, 0);
     const size_t typeEnd = WordEnd(parameter, typeStart);
-    const std::string_view type = std::string_view(parameter).substr(typeStart, typeEnd - typeStart);
+    const std::string_view type =
+        std::string_view(parameter).substr(typeStart, typeEnd - typeStart);
     if (session.run.arrayTypes.contains(type)) parameter.replace(typeStart, type.size(), "DWORD");
     PointerToDword(parameter);
-    return AppendParameterType(session, parameter, firstParameter, lineNumber);
+    return AppendParameterType(session, proto, parameter, lineNumber);
 }
 
 }  // namespace ondavel

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "declarations/type_mapping.h"
 #include "session/session.h"
 #include "statements/statement_cursor.h"
 
@@ -32,8 +33,8 @@ void RecordMacroConvention(Session& session, std::string_view name, MacroConvent
 // these checks; "__cdecl" asks for the C convention; "__clrcall" and "__fastcall", which MASM
 // cannot call, are noted as comment lines, and so is the API word where apiLine says so.
 enum class ApiLine { Write, Omit };
-void CheckCallingConvention(Session& session, std::string_view word, ApiLine apiLine,
-                            bool& apiSeen);
+void CheckCallingConvention(Session& session, ProtoLine& proto, std::string_view word,
+                            ApiLine apiLine, bool& apiSeen);
 
 enum class Collected { Parameter, StatementEnded, TooLong };
 
@@ -66,9 +67,9 @@ void BlankAnnotation(Session& session, std::string& parameter);
 // which a pointer keeps only what follows its '*'.
 void ReduceStarredParameter(Session& session, std::string& parameter);
 
-// Appends the cleaned parameter's MASM type to protoLine; its TypeCode as AppendParameterType
+// Appends the cleaned parameter's MASM type to proto; its TypeCode as AppendParameterType
 // gives it.
-std::optional<uint32_t> AppendCleanedParameter(Session& session, std::string& parameter,
-                                               bool& firstParameter, uint32_t lineNumber);
+std::optional<uint32_t> AppendCleanedParameter(Session& session, ProtoLine& proto,
+                                               std::string& parameter, uint32_t lineNumber);
 
 }  // namespace ondavel

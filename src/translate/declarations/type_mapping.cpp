@@ -55,12 +55,12 @@ size_t EndOfProtoKeyword(std::string_view line) {
     return std::string_view::npos;
 }
 
-void AppendVararg(StatementState& statement) {
-    if (!statement.cdeclSeen) {
-        const size_t end = EndOfProtoKeyword(statement.protoLine);
-        if (end != std::string_view::npos) statement.protoLine.insert(end, kCConvention);
+void AppendVararg(ProtoLine& proto) {
+    if (!proto.cdeclSeen) {
+        const size_t end = EndOfProtoKeyword(proto.text);
+        if (end != std::string_view::npos) proto.text.insert(end, kCConvention);
     }
-    statement.protoLine.append(kVararg);
+    proto.text.append(kVararg);
 }
 
 // The trimmed text in place of text (emptied when over-long); false when nothing is left.
@@ -89,42 +89,40 @@ std::string_view TextOfCode(Session& session, uint32_t code, std::string& typeWo
     return {};
 }
 
-void AppendUnknown(Session& session, std::string_view parameter, std::string_view typeWord,
-                   uint32_t lineNumber) {
-    std::string& line = session.statement.protoLine;
+void AppendUnknown(Session& session, std::string& line, std::string_view parameter,
+                   std::string_view typeWord, uint32_t lineNumber) {
     line.append(":").append(texts::kUnknownType).append(parameter).append(" ");
     // The learning pass reads the type word and the line number back from the journal.
     WriteJournalLine(session, std::string(typeWord) + ' ', lineNumber);
 }
 
-void AppendKnown(Session& session, uint32_t code, std::string& typeWord) {
-    std::string& line = session.statement.protoLine;
+void AppendKnown(Session& session, std::string& line, uint32_t code, std::string& typeWord) {
     if (code != TC_VOID) line.append(":").append(TextOfCode(session, code, typeWord));
     line.append(" ");
 }
 
 }  // namespace
 
-std::optional<uint32_t> AppendParameterType(Session& session, std::string& parameter,
-                                            bool& firstParameter, uint32_t lineNumber) {
+std::optional<uint32_t> AppendParameterType(Session& session, ProtoLine& proto,
+                                            std::string& parameter, uint32_t lineNumber) {
     if (!TrimInPlace(parameter)) return TC_UNKNOWN;
     // The comma goes in before anything can refuse the parameter.
-    if (firstParameter) session.statement.protoLine.append(",");
-    firstParameter = true;
+    if (proto.hasParameter) proto.text.append(",");
+    proto.hasParameter = true;
     if (!PointerToDword(parameter) || !StripQualifiers(parameter)) return std::nullopt;
     if (!TrimInPlace(parameter)) return std::nullopt;
 
     std::string typeWord = parameter.substr(0, FindFirstOf(parameter, kBlanks));
     if (typeWord.front() == '.') {
-        AppendVararg(session.statement);
+        AppendVararg(proto);
         return TC_VARARG;
     }
     const uint32_t code = ClassifyType(session, typeWord, typeWord);
     if (code == TC_UNKNOWN) {
-        AppendUnknown(session, parameter, typeWord, lineNumber);
+        AppendUnknown(session, proto.text, parameter, typeWord, lineNumber);
         return TC_UNKNOWN;
     }
-    AppendKnown(session, code, typeWord);
+    AppendKnown(session, proto.text, code, typeWord);
     return code;
 }
 

@@ -93,11 +93,17 @@ std::string StructureTypeName(Session& session, std::string_view cType,
 // Appends name to the header's list (one of the indexed type lists) unless an entry equals it.
 void AddUniqueName(Session& session, HeapBlock NameLists::*list, std::string_view name);
 
-// Appends one parameter's MASM type to session.statement.protoLine (",:DWORD " ...).
-// Returns its TypeCode, TC_UNKNOWN for an empty or unknown type; nullopt when nothing is left
-// once qualifiers are gone. firstParameter is set after the first one; lineNumber goes to the
-// journal with an unknown type.
-std::optional<uint32_t> AppendParameterType(Session& session, std::string& parameter,
-                                            bool& firstParameter, uint32_t lineNumber);
+// The PROTO line being built for a prototype, a callback or a COM method.
+struct ProtoLine {
+    std::string text;
+    bool cdeclSeen = false;     // the declaration named the C convention, which VARARG needs
+    bool hasParameter = false;  // a parameter was appended: the next one takes a comma
+};
+
+// Appends one parameter's MASM type to proto (",:DWORD " ...). Returns its TypeCode,
+// TC_UNKNOWN for an empty or unknown type; nullopt when nothing is left once qualifiers are
+// gone. lineNumber goes to the journal with an unknown type.
+std::optional<uint32_t> AppendParameterType(Session& session, ProtoLine& proto,
+                                            std::string& parameter, uint32_t lineNumber);
 
 }  // namespace ondavel

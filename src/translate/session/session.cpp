@@ -7,7 +7,6 @@ namespace ondavel {
 
 Session::Session(Host& h) : host(h) {
     for (HeapBlock* block : header.names.all()) block->reporter = &host;
-    statement.outputBlock.reporter = &host;
 }
 
 Session::~Session() {

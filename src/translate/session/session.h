@@ -130,7 +130,7 @@ struct RunState {
     std::array<char, 2> recordFieldTag = {'A', 'A' - 1};
     // Commands: the kit's header list while a batch runs; busy while a translation step runs.
     LineIndex headerListIndex;
-    uint32_t headerListTaken = 0;  // the batch's cursor: list lines taken so far
+    uint32_t headerListTaken = 0;                    // the batch's cursor: list lines taken so far
     std::map<std::string, std::string> outputNames;  // each output name of the batch: its header
     // The batch's names with what it made of each (BatchName bits).
     NameSet batchNames;
@@ -144,7 +144,7 @@ struct RunState {
     // The batch's array types by name, with their elements as a member's bound counts them
     // ("typedef UCHAR DOT11_MAC_ADDRESS[6];": 6): a member of the type holds them all.
     NameMap<std::string> arrayTypes;
-    std::string headerListRoot;  // the folder of the list's first header
+    std::string headerListRoot;     // the folder of the list's first header
     std::string currentOutputName;  // the output of the listed header being translated, if any
     bool busy = false;
     // A file of the run could not be written whole (shown on the host when it happened).
@@ -166,7 +166,7 @@ struct HeaderState {
     int32_t ifDepth = 0;          // IF levels written and not yet closed
     bool inBlockComment = false;  // a "/*" comment is open across lines
     bool inInterface = false;
-    bool packingSeen = false;     // a packing directive came: structures take PACKING
+    bool packingSeen = false;  // a packing directive came: structures take PACKING
     std::shared_ptr<TypeListIndex> typeListIndex;  // lookups in names, built by type mapping
     // A structure tag named by a typedef before its body was written: the aliases that wait
     // for it ("typedef struct tagVARIANT VARIANT;" before "struct tagVARIANT {...};").
@@ -180,10 +180,7 @@ struct StatementState {
     StatementCounts counts;
     StatementKind statementKind = StatementKind::Other;
     bool commentOpenAfter = false;  // whether a "/*" comment is open after the last line
-    HeapBlock outputBlock;          // output held back until the statement is complete
-    std::string protoLine;   // the PROTO line being built for a prototype, callback or method
-    bool cdeclSeen = false;  // the declaration named the C calling convention
-    std::string scanLine;    // the statement scanner's work buffers, kept for their capacity
+    std::string scanLine;           // the statement scanner's work buffers, kept for their capacity
     std::string scanComment;
 };
 

@@ -64,7 +64,6 @@ TEST_F(VtblStructureTest, TableCutByTheEndOfTheFile) {
               "FIFoo_SetScale TYPEDEF PTR  IFoo_SetScale\r\n\r\n");
     CloseJournal(session);
     EXPECT_EQ(ReadBytes(dir_ / "journal.txt"), "d\xE9passement bloc : 4\r\n");
-    EXPECT_EQ(session.statement.outputBlock.used, 0u);
 }
 
 }  // namespace

@@ -231,14 +231,13 @@ TEST_F(TypeMappingTest, AppendParameterType) {
     session.run.baseDirectory = dir_.path().string() + "/";
     OpenJournal(session);
     for (const Case& c : cases) {
-        session.statement.protoLine = c.lineBefore;
-        session.statement.cdeclSeen = c.cdeclSeen;
-        bool first = c.first;
+        ProtoLine proto{std::string(c.lineBefore), c.cdeclSeen, c.first};
         std::string parameter(c.parameter);
-        EXPECT_EQ(AppendParameterType(session, parameter, first, 120), c.result) << c.parameter;
-        EXPECT_EQ(session.statement.protoLine, c.lineAfter) << c.parameter;
+        EXPECT_EQ(AppendParameterType(session, proto, parameter, 120), c.result) << c.parameter;
+        EXPECT_EQ(proto.text, c.lineAfter) << c.parameter;
         // Only an empty parameter leaves the flag as it was.
-        EXPECT_EQ(first, c.first || c.result != TC_UNKNOWN || c.lineAfter != c.lineBefore)
+        EXPECT_EQ(proto.hasParameter,
+                  c.first || c.result != TC_UNKNOWN || c.lineAfter != c.lineBefore)
             << c.parameter;
     }
     CloseJournal(session);
