@@ -159,6 +159,21 @@ TEST_F(CommandsTest, BatchesThatCannotRunSaySoAndWriteNothing) {
     EXPECT_FALSE(fs::exists(base / "journal.txt"));
 }
 
+// The profile without a menu entry reads its files in the current directory, and writes into
+// an output folder there that its first batch makes.
+TEST_F(CommandsTest, TheDarkGdkBatchMakesItsOutputFolder) {
+    fs::copy_file(fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "directx.txt", base / "directx.txt");
+    WriteBytes(base / "DarkGdkHeader.txt", Path("c.h") + "\r\n");
+    TempDir elsewhere;
+    const CliRun run = RunShell("cd \"" + Path("") + "\" && \"" + ONDAVEL_CLI +
+                                    "\" -q --base \"" + elsewhere.path().string() +
+                                    "\" --kit darkgdk all",
+                                base);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadBytes(base / "darkgdk/c.sdk"), ";ECHO   once\r\n" + kCountLine);
+    EXPECT_TRUE(fs::exists(base / "darkgdk/ondavel.inc"));
+}
+
 TEST_F(CommandsTest, AReadOnlyBaseDirectoryIsAnError) {
     if (geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
     HeaderList(Path("c.h") + "\r\n");

@@ -57,18 +57,16 @@ std::optional<Kit> KitFromName(std::string_view name) {
 void ChooseKit(Session& session, Kit kit) {
     const KitProfile& profile = ProfileOf(kit);
     RunState& run = session.run;
-    if (profile.statusPrefix.empty()) {
-        run.knowledgePath = profile.knowledgeFile;
-        run.headerListPath = profile.headerList;
-        run.outputDirectory = profile.outputFolder;
-        return;
-    }
-    run.knowledgePath = run.baseDirectory + std::string(profile.knowledgeFile);
-    run.headerListPath = run.baseDirectory + std::string(profile.headerList);
-    run.outputDirectory = run.baseDirectory + std::string(profile.outputFolder);
+    // A profile without a menu entry takes its files from the current directory.
+    const std::string folder = profile.statusPrefix.empty() ? "" : run.baseDirectory;
+    run.knowledgePath = folder + std::string(profile.knowledgeFile);
+    run.headerListPath = folder + std::string(profile.headerList);
+    run.outputDirectory = folder + std::string(profile.outputFolder);
+    // Every kit's batch writes into its output folder, which a new workspace may not hold yet.
     if (::mkdir(run.outputDirectory.c_str(), 0777) != 0 && errno != EEXIST) {
         ShowLastError(session.host, texts::kCreateDirectoryCaption, run.outputDirectory);
     }
+    if (profile.statusPrefix.empty()) return;
     std::string status(profile.statusPrefix);
     status.append(profile.headerList).append(" ").append(profile.knowledgeFile);
     session.host.SetStatus(StatusPart::Kit, status);
