@@ -14,16 +14,17 @@ namespace ondavel {
 namespace {
 
 constexpr uint64_t kMaxCapacity = std::numeric_limits<uint32_t>::max();
+constexpr uint64_t kFirstGranule = 1024;
 
 uint64_t RoundUp(uint64_t size, uint64_t granule) {
     return (size + granule - 1) / granule * granule;
 }
 
-// The capacity that holds `length` more bytes and one spare: a multiple of the growth step for
+// The capacity that holds `length` more bytes and one spare: a multiple of kFirstGranule for
 // the first allocation, of the capacity held so far for every later one.
 uint64_t CapacityFor(const HeapBlock& block, uint64_t length) {
     const uint64_t needed = block.used + length + 1;
-    if (!block.data) return RoundUp(needed, block.growthStep);
+    if (!block.data) return RoundUp(needed, kFirstGranule);
     return RoundUp(needed, block.capacity);
 }
 
@@ -37,7 +38,6 @@ bool ReportFailure(const HeapBlock& block, bool first) {
 
 // Makes room for `length` more bytes behind the used part; the new bytes are zero.
 bool Reserve(HeapBlock& block, uint64_t length) {
-    if (block.growthStep == 0) block.growthStep = kDefaultGrowthStep;
     const bool first = !block.data;
     const uint64_t capacity = CapacityFor(block, length);
     if (capacity > kMaxCapacity) return ReportFailure(block, first);

@@ -9,16 +9,13 @@ namespace ondavel {
 
 class Host;
 
-inline constexpr uint32_t kDefaultGrowthStep = 1024;
-
-// Capacity grows by whole multiples: the first allocation is the smallest multiple of
-// growthStep that holds the bytes and one more, each later one the smallest multiple of the
-// capacity before it that does. The bytes past `used` are always zero.
+// Capacity grows by whole multiples: the first allocation is the smallest multiple of 1,024
+// that holds the bytes and one more, each later one the smallest multiple of the capacity
+// before it that does. The bytes past `used` are always zero.
 struct HeapBlock {
     std::unique_ptr<char[]> data;
     uint32_t used = 0;
     uint32_t capacity = 0;
-    uint32_t growthStep = 0;   // 0: none chosen yet; the first append makes it kDefaultGrowthStep
     Host* reporter = nullptr;  // where an allocation failure is shown, if anywhere
 
     std::string_view view() const { return {data.get(), used}; }
@@ -33,7 +30,7 @@ bool AppendPieceToHeapBlock(HeapBlock& block, std::string_view text);
 // Forgets the bytes from used on (zeroing them); nothing happens when used is not below the
 // block's own.
 void TruncateHeapBlock(HeapBlock& block, uint32_t used);
-// Frees the bytes; growthStep and reporter stay.
+// Frees the bytes; the reporter stays.
 void ReleaseHeapBlock(HeapBlock& block);
 
 }  // namespace ondavel

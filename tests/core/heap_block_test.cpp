@@ -3,53 +3,40 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "support/recording_host.h"
 
 namespace ondavel {
 namespace {
 
-using Appends = std::vector<std::pair<uint32_t, uint32_t>>;  // length, capacity after it
-
-// The first allocation is a multiple of the growth step (1,024 unless chosen), each later one a
-// multiple of the capacity held before it, and one spare byte is always kept: 1,000 + 2,001
-// bytes round up to 3 x 1,024, and the next growth to a multiple of 3,072.
-TEST(HeapBlockTest, CapacityGrowsByWholeMultiples) {
-    const std::pair<uint32_t, Appends> cases[] = {{0, {{1500, 2048}}},
-                                                  {0, {{1000, 1024}, {23, 1024}, {1, 2048}}},
-                                                  {0, {{1000, 1024}, {2001, 3072}, {100, 6144}}},
-                                                  {100, {{150, 200}, {60, 400}}}};
-    for (const auto& [step, appends] : cases) {
-        HeapBlock block;
-        block.growthStep = step;
-        std::string all;
-        for (const auto& [length, capacity] : appends) {
-            const std::string bytes(length, static_cast<char>('a' + all.size() % 26));
-            ASSERT_TRUE(AppendToHeapBlock(block, bytes));
-            all += bytes;
-            EXPECT_EQ(block.capacity, capacity) << step << " after " << all.size();
-        }
-        EXPECT_EQ(block.view(), all);
-        // The bytes past the used part are zero.
-        EXPECT_EQ(std::string_view(block.data.get(), block.capacity).substr(block.used),
-                  std::string(block.capacity - block.used, '\0'));
-    }
-}
-
-TEST(HeapBlockTest, PiecesEndWithOneNulAndReleaseKeepsTheGrowthStep) {
+// Bytes and pieces survive every growth in order, each piece with its one NUL, the bytes past
+// the used part stay zero (a name list is read up to its first empty piece), and a released
+// block starts again from nothing.
+TEST(HeapBlockTest, BytesAndPiecesSurviveGrowthAndRelease) {
     HeapBlock block;
     EXPECT_FALSE(AppendToHeapBlock(block, ""));
-    EXPECT_TRUE(AppendPieceToHeapBlock(block, std::string(1022, 'x')));
-    EXPECT_TRUE(AppendPieceToHeapBlock(block, ""));
-    // Each piece counts its NUL: 1,023 + 1 bytes and the spare one need 2,048.
-    EXPECT_EQ(block.view(), std::string(1022, 'x').append(2, '\0'));
-    EXPECT_EQ(block.capacity, 2048u);
-    block.growthStep = 100;
+    std::string all;
+    for (const size_t length : {1000u, 23u, 1u, 2001u, 5000u}) {
+        const std::string bytes(length, static_cast<char>('a' + all.size() % 26));
+        ASSERT_TRUE(AppendToHeapBlock(block, bytes));
+        all += bytes;
+        ASSERT_TRUE(AppendPieceToHeapBlock(block, "piece"));
+        all += std::string("piece") + '\0';
+        ASSERT_TRUE(AppendPieceToHeapBlock(block, ""));
+        all += '\0';
+    }
+    EXPECT_EQ(block.view(), all);
+    ASSERT_GT(block.capacity, block.used);
+    EXPECT_EQ(std::string_view(block.data.get(), block.capacity).substr(block.used),
+              std::string(block.capacity - block.used, '\0'));
+
+    TruncateHeapBlock(block, 3);
+    EXPECT_EQ(block.view(), all.substr(0, 3));
+    EXPECT_EQ(block.data[3], '\0');
     ReleaseHeapBlock(block);
     EXPECT_TRUE(block.data == nullptr && block.used == 0 && block.capacity == 0);
     ASSERT_TRUE(AppendToHeapBlock(block, "xy"));
-    EXPECT_EQ(block.capacity, 100u);
+    EXPECT_EQ(block.view(), "xy");
 }
 
 TEST(HeapBlockTest, GrowthBeyondThirtyTwoBitsFailsAndIsShown) {
