@@ -19,9 +19,9 @@ std::vector<std::string_view> BaseKitOutputFolders();
 // The kit named "sdk", "directx", "winddk" or "darkgdk".
 std::optional<Kit> KitFromName(std::string_view name);
 
-// Makes kit the one that the translation commands work on. The three kits of the menu live
-// in the base directory (their output folder is created when missing) and show themselves in
-// the status bar; the DarkGDK profile takes its names as they stand and creates nothing.
+// Makes kit the one that the translation commands work on; its output folder is created when
+// missing. The three kits of the menu live in the base directory and show themselves in the
+// status bar; the DarkGDK profile takes its names as they stand, in the current directory.
 void ChooseKit(Session& session, Kit kit);
 
 }  // namespace ondavel
