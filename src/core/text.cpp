@@ -53,12 +53,15 @@ size_t SkipBlanks(std::string_view text, size_t from) {
 
 size_t FindAnyOf(std::string_view text, size_t from, std::string_view set) {
     if (from >= text.size()) return text.size();
+    // A set of fewer than three characters repeats its first one, which finds nothing more.
+    const char a = set[0];
+    const char b = set[set.size() > 1 ? 1 : 0];
+    const char c = set[set.size() > 2 ? 2 : 0];
 #if defined(__SSE2__)
-    // Sixteen characters are compared with each of (at most) three at once. A set of fewer
-    // repeats its first character, which finds nothing more.
-    const __m128i c0 = _mm_set1_epi8(set[0]);
-    const __m128i c1 = _mm_set1_epi8(set[set.size() > 1 ? 1 : 0]);
-    const __m128i c2 = _mm_set1_epi8(set[set.size() > 2 ? 2 : 0]);
+    // Sixteen characters are compared with the three at once.
+    const __m128i c0 = _mm_set1_epi8(a);
+    const __m128i c1 = _mm_set1_epi8(b);
+    const __m128i c2 = _mm_set1_epi8(c);
     const auto matches = [&](size_t at) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
         const __m128i hits =
@@ -78,7 +81,7 @@ size_t FindAnyOf(std::string_view text, size_t from, std::string_view set) {
         return found != 0 ? from + static_cast<size_t>(std::countr_zero(found)) : text.size();
     }
 #endif
-    while (from < text.size() && !IsOneOf(text[from], set)) ++from;
+    while (from < text.size() && text[from] != a && text[from] != b && text[from] != c) ++from;
     return from;
 }
 
