@@ -1,6 +1,5 @@
 #include "core/comment_split.h"
 
-#include <array>
 #include <string_view>
 
 #include "core/text.h"
@@ -17,18 +16,17 @@ bool HasNonBlank(const std::string& text) {
 }
 
 // Characters where a comment or a literal may begin.
-constexpr CharacterSet kSpecial = MakeCharacterSet("/\"'");
+constexpr std::string_view kSpecial = "/\"'";
 
 // Where the next comment marker or literal may begin; notes whether code came before it.
 // Once code was seen, only the special characters are looked for.
 size_t NextSpecial(std::string_view line, size_t from, bool& sawCode) {
     for (; from < line.size() && !sawCode; ++from) {
-        const auto c = static_cast<unsigned char>(line[from]);
-        if (kSpecial[c]) return from;
-        sawCode = c > 32;
+        const char c = line[from];
+        if (IsOneOf(c, kSpecial)) return from;
+        sawCode = !IsTrimmable(c);
     }
-    while (from < line.size() && !kSpecial[static_cast<unsigned char>(line[from])]) ++from;
-    return from;
+    return FindAnyOf(line, from, kSpecial);
 }
 
 }  // namespace

@@ -1,20 +1,22 @@
 #include "core/text.h"
 
-#include <algorithm>
-#include <cstring>
+#include <bit>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace ondavel {
 
 namespace {
 
-bool EndsText(char c) {
-    return c == '\0' || c == '\r';
+// The position of the first NUL or CR in text, text.size() when it holds none.
+size_t FirstTerminator(std::string_view text) {
+    return FindAnyOf(text, 0, std::string_view("\0\r", 2));
 }
 
 // The text up to its first NUL or CR, or the end of the view, without any length limit.
 std::string_view UntilTerminator(std::string_view text) {
-    const auto end = std::find_if(text.begin(), text.end(), EndsText);
-    return text.substr(0, static_cast<size_t>(end - text.begin()));
+    return text.substr(0, FirstTerminator(text));
 }
 
 // Whether pattern stands at `at` in text, a-z folded onto A-Z.
@@ -49,6 +51,40 @@ size_t SkipBlanks(std::string_view text, size_t from) {
     return from;
 }
 
+size_t FindAnyOf(std::string_view text, size_t from, std::string_view set) {
+    if (from >= text.size()) return text.size();
+    // A set of fewer than three characters repeats its first one, which finds nothing more.
+    const char a = set[0];
+    const char b = set[set.size() > 1 ? 1 : 0];
+    const char c = set[set.size() > 2 ? 2 : 0];
+#if defined(__SSE2__)
+    // Sixteen characters are compared with the three at once.
+    const __m128i c0 = _mm_set1_epi8(a);
+    const __m128i c1 = _mm_set1_epi8(b);
+    const __m128i c2 = _mm_set1_epi8(c);
+    const auto matches = [&](size_t at) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+        const __m128i hits =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, c0), _mm_cmpeq_epi8(block, c1)),
+                         _mm_cmpeq_epi8(block, c2));
+        return static_cast<unsigned>(_mm_movemask_epi8(hits));
+    };
+    for (; from + 16 <= text.size(); from += 16) {
+        if (const unsigned found = matches(from)) {
+            return from + static_cast<size_t>(std::countr_zero(found));
+        }
+    }
+    // The last characters are read as the end of a block that overlaps the ones already read.
+    if (text.size() >= 16) {
+        const size_t at = text.size() - 16;
+        const unsigned found = matches(at) >> (from - at);
+        return found != 0 ? from + static_cast<size_t>(std::countr_zero(found)) : text.size();
+    }
+#endif
+    while (from < text.size() && text[from] != a && text[from] != b && text[from] != c) ++from;
+    return from;
+}
+
 size_t FindFirstOf(std::string_view text, std::string_view set, size_t from) {
     const CharacterSet stops = MakeCharacterSet(set);
     for (; from < text.size(); ++from) {
@@ -58,17 +94,10 @@ size_t FindFirstOf(std::string_view text, std::string_view set, size_t from) {
 }
 
 std::optional<size_t> BoundedLength(std::string_view text) {
-    const size_t limit = std::min(text.size(), kLineLimit);
-    if (limit == 0) return 0;
-    size_t end = limit;
-    if (const void* cr = std::memchr(text.data(), '\r', end)) {
-        end = static_cast<size_t>(static_cast<const char*>(cr) - text.data());
-    }
-    if (const void* nul = std::memchr(text.data(), '\0', end)) {
-        end = static_cast<size_t>(static_cast<const char*>(nul) - text.data());
-    }
-    if (end < limit) return end;
-    if (text.size() < kLineLimit) return text.size();
+    // Only the first kLineLimit characters are looked at: a text without a terminator among
+    // them is over-long, or ends before them and is its whole length.
+    const size_t end = FirstTerminator(text.substr(0, kLineLimit));
+    if (end < kLineLimit) return end;
     return std::nullopt;
 }
 
@@ -109,11 +138,13 @@ std::optional<int> FindIn(int start, std::string_view text, std::string_view pat
         if (at == std::string_view::npos) return std::nullopt;
         return static_cast<int>(at) + 1;
     }
+    // Only the places where the pattern's first letter stands, in either case, are tried.
     const char first = FoldCase(pattern[0]);
-    for (size_t at = from; at + pattern.size() <= text.size(); ++at) {
-        if (FoldCase(text[at]) == first && MatchesAt(text, at, pattern)) {
-            return static_cast<int>(at) + 1;
-        }
+    const char firsts[] = {first, IsLetter(first) ? static_cast<char>(first + 32) : first};
+    const std::string_view starts = text.substr(0, text.size() - pattern.size() + 1);
+    for (size_t at = FindAnyOf(starts, from, {firsts, 2}); at < starts.size();
+         at = FindAnyOf(starts, at + 1, {firsts, 2})) {
+        if (MatchesAt(text, at, pattern)) return static_cast<int>(at) + 1;
     }
     return std::nullopt;
 }

@@ -47,6 +47,9 @@ inline bool IsOneOf(char c, std::string_view set) {
 }
 // The position of the first character at or after from that is no blank or tab.
 size_t SkipBlanks(std::string_view text, size_t from);
+// The position of the first character at or after from that is one of set (one to three
+// characters); text.size() when there is none.
+size_t FindAnyOf(std::string_view text, size_t from, std::string_view set);
 // As std::string_view::find_first_of (npos when none), for the few delimiters of a scan: each
 // character is looked up in a table of them instead of among them by memchr.
 size_t FindFirstOf(std::string_view text, std::string_view set, size_t from = 0);

@@ -25,6 +25,27 @@ TEST(TextTest, BoundedLengthStopsAtNulOrCr) {
     for (const auto& [text, expected] : cases) EXPECT_EQ(BoundedLength(text), expected) << text;
 }
 
+// Lines are searched eight characters at a time: a character is found in any place of such a
+// group or of the characters after the last one, and bytes that differ from it by the high bit
+// alone are not taken for it.
+TEST(TextTest, SearchesFindTheCharacterInEveryPlace) {
+    for (size_t length = 0; length < 20; ++length) {
+        for (const char terminator : {'\0', '\r'}) {
+            std::string text(length, '\x80');
+            text += terminator;
+            text += "\x8D\r";
+            EXPECT_EQ(BoundedLength(text), length) << length;
+        }
+        EXPECT_EQ(BoundedLength(std::string(length, '\x8D')), length);
+        const std::string text = std::string(length, '\xAF') + "/x/";
+        EXPECT_EQ(FindAnyOf(text, 0, "\"/"), length);
+        EXPECT_EQ(FindAnyOf(text, length + 1, "'/"), length + 2);
+        EXPECT_EQ(FindAnyOf(text, length + 3, "/"), text.size());
+        EXPECT_EQ(FindAnyOf(text, text.size() + 1, "/"), text.size());
+        EXPECT_EQ(InString(1, text, "X/", Case::Ignore).value_or(0), length + 2);
+    }
+}
+
 TEST(TextTest, EveryBoundedRoutineRefusesALineOf1040Characters) {
     const std::string crAfterLimit = kOverLong + "\r";
     std::string copy = "untouched";
@@ -62,7 +83,7 @@ TEST(TextTest, InStringFindsTheFirstOccurrenceFromStart) {
         {3, "ifxif", "if", e, 4},    {5, "abcdef", "def", e, 0},  {0, "abc", "a", e, 0},
         {1, "abc", "", e, 0},        {1, "ab\rab", "ba", e, 0},   {1, "x\xE9y", "\xC9", i, 0},
         {1, "a@b", "`", i, 0},       {1, "Zz", "zZ", i, 1},       {1, "a\rba", "ba", e, 0},
-        {1, "ab\rab", "ab", e, 1},   {1, "x\rab", "AB", i, 0},   {2, "ab\0AB", "ab", i, 0},
+        {1, "ab\rab", "ab", e, 1},   {1, "x\rab", "AB", i, 0},    {2, "ab\0AB", "ab", i, 0},
     };
     for (const auto& [start, text, pattern, letters, expected] : cases) {
         EXPECT_EQ(InString(start, text, pattern, letters).value_or(0), expected)
