@@ -37,6 +37,14 @@ const KitProfile& ProfileOf(Kit kit) {
     return kProfiles.front();
 }
 
+// The kit's output folder for target: the 64-bit includes go beside the 32-bit ones, in the
+// folder of the same name followed by 64 ("sdk64/").
+std::string OutputFolder(const KitProfile& profile, Target target) {
+    std::string folder(profile.outputFolder);
+    if (target == Target::Win64) folder.insert(folder.size() - 1, "64");
+    return folder;
+}
+
 }  // namespace
 
 std::vector<std::string_view> BaseKitOutputFolders() {
@@ -45,6 +53,12 @@ std::vector<std::string_view> BaseKitOutputFolders() {
         if (!profile.statusPrefix.empty()) folders.push_back(profile.outputFolder);
     }
     return folders;
+}
+
+std::optional<Target> TargetFromName(std::string_view name) {
+    if (name == "win32") return Target::Win32;
+    if (name == "win64") return Target::Win64;
+    return std::nullopt;
 }
 
 std::optional<Kit> KitFromName(std::string_view name) {
@@ -61,13 +75,14 @@ void ChooseKit(Session& session, Kit kit) {
     const std::string folder = profile.statusPrefix.empty() ? "" : run.baseDirectory;
     run.knowledgePath = folder + std::string(profile.knowledgeFile);
     run.headerListPath = folder + std::string(profile.headerList);
-    run.outputDirectory = folder + std::string(profile.outputFolder);
+    run.outputDirectory = folder + OutputFolder(profile, run.target);
     // Every kit's batch writes into its output folder, which a new workspace may not hold yet.
     if (::mkdir(run.outputDirectory.c_str(), 0777) != 0 && errno != EEXIST) {
         ShowLastError(session.host, texts::kCreateDirectoryCaption, run.outputDirectory);
     }
     if (profile.statusPrefix.empty()) return;
     std::string status(profile.statusPrefix);
+    if (run.target == Target::Win64) status.append("64-bit ");
     status.append(profile.headerList).append(" ").append(profile.knowledgeFile);
     session.host.SetStatus(StatusPart::Kit, status);
 }

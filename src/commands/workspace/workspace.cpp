@@ -76,7 +76,7 @@ std::vector<WorkspaceFile> FixedFiles(const WorkspaceRequest& request) {
     // Each kit's output folder is given the support include the translations rely on.
     for (std::string_view folder : BaseKitOutputFolders()) {
         files.push_back(
-            {std::string(folder) + std::string(kSupportIncludeName), SupportIncludeText()});
+            {std::string(folder) + std::string(kSupportIncludeName), SupportIncludeText(Target::Win32)});
     }
     if (!request.include.empty()) return files;
     for (const BundledFile& file : BundledKitFiles()) {

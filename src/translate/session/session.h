@@ -17,6 +17,7 @@
 #include "core/name_set.h"
 #include "core/saved_strings.h"
 #include "knowledge/knowledge_file.h"
+#include "session/target.h"
 
 namespace ondavel {
 
@@ -107,6 +108,7 @@ enum BatchName : uint32_t {
 
 struct RunState {
     std::string baseDirectory;  // empty or ending with '/': where kit and side files live
+    Target target = Target::Win32;  // chosen before the kit: it names the output folder
     OutputMode outputMode = OutputMode::View;
     std::FILE* outputFile = nullptr;  // the output file of the header being translated
     uint64_t conditionalLines = 0;    // IF, ELSE and ENDIF lines written so far
