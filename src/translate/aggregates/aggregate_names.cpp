@@ -76,15 +76,14 @@ NameFound NameAfterNestedBrace(const StatementCursor& cursor, std::string& name)
     return WordAfterBrace(scan, name);
 }
 
-int RegisterDeclarators(AggregateWork& work, std::string* aliasText) {
+void RegisterDeclarators(AggregateWork& work, std::string* aliasText) {
     StatementCursor& cursor = work.cursor;
-    int plainNames = 0;
     for (;;) {
         bool pointer = false;
         std::string name;
         // "FAR *LPPOINT": the last word of the declarator is its name.
         for (;;) {
-            if (!cursor.SkipBlanks()) return plainNames;
+            if (!cursor.SkipBlanks()) return;
             if (cursor.Current() == '*') {
                 pointer = true;
                 cursor.Advance();
@@ -96,7 +95,7 @@ int RegisterDeclarators(AggregateWork& work, std::string* aliasText) {
             }
             const std::string_view word = cursor.TakeWord(kOperatorDelims);
             if (!word.empty()) name = word;
-            if (!cursor.SkipBlanks()) return plainNames;
+            if (!cursor.SkipBlanks()) return;
             if (cursor.Current() == ',' || cursor.Current() == ';') break;
             if (word.empty()) cursor.Advance();  // punctuation no declarator name holds
         }
@@ -105,9 +104,8 @@ int RegisterDeclarators(AggregateWork& work, std::string* aliasText) {
         } else if (!name.empty()) {
             RegisterTypeName(work.session, name, TC_STRUCT);
             aliasText->append(",").append(name);
-            ++plainNames;
         }
-        if (cursor.Current() == ';') return plainNames;
+        if (cursor.Current() == ';') return;
         cursor.Advance();
     }
 }

@@ -22,8 +22,8 @@ NameFound NameAfterNestedBrace(const StatementCursor& cursor, std::string& name)
 // The declarators after the aggregate's own name, up to the statement's ';': "*PPOINT",
 // "NEAR *NPPOINT", "POINT2". Pointer names are recorded as doublewords; plain names as
 // aliases of the structure, each appended to aliasText as ",NAME" — or, when aliasText is null
-// (an enumeration), as doublewords too. Returns the number of plain names.
-int RegisterDeclarators(AggregateWork& work, std::string* aliasText);
+// (an enumeration), as doublewords too.
+void RegisterDeclarators(AggregateWork& work, std::string* aliasText);
 
 // Whether the first "Vtbl" in name (letters in any case) ends it: MIDL's virtual tables.
 bool IsVtblName(std::string_view name);

@@ -27,7 +27,9 @@ void Synchronize(TypeListIndex& index, NameLists& names) {
         }
     }
     for (size_t which = 0; which < kIndexedTypeLists.size(); ++which) {
-        IndexNewEntries(index, names.*kIndexedTypeLists[which], which);
+        // Most lookups come with no list grown since the one before.
+        const HeapBlock& list = names.*kIndexedTypeLists[which];
+        if (list.used > index.indexedBytes[which]) IndexNewEntries(index, list, which);
     }
 }
 

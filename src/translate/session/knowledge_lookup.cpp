@@ -11,8 +11,11 @@ namespace {
 
 // A pending aggregate macro name inside word is consumed by this lookup, whatever its kind.
 bool ConsumePendingMacro(RunState& run, std::string_view word) {
-    if (run.pendingAggregateMacro.empty()) return false;
-    if (!InString(1, word, run.pendingAggregateMacro, Case::Exact).has_value()) return false;
+    const std::string& pending = run.pendingAggregateMacro;
+    // The name comes from a copied code line, which ends before any NUL or CR: a word that
+    // holds it nowhere holds it nowhere before its own NUL or CR either, as most words do.
+    if (pending.empty() || word.find(pending) == std::string_view::npos) return false;
+    if (!InString(1, word, pending, Case::Exact).has_value()) return false;
     run.pendingAggregateMacro.clear();
     return true;
 }

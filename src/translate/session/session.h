@@ -122,7 +122,8 @@ struct RunState {
     std::string outputDirectory;
     KnowledgeFile knowledge;
     // The name a one-line "#define NAME ... enum/STRUCT ..." gives, waiting for the statement
-    // that uses it (at most 99 characters), and that statement's kind: 1 for enum, 2 for STRUCT.
+    // that uses it (at most 99 characters, never a NUL or CR), and that statement's kind: 1 for
+    // enum, 2 for STRUCT.
     std::string pendingAggregateMacro;
     uint8_t aggregateMacroKind = 0;
     LineIndex inputIndex;  // the header being translated

@@ -43,10 +43,6 @@ class StatementCursor {
     bool AtEnd() const { return column_ >= Line().size() || Line()[column_] == '\\'; }
     // The character at the column, NUL at the end of the line.
     char Current() const { return AtEnd() ? '\0' : Line()[column_]; }
-    char Peek(size_t ahead) const {
-        const size_t at = column_ + ahead;
-        return at < Line().size() ? Line()[at] : '\0';
-    }
     void Advance(size_t n = 1) { column_ += n; }
     size_t Column() const { return column_; }
     void SetColumn(size_t column) { column_ = column; }

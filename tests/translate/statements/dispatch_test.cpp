@@ -55,6 +55,12 @@ TEST_F(DispatchTest, AggregateMacroWaitsForItsStatement) {
     Dispatch("#define MYSTRUCT  STRUCT\r\n", "#define");
     EXPECT_EQ(session.run.pendingAggregateMacro, "MYSTRUCT");
     EXPECT_EQ(session.run.aggregateMacroKind, 2);
+
+    // A word is read up to its NUL: a name after it is not in the word.
+    session.run.pendingAggregateMacro = "AB";
+    EXPECT_FALSE(
+        LookupKnowledge(session, std::string_view("X\0AB", 4), LookupKind::Incompatible, nullptr));
+    EXPECT_TRUE(LookupKnowledge(session, "XAB", LookupKind::Incompatible, nullptr));
 }
 
 TEST_F(DispatchTest, EchoesPragmas) {
