@@ -1,7 +1,7 @@
 // Golden cases: tests/golden/<area>/<case>.h is translated by the real command as Test.txt;
 // standard output must equal <case>.sdk byte for byte and, where <case>.journal exists,
 // journal.txt must equal it. An area may bring its own egales.txt; otherwise the bundled
-// SDK knowledge file is used.
+// SDK knowledge file is used. The cases of the area win64 are translated for 64-bit Windows.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -38,7 +38,8 @@ TEST_P(GoldenTest, TranslationMatches) {
     TempDir base;
     fs::copy_file(KnowledgeFileFor(header), base / "egales.txt");
     fs::copy_file(header, base / "Test.txt");
-    const CliRun run = RunCli(base, "-q --kit sdk test");
+    const bool win64 = header.parent_path().filename() == "win64";
+    const CliRun run = RunCli(base, win64 ? "-q --target win64 --kit sdk test" : "-q --kit sdk test");
     ASSERT_EQ(run.exitCode, 0) << run.err;
 
     fs::path expected = header;
