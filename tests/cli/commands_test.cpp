@@ -165,9 +165,8 @@ TEST_F(CommandsTest, TheDarkGdkBatchMakesItsOutputFolder) {
     fs::copy_file(fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "directx.txt", base / "directx.txt");
     WriteBytes(base / "DarkGdkHeader.txt", Path("c.h") + "\r\n");
     TempDir elsewhere;
-    const CliRun run = RunShell("cd \"" + Path("") + "\" && \"" + ONDAVEL_CLI +
-                                    "\" -q --base \"" + elsewhere.path().string() +
-                                    "\" --kit darkgdk all",
+    const CliRun run = RunShell("cd \"" + Path("") + "\" && \"" + ONDAVEL_CLI + "\" -q --base \"" +
+                                    elsewhere.path().string() + "\" --kit darkgdk all",
                                 base);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadBytes(base / "darkgdk/c.sdk"), ";ECHO   once\r\n" + kCountLine);
@@ -178,6 +177,9 @@ TEST_F(CommandsTest, TheDarkGdkBatchMakesItsOutputFolder) {
 TEST_F(CommandsTest, A64BitBatchWritesIntoItsOwnFolder) {
     HeaderList(Path("c.h") + "\r\n");
     ASSERT_EQ(RunCli(base, "-q --kit sdk all").exitCode, 0);
+    // The overlay is part of a 64-bit kit: without it the batch does not run.
+    EXPECT_NE(RunCli(base, "-q --kit sdk --target win64 all").exitCode, 0);
+    fs::copy_file(fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "egales64.txt", base / "egales64.txt");
     const CliRun run = RunCli(base, "-q --kit sdk --target win64 all");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadBytes(base / "sdk64/c.sdk"), ReadBytes(base / "sdk/c.sdk"));

@@ -18,6 +18,11 @@ enum class Kit { Sdk, DirectX, WinDdk, DarkGdk };
 // "winddk/".
 std::vector<std::string_view> BaseKitOutputFolders();
 
+// Loads the kit's knowledge file and, for a 64-bit target, its 64-bit overlay; false (shown on
+// the host) when either cannot be loaded.
+bool LoadKitKnowledge(Session& session);
+void ReleaseKitKnowledge(Session& session);
+
 // The target named "win32" or "win64".
 std::optional<Target> TargetFromName(std::string_view name);
 

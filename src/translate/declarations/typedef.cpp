@@ -183,7 +183,8 @@ class TypedefTranslation {
     void DeclarePointer(std::string_view name) {
         // The type takes six characters: "DWORD " or "SDWORD".
         const std::string_view type = PointerType(session_);
-        RegisterTypeName(session_, name, (isSigned_ ? TC_SIGNED : 0) | PointerCode(session_));
+        RegisterTypeName(session_, name,
+                         (isSigned_ ? uint32_t{TC_SIGNED} : 0u) | PointerCode(session_));
         WriteTypedefLine(name, isSigned_ ? "S" + std::string(type) : std::string(type) + " ");
         translated_ = true;
     }

@@ -107,7 +107,7 @@ enum BatchName : uint32_t {
 };
 
 struct RunState {
-    std::string baseDirectory;  // empty or ending with '/': where kit and side files live
+    std::string baseDirectory;      // empty or ending with '/': where kit and side files live
     Target target = Target::Win32;  // chosen before the kit: it names the output folder
     OutputMode outputMode = OutputMode::View;
     std::FILE* outputFile = nullptr;  // the output file of the header being translated
@@ -121,6 +121,10 @@ struct RunState {
     std::string headerListPath;
     std::string outputDirectory;
     KnowledgeFile knowledge;
+    // For a 64-bit target, the kit's 64-bit overlay: what differs on 64-bit Windows (the names
+    // of pointer size), looked up before knowledge.
+    std::string overlayPath;
+    KnowledgeFile overlay;
     // The name a one-line "#define NAME ... enum/STRUCT ..." gives, waiting for the statement
     // that uses it (at most 99 characters, never a NUL or CR), and that statement's kind: 1 for
     // enum, 2 for STRUCT.
