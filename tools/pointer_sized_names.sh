@@ -74,9 +74,18 @@ overlay() {
             if (!(names[entry] in seen)) print names[entry] " = " type
             seen[names[entry]] = 1
         }' "$work/names" "$work/32" "$work/64"
-    for section in COMMONSTRUCTURE COMMONRECORD INCOMPATIBLE INCOMPATIBLE_EQUATE \
-        INTERFACE_API_CONFLIT_NOM FINDELISTE; do
-        echo "$section"
+    echo "COMMONSTRUCTURE"
+    echo "COMMONRECORD"
+    echo "INCOMPATIBLE"
+    echo "; Words the 64-bit assembler reserves besides those of the 32-bit one: its registers and"
+    echo "; the FRAME of its procedures, renamed with a leading '_'."
+    local word
+    for word in RAX RBX RCX RDX RSI RDI RBP RSP SPL BPL SIL DIL RIP FRAME \
+        R{8..15} R{8..15}D R{8..15}W R{8..15}B XMM{0..15}; do
+        echo "$word = _$word"
     done
+    echo "INCOMPATIBLE_EQUATE"
+    echo "INTERFACE_API_CONFLIT_NOM"
+    echo "FINDELISTE"
 }
 overlay | sed 's/$/\r/'
