@@ -83,7 +83,8 @@ int RunCheckCommand(Session& session, TerminalHost& host, const std::string& ass
                          KitFoldersBeside(session),
                          after,
                          only,
-                         std::max(1u, std::thread::hardware_concurrency())};
+                         std::max(1u, std::thread::hardware_concurrency()),
+                         session.run.target};
     if (request.assembler.empty()) return 1;
     CheckPrinter printer(after);
     size_t total = 0;

@@ -1,9 +1,10 @@
 # Bash completion of ondavel: its commands, their options and the values of the options that
-# take a kit or a folder; file names everywhere else.
+# take a kit, a target or a folder; file names everywhere else.
 _ondavel() {
     local current=${COMP_WORDS[COMP_CWORD]} previous=${COMP_WORDS[COMP_CWORD - 1]}
     case $previous in
         --kit) COMPREPLY=($(compgen -W "sdk directx winddk darkgdk" -- "$current")); return ;;
+        --target) COMPREPLY=($(compgen -W "win32 win64" -- "$current")); return ;;
         --from) COMPREPLY=($(compgen -W "sdk directx winddk" -- "$current")); return ;;
         --base | --to | --include) COMPREPLY=($(compgen -d -- "$current")); return ;;
     esac
@@ -18,7 +19,7 @@ _ondavel() {
     done
     local words
     case $command in
-        "") words="--base --kit -q --quiet --help --version test file all oleview learn check
+        "") words="--base --kit --target -q --quiet --help --version test file all oleview learn check
                    prove conditions init knowledge" ;;
         file) words="--to --help" ;;
         all) words="--list --help" ;;

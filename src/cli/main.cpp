@@ -90,6 +90,7 @@ constexpr const char* kMergeDescription =
 struct Options {
     std::string base;
     std::string kit;
+    std::string target;
     bool quiet = false;
     std::string header;
     std::string to;
@@ -118,6 +119,7 @@ int Run(const Options& options, const Command& command) {
     TerminalHost host(options.quiet ? StatusOutput::Quiet : StatusOutput::Shown);
     Session session(host);
     session.run.baseDirectory = WithTrailingSlash(options.base);
+    if (auto target = ondavel::TargetFromName(options.target)) session.run.target = *target;
     if (auto kit = ondavel::KitFromName(options.kit)) ondavel::ChooseKit(session, *kit);
     const int status = command(session, host);
     return session.run.writeFailed ? 1 : status;
@@ -244,6 +246,11 @@ int main(int argc, char** argv) {
     app.add_option("--kit", options.kit, "Kit to translate: sdk, directx, winddk or darkgdk")
         ->check(CLI::IsMember({"sdk", "directx", "winddk", "darkgdk"}))
         ->option_text("KIT");
+    app.add_option("--target", options.target,
+                   "Machine of the includes: win32 (the default) or win64, whose includes go\n"
+                   "into the kit's folder followed by 64 (sdk64/)")
+        ->check(CLI::IsMember({"win32", "win64"}))
+        ->option_text("MACHINE");
     app.add_flag("-q,--quiet", options.quiet, "Show no status or progress on standard error");
 
     int status = 0;

@@ -165,13 +165,32 @@ TEST_F(CommandsTest, TheDarkGdkBatchMakesItsOutputFolder) {
     fs::copy_file(fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "directx.txt", base / "directx.txt");
     WriteBytes(base / "DarkGdkHeader.txt", Path("c.h") + "\r\n");
     TempDir elsewhere;
-    const CliRun run = RunShell("cd \"" + Path("") + "\" && \"" + ONDAVEL_CLI +
-                                    "\" -q --base \"" + elsewhere.path().string() +
-                                    "\" --kit darkgdk all",
+    const CliRun run = RunShell("cd \"" + Path("") + "\" && \"" + ONDAVEL_CLI + "\" -q --base \"" +
+                                    elsewhere.path().string() + "\" --kit darkgdk all",
                                 base);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadBytes(base / "darkgdk/c.sdk"), ";ECHO   once\r\n" + kCountLine);
     EXPECT_TRUE(fs::exists(base / "darkgdk/ondavel.inc"));
+}
+
+// A 64-bit batch writes beside the 32-bit one, with a support include of its own target.
+TEST_F(CommandsTest, A64BitBatchWritesIntoItsOwnFolder) {
+    HeaderList(Path("c.h") + "\r\n");
+    ASSERT_EQ(RunCli(base, "-q --kit sdk all").exitCode, 0);
+    // The overlay is part of a 64-bit kit: without it the batch does not run.
+    EXPECT_NE(RunCli(base, "-q --kit sdk --target win64 all").exitCode, 0);
+    fs::copy_file(fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "egales64.txt", base / "egales64.txt");
+    const CliRun run = RunCli(base, "-q --kit sdk --target win64 all");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadBytes(base / "sdk64/c.sdk"), ReadBytes(base / "sdk/c.sdk"));
+    const std::string wide = ReadBytes(base / "sdk64/ondavel.inc");
+    const std::string narrow = ReadBytes(base / "sdk/ondavel.inc");
+    EXPECT_NE(wide.find("_WIN64\tequ\t1\r\n"), std::string::npos);
+    EXPECT_NE(wide.find("comethod2Proto\tTYPEDEF PROTO :QWORD,:QWORD\r\n"), std::string::npos);
+    EXPECT_EQ(wide.find("_X86_"), std::string::npos);
+    EXPECT_EQ(narrow.find("_WIN64"), std::string::npos);
+    EXPECT_NE(narrow.find("comethod2Proto\tTYPEDEF PROTO :DWORD,:DWORD\r\n"), std::string::npos);
+    EXPECT_NE(RunCli(base, "-q --kit sdk --target win16 all").exitCode, 0);
 }
 
 TEST_F(CommandsTest, AReadOnlyBaseDirectoryIsAnError) {

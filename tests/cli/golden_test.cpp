@@ -1,7 +1,8 @@
 // Golden cases: tests/golden/<area>/<case>.h is translated by the real command as Test.txt;
 // standard output must equal <case>.sdk byte for byte and, where <case>.journal exists,
 // journal.txt must equal it. An area may bring its own egales.txt; otherwise the bundled
-// SDK knowledge file is used.
+// SDK knowledge file is used, and so for its 64-bit overlay. The cases of the area win64 are
+// translated for 64-bit Windows.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -26,9 +27,10 @@ std::vector<fs::path> GoldenCases() {
     return cases;
 }
 
-fs::path KnowledgeFileFor(const fs::path& header) {
-    const fs::path own = header.parent_path() / "egales.txt";
-    return fs::exists(own) ? own : fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "egales.txt";
+// The area's own knowledge file of that name, or else the bundled one.
+fs::path KnowledgeFileFor(const fs::path& header, const std::string& name) {
+    const fs::path own = header.parent_path() / name;
+    return fs::exists(own) ? own : fs::path(ONDAVEL_SOURCE_DIR) / "kits" / name;
 }
 
 class GoldenTest : public ::testing::TestWithParam<fs::path> {};
@@ -36,9 +38,12 @@ class GoldenTest : public ::testing::TestWithParam<fs::path> {};
 TEST_P(GoldenTest, TranslationMatches) {
     const fs::path header = GetParam();
     TempDir base;
-    fs::copy_file(KnowledgeFileFor(header), base / "egales.txt");
+    fs::copy_file(KnowledgeFileFor(header, "egales.txt"), base / "egales.txt");
+    fs::copy_file(KnowledgeFileFor(header, "egales64.txt"), base / "egales64.txt");
     fs::copy_file(header, base / "Test.txt");
-    const CliRun run = RunCli(base, "-q --kit sdk test");
+    const bool win64 = header.parent_path().filename() == "win64";
+    const CliRun run =
+        RunCli(base, win64 ? "-q --target win64 --kit sdk test" : "-q --kit sdk test");
     ASSERT_EQ(run.exitCode, 0) << run.err;
 
     fs::path expected = header;

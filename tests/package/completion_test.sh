@@ -41,4 +41,6 @@ for command in $(commands <<<"$top"); do
 done
 context="--kit"
 expect "$(completes --kit "")" sdk directx winddk darkgdk
+context="--target"
+expect "$(completes --target "")" win32 win64
 exit $failed

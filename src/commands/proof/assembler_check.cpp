@@ -70,6 +70,7 @@ std::vector<std::string> AssemblerCommand(const CheckRequest& request, const fs:
                                           const std::string& probe) {
     // -Zp8: the structures outside a packing region are aligned as C aligns them.
     std::vector<std::string> command = {request.assembler, "-q", "-Zs", "-Zne", "-Zp8", "-e100000"};
+    if (request.target == Target::Win64) command.push_back("-win64");
     for (std::string& option : IncludeFolderOptions(folder, request.otherFolders))
         command.push_back(std::move(option));
     command.push_back(probe);
@@ -104,15 +105,18 @@ std::vector<AssemblerError> ParseAssemblerErrors(std::string_view output, std::s
     return errors;
 }
 
-std::string ProbeHead(std::string_view include, std::string_view after) {
-    std::string source = ".386\r\n.model flat, stdcall\r\noption casemap:none\r\ninclude ";
+std::string ProbeHead(std::string_view include, std::string_view after, Target target) {
+    // The 64-bit assembler has one model and one calling convention, its own by default.
+    std::string source = target == Target::Win64
+                             ? "option casemap:none\r\ninclude "
+                             : ".386\r\n.model flat, stdcall\r\noption casemap:none\r\ninclude ";
     source.append(kSupportIncludeName).append("\r\n");
     if (!after.empty() && after != include) source.append("include ").append(after).append("\r\n");
     return source.append("include ").append(include).append("\r\n");
 }
 
-std::string ProbeSource(std::string_view include, std::string_view after) {
-    return ProbeHead(include, after).append("end\r\n");
+std::string ProbeSource(std::string_view include, std::string_view after, Target target) {
+    return ProbeHead(include, after, target).append("end\r\n");
 }
 
 std::vector<std::string> IncludeFolderOptions(const fs::path& folder,
@@ -154,7 +158,7 @@ std::optional<size_t> CheckIncludes(
         std::vector<std::vector<std::string>> commands;
         for (size_t i = 0; i < count; ++i) {
             const std::string probe = std::string(kProbeName) + std::to_string(i) + ".asm";
-            const std::string source = ProbeSource(names[first + i], request.after);
+            const std::string source = ProbeSource(names[first + i], request.after, request.target);
             if (!ReplaceFileContent((probes.path() / probe).string(), source)) return std::nullopt;
             commands.push_back(AssemblerCommand(request, folder, probe));
         }

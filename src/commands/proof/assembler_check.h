@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "session/target.h"
+
 namespace ondavel {
 
 // The assemblers looked for on PATH when none is named, in this order.
@@ -41,6 +43,7 @@ struct CheckRequest {
     std::string after;              // an include assembled before each other one; may be empty
     std::vector<std::string> only;  // the includes to check; empty: all of the folder
     unsigned jobs = 1;              // assemblers run at once
+    Target target = Target::Win32;  // the machine the includes were written for
 };
 
 // The error lines of an assembler's output ("FILE(LINE) : Error ..."), file names made
@@ -48,9 +51,12 @@ struct CheckRequest {
 std::vector<AssemblerError> ParseAssemblerErrors(std::string_view output, std::string_view folder);
 
 // The assembler source that includes the support include, after (unless it is include or
-// empty) and include, for the 32-bit flat model; ProbeHead is all of it but the closing "end".
-std::string ProbeSource(std::string_view include, std::string_view after);
-std::string ProbeHead(std::string_view include, std::string_view after);
+// empty) and include, for the 32-bit flat model or the 64-bit one of target; ProbeHead is all
+// of it but the closing "end".
+std::string ProbeSource(std::string_view include, std::string_view after,
+                        Target target = Target::Win32);
+std::string ProbeHead(std::string_view include, std::string_view after,
+                      Target target = Target::Win32);
 
 // The assembler's options that search folder, then each of otherFolders, for includes.
 std::vector<std::string> IncludeFolderOptions(const std::filesystem::path& folder,

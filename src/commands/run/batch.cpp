@@ -11,6 +11,7 @@
 #include "knowledge/knowledge.h"
 #include "run/command_texts.h"
 #include "run/commands.h"
+#include "run/kit_profiles.h"
 #include "run/side_files.h"
 #include "run/support_include.h"
 #include "session/indexed_file.h"
@@ -56,7 +57,7 @@ std::string FirstHeaderFolder(LineIndex& list) {
 bool LoadBatchInputs(Session& session) {
     RunState& run = session.run;
     LineIndex& list = run.headerListIndex;
-    if (list.lines() != 0 || !LoadKnowledgeFile(session.host, run.knowledge, run.knowledgePath)) {
+    if (list.lines() != 0 || !LoadKitKnowledge(session)) {
         return false;
     }
     std::string text;
@@ -74,7 +75,7 @@ bool LoadBatchInputs(Session& session) {
 void CloseBatchFiles(Session& session) {
     RunState& run = session.run;
     CloseSideFile(session, run.textBlockFile);
-    ReleaseKnowledgeFile(run.knowledge);
+    ReleaseKitKnowledge(session);
     run.headerListIndex.Release();
     run.keepJournalOpen = false;
     CloseJournal(session);

@@ -7,6 +7,7 @@
 #include "knowledge/knowledge.h"
 #include "learning/oleview_reorder.h"
 #include "run/command_texts.h"
+#include "run/kit_profiles.h"
 #include "run/side_files.h"
 #include "session/indexed_file.h"
 #include "session/output.h"
@@ -32,7 +33,7 @@ bool FinishOneFile(Session& session) {
     RunState& run = session.run;
     bool written = CloseSideFile(session, run.textBlockFile);
     run.outputMode = OutputMode::View;
-    ReleaseKnowledgeFile(run.knowledge);
+    ReleaseKitKnowledge(session);
     written = CloseJournal(session) && written;
     run.inputIndex.Release();
     session.host.SetStatus(StatusPart::Progress, "");
@@ -46,7 +47,7 @@ FileResult RunOneFile(Session& session, std::string_view inputPath, std::string_
     FileResult result = FileResult::Failed;
     // journal.txt is written anew even when the input turns out to hold nothing; a run that
     // cannot keep its journal does not translate.
-    if (LoadKnowledgeFile(session.host, run.knowledge, run.knowledgePath) && OpenJournal(session)) {
+    if (LoadKitKnowledge(session) && OpenJournal(session)) {
         OpenTextBlockFile(session);
         result = OpenIndexedFile(session, inputPath, run.inputIndex, outputPath, processor);
         ReleasePerFileMemory(session);

@@ -34,7 +34,10 @@ constexpr std::string_view kHead =
     "strsize MACRO text:VARARG\r\n"
     "    EXITM %@SizeStr(<text>)\r\n"
     "ENDM\r\n"
-    "\r\n"
+    "\r\n";
+
+// The target as the C compiler of the 32-bit kits defines it.
+constexpr std::string_view kWin32Target =
     "; The target as a C compiler of the 32-bit kits defines it: the headers choose their\r\n"
     "; Windows and x86 branches by these names, and need to know a compiler. Of the two they\r\n"
     "; know, they are read as Microsoft's compiler reads them: GCC's branches lean on its\r\n"
@@ -45,7 +48,26 @@ constexpr std::string_view kHead =
     "_X86_\tequ\t1\r\n"
     "__i386__\tequ\t1\r\n"
     "_MSC_VER\tequ\t1900\r\n"
-    "\r\n"
+    "\r\n";
+
+// The target as the C compiler of the 64-bit kits defines it.
+constexpr std::string_view kWin64Target =
+    "; The target as a C compiler of the 64-bit kits defines it: the headers choose their\r\n"
+    "; Windows and x86-64 branches by these names (_WIN32 as well: it names every Windows\r\n"
+    "; target), and need to know a compiler. Of the two they know, they are read as\r\n"
+    "; Microsoft's compiler reads them: GCC's branches lean on its built-in functions, which\r\n"
+    "; no assembler has. WINNT: the target is Windows NT, whose branches the headers keep\r\n"
+    "; apart from the old Windows 95 ones.\r\n"
+    "_WIN32\tequ\t1\r\n"
+    "_WIN64\tequ\t1\r\n"
+    "WINNT\tequ\t1\r\n"
+    "_AMD64_\tequ\t1\r\n"
+    "__x86_64\tequ\t1\r\n"
+    "__x86_64__\tequ\t1\r\n"
+    "_MSC_VER\tequ\t1900\r\n"
+    "\r\n";
+
+constexpr std::string_view kPacking =
     "; PACKING is the alignment C gives the members of a structure: 8 (assemble with -Zp8, so\r\n"
     "; that the structures declared without it are aligned as C aligns them too), or what a\r\n"
     "; packing region sets (pshpack2.h and poppack.h, #pragma pack(push, 2) and (pop)).\r\n"
@@ -75,8 +97,15 @@ constexpr std::string_view kHead =
     "SET_PACKING MACRO n:=<8>\r\n"
     "    PACKING = n\r\n"
     "ENDM\r\n"
-    "\r\n"
+    "\r\n";
+
+// comethodN: the 32-bit form pushes N doublewords, the 64-bit one passes N quadwords (the
+// first four in registers, the interface pointer in the first).
+constexpr std::string_view kComMethods32 =
     "; comethodN: a pointer to a COM method of N doubleword parameters, the interface pointer\r\n"
+    "; first, the type of the members of the translated virtual tables.\r\n";
+constexpr std::string_view kComMethods64 =
+    "; comethodN: a pointer to a COM method of N quadword parameters, the interface pointer\r\n"
     "; first, the type of the members of the translated virtual tables.\r\n";
 
 // The most parameters a COM method of the kits takes, with room to spare.
@@ -84,13 +113,17 @@ constexpr int kMostMethodParameters = 32;
 
 }  // namespace
 
-std::string SupportIncludeText() {
+std::string SupportIncludeText(Target target) {
+    const bool wide = target == Target::Win64;
     std::string text(kHead);
+    text.append(wide ? kWin64Target : kWin32Target).append(kPacking);
+    text.append(wide ? kComMethods64 : kComMethods32);
+    const std::string_view argument = wide ? "QWORD" : "DWORD";
     for (int count = 0; count <= kMostMethodParameters; ++count) {
         const std::string name = "comethod" + std::to_string(count);
         text.append(name).append("Proto\tTYPEDEF PROTO");
         for (int parameter = 0; parameter < count; ++parameter) {
-            text.append(parameter == 0 ? " :DWORD" : ",:DWORD");
+            text.append(parameter == 0 ? " :" : ",:").append(argument);
         }
         text.append("\r\n").append(name).append("\tTYPEDEF PTR ").append(name).append("Proto\r\n");
     }
@@ -99,7 +132,7 @@ std::string SupportIncludeText() {
 
 bool WriteSupportInclude(Session& session) {
     const std::string path = session.run.outputDirectory + std::string(kSupportIncludeName);
-    if (ReplaceFileContent(path, SupportIncludeText())) return true;
+    if (ReplaceFileContent(path, SupportIncludeText(session.run.target))) return true;
     ShowLastError(session.host, texts::kWriteFileCaption, path);
     session.run.writeFailed = true;
     return false;

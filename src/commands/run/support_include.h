@@ -5,14 +5,16 @@
 #include <string>
 #include <string_view>
 
+#include "session/target.h"
+
 namespace ondavel {
 
 struct Session;
 
 constexpr std::string_view kSupportIncludeName = "ondavel.inc";
 
-// The whole text of the support include, lines ended by CR LF.
-std::string SupportIncludeText();
+// The whole text of the support include for target, lines ended by CR LF.
+std::string SupportIncludeText(Target target);
 
 // Writes the support include into the session's output folder; false (shown on the host)
 // when it cannot be written.

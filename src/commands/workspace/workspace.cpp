@@ -20,8 +20,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kMingwInclude = "/usr/share/mingw-w64/include";
-constexpr std::array<std::string_view, 3> kKnowledgeFiles = {"egales.txt", "directx.txt",
-                                                             "winddkegale.txt"};
+constexpr std::array<std::string_view, 6> kKnowledgeFiles = {
+    "egales.txt",   "directx.txt",   "winddkegale.txt",
+    "egales64.txt", "directx64.txt", "winddkegale64.txt"};
 constexpr std::string_view kTestFile = "Test.txt";
 constexpr std::string_view kReadme = "README.txt";
 // Where a workspace made without an include tree keeps the sample headers it is made from.
@@ -34,13 +35,15 @@ constexpr std::string_view kReadmeText =
     "  egales.txt       Windows SDK (kit sdk)\r\n"
     "  directx.txt      DirectX (kits directx and darkgdk)\r\n"
     "  winddkegale.txt  driver kit (kit winddk)\r\n"
+    "  egales64.txt, directx64.txt, winddkegale64.txt: what differs for 64-bit Windows\r\n"
+    "  (--target win64), read before the kit's own file\r\n"
     "Header lists (one header path a line, ';' lines are passed over):\r\n"
     "  header.txt, Dxheader.txt, winddkheader.txt, DarkGdkHeader.txt\r\n"
     "\r\n"
     "Translate:\r\n"
     "  ondavel --base . --kit sdk test            Test.txt to standard output\r\n"
     "  ondavel --base . --kit sdk all --list      every header into sdk/, names into liste.txt\r\n"
-    "  (--kit directx into directx/, --kit winddk into winddk/)\r\n"
+    "  (--kit directx: directx/, --kit winddk: winddk/, --target win64: sdk64/ ...)\r\n"
     "\r\n"
     "Grow a kit's knowledge from what a batch did not know:\r\n"
     "  ondavel --base . learn                     journal.txt + liste.txt -> learn.txt, "
@@ -75,8 +78,8 @@ std::vector<WorkspaceFile> FixedFiles(const WorkspaceRequest& request) {
     files.push_back({std::string(kReadme), std::string(kReadmeText)});
     // Each kit's output folder is given the support include the translations rely on.
     for (std::string_view folder : BaseKitOutputFolders()) {
-        files.push_back(
-            {std::string(folder) + std::string(kSupportIncludeName), SupportIncludeText()});
+        files.push_back({std::string(folder) + std::string(kSupportIncludeName),
+                         SupportIncludeText(Target::Win32)});
     }
     if (!request.include.empty()) return files;
     for (const BundledFile& file : BundledKitFiles()) {

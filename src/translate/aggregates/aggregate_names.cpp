@@ -99,7 +99,9 @@ void RegisterDeclarators(AggregateWork& work, std::string* aliasText) {
             if (cursor.Current() == ',' || cursor.Current() == ';') break;
             if (word.empty()) cursor.Advance();  // punctuation no declarator name holds
         }
-        if (pointer || aliasText == nullptr) {
+        if (pointer) {
+            RegisterTypeName(work.session, name, PointerCode(work.session));
+        } else if (aliasText == nullptr) {
             RegisterTypeName(work.session, name, TC_DWORD);
         } else if (!name.empty()) {
             RegisterTypeName(work.session, name, TC_STRUCT);

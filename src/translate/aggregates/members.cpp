@@ -59,7 +59,7 @@ MemberType ClassifyMemberType(AggregateWork& work, const std::string& cType) {
         type.text = cType;
     } else if (code == TC_FUNCTION || code == TC_CALLBACK || code == TC_INTERFACE) {
         // An interface held by value is its object: the pointer to its method table.
-        type.text = "DWORD";
+        type.text = PointerType(work.session);
     } else if (code == TC_STRUCT || code == TC_UNION) {
         // An alias is written as the structure it stands for.
         const std::string structure = StructureTypeName(work.session, cType, masmName);
@@ -127,11 +127,11 @@ MemberType ReadMemberType(AggregateWork& work, std::string& text, std::string& d
     const std::string pointerName = FunctionPointerName(text);
     if (!pointerName.empty()) {
         declarator = pointerName;
-        return MemberType{"DWORD", false, {}};
+        return MemberType{std::string(PointerType(work.session)), false, {}};
     }
     BlankModifiers(text);
     JoinBounds(text);
-    NormalizeDeclarator(text);
+    NormalizeDeclarator(text, PointerType(work.session));
     std::string cType;
     declarator = CutDeclarator(text, cType);
     MemberType type = ClassifyMemberType(work, cType);

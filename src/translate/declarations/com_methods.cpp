@@ -121,15 +121,15 @@ bool ComInterface::StartMethod(std::string_view name) {
     return cursor_.SkipBlanks() && cursor_.AdvanceAndSkip();
 }
 
-void ComInterface::TakeInterfacePointer(std::string_view protoText) {
-    proto_.text.append(protoText);
+void ComInterface::TakeInterfacePointer(std::string_view blanks) {
+    proto_.text.append(":").append(PointerType(session_)).append(blanks);
     parameterCount_ = 1;
     proto_.hasParameter = true;
 }
 
 ComStep ComInterface::ReadPointerThenParameters() {
     if (!CollectParameter()) return ComStep::Abandon;
-    TakeInterfacePointer(":DWORD ");
+    TakeInterfacePointer(" ");
     if (cursor_.Current() != ',') return ComStep::Next;
     cursor_.Advance();
     return ReadParameters(ParameterForm::Plain);

@@ -60,8 +60,9 @@ class ComInterface {
     // Starts the method name, the cursor standing before the '(' of its parameter list, and
     // passes that '('.
     bool StartMethod(std::string_view name);
-    // The interface pointer: the first argument of every method, whatever its text.
-    void TakeInterfacePointer(std::string_view protoText);
+    // The interface pointer: the first argument of every method, whatever its text; a pointer
+    // type followed by blanks in the PROTO line.
+    void TakeInterfacePointer(std::string_view blanks);
     // The first parameter, taken as the interface pointer, then the others.
     ComStep ReadPointerThenParameters();
     // The parameters after the interface pointer; a list that ends at once holds none.

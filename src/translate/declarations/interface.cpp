@@ -41,7 +41,7 @@ void TakeThis(StatementCursor& cursor, ComInterface& com) {
     const size_t end = std::min(line.find_first_of(" \t)", cursor.Column()), line.size());
     std::fill(line.begin() + static_cast<std::ptrdiff_t>(cursor.Column()),
               line.begin() + static_cast<std::ptrdiff_t>(end), ' ');
-    com.TakeInterfacePointer(":DWORD ");
+    com.TakeInterfacePointer(" ");
 }
 
 // The words before an Oleview method's parameter list: the last one is its name.
@@ -77,7 +77,7 @@ ComStep TranslateOleMethods(ComInterface& com, StatementCursor& cursor) {
         if (step != ComStep::Next) return step;
         std::string name;
         if (!ReadOleMethodName(cursor, name) || !com.StartMethod(name)) return ComStep::Abandon;
-        com.TakeInterfacePointer(":DWORD  ");
+        com.TakeInterfacePointer("  ");
         step = com.ReadParameterList(ParameterForm::Attributed);
         if (step != ComStep::Next) return step;
         com.EndMethod();

@@ -68,7 +68,7 @@ bool IsFunctionPointer(std::string_view parameter) {
 // doubleword.
 void ReducePrototypeParameter(Session& session, std::string& parameter) {
     if (IsFunctionPointer(parameter)) {
-        parameter = "DWORD";
+        parameter = PointerType(session);
         return;
     }
     CutAtListEnd(parameter);
@@ -77,7 +77,7 @@ void ReducePrototypeParameter(Session& session, std::string& parameter) {
     EnumAsDword(parameter);
     BlankModifiers(parameter);
     BlankPunctuation(parameter);
-    NormalizeDeclarator(parameter);
+    NormalizeDeclarator(parameter, PointerType(session));
     KeepLastTwoWords(parameter);
     BlankAnnotation(session, parameter);
 }
@@ -286,7 +286,8 @@ class PrototypeTranslation {
         session_.run.batchNames.add(name_, kDeclaredName);
         proto_.text = MasmName(session_, name_);
         if (!conventionSeen_) proto_.cdeclSeen = true;
-        proto_.text.append(proto_.cdeclSeen ? " PROTO C " : " PROTO ");
+        const bool c = proto_.cdeclSeen && NamesConvention(session_);
+        proto_.text.append(c ? " PROTO C " : " PROTO ");
         proto_.hasParameter = false;
     }
 
@@ -351,7 +352,7 @@ class CallbackTranslation {
         protoLine = MasmName(session_, name_) + " PROTO ";
         if (!walk_.SkipPast('(') || !ScanParameters()) return;
         // MASM takes VARARG only with the C convention, which a __cdecl callback names.
-        if (ellipsisSeen_ && proto_.cdeclSeen) {
+        if (ellipsisSeen_ && proto_.cdeclSeen && NamesConvention(session_)) {
             protoLine.insert(protoLine.find(" PROTO") + std::string_view(" PROTO").size(), " C");
         }
         WriteProtoLine(session_, proto_.text, walk_, statement_.firstLine, kRoutine);

@@ -271,8 +271,10 @@ std::optional<uint32_t> AppendCleanedParameter(Session& session, ProtoLine& prot
     const size_t typeEnd = WordEnd(parameter, typeStart);
     const std::string_view type =
         std::string_view(parameter).substr(typeStart, typeEnd - typeStart);
-    if (session.run.arrayTypes.contains(type)) parameter.replace(typeStart, type.size(), "DWORD");
-    PointerToDword(parameter);
+    if (session.run.arrayTypes.contains(type)) {
+        parameter.replace(typeStart, type.size(), PointerType(session));
+    }
+    PointerToWord(parameter, PointerType(session));
     return AppendParameterType(session, proto, parameter, lineNumber);
 }
 

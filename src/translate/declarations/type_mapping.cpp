@@ -39,6 +39,22 @@ constexpr std::array<ParameterText, 11> kParameterTexts = {{
     {TC_REAL8, "REAL8"},
 }};
 
+// On 64-bit Windows a parameter takes a quadword slot: one of 32 bits or fewer is still
+// passed as a DWORD, a pointer of any kind as a QWORD.
+constexpr std::array<ParameterText, 11> kParameterTexts64 = {{
+    {TC_BYTE, "DWORD"},
+    {TC_WORD, "DWORD"},
+    {TC_DWORD, "DWORD"},
+    {TC_CALLBACK, "QWORD"},
+    {TC_FUNCTION, "QWORD"},
+    {TC_INTERFACE, "QWORD"},
+    {TC_FWORD, "FWORD"},
+    {TC_QWORD, "QWORD"},
+    {TC_TBYTE, "TBYTE"},
+    {TC_REAL4, "REAL4"},
+    {TC_REAL8, "REAL8"},
+}};
+
 constexpr std::string_view kSignedText = "SDWORD";
 constexpr std::string_view kReal10Text = "REAL10";
 
@@ -83,7 +99,8 @@ std::string_view TextOfCode(Session& session, uint32_t code, std::string& typeWo
         typeWord = StructureTypeName(session, typeWord, "");
         return typeWord;
     }
-    for (const ParameterText& entry : kParameterTexts) {
+    const bool wide = session.run.target == Target::Win64;
+    for (const ParameterText& entry : wide ? kParameterTexts64 : kParameterTexts) {
         if (entry.code == code) return entry.text;
     }
     return {};
@@ -103,18 +120,38 @@ void AppendKnown(Session& session, std::string& line, uint32_t code, std::string
 
 }  // namespace
 
+std::string_view PointerType(const Session& session) {
+    return session.run.target == Target::Win64 ? "QWORD" : "DWORD";
+}
+
+uint32_t PointerCode(const Session& session) {
+    return session.run.target == Target::Win64 ? TC_QWORD : TC_DWORD;
+}
+
+HeapBlock NameLists::*PointerTypeList(const Session& session) {
+    return session.run.target == Target::Win64 ? &NameLists::qwordTypes : &NameLists::dwordTypes;
+}
+
+bool NamesConvention(const Session& session) {
+    return session.run.target == Target::Win32;
+}
+
 std::optional<uint32_t> AppendParameterType(Session& session, ProtoLine& proto,
                                             std::string& parameter, uint32_t lineNumber) {
     if (!TrimInPlace(parameter)) return TC_UNKNOWN;
     // The comma goes in before anything can refuse the parameter.
     if (proto.hasParameter) proto.text.append(",");
     proto.hasParameter = true;
-    if (!PointerToDword(parameter) || !StripQualifiers(parameter)) return std::nullopt;
+    if (!PointerToWord(parameter, PointerType(session)) || !StripQualifiers(parameter)) return std::nullopt;
     if (!TrimInPlace(parameter)) return std::nullopt;
 
     std::string typeWord = parameter.substr(0, FindFirstOf(parameter, kBlanks));
     if (typeWord.front() == '.') {
-        AppendVararg(proto);
+        if (NamesConvention(session)) {
+            AppendVararg(proto);
+        } else {
+            proto.text.append(kVararg);
+        }
         return TC_VARARG;
     }
     const uint32_t code = ClassifyType(session, typeWord, typeWord);

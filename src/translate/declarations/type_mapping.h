@@ -35,6 +35,15 @@ enum TypeCode : uint32_t {
     TC_SIGNED = 1u << 21,
 };
 
+// A pointer or a handle on the session's target: its MASM type ("DWORD" on 32-bit Windows,
+// "QWORD" on 64-bit), its size code, and the list of the header's names of that size.
+std::string_view PointerType(const Session& session);
+uint32_t PointerCode(const Session& session);
+HeapBlock NameLists::*PointerTypeList(const Session& session);
+// Whether a PROTO line names its calling convention: 64-bit Windows has one, which the
+// assembler takes by default and a language word would replace.
+bool NamesConvention(const Session& session);
+
 // Removes leading qualifier words (IN, OUT, unsigned, signed, const, far, near, OPTIONAL; in a
 // member text ending with ';' also struct and union). False when nothing would remain (text
 // unchanged).
@@ -50,13 +59,13 @@ void BlankAnnotations(const Session& session, std::string& text);
 // and "long" alone is 32 bits).
 void BlankModifiers(std::string& text);
 
-// Keeps at most the last two words of a declarator, pointers written as DWORD, a trailing
-// OPTIONAL and a default value's '=' dropped ("const char *lpName" -> "DWORD lpName").
-void NormalizeDeclarator(std::string& text);
+// Keeps at most the last two words of a declarator, pointers written as pointerType, a
+// trailing OPTIONAL and a default value's '=' dropped ("const char *lpName" -> "DWORD lpName").
+void NormalizeDeclarator(std::string& text, std::string_view pointerType);
 
-// "TYPE * name" -> "DWORD name", unless the '*' multiplies inside an array bound. False when
-// the rewritten text would be over-long (text unchanged).
-bool PointerToDword(std::string& text);
+// "TYPE * name" -> "DWORD name" (pointerType), unless the '*' multiplies inside an array
+// bound. False when the rewritten text would be over-long (text unchanged).
+bool PointerToWord(std::string& text, std::string_view pointerType);
 
 // Whether an entry of list begins name, followed by the end of name, a blank, tab or '='.
 bool IsInTypeList(const HeapBlock& list, std::string_view name);

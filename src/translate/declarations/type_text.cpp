@@ -24,7 +24,6 @@ constexpr std::array<std::string_view, 6> kModifierWords = {
 constexpr std::string_view kWordEnd = ")( \t,\r\n";
 constexpr std::string_view kModifierStart = " \t=*";
 constexpr std::string_view kOptional = "OPTIONAL";
-constexpr std::string_view kDword = "DWORD";
 
 bool StartsWithWord(std::string_view text, std::string_view word) {
     if (!StartsWithIgnoringCase(text, word)) return false;
@@ -84,7 +83,8 @@ std::string_view WithoutTrailingOptional(std::string_view text) {
 // The result is built backwards and turned round at the end.
 class DeclaratorRebuild {
   public:
-    explicit DeclaratorRebuild(std::string_view text) : text_(text), at_(text.size()) {}
+    DeclaratorRebuild(std::string_view text, std::string_view pointerType)
+        : text_(text), pointerType_(pointerType), at_(text.size()) {}
 
     std::string Run() {
         while (at_ > 0 && !Step()) {
@@ -124,7 +124,7 @@ class DeclaratorRebuild {
     bool Pointer() {
         const bool blankAfter = at_ < text_.size() && IsBlank(text_[at_]);
         if (!reversed_.empty()) reversed_.push_back(' ');
-        reversed_.append(kDword.rbegin(), kDword.rend());
+        reversed_.append(pointerType_.rbegin(), pointerType_.rend());
         separators_ += blankAfter ? 1 : 2;
         if (separators_ == 2) return true;
         --at_;
@@ -144,6 +144,7 @@ class DeclaratorRebuild {
     }
 
     std::string_view text_;
+    std::string_view pointerType_;
     size_t at_;
     int separators_ = 0;
     std::string reversed_;
@@ -240,12 +241,12 @@ void BlankModifiers(std::string& text) {
     }
 }
 
-void NormalizeDeclarator(std::string& text) {
+void NormalizeDeclarator(std::string& text, std::string_view pointerType) {
     const std::string_view trimmed = Trimmed(text);
-    if (!trimmed.empty()) text = DeclaratorRebuild(WithoutTrailingOptional(trimmed)).Run();
+    if (!trimmed.empty()) text = DeclaratorRebuild(WithoutTrailingOptional(trimmed), pointerType).Run();
 }
 
-bool PointerToDword(std::string& text) {
+bool PointerToWord(std::string& text, std::string_view pointerType) {
     // Most texts hold no '*' at all, and none before their terminator then.
     if (text.find('*') == std::string::npos) return true;
     const size_t length = BoundedLength(text).value_or(0);
@@ -254,7 +255,7 @@ bool PointerToDword(std::string& text) {
     const size_t star = view.find('*');
     if (star == std::string_view::npos || IsArrayBoundStar(view, star)) return true;
     const size_t name = view.find_first_not_of("* \t", star);
-    std::string rewritten = std::string(kDword) + ' ';
+    std::string rewritten = std::string(pointerType) + ' ';
     if (name != std::string_view::npos) rewritten.append(view.substr(name));
     const std::optional<std::string_view> trimmed = TrimText(rewritten);
     if (!trimmed) return false;

@@ -29,8 +29,6 @@ namespace {
 constexpr size_t kKeywordLength = 7;
 // The declarator is collected in a buffer of one line: 1,039 characters and the terminator.
 constexpr size_t kDeclaratorLimit = kLineLimit - 1;
-constexpr std::string_view kPointerType = "DWORD ";
-constexpr std::string_view kSignedPointerType = "SDWORD";
 
 bool HasWord(std::string_view line, std::string_view word) {
     return FindWord(1, line, word, Case::Ignore, kBlanks, kBlanks).has_value();
@@ -183,8 +181,11 @@ class TypedefTranslation {
     }
 
     void DeclarePointer(std::string_view name) {
-        RegisterTypeName(session_, name, isSigned_ ? TC_SIGNED | TC_DWORD : TC_DWORD);
-        WriteTypedefLine(name, isSigned_ ? kSignedPointerType : kPointerType);
+        // The type takes six characters: "DWORD " or "SDWORD".
+        const std::string_view type = PointerType(session_);
+        RegisterTypeName(session_, name,
+                         (isSigned_ ? uint32_t{TC_SIGNED} : 0u) | PointerCode(session_));
+        WriteTypedefLine(name, isSigned_ ? "S" + std::string(type) : std::string(type) + " ");
         translated_ = true;
     }
 

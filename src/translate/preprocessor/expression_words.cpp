@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/text.h"
+#include "declarations/type_mapping.h"
 #include "knowledge/knowledge.h"
 #include "session/knowledge_lookup.h"
 #include "session/session.h"
@@ -82,7 +83,7 @@ bool MasmSizeofOperand(Session& session, std::string_view inner, std::string& op
     const std::string_view type = Trimmed(inner);
     if (type.empty()) return false;
     if (type.back() == '*') {
-        operand = "DWORD";
+        operand = PointerType(session);
         return true;
     }
     std::string_view last;

@@ -21,8 +21,8 @@ bool ConsumePendingMacro(RunState& run, std::string_view word) {
 }
 
 // Journals a knowledge file that lacks a section line, on the first lookup after its load.
-void JournalMissingSection(Session& session) {
-    const std::string_view missing = PrepareKnowledge(session.run.knowledge);
+void JournalMissingSection(Session& session, KnowledgeFile& file) {
+    const std::string_view missing = PrepareKnowledge(file);
     if (!missing.empty())
         WriteJournalLine(session, std::string(texts::kIncompleteKnowledge).append(missing));
 }
@@ -31,15 +31,20 @@ void JournalMissingSection(Session& session) {
 
 KeywordCode LookupKeywordCode(Session& session, std::string_view word) {
     if (ConsumePendingMacro(session.run, word)) return KeywordCode::Typedef;
-    JournalMissingSection(session);
+    JournalMissingSection(session, session.run.knowledge);
     return LookupKeywordCode(session.run.knowledge, word);
 }
 
 bool LookupKnowledge(Session& session, std::string_view word, LookupKind kind,
                      std::string* output) {
-    if (ConsumePendingMacro(session.run, word)) return true;
-    JournalMissingSection(session);
-    return LookupKnowledge(session.run.knowledge, word, kind, output);
+    RunState& run = session.run;
+    if (ConsumePendingMacro(run, word)) return true;
+    JournalMissingSection(session, run.knowledge);
+    if (run.target == Target::Win64) {
+        JournalMissingSection(session, run.overlay);
+        if (LookupKnowledge(run.overlay, word, kind, output)) return true;
+    }
+    return LookupKnowledge(run.knowledge, word, kind, output);
 }
 
 }  // namespace ondavel

@@ -17,6 +17,7 @@
 #include "core/name_set.h"
 #include "core/saved_strings.h"
 #include "knowledge/knowledge_file.h"
+#include "session/target.h"
 
 namespace ondavel {
 
@@ -106,7 +107,8 @@ enum BatchName : uint32_t {
 };
 
 struct RunState {
-    std::string baseDirectory;  // empty or ending with '/': where kit and side files live
+    std::string baseDirectory;      // empty or ending with '/': where kit and side files live
+    Target target = Target::Win32;  // chosen before the kit: it names the output folder
     OutputMode outputMode = OutputMode::View;
     std::FILE* outputFile = nullptr;  // the output file of the header being translated
     uint64_t conditionalLines = 0;    // IF, ELSE and ENDIF lines written so far
@@ -119,6 +121,10 @@ struct RunState {
     std::string headerListPath;
     std::string outputDirectory;
     KnowledgeFile knowledge;
+    // For a 64-bit target, the kit's 64-bit overlay: what differs on 64-bit Windows (the names
+    // of pointer size), looked up before knowledge.
+    std::string overlayPath;
+    KnowledgeFile overlay;
     // The name a one-line "#define NAME ... enum/STRUCT ..." gives, waiting for the statement
     // that uses it (at most 99 characters, never a NUL or CR), and that statement's kind: 1 for
     // enum, 2 for STRUCT.

@@ -42,7 +42,7 @@ bool IsFunctionLike(std::string_view code) {
 // A pointer #define ("#define LPFOO FOO *") names a type that is a DWORD.
 void RecordPointerDefine(Session& session, std::string_view code) {
     const std::string_view name = DefinedName(code);
-    if (!name.empty()) AppendPieceToHeapBlock(session.header.names.dwordTypes, name);
+    if (!name.empty()) AppendPieceToHeapBlock(session.header.names.*PointerTypeList(session), name);
 }
 
 // A one-line #define that mentions enum or STRUCT names the aggregate that a later statement
@@ -63,12 +63,12 @@ bool RecordAggregateMacro(Session& session, std::string_view code) {
     return true;
 }
 
-// Handle-declaration macros: the argument they declare is a DWORD type from now on.
+// Handle-declaration macros: the argument they declare is a pointer type from now on.
 void RecordDeclaredName(Session& session, std::string_view code, char opener) {
     const size_t at = code.find(opener);
     if (at == std::string_view::npos) return;
     const std::string_view name = WordAt(code, at + 1, kOperatorDelims);
-    if (!name.empty()) AppendPieceToHeapBlock(session.header.names.dwordTypes, name);
+    if (!name.empty()) AppendPieceToHeapBlock(session.header.names.*PointerTypeList(session), name);
 }
 
 bool IsPrototypeShape(const StatementCounts& c) {

@@ -49,19 +49,27 @@ TEST(TypeTextTest, NormalizeDeclarator) {
         {"void  *pfn  int ", "voidDWORD pfn int"}};
     for (const auto& [input, expected] : cases) {
         std::string text(input);
-        NormalizeDeclarator(text);
+        NormalizeDeclarator(text, "DWORD");
         EXPECT_EQ(text, expected) << input;
     }
+    // A pointer is written as the target's pointer type.
+    std::string text = "const char *lpName";
+    NormalizeDeclarator(text, "QWORD");
+    EXPECT_EQ(text, "QWORD lpName");
 }
 
-TEST(TypeTextTest, PointerToDword) {
+TEST(TypeTextTest, PointerToWord) {
     const std::string tooLongOnceRewritten = "a*" + std::string(1037, 'b');
-    ExpectRewrites(PointerToDword, {{"char ** \t pp", "DWORD pp", true},
+    const auto toDword = [](std::string& text) { return PointerToWord(text, "DWORD"); };
+    ExpectRewrites(toDword, {{"char ** \t pp", "DWORD pp", true},
                                     {"int a[2*3]", "int a[2*3]", true},
                                     {"int *a[2*3]", "DWORD a[2*3]", true},
                                     {"a] [*", "DWORD", true},
                                     {"HWND h", "HWND h", true},
                                     {tooLongOnceRewritten, tooLongOnceRewritten, false}});
+    std::string text = "char ** \t pp";
+    EXPECT_TRUE(PointerToWord(text, "QWORD"));
+    EXPECT_EQ(text, "QWORD pp");
 }
 
 // The lookup rule stated plainly, entry after entry: the reference the list search must match.
