@@ -20,7 +20,7 @@ NameFound NameAfterBrace(AggregateWork& work, std::string& name);
 NameFound NameAfterNestedBrace(const StatementCursor& cursor, std::string& name);
 
 // The declarators after the aggregate's own name, up to the statement's ';': "*PPOINT",
-// "NEAR *NPPOINT", "POINT2". Pointer names are recorded as doublewords; plain names as
+// "NEAR *NPPOINT", "POINT2". Pointer names are recorded as of the pointer type; plain names as
 // aliases of the structure, each appended to aliasText as ",NAME" — or, when aliasText is null
 // (an enumeration), as doublewords too.
 void RegisterDeclarators(AggregateWork& work, std::string* aliasText);

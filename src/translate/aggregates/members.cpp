@@ -121,7 +121,7 @@ std::string FunctionPointerName(std::string_view text) {
     return std::string(group.substr(start, group.find_first_of(" 	[", start) - start));
 }
 
-// The type and declarator of a member text: a function pointer is a DWORD.
+// The type and declarator of a member text: a function pointer is of the pointer type.
 MemberType ReadMemberType(AggregateWork& work, std::string& text, std::string& declarator) {
     BlankAnnotations(work.session, text);
     const std::string pointerName = FunctionPointerName(text);

@@ -64,8 +64,8 @@ bool IsFunctionPointer(std::string_view parameter) {
 }
 
 // "LPLINECALLPARAMS const lpCallParams": a qualifier after the type says nothing of its size,
-// nor does a default value ("DWORD dwFlags = MFSTARTUP_FULL"). A pointer to a function is a
-// doubleword.
+// nor does a default value ("DWORD dwFlags = MFSTARTUP_FULL"). A pointer to a function is of
+// the pointer type.
 void ReducePrototypeParameter(Session& session, std::string& parameter) {
     if (IsFunctionPointer(parameter)) {
         parameter = PointerType(session);

@@ -18,7 +18,7 @@ enum TypeCode : uint32_t {
     TC_UNKNOWN = 0,
     TC_BYTE = 0x1,
     TC_WORD = 0x2,
-    TC_DWORD = 0x4,  // also pointers and handles
+    TC_DWORD = 0x4,  // also pointers and handles on 32-bit Windows
     TC_FWORD = 0x8,
     TC_QWORD = 0x10,
     TC_TBYTE = 0x20,

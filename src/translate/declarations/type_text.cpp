@@ -79,7 +79,8 @@ std::string_view WithoutTrailingOptional(std::string_view text) {
     return text;
 }
 
-// Walks a declarator from its end, keeping the last two words and writing pointers as DWORD.
+// Walks a declarator from its end, keeping the last two words and writing pointers as the
+// pointer type.
 // The result is built backwards and turned round at the end.
 class DeclaratorRebuild {
   public:

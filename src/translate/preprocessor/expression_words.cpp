@@ -75,10 +75,10 @@ bool IsTagOrQualifier(std::string_view word) {
     return word == "struct" || word == "union" || word == "const" || word == "volatile";
 }
 
-// The operand of a sizeof group as the assembler's SIZEOF reads it: a pointer is a DWORD, a
-// C type the kit knows is its MASM type ("short" -> SWORD, "WCHAR" -> WORD), an enumeration
-// a DWORD; any other text (a structure's name, an expression) stays as it is. False when
-// the operand is kept.
+// The operand of a sizeof group as the assembler's SIZEOF reads it: a pointer is of the pointer
+// type, a C type the kit knows is its MASM type ("short" -> SWORD, "WCHAR" -> WORD), an
+// enumeration a DWORD; any other text (a structure's name, an expression) stays as it is. False
+// when the operand is kept.
 bool MasmSizeofOperand(Session& session, std::string_view inner, std::string& operand) {
     const std::string_view type = Trimmed(inner);
     if (type.empty()) return false;

@@ -39,7 +39,7 @@ bool IsFunctionLike(std::string_view code) {
     return DefinedName(code).find('(') != std::string_view::npos;
 }
 
-// A pointer #define ("#define LPFOO FOO *") names a type that is a DWORD.
+// A pointer #define ("#define LPFOO FOO *") names a type of the pointer type.
 void RecordPointerDefine(Session& session, std::string_view code) {
     const std::string_view name = DefinedName(code);
     if (!name.empty()) AppendPieceToHeapBlock(session.header.names.*PointerTypeList(session), name);
