@@ -22,7 +22,7 @@ NameFound NameAfterNestedBrace(const StatementCursor& cursor, std::string& name)
 // The declarators after the aggregate's own name, up to the statement's ';': "*PPOINT",
 // "NEAR *NPPOINT", "POINT2". Pointer names are recorded as of the pointer type; plain names as
 // aliases of the structure, each appended to aliasText as ",NAME" — or, when aliasText is null
-// (an enumeration), as doublewords too.
+// (an enumeration), as doublewords.
 void RegisterDeclarators(AggregateWork& work, std::string* aliasText);
 
 // Whether the first "Vtbl" in name (letters in any case) ends it: MIDL's virtual tables.
