@@ -101,12 +101,11 @@ constexpr std::string_view kPacking =
 
 // comethodN: the 32-bit form pushes N doublewords, the 64-bit one passes N quadwords (the
 // first four in registers, the interface pointer in the first).
-constexpr std::string_view kComMethods32 =
-    "; comethodN: a pointer to a COM method of N doubleword parameters, the interface pointer\r\n"
-    "; first, the type of the members of the translated virtual tables.\r\n";
-constexpr std::string_view kComMethods64 =
-    "; comethodN: a pointer to a COM method of N quadword parameters, the interface pointer\r\n"
-    "; first, the type of the members of the translated virtual tables.\r\n";
+std::string ComMethodsHead(std::string_view argument) {
+    return "; comethodN: a pointer to a COM method of N " + std::string(argument) +
+           " parameters, the interface pointer\r\n"
+           "; first, the type of the members of the translated virtual tables.\r\n";
+}
 
 // The most parameters a COM method of the kits takes, with room to spare.
 constexpr int kMostMethodParameters = 32;
@@ -117,7 +116,7 @@ std::string SupportIncludeText(Target target) {
     const bool wide = target == Target::Win64;
     std::string text(kHead);
     text.append(wide ? kWin64Target : kWin32Target).append(kPacking);
-    text.append(wide ? kComMethods64 : kComMethods32);
+    text.append(ComMethodsHead(wide ? "quadword" : "doubleword"));
     const std::string_view argument = wide ? "QWORD" : "DWORD";
     for (int count = 0; count <= kMostMethodParameters; ++count) {
         const std::string name = "comethod" + std::to_string(count);

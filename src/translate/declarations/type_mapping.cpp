@@ -24,30 +24,13 @@ struct ParameterText {
     std::string_view text;
 };
 
-// What a parameter of each size class is passed as; anything up to 32 bits takes a DWORD.
-constexpr std::array<ParameterText, 11> kParameterTexts = {{
+// What a parameter of each size class is passed as; anything up to 32 bits takes a DWORD, on
+// 64-bit Windows too, where every parameter takes a quadword slot. A callback, a function or an
+// interface is passed as a pointer, of the target's pointer type.
+constexpr std::array<ParameterText, 8> kParameterTexts = {{
     {TC_BYTE, "DWORD"},
     {TC_WORD, "DWORD"},
     {TC_DWORD, "DWORD"},
-    {TC_CALLBACK, "DWORD"},
-    {TC_FUNCTION, "DWORD"},
-    {TC_INTERFACE, "DWORD"},
-    {TC_FWORD, "FWORD"},
-    {TC_QWORD, "QWORD"},
-    {TC_TBYTE, "TBYTE"},
-    {TC_REAL4, "REAL4"},
-    {TC_REAL8, "REAL8"},
-}};
-
-// On 64-bit Windows a parameter takes a quadword slot: one of 32 bits or fewer is still
-// passed as a DWORD, a pointer of any kind as a QWORD.
-constexpr std::array<ParameterText, 11> kParameterTexts64 = {{
-    {TC_BYTE, "DWORD"},
-    {TC_WORD, "DWORD"},
-    {TC_DWORD, "DWORD"},
-    {TC_CALLBACK, "QWORD"},
-    {TC_FUNCTION, "QWORD"},
-    {TC_INTERFACE, "QWORD"},
     {TC_FWORD, "FWORD"},
     {TC_QWORD, "QWORD"},
     {TC_TBYTE, "TBYTE"},
@@ -99,8 +82,10 @@ std::string_view TextOfCode(Session& session, uint32_t code, std::string& typeWo
         typeWord = StructureTypeName(session, typeWord, "");
         return typeWord;
     }
-    const bool wide = session.run.target == Target::Win64;
-    for (const ParameterText& entry : wide ? kParameterTexts64 : kParameterTexts) {
+    if (code == TC_CALLBACK || code == TC_FUNCTION || code == TC_INTERFACE) {
+        return PointerType(session);
+    }
+    for (const ParameterText& entry : kParameterTexts) {
         if (entry.code == code) return entry.text;
     }
     return {};
@@ -142,7 +127,8 @@ std::optional<uint32_t> AppendParameterType(Session& session, ProtoLine& proto,
     // The comma goes in before anything can refuse the parameter.
     if (proto.hasParameter) proto.text.append(",");
     proto.hasParameter = true;
-    if (!PointerToWord(parameter, PointerType(session)) || !StripQualifiers(parameter)) return std::nullopt;
+    if (!PointerToWord(parameter, PointerType(session)) || !StripQualifiers(parameter))
+        return std::nullopt;
     if (!TrimInPlace(parameter)) return std::nullopt;
 
     std::string typeWord = parameter.substr(0, FindFirstOf(parameter, kBlanks));
