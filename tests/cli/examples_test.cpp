@@ -1,7 +1,8 @@
 // The programs of examples/, written against the translated SDK includes: each assembles and
 // links with the MinGW-w64 import libraries into a Windows program, so that every function it
 // calls has a prototype of the right size; under Wine, the console programs print what they
-// should, so that the structures, GUIDs and interface macros they use are right too.
+// should, so that the structures, GUIDs and interface macros they use are right too. The
+// 64-bit programs are built the same way from the includes translated for 64-bit Windows.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,7 +16,32 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kMingwInclude = "/usr/share/mingw-w64/include";
-constexpr const char* kLinker = "i686-w64-mingw32-ld";
+
+// What differs between the two machines, from the translation to the link.
+struct Machine {
+    std::string target;         // the value of --target
+    std::string kitFolder;      // the translated SDK kit's folder in the workspace
+    std::string objectFormat;   // the assembler's option
+    std::string linker;
+    std::string linkerPackage;  // the Debian package that has the linker
+    std::string libraries;      // the import libraries' folder
+    std::string entry;          // the symbol `end start` names, as the linker knows it
+};
+
+const Machine kWin32{"win32",
+                     "sdk",
+                     "-coff",
+                     "i686-w64-mingw32-ld",
+                     "binutils-mingw-w64-i686",
+                     "/usr/i686-w64-mingw32/lib",
+                     "_start"};
+const Machine kWin64{"win64",
+                     "sdk64",
+                     "-win64",
+                     "x86_64-w64-mingw32-ld",
+                     "binutils-mingw-w64-x86-64",
+                     "/usr/x86_64-w64-mingw32/lib",
+                     "start"};
 
 struct Example {
     std::string name;
@@ -26,18 +52,30 @@ struct Example {
 const Example kConsole{"console", "console", "-lkernel32"};
 const Example kWindow{"window", "windows", "-lkernel32 -luser32"};
 const Example kComClient{"comclient", "console", "-lkernel32 -lole32"};
+const Example kConsole64{"console64", "console", "-lkernel32"};
+const Example kWindow64{"window64", "windows", "-lkernel32 -luser32"};
 
-class ExamplesTest : public ::testing::Test {
+// A workspace over the MinGW-w64 headers with the SDK kit translated for one machine, and the
+// examples built from it.
+class ExampleBuild : public ::testing::Test {
   protected:
+    explicit ExampleBuild(const Machine& machine) : machine_(machine) {}
+
     void SetUp() override {
         if (std::string(ONDAVEL_ASSEMBLER).empty()) {
             GTEST_SKIP() << "no assembler: build with -DONDAVEL_ASSEMBLER=PATH";
         }
         if (!fs::exists(fs::path(kMingwInclude) / "windows.h"))
             GTEST_SKIP() << "no MinGW-w64 headers";
-        if (!OnPath(kLinker)) GTEST_SKIP() << "no " << kLinker << " (binutils-mingw-w64-i686)";
-        ASSERT_TRUE(TranslateSdkKit(base, work(), kMingwInclude));
-        if (ReadBytes(work() + "/sdk/wingdi.sdk").find("\r\nERROR\tequ\t<") != std::string::npos) {
+        if (!OnPath(machine_.linker))
+            GTEST_SKIP() << "no " << machine_.linker << " (" << machine_.linkerPackage << ")";
+        ASSERT_EQ(RunCli(base, "init \"" + work() + "\" --include \"" + kMingwInclude + "\"")
+                      .exitCode,
+                  0);
+        ASSERT_EQ(RunCli(work(), base, "-q --kit sdk --target " + machine_.target + " all")
+                      .exitCode,
+                  0);
+        if (ReadBytes(kit() + "/wingdi.sdk").find("\r\nERROR\tequ\t<") != std::string::npos) {
             GTEST_SKIP() << "wingdi.sdk makes ERROR a text equate (C: #define ERROR 0); the "
                             "assembler's own .data and .data? write ASSUME CS:ERROR, which then "
                             "stops them: A2069 Segment, group or segment register expected";
@@ -53,51 +91,110 @@ class ExamplesTest : public ::testing::Test {
         const std::string source = std::string(ONDAVEL_SOURCE_DIR) + "/examples/" + example.name;
         const std::string object = base / (example.name + ".obj");
         const CliRun assembled = RunShell(
-            "\"" ONDAVEL_ASSEMBLER "\" -q -coff -Zp8 -I \"" + work() + "/sdk\" -Fo \"" + object +
-                "\" -Fw \"" + base / (example.name + ".err") + "\" \"" + source + ".asm\"",
+            "\"" ONDAVEL_ASSEMBLER "\" -q " + machine_.objectFormat + " -Zp8 -I \"" + kit() +
+                "\" -Fo \"" + object + "\" -Fw \"" + base / (example.name + ".err") + "\" \"" +
+                source + ".asm\"",
             base);
         if (assembled.exitCode != 0) return assembled;
-        return RunShell(std::string(kLinker) + " -e _start --subsystem " + example.subsystem +
-                            " -o \"" + exe(example) + "\" \"" + object +
-                            "\" -L/usr/i686-w64-mingw32/lib " + example.libraries,
+        return RunShell(machine_.linker + " -e " + machine_.entry + " --subsystem " +
+                            example.subsystem + " -o \"" + exe(example) + "\" \"" + object +
+                            "\" -L" + machine_.libraries + " " + example.libraries,
                         base);
     }
 
+    void ExpectEachBuilds(std::initializer_list<Example> examples) {
+        for (const Example& example : examples) {
+            const CliRun run = Build(example);
+            EXPECT_EQ(run.exitCode, 0) << example.name << ":\n" << run.out << run.err;
+            EXPECT_TRUE(fs::exists(exe(example))) << example.name;
+        }
+    }
+
+    // The command prefix that runs a program under Wine: a prefix of the test's own, made
+    // without a display and without offering to install Wine's .NET and HTML engines (a
+    // dialog that would wait for an answer).
+    std::string Wine() const {
+        return "env -u DISPLAY -u WAYLAND_DISPLAY WINEDEBUG=-all "
+               "WINEDLLOVERRIDES=mscoree,mshtml= WINEPREFIX=\"" +
+               base / "wine" + "\" ";
+    }
+
+    // Builds example and runs it under Wine (after prefix, a command that runs before it).
+    CliRun BuildAndRun(const Example& example, const std::string& prefix = {}) {
+        EXPECT_EQ(Build(example).exitCode, 0) << example.name;
+        return RunShell(Wine() + prefix + "wine \"" + exe(example) + "\" < /dev/null", base);
+    }
+
+    // The wine server of the test's prefix is waited for before the folder goes.
+    void TearDown() override {
+        if (fs::exists(base / "wine")) RunShell(Wine() + "wineserver -w", base);
+    }
+
     std::string work() const { return base / "ws"; }
+    std::string kit() const { return work() + "/" + machine_.kitFolder; }
     std::string exe(const Example& example) const { return base / (example.name + ".exe"); }
 
+    const Machine& machine_;
     TempDir base;
 };
 
-TEST_F(ExamplesTest, EachAssemblesAndLinksIntoAWindowsProgram) {
-    for (const Example& example : {kConsole, kWindow, kComClient}) {
-        const CliRun run = Build(example);
-        EXPECT_EQ(run.exitCode, 0) << example.name << ":\n" << run.out << run.err;
-        EXPECT_TRUE(fs::exists(exe(example))) << example.name;
+class ExamplesTest : public ExampleBuild {
+  protected:
+    ExamplesTest() : ExampleBuild(kWin32) {}
+};
+
+class Examples64Test : public ExampleBuild {
+  protected:
+    Examples64Test() : ExampleBuild(kWin64) {}
+
+    // Wine's 64-bit loader, which the wine command hands 64-bit programs to.
+    bool HasWine64() {
+        return OnPath("wine") &&
+               (OnPath("wine64") || fs::exists("/usr/lib/wine/wine64") ||
+                fs::exists("/usr/lib64/wine/wine64"));
     }
+};
+
+TEST_F(ExamplesTest, EachAssemblesAndLinksIntoAWindowsProgram) {
+    ExpectEachBuilds({kConsole, kWindow, kComClient});
 }
 
 TEST_F(ExamplesTest, TheConsoleProgramsPrintTheirLineUnderWine) {
     if (!OnPath("wine")) GTEST_SKIP() << "no wine (./build.sh test installs it)";
-    // A prefix of the test's own, made without a display and without offering to install
-    // Wine's .NET and HTML engines (a dialog that would wait for an answer); its wine server
-    // is waited for before the folder goes.
-    const std::string wine =
-        "env -u DISPLAY -u WAYLAND_DISPLAY WINEDEBUG=-all "
-        "WINEDLLOVERRIDES=mscoree,mshtml= WINEPREFIX=\"" +
-        base / "wine" + "\" ";
     const struct {
         const Example& example;
         std::string line;
     } cases[] = {{kConsole, "Hello from the console\r\n"},
                  {kComClient, "A shell link made from assembly\n"}};
     for (const auto& c : cases) {
-        ASSERT_EQ(Build(c.example).exitCode, 0) << c.example.name;
-        const CliRun run = RunShell(wine + "wine \"" + exe(c.example) + "\" < /dev/null", base);
+        const CliRun run = BuildAndRun(c.example);
         EXPECT_EQ(run.exitCode, 0) << c.example.name << ":\n" << run.err;
         EXPECT_EQ(run.out, c.line) << c.example.name;
     }
-    RunShell(wine + "wineserver -w", base);
+}
+
+// In 64-bit code INVOKE checks each call's arguments against its prototype, whose names the
+// import libraries do not decorate: a prototype with an argument too many or too few stops
+// the assembler, not the linker.
+TEST_F(Examples64Test, EachAssemblesAndLinksIntoA64BitWindowsProgram) {
+    ExpectEachBuilds({kConsole64, kWindow64});
+}
+
+TEST_F(Examples64Test, TheConsoleProgramPrintsItsLineUnderWine) {
+    if (!HasWine64()) GTEST_SKIP() << "no 64-bit wine (./build.sh test installs wine64)";
+    const CliRun run = BuildAndRun(kConsole64);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Hello from 64-bit code\r\n");
+}
+
+// The window program ends with status 0 only when its class, its window and its message loop
+// worked: a structure of the wrong layout (WNDCLASSEXA, MSG) makes RegisterClassExA or the
+// loop fail. Wine opens windows only on a display: a virtual one.
+TEST_F(Examples64Test, TheWindowProgramRunsItsMessageLoopToTheEnd) {
+    if (!HasWine64()) GTEST_SKIP() << "no 64-bit wine (./build.sh test installs wine64)";
+    if (!OnPath("xvfb-run")) GTEST_SKIP() << "no xvfb-run (xvfb)";
+    const CliRun run = BuildAndRun(kWindow64, "xvfb-run -a timeout 120 ");
+    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
 }
 
 }  // namespace
