@@ -69,6 +69,8 @@ void MainWindow::BuildMenu() {
             }
             QAction* action = menu->addAction(FromWindows1252(item.text));
             action->setData(item.id);
+            action->setCheckable(item.checkable);
+            if (item.id == kSwitchTarget) targetItem_ = action;
             connect(action, &QAction::triggered, this, [this, id = item.id] { Command(id); });
         }
     }
@@ -99,6 +101,9 @@ void MainWindow::Command(int id) {
         case kFindNext:
             search_.FindNext();
             break;
+        case kSwitchTarget:
+            SwitchTarget();
+            break;
         case kConditions:
             OpenModeless<ConditionsDialog>(conditionsDialog_, host_);
             break;
@@ -128,7 +133,8 @@ void MainWindow::TranslationCommand(int id) {
         case kChooseDirectX:
         case kChooseWinDdk:
         case kChooseDarkGdk:
-            ChooseKit(session_, static_cast<Kit>(id - kChooseSdk));
+            chosenKit_ = static_cast<Kit>(id - kChooseSdk);
+            ChooseKit(session_, *chosenKit_);
             break;
         case kTranslateTest:
             TranslateTestFile(session_);
@@ -153,6 +159,17 @@ void MainWindow::TranslationCommand(int id) {
             break;
     }
     host_.Flush();
+}
+
+// The other target, for the kit chosen so far too: its output folder and its status follow.
+// A translation under way keeps the target it started with; the item then stays as it was.
+void MainWindow::SwitchTarget() {
+    RunState& run = session_.run;
+    if (!Busy()) {
+        run.target = run.target == Target::Win64 ? Target::Win32 : Target::Win64;
+        if (chosenKit_) ChooseKit(session_, *chosenKit_);
+    }
+    targetItem_->setChecked(run.target == Target::Win64);
 }
 
 void MainWindow::StartBatchCommand(NameList nameList) {

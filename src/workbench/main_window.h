@@ -4,9 +4,11 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <optional>
 #include <string>
 
 #include "run/batch.h"
+#include "run/kit_profiles.h"
 #include "session/indexed_file.h"
 #include "session/session.h"
 #include "workbench/header_choice_dialog.h"
@@ -14,6 +16,7 @@
 #include "workbench/view_search.h"
 #include "workbench/workbench_host.h"
 
+class QAction;
 class QLabel;
 class QPlainTextEdit;
 class QThread;
@@ -44,6 +47,7 @@ class MainWindow : public QMainWindow {
   private:
     void BuildMenu();
     void TranslationCommand(int id);
+    void SwitchTarget();
     void ViewFile(const ViewedFile& file);
     void StartBatchCommand(NameList nameList);
     void PostBatchStep();
@@ -61,10 +65,12 @@ class MainWindow : public QMainWindow {
     QPlainTextEdit* view_;
     QLabel* progress_;
     QLabel* kit_;
+    QAction* targetItem_ = nullptr;  // the 64-bit item, checked while that target is chosen
     WorkbenchHost host_;
     Session session_;
     ViewSearch search_;
     HeaderChoice choice_;
+    std::optional<Kit> chosenKit_;  // none until one is chosen
     QPointer<QDialog> searchDialog_;
     QPointer<QDialog> conditionsDialog_;
     QThread* worker_ = nullptr;

@@ -34,11 +34,13 @@ enum Command : int {
     kChooseDirectX = 10010,
     kChooseWinDdk = 10011,
     kChooseDarkGdk = 10012,
+    kSwitchTarget = 10013,
 };
 
 struct MenuItem {
     int id;  // 0: a separator
     std::string_view text;
+    bool checkable = false;  // an item that is on or off
 };
 
 struct MenuPopup {
@@ -66,8 +68,12 @@ inline constexpr MenuItem kFilesItems[] = {
 };
 inline constexpr MenuItem kEditItems[] = {
     {kFind, "&Find"}, {kFindNext, "&Next F3"}, {kReplace, "&Replace"}};
-inline constexpr MenuItem kChooseItems[] = {
-    {kChooseSdk, "&SDK"}, {kChooseDirectX, "&DIRECTX"}, {kChooseWinDdk, "&WINDDK"}};
+// The 64-bit item switches the target: on, the kits are translated for 64-bit Windows.
+inline constexpr MenuItem kChooseItems[] = {{kChooseSdk, "&SDK"},
+                                            {kChooseDirectX, "&DIRECTX"},
+                                            {kChooseWinDdk, "&WINDDK"},
+                                            {0, ""},
+                                            {kSwitchTarget, "&64-bit", true}};
 inline constexpr MenuItem kTranslateItems[] = {
     {kTranslateTest, "&Translate test.txt + list"},
     {kSelectFile, "&Select a file"},

@@ -1,4 +1,5 @@
-// A scratch base directory for the window's tests: the SDK knowledge file, headers made from
+// A scratch base directory for the window's tests: the SDK knowledge file and its 64-bit
+// overlay, headers made from
 // the sample test file, and a header list that names them.
 #pragma once
 
@@ -11,7 +12,9 @@ namespace ondavel::workbench::testing {
 class BaseFolder {
   public:
     BaseFolder() {
-        QFile::copy(ONDAVEL_SOURCE_DIR "/kits/egales.txt", dir_.filePath("egales.txt"));
+        for (const char* kitFile : {"egales.txt", "egales64.txt"}) {
+            QFile::copy(QString(ONDAVEL_SOURCE_DIR "/kits/") + kitFile, dir_.filePath(kitFile));
+        }
     }
 
     QString path(const QString& name) const { return dir_.filePath(name); }

@@ -38,6 +38,18 @@ void ListTwoHeadersAroundAMissingOne(const BaseFolder& base) {
     base.ListHeaders({"first.h", "missing.h", "third.h"});
 }
 
+QAction* ItemOf(const MainWindow& window, int id) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->data() == id) return action;
+    }
+    return nullptr;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 }  // namespace
 
 // A message box runs an event loop of its own until it is answered.
@@ -74,7 +86,7 @@ class MainWindowTest : public QObject {
                 "1026 view directx equates|1027 view DDK equates|-|1028 view liste.txt |"
                 "1029 view SDK liste|1030 view directx liste |1031 view ddk liste|-|1000 &Quitte",
                 "&edit: 1017 &Find|1018 &Next F3|1020 &Replace",
-                "&CHOOSE: 10009 &SDK|10010 &DIRECTX|10011 &WINDDK",
+                "&CHOOSE: 10009 &SDK|10010 &DIRECTX|10011 &WINDDK|-|10013 &64-bit",
                 "&Translate: 10000 &Translate test.txt + list|10001 &Select a file|10002 &ALL|"
                 "10003 &ALL + list|-|10004 &Learn|-|10007 &learn from directx sdk|"
                 "10008 &learn from drivers sdk|1014 &learn from windows sdk",
@@ -189,6 +201,45 @@ class MainWindowTest : public QObject {
         QVERIFY(!thirdWhileBoxOpen);
         QVERIFY(QFileInfo(base.path("sdk/first.sdk")).size() > 0);
         QVERIFY(QFileInfo(base.path("sdk/third.sdk")).size() > 0);
+    }
+
+    // The 64-bit item switches the target, before a kit is chosen or after: the kit's status
+    // says so, and its headers go into the kit's 64-bit folder with pointer arguments of a
+    // quadword. A whole-kit translation keeps the target it started with, and so does the
+    // item; switched back, the headers go where they went before.
+    void The64BitItemSwitchesTheTargetOfTheKits() {
+        BaseFolder base;
+        ListTwoHeadersAroundAMissingOne(base);
+        BoxWithEventLoop prompter;
+        MainWindow window(base.base(), prompter);
+        QAction* item = ItemOf(window, 10013);
+        QVERIFY(item->isCheckable());
+        QVERIFY(!item->isChecked());
+        item->trigger();
+        QVERIFY(item->isChecked());
+        QVERIFY(window.kitStatus().text().isEmpty());
+        window.Command(10009);
+        QCOMPARE(window.kitStatus().text(), QString("SDK 64-bit header.txt egales.txt"));
+
+        bool checkedWhileBoxOpen = false;
+        prompter.whileShown = [&] {
+            item->trigger();
+            checkedWhileBoxOpen = item->isChecked();
+        };
+        window.Command(10002);
+        QTRY_COMPARE(window.progressStatus().text(), QString("ALL DONE"));
+        QVERIFY(checkedWhileBoxOpen);
+        QCOMPARE(window.kitStatus().text(), QString("SDK 64-bit header.txt egales.txt"));
+        QVERIFY(ReadAll(base.path("sdk64/third.sdk")).contains("SampleOpen PROTO :QWORD ,:QWORD"));
+        QVERIFY(!QFile::exists(base.path("sdk/first.sdk")));
+
+        prompter.whileShown = [] {};
+        window.Command(10013);
+        QVERIFY(!item->isChecked());
+        QCOMPARE(window.kitStatus().text(), QString("SDK header.txt egales.txt"));
+        window.Command(10002);
+        QTRY_VERIFY(!window.Busy());
+        QVERIFY(ReadAll(base.path("sdk/third.sdk")).contains("SampleOpen PROTO :DWORD ,:DWORD"));
     }
 
     // A statement given up in a batch is named by its header and line; outside a batch the
