@@ -64,6 +64,9 @@ ComInterface::ComInterface(Session& session, StatementCursor& cursor, std::strin
                            std::string_view routine)
     : session_(session), cursor_(cursor), interfaceBase_(name), routine_(routine) {
     block_.reporter = &session.host;
+    // The invocation macro takes the interface's name: not one the assembler reserves (FRAME
+    // on 64-bit Windows).
+    LookupKnowledge(session, interfaceBase_, LookupKind::Incompatible, &interfaceBase_);
 }
 
 void ComInterface::Open(std::string_view parent) {

@@ -18,3 +18,8 @@ typedef struct IBarVtbl
         /* [in] */ LPARAM lParam);
     END_INTERFACE
 } IBarVtbl;
+// An interface named as a word the 64-bit assembler reserves takes the name it is given instead.
+DECLARE_INTERFACE_(Frame, IUnknown)
+{
+STDMETHOD_(ULONG,Release)(THIS) PURE;
+};
