@@ -23,6 +23,7 @@
 #include "core/saved_strings.h"
 #include "core/text.h"
 #include "declarations/type_mapping.h"
+#include "preprocessor/declared_names.h"
 #include "session/output.h"
 #include "session/translation_texts.h"
 
@@ -297,11 +298,19 @@ class AggregateTranslation {
     void WriteWaitingAliases(const std::string& structure) {
         auto& waiting = session_.header.waitingAliases;
         const auto [first, last] = waiting.equal_range(work_.tag);
+        // The count at the body: an alias made where free writes conditional lines itself.
+        const uint64_t conditionalLines = session_.run.conditionalLines;
         for (auto alias = first; alias != last; ++alias) {
-            if (alias->second.name == structure) continue;
-            const bool sameBranch = alias->second.conditionalLines == session_.run.conditionalLines;
-            WriteStructureAliasLine(session_, sameBranch ? AliasLine::Plain : AliasLine::Commented,
-                                    alias->second.name, structure);
+            const WaitingAlias& entry = alias->second;
+            if (entry.name == structure) continue;
+            const bool sameBranch = entry.conditionalLines == conditionalLines;
+            if (sameBranch && entry.whereFree) {
+                WriteAliasWhereFree(session_, entry.name, structure);
+            } else {
+                WriteStructureAliasLine(session_,
+                                        sameBranch ? AliasLine::Plain : AliasLine::Commented,
+                                        entry.name, structure);
+            }
         }
         waiting.erase(first, last);
     }

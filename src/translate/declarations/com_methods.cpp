@@ -21,12 +21,14 @@ namespace {
 // A member's name and the blanks after it fill this many characters (at least one blank).
 constexpr size_t kMemberNameWidth = 29;
 
-// A parameter that takes one comethod argument: a byte, word or doubleword value, signed
-// or not. Anything else (unknown, floating-point, 64-bit, structure, callback, interface,
-// void) makes the method take its own prototype type.
-bool IsDwordArgument(uint32_t code) {
+// A parameter that takes one comethod argument, which is as wide as a pointer: a byte, word
+// or doubleword value, signed or not, and on 64-bit Windows, where every argument takes a
+// quadword, a quadword value too (pointers and handles). Anything else (unknown,
+// floating-point, structure, callback, interface, void) makes the method take its own
+// prototype type.
+bool IsComethodArgument(uint32_t code, uint32_t pointerCode) {
     const uint32_t size = code & ~static_cast<uint32_t>(TC_SIGNED);
-    return size >= TC_BYTE && size <= (TC_BYTE | TC_WORD | TC_DWORD);
+    return size == TC_BYTE || size == TC_WORD || size == TC_DWORD || size == pointerCode;
 }
 
 // The name of the method, a name the assembler cannot take or one that clashes with an API
@@ -62,6 +64,9 @@ ComInterface::ComInterface(Session& session, StatementCursor& cursor, std::strin
                            std::string_view routine)
     : session_(session), cursor_(cursor), interfaceBase_(name), routine_(routine) {
     block_.reporter = &session.host;
+    // The invocation macro takes the interface's name: not one the assembler reserves (FRAME
+    // on 64-bit Windows).
+    LookupKnowledge(session, interfaceBase_, LookupKind::Incompatible, &interfaceBase_);
 }
 
 void ComInterface::Open(std::string_view parent) {
@@ -181,7 +186,7 @@ ComStep ComInterface::AddParameter() {
         ReportTooLong();
         return ComStep::Abandon;
     }
-    if (IsDwordArgument(*code)) {
+    if (IsComethodArgument(*code, PointerCode(session_))) {
         ++parameterCount_;
     } else {
         wide_ = true;

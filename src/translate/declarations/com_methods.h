@@ -3,8 +3,8 @@
 //
 //   ";IFoo d\xE9rive de : IUnknown"                 (when a parent is named)
 //   "\tSTIFoo\tSTRUCT"
-//   "\t\tQueryInterface" 15 blanks "\tcomethod3 ?"   (every argument 32-bit)
-//   "\t\tSetScale\t\tFIFoo_SetScale  ?"              (a wider or unknown argument)
+//   "\t\tQueryInterface" 15 blanks "\tcomethod3 ?"   (every argument pointer-sized at most)
+//   "\t\tSetScale\t\tFIFoo_SetScale  ?"              (any other argument)
 //   "\tSTIFoo\tENDS"
 //
 // and then the invocation macro. A method of the second kind has its prototype type and a
@@ -89,10 +89,10 @@ class ComInterface {
     std::string methodName_;
     std::string memberLine_;
     std::string parameter_;
-    uint32_t parameterCount_ = 0;  // the method's arguments, all 32-bit so far
+    uint32_t parameterCount_ = 0;  // the method's arguments, all comethod arguments so far
     ProtoLine proto_;
     HeapBlock block_;    // the structure of method pointers, written once complete
-    bool wide_ = false;  // an argument wider than 32 bits or of unknown type
+    bool wide_ = false;  // an argument no comethod takes (wider, floating-point, unknown)
 };
 
 }  // namespace ondavel

@@ -14,6 +14,7 @@
 #include "core/text.h"
 #include "declarations/array_bound.h"
 #include "declarations/declarations.h"
+#include "declarations/tag_body.h"
 #include "declarations/type_mapping.h"
 #include "preprocessor/declared_names.h"
 #include "session/output.h"
@@ -217,6 +218,10 @@ class TypedefTranslation {
         }
         const std::string structure = StructureTypeName(session_, tag_, masmName);
         if (structure == name) return;
+        if (BodyFollowsInBranch()) {
+            Wait(tag_, name, declared);
+            return;
+        }
         if (declared) {
             WriteAliasWhereFree(session_, name, structure);
         } else {
@@ -253,9 +258,17 @@ class TypedefTranslation {
         }
     }
 
-    void Wait(const std::string& tag, std::string_view name) {
+    // The tag's structure is known, from another branch, and this branch gives a body of its
+    // own: the alias waits for that body. The 32-bit includes keep the text they have always
+    // had (in their headers such a body stands only in the branches of other machines).
+    bool BodyFollowsInBranch() const {
+        return session_.run.target == Target::Win64 &&
+               TagBodyFollows(session_.run.inputIndex, session_.statement.counts.lastLine, tag_);
+    }
+
+    void Wait(const std::string& tag, std::string_view name, bool whereFree = false) {
         session_.header.waitingAliases.emplace(
-            tag, WaitingAlias{std::string(name), session_.run.conditionalLines});
+            tag, WaitingAlias{std::string(name), session_.run.conditionalLines, whereFree});
     }
 
     // The tag an alias waits for, when it waits: an alias of it waits for the same body.

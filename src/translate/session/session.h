@@ -161,6 +161,8 @@ struct RunState {
 struct WaitingAlias {
     std::string name;
     uint64_t conditionalLines = 0;  // the run's count of conditional lines at the typedef
+    // The name was a structure or a prototype already: the alias is made where it is free.
+    bool whereFree = false;
 };
 
 struct HeaderState {

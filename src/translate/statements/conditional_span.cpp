@@ -65,4 +65,8 @@ std::vector<uint32_t> FindUnmatchedConditionals(LineIndex& index, uint32_t first
     return unmatched;
 }
 
+bool IsConditionalDirective(std::string_view line) {
+    return ClassifyConditional(line) != Conditional::None;
+}
+
 }  // namespace ondavel

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace ondavel {
@@ -13,5 +14,9 @@ class LineIndex;
 // The lines of the "#if", "#ifdef", "#ifndef", "#elif", "#else" and "#endif" directives among
 // lines first..last that do not belong to a block opened and closed within them, in order.
 std::vector<uint32_t> FindUnmatchedConditionals(LineIndex& index, uint32_t first, uint32_t last);
+
+// Whether a line of the header is an "#if", "#ifdef", "#ifndef", "#elif", "#else" or "#endif"
+// directive.
+bool IsConditionalDirective(std::string_view line);
 
 }  // namespace ondavel

@@ -1,0 +1,25 @@
+// Every argument of a comethod takes a quadword: the interface pointer, pointers, handles and
+// integers up to 64 bits. A floating-point argument gives the method its own prototype.
+DECLARE_INTERFACE_(IFoo, IUnknown)
+{
+STDMETHOD(QueryInterface)(THIS_ REFIID riid, void** ppvObj) PURE;
+STDMETHOD_(ULONG,AddRef)(THIS) PURE;
+STDMETHOD(Attach)(THIS_ HWND hwnd, UINT flags, SIZE_T size) PURE;
+STDMETHOD(SetScale)(THIS_ float scale) PURE;
+};
+typedef struct IBarVtbl
+{
+    BEGIN_INTERFACE
+    ULONG ( STDMETHODCALLTYPE *Release )( 
+        IBar * This);
+    HRESULT ( STDMETHODCALLTYPE *Move )( 
+        IBar * This,
+        /* [in] */ double distance,
+        /* [in] */ LPARAM lParam);
+    END_INTERFACE
+} IBarVtbl;
+// An interface named as a word the 64-bit assembler reserves takes the name it is given instead.
+DECLARE_INTERFACE_(Frame, IUnknown)
+{
+STDMETHOD_(ULONG,Release)(THIS) PURE;
+};
