@@ -12,9 +12,6 @@
         option win64:3
 
         include ondavel.inc
-; winnt.sdk's x86-64 part writes "DISPATCHER_CONTEXT TYPEDEF _DISPATCHER_CONTEXT" before the
-; structure itself, under IFNDEF DISPATCHER_CONTEXT: the name, defined first, passes it over.
-DISPATCHER_CONTEXT equ <>
         include windows.sdk
 
         .data

@@ -8,8 +8,6 @@
         option win64:3
 
         include ondavel.inc
-; As in console64.asm: passes over winnt.sdk's alias written before its structure.
-DISPATCHER_CONTEXT equ <>
         include windows.sdk
 
 WndProc PROTO :QWORD, :DWORD, :QWORD, :QWORD
