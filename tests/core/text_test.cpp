@@ -60,6 +60,24 @@ TEST(TextTest, EveryBoundedRoutineRefusesALineOf1040Characters) {
     EXPECT_EQ(FindWord(1, kOverLong, "x", Case::Ignore, kBlanks, kBlanks), std::nullopt);
 }
 
+// A text longer than a line is searched only when its line ends within the limit, wherever the
+// occurrence stands: before that end it is found, past it it is not.
+TEST(TextTest, SearchesOfLongTextsStopAtTheLineOrRefuseIt) {
+    std::string text = "ab" + std::string(kLineLimit + 20, '-');
+    const auto put = [&text](size_t at, std::string_view what) { text.replace(at, what.size(), what); };
+    put(kLineLimit - 10, "\r");
+    put(kLineLimit, "zz");
+    EXPECT_EQ(InString(1, text, "B", Case::Ignore).value_or(0), 2);
+    EXPECT_EQ(FindWord(1, text, "ab", Case::Exact, kBlanks, "-").value_or(0), 1);
+    EXPECT_EQ(InString(1, text, "zz", Case::Exact), std::nullopt);
+    EXPECT_EQ(InString(kLineLimit - 5, text, "-", Case::Exact), std::nullopt);
+    put(kLineLimit - 10, "-");
+    EXPECT_EQ(InString(1, text, "ab", Case::Exact), std::nullopt);
+    EXPECT_EQ(FindWord(1, text, "ab", Case::Exact, kBlanks, "-"), std::nullopt);
+    put(kLineLimit + 5, "\r");
+    EXPECT_EQ(InString(1, text, "zz", Case::Exact), std::nullopt);
+}
+
 // Characters up to code 32 go from both ends; bytes above 127 are not blanks.
 TEST(TextTest, CopyLineAndTrimTextStopAtTheTerminator) {
     std::string copy = "untouched";
