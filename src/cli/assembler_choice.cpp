@@ -42,8 +42,8 @@ std::string ChooseAssembler(TerminalHost& host, const std::string& caption,
 
 std::vector<std::string> KitFoldersBeside(const Session& session) {
     std::vector<std::string> folders;
-    for (std::string_view kit : BaseKitOutputFolders()) {
-        const std::string folder = session.run.baseDirectory + std::string(kit);
+    for (const std::string& kit : BaseKitOutputFolders(session.run.target)) {
+        const std::string folder = session.run.baseDirectory + kit;
         std::error_code error;
         if (folder != session.run.outputDirectory && std::filesystem::is_directory(folder, error))
             folders.push_back(folder);

@@ -16,7 +16,7 @@ std::string ChooseAssembler(TerminalHost& host, const std::string& caption,
                             const std::string& given);
 
 // The kits include each other's headers (windows.sdk, ddraw.sdk): the output folders of the
-// other kits beside the session's one, searched after its own.
+// other kits for the session's target ("directx64/" beside "sdk64/"), searched after its own.
 std::vector<std::string> KitFoldersBeside(const Session& session);
 
 }  // namespace ondavel

@@ -85,6 +85,22 @@ TEST_F(CheckCommandTest, TheWindowsIncludeTreeAssembles) {
     EXPECT_TRUE(run.out.ends_with("1 of 1 clean\n")) << run.out.substr(0, 4000);
 }
 
+// The includes of the other kits are searched in their folders for the same target: a 64-bit
+// include finds directx64/, never the 32-bit directx/.
+TEST_F(CheckCommandTest, OtherKitsAreSearchedForTheSameTarget) {
+    Translate(std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include");
+    ASSERT_EQ(RunCli(work(), base, "-q --kit sdk --target win64 all").exitCode, 0);
+    const fs::path folder(work());
+    WriteBytes(folder / "sdk64" / "uses.sdk", "include other.sdk\r\n.ERRNZ OTHER_BITS - 64\r\n");
+    fs::create_directories(folder / "directx64");
+    WriteBytes(folder / "directx" / "other.sdk", "OTHER_BITS equ 32\r\n");
+    WriteBytes(folder / "directx64" / "other.sdk", "OTHER_BITS equ 64\r\n");
+    const CliRun run = RunCli(work(), base,
+                              "-q --kit sdk --target win64 check --assembler \"" ONDAVEL_ASSEMBLER
+                              "\" uses.sdk");
+    EXPECT_TRUE(run.out.ends_with("1 of 1 clean\n")) << run.out;
+}
+
 // An assembler named by a relative path is found from where the command was given.
 TEST_F(CheckCommandTest, ARelativeAssemblerPathIsTakenFromTheWorkingFolder) {
     Translate(std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include");

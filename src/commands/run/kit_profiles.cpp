@@ -63,10 +63,10 @@ void ReleaseKitKnowledge(Session& session) {
     ReleaseKnowledgeFile(session.run.overlay);
 }
 
-std::vector<std::string_view> BaseKitOutputFolders() {
-    std::vector<std::string_view> folders;
+std::vector<std::string> BaseKitOutputFolders(Target target) {
+    std::vector<std::string> folders;
     for (const KitProfile& profile : kProfiles) {
-        if (!profile.statusPrefix.empty()) folders.push_back(profile.outputFolder);
+        if (!profile.statusPrefix.empty()) folders.push_back(OutputFolder(profile, target));
     }
     return folders;
 }

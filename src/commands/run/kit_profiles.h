@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,9 +15,9 @@ struct Session;
 
 enum class Kit { Sdk, DirectX, WinDdk, DarkGdk };
 
-// The output folders of the kits that live in the base directory: "sdk/", "directx/",
-// "winddk/".
-std::vector<std::string_view> BaseKitOutputFolders();
+// The output folders of the kits that live in the base directory, for target: "sdk/",
+// "directx/", "winddk/", or "sdk64/" ... for 64-bit Windows.
+std::vector<std::string> BaseKitOutputFolders(Target target);
 
 // Loads the kit's knowledge file and, for a 64-bit target, its 64-bit overlay; false (shown on
 // the host) when either cannot be loaded.

@@ -77,8 +77,8 @@ std::vector<WorkspaceFile> FixedFiles(const WorkspaceRequest& request) {
     files.push_back({std::string(kTestFile), BundledBytes(kSampleTestFile)});
     files.push_back({std::string(kReadme), std::string(kReadmeText)});
     // Each kit's output folder is given the support include the translations rely on.
-    for (std::string_view folder : BaseKitOutputFolders()) {
-        files.push_back({std::string(folder) + std::string(kSupportIncludeName),
+    for (const std::string& folder : BaseKitOutputFolders(Target::Win32)) {
+        files.push_back({folder + std::string(kSupportIncludeName),
                          SupportIncludeText(Target::Win32)});
     }
     if (!request.include.empty()) return files;
