@@ -60,8 +60,9 @@ constexpr const char* kFooter =
     "           writes LearnSt.txt (structures), learn.txt (other names)\n"
     "journal.txt holds the diagnostics and the unknown types ('TYPE LINE'); BlocsdeTexte.txt\n"
     "the source of every translated typedef; liste.txt the names each header declared, by\n"
-    "kind. Messages and progress go to standard error. The exit status is 0 when\n"
-    "everything ran, 1 when anything failed.";
+    "kind. With --target win64 the lists and what is learned from them get 64 before their\n"
+    "extension (liste64.txt, learn64.txt, LearnSt64.txt). Messages and progress go to\n"
+    "standard error. The exit status is 0 when everything ran, 1 when anything failed.";
 
 constexpr const char* kTestDescription =
     "Translate Test.txt to standard output (CR LF lines, Windows-1252)";
@@ -85,7 +86,9 @@ constexpr const char* kInitDescription =
     "Test.txt and README.txt. Existing files are kept unless --force is given";
 constexpr const char* kMergeDescription =
     "Add what LearnSt.txt, learn.txt or liste.txt found to a knowledge file: new names only,\n"
-    "each at the end of its section (TYPEDEFINI, COMMONSTRUCTURE); prints what was added";
+    "each at the end of its section (TYPEDEFINI, COMMONSTRUCTURE); prints what was added.\n"
+    "What 64-bit runs found (learn64.txt, LearnSt64.txt, liste64.txt) goes to the file's\n"
+    "64-bit overlay beside it (egales64.txt), where its size differs";
 
 struct Options {
     std::string base;
@@ -166,7 +169,7 @@ int RunOleview(Session& session, TerminalHost& host) {
 }
 
 int RunLearn(const Options& options, Session& session, TerminalHost& host) {
-    const std::string list = options.from.empty() ? "liste.txt" : options.from + "liste.txt";
+    const std::string list = ondavel::ForTarget(options.from + "liste.txt", session.run.target);
     if (ondavel::LearnFromKit(session, list)) return 0;
     host.ShowMessage("learn", "journal.txt and " + list + " must be readable in the base directory",
                      MessageIcon::Stop);

@@ -131,6 +131,23 @@ TEST_F(CommandsTest, LearningReportsEachNameOnceFromItsFirstHeader) {
     EXPECT_EQ(RunCli(base, "-q learn").exitCode, 1);  // no liste.txt
 }
 
+// A 64-bit run keeps its list, and what is learned from it, beside the 32-bit ones: the two
+// runs of one workspace do not overwrite each other's.
+TEST_F(CommandsTest, A64BitRunListsAndLearnsInFilesOfItsOwn) {
+    fs::copy_file(fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "egales64.txt", base / "egales64.txt");
+    HeaderList(Path("a.h") + "\r\n");
+    ASSERT_EQ(RunCli(base, "-q --kit sdk all --list").exitCode, 0);
+    ASSERT_EQ(RunCli(base, "-q --kit sdk --target win64 all --list").exitCode, 0);
+    EXPECT_NE(ReadBytes(base / "liste.txt").find("DWORD\r\n\tMYTYPE,HFOO\r\n"), std::string::npos);
+    EXPECT_NE(ReadBytes(base / "liste64.txt").find("QWORD\r\n\tHFOO\r\n"), std::string::npos)
+        << ReadBytes(base / "liste64.txt");
+    WriteBytes(base / "journal.txt", "/x/b.h\nHFOO 3\nMYTYPE 4\n");
+    ASSERT_EQ(RunCli(base, "-q --target win64 learn").exitCode, 0);
+    EXPECT_EQ(ReadBytes(base / "learn64.txt"), "HFOO = QWORD ; a.h\r\nMYTYPE = DWORD ; a.h\r\n");
+    EXPECT_TRUE(fs::exists(base / "LearnSt64.txt"));
+    EXPECT_FALSE(fs::exists(base / "learn.txt"));
+}
+
 TEST_F(CommandsTest, TheOleviewCommandWritesTheReorderedCopy) {
     const CliRun missing = RunCli(base, "-q --kit sdk oleview");
     EXPECT_EQ(missing.exitCode, 1);

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "core/file_io.h"
 #include "core/staged_file.h"
 #include "core/text.h"
 #include "knowledge/knowledge_scan.h"
+#include "session/target.h"
 
 namespace ondavel {
 
@@ -112,6 +114,92 @@ bool MergeKnowledge(std::string& text, const std::vector<LearnedEntry>& entries,
     return true;
 }
 
+namespace {
+
+// A learned file of a 64-bit run: 64 ends its name before the extension (liste64.txt).
+bool IsWin64File(std::string_view path) {
+    const std::string_view name = FileNamePart(path);
+    return name.substr(0, name.rfind('.')).ends_with("64");
+}
+
+// The learned files of one target, read: their entries and their names for the comment line.
+struct LearnedFiles {
+    std::vector<LearnedEntry> entries;
+    std::string sources;
+};
+
+bool ReadLearnedFiles(const std::vector<std::string>& inputs, Target target, LearnedFiles& files,
+                      size_t& notTypes, std::string& report) {
+    const std::string_view pointerType = target == Target::Win64 ? "QWORD" : "DWORD";
+    for (const std::string& input : inputs) {
+        if (IsWin64File(input) != (target == Target::Win64)) continue;
+        std::string learned;
+        if (!ReadFileBytes(input, learned)) {
+            report = input + " cannot be read";
+            return false;
+        }
+        std::vector<LearnedEntry> read = ReadLearnedEntries(learned, pointerType, notTypes);
+        files.entries.insert(files.entries.end(), read.begin(), read.end());
+        files.sources += (files.sources.empty() ? "" : ", ") + std::string(FileNamePart(input));
+    }
+    return true;
+}
+
+// The value of an entry line "NAME = VALUE ; comment".
+std::string_view EntryValue(std::string_view line) {
+    const size_t equal = line.find('=');
+    if (equal == std::string_view::npos) return {};
+    const std::string_view rest = Trimmed(line.substr(equal + 1));
+    return rest.substr(0, std::min(rest.find_first_of(" \t;"), rest.size()));
+}
+
+// The 64-bit entries that the overlay must hold: those whose value differs from the one the
+// same name has on 32-bit Windows (in the knowledge file, with its new entries), and those of
+// names it does not know.
+std::vector<LearnedEntry> DifferingEntries(std::string_view knowledge,
+                                           const std::vector<LearnedEntry>& entries) {
+    const std::vector<Line> lines = IndexLines(knowledge);
+    std::vector<size_t> sections;
+    std::unordered_map<std::string_view, std::string_view> values32;
+    if (FindSections(lines, sections)) {
+        for (size_t n = sections[kDefinedTypes] + 1; n < sections[kCommonRecord]; ++n) {
+            if (IsEntry(lines[n])) values32.emplace(EntryKey(lines[n].text), EntryValue(lines[n].text));
+        }
+    }
+    std::vector<LearnedEntry> differing;
+    for (const LearnedEntry& entry : entries) {
+        const auto value32 = values32.find(entry.key);
+        if (value32 == values32.end() || value32->second != EntryValue(entry.line)) {
+            differing.push_back(entry);
+        }
+    }
+    return differing;
+}
+
+// Merges entries into the knowledge file at path, whose text is given, and appends what was
+// added to report; false with the reason in failure.
+bool MergeInto(const std::string& path, std::string& text, const LearnedFiles& files,
+               std::string& report, std::string& failure) {
+    MergeReport merged;
+    const std::string original = text;
+    if (!MergeKnowledge(text, files.entries, files.sources, merged)) {
+        failure = path +
+                  " lacks the section lines TRADUIRE, TYPEDEFINI, COMMONSTRUCTURE "
+                  "and COMMONRECORD";
+        return false;
+    }
+    if (text != original && !ReplaceFileContent(path, text)) {
+        failure = path + " cannot be written: " + std::strerror(errno);
+        return false;
+    }
+    AppendLines(report, "TYPEDEFINI", merged.definedTypes);
+    AppendLines(report, "COMMONSTRUCTURE", merged.commonStructure);
+    report += "already known: " + std::to_string(merged.known);
+    return true;
+}
+
+}  // namespace
+
 bool MergeKnowledgeFiles(const std::string& knowledgePath, const std::vector<std::string>& inputs,
                          std::string& report) {
     std::string text;
@@ -119,35 +207,30 @@ bool MergeKnowledgeFiles(const std::string& knowledgePath, const std::vector<std
         report = knowledgePath + " cannot be read";
         return false;
     }
-    std::vector<LearnedEntry> entries;
-    MergeReport merged;
-    std::string sources;
-    for (const std::string& input : inputs) {
-        std::string learned;
-        if (!ReadFileBytes(input, learned)) {
-            report = input + " cannot be read";
-            return false;
-        }
-        std::vector<LearnedEntry> read = ReadLearnedEntries(learned, merged.notTypes);
-        entries.insert(entries.end(), read.begin(), read.end());
-        sources += (sources.empty() ? "" : ", ") + std::string(FileNamePart(input));
-    }
-    const std::string original = text;
-    if (!MergeKnowledge(text, entries, sources, merged)) {
-        report = knowledgePath +
-                 " lacks the section lines TRADUIRE, TYPEDEFINI, COMMONSTRUCTURE "
-                 "and COMMONRECORD";
+    size_t notTypes = 0;
+    LearnedFiles files32;
+    LearnedFiles files64;
+    if (!ReadLearnedFiles(inputs, Target::Win32, files32, notTypes, report) ||
+        !ReadLearnedFiles(inputs, Target::Win64, files64, notTypes, report)) {
         return false;
     }
-    if (text != original && !ReplaceFileContent(knowledgePath, text)) {
-        report = knowledgePath + " cannot be written: " + std::strerror(errno);
+    // What a 64-bit run learned goes to the overlay beside the knowledge file when its size
+    // differs there: egales64.txt beside egales.txt. Both files are read before either is
+    // written.
+    const std::string overlayPath = ForTarget(knowledgePath, Target::Win64);
+    std::string overlay;
+    if (!files64.entries.empty() && !ReadFileBytes(overlayPath, overlay)) {
+        report = overlayPath + " cannot be read";
         return false;
     }
-    report.clear();
-    AppendLines(report, "TYPEDEFINI", merged.definedTypes);
-    AppendLines(report, "COMMONSTRUCTURE", merged.commonStructure);
-    report += "already known: " + std::to_string(merged.known) +
-              ", not types (functions, GUIDs, macros): " + std::to_string(merged.notTypes) + "\n";
+    std::string added;
+    if (!MergeInto(knowledgePath, text, files32, added, report)) return false;
+    if (!files64.entries.empty()) {
+        files64.entries = DifferingEntries(text, files64.entries);
+        added += "\n" + overlayPath + ":\n";
+        if (!MergeInto(overlayPath, overlay, files64, added, report)) return false;
+    }
+    report = added + ", not types (functions, GUIDs, macros): " + std::to_string(notTypes) + "\n";
     return true;
 }
 

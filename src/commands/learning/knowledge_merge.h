@@ -14,7 +14,6 @@ struct MergeReport {
     std::vector<std::string> definedTypes;     // lines added to TYPEDEFINI
     std::vector<std::string> commonStructure;  // lines added to COMMONSTRUCTURE
     size_t known = 0;     // names the file, or an earlier learned line, already had
-    size_t notTypes = 0;  // functions, GUIDs and macros, which no section takes
 };
 
 // Inserts the entries whose key neither TYPEDEFINI nor COMMONSTRUCTURE holds yet (the first
@@ -25,7 +24,10 @@ bool MergeKnowledge(std::string& text, const std::vector<LearnedEntry>& entries,
                     std::string_view source, MergeReport& report);
 
 // The merge command: reads the learned files, merges them into the knowledge file and writes
-// it back when anything was added. True with the report's text, or false with the reason.
+// it back when anything was added. The files of a 64-bit run (liste64.txt, learn64.txt,
+// LearnSt64.txt) go to the knowledge file's 64-bit overlay beside it (egales64.txt), and only
+// their names whose value differs from the knowledge file's: a pointer-sized name is a DWORD
+// there and a QWORD in the overlay. True with the report's text, or false with the reason.
 bool MergeKnowledgeFiles(const std::string& knowledgePath, const std::vector<std::string>& inputs,
                          std::string& report);
 

@@ -140,8 +140,9 @@ bool LearnFromKit(Session& session, std::string_view listFileName) {
     bool done = false;
     if (FileExists(journalPath) && FileExists(listPath)) {
         LearnFiles files;
-        files.learn = CreateStagedFile(session.host, base + "learn.txt");
-        files.structures = CreateStagedFile(session.host, base + "LearnSt.txt");
+        const Target target = session.run.target;
+        files.learn = CreateStagedFile(session.host, base + ForTarget("learn.txt", target));
+        files.structures = CreateStagedFile(session.host, base + ForTarget("LearnSt.txt", target));
         LineIndex journal;
         LineIndex list;
         if (files.learn != nullptr && files.structures != nullptr &&

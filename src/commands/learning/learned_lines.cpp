@@ -12,7 +12,6 @@ namespace ondavel {
 namespace {
 
 constexpr std::string_view kNameDelims = " \t,";
-constexpr std::string_view kPointerClass = "DWORD";
 // liste.txt and learn.txt name the kinds of names by the headings of liste.txt.
 constexpr std::string_view kStructures = "STRUCTURE";
 constexpr std::string_view kCallbacks = "Callback";
@@ -65,24 +64,31 @@ bool IsPathLine(std::string_view line) {
     return (!line.empty() && line[0] == '/') || (line.size() > 1 && line[1] == ':');
 }
 
-// A size class keeps its value; callbacks and interfaces become pointers.
-void AddTyped(std::vector<LearnedEntry>& entries, Kind kind, std::string_view name,
-              std::string_view value, std::string_view comment) {
+// What a learned name becomes: a size class keeps its value; callbacks and interfaces become
+// pointers of pointerType.
+struct Learned {
+    std::vector<LearnedEntry> entries;
+    std::string_view pointerType;
+    size_t& notTypes;
+};
+
+void AddTyped(Learned& learned, Kind kind, std::string_view name, std::string_view value,
+              std::string_view comment) {
     LearnedEntry entry{LearnedSection::DefinedTypes, std::string(name), {}};
     if (kind == Kind::Structure) entry.section = LearnedSection::CommonStructure;
     std::string text = std::string(name) + " = ";
     if (kind == Kind::Pointer) {
-        text.append(kPointerClass).append(" ; ").append(value).append(" ").append(comment);
+        text.append(learned.pointerType).append(" ; ").append(value).append(" ").append(comment);
     } else {
         text.append(value).append(" ; ").append(comment);
     }
     entry.line = std::string(Trimmed(text));
-    entries.push_back(std::move(entry));
+    learned.entries.push_back(std::move(entry));
 }
 
 // "NAME = VALUE ; comment" of a learning pass. The value is a heading of liste.txt, or the name
 // of the structure the name was found as.
-void ReadLearnLine(std::string_view line, std::vector<LearnedEntry>& entries, size_t& notTypes) {
+void ReadLearnLine(std::string_view line, Learned& learned) {
     const size_t equal = line.find(" = ");
     const std::string_view name = Trimmed(line.substr(0, equal));
     std::string_view rest = Trimmed(line.substr(equal + 3));
@@ -93,16 +99,16 @@ void ReadLearnLine(std::string_view line, std::vector<LearnedEntry>& entries, si
     Kind kind = KindOf(value);
     if (kind == Kind::Other) kind = Kind::Structure;
     if (name.empty() || value.empty() || kind == Kind::NotType) {
-        ++notTypes;
+        ++learned.notTypes;
         return;
     }
-    AddTyped(entries, kind, name, value, comment);
+    AddTyped(learned, kind, name, value, comment);
 }
 
 // One header's block of liste.txt: its lists, then its alias texts (an aggregate's name alone on
 // a line, its other typedef names on the lines after it).
 void ReadListBlock(const std::vector<std::string_view>& block, std::string_view header,
-                   std::vector<LearnedEntry>& entries, size_t& notTypes) {
+                   Learned& learned) {
     std::map<std::string, std::string, std::less<>> aggregateOf;
     std::string_view heading;
     for (std::string_view line : block) {
@@ -119,26 +125,27 @@ void ReadListBlock(const std::vector<std::string_view>& block, std::string_view 
         }
         const Kind kind = KindOf(heading);
         for (std::string_view name : SplitNames(line)) {
-            if (kind == Kind::NotType) ++notTypes;
+            if (kind == Kind::NotType) ++learned.notTypes;
             if (kind == Kind::NotType || kind == Kind::Other) continue;
             std::string_view value = heading;
             if (kind == Kind::Structure) {
                 const auto at = aggregateOf.find(name);
                 value = at == aggregateOf.end() ? name : std::string_view(at->second);
             }
-            AddTyped(entries, kind, name, value, header);
+            AddTyped(learned, kind, name, value, header);
         }
     }
 }
 
 }  // namespace
 
-std::vector<LearnedEntry> ReadLearnedEntries(std::string_view text, size_t& notTypes) {
-    std::vector<LearnedEntry> entries;
+std::vector<LearnedEntry> ReadLearnedEntries(std::string_view text, std::string_view pointerType,
+                                             size_t& notTypes) {
+    Learned learned{{}, pointerType, notTypes};
     std::vector<std::string_view> block;
     std::string_view header;
     const auto flush = [&] {
-        ReadListBlock(block, header, entries, notTypes);
+        ReadListBlock(block, header, learned);
         block.clear();
     };
     for (std::string_view line : SplitLines(text)) {
@@ -146,13 +153,13 @@ std::vector<LearnedEntry> ReadLearnedEntries(std::string_view text, size_t& notT
             flush();
             header = FileNamePart(line);
         } else if (line.find(" = ") != std::string_view::npos && line[0] != '\t') {
-            ReadLearnLine(line, entries, notTypes);
+            ReadLearnLine(line, learned);
         } else if (line.starts_with('\t') || IsOneWord(line)) {
             block.push_back(line);
         }
     }
     flush();
-    return entries;
+    return std::move(learned.entries);
 }
 
 }  // namespace ondavel

@@ -19,8 +19,10 @@ struct LearnedEntry {
 
 // Reads the text of a learn.txt, a LearnSt.txt or a liste.txt (lines may mix). A name of a MASM
 // size class is a TYPEDEFINI entry; a callback or an interface, only ever reached through a
-// pointer, one of DWORD; a structure a COMMONSTRUCTURE entry naming the structure it stands
-// for. Functions, GUIDs and macros are no types: they are counted in notTypes.
-std::vector<LearnedEntry> ReadLearnedEntries(std::string_view text, size_t& notTypes);
+// pointer, one of pointerType (DWORD, QWORD for a 64-bit run's files); a structure a
+// COMMONSTRUCTURE entry naming the structure it stands for. Functions, GUIDs and macros are no
+// types: they are counted in notTypes.
+std::vector<LearnedEntry> ReadLearnedEntries(std::string_view text, std::string_view pointerType,
+                                             size_t& notTypes);
 
 }  // namespace ondavel

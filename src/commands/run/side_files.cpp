@@ -23,7 +23,8 @@ bool OpenTextBlockFile(Session& session) {
 }
 
 bool OpenNameList(Session& session) {
-    return OpenSideFile(session, session.run.nameListFile, "liste.txt");
+    return OpenSideFile(session, session.run.nameListFile,
+                        ForTarget("liste.txt", session.run.target));
 }
 
 }  // namespace ondavel

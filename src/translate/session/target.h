@@ -1,10 +1,22 @@
 // The machine the translated includes are written for.
 #pragma once
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+
 namespace ondavel {
 
 // Win32: 32-bit x86, pointers and handles of 32 bits. Win64: x86-64 under the LLP64 model,
 // pointers, handles and the pointer-sized integers of 64 bits, int and long of 32.
 enum class Target { Win32, Win64 };
+
+// The name of a file of the base directory as a run for target writes or reads it: the 64-bit
+// runs keep theirs beside the 32-bit ones, with 64 before the extension ("liste64.txt").
+inline std::string ForTarget(std::string_view name, Target target) {
+    std::string file(name);
+    if (target == Target::Win64) file.insert(std::min(file.rfind('.'), file.size()), "64");
+    return file;
+}
 
 }  // namespace ondavel

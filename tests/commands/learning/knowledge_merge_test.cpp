@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "support/temp_dir.h"
@@ -13,6 +14,7 @@ namespace {
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
+namespace fs = std::filesystem;
 
 const std::string kKnowledge =
     "; keyword codes\r\n"
@@ -40,7 +42,7 @@ TEST(KnowledgeMergeTest, EachKindGoesToItsSectionAfterItsLastEntry) {
         "CreateWindowExA = Fonctions ; winuser.h\r\n"  // no type
         "A2 = A ; a.h\r\n";                            // an alias of structure A
     size_t notTypes = 0;
-    const std::vector<LearnedEntry> entries = ReadLearnedEntries(learned, notTypes);
+    const std::vector<LearnedEntry> entries = ReadLearnedEntries(learned, "DWORD", notTypes);
     std::string text = kKnowledge;
     MergeReport report;
     ASSERT_TRUE(MergeKnowledge(text, entries, "learn.txt", report));
@@ -88,7 +90,7 @@ TEST(KnowledgeMergeTest, ANameListGivesSizeClassesAndStructuresUnderTheirAggrega
         "\tA2\r\n";
     size_t notTypes = 0;
     std::vector<std::string> lines;
-    for (const LearnedEntry& entry : ReadLearnedEntries(list, notTypes)) {
+    for (const LearnedEntry& entry : ReadLearnedEntries(list, "DWORD", notTypes)) {
         lines.push_back(
             std::string(entry.section == LearnedSection::CommonStructure ? "S " : "T ") +
             entry.line);
@@ -117,6 +119,52 @@ TEST(KnowledgeMergeTest, MergingTwiceAddsNothingTheSecondTime) {
     EXPECT_NE(report.find("TYPEDEFINI: 0 added\nCOMMONSTRUCTURE: 0 added\nalready known: 2"),
               std::string::npos)
         << report;
+}
+
+// A 64-bit run's files go to the overlay beside the knowledge file, with only the names whose
+// size differs there: a pointer-sized name, a callback, a name only 64-bit Windows has.
+TEST(KnowledgeMergeTest, What64BitRunsLearnedGoesToTheOverlayWhereItDiffers) {
+    TempDir dir;
+    WriteBytes(dir / "egales.txt", kKnowledge);
+    const std::string overlay = "TRADUIRE\r\nTYPEDEFINI\r\nHANDLE = QWORD\r\nCOMMONSTRUCTURE\r\n"
+                                "COMMONRECORD\r\nINCOMPATIBLE\r\nFINDELISTE\r\n";
+    WriteBytes(dir / "egales64.txt", overlay);
+    WriteBytes(dir / "learn.txt", "LPRECT = DWORD ; windef.h\r\nLONG = DWORD ; winnt.h\r\n");
+    WriteBytes(dir / "learn64.txt",
+               "LPRECT = QWORD ; windef.h\r\n"         // a pointer: QWORD only on 64-bit
+               "LONG = DWORD ; winnt.h\r\n"            // the same on both
+               "HWND = QWORD ; windef.h\r\n"           // 32-bit knowledge says DWORD
+               "HANDLE = QWORD ; winnt.h\r\n"          // the overlay knows it already
+               "WNDPROC = Callback ; winuser.h\r\n"    // reached through a 64-bit pointer
+               "UNWIND = UNWIND ; winnt.h\r\n");       // a structure only 64-bit declares
+    WriteBytes(dir / "LearnSt64.txt", "RECT = RECT ; windef.h\r\n");
+    WriteBytes(dir / "LearnSt.txt", "RECT = RECT ; windef.h\r\n");
+    std::string report;
+    ASSERT_TRUE(MergeKnowledgeFiles(dir / "egales.txt",
+                                    {dir / "learn.txt", dir / "LearnSt.txt", dir / "learn64.txt",
+                                     dir / "LearnSt64.txt"},
+                                    report))
+        << report;
+    EXPECT_EQ(ReadBytes(dir / "egales64.txt"),
+              "TRADUIRE\r\nTYPEDEFINI\r\nHANDLE = QWORD\r\n"
+              "; learned from learn64.txt, LearnSt64.txt\r\n"
+              "LPRECT = QWORD ; windef.h\r\n"
+              "HWND = QWORD ; windef.h\r\n"
+              "WNDPROC = QWORD ; Callback winuser.h\r\n"
+              "COMMONSTRUCTURE\r\n"
+              "; learned from learn64.txt, LearnSt64.txt\r\n"
+              "UNWIND = UNWIND ; winnt.h\r\n"
+              "COMMONRECORD\r\nINCOMPATIBLE\r\nFINDELISTE\r\n");
+    const std::string knowledge = ReadBytes(dir / "egales.txt");
+    EXPECT_NE(knowledge.find("LPRECT = DWORD ; windef.h\r\nLONG = DWORD ; winnt.h\r\n"),
+              std::string::npos);
+    EXPECT_EQ(knowledge.find("QWORD"), std::string::npos);
+    EXPECT_NE(report.find("egales64.txt:\nTYPEDEFINI: 3 added\n"), std::string::npos) << report;
+    // Without the overlay the 64-bit names have nowhere to go: nothing is written.
+    fs::remove(dir / "egales64.txt");
+    WriteBytes(dir / "egales.txt", kKnowledge);
+    EXPECT_FALSE(MergeKnowledgeFiles(dir / "egales.txt", {dir / "learn64.txt"}, report));
+    EXPECT_NE(report.find("egales64.txt cannot be read"), std::string::npos) << report;
 }
 
 TEST(KnowledgeMergeTest, AFileWithoutItsSectionsIsLeftAlone) {
