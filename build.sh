@@ -9,7 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev mingw-w64-i686-dev
-    gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686 qt6-base-dev fonts-dejavu-core xvfb xauth clang
+    gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686 gcc-mingw-w64-x86-64-win32
+    binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev qt6-base-dev fonts-dejavu-core xvfb xauth clang
     libclang-rt-dev help2man dpkg-dev openbox)
 # Only the tests need these: they run the example programs under Wine's 32-bit build.
 TEST_PACKAGES=(wine wine32)
