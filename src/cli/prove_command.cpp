@@ -29,8 +29,9 @@ bool ChooseToolchain(TerminalHost& host, const std::string& given, ProofRequest&
     if (!request.nm.empty()) request.libraryFolder = LibraryFolder(request.compiler);
     if (!request.libraryFolder.empty()) return true;
     const std::string missing = request.compiler.empty() ? compiler
-                                : request.nm.empty()     ? NmBeside(request.compiler)
-                                                         : "the import libraries of " + request.compiler;
+                                : request.nm.empty()
+                                    ? NmBeside(request.compiler)
+                                    : "the import libraries of " + request.compiler;
     host.ShowMessage(kCaption,
                      missing + " cannot be found: apt-get install " + std::string(cross.packages),
                      MessageIcon::Stop);

@@ -16,8 +16,8 @@
 namespace ondavel {
 
 struct CTools {
-    std::filesystem::path folder;  // the probe folder, where the commands run
-    std::string compiler, nm;      // their paths
+    std::filesystem::path folder;   // the probe folder, where the commands run
+    std::string compiler, nm;       // their paths
     Target target = Target::Win32;  // the machine the compiler writes for
 };
 

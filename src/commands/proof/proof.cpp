@@ -54,10 +54,9 @@ void StartWork(IncludeWork& work, const ProofRequest& request, const MasmTools& 
     if (header != request.headers.end()) {
         work.proof.header = header->second;
         const CTools c{tools.folder, request.compiler, request.nm, request.target};
-        work.c = std::make_unique<CLayoutProbe>(c, slot, header->second,
-                                                work.declarations.aggregates);
-        work.cFunctions =
-            std::make_unique<CPrototypeProbe>(c, slot, header->second, work.exported);
+        work.c =
+            std::make_unique<CLayoutProbe>(c, slot, header->second, work.declarations.aggregates);
+        work.cFunctions = std::make_unique<CPrototypeProbe>(c, slot, header->second, work.exported);
     }
     work.masm = std::make_unique<MasmLayoutProbe>(tools, slot, work.proof.name, request.after,
                                                   work.declarations.aggregates);
