@@ -295,7 +295,8 @@ int main(int argc, char** argv) {
     AddAssemblerOptions(prove, options);
     prove
         ->add_option("--compiler", options.compiler,
-                     "The C cross compiler (default: i686-w64-mingw32-gcc on PATH)")
+                     "The C cross compiler (default: i686-w64-mingw32-gcc on PATH, for\n"
+                     "--target win64 x86_64-w64-mingw32-gcc)")
         ->option_text("PATH");
     prove->add_option("INCLUDES", options.includes,
                       "Prove only these includes and the includes they include");

@@ -19,18 +19,21 @@ namespace {
 
 constexpr const char* kCaption = "prove";
 
-// The compiler, its nm and its libraries, or false after saying what to install.
+// The compiler of the request's target, its nm and its libraries, or false after saying what
+// to install.
 bool ChooseToolchain(TerminalHost& host, const std::string& given, ProofRequest& request) {
-    request.compiler = FindExecutable(given.empty() ? kCrossCompiler : given);
+    const CrossToolchain& cross = CrossToolchainFor(request.target);
+    const std::string compiler = given.empty() ? std::string(cross.compiler) : given;
+    request.compiler = FindExecutable(compiler);
     request.nm = request.compiler.empty() ? std::string() : FindExecutable(NmBeside(request.compiler));
     if (!request.nm.empty()) request.libraryFolder = LibraryFolder(request.compiler);
     if (!request.libraryFolder.empty()) return true;
-    const std::string missing = request.compiler.empty()
-                                    ? (given.empty() ? std::string(kCrossCompiler) : given)
-                                : request.nm.empty() ? NmBeside(request.compiler)
-                                                     : "the import libraries of " + request.compiler;
+    const std::string missing = request.compiler.empty() ? compiler
+                                : request.nm.empty()
+                                    ? NmBeside(request.compiler)
+                                    : "the import libraries of " + request.compiler;
     host.ShowMessage(kCaption,
-                     missing + " cannot be found: apt-get install " + std::string(kCrossPackages),
+                     missing + " cannot be found: apt-get install " + std::string(cross.packages),
                      MessageIcon::Stop);
     return false;
 }
@@ -55,6 +58,7 @@ int RunProveCommand(Session& session, TerminalHost& host, const ProveOptions& op
     request.otherFolders = KitFoldersBeside(session);
     request.after = options.after;
     request.only = options.only;
+    request.target = session.run.target;
     request.assembler = ChooseAssembler(host, kCaption, options.assembler);
     if (request.assembler.empty() || !ChooseToolchain(host, options.compiler, request)) return 1;
     request.headers = HeadersByInclude(host, session.run.headerListPath);

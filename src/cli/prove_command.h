@@ -11,7 +11,7 @@ class TerminalHost;
 
 struct ProveOptions {
     std::string assembler;  // empty: the first known one on PATH
-    std::string compiler;   // empty: i686-w64-mingw32-gcc on PATH
+    std::string compiler;   // empty: the target's MinGW-w64 compiler on PATH
     std::string after;      // an include assembled before each other one; may be empty
     std::vector<std::string> only;  // these includes and those they include; empty: all
 };

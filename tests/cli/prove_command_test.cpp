@@ -1,5 +1,6 @@
-// ondavel prove end to end, with the cross toolchain and an assembler: a hand-written header
-// and include whose differences are known, the sample kit and the windows.h tree.
+// ondavel prove end to end, with the cross toolchains and an assembler: hand-written headers
+// and includes whose differences are known, for 32-bit and 64-bit Windows; the sample kit and
+// the windows.h tree.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -37,21 +38,37 @@ constexpr const char* kInclude =
     "Sleep PROTO :DWORD ,:DWORD\r\n"
     "NotExportedAnywhere PROTO :DWORD\r\n";
 
-bool HasCrossCompiler() {
-    return std::system("i686-w64-mingw32-gcc --version > /dev/null 2>&1") == 0;
-}
+// On x86-64 a pointer or handle takes 8 bytes, aligned on 8: PADDED and NARROW_POINTER have 7
+// bytes of padding after tag, data at 8, and 16 bytes. NARROW_POINTER's include gives data 4
+// bytes (a 32-bit handle), which moves it to 4 and makes 8 bytes of the structure.
+constexpr const char* kHeader64 =
+    "#include <windows.h>\n"
+    "typedef struct PADDED { char tag; void *data; } PADDED;\n"
+    "typedef struct NARROW_POINTER { char tag; HANDLE data; } NARROW_POINTER;\n";
+
+// x86-64 names are not decorated: CloseHandle and _lopen link under their plain names (the
+// underscore of _lopen is its own). A language word makes the assembler decorate Sleep as C's
+// on 32-bit x86, which no library exports.
+constexpr const char* kInclude64 =
+    "PADDED\tSTRUCT\r\n\ttag BYTE ?\r\n\tdata QWORD ?\r\nPADDED\t\tENDS\r\n"
+    "NARROW_POINTER\tSTRUCT\r\n\ttag BYTE ?\r\n\tdata DWORD ?\r\nNARROW_POINTER\t\tENDS\r\n"
+    "CloseHandle PROTO :QWORD\r\n"
+    "_lopen PROTO :QWORD ,:DWORD\r\n"
+    "Sleep PROTO C :DWORD\r\n"
+    "NotExportedAnywhere PROTO :QWORD\r\n";
 
 class ProveCommandTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        RequireTools("i686-w64-mingw32-gcc", "gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686");
+    }
+    void RequireTools(const std::string& compiler, const std::string& packages) {
         if (std::string(ONDAVEL_ASSEMBLER).empty()) {
             GTEST_SKIP() << "no assembler: build with -DONDAVEL_ASSEMBLER=PATH (./build.sh test "
                             "builds JWasm from ../shared/tools/jwasm when it is there)";
         }
-        if (!HasCrossCompiler()) {
-            GTEST_SKIP() << "no i686-w64-mingw32-gcc: apt-get install gcc-mingw-w64-i686-win32 "
-                            "binutils-mingw-w64-i686";
-        }
+        if (std::system((compiler + " --version > /dev/null 2>&1").c_str()) != 0)
+            GTEST_SKIP() << "no " << compiler << ": apt-get install " << packages;
     }
     void Init(const std::string& include) {
         ASSERT_EQ(RunCli(base, "init \"" + work() + "\" --include \"" + include + "\"").exitCode,
@@ -64,6 +81,14 @@ class ProveCommandTest : public ::testing::Test {
     std::string work() const { return base / "ws"; }
 
     TempDir base;
+};
+
+class Prove64CommandTest : public ProveCommandTest {
+  protected:
+    void SetUp() override {
+        RequireTools("x86_64-w64-mingw32-gcc",
+                     "gcc-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64");
+    }
 };
 
 TEST_F(ProveCommandTest, ReportsExactlyTheLayoutsAndDecorationsThatDiffer) {
@@ -111,6 +136,31 @@ TEST_F(ProveCommandTest, TheWindowsIncludeTreeIsProved) {
     EXPECT_NE(run.out.find(" prototypes link"), std::string::npos) << run.out.substr(0, 4000);
 }
 
+TEST_F(Prove64CommandTest, LayoutsAndPlainNamesAreProvedAgainstTheX8664Toolchain) {
+    const fs::path headers = base.path() / "headers";
+    fs::create_directories(headers);
+    WriteBytes(headers / "proof.h", kHeader64);
+    Init(headers.string());
+    // The translation gives the folder its 64-bit support include; the include is replaced.
+    ASSERT_EQ(RunCli(work(), base, "-q --kit sdk --target win64 all").exitCode, 0);
+    WriteBytes(fs::path(work()) / "sdk64" / "proof.sdk", kInclude64);
+    const CliRun run = RunCli(
+        work(), base,
+        "-q --kit sdk --target win64 prove --assembler \"" ONDAVEL_ASSEMBLER "\" proof.sdk");
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_EQ(run.out,
+              "proof.sdk:\n"
+              "  NARROW_POINTER: size C 16, assembler 8\n"
+              "  NARROW_POINTER.data: offset C 8, assembler 4\n"
+              "  Sleep: ours _Sleep, exported Sleep\n"
+              "1 of 2 structures exact\n"
+              "2 of 3 prototypes link (1 more the libraries do not export)\n"
+              "structures that differ, by cause:\n"
+              "  member offsets differ: 1, e.g. proof.sdk NARROW_POINTER\n"
+              "prototypes that do not link, by cause:\n"
+              "  other decoration: 1, e.g. Sleep (_Sleep vs Sleep)\n");
+}
+
 TEST(ProveWithoutToolchainTest, SaysWhatToInstall) {
     if (std::string(ONDAVEL_ASSEMBLER).empty()) GTEST_SKIP() << "no assembler to get past";
     TempDir base;
@@ -121,6 +171,15 @@ TEST(ProveWithoutToolchainTest, SaysWhatToInstall) {
     EXPECT_NE(run.err.find("apt-get install gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686"),
               std::string::npos)
         << run.err;
+    const CliRun run64 =
+        RunCli(base.path().string(), base,
+               "--kit sdk --target win64 prove --assembler \"" ONDAVEL_ASSEMBLER "\"",
+               "PATH=/nowhere ");
+    EXPECT_EQ(run64.exitCode, 1);
+    EXPECT_NE(run64.err.find("x86_64-w64-mingw32-gcc cannot be found: apt-get install "
+                             "gcc-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64"),
+              std::string::npos)
+        << run64.err;
 }
 
 }  // namespace

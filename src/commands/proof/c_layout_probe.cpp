@@ -4,6 +4,7 @@
 
 #include "core/file_io.h"
 #include "core/text.h"
+#include "proof/library_exports.h"
 
 namespace ondavel {
 
@@ -95,9 +96,9 @@ std::vector<uint32_t> ArrayValues(std::string_view assembly, std::string_view sy
     return values;
 }
 
-CLayoutProbe::CLayoutProbe(std::filesystem::path folder, int slot, std::string compiler,
-                           std::string header, const std::vector<AggregateDeclaration>& aggregates)
-    : CProbe(std::move(folder), "c" + std::to_string(slot), std::move(compiler), std::move(header),
+CLayoutProbe::CLayoutProbe(const CTools& tools, int slot, std::string header,
+                           const std::vector<AggregateDeclaration>& aggregates)
+    : CProbe(tools, "c" + std::to_string(slot), std::move(header),
              "const unsigned " + std::string(kArrayName) + "[] = {\n", "0};\n", "-S", "s"),
       values_(aggregates.size()) {
     // Every spelling of each value is asked, one a line: the compiler refuses the wrong ones,
@@ -124,7 +125,7 @@ CLayoutProbe::CLayoutProbe(std::filesystem::path folder, int slot, std::string c
 void CLayoutProbe::Compiled() {
     std::string assembly;
     ReadFileBytes(OutputPath().string(), assembly);
-    const std::vector<uint32_t> values = ArrayValues(assembly, "_" + std::string(kArrayName));
+    const std::vector<uint32_t> values = ArrayValues(assembly, CSymbol(kArrayName, tools().target));
     std::vector<bool> closed(values_.size());  // a size is known: other spellings pass by
     for (size_t i = 0; i < asked().size() && i < values.size(); ++i) {
         const Item& item = items_[asked()[i]];

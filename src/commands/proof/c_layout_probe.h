@@ -3,7 +3,6 @@
 // values are read back from the array the compiler writes out.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,9 +30,9 @@ std::vector<uint32_t> ArrayValues(std::string_view assembly, std::string_view sy
 
 class CLayoutProbe : public CProbe {
   public:
-    // The probe asks compiler about aggregates, declared by header (a path), in folder; slot
-    // names its files apart from the other probes running at the same time.
-    CLayoutProbe(std::filesystem::path folder, int slot, std::string compiler, std::string header,
+    // The probe asks the compiler about aggregates, declared by header (a path); slot names
+    // its files apart from the other probes running at the same time.
+    CLayoutProbe(const CTools& tools, int slot, std::string header,
                  const std::vector<AggregateDeclaration>& aggregates);
 
     const std::vector<LayoutValues>& values() const { return values_; }

@@ -80,12 +80,10 @@ std::vector<uint32_t> ProbeErrorLines(std::string_view diagnostics, std::string_
     return lines;
 }
 
-CProbe::CProbe(std::filesystem::path folder, std::string name, std::string compiler,
-               std::string header, std::string opening, std::string closing,
-               std::string outputOption, std::string output)
-    : folder_(std::move(folder)),
+CProbe::CProbe(CTools tools, std::string name, std::string header, std::string opening,
+               std::string closing, std::string outputOption, std::string output)
+    : tools_(std::move(tools)),
       name_(std::move(name)),
-      compiler_(std::move(compiler)),
       header_(std::move(header)),
       opening_(std::move(opening)),
       closing_(std::move(closing)),
@@ -114,11 +112,11 @@ std::vector<std::string> CProbe::Next() {
         return command;
     }
     const std::string source = Source();
-    if (asked_.empty() || !ReplaceFileContent((folder_ / (name_ + ".c")).string(), source)) {
+    if (asked_.empty() || !ReplaceFileContent((tools_.folder / (name_ + ".c")).string(), source)) {
         done_ = true;
         return {};
     }
-    return {compiler_, outputOption_, "-w", "-o", name_ + "." + output_, name_ + ".c"};
+    return {tools_.compiler, outputOption_, "-w", "-o", name_ + "." + output_, name_ + ".c"};
 }
 
 void CProbe::Take(const ChildRun& run) {

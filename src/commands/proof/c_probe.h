@@ -11,8 +11,15 @@
 #include <vector>
 
 #include "proof/probe_run.h"
+#include "session/target.h"
 
 namespace ondavel {
+
+struct CTools {
+    std::filesystem::path folder;   // the probe folder, where the commands run
+    std::string compiler, nm;       // their paths
+    Target target = Target::Win32;  // the machine the compiler writes for
+};
 
 // The header every probe includes first, made once per run into a precompiled header.
 inline constexpr std::string_view kCommonCHeader = "ondavel_windows.h";
@@ -36,17 +43,18 @@ class CProbe : public ProbeRun {
     bool headerRefused() const { return headerRefused_; }
 
   protected:
-    // The probe NAME.c in folder: the two headers, opening, the asked lines, closing; the
-    // compiler writes NAME.output with outputOption ("-S" or "-c").
-    CProbe(std::filesystem::path folder, std::string name, std::string compiler,
-           std::string header, std::string opening, std::string closing,
-           std::string outputOption, std::string output);
+    // The probe NAME.c in the tools' folder: the two headers, opening, the asked lines,
+    // closing; the compiler writes NAME.output with outputOption ("-S" or "-c").
+    CProbe(CTools tools, std::string name, std::string header, std::string opening,
+           std::string closing, std::string outputOption, std::string output);
+
+    const CTools& tools() const { return tools_; }
 
     // Adds a line the probe may ask.
     void Ask(std::string line) { lines_.push_back({std::move(line)}); }
     // The asked line of each compiled probe line, in order, when the compiler took them all.
     const std::vector<size_t>& asked() const { return asked_; }
-    std::filesystem::path OutputPath() const { return folder_ / (name_ + "." + output_); }
+    std::filesystem::path OutputPath() const { return tools_.folder / (name_ + "." + output_); }
 
     // The compiler took every line asked. The probe may then run more commands of its own.
     virtual void Compiled() = 0;
@@ -61,8 +69,8 @@ class CProbe : public ProbeRun {
 
     std::string Source();
 
-    std::filesystem::path folder_;
-    std::string name_, compiler_, header_, opening_, closing_, outputOption_, output_;
+    CTools tools_;
+    std::string name_, header_, opening_, closing_, outputOption_, output_;
     std::vector<Line> lines_;
     std::vector<size_t> asked_;  // the line of each probe line, from the first asked one
     uint32_t firstLine_ = 0;

@@ -12,13 +12,11 @@ constexpr const char* kUse = "ondavel_use";
 
 }  // namespace
 
-CPrototypeProbe::CPrototypeProbe(std::filesystem::path folder, int slot, std::string compiler,
-                                 std::string nm, std::string header,
+CPrototypeProbe::CPrototypeProbe(const CTools& tools, int slot, std::string header,
                                  const std::vector<std::string>& functions)
-    : CProbe(std::move(folder), "f" + std::to_string(slot), std::move(compiler), std::move(header),
+    : CProbe(tools, "f" + std::to_string(slot), std::move(header),
              "void " + std::string(kUse) + "(void *);\nvoid ondavel_probe(void) {\n", "}\n", "-c",
              "o"),
-      nm_(std::move(nm)),
       functions_(functions),
       declared_(functions.size()),
       symbols_(functions.size()) {
@@ -31,7 +29,7 @@ CPrototypeProbe::CPrototypeProbe(std::filesystem::path folder, int slot, std::st
 std::vector<std::string> CPrototypeProbe::NextAfterCompiled() {
     if (listed_) return {};
     listed_ = true;
-    return {nm_, OutputPath().filename().string()};
+    return {tools().nm, OutputPath().filename().string()};
 }
 
 // A function is C's when the object refers to it or defines it under its own name: a macro
@@ -40,7 +38,7 @@ void CPrototypeProbe::TakeAfterCompiled(const ChildRun& run) {
     std::map<std::string, size_t, std::less<>> byName;
     for (size_t f : asked()) byName.emplace(functions_[f], f);
     for (const ObjectSymbol& symbol : ObjectSymbols(run.output)) {
-        const auto found = byName.find(UndecoratedName(symbol.name));
+        const auto found = byName.find(UndecoratedName(symbol.name, tools().target));
         if (found == byName.end()) continue;
         declared_[found->second] = true;
         if (!symbol.defined) symbols_[found->second] = WithoutImportPrefix(symbol.name);

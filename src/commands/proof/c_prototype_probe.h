@@ -3,7 +3,6 @@
 // object file whose references nm reads.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,10 +12,10 @@ namespace ondavel {
 
 class CPrototypeProbe : public CProbe {
   public:
-    // Asks compiler about the functions named, declared by header (a path), in folder, with
-    // nm; slot names its files apart from the other probes running at the same time.
-    CPrototypeProbe(std::filesystem::path folder, int slot, std::string compiler, std::string nm,
-                    std::string header, const std::vector<std::string>& functions);
+    // Asks the compiler about the functions named, declared by header (a path), then nm about
+    // the object; slot names its files apart from the other probes running at the same time.
+    CPrototypeProbe(const CTools& tools, int slot, std::string header,
+                    const std::vector<std::string>& functions);
 
     // By function: whether C declares a function of that name (rather than nothing, or a
     // macro for another name) ...
@@ -30,7 +29,6 @@ class CPrototypeProbe : public CProbe {
     std::vector<std::string> NextAfterCompiled() override;
     void TakeAfterCompiled(const ChildRun& run) override;
 
-    std::string nm_;
     const std::vector<std::string>& functions_;
     std::vector<bool> declared_;
     std::vector<std::string> symbols_;

@@ -11,6 +11,14 @@ namespace ondavel {
 
 namespace fs = std::filesystem;
 
+const CrossToolchain& CrossToolchainFor(Target target) {
+    static constexpr CrossToolchain kWin32 = {"i686-w64-mingw32-gcc",
+                                              "gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686"};
+    static constexpr CrossToolchain kWin64 = {
+        "x86_64-w64-mingw32-gcc", "gcc-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64"};
+    return target == Target::Win64 ? kWin64 : kWin32;
+}
+
 std::string NmBeside(const std::string& compiler) {
     const size_t name = compiler.rfind('/') == std::string::npos ? 0 : compiler.rfind('/') + 1;
     const size_t gcc = compiler.rfind("gcc");
@@ -30,7 +38,7 @@ std::string LibraryFolder(const std::string& compiler) {
 }
 
 LibraryExports CollectExports(const std::string& nm, const std::string& libraryFolder,
-                              const fs::path& workFolder, unsigned jobs) {
+                              Target target, const fs::path& workFolder, unsigned jobs) {
     std::vector<std::string> libraries;
     std::error_code error;
     for (const fs::directory_entry& entry : fs::directory_iterator(libraryFolder, error)) {
@@ -40,7 +48,7 @@ LibraryExports CollectExports(const std::string& nm, const std::string& libraryF
     std::vector<std::vector<std::string>> commands(std::max(1u, jobs), {nm, "-g", "--defined-only"});
     for (size_t i = 0; i < libraries.size(); ++i)
         commands[i % commands.size()].push_back(libraries[i]);
-    LibraryExports exports;
+    LibraryExports exports(target);
     for (const ChildRun& run : RunChildren(commands, workFolder.string()))
         exports.AddListing(run.output);
     return exports;

@@ -1,17 +1,22 @@
-// The C toolchain the Windows headers were written for: the 32-bit MinGW-w64 cross compiler,
-// its nm, and the import libraries it links with.
+// The C toolchain the Windows headers were written for: the MinGW-w64 cross compiler of the
+// target, its nm, and the import libraries it links with.
 #pragma once
 
 #include <filesystem>
 #include <string>
 
 #include "proof/library_exports.h"
+#include "session/target.h"
 
 namespace ondavel {
 
-inline constexpr const char* kCrossCompiler = "i686-w64-mingw32-gcc";
-// The Debian packages that hold them.
-inline constexpr const char* kCrossPackages = "gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686";
+struct CrossToolchain {
+    const char* compiler;  // looked for on PATH
+    const char* packages;  // the Debian packages that hold it, its nm and its libraries
+};
+
+// i686-w64-mingw32-gcc for 32-bit Windows, x86_64-w64-mingw32-gcc for 64-bit Windows.
+const CrossToolchain& CrossToolchainFor(Target target);
 
 // The nm of the compiler's toolchain: its name with "gcc" and what follows it replaced by "nm"
 // ("/usr/bin/i686-w64-mingw32-gcc" gives "/usr/bin/i686-w64-mingw32-nm").
@@ -21,9 +26,10 @@ std::string NmBeside(const std::string& compiler);
 // when it finds none.
 std::string LibraryFolder(const std::string& compiler);
 
-// What the libraries (*.a) of libraryFolder export, read by nm in `jobs` runs at once; the
-// runs keep their output in workFolder.
+// What the libraries (*.a) of libraryFolder, made for target, export, read by nm in `jobs`
+// runs at once; the runs keep their output in workFolder.
 LibraryExports CollectExports(const std::string& nm, const std::string& libraryFolder,
-                              const std::filesystem::path& workFolder, unsigned jobs);
+                              Target target, const std::filesystem::path& workFolder,
+                              unsigned jobs);
 
 }  // namespace ondavel

@@ -46,8 +46,9 @@ std::vector<ObjectSymbol> ObjectSymbols(std::string_view listing) {
     return symbols;
 }
 
-std::string UndecoratedName(std::string_view symbol) {
+std::string UndecoratedName(std::string_view symbol, Target target) {
     symbol = WithoutImportPrefix(symbol);
+    if (target == Target::Win64) return std::string(symbol);
     if (symbol.starts_with('_') || symbol.starts_with('@')) symbol.remove_prefix(1);
     const size_t at = symbol.rfind('@');
     if (at != std::string_view::npos && at + 1 < symbol.size() &&
@@ -57,6 +58,10 @@ std::string UndecoratedName(std::string_view symbol) {
     return std::string(symbol);
 }
 
+std::string CSymbol(std::string_view name, Target target) {
+    return (target == Target::Win64 ? "" : "_") + std::string(name);
+}
+
 void LibraryExports::AddListing(std::string_view listing) {
     ForEachSymbol(listing, [&](char type, std::string_view symbol) {
         if (type == 'T' || type == 'I') Add(WithoutImportPrefix(symbol));
@@ -64,7 +69,7 @@ void LibraryExports::AddListing(std::string_view listing) {
 }
 
 void LibraryExports::Add(std::string_view symbol) {
-    std::vector<std::string>& names = byName_[UndecoratedName(symbol)];
+    std::vector<std::string>& names = byName_[UndecoratedName(symbol, target_)];
     const auto at = std::lower_bound(names.begin(), names.end(), symbol);
     if (at == names.end() || *at != symbol) names.insert(at, std::string(symbol));
 }

@@ -6,11 +6,18 @@
 #include <string_view>
 #include <vector>
 
+#include "session/target.h"
+
 namespace ondavel {
 
 // "GetTickCount" for "_GetTickCount@0", "_printf", "@Fast@8" or "__imp__GetTickCount@0": the
-// name as C writes it, without its calling convention's decoration.
-std::string UndecoratedName(std::string_view symbol);
+// name as C writes it, without its calling convention's decoration. x86-64 decorates no name:
+// "_lopen" there is C's _lopen, and only the import prefix goes.
+std::string UndecoratedName(std::string_view symbol, Target target = Target::Win32);
+
+// The symbol under which the C compiler of target knows a name: "_name" on 32-bit x86, the
+// name itself on x86-64.
+std::string CSymbol(std::string_view name, Target target);
 
 // "_GetTickCount@0" for "__imp__GetTickCount@0": what an import symbol stands for.
 std::string_view WithoutImportPrefix(std::string_view symbol);
@@ -26,6 +33,9 @@ std::vector<ObjectSymbol> ObjectSymbols(std::string_view listing);
 
 class LibraryExports {
   public:
+    // Exports of the libraries of target, whose decoration is taken off their names.
+    explicit LibraryExports(Target target = Target::Win32) : target_(target) {}
+
     // Adds the code and import symbols of an nm listing ("00000000 T _GetTickCount@0",
     // "00000000 I __imp__GetTickCount@0"); other lines are passed over.
     void AddListing(std::string_view listing);
@@ -37,6 +47,7 @@ class LibraryExports {
   private:
     void Add(std::string_view symbol);
 
+    Target target_;
     std::map<std::string, std::vector<std::string>, std::less<>> byName_;
 };
 

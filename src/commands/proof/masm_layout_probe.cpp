@@ -49,7 +49,7 @@ MasmLayoutProbe::MasmLayoutProbe(const MasmTools& tools, int slot, std::string i
 
 // Each value as a text equate, echoed beside its number.
 std::string MasmLayoutProbe::Source() {
-    std::string source = ProbeHead(include_, after_);
+    std::string source = ProbeHead(include_, after_, tools_.target);
     firstLine_ = LinesIn(source) + 1;
     for (size_t i = 0; i < asked_.size(); ++i) {
         const AggregateDeclaration& aggregate = aggregates_[asked_[i].aggregate];

@@ -16,8 +16,12 @@ std::vector<std::string> MasmProbeCommand(const MasmTools& tools, const std::str
     // lines, the two streams being written apart.
     std::vector<std::string> command = {tools.assembler, "-q",  "-Zne", "-Zp8", "-e100000",
                                         "-eq",           "-Fw" + name + ".err"};
+    // -win64 assembles for x86-64 into its 64-bit object format; a -coff after it would go
+    // back to the 32-bit one.
+    if (tools.target == Target::Win64) command.push_back("-win64");
     if (object) {
-        command.insert(command.end(), {"-coff", "-Fo" + name + ".obj"});
+        if (tools.target == Target::Win32) command.push_back("-coff");
+        command.push_back("-Fo" + name + ".obj");
     } else {
         command.push_back("-Zs");
     }

@@ -8,16 +8,20 @@
 #include <string_view>
 #include <vector>
 
+#include "session/target.h"
+
 namespace ondavel {
 
 struct MasmTools {
     std::filesystem::path folder;             // the probe folder, where the commands run
     std::string assembler, nm;                // their paths
     std::vector<std::string> includeOptions;  // the assembler's -I options
+    Target target = Target::Win32;            // the assembler's mode: 32-bit or 64-bit
 };
 
 // The command that assembles the probe NAME.asm (written into the folder) into the object
-// NAME.obj, or only checks it; its errors go to NAME.err, which is removed first.
+// NAME.obj (32-bit or 64-bit COFF, as the target is), or only checks it; its errors go to
+// NAME.err, which is removed first.
 std::vector<std::string> MasmProbeCommand(const MasmTools& tools, const std::string& name,
                                           bool object);
 

@@ -22,7 +22,7 @@ MasmPrototypeProbe::MasmPrototypeProbe(const MasmTools& tools, int slot, std::st
 // A reference to each prototype the assembler knows here: a name that a branch of a
 // conditional left out is passed over rather than refused.
 std::string MasmPrototypeProbe::Source() {
-    std::string source = ProbeHead(include_, after_).append(".code\r\n");
+    std::string source = ProbeHead(include_, after_, tools_.target).append(".code\r\n");
     firstLine_ = LinesIn(source) + 1;
     lines_.clear();
     for (size_t p = 0; p < prototypes_.size(); ++p) {
@@ -71,12 +71,16 @@ void MasmPrototypeProbe::TakeAssembly(const ChildRun& run) {
     if (inInclude || lines.empty()) stage_ = Stage::Done;
 }
 
+// A symbol stands for the prototype of its undecorated name. On x86-64 the assembler still
+// decorates a prototype that names a language (C gives "_Name", STDCALL "_Name@N") as on
+// 32-bit x86: a symbol whose plain name is no prototype is undecorated that way.
 void MasmPrototypeProbe::TakeSymbols(std::string_view listing) {
     std::map<std::string, size_t, std::less<>> byName;
     for (size_t p = 0; p < prototypes_.size(); ++p) byName.emplace(prototypes_[p], p);
     for (const ObjectSymbol& symbol : ObjectSymbols(listing)) {
         if (symbol.defined) continue;
-        const auto found = byName.find(UndecoratedName(symbol.name));
+        auto found = byName.find(UndecoratedName(symbol.name, tools_.target));
+        if (found == byName.end()) found = byName.find(UndecoratedName(symbol.name));
         if (found != byName.end()) decorated_[found->second] = symbol.name;
     }
     objectWritten_ = true;

@@ -53,10 +53,10 @@ void StartWork(IncludeWork& work, const ProofRequest& request, const MasmTools& 
     const auto header = request.headers.find(work.proof.name);
     if (header != request.headers.end()) {
         work.proof.header = header->second;
-        work.c = std::make_unique<CLayoutProbe>(tools.folder, slot, request.compiler,
-                                                header->second, work.declarations.aggregates);
-        work.cFunctions = std::make_unique<CPrototypeProbe>(
-            tools.folder, slot, request.compiler, request.nm, header->second, work.exported);
+        const CTools c{tools.folder, request.compiler, request.nm, request.target};
+        work.c =
+            std::make_unique<CLayoutProbe>(c, slot, header->second, work.declarations.aggregates);
+        work.cFunctions = std::make_unique<CPrototypeProbe>(c, slot, header->second, work.exported);
     }
     work.masm = std::make_unique<MasmLayoutProbe>(tools, slot, work.proof.name, request.after,
                                                   work.declarations.aggregates);
@@ -141,9 +141,10 @@ bool ProveIncludes(const ProofRequest& request,
     if (!folder.has_filename()) folder = folder.parent_path();
     RunChildren({PrecompileCommand(request.compiler)}, probes.path().string());
     const LibraryExports exports =
-        CollectExports(request.nm, request.libraryFolder, probes.path(), request.jobs);
+        CollectExports(request.nm, request.libraryFolder, request.target, probes.path(),
+                       request.jobs);
     const MasmTools tools{probes.path(), request.assembler, request.nm,
-                          IncludeFolderOptions(folder, request.otherFolders)};
+                          IncludeFolderOptions(folder, request.otherFolders), request.target};
     const std::vector<std::string> names = IncludesToProve(request);
     const size_t jobs = std::max(1u, request.jobs);
     for (size_t first = 0; first < names.size(); first += jobs) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "proof/layout_values.h"
+#include "session/target.h"
 
 namespace ondavel {
 
@@ -20,6 +21,7 @@ struct ProofRequest {
     std::map<std::string, std::string> headers;  // each include's source header, by its name
     std::string compiler, nm, assembler;         // the tools' paths
     std::string libraryFolder;                   // the import libraries
+    Target target = Target::Win32;               // the machine the includes were written for
     unsigned jobs = 1;  // includes proved at once
 };
 

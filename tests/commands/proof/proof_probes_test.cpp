@@ -60,6 +60,11 @@ TEST(CCompilerAnswersTest, TheArrayIsReadWithItsRunsOfZeros) {
     EXPECT_TRUE(ArrayValues(assembly, "_other").empty());
 }
 
+TEST(CCompilerAnswersTest, TheArrayIsNamedAsEachTargetsCompilerNamesSymbols) {
+    EXPECT_EQ(CSymbol("ondavel_probe", Target::Win32), "_ondavel_probe");
+    EXPECT_EQ(CSymbol("ondavel_probe", Target::Win64), "ondavel_probe");
+}
+
 TEST(AssemblerAnswersTest, OnlyWholeEchoedLinesGiveValues) {
     EXPECT_EQ(EchoedValues("ondavel_probe 0 64\nondavel_probe 1 ondavel_value\n"
                            "xondavel_probe 2 8\r\nondavel_probe 3 12\r\n"),
@@ -73,6 +78,19 @@ TEST(SymbolsTest, DecorationsAreTakenOffEveryConvention) {
     EXPECT_EQ(UndecoratedName("@InterlockedIncrement@4"), "InterlockedIncrement");
     EXPECT_EQ(UndecoratedName("___mingw_get_crt_info"), "__mingw_get_crt_info");
     EXPECT_EQ(UndecoratedName("_name@x"), "name@x");
+}
+
+TEST(SymbolsTest, OnX8664OnlyTheImportPrefixIsTakenOff) {
+    EXPECT_EQ(UndecoratedName("__imp_CloseHandle", Target::Win64), "CloseHandle");
+    EXPECT_EQ(UndecoratedName("_lopen", Target::Win64), "_lopen");
+    EXPECT_EQ(UndecoratedName("__imp__lopen", Target::Win64), "_lopen");
+    LibraryExports exports(Target::Win64);
+    exports.AddListing(
+        "0000000000000000 T CloseHandle\n0000000000000000 I __imp_CloseHandle\n"
+        "0000000000000000 T _lopen\n0000000000000000 I __imp__lopen\n");
+    EXPECT_EQ(exports.Decorated("CloseHandle"), Names{"CloseHandle"});
+    EXPECT_EQ(exports.Decorated("_lopen"), Names{"_lopen"});
+    EXPECT_TRUE(exports.Decorated("lopen").empty());
 }
 
 TEST(SymbolsTest, ExportsComeFromCodeAndImportSymbolsEachOnce) {
