@@ -80,8 +80,10 @@ overlay() {
     echo "; Words the 64-bit assembler reserves besides those of the 32-bit one: its registers and"
     echo "; the FRAME of its procedures, renamed with a leading '_'."
     local word
-    for word in RAX RBX RCX RDX RSI RDI RBP RSP SPL BPL SIL DIL RIP FRAME \
-        R{8..15} R{8..15}D R{8..15}W R{8..15}B XMM{0..15}; do
+    # In lower case, as egales.txt writes the words of the 32-bit assembler (the lookup ignores
+    # case): C's member "Rax" becomes "_rax" as its "Type" becomes "_type".
+    for word in rax rbx rcx rdx rsi rdi rbp rsp spl bpl sil dil rip frame \
+        r{8..15} r{8..15}d r{8..15}w r{8..15}b xmm{0..15}; do
         echo "$word = _$word"
     done
     echo "INCOMPATIBLE_EQUATE"
