@@ -63,12 +63,16 @@ bool RecordAggregateMacro(Session& session, std::string_view code) {
     return true;
 }
 
-// Handle-declaration macros: the argument they declare is a pointer type from now on.
+// Handle-declaration macros: the argument they declare is a pointer type from now on, but for
+// the telephony handles of DECLARE_OPAQUE32, which are DWORDs on every target.
 void RecordDeclaredName(Session& session, std::string_view code, char opener) {
     const size_t at = code.find(opener);
     if (at == std::string_view::npos) return;
     const std::string_view name = WordAt(code, at + 1, kOperatorDelims);
-    if (!name.empty()) AppendPieceToHeapBlock(session.header.names.*PointerTypeList(session), name);
+    if (name.empty()) return;
+    const bool opaque32 = code.starts_with("DECLARE_OPAQUE32");
+    AppendPieceToHeapBlock(
+        session.header.names.*(opaque32 ? &NameLists::dwordTypes : PointerTypeList(session)), name);
 }
 
 bool IsPrototypeShape(const StatementCounts& c) {

@@ -8,3 +8,7 @@ typedef void (*SIGFN)(int);
 SIGFN __cdecl Signal(int n, SIGFN f);
 // A variable argument list names no calling convention.
 int __cdecl Print(const char *format, ...);
+// A handle is a quadword, a telephony handle a doubleword on every target.
+DECLARE_HANDLE(HFOO);
+DECLARE_OPAQUE32(HCALLX);
+LONG WINAPI Dial(HFOO h, HCALLX c);
