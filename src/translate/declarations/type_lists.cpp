@@ -175,10 +175,23 @@ bool IsInTypeList(const HeapBlock& list, std::string_view name) {
 
 namespace {
 
+// A name the header declares in two branches, of a doubleword in one and of a quadword in the
+// other ("#ifdef _WIN64 typedef unsigned __int64 JET_API_PTR; #else typedef unsigned long
+// JET_API_PTR;"), is chosen by the pointer size: on 64-bit Windows it is the quadword.
+bool HasBothPointerSizes(const Session& session, uint32_t heldBy) {
+    constexpr uint32_t kDoubleword = ListBit(&NameLists::dwordTypes) | ListBit(&NameLists::sdwordTypes);
+    return session.run.target == Target::Win64 && (heldBy & kDoubleword) != 0 &&
+           (heldBy & ListBit(&NameLists::qwordTypes)) != 0;
+}
+
 uint32_t ClassifyOwnType(Session& session, std::string_view name, std::string& out) {
     if (SameIgnoringCase(name, "VOID")) return TC_VOID;
     // Which lists hold name, as IsInTypeList would answer for each of them.
     const uint32_t heldBy = ListsHolding(session, name);
+    if (HasBothPointerSizes(session, heldBy)) {
+        out = "QWORD";
+        return TC_QWORD;
+    }
     for (const SizedList& sized : kSizedLists) {
         if ((heldBy & ListBit(sized.list)) != 0) {
             out = sized.masmName;

@@ -12,3 +12,10 @@ int __cdecl Print(const char *format, ...);
 DECLARE_HANDLE(HFOO);
 DECLARE_OPAQUE32(HCALLX);
 LONG WINAPI Dial(HFOO h, HCALLX c);
+// A type the header chooses by the pointer size is the quadword one.
+#ifdef _WIN64
+typedef unsigned __int64 JET_PTR;
+#else
+typedef unsigned long JET_PTR;
+#endif
+LONG WINAPI Open(JET_PTR t);
