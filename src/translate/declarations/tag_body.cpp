@@ -10,11 +10,6 @@ namespace ondavel {
 
 namespace {
 
-size_t SkipBlanksFrom(std::string_view line, size_t at) {
-    while (at < line.size() && IsBlank(line[at])) ++at;
-    return at;
-}
-
 // Whether word stands at `at` of line as a whole name.
 bool NameAt(std::string_view line, size_t at, std::string_view word) {
     const size_t end = at + word.size();
@@ -30,8 +25,8 @@ size_t AfterTagWords(std::string_view line, std::string_view tag) {
         for (size_t at = line.find(keyword); at != std::string_view::npos;
              at = line.find(keyword, at + 1)) {
             if (!NameAt(line, at, keyword)) continue;
-            const size_t tagStart = SkipBlanksFrom(line, at + keyword.size());
-            if (NameAt(line, tagStart, tag)) return SkipBlanksFrom(line, tagStart + tag.size());
+            const size_t tagStart = SkipBlanks(line, at + keyword.size());
+            if (NameAt(line, tagStart, tag)) return SkipBlanks(line, tagStart + tag.size());
         }
     }
     return std::string_view::npos;
