@@ -21,14 +21,16 @@ namespace {
 // A member's name and the blanks after it fill this many characters (at least one blank).
 constexpr size_t kMemberNameWidth = 29;
 
-// A parameter that takes one comethod argument, which is as wide as a pointer: a byte, word
-// or doubleword value, signed or not, and on 64-bit Windows, where every argument takes a
-// quadword, a quadword value too (pointers and handles). Anything else (unknown,
-// floating-point, structure, callback, interface, void) makes the method take its own
-// prototype type.
+// A parameter that takes one comethod argument, whose every argument is as wide as a pointer.
+// On 32-bit Windows a byte, word or doubleword value fills the doubleword (signed or not); on
+// 64-bit Windows only a quadword fits the quadword, since the assembler cannot store a narrower
+// variable into a quadword argument that goes on the stack: a method with a narrower argument
+// takes its own prototype, where each argument has its size. Anything else (unknown,
+// floating-point, structure, callback, interface, void) takes its own prototype too.
 bool IsComethodArgument(uint32_t code, uint32_t pointerCode) {
     const uint32_t size = code & ~static_cast<uint32_t>(TC_SIGNED);
-    return size == TC_BYTE || size == TC_WORD || size == TC_DWORD || size == pointerCode;
+    if (pointerCode == TC_QWORD) return size == TC_QWORD;
+    return size == TC_BYTE || size == TC_WORD || size == TC_DWORD;
 }
 
 // The name of the method, a name the assembler cannot take or one that clashes with an API

@@ -1,5 +1,6 @@
 // Every argument of a comethod takes a quadword: the interface pointer, pointers, handles and
-// integers up to 64 bits. A floating-point argument gives the method its own prototype.
+// 64-bit integers. A narrower integer (the UINT of Attach) or a floating-point argument gives
+// the method its own prototype, where each argument has its own size.
 DECLARE_INTERFACE_(IFoo, IUnknown)
 {
 STDMETHOD(QueryInterface)(THIS_ REFIID riid, void** ppvObj) PURE;
