@@ -21,15 +21,19 @@ namespace {
 // A member's name and the blanks after it fill this many characters (at least one blank).
 constexpr size_t kMemberNameWidth = 29;
 
-// A parameter that takes one comethod argument, whose every argument is as wide as a pointer.
-// On 32-bit Windows a byte, word or doubleword value fills the doubleword (signed or not); on
-// 64-bit Windows only a quadword fits the quadword, since the assembler cannot store a narrower
-// variable into a quadword argument that goes on the stack: a method with a narrower argument
-// takes its own prototype, where each argument has its size. Anything else (unknown,
-// floating-point, structure, callback, interface, void) takes its own prototype too.
-bool IsComethodArgument(uint32_t code, uint32_t pointerCode) {
+// Whether a parameter of the given type code, the method's argument number position (the
+// interface pointer is the first), takes one comethod argument. Every argument of a comethod
+// is as wide as a pointer. On 32-bit Windows a byte, word or doubleword value, signed or not,
+// fills its doubleword. On 64-bit Windows the first four arguments travel in registers, into
+// which the assembler widens a narrower value, and the next ones on the stack, where it cannot
+// store a narrower variable into a quadword: there only a quadword fits. Anything else
+// (unknown, floating-point, structure, callback, interface, void, a narrower value on the
+// 64-bit stack) makes the method take its own prototype, where each argument has its type.
+bool IsComethodArgument(uint32_t code, uint32_t pointerCode, uint32_t position) {
+    constexpr uint32_t kRegisterArguments = 4;
     const uint32_t size = code & ~static_cast<uint32_t>(TC_SIGNED);
-    if (pointerCode == TC_QWORD) return size == TC_QWORD;
+    if (size == pointerCode) return true;
+    if (pointerCode == TC_QWORD && position > kRegisterArguments) return false;
     return size == TC_BYTE || size == TC_WORD || size == TC_DWORD;
 }
 
@@ -188,7 +192,7 @@ ComStep ComInterface::AddParameter() {
         ReportTooLong();
         return ComStep::Abandon;
     }
-    if (IsComethodArgument(*code, PointerCode(session_))) {
+    if (IsComethodArgument(*code, PointerCode(session_), parameterCount_ + 1)) {
         ++parameterCount_;
     } else {
         wide_ = true;

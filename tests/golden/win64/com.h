@@ -1,11 +1,14 @@
 // Every argument of a comethod takes a quadword: the interface pointer, pointers, handles and
-// 64-bit integers. A narrower integer (the UINT of Attach) or a floating-point argument gives
-// the method its own prototype, where each argument has its own size.
+// integers up to 64 bits in the first four, which travel in registers; from the fifth on, which
+// go on the stack, only a quadword fits (Blit's UINT does not, Fill's LPARAM does). A
+// floating-point argument gives the method its own prototype.
 DECLARE_INTERFACE_(IFoo, IUnknown)
 {
 STDMETHOD(QueryInterface)(THIS_ REFIID riid, void** ppvObj) PURE;
 STDMETHOD_(ULONG,AddRef)(THIS) PURE;
 STDMETHOD(Attach)(THIS_ HWND hwnd, UINT flags, SIZE_T size) PURE;
+STDMETHOD(Blit)(THIS_ HWND hwnd, LPVOID source, LPVOID target, UINT flags) PURE;
+STDMETHOD(Fill)(THIS_ UINT x, UINT y, BOOL erase, LPARAM lParam) PURE;
 STDMETHOD(SetScale)(THIS_ float scale) PURE;
 };
 typedef struct IBarVtbl
