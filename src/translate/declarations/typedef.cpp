@@ -259,10 +259,9 @@ class TypedefTranslation {
     }
 
     // The tag's structure is known, from another branch, and this branch gives a body of its
-    // own: the alias waits for that body. The 32-bit includes keep the text they have always
-    // had (in their headers such a body stands only in the branches of other machines).
+    // own: the alias waits for that body.
     bool BodyFollowsInBranch() const {
-        return session_.run.target == Target::Win64 &&
+        return MendsOtherBuildsBranches(session_.run.target) &&
                TagBodyFollows(session_.run.inputIndex, session_.statement.counts.lastLine, tag_);
     }
 

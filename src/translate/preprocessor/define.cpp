@@ -9,6 +9,7 @@
 #include "core/host.h"
 #include "core/line_index.h"
 #include "core/text.h"
+#include "declarations/type_list_index.h"
 #include "declarations/type_mapping.h"
 #include "knowledge/knowledge.h"
 #include "preprocessor/declared_names.h"
@@ -67,16 +68,24 @@ bool NeedsParentheses(std::string_view value) {
     return false;
 }
 
-// Writes the equates of name: the name of a numeric enumerator keeps that value, as the
-// assembler refuses a text equate after it.
+// Whether the assembler may hold the name already, when the equate comes: an enumerator's
+// name, and a callback type's name, which a header may give to the callback's 64-bit form
+// afterwards (dbghelp.h's PSYMBOL_FUNCENTRY_CALLBACK).
+bool MayBeTaken(Session& session, const std::string& name) {
+    if ((session.run.batchNames.flags(name) & kNumericEnumerator) != 0) return true;
+    return MendsOtherBuildsBranches(session.run.target) &&
+           (ListsHolding(session, name) & ListBit(&NameLists::callbackNames)) != 0;
+}
+
+// Writes the equates of name, only where the name is free when it may be taken: the name of a
+// numeric enumerator keeps that value, as the assembler refuses a text equate after it.
 void WriteEquates(Session& session, const std::string& name, const std::string& text) {
-    RunState& run = session.run;
-    const bool enumerator = (run.batchNames.flags(name) & kNumericEnumerator) != 0;
-    if (enumerator) WriteOutputLine(session, "IFNDEF " + name);
+    const bool guarded = MayBeTaken(session, name);
+    if (guarded) WriteOutputLine(session, "IFNDEF " + name);
     WriteOutputLine(session, text);
-    if (enumerator) WriteOutputLine(session, "ENDIF");
+    if (guarded) WriteOutputLine(session, "ENDIF");
     session.header.equateNames.insert(name);
-    run.batchNames.add(name, kDefinedName);
+    session.run.batchNames.add(name, kDefinedName);
 }
 
 // The equates of a name that stands for its ANSI or its wide form; the name is then the type
@@ -115,12 +124,36 @@ class DefineTranslation {
             WriteNamePair(session_, name, *pair);
             return;
         }
+        const bool standsForNothing = MendsOtherBuildsBranches(session_.run.target) &&
+                                      NamesOnlyEmptyMacros(std::string_view(line_).substr(pos_));
         output_.push_back('<');
         SkipCastBeforeNumber();
         if (ExamineValue() == Step::Done && !NamesItself(name)) Write(name);
+        if (standsForNothing) session_.run.batchNames.add(name, kEmptyMacro);
     }
 
   private:
+    // "#define UPOINTER_32 POINTER_UNSIGNED POINTER_32", where both words stand for nothing:
+    // in a declaration the name stands for nothing too.
+    bool NamesOnlyEmptyMacros(std::string_view value) const {
+        bool named = false;
+        for (size_t at = 0; at < value.size();) {
+            if (IsBlank(value[at])) {
+                ++at;
+                continue;
+            }
+            size_t end = at;
+            while (end < value.size() && IsNameCharacter(value[end])) ++end;
+            if (end == at) return false;
+            if ((session_.run.batchNames.flags(value.substr(at, end - at)) & kEmptyMacro) == 0) {
+                return false;
+            }
+            named = true;
+            at = end;
+        }
+        return named;
+    }
+
     // "#define X X", or a wrapper that gives back its argument ("#define X NAMED(X)"): C
     // leaves X as it is, where an equate of X to itself would never end.
     bool NamesItself(const std::string& name) const {
