@@ -17,6 +17,7 @@
 #include "run/batch.h"
 #include "run/commands.h"
 #include "run/kit_profiles.h"
+#include "session/target.h"
 #include "workbench/conditions_dialog.h"
 #include "workbench/file_viewer.h"
 #include "workbench/prompter.h"
@@ -154,7 +155,9 @@ void MainWindow::TranslationCommand(int id) {
             break;
         default:
             for (const LearningCommand& learning : kLearningCommands) {
-                if (learning.id == id) LearnFromKit(session_, learning.listFile);
+                if (learning.id == id) {
+                    LearnFromKit(session_, ForTarget(learning.listFile, session_.run.target));
+                }
             }
             break;
     }
@@ -214,9 +217,10 @@ void MainWindow::OpenModeless(QPointer<QDialog>& dialog, Arguments&&... argument
 
 // One viewer a file: viewing it again shows it as it is now.
 void MainWindow::ViewFile(const ViewedFile& file) {
-    const QString path =
-        QFileInfo(FromPath(session_.run.baseDirectory + std::string(file.fileName)))
-            .absoluteFilePath();
+    const RunState& run = session_.run;
+    const std::string name =
+        file.perTarget ? ForTarget(file.fileName, run.target) : std::string(file.fileName);
+    const QString path = QFileInfo(FromPath(run.baseDirectory + name)).absoluteFilePath();
     FileViewer* viewer = nullptr;
     for (FileViewer* open : findChildren<FileViewer*>(Qt::FindDirectChildrenOnly)) {
         if (open->path() == path) viewer = open;

@@ -121,6 +121,8 @@ struct ViewedFile {
     int id;
     std::string_view fileName;  // in the base directory
     const char16_t* writtenBy;  // shown in place of a file that does not exist yet
+    // Written by a run for one target: a 64-bit run's has 64 before the extension.
+    bool perTarget = false;
 };
 
 inline constexpr char16_t kWrittenByLearning[] =
@@ -137,8 +139,8 @@ inline constexpr char16_t kKitListNotWritten[] =
 // read them spell them, since file names are case-sensitive here. The DDK list is the one
 // "learn from drivers sdk" reads: a "ddkliste.txt" would be a file nothing ever uses.
 inline constexpr std::array<ViewedFile, 12> kViewedFiles = {{
-    {1021, "LearnSt.txt", kWrittenByLearning},
-    {1022, "learn.txt", kWrittenByLearning},
+    {1021, "LearnSt.txt", kWrittenByLearning, true},
+    {1022, "learn.txt", kWrittenByLearning, true},
     {1023, "journal.txt",
      u"Chaque traduction l'\u00E9crit : Translate > Translate test.txt + list, Select a file, "
      u"ALL et ALL + list."},
@@ -151,10 +153,11 @@ inline constexpr std::array<ViewedFile, 12> kViewedFiles = {{
     {1025, "egales.txt", kWrittenByInit},
     {1026, "directx.txt", kWrittenByInit},
     {1027, "winddkegale.txt", kWrittenByInit},
-    {1028, kNameList, u"Translate > Translate test.txt + list et ALL + list l'\u00E9crivent."},
-    {1029, kSdkNameList, kKitListNotWritten},
-    {1030, kDirectXNameList, kKitListNotWritten},
-    {1031, kDdkNameList, kKitListNotWritten},
+    {1028, kNameList, u"Translate > Translate test.txt + list et ALL + list l'\u00E9crivent.",
+     true},
+    {1029, kSdkNameList, kKitListNotWritten, true},
+    {1030, kDirectXNameList, kKitListNotWritten, true},
+    {1031, kDdkNameList, kKitListNotWritten, true},
 }};
 
 }  // namespace ondavel::workbench

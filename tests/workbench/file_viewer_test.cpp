@@ -51,18 +51,29 @@ class FileViewerTest : public QObject {
     }
 
     // Each view command opens the file it names: the names the commands that write or read
-    // the files use, the DDK list being the one "learn from drivers sdk" reads.
+    // the files use, the DDK list being the one "learn from drivers sdk" reads. With the 64-bit
+    // target chosen, the lists and what learning writes are the 64-bit runs' own.
     void EachViewCommandOpensTheFileItNames() {
-        const QList<QPair<int, QString>> commands = {
+        ExpectViews(false, {
             {1021, "LearnSt.txt"},  {1022, "learn.txt"},        {1023, "journal.txt"},
             {1024, "Test.txt"},     {1013, "Oleview.txt"},      {1025, "egales.txt"},
             {1026, "directx.txt"},  {1027, "winddkegale.txt"},  {1028, "liste.txt"},
             {1029, "sdkliste.txt"}, {1030, "directxliste.txt"}, {1031, "winddkliste.txt"},
-        };
+        });
+        ExpectViews(true, {
+            {1021, "LearnSt64.txt"},  {1022, "learn64.txt"},        {1023, "journal.txt"},
+            {1025, "egales.txt"},     {1028, "liste64.txt"},        {1029, "sdkliste64.txt"},
+            {1030, "directxliste64.txt"}, {1031, "winddkliste64.txt"},
+        });
+    }
+
+  private:
+    static void ExpectViews(bool win64, const QList<QPair<int, QString>>& commands) {
         BaseFolder base;
         for (const auto& [id, name] : commands) base.Write(name, name.toUtf8() + " \xE9\r\n");
         RecordingPrompter prompter;
         MainWindow window(base.base(), prompter);
+        if (win64) window.Command(kSwitchTarget);
         for (const auto& [id, name] : commands) {
             window.Command(id);
             FileViewer* viewer = nullptr;
