@@ -4,7 +4,6 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <cstdio>
-#include <cstring>
 
 #include "workbench/main_window.h"
 #include "workbench/prompter.h"
@@ -14,6 +13,8 @@ namespace {
 
 using ondavel::workbench::MainWindow;
 using ondavel::workbench::ParseStartOptions;
+using ondavel::workbench::Reading;
+using ondavel::workbench::StartOptions;
 
 // Saves the window once no translation runs any more, and ends the program.
 void SaveWhenIdle(MainWindow& window, const QString& file) {
@@ -28,30 +29,19 @@ void SaveWhenIdle(MainWindow& window, const QString& file) {
     QApplication::exit(saved && !empty ? 0 : 1);
 }
 
-// Whether the command line asks only for the help or the version text.
-bool AsksForText(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"}) {
-            if (std::strcmp(argv[i], option) == 0) return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("ondavel-workbench");
     QCoreApplication::setApplicationVersion(ONDAVEL_VERSION);
-    // The window system aborts the program where there is no display: the help and version
-    // texts are given before it is opened.
-    if (AsksForText(argc, argv)) {
+    // The window system aborts the program where there is no display: the options are read,
+    // and the help, the version and a wrong option answered, before it is opened.
+    const StartOptions options = [&] {
         const QCoreApplication textOnly(argc, argv);
-        ParseStartOptions(QCoreApplication::arguments());
-    }
+        return ParseStartOptions(QCoreApplication::arguments(), Reading::BeforeWindowSystem);
+    }();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName("ondavel-workbench");
-    const auto options = ParseStartOptions(QCoreApplication::arguments());
     ondavel::workbench::Prompter prompter;
     MainWindow window(options.base, prompter);
     window.show();

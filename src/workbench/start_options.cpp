@@ -9,7 +9,7 @@
 
 namespace ondavel::workbench {
 
-StartOptions ParseStartOptions(const QStringList& arguments) {
+StartOptions ParseStartOptions(const QStringList& arguments, Reading reading) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Translates the C headers of a Windows kit into MASM include files.");
@@ -31,7 +31,14 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
         "the exit status is 1 when the output view is empty.",
         "PNG");
     parser.addOptions({base, kit, target, run, screenshot});
-    parser.process(arguments);
+    if (reading == Reading::WithWindowSystem) {
+        parser.process(arguments);  // an unknown option ends the program here
+    } else {
+        parser.parse(arguments);
+        if (parser.isSet("version")) parser.showVersion();
+        if (parser.isSet("help-all")) parser.process(arguments);
+        if (parser.isSet("help")) parser.showHelp();
+    }
     StartOptions options;
     options.base = ToPath(QDir(parser.value(base)).absolutePath() + "/");
     if (parser.isSet(target)) {
