@@ -7,17 +7,7 @@
 namespace ondavel::testing {
 namespace {
 
-class OutputTest : public HeaderFixture {
-  protected:
-    void OpenJournalIn() {
-        session.run.baseDirectory = dir_.path().string() + "/";
-        OpenJournal(session);
-    }
-    std::string Journal() {
-        CloseJournal(session);
-        return ReadBytes(dir_ / "journal.txt");
-    }
-};
+class OutputTest : public HeaderFixture {};
 
 // A longer text is a block of lines that brings its own line ends; when its last line has
 // none, it gets one, or the next text would join it.
@@ -46,7 +36,7 @@ TEST_F(OutputTest, FileModeWritesToTheHeadersOutputFile) {
 }
 
 TEST_F(OutputTest, JournalKeepsMessagesOf1To1036Characters) {
-    OpenJournalIn();
+    OpenJournal(session);
     WriteJournalLine(session, std::string(1036, 'j'));
     WriteJournalLine(session, std::string(1037, 'k'));
     WriteJournalLine(session, "");
@@ -58,7 +48,7 @@ TEST_F(OutputTest, NextStatementLineReadsCodeAndWritesComments) {
     Header("int f(int a, // one\r\n\r\n  /* two */\r\n  int b);\r\nint g;\r\n");
     session.statement.counts.firstLine = 1;
     session.statement.counts.lastLine = 4;
-    OpenJournalIn();
+    OpenJournal(session);
     StatementReader reader;
     reader.lineNumber = 1;
     reader.commentMode = CommentMode::Write;
