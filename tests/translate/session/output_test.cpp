@@ -26,15 +26,6 @@ TEST_F(OutputTest, EveryTextEndsItsLastLine) {
     EXPECT_EQ(host.view, "");
 }
 
-TEST_F(OutputTest, FileModeWritesToTheHeadersOutputFile) {
-    session.run.outputMode = OutputMode::File;
-    session.run.outputFile = std::fopen((dir_ / "out.sdk").c_str(), "wb");
-    WriteOutputLine(session, "ELSE");
-    std::fclose(session.run.outputFile);
-    EXPECT_EQ(ReadBytes(dir_ / "out.sdk"), "ELSE\r\n");
-    EXPECT_EQ(host.view, "");
-}
-
 TEST_F(OutputTest, JournalKeepsMessagesOf1To1036Characters) {
     OpenJournal(session);
     WriteJournalLine(session, std::string(1036, 'j'));
