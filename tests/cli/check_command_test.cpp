@@ -12,15 +12,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kMingwInclude = "/usr/share/mingw-w64/include";
-
 class CheckCommandTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (std::string(ONDAVEL_ASSEMBLER).empty()) {
-            GTEST_SKIP() << "no assembler: build with -DONDAVEL_ASSEMBLER=PATH (./build.sh test "
-                            "builds JWasm from ../shared/tools/jwasm when it is there)";
-        }
+        if (!HasAssembler()) GTEST_SKIP() << kNoAssembler;
     }
     // A workspace over include, its SDK kit translated.
     void Translate(const std::string& include) {
@@ -79,7 +74,7 @@ TEST_F(CheckCommandTest, TheSupportDefinitionsMeanWhatCMeans) {
 }
 
 TEST_F(CheckCommandTest, TheWindowsIncludeTreeAssembles) {
-    if (!fs::exists(fs::path(kMingwInclude) / "windows.h")) GTEST_SKIP() << "no MinGW-w64 headers";
+    if (!HasMingwHeaders()) GTEST_SKIP() << "no MinGW-w64 headers";
     Translate(kMingwInclude);
     const CliRun run = Check("windows.sdk");
     EXPECT_TRUE(run.out.ends_with("1 of 1 clean\n")) << run.out.substr(0, 4000);

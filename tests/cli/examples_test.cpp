@@ -15,8 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kMingwInclude = "/usr/share/mingw-w64/include";
-
 // What differs between the two machines, from the translation to the link.
 struct Machine {
     std::string target;         // the value of --target
@@ -62,11 +60,8 @@ class ExampleBuild : public ::testing::Test {
     explicit ExampleBuild(const Machine& machine) : machine_(machine) {}
 
     void SetUp() override {
-        if (std::string(ONDAVEL_ASSEMBLER).empty()) {
-            GTEST_SKIP() << "no assembler: build with -DONDAVEL_ASSEMBLER=PATH";
-        }
-        if (!fs::exists(fs::path(kMingwInclude) / "windows.h"))
-            GTEST_SKIP() << "no MinGW-w64 headers";
+        if (!HasAssembler()) GTEST_SKIP() << kNoAssembler;
+        if (!HasMingwHeaders()) GTEST_SKIP() << "no MinGW-w64 headers";
         if (!OnPath(machine_.linker))
             GTEST_SKIP() << "no " << machine_.linker << " (" << machine_.linkerPackage << ")";
         ASSERT_EQ(RunCli(base, "init \"" + work() + "\" --include \"" + kMingwInclude + "\"")

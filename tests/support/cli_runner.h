@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "support/temp_dir.h"
@@ -15,6 +16,16 @@ namespace ondavel::testing {
 inline const std::string kCountLine =
     "\r\n\r\n;+ IF > endif  D\xE9"
     "compte des if: 0\r\n";
+
+// The MinGW-w64 headers: the real-world tree that end-to-end tests translate when it is there.
+inline const std::string kMingwInclude = "/usr/share/mingw-w64/include";
+inline bool HasMingwHeaders() { return std::filesystem::exists(kMingwInclude + "/windows.h"); }
+
+// Whether the build was given an assembler, and what to tell when it was not.
+inline bool HasAssembler() { return !std::string(ONDAVEL_ASSEMBLER).empty(); }
+inline const char* const kNoAssembler =
+    "no assembler: build with -DONDAVEL_ASSEMBLER=PATH (./build.sh test builds JWasm from "
+    "../shared/tools/jwasm when it is there)";
 
 struct CliRun {
     int exitCode = -1;

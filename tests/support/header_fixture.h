@@ -1,4 +1,5 @@
-// A fresh session with a header loaded as its input, for tests of the driver.
+// A fresh session with a header loaded as its input, for tests of the driver. Its base directory
+// is a scratch folder of the test's own, where the journal goes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 
 #include "core/line_index.h"
 #include "knowledge/knowledge.h"
+#include "session/output.h"
 #include "session/session.h"
 #include "support/recording_host.h"
 #include "support/temp_dir.h"
@@ -16,6 +18,8 @@ namespace ondavel::testing {
 
 class HeaderFixture : public ::testing::Test {
   protected:
+    HeaderFixture() { session.run.baseDirectory = dir_.path().string() + "/"; }
+
     // Loads a knowledge file whose code section holds the given lines (ended by CR LF) and
     // whose other sections are empty.
     void UseKnowledge(std::string_view codeLines) {
@@ -27,7 +31,8 @@ class HeaderFixture : public ::testing::Test {
         ASSERT_TRUE(LoadKnowledgeFile(session.host, session.run.knowledge, dir_ / "egales.txt"));
     }
     void UseBundledKnowledge() {
-        ASSERT_TRUE(LoadKnowledgeFile(session.host, session.run.knowledge, std::string(ONDAVEL_SOURCE_DIR) + "/kits/egales.txt"));
+        ASSERT_TRUE(LoadKnowledgeFile(session.host, session.run.knowledge,
+                                      ONDAVEL_SOURCE_DIR "/kits/egales.txt"));
     }
     // The knowledge file that the golden cases of area bring.
     void UseGoldenKnowledge(std::string_view area) {
@@ -45,6 +50,11 @@ class HeaderFixture : public ::testing::Test {
         std::string_view line;
         session.run.inputIndex.Line(n, line);
         return std::string(line);
+    }
+    // Closes the journal and reads what it holds.
+    std::string Journal() {
+        CloseJournal(session);
+        return ReadBytes(dir_ / "journal.txt");
     }
 
     RecordingHost host;

@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "session/session.h"
@@ -20,18 +19,13 @@ class HeaderChoiceTest : public QObject {
 
   private Q_SLOTS:
     void ListsTheHeadersThatExistAndTakesTheChosenOne() {
-        QTemporaryDir base;
-        const std::string dir = base.path().toStdString() + "/";
-        for (const char* name : {"winuser.h", "commctrl.h"}) {
-            QFile file(QString::fromStdString(dir + name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-        QFile list(QString::fromStdString(dir + "header.txt"));
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write(("; " + dir + "commctrl.h\r\n" + dir + "winuser.h\r\n\r\n" + dir +
-                    "missing.h\r\n  " + dir + "commctrl.h \r\n")
-                       .c_str());
-        list.close();
+        BaseFolder base;
+        const std::string dir = base.base();
+        base.Write("winuser.h", "");
+        base.Write("commctrl.h", "");
+        const std::string list = "; " + dir + "commctrl.h\r\n" + dir + "winuser.h\r\n\r\n" + dir +
+                                 "missing.h\r\n  " + dir + "commctrl.h \r\n";
+        base.Write("header.txt", QByteArray::fromStdString(list));
 
         ondavel::testing::RecordingHost host;
         Session session(host);

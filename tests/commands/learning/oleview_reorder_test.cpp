@@ -14,7 +14,6 @@ class OleviewReorderTest : public HeaderFixture {
   protected:
     // The reordered copy of text.
     std::string Reorder(const std::string& text) {
-        session.run.baseDirectory = dir_.path().string() + "/";
         LineIndex& index = Header(text);
         const std::filesystem::path output = dir_ / "Oleview_Ordonne.txt";
         std::FILE*& file = session.run.outputFile;

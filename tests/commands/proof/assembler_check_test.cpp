@@ -1,4 +1,4 @@
-// Reading an assembler's report and the probes it is given.
+// Reading an assembler's report, and the includes it is given to check.
 #include "proof/assembler_check.h"
 
 #include <gtest/gtest.h>
@@ -30,16 +30,6 @@ TEST(AssemblerCheckTest, ErrorLinesAreReadAndTheInclusionChainPassedOver) {
     EXPECT_EQ(errors[2].file, "a (1).sdk");
     EXPECT_EQ(errors[2].line, 7u);
     EXPECT_EQ(errors[3].message, "Fatal error A1113: Too many errors");
-}
-
-TEST(AssemblerCheckTest, ProbesIncludeTheSupportFileTheBaseAndTheInclude) {
-    const std::string head =
-        ".386\r\n.model flat, stdcall\r\noption casemap:none\r\n"
-        "include ondavel.inc\r\n";
-    EXPECT_EQ(ProbeSource("winbase.sdk", "windows.sdk"),
-              head + "include windows.sdk\r\ninclude winbase.sdk\r\nend\r\n");
-    EXPECT_EQ(ProbeSource("windows.sdk", "windows.sdk"), head + "include windows.sdk\r\nend\r\n");
-    EXPECT_EQ(ProbeSource("a.sdk", ""), head + "include a.sdk\r\nend\r\n");
 }
 
 TEST(AssemblerCheckTest, TheBaseIncludeIsCheckedFirstThenTheOthersByName) {

@@ -45,10 +45,5 @@ TEST(ProofInputsTest, NmIsTakenBesideTheCompiler) {
     EXPECT_EQ(NmBeside("/opt/gcc/bin/cc"), "");
 }
 
-TEST(ProofInputsTest, EachTargetHasTheCompilerOfItsMachine) {
-    EXPECT_EQ(NmBeside(CrossToolchainFor(Target::Win32).compiler), "i686-w64-mingw32-nm");
-    EXPECT_EQ(NmBeside(CrossToolchainFor(Target::Win64).compiler), "x86_64-w64-mingw32-nm");
-}
-
 }  // namespace
 }  // namespace ondavel::testing

@@ -60,11 +60,6 @@ TEST(CCompilerAnswersTest, TheArrayIsReadWithItsRunsOfZeros) {
     EXPECT_TRUE(ArrayValues(assembly, "_other").empty());
 }
 
-TEST(CCompilerAnswersTest, TheArrayIsNamedAsEachTargetsCompilerNamesSymbols) {
-    EXPECT_EQ(CSymbol("ondavel_probe", Target::Win32), "_ondavel_probe");
-    EXPECT_EQ(CSymbol("ondavel_probe", Target::Win64), "ondavel_probe");
-}
-
 TEST(AssemblerAnswersTest, OnlyWholeEchoedLinesGiveValues) {
     EXPECT_EQ(EchoedValues("ondavel_probe 0 64\nondavel_probe 1 ondavel_value\n"
                            "xondavel_probe 2 8\r\nondavel_probe 3 12\r\n"),

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "aggregates/enumeration.h"
 #include "session/output.h"
 #include "statements/translate_file.h"
 #include "support/header_fixture.h"
@@ -84,24 +83,12 @@ TEST_F(AggregatesTest, DeepNestingIsWalkedToTheEnd) {
 
 // A line that long is refused with the whole header; spread over lines, it reaches the body walk.
 TEST_F(AggregatesTest, AMemberOfFiveThousandCharactersIsJournalledAndDropsTheStructure) {
-    session.run.baseDirectory = dir_.path().string() + "/";
     OpenJournal(session);
     std::string text = "typedef struct _S {\r\n    DWORD\r\n";
     for (int i = 0; i < 200; ++i) text += std::string(25, 'y') + "\r\n";
     text += "x;\r\n} S;\r\n";
     EXPECT_EQ(Translate(text).find("STRUCT"), std::string::npos);
-    CloseJournal(session);
-    EXPECT_EQ(ReadBytes(dir_ / "journal.txt"),
-              "1 Ligne trop longue a traduire:PROC TranslateAggregate \r\n");
-}
-
-TEST(DwordToMasmHexTest, WritesALeadingZeroAndNoOtherOne) {
-    EXPECT_EQ(DwordToMasmHex(0), "0H");
-    EXPECT_EQ(DwordToMasmHex(1), "01H");
-    EXPECT_EQ(DwordToMasmHex(10), "0AH");
-    EXPECT_EQ(DwordToMasmHex(255), "0FFH");
-    EXPECT_EQ(DwordToMasmHex(256), "0100H");
-    EXPECT_EQ(DwordToMasmHex(2147483648u), "080000000H");
+    EXPECT_EQ(Journal(), "1 Ligne trop longue a traduire:PROC TranslateAggregate \r\n");
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ class VtblStructureTest : public HeaderFixture {
   protected:
     void SetUp() override {
         UseGoldenKnowledge("com");
-        session.run.baseDirectory = dir_.path().string() + "/";
         OpenJournal(session);
     }
     // Translates the structure of text (lines ended by CR LF) as the structure translation
@@ -62,8 +61,7 @@ TEST_F(VtblStructureTest, TableCutByTheEndOfTheFile) {
     EXPECT_EQ(host.view,
               "IFoo_SetScale TYPEDEF  PROTO :DWORD ,:REAL4 \r\n"
               "FIFoo_SetScale TYPEDEF PTR  IFoo_SetScale\r\n\r\n");
-    CloseJournal(session);
-    EXPECT_EQ(ReadBytes(dir_ / "journal.txt"), "d\xE9passement bloc : 4\r\n");
+    EXPECT_EQ(Journal(), "d\xE9passement bloc : 4\r\n");
 }
 
 }  // namespace

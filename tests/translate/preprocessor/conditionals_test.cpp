@@ -16,12 +16,7 @@ class ConditionalTest : public HeaderFixture {
   protected:
     void SetUp() override {
         UseBundledKnowledge();
-        session.run.baseDirectory = dir_.path().string() + "/";
         OpenJournal(session);
-    }
-    std::string Journal() {
-        CloseJournal(session);
-        return ReadBytes(dir_ / "journal.txt");
     }
     // Scans the statement of text that begins on line 1 and translates it with the routine of
     // directive. Returns what the routine returns (1 for #endif).

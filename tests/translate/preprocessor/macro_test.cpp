@@ -16,12 +16,7 @@ namespace {
 class MacroTest : public HeaderFixture {
   protected:
     void SetUp() override {
-        session.run.baseDirectory = dir_.path().string() + "/";
         OpenJournal(session);
-    }
-    std::string Journal() {
-        CloseJournal(session);
-        return ReadBytes(dir_ / "journal.txt");
     }
     // Scans the one statement of text as the driver does and translates it.
     void Translate(const std::string& text) {

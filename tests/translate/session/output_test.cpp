@@ -7,17 +7,7 @@
 namespace ondavel::testing {
 namespace {
 
-class OutputTest : public HeaderFixture {
-  protected:
-    void OpenJournalIn() {
-        session.run.baseDirectory = dir_.path().string() + "/";
-        OpenJournal(session);
-    }
-    std::string Journal() {
-        CloseJournal(session);
-        return ReadBytes(dir_ / "journal.txt");
-    }
-};
+class OutputTest : public HeaderFixture {};
 
 // A longer text is a block of lines that brings its own line ends; when its last line has
 // none, it gets one, or the next text would join it.
@@ -36,17 +26,8 @@ TEST_F(OutputTest, EveryTextEndsItsLastLine) {
     EXPECT_EQ(host.view, "");
 }
 
-TEST_F(OutputTest, FileModeWritesToTheHeadersOutputFile) {
-    session.run.outputMode = OutputMode::File;
-    session.run.outputFile = std::fopen((dir_ / "out.sdk").c_str(), "wb");
-    WriteOutputLine(session, "ELSE");
-    std::fclose(session.run.outputFile);
-    EXPECT_EQ(ReadBytes(dir_ / "out.sdk"), "ELSE\r\n");
-    EXPECT_EQ(host.view, "");
-}
-
 TEST_F(OutputTest, JournalKeepsMessagesOf1To1036Characters) {
-    OpenJournalIn();
+    OpenJournal(session);
     WriteJournalLine(session, std::string(1036, 'j'));
     WriteJournalLine(session, std::string(1037, 'k'));
     WriteJournalLine(session, "");
@@ -58,7 +39,7 @@ TEST_F(OutputTest, NextStatementLineReadsCodeAndWritesComments) {
     Header("int f(int a, // one\r\n\r\n  /* two */\r\n  int b);\r\nint g;\r\n");
     session.statement.counts.firstLine = 1;
     session.statement.counts.lastLine = 4;
-    OpenJournalIn();
+    OpenJournal(session);
     StatementReader reader;
     reader.lineNumber = 1;
     reader.commentMode = CommentMode::Write;

@@ -63,22 +63,5 @@ TEST_F(DispatchTest, AggregateMacroWaitsForItsStatement) {
     EXPECT_TRUE(LookupKnowledge(session, "XAB", LookupKind::Incompatible, nullptr));
 }
 
-TEST_F(DispatchTest, EchoesPragmas) {
-    Dispatch("#pragma once // why\r\n", "#pragma");
-    EXPECT_EQ(host.view, ";ECHO   once ; why\r\n");
-}
-
-TEST_F(DispatchTest, KeepsTheSourceOfAStatement) {
-    LineIndex& index = Header("typedef int\r\n  INT32;\r\nint x;\r\n");
-    session.run.textBlockFile = std::fopen((dir_ / "blocs.txt").c_str(), "wb");
-    session.statement.counts.firstLine = 1;
-    session.statement.counts.lastLine = 2;
-    session.statement.counts.statementLines = 2;
-    CopyStatementSource(session, index);
-    std::fclose(session.run.textBlockFile);
-    session.run.textBlockFile = nullptr;
-    EXPECT_EQ(ReadBytes(dir_ / "blocs.txt"), "typedef int\r\n  INT32;\r\n");
-}
-
 }  // namespace
 }  // namespace ondavel::testing

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "session/output.h"
 #include "support/header_fixture.h"
 
 namespace ondavel::testing {
@@ -154,15 +153,6 @@ TEST_F(StatementScanTest, ReportsAStatementRunningPastTheEnd) {
     EXPECT_FALSE(Scan("int f(int a,\r\nint b\r\n"));
     EXPECT_EQ(counts().lastLine, 1u);
     EXPECT_FALSE(Scan("int f(void)"));
-}
-
-TEST_F(StatementScanTest, JournalsUnbalancedBrackets) {
-    session.run.baseDirectory = dir_.path().string() + "/";
-    OpenJournal(session);
-    EXPECT_TRUE(Scan("#define X (1\r\n", StatementKind::Define));
-    CloseJournal(session);
-    EXPECT_EQ(ReadBytes(dir_ / "journal.txt"),
-              "ERREUR Parenth\xE8ses ou accolades d\xE9s\xE9quilibr\xE9s ligne: 1\r\n");
 }
 
 }  // namespace

@@ -12,20 +12,8 @@ class TranslateFileTest : public HeaderFixture {
   protected:
     void SetUp() override {
         UseKnowledge("#pragma = pragma = 10\r\n#define = define = 5\r\n");
-        session.run.baseDirectory = dir_.path().string() + "/";
     }
 };
-
-TEST_F(TranslateFileTest, ClosesTheIfLevelsLeftOpen) {
-    session.header.ifDepth = 2;
-    EXPECT_TRUE(TranslateFile(session, Header("// only\r\n")));
-    const std::string count =
-        "\r\n\r\n;+ IF > endif  D\xE9"
-        "compte des if: 2";
-    EXPECT_EQ(host.view, "; only\r\n" + count + "\r\nENDIF\r\n\r\nENDIF\r\n\r\n");
-    EXPECT_EQ(ReadBytes(dir_ / "journal.txt"), count + "\r\n");
-    EXPECT_EQ(session.header.ifDepth, 0);
-}
 
 TEST_F(TranslateFileTest, DropsANegativeIfCount) {
     session.header.ifDepth = -1;
