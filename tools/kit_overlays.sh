@@ -4,11 +4,14 @@
 #
 #   tools/kit_overlays.sh [ONDAVEL]      (default build/ondavel, built from these kits)
 #
+# It takes about a quarter of an hour, most of it finding which headers compile after windows.h.
+#
 # An overlay holds two kinds of names:
 #   - the names of the kit's knowledge file whose size differs on 64-bit Windows
 #     (tools/pointer_sized_names.sh), each asked after the kit's headers first and, when those
 #     do not declare it, after the other side's: the driver kit's for the SDK and DirectX
-#     (PFILE_OBJECT, PKDPC ...), the SDK's for the driver kit (HWND ...);
+#     (PFILE_OBJECT, PKDPC ...), the SDK's for the driver kit (HWND ...); then after the
+#     headers the knowledge file's entries name (DBLENGTH after oledb.h);
 #   - the names the knowledge file lacks that the kit's own headers use as types: those a
 #     32-bit batch of the kit over the MinGW-w64 tree journals as unknown, each asked after
 #     the header that uses it (tools/unknown_type_names.sh), kept when it is a pointer, an
@@ -36,6 +39,21 @@ journal() {
     "$ondavel" -q --base "$work/base" --kit "$1" all >/dev/null 2>&1 || true
     cp "$work/base/journal.txt" "$work/$1.journal"
     echo "$work/$1.journal"
+}
+
+# A last context for the names no kit's headers declare: windows.h and every header the
+# knowledge file's entries name in their comments ("DBLENGTH = DWORD ; oledb.h"), leaving out
+# those that do not compile after windows.h (one that includes a header the tree lacks, or stops
+# at its own #error, would end the compile for all the others).
+named_headers() {
+    local header context="windows.h" said
+    for header in $(tr -d '\r' <"$1" | sed -n 's/^[^;]*=[^;]*; *\([A-Za-z0-9_]*\.h\).*/\1/p' | sort -u); do
+        [[ -f $tree/$header ]] || continue
+        printf '#include <windows.h>\n#include <%s>\n' "$header" >"$work/alone.c"
+        said=$(x86_64-w64-mingw32-gcc -fsyntax-only -fmax-errors=0 "$work/alone.c" 2>&1 || true)
+        grep -q 'fatal error\|#error' <<<"$said" || context+=" $header"
+    done
+    echo "$context"
 }
 
 # The overlay of a knowledge file from its entries, lines ended by CR LF as the kits' are.
@@ -79,14 +97,17 @@ winddk="$ddk ntifs.h ndis.h usb.h wdmguid.h ntddstor.h ntdddisk.h ntddscsi.h scs
     storport.h ntstrsafe.h"
 
 {
-    tools/pointer_sized_names.sh kits/egales.txt "$sdk" "$ddk"
+    tools/pointer_sized_names.sh kits/egales.txt "$sdk" "$ddk" \
+        "$(named_headers kits/egales.txt)"
     tools/unknown_type_names.sh "$(journal sdk)" windows.h "$ddk"
 } | overlay kits/egales.txt >kits/egales64.txt
 {
-    tools/pointer_sized_names.sh kits/directx.txt "$directx" "$ddk"
+    tools/pointer_sized_names.sh kits/directx.txt "$directx" "$ddk" \
+        "$(named_headers kits/directx.txt)"
     tools/unknown_type_names.sh "$(journal directx)" windows.h "$ddk"
 } | overlay kits/directx.txt >kits/directx64.txt
 {
-    tools/pointer_sized_names.sh kits/winddkegale.txt "$winddk" "$sdk"
+    tools/pointer_sized_names.sh kits/winddkegale.txt "$winddk" "$sdk" \
+        "$(named_headers kits/winddkegale.txt)"
     tools/unknown_type_names.sh "$(journal winddk)" "$ddk" windows.h
 } | overlay kits/winddkegale.txt >kits/winddkegale64.txt
