@@ -44,7 +44,8 @@ class KnowledgeKeyIndex {
         std::string_view line;
     };
     // One range's keys: open addressing over a power of two of slots, at most half of them
-    // used. a-z fold onto A-Z in the hash and the comparison of a range that ignores case.
+    // used. a-z fold onto A-Z in the comparison of a range that ignores case, and the hash
+    // of such a range does not tell them apart.
     struct Table {
         std::vector<Entry> slots;
         bool foldCase = false;
