@@ -1,9 +1,7 @@
 #include "knowledge/key_index.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "core/text.h"
+#include "core/text_hash.h"
 
 namespace ondavel {
 
@@ -33,24 +31,7 @@ size_t SlotsFor(size_t keys) {
 }  // namespace
 
 uint64_t KnowledgeKeyIndex::Table::HashOf(std::string_view key) const {
-    // Eight bytes at a time, multiplied in and folded down. A range that ignores case clears
-    // in every byte the bit that tells a-z from A-Z: keys that compare alike hash alike.
-    const uint64_t kept = foldCase ? ~0x2020202020202020ull : ~0ull;
-    uint64_t hash = key.size();
-    while (!key.empty()) {
-        uint64_t chunk = 0;
-        if (key.size() >= sizeof chunk) {
-            std::memcpy(&chunk, key.data(), sizeof chunk);
-        } else {
-            for (size_t i = 0; i < key.size(); ++i) {
-                chunk |= uint64_t{static_cast<unsigned char>(key[i])} << (8 * i);
-            }
-        }
-        hash = (hash ^ (chunk & kept)) * 0x9E3779B97F4A7C15ull;
-        hash ^= hash >> 32;
-        key.remove_prefix(std::min(key.size(), sizeof chunk));
-    }
-    return hash;
+    return HashText(key, foldCase ? kCaseBlind : kEveryBit);
 }
 
 size_t KnowledgeKeyIndex::Table::SlotOf(std::string_view key, uint64_t hash) const {
