@@ -1,7 +1,8 @@
 #include "core/name_set.h"
 
 #include <algorithm>
-#include <functional>
+
+#include "core/text_hash.h"
 
 namespace ondavel {
 
@@ -10,7 +11,7 @@ namespace {
 constexpr size_t kFirstSlots = 64;
 
 uint32_t HashOf(std::string_view name) {
-    return static_cast<uint32_t>(std::hash<std::string_view>{}(name));
+    return static_cast<uint32_t>(HashText(name));
 }
 
 }  // namespace

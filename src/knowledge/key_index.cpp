@@ -1,6 +1,7 @@
 #include "knowledge/key_index.h"
 
 #include "core/text.h"
+#include "core/text_hash.h"
 
 namespace ondavel {
 
@@ -30,13 +31,7 @@ size_t SlotsFor(size_t keys) {
 }  // namespace
 
 uint64_t KnowledgeKeyIndex::Table::HashOf(std::string_view key) const {
-    // FNV-1a over the bytes as they compare.
-    uint64_t hash = 14695981039346656037ull;
-    for (char c : key) {
-        if (foldCase) c = FoldCase(c);
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
-    return hash;
+    return HashText(key, foldCase ? kCaseBlind : kEveryBit);
 }
 
 size_t KnowledgeKeyIndex::Table::SlotOf(std::string_view key, uint64_t hash) const {

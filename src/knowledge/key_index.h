@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text.h"
 #include "knowledge/knowledge_file.h"
 #include "knowledge/knowledge_scan.h"
 
@@ -28,10 +29,10 @@ class KnowledgeKeyIndex {
     // An empty word matches no key, and no key reaches the 1,040 characters of a word that
     // the scan refuses as over-long.
     static bool Answers(std::string_view word) {
+        using namespace std::string_view_literals;
+        static constexpr CharacterSet kCutting = MakeCharacterSet(" \t=;\r\0"sv);
         for (char c : word) {
-            if (c == ' ' || c == '\t' || c == '=' || c == ';' || c == '\r' || c == '\0') {
-                return false;
-            }
+            if (InSet(kCutting, c)) return false;
         }
         return true;
     }
@@ -43,7 +44,8 @@ class KnowledgeKeyIndex {
         std::string_view line;
     };
     // One range's keys: open addressing over a power of two of slots, at most half of them
-    // used. a-z fold onto A-Z in the hash and the comparison of a range that ignores case.
+    // used. a-z fold onto A-Z in the comparison of a range that ignores case, and the hash
+    // of such a range does not tell them apart.
     struct Table {
         std::vector<Entry> slots;
         bool foldCase = false;

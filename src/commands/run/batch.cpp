@@ -161,6 +161,7 @@ bool StartBatch(Session& session, NameList nameList) {
     session.run.keepJournalOpen = true;
     session.run.outputNames.clear();
     session.run.batchNames.clear();
+    session.run.emptyMacros.clear();
     session.run.conventionMacros.clear();
     session.run.arrayTypes.clear();
     session.run.structureAliases.clear();

@@ -206,7 +206,7 @@ void BlankAnnotations(const Session& session, std::string& text) {
         while (end < text.size() && IsNameCharacter(text[end])) ++end;
         const std::string_view word = std::string_view(text).substr(at, end - at);
         const bool attribute = word == "__attribute__" || word == "__declspec";
-        if (attribute || (session.run.batchNames.flags(word) & kEmptyMacro) != 0) {
+        if (attribute || session.run.emptyMacros.contains(word)) {
             text.replace(at, end - at, end - at, ' ');
             if (attribute) BlankGroupAt(text, end);
         }

@@ -117,7 +117,7 @@ class DefineTranslation {
         output_ = name + "\tequ\t";
         if (pos_ >= line_.size()) {
             Write(name);
-            session_.run.batchNames.add(name, kEmptyMacro);
+            session_.run.emptyMacros.insert(name);
             return;
         }
         if (auto pair = NamePairEquates(name, std::string_view(line_).substr(pos_)); pair) {
@@ -129,7 +129,7 @@ class DefineTranslation {
         output_.push_back('<');
         SkipCastBeforeNumber();
         if (ExamineValue() == Step::Done && !NamesItself(name)) Write(name);
-        if (standsForNothing) session_.run.batchNames.add(name, kEmptyMacro);
+        if (standsForNothing) session_.run.emptyMacros.insert(name);
     }
 
   private:
@@ -145,7 +145,7 @@ class DefineTranslation {
             size_t end = at;
             while (end < value.size() && IsNameCharacter(value[end])) ++end;
             if (end == at) return false;
-            if ((session_.run.batchNames.flags(value.substr(at, end - at)) & kEmptyMacro) == 0) {
+            if (!session_.run.emptyMacros.contains(value.substr(at, end - at))) {
                 return false;
             }
             named = true;

@@ -102,8 +102,6 @@ enum BatchName : uint32_t {
     kNumericEnumerator = 2,
     // A prototype or a structure: an equate or a macro cannot take its name.
     kDeclaredName = 4,
-    // #defined as nothing: in a declaration it stands for nothing.
-    kEmptyMacro = 8,
 };
 
 struct RunState {
@@ -141,6 +139,10 @@ struct RunState {
     std::map<std::string, std::string> outputNames;  // each output name of the batch: its header
     // The batch's names with what it made of each (BatchName bits).
     NameSet batchNames;
+    // The batch's names #defined as nothing: in a declaration each stands for nothing. They
+    // are few and every word of a parameter is asked about: a set of their own stays in the
+    // cache, where the batch's names do not.
+    NameSet emptyMacros;
     // The batch's macros, each marked with the calling convention its text names (plus one): a
     // macro says what its words say, whatever its own name holds. One that names none is kept
     // only where its name alone would say otherwise.
