@@ -21,8 +21,8 @@ namespace {
 // A member's name and the blanks after it fill this many characters (at least one blank).
 constexpr size_t kMemberNameWidth = 29;
 
-// Whether a parameter of the given type code, the method's argument number position (the
-// interface pointer is the first), takes one comethod argument. Every argument of a comethod
+// Whether a parameter of type code, the method's argument at position (the interface pointer
+// is the first), takes one comethod argument. Every argument of a comethod
 // is as wide as a pointer. On 32-bit Windows a byte, word or doubleword value, signed or not,
 // fills its doubleword. On 64-bit Windows the first four arguments travel in registers, into
 // which the assembler widens a narrower value, and the next ones on the stack, where it cannot
