@@ -130,7 +130,7 @@ struct LearnedFiles {
 
 bool ReadLearnedFiles(const std::vector<std::string>& inputs, Target target, LearnedFiles& files,
                       size_t& notTypes, std::string& report) {
-    const std::string_view pointerType = target == Target::Win64 ? "QWORD" : "DWORD";
+    const std::string_view pointerType = PointerTypeName(target);
     for (const std::string& input : inputs) {
         if (IsWin64File(input) != (target == Target::Win64)) continue;
         std::string learned;

@@ -117,7 +117,7 @@ std::string SupportIncludeText(Target target) {
     std::string text(kHead);
     text.append(wide ? kWin64Target : kWin32Target).append(kPacking);
     text.append(ComMethodsHead(wide ? "quadword" : "doubleword"));
-    const std::string_view argument = wide ? "QWORD" : "DWORD";
+    const std::string_view argument = PointerTypeName(target);
     for (int count = 0; count <= kMostMethodParameters; ++count) {
         const std::string name = "comethod" + std::to_string(count);
         text.append(name).append("Proto\tTYPEDEF PROTO");

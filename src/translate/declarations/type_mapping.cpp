@@ -106,7 +106,7 @@ void AppendKnown(Session& session, std::string& line, uint32_t code, std::string
 }  // namespace
 
 std::string_view PointerType(const Session& session) {
-    return session.run.target == Target::Win64 ? "QWORD" : "DWORD";
+    return PointerTypeName(session.run.target);
 }
 
 uint32_t PointerCode(const Session& session) {

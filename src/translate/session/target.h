@@ -11,6 +11,11 @@ namespace ondavel {
 // pointers, handles and the pointer-sized integers of 64 bits, int and long of 32.
 enum class Target { Win32, Win64 };
 
+// The MASM type of a pointer, a handle or a pointer-sized integer on target.
+inline std::string_view PointerTypeName(Target target) {
+    return target == Target::Win64 ? "QWORD" : "DWORD";
+}
+
 // Some rules mend text that stands in branches a 32-bit build does not take, or takes only on
 // request: the body of another machine's structure, a declaration for _WIN64 alone, a
 // callback's name given to its 64-bit form. The 32-bit includes keep the text they have always
