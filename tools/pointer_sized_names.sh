@@ -6,7 +6,8 @@
 #   tools/pointer_sized_names.sh KNOWLEDGE 'OPTIONS-AND-HEADERS'... >ENTRIES
 #
 # A name takes the sizes of the first context (options and headers, as tools/probe_types.sh
-# takes them) that knows it; a name that no context knows is left out. Only a scalar changes its MASM type: the name of a structure stays as it is.
+# takes them) that knows it; a name that no context knows is left out. Only a scalar changes its
+# MASM type: the name of a structure stays as it is.
 set -euo pipefail
 export LC_ALL=C
 
