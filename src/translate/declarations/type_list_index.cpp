@@ -20,16 +20,16 @@ void IndexNewEntries(TypeListIndex& index, const HeapBlock& list, size_t which) 
 
 void Synchronize(TypeListIndex& index, NameLists& names) {
     for (size_t which = 0; which < kIndexedTypeLists.size(); ++which) {
-        // A list that shrank was released outside the driver's end of header: start afresh.
-        if ((names.*kIndexedTypeLists[which]).used < index.indexedBytes[which]) {
-            index = TypeListIndex{};
-            break;
-        }
-    }
-    for (size_t which = 0; which < kIndexedTypeLists.size(); ++which) {
-        // Most lookups come with no list grown since the one before.
         const HeapBlock& list = names.*kIndexedTypeLists[which];
-        if (list.used > index.indexedBytes[which]) IndexNewEntries(index, list, which);
+        // Most lookups come with no list grown since the one before.
+        if (list.used == index.indexedBytes[which]) continue;
+        if (list.used < index.indexedBytes[which]) {
+            // A list that shrank was released outside the driver's end of header: start afresh.
+            index = TypeListIndex{};
+            Synchronize(index, names);
+            return;
+        }
+        IndexNewEntries(index, list, which);
     }
 }
 

@@ -64,6 +64,19 @@ constexpr std::array<NamedList, 3> kDeclaredNameLists = {{
     {&NameLists::interfaceNames, TC_INTERFACE},
 }};
 
+// The bit of each entry's list in a mask of the lists that hold a name, worked out once, when
+// compiling, rather than looked up in every loop over a table.
+template <typename Entry, size_t N>
+constexpr std::array<uint32_t, N> ListBits(const std::array<Entry, N>& table) {
+    std::array<uint32_t, N> bits{};
+    for (size_t i = 0; i < N; ++i) bits[i] = ListBit(table[i].list);
+    return bits;
+}
+
+constexpr std::array<uint32_t, kSizedLists.size()> kSizedListBits = ListBits(kSizedLists);
+constexpr std::array<uint32_t, kDeclaredNameLists.size()> kDeclaredListBits =
+    ListBits(kDeclaredNameLists);
+
 // Whether entry is one of the list's entries. Entries are NUL-terminated names; searching the
 // block for the bytes and checking both ends is much faster than walking it entry by entry.
 bool HasEntry(const HeapBlock& list, std::string_view entry) {
@@ -157,8 +170,8 @@ uint32_t ClassifyDeclaredType(Session& session, std::string_view name, uint32_t 
         return TC_STRUCT;
     }
     if (LookupKnowledge(session, name, LookupKind::CommonStructure, &scratch)) return TC_STRUCT;
-    for (const NamedList& declared : kDeclaredNameLists) {
-        if ((heldBy & ListBit(declared.list)) != 0) return declared.code;
+    for (size_t i = 0; i < kDeclaredNameLists.size(); ++i) {
+        if ((heldBy & kDeclaredListBits[i]) != 0) return kDeclaredNameLists[i].code;
     }
     scratch.clear();
     if (!LookupKnowledge(session, name, LookupKind::DefinedType, &scratch)) return TC_UNKNOWN;
@@ -192,10 +205,10 @@ uint32_t ClassifyOwnType(Session& session, std::string_view name, std::string& o
         out = "QWORD";
         return TC_QWORD;
     }
-    for (const SizedList& sized : kSizedLists) {
-        if ((heldBy & ListBit(sized.list)) != 0) {
-            out = sized.masmName;
-            return sized.code;
+    for (size_t i = 0; i < kSizedLists.size(); ++i) {
+        if ((heldBy & kSizedListBits[i]) != 0) {
+            out = kSizedLists[i].masmName;
+            return kSizedLists[i].code;
         }
     }
     return ClassifyDeclaredType(session, name, heldBy, out);
