@@ -149,39 +149,44 @@ std::optional<int> FindIn(int start, std::string_view text, std::string_view pat
     return std::nullopt;
 }
 
-// Cuts text and pattern at their terminators for a search; false when either is over-long, or
-// when a text shorter than a line holds the pattern nowhere from start on: such a text is
-// never over-long, and cutting it can only take occurrences away.
-bool PrepareSearch(int start, std::string_view& text, std::string_view& pattern, Case letters) {
+// The first occurrence of pattern in text from start on, both cut at their terminators first;
+// nothing when either is over-long. text is left cut, for the searches that go on from there.
+std::optional<int> FirstOccurrence(int start, std::string_view& text, std::string_view& pattern,
+                                   Case letters) {
     const std::optional<size_t> patternLength = BoundedLength(pattern);
-    if (!patternLength) return false;
+    if (!patternLength) return std::nullopt;
     pattern = pattern.substr(0, *patternLength);
-    if (text.size() < kLineLimit && !FindIn(start, text, pattern, letters)) return false;
+    // A text shorter than a line is never over-long and is searched as it stands: most such
+    // searches find nothing, and cutting the text can only take occurrences away.
+    std::optional<int> found;
+    if (text.size() < kLineLimit) {
+        found = FindIn(start, text, pattern, letters);
+        if (!found) return std::nullopt;
+    }
     const std::optional<size_t> textLength = BoundedLength(text);
-    if (!textLength) return false;
+    if (!textLength) return std::nullopt;
     text = text.substr(0, *textLength);
-    return true;
+    if (!found) return FindIn(start, text, pattern, letters);
+    // Occurrences further on end further on: when the first one runs past the cut, all do.
+    const size_t end = static_cast<size_t>(*found) - 1 + pattern.size();
+    return end <= text.size() ? found : std::nullopt;
 }
 
 }  // namespace
 
 std::optional<int> InString(int start, std::string_view text, std::string_view pattern,
                             Case letters) {
-    if (!PrepareSearch(start, text, pattern, letters)) return std::nullopt;
-    return FindIn(start, text, pattern, letters);
+    return FirstOccurrence(start, text, pattern, letters);
 }
 
 std::optional<int> FindWord(int start, std::string_view text, std::string_view word, Case letters,
                             std::string_view before, std::string_view after) {
-    if (!PrepareSearch(start, text, word, letters)) return std::nullopt;
-    for (;;) {
-        const std::optional<int> position = FindIn(start, text, word, letters);
-        if (!position || StandsAsToken(text, *position, word.size(), before, after)) {
-            return position;
-        }
+    std::optional<int> position = FirstOccurrence(start, text, word, letters);
+    while (position && !StandsAsToken(text, *position, word.size(), before, after)) {
         // The search resumes past the whole rejected occurrence, not one character on.
-        start = *position + static_cast<int>(word.size());
+        position = FindIn(*position + static_cast<int>(word.size()), text, word, letters);
     }
+    return position;
 }
 
 std::string NumberToText(int32_t value) {
