@@ -76,44 +76,75 @@ bool ReadAll(std::FILE* file, std::string& text) {
     }
 }
 
+// Appends bytes to text, each LF that no CR precedes as CR LF. crBefore tells whether the byte
+// before bytes was a CR, and is left telling it of their last one.
+void AppendExpanded(std::string& text, std::string_view bytes, bool& crBefore) {
+    size_t from = 0;
+    for (size_t lf = bytes.find('\n'); lf != std::string_view::npos;
+         lf = bytes.find('\n', from)) {
+        const bool hasCr = lf > 0 ? bytes[lf - 1] == '\r' : crBefore;
+        text.append(bytes.substr(from, lf - from));
+        text.append(hasCr ? "\n" : "\r\n");
+        from = lf + 1;
+    }
+    text.append(bytes.substr(from));
+    if (!bytes.empty()) crBefore = bytes.back() == '\r';
+}
+
+// Reads to the end of file into text, line ends expanded on the way: each byte is copied
+// once, and no room is filled before it is read into.
+bool ReadExpanded(std::FILE* file, std::string& text) {
+    char chunk[kReadChunk];
+    bool crBefore = false;
+    for (;;) {
+        const size_t got = std::fread(chunk, 1, sizeof chunk, file);
+        AppendExpanded(text, {chunk, got}, crBefore);
+        if (text.size() > kMaxLoadSize) {
+            errno = EFBIG;
+            return false;
+        }
+        if (got < sizeof chunk) return std::ferror(file) == 0;
+    }
+}
+
+enum class LineEnds { AsTheyStand, Expanded };
+
+bool ReadRegularFile(std::string_view name, std::string& text, LineEnds lineEnds) {
+    const std::string path(name);
+    uint64_t size = 0;
+    if (!IsReadableKind(path, size)) return false;
+    FilePointer file(std::fopen(path.c_str(), "rb"));
+    if (!file) return false;
+    try {
+        text.clear();
+        if (lineEnds == LineEnds::AsTheyStand) {
+            text.reserve(static_cast<size_t>(size) + 1);
+            return ReadAll(file.get(), text);
+        }
+        // A header's lines are some forty bytes long: a sixteenth more holds a CR for each.
+        text.reserve(static_cast<size_t>(size + size / 16 + 16));
+        return ReadExpanded(file.get(), text);
+    } catch (const std::bad_alloc&) {
+        errno = ENOMEM;
+        return false;
+    }
+}
+
 }  // namespace
 
 bool ExpandUnixLineEnds(std::string& text) {
-    size_t loneFeeds = 0;
-    for (size_t lf = text.find('\n'); lf != std::string::npos; lf = text.find('\n', lf + 1)) {
-        if (lf == 0 || text[lf - 1] != '\r') ++loneFeeds;
-    }
-    if (loneFeeds == 0) return true;
-    if (text.size() + loneFeeds > kMaxLoadSize) {
+    if (text.find('\n') == std::string::npos) return true;
+    std::string expanded;
+    expanded.reserve(text.size() + text.size() / 16 + 16);
+    bool crBefore = false;
+    AppendExpanded(expanded, text, crBefore);
+    if (expanded.size() > kMaxLoadSize) {
         errno = EFBIG;
         return false;
     }
-    // Each piece up to a line feed is copied once into the expanded text, with the CR its
-    // line feed lacks.
-    std::string expanded(text.size() + loneFeeds, '\0');
-    char* out = expanded.data();
-    const char* const begin = text.data();
-    const char* const end = begin + text.size();
-    const char* from = begin;
-    while (const void* found = std::memchr(from, '\n', static_cast<size_t>(end - from))) {
-        const char* const lf = static_cast<const char*>(found);
-        out = std::copy(from, lf, out);
-        if (lf == begin || lf[-1] != '\r') *out++ = '\r';
-        *out++ = '\n';
-        from = lf + 1;
-    }
-    std::copy(from, end, out);
     text.swap(expanded);
     return true;
 }
-
-namespace {
-
-bool ReadFileText(const std::string& path, std::string& text) {
-    return ReadFileBytes(path, text) && ExpandUnixLineEnds(text);
-}
-
-}  // namespace
 
 std::string ResolvePath(Host& host, std::string_view name) {
     std::string path;
@@ -132,7 +163,7 @@ bool LoadFile(Host& host, std::string_view name, std::string& text) {
     text.clear();
     const std::string path = ResolvePath(host, name);
     if (path.empty()) return false;
-    if (!ReadFileText(path, text)) {
+    if (!ReadRegularFile(path, text, LineEnds::Expanded)) {
         std::string().swap(text);
         ShowLastError(host, texts::kLoadFileCaption, path);
         return false;
@@ -156,19 +187,7 @@ std::string_view FileNamePart(std::string_view path) {
 }
 
 bool ReadFileBytes(std::string_view name, std::string& bytes) {
-    const std::string path(name);
-    uint64_t size = 0;
-    if (!IsReadableKind(path, size)) return false;
-    FilePointer file(std::fopen(path.c_str(), "rb"));
-    if (!file) return false;
-    try {
-        bytes.clear();
-        bytes.reserve(static_cast<size_t>(size) + 1);
-        return ReadAll(file.get(), bytes);
-    } catch (const std::bad_alloc&) {
-        errno = ENOMEM;
-        return false;
-    }
+    return ReadRegularFile(name, bytes, LineEnds::AsTheyStand);
 }
 
 }  // namespace ondavel
