@@ -48,8 +48,10 @@ LineParts SplitComment(std::string& line, std::string& comment, bool& inBlockCom
         line.erase(0, i);
         return {.hasCode = true};
     }
-    std::string code;
-    code.reserve(line.size());
+    // The code is gathered apart from the line it comes from, in a buffer kept from one line to
+    // the next: a line with a comment or a literal costs no allocation.
+    thread_local std::string code;
+    code.clear();
     bool commented = false;
     while (i < line.size()) {
         code.append(line, i, special - i);
@@ -87,7 +89,7 @@ LineParts SplitComment(std::string& line, std::string& comment, bool& inBlockCom
     // Blanks left between or after comments are not code: a line holding only a comment and
     // trailing blanks is a comment line.
     const bool hasCode = sawCode || HasNonBlank(code);
-    if (hasCode) line = std::move(code);
+    if (hasCode) line.assign(code);
     return {.hasCode = hasCode,
             .completeComment = commented && !inBlockComment,
             .openComment = inBlockComment};
