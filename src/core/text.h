@@ -73,7 +73,7 @@ inline bool InSet(const CharacterSet& set, char c) {
 }
 
 // Case folding is ASCII only: accented letters compare as they are.
-inline char FoldCase(char c) {
+constexpr char FoldCase(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
 }
 inline bool SameIgnoringCase(std::string_view a, std::string_view b) {

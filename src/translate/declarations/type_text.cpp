@@ -46,11 +46,24 @@ bool IsLoneSignType(std::string_view text, std::string_view word) {
     return rest.find_first_of(" \t*") == std::string_view::npos;
 }
 
+// The letters a qualifier word begins with, in either case: a text that begins otherwise (as
+// most types do) needs no comparison with the words.
+constexpr CharacterSet kQualifierInitials = [] {
+    CharacterSet initials{};
+    for (const std::string_view word : kQualifierWords) {
+        const char upper = FoldCase(word[0]);
+        initials[static_cast<unsigned char>(upper)] = true;
+        initials[static_cast<unsigned char>(upper + ('a' - 'A'))] = true;
+    }
+    return initials;
+}();
+
 // Removes the leading qualifiers, each time starting the checks again from the first one.
 // Returns how many words went; stops as soon as nothing remains.
 int RemoveQualifiers(std::string_view& text) {
     int removed = 0;
     for (size_t i = 0; i < kQualifierWords.size() && !text.empty();) {
+        if (!InSet(kQualifierInitials, text[0])) break;
         if (!IsLoneSignType(text, kQualifierWords[i]) &&
             RemoveLeadingWord(text, kQualifierWords[i])) {
             ++removed;
