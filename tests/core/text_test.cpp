@@ -25,7 +25,7 @@ TEST(TextTest, BoundedLengthStopsAtNulOrCr) {
     for (const auto& [text, expected] : cases) EXPECT_EQ(BoundedLength(text), expected) << text;
 }
 
-// Lines are searched eight characters at a time: a character is found in any place of such a
+// Lines are searched sixteen characters at a time: a character is found in any place of such a
 // group or of the characters after the last one, and bytes that differ from it by the high bit
 // alone are not taken for it.
 TEST(TextTest, SearchesFindTheCharacterInEveryPlace) {
