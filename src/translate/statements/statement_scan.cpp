@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/character_marks.h"
 #include "core/comment_split.h"
 #include "core/text.h"
 #include "preprocessor/name_pair.h"
@@ -104,57 +107,98 @@ bool IsCppPair(const Session& session, char ch, char next) {
     return (ch == '-' && next == '>') || (ch == ':' && next == ':' && !session.run.oleviewMode);
 }
 
-// Characters that count for something; letters, digits and the rest are passed over.
-constexpr CharacterSet kCounted = MakeCharacterSet("\"'(){}[],;=\\ \t*-:");
+// Characters that count for something besides blanks; letters, digits and the rest are
+// passed over.
+constexpr std::string_view kCountedMarks = "\"'(){}[],;=\\*-:";
 // The brackets whose balance decides where a statement ends.
 constexpr CharacterSet kBrackets = MakeCharacterSet("(){}");
 
-void CountCharacters(Session& session, ScanState& state, std::string_view code,
-                     bool skippedBranch) {
-    StatementCounts& c = session.statement.counts;
-    const bool directiveInside = !state.firstLine && !code.empty() && code.front() == '#';
-    char quote = 0;
-    for (size_t i = 0; i < code.size(); ++i) {
-        const char ch = code[i];
-        if (!InSet(kCounted, ch)) continue;
+// The counting of one code line's characters, one at a time but for blanks, which are only
+// counted and go by the block.
+class LineCount {
+  public:
+    LineCount(Session& session, ScanState& state, std::string_view code, bool skippedBranch)
+        : session_(session),
+          state_(state),
+          c_(session.statement.counts),
+          code_(code),
+          skippedBranch_(skippedBranch),
+          // "#if ISSP_MODE==0" inside a declaration compares; it assigns nothing.
+          directiveInside_(!state.firstLine && !code.empty() && code.front() == '#') {}
+
+    void CountBlanks(unsigned blanks) { c_.blanks += CountMarks(blanks); }
+
+    void Count(size_t i) {
+        const char ch = code_[i];
         if (ch == '"' || ch == '\'') {
-            ++c.quotes;
-            if (quote == 0) {
-                quote = ch;
-            } else if (quote == ch) {
-                quote = 0;
+            ++c_.quotes;
+            if (quote_ == 0) {
+                quote_ = ch;
+            } else if (quote_ == ch) {
+                quote_ = 0;
             }
-            continue;
+            return;
         }
-        if (quote == 0 && !skippedBranch && InSet(kBrackets, ch)) CountBracket(c, state, code, i);
+        if (quote_ == 0 && !skippedBranch_ && InSet(kBrackets, ch)) {
+            CountBracket(c_, state_, code_, i);
+        }
         switch (ch) {
             case '[':
-                ++c.openBrackets;
+                ++c_.openBrackets;
                 break;
             case ',':
-                ++c.commas;
+                ++c_.commas;
                 break;
             case ';':
-                ++c.semicolons;
+                ++c_.semicolons;
                 break;
             case '=':
-                // "#if ISSP_MODE==0" inside a declaration compares; it assigns nothing.
-                if (!directiveInside) ++c.equalSigns;
+                if (!directiveInside_) ++c_.equalSigns;
                 break;
             case '\\':
-                ++c.backslashes;
-                break;
-            case ' ':
-            case '\t':
-                ++c.blanks;
+                ++c_.backslashes;
                 break;
             case '*':
-                ++c.stars;
+                ++c_.stars;
                 break;
             default:
                 break;
         }
-        if (IsCppPair(session, ch, i + 1 < code.size() ? code[i + 1] : '\0')) c.cppSyntax = true;
+        const char next = i + 1 < code_.size() ? code_[i + 1] : '\0';
+        if (IsCppPair(session_, ch, next)) c_.cppSyntax = true;
+    }
+
+  private:
+    Session& session_;
+    ScanState& state_;
+    StatementCounts& c_;
+    std::string_view code_;
+    bool skippedBranch_;
+    bool directiveInside_;
+    char quote_ = 0;
+};
+
+void CountCharacters(Session& session, ScanState& state, std::string_view code,
+                     bool skippedBranch) {
+    LineCount count(session, state, code, skippedBranch);
+    for (size_t start = 0; start < code.size(); start += kMarkedBlock) {
+        // The last block is read from a copy padded with NULs, which nothing counts.
+        char padded[kMarkedBlock] = {};
+        const char* block = code.data() + start;
+        if (code.size() - start < kMarkedBlock) {
+            std::memcpy(padded, block, code.size() - start);
+            block = padded;
+        }
+        unsigned blanks = MarkAnyOf(block, " \t");
+        for (unsigned marks = MarkAnyOf(block, kCountedMarks); marks != 0; marks &= marks - 1) {
+            // The blanks before a character are counted by the time it is: a '(' asks for them.
+            const unsigned at = static_cast<unsigned>(std::countr_zero(marks));
+            const unsigned before = (1u << at) - 1;
+            count.CountBlanks(blanks & before);
+            blanks &= ~before;
+            count.Count(start + at);
+        }
+        count.CountBlanks(blanks);
     }
 }
 

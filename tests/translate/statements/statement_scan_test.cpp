@@ -103,6 +103,13 @@ TEST_F(StatementScanTest, RecognisesCallFormAndCppSyntax) {
     EXPECT_FALSE(counts().callForm);
     ASSERT_TRUE(Scan("int x; f(1);\r\n"));
     EXPECT_FALSE(counts().callForm);  // a blank came before the '('
+    // Lines are read sixteen characters at a time: blanks and pairs count across the blocks.
+    ASSERT_TRUE(Scan("int x;  call_a_long_function(1);\r\n"));
+    EXPECT_FALSE(counts().callForm);
+    ASSERT_TRUE(Scan("a b c d e f g h i j k l m n o p q r s t;\r\n"));
+    EXPECT_EQ(counts().blanks, 19u);
+    ASSERT_TRUE(Scan("abcdefghijklmno->x;\r\n"));
+    EXPECT_TRUE(counts().cppSyntax);
 
     ASSERT_TRUE(Scan("a->b = 1;\r\n"));
     EXPECT_TRUE(counts().cppSyntax);

@@ -1,0 +1,41 @@
+// Where the characters of a small set stand in a block of sixteen bytes, found with one
+// comparison per character of the set for all sixteen bytes at once: a scan that cares for a
+// few characters among many passes over the others sixteen at a time.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace ondavel {
+
+inline constexpr size_t kMarkedBlock = 16;
+
+// Bit i is set when byte i of block (sixteen readable bytes) is one of set.
+inline unsigned MarkAnyOf(const char* block, std::string_view set) {
+#if defined(__SSE2__)
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
+    __m128i hits = _mm_setzero_si128();
+    for (const char c : set) hits = _mm_or_si128(hits, _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)));
+    return static_cast<unsigned>(_mm_movemask_epi8(hits));
+#else
+    unsigned marks = 0;
+    for (size_t i = 0; i < kMarkedBlock; ++i) {
+        if (set.find(block[i]) != std::string_view::npos) marks |= 1u << i;
+    }
+    return marks;
+#endif
+}
+
+// How many bytes a block's marks mark. Added up in the register: the baseline x86-64 target
+// has no instruction for it, and std::popcount would call a library routine for each block.
+inline unsigned CountMarks(unsigned marks) {
+    marks = marks - ((marks >> 1) & 0x5555u);
+    marks = (marks & 0x3333u) + ((marks >> 2) & 0x3333u);
+    marks = (marks + (marks >> 4)) & 0x0F0Fu;
+    return (marks + (marks >> 8)) & 0x1Fu;
+}
+
+}  // namespace ondavel
