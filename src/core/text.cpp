@@ -1,6 +1,8 @@
 #include "core/text.h"
 
 #include <bit>
+#include <cstdint>
+#include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -51,6 +53,38 @@ size_t SkipBlanks(std::string_view text, size_t from) {
     return from;
 }
 
+#if defined(__SSE2__)
+// FindAnyOf in a text of four to fifteen characters, read as two halves that may overlap: its
+// first and its last eight characters (four, below eight), one in each half of a block.
+template <typename Matches>
+size_t FindInShortText(std::string_view text, size_t from, Matches matchesIn) {
+    const size_t half = text.size() >= 8 ? 8 : 4;
+    const size_t second = text.size() - half;
+    uint64_t first = 0;
+    uint64_t last = 0;
+    if (half == 8) {
+        std::memcpy(&first, text.data(), 8);
+        std::memcpy(&last, text.data() + second, 8);
+    } else {
+        uint32_t first4 = 0;
+        uint32_t last4 = 0;
+        std::memcpy(&first4, text.data(), 4);
+        std::memcpy(&last4, text.data() + second, 4);
+        first = first4;
+        last = last4;
+    }
+    const unsigned marks = matchesIn(_mm_set_epi64x(static_cast<int64_t>(last),
+                                                    static_cast<int64_t>(first)));
+    // Bytes beyond a half's characters are not the text's.
+    const unsigned halfMarks = (1u << half) - 1;
+    const unsigned inFirst = marks & halfMarks & (~0u << from);
+    if (inFirst != 0) return static_cast<size_t>(std::countr_zero(inFirst));
+    const size_t skipped = from > second ? from - second : 0;
+    const unsigned inLast = (marks >> 8) & halfMarks & (~0u << skipped);
+    return inLast != 0 ? second + static_cast<size_t>(std::countr_zero(inLast)) : text.size();
+}
+#endif
+
 size_t FindAnyOf(std::string_view text, size_t from, std::string_view set) {
     if (from >= text.size()) return text.size();
     // A set of fewer than three characters repeats its first one, which finds nothing more.
@@ -62,13 +96,16 @@ size_t FindAnyOf(std::string_view text, size_t from, std::string_view set) {
     const __m128i c0 = _mm_set1_epi8(a);
     const __m128i c1 = _mm_set1_epi8(b);
     const __m128i c2 = _mm_set1_epi8(c);
-    const auto matches = [&](size_t at) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+    const auto matchesIn = [&](__m128i block) {
         const __m128i hits =
             _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, c0), _mm_cmpeq_epi8(block, c1)),
                          _mm_cmpeq_epi8(block, c2));
         return static_cast<unsigned>(_mm_movemask_epi8(hits));
     };
+    const auto matches = [&](size_t at) {
+        return matchesIn(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at)));
+    };
+    if (text.size() < 16 && text.size() >= 4) return FindInShortText(text, from, matchesIn);
     for (; from + 16 <= text.size(); from += 16) {
         if (const unsigned found = matches(from)) {
             return from + static_cast<size_t>(std::countr_zero(found));

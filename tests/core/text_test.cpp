@@ -46,6 +46,28 @@ TEST(TextTest, SearchesFindTheCharacterInEveryPlace) {
     }
 }
 
+// Short texts are read in overlapping halves: every length up to two blocks, from every place,
+// finds the first character of the set at or after it, as a plain scan does.
+TEST(TextTest, FindAnyOfAgreesWithAPlainScanFromEveryPlace) {
+    using namespace std::string_literals;
+    const std::string pattern = "a/b\0c/\rd'e\x80/\xAF" "f"s;
+    for (size_t length = 0; length <= 33; ++length) {
+        std::string text;
+        for (size_t i = 0; i < length; ++i) text += pattern[(i * 5) % pattern.size()];
+        for (const std::string_view set : {std::string_view("/"), std::string_view("\0\r", 2),
+                                           std::string_view("'/\"")}) {
+            for (size_t from = 0; from <= length + 1; ++from) {
+                size_t expected = from;
+                while (expected < length && set.find(text[expected]) == std::string_view::npos) {
+                    ++expected;
+                }
+                EXPECT_EQ(FindAnyOf(text, from, set), std::min(expected, length))
+                    << length << " " << from;
+            }
+        }
+    }
+}
+
 TEST(TextTest, EveryBoundedRoutineRefusesALineOf1040Characters) {
     const std::string crAfterLimit = kOverLong + "\r";
     std::string copy = "untouched";
