@@ -40,8 +40,8 @@ bool OpensCppOnlyBranch(std::string_view line) {
 bool StatementCursor::NextLine() {
     column_ = 0;
     if (!expanded_.empty()) {
-        reader_.workLine = std::move(expanded_.front());
-        expanded_.pop_front();
+        reader_.workLine = std::move(expanded_.back());
+        expanded_.pop_back();
         return true;
     }
     do {
@@ -101,8 +101,8 @@ std::string_view StatementCursor::TakeWord(std::string_view delimiters) {
 
 void StatementCursor::Expand(size_t resume, const std::vector<std::string>& lines) {
     std::string rest(Line().substr(std::min(resume, Line().size())));
-    expanded_.insert(expanded_.begin(), std::move(rest));
-    expanded_.insert(expanded_.begin(), lines.begin(), lines.end());
+    expanded_.push_back(std::move(rest));
+    expanded_.insert(expanded_.end(), lines.rbegin(), lines.rend());
     NextLine();
 }
 

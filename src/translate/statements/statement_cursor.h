@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -87,7 +86,9 @@ class StatementCursor {
     bool InCppOnlyBranch();
 
     StatementReader reader_;
-    std::deque<std::string> expanded_;  // the lines Expand put before the statement's next
+    // The lines Expand put before the statement's next, the next one last: a cursor that never
+    // expands (most do not) allocates nothing for them.
+    std::vector<std::string> expanded_;
     size_t column_ = 0;
     bool inCppOnlyBranch_ = false;
     uint32_t nestedInBranch_ = 0;  // conditionals opened inside that branch and not closed
