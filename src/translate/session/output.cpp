@@ -41,15 +41,14 @@ void WriteOutputLine(Session& session, std::string_view text) {
     // A text longer than a line is a block that ends its lines itself, up to its last one.
     const bool endsItsLines = text.size() > kOutputLineLimit && text.ends_with("\r\n");
     const std::string_view lineEnd = endsItsLines ? "" : "\r\n";
+    // Each line goes out whole, its CR LF included, joined in a buffer kept from one line to
+    // the next.
+    thread_local std::string line;
+    line.assign(text).append(lineEnd);
     if (session.run.outputMode == OutputMode::View) {
-        // The view receives each line whole, its CR LF included, joined in a buffer kept from
-        // one line to the next.
-        thread_local std::string line;
-        line.assign(text).append(lineEnd);
         session.host.AppendToView(line);
     } else if (session.run.outputFile != nullptr) {
-        std::fwrite(text.data(), 1, text.size(), session.run.outputFile);
-        std::fwrite(lineEnd.data(), 1, lineEnd.size(), session.run.outputFile);
+        std::fwrite(line.data(), 1, line.size(), session.run.outputFile);
     }
 }
 
