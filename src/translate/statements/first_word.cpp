@@ -1,6 +1,7 @@
 #include "statements/first_word.h"
 
 #include <algorithm>
+#include <array>
 
 #include "core/text.h"
 #include "knowledge/knowledge.h"
@@ -109,22 +110,52 @@ bool IsDirective(std::string_view text, std::string_view name) {
     return text[0] == '#' && StartsWithIgnoringCase(text.substr(SkipBlanks(text, 1)), name);
 }
 
+struct LeadingKeyword {
+    std::string_view word;
+    bool directive;  // a directive word (IsDirective), else a word that begins the text
+    StatementKind kind;
+};
+
+// The keywords a statement may begin with, in the order they are tried.
+constexpr std::array<LeadingKeyword, 11> kLeadingKeywords = {{
+    {"typedef", false, StatementKind::Typedef},
+    {"define", true, StatementKind::Define},
+    {"extern", false, StatementKind::Extern},
+    {"if", true, StatementKind::If},
+    {"pragma", true, StatementKind::Pragma},
+    {"end", true, StatementKind::Endif},
+    {"else", true, StatementKind::Else},
+    {"include", true, StatementKind::Include},
+    {"error", true, StatementKind::Error},
+    {"undef", true, StatementKind::Undef},
+    {"class", false, StatementKind::Class},
+}};
+
+// The letters the directive words begin with, in either case: a text that does not begin with
+// '#' and whose second character is none of them (as most statements) holds no directive word.
+constexpr CharacterSet kDirectiveInitials = [] {
+    CharacterSet initials{};
+    for (const LeadingKeyword& keyword : kLeadingKeywords) {
+        if (!keyword.directive) continue;
+        const char upper = FoldCase(keyword.word[0]);
+        initials[static_cast<unsigned char>(upper)] = true;
+        initials[static_cast<unsigned char>(upper + ('a' - 'A'))] = true;
+    }
+    return initials;
+}();
+
 }  // namespace
 
 StatementKind ClassifyLeadingKeyword(std::string_view whole) {
     // Keywords are looked for in the text up to its end of line, and never in an over-long one.
     const std::string_view text = whole.substr(0, BoundedLength(whole).value_or(0));
-    if (StartsWithIgnoringCase(text, "typedef")) return StatementKind::Typedef;
-    if (IsDirective(text, "define")) return StatementKind::Define;
-    if (StartsWithIgnoringCase(text, "extern")) return StatementKind::Extern;
-    if (IsDirective(text, "if")) return StatementKind::If;
-    if (IsDirective(text, "pragma")) return StatementKind::Pragma;
-    if (IsDirective(text, "end")) return StatementKind::Endif;
-    if (IsDirective(text, "else")) return StatementKind::Else;
-    if (IsDirective(text, "include")) return StatementKind::Include;
-    if (IsDirective(text, "error")) return StatementKind::Error;
-    if (IsDirective(text, "undef")) return StatementKind::Undef;
-    if (StartsWithIgnoringCase(text, "class")) return StatementKind::Class;
+    const bool mayBeDirective =
+        !text.empty() && (text[0] == '#' || (text.size() > 1 && InSet(kDirectiveInitials, text[1])));
+    for (const LeadingKeyword& keyword : kLeadingKeywords) {
+        const bool leads = keyword.directive ? mayBeDirective && IsDirective(text, keyword.word)
+                                             : StartsWithIgnoringCase(text, keyword.word);
+        if (leads) return keyword.kind;
+    }
     if (!whole.empty() && (whole[0] == '{' || whole[0] == '}')) return StatementKind::Brace;
     if (whole.starts_with("/*") || whole.starts_with("//")) return StatementKind::Comment;
     return StatementKind::Other;
