@@ -75,30 +75,30 @@ TEST_F(FileSafetyTest, HostileListLinesReadAnywhereButWriteOnlySafeNamesInTheFol
     EXPECT_EQ(FilesUnder(elsewhere.path()).size(), 3u);
 }
 
+// ulimit -f: no file may grow past 1 KB, as on a full disk; the signal is ignored so that the
+// write fails instead of killing the command. An output and the knowledge file a merge grows
+// keep what they held.
 TEST_F(FileSafetyTest, AFullDiskFailsWithThePathAndKeepsTheOldFile) {
     fs::create_directory(base / "to");
     WriteBytes(base / "to/big.sdk", "old");
-    // ulimit -f: no file may grow past 1 KB, as on a full disk; the signal is ignored so that
-    // the write fails instead of killing the command.
-    const CliRun run = Run("file --to \"" + (base / "to") + "\" \"" + (base / "big.h") + "\"",
-                           "ulimit -f 2; trap '' XFSZ; ");
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_THAT(run.err, HasSubstr("WriteFile: " + (base / "to/big.sdk")));
-    EXPECT_EQ(ReadBytes(base / "to/big.sdk"), "old");
-    EXPECT_FALSE(HasTemporary(base.path()));
-}
-
-TEST_F(FileSafetyTest, AKnowledgeMergeOnAFullDiskKeepsTheKnowledgeFileWhole) {
-    const std::string knowledge = ReadBytes(base / "egales.txt");
-    ASSERT_GT(knowledge.size(), 1024u);
     WriteBytes(base / "learn.txt", "LPFRESH = DWORD ; fresh.h\r\n");
-    const CliRun run =
-        Run("knowledge merge \"" + (base / "egales.txt") + "\" \"" + (base / "learn.txt") + "\"",
-            "ulimit -f 2; trap '' XFSZ; ");
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_THAT(run.err, HasSubstr(base / "egales.txt" + " cannot be written: File too large"));
-    EXPECT_EQ(ReadBytes(base / "egales.txt"), knowledge);
-    EXPECT_FALSE(HasTemporary(base.path()));
+    ASSERT_GT(ReadBytes(base / "egales.txt").size(), 1024u);
+    const struct {
+        std::string arguments, file, message;
+    } cases[] = {
+        {"file --to \"" + (base / "to") + "\" \"" + (base / "big.h") + "\"", base / "to/big.sdk",
+         "WriteFile: " + (base / "to/big.sdk")},
+        {"knowledge merge \"" + (base / "egales.txt") + "\" \"" + (base / "learn.txt") + "\"",
+         base / "egales.txt", base / "egales.txt" + " cannot be written: File too large"},
+    };
+    for (const auto& c : cases) {
+        const std::string before = ReadBytes(c.file);
+        const CliRun run = Run(c.arguments, "ulimit -f 2; trap '' XFSZ; ");
+        EXPECT_EQ(run.exitCode, 1) << c.arguments;
+        EXPECT_THAT(run.err, HasSubstr(c.message));
+        EXPECT_EQ(ReadBytes(c.file), before);
+        EXPECT_FALSE(HasTemporary(base.path()));
+    }
 }
 
 TEST_F(FileSafetyTest, AnOutputThatCannotTakeItsNameFailsWithThePath) {
