@@ -12,24 +12,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CheckCommandTest : public ::testing::Test {
+class CheckCommandTest : public AssemblerWorkspaceTest {
   protected:
-    void SetUp() override {
-        if (!HasAssembler()) GTEST_SKIP() << kNoAssembler;
-    }
     // A workspace over include, its SDK kit translated.
     void Translate(const std::string& include) {
         ASSERT_TRUE(TranslateSdkKit(base, work(), include));
     }
-    // The command with the build's assembler; options go before it ("--target win64").
     CliRun Check(const std::string& arguments, const std::string& options = {}) {
-        return RunCli(work(), base,
-                      "-q --kit sdk " + options + " check --assembler \"" ONDAVEL_ASSEMBLER "\" " +
-                          arguments);
+        return RunWithAssembler("check", arguments, options);
     }
-    std::string work() const { return base / "ws"; }
-
-    TempDir base;
 };
 
 TEST_F(CheckCommandTest, EachErrorIsShownWithTheLineItPointsAt) {

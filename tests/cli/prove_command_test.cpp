@@ -54,7 +54,7 @@ constexpr const char* kInclude64 =
     "Sleep PROTO C :DWORD\r\n"
     "NotExportedAnywhere PROTO :QWORD\r\n";
 
-class ProveCommandTest : public ::testing::Test {
+class ProveCommandTest : public AssemblerWorkspaceTest {
   protected:
     void SetUp() override {
         RequireTools("i686-w64-mingw32-gcc", "gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686");
@@ -64,15 +64,9 @@ class ProveCommandTest : public ::testing::Test {
         if (std::system((compiler + " --version > /dev/null 2>&1").c_str()) != 0)
             GTEST_SKIP() << "no " << compiler << ": apt-get install " << packages;
     }
-    // The command with its assembler; options go before it ("--target win64").
     CliRun Prove(const std::string& arguments, const std::string& options = {}) {
-        return RunCli(work(), base,
-                      "-q --kit sdk " + options + " prove --assembler \"" ONDAVEL_ASSEMBLER "\" " +
-                          arguments);
+        return RunWithAssembler("prove", arguments, options);
     }
-    std::string work() const { return base / "ws"; }
-
-    TempDir base;
 };
 
 class Prove64CommandTest : public ProveCommandTest {

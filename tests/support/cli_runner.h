@@ -85,6 +85,26 @@ inline bool TranslateSdkKit(const TempDir& outputs, const std::string& work,
            RunCli(work, outputs, "-q --kit sdk " + options + " all").exitCode == 0;
 }
 
+// A workspace at base/ws for the commands that run the build's assembler; they skip when the
+// build was given none.
+class AssemblerWorkspaceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!HasAssembler()) GTEST_SKIP() << kNoAssembler;
+    }
+    // command ("check", "prove") in the workspace with the build's assembler; options go
+    // before it ("--target win64").
+    CliRun RunWithAssembler(const std::string& command, const std::string& arguments,
+                            const std::string& options = {}) {
+        return RunCli(work(), base,
+                      "-q --kit sdk " + options + " " + command +
+                          " --assembler \"" ONDAVEL_ASSEMBLER "\" " + arguments);
+    }
+    std::string work() const { return base / "ws"; }
+
+    TempDir base;
+};
+
 // How many times part stands in text, overlapping ones included.
 inline size_t Occurrences(const std::string& text, const std::string& part) {
     size_t count = 0;
