@@ -11,6 +11,7 @@
 #include "workbench/base_folder.h"
 #include "workbench/main_window.h"
 #include "workbench/recording_prompter.h"
+#include "workbench/test_classes.h"
 #include "workbench/window_geometry.h"
 
 namespace ondavel::workbench::testing {
@@ -266,11 +267,8 @@ class MainWindowTest : public QObject {
     }
 };
 
-}  // namespace ondavel::workbench::testing
+const bool kAdded = AddTestClass<MainWindowTest>();
 
-int RunMainWindowTests(int argc, char** argv) {
-    ondavel::workbench::testing::MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+}  // namespace ondavel::workbench::testing
 
 #include "main_window_test.moc"
