@@ -12,46 +12,36 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CheckCommandTest : public ::testing::Test {
+class CheckCommandTest : public AssemblerWorkspaceTest {
   protected:
-    void SetUp() override {
-        if (!HasAssembler()) GTEST_SKIP() << kNoAssembler;
-    }
     // A workspace over include, its SDK kit translated.
     void Translate(const std::string& include) {
         ASSERT_TRUE(TranslateSdkKit(base, work(), include));
     }
-    CliRun Check(const std::string& arguments) {
-        return RunCli(work(), base,
-                      "-q --kit sdk check --assembler \"" ONDAVEL_ASSEMBLER "\" " + arguments);
+    CliRun Check(const std::string& arguments, const std::string& options = {}) {
+        return RunWithAssembler("check", arguments, options);
     }
-    std::string work() const { return base / "ws"; }
-
-    TempDir base;
 };
 
 TEST_F(CheckCommandTest, EachErrorIsShownWithTheLineItPointsAt) {
-    Translate(std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include");
+    Translate(kSampleInclude);
     WriteBytes(fs::path(work()) / "sdk" / "broken.sdk", "IF NOWHERE_DEFINED\r\nENDIF\r\n");
     WriteBytes(fs::path(work()) / "sdk" / "cplusplus.sdk", ".ERR <This header is for C++>\r\n");
     const CliRun run = Check("--after windows.sdk");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.out.find("broken.sdk: 1 error\n  broken.sdk(1): Error A2102: Symbol not "
-                           "defined : NOWHERE_DEFINED\n      IF NOWHERE_DEFINED\n"),
-              std::string::npos)
-        << run.out;
+    EXPECT_THAT(run.out, HasSubstr("broken.sdk: 1 error\n  broken.sdk(1): Error A2102: Symbol not "
+                                   "defined : NOWHERE_DEFINED\n      IF NOWHERE_DEFINED\n"));
     // The sample header keeps one type that no kit knows, to show the learning pass its work.
-    EXPECT_NE(run.out.find("sample.sdk: 1 error\n"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("      SampleForget PROTO : inconnu SAMPLE_COOKIE"), std::string::npos);
-    EXPECT_TRUE(run.out.ends_with("1 of 4 clean (each after windows.sdk); 1 stop only at their "
-                                  "header's own #error\n"))
-        << run.out;
+    EXPECT_THAT(run.out, HasSubstr("sample.sdk: 1 error\n"));
+    EXPECT_THAT(run.out, HasSubstr("      SampleForget PROTO : inconnu SAMPLE_COOKIE"));
+    EXPECT_THAT(run.out, EndsWith("1 of 4 clean (each after windows.sdk); 1 stop only at their "
+                                  "header's own #error\n"));
 }
 
 // The forms the translation writes for C's defined, its undefined names and its sizeof
 // mean to the assembler what they mean to the C compiler.
 TEST_F(CheckCommandTest, TheSupportDefinitionsMeanWhatCMeans) {
-    Translate(std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include");
+    Translate(kSampleInclude);
     WriteBytes(fs::path(work()) / "sdk" / "meaning.sdk",
                "URL_LENGTH\tequ\t<( 2048 + 32 + strsize(://) + 1)>\r\n"
                ".ERRNZ URL_LENGTH - 2084\r\n"
@@ -69,8 +59,7 @@ TEST_F(CheckCommandTest, TheSupportDefinitionsMeanWhatCMeans) {
                "POP_PACKING\r\n.ERRNZ PACKING - 8\r\n"
                "SET_PACKING 1\r\n.ERRNZ PACKING - 1\r\nSET_PACKING\r\n.ERRNZ PACKING - 8\r\n"
                "PUSH_PACKING some_label\r\n.ERRNZ PACKING - 8\r\n");
-    const CliRun run = Check("meaning.sdk");
-    EXPECT_TRUE(run.out.ends_with("1 of 1 clean\n")) << run.out;
+    EXPECT_THAT(Check("meaning.sdk").out, EndsWith("1 of 1 clean\n"));
 }
 
 TEST_F(CheckCommandTest, TheWindowsIncludeTreeAssembles) {
@@ -83,35 +72,32 @@ TEST_F(CheckCommandTest, TheWindowsIncludeTreeAssembles) {
 // The includes of the other kits are searched in their folders for the same target: a 64-bit
 // include finds directx64/, never the 32-bit directx/.
 TEST_F(CheckCommandTest, OtherKitsAreSearchedForTheSameTarget) {
-    Translate(std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include");
+    Translate(kSampleInclude);
     ASSERT_EQ(RunCli(work(), base, "-q --kit sdk --target win64 all").exitCode, 0);
     const fs::path folder(work());
     WriteBytes(folder / "sdk64" / "uses.sdk", "include other.sdk\r\n.ERRNZ OTHER_BITS - 64\r\n");
     fs::create_directories(folder / "directx64");
     WriteBytes(folder / "directx" / "other.sdk", "OTHER_BITS equ 32\r\n");
     WriteBytes(folder / "directx64" / "other.sdk", "OTHER_BITS equ 64\r\n");
-    const CliRun run = RunCli(work(), base,
-                              "-q --kit sdk --target win64 check --assembler \"" ONDAVEL_ASSEMBLER
-                              "\" uses.sdk");
-    EXPECT_TRUE(run.out.ends_with("1 of 1 clean\n")) << run.out;
+    EXPECT_THAT(Check("uses.sdk", "--target win64").out, EndsWith("1 of 1 clean\n"));
 }
 
 // An assembler named by a relative path is found from where the command was given.
 TEST_F(CheckCommandTest, ARelativeAssemblerPathIsTakenFromTheWorkingFolder) {
-    Translate(std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include");
+    Translate(kSampleInclude);
     const fs::path assembler(ONDAVEL_ASSEMBLER);
     const std::string relative = fs::relative(assembler, work()).string();
-    const CliRun run = RunCli(work(), base, "-q --kit sdk check --assembler " + relative +
-                                                " windows.sdk", "cd \"" + work() + "\" && ");
-    EXPECT_TRUE(run.out.ends_with("1 of 1 clean\n")) << run.out << run.err;
+    const CliRun run =
+        RunCli(work(), base, "-q --kit sdk check --assembler " + relative + " windows.sdk",
+               "cd \"" + work() + "\" && ");
+    EXPECT_THAT(run.out, EndsWith("1 of 1 clean\n")) << run.err;
 }
 
 TEST(CheckWithoutAssemblerTest, SaysHowToGetOne) {
     TempDir base;
     const CliRun run = RunCli(base.path().string(), base, "--kit sdk check", "PATH=/nowhere ");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("no MASM-compatible assembler found on PATH"), std::string::npos)
-        << run.err;
+    EXPECT_THAT(run.err, HasSubstr("no MASM-compatible assembler found on PATH"));
 }
 
 }  // namespace

@@ -46,8 +46,8 @@ TEST_F(CommandsTest, ABatchTranslatesEveryListedHeader) {
     EXPECT_EQ(Occurrences(run.err, "ALL DONE"), 1u) << run.err;
     EXPECT_EQ(ReadBytes(base / "sdk/b.sdk"), "; nothing declared\r\n" + kCountLine);
     EXPECT_EQ(ReadBytes(base / "sdk/c.sdk"), ";ECHO   once\r\n" + kCountLine);
-    EXPECT_TRUE(ReadBytes(base / "sdk/a.sdk").ends_with(kCountLine));
-    EXPECT_TRUE(ReadBytes(base / "journal.txt").starts_with(Path("a.h") + "\r\n"));
+    EXPECT_THAT(ReadBytes(base / "sdk/a.sdk"), EndsWith(kCountLine));
+    EXPECT_THAT(ReadBytes(base / "journal.txt"), StartsWith(Path("a.h") + "\r\n"));
     EXPECT_EQ(ReadBytes(base / "BlocsdeTexte.txt"), Path("a.h") + "\r\ntypedef DWORD MYTYPE;\r\n" +
                                                         Path("b.h") + "\r\n" + Path("c.h") +
                                                         "\r\n");
@@ -60,10 +60,8 @@ TEST_F(CommandsTest, ABatchGoesOnPastLinesThatNameNoReadableHeader) {
                Path("b.h") + "\r\n" + Path("c.h"));
     const CliRun run = RunCli(base, "-q --kit sdk all");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("SetTestFichier: " + Path("missing.h")), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("line 4: a header path longer than 260 characters is refused"),
-              std::string::npos)
-        << run.err;
+    EXPECT_THAT(run.err, HasSubstr("SetTestFichier: " + Path("missing.h")));
+    EXPECT_THAT(run.err, HasSubstr("line 4: a header path longer than 260 characters is refused"));
     EXPECT_EQ(ReadBytes(base / "sdk/missing.sdk"), "");
     EXPECT_EQ(ReadBytes(base / "sdk/c.sdk"), ";ECHO   once\r\n" + kCountLine);
     EXPECT_EQ(ReadBytes(base / "journal.txt"),
@@ -86,8 +84,8 @@ TEST_F(CommandsTest, TheTestCommandWritesItsNames) {
     fs::copy_file(base / "a.h", base / "Test.txt");
     const CliRun run = RunCli(base, "-q --kit sdk test");
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_TRUE(
-        ReadBytes(base / "liste.txt").starts_with("DWORD\r\n\tMYTYPE,HFOO\r\nFonctions\r\n"));
+    EXPECT_THAT(ReadBytes(base / "liste.txt"),
+                StartsWith("DWORD\r\n\tMYTYPE,HFOO\r\nFonctions\r\n"));
 }
 
 TEST_F(CommandsTest, OneFileGoesToTheViewOrIntoAFolder) {
@@ -101,7 +99,7 @@ TEST_F(CommandsTest, OneFileGoesToTheViewOrIntoAFolder) {
         base, "-q --kit sdk file \"" + Path("a.h") + "\" --to \"" + folder.path().string() + "\"");
     EXPECT_EQ(toFolder.exitCode, 0) << toFolder.err;
     EXPECT_EQ(toFolder.out, "");
-    EXPECT_NE(ReadBytes(folder / "a.sdk").find("PROTO"), std::string::npos);
+    EXPECT_THAT(ReadBytes(folder / "a.sdk"), HasSubstr("PROTO"));
     EXPECT_FALSE(fs::exists(base / "sdk/a.sdk"));
 }
 
@@ -125,9 +123,7 @@ TEST_F(CommandsTest, LearningReportsEachNameOnceFromItsFirstHeader) {
               "HDC = DWORD ; winuser.h  ********  = HDC\r\n");
     EXPECT_EQ(ReadBytes(base / "learn.txt"),
               "WNDPROC = Callback ; winuser.h\r\nLPARAM = Callback ; winuser.h\r\n");
-    EXPECT_NE(run.err.find("Recherche\nFini: Structures,learnst.txt autre,learn.txt\n"),
-              std::string::npos)
-        << run.err;
+    EXPECT_THAT(run.err, HasSubstr("Recherche\nFini: Structures,learnst.txt autre,learn.txt\n"));
     EXPECT_EQ(RunCli(base, "-q learn").exitCode, 1);  // no liste.txt
 }
 
@@ -138,9 +134,8 @@ TEST_F(CommandsTest, A64BitRunListsAndLearnsInFilesOfItsOwn) {
     HeaderList(Path("a.h") + "\r\n");
     ASSERT_EQ(RunCli(base, "-q --kit sdk all --list").exitCode, 0);
     ASSERT_EQ(RunCli(base, "-q --kit sdk --target win64 all --list").exitCode, 0);
-    EXPECT_NE(ReadBytes(base / "liste.txt").find("DWORD\r\n\tMYTYPE,HFOO\r\n"), std::string::npos);
-    EXPECT_NE(ReadBytes(base / "liste64.txt").find("QWORD\r\n\tHFOO\r\n"), std::string::npos)
-        << ReadBytes(base / "liste64.txt");
+    EXPECT_THAT(ReadBytes(base / "liste.txt"), HasSubstr("DWORD\r\n\tMYTYPE,HFOO\r\n"));
+    EXPECT_THAT(ReadBytes(base / "liste64.txt"), HasSubstr("QWORD\r\n\tHFOO\r\n"));
     WriteBytes(base / "journal.txt", "/x/b.h\nHFOO 3\nMYTYPE 4\n");
     ASSERT_EQ(RunCli(base, "-q --target win64 learn").exitCode, 0);
     EXPECT_EQ(ReadBytes(base / "learn64.txt"), "HFOO = QWORD ; a.h\r\nMYTYPE = DWORD ; a.h\r\n");
@@ -151,8 +146,7 @@ TEST_F(CommandsTest, A64BitRunListsAndLearnsInFilesOfItsOwn) {
 TEST_F(CommandsTest, TheOleviewCommandWritesTheReorderedCopy) {
     const CliRun missing = RunCli(base, "-q --kit sdk oleview");
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_NE(missing.err.find("SetTestFichier: " + Path("Oleview.txt")), std::string::npos)
-        << missing.err;
+    EXPECT_THAT(missing.err, HasSubstr("SetTestFichier: " + Path("Oleview.txt")));
 
     WriteBytes(base / "Oleview.txt", "library L\r\n{\r\n};\r\n");
     RunCli(base, "-q --kit sdk oleview");
@@ -165,14 +159,14 @@ TEST_F(CommandsTest, BatchesThatCannotRunSaySoAndWriteNothing) {
     fs::create_directory(base / "journal.txt");  // journal.txt cannot be created
     const CliRun blocked = RunCli(base, "-q --kit sdk all --list");
     EXPECT_EQ(blocked.exitCode, 1);
-    EXPECT_NE(blocked.err.find("journal.txt: "), std::string::npos) << blocked.err;
+    EXPECT_THAT(blocked.err, HasSubstr("journal.txt: "));
     EXPECT_FALSE(fs::exists(base / "sdk/c.sdk"));
     fs::remove(base / "journal.txt");
 
     HeaderList("\r\n");
     const CliRun empty = RunCli(base, "-q --kit sdk all");
     EXPECT_EQ(empty.exitCode, 1);
-    EXPECT_NE(empty.err.find("the header list names no header"), std::string::npos) << empty.err;
+    EXPECT_THAT(empty.err, HasSubstr("the header list names no header"));
     EXPECT_FALSE(fs::exists(base / "journal.txt"));
 }
 
@@ -202,11 +196,11 @@ TEST_F(CommandsTest, A64BitBatchWritesIntoItsOwnFolder) {
     EXPECT_EQ(ReadBytes(base / "sdk64/c.sdk"), ReadBytes(base / "sdk/c.sdk"));
     const std::string wide = ReadBytes(base / "sdk64/ondavel.inc");
     const std::string narrow = ReadBytes(base / "sdk/ondavel.inc");
-    EXPECT_NE(wide.find("_WIN64\tequ\t1\r\n"), std::string::npos);
-    EXPECT_NE(wide.find("comethod2Proto\tTYPEDEF PROTO :QWORD,:QWORD\r\n"), std::string::npos);
-    EXPECT_EQ(wide.find("_X86_"), std::string::npos);
-    EXPECT_EQ(narrow.find("_WIN64"), std::string::npos);
-    EXPECT_NE(narrow.find("comethod2Proto\tTYPEDEF PROTO :DWORD,:DWORD\r\n"), std::string::npos);
+    EXPECT_THAT(wide, HasSubstr("_WIN64\tequ\t1\r\n"));
+    EXPECT_THAT(wide, HasSubstr("comethod2Proto\tTYPEDEF PROTO :QWORD,:QWORD\r\n"));
+    EXPECT_THAT(wide, Not(HasSubstr("_X86_")));
+    EXPECT_THAT(narrow, Not(HasSubstr("_WIN64")));
+    EXPECT_THAT(narrow, HasSubstr("comethod2Proto\tTYPEDEF PROTO :DWORD,:DWORD\r\n"));
     EXPECT_NE(RunCli(base, "-q --kit sdk --target win16 all").exitCode, 0);
 }
 
@@ -218,7 +212,7 @@ TEST_F(CommandsTest, AReadOnlyBaseDirectoryIsAnError) {
     const CliRun run = RunCli(base.path().string(), outputs, "-q --kit sdk all --list");
     ::chmod(base.path().c_str(), 0755);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("CreateFile: " + Path("liste.txt")), std::string::npos) << run.err;
+    EXPECT_THAT(run.err, HasSubstr("CreateFile: " + Path("liste.txt")));
     EXPECT_FALSE(fs::exists(base / "sdk"));
     EXPECT_EQ(std::distance(fs::directory_iterator(outputs.path()), fs::directory_iterator()), 2);
 }

@@ -18,7 +18,7 @@ TEST(ConditionsCommandTest, ListsTheConditionsOneALine) {
     const CliRun missing = RunCli(base, "conditions Z" + file);
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.out, "");
-    EXPECT_NE(missing.err.find("Z: Echec,la r\xC3\xA9"), std::string::npos) << missing.err;
+    EXPECT_THAT(missing.err, HasSubstr("Z: Echec,la r\xC3\xA9"));
 
     EXPECT_EQ(RunCli(base, "conditions X \"" + base / "none.inc" + "\"").exitCode, 2);
 }

@@ -17,9 +17,9 @@ namespace fs = std::filesystem;
 
 // What differs between the two machines, from the translation to the link.
 struct Machine {
-    std::string target;         // the value of --target
-    std::string kitFolder;      // the translated SDK kit's folder in the workspace
-    std::string objectFormat;   // the assembler's option
+    std::string target;        // the value of --target
+    std::string kitFolder;     // the translated SDK kit's folder in the workspace
+    std::string objectFormat;  // the assembler's option
     std::string linker;
     std::string linkerPackage;  // the Debian package that has the linker
     std::string libraries;      // the import libraries' folder
@@ -64,12 +64,7 @@ class ExampleBuild : public ::testing::Test {
         if (!HasMingwHeaders()) GTEST_SKIP() << "no MinGW-w64 headers";
         if (!OnPath(machine_.linker))
             GTEST_SKIP() << "no " << machine_.linker << " (" << machine_.linkerPackage << ")";
-        ASSERT_EQ(RunCli(base, "init \"" + work() + "\" --include \"" + kMingwInclude + "\"")
-                      .exitCode,
-                  0);
-        ASSERT_EQ(RunCli(work(), base, "-q --kit sdk --target " + machine_.target + " all")
-                      .exitCode,
-                  0);
+        ASSERT_TRUE(TranslateSdkKit(base, work(), kMingwInclude, "--target " + machine_.target));
         if (ReadBytes(kit() + "/wingdi.sdk").find("\r\nERROR\tequ\t<") != std::string::npos) {
             GTEST_SKIP() << "wingdi.sdk makes ERROR a text equate (C: #define ERROR 0); the "
                             "assembler's own .data and .data? write ASSUME CS:ERROR, which then "
@@ -85,11 +80,11 @@ class ExampleBuild : public ::testing::Test {
     CliRun Build(const Example& example) {
         const std::string source = std::string(ONDAVEL_SOURCE_DIR) + "/examples/" + example.name;
         const std::string object = base / (example.name + ".obj");
-        const CliRun assembled = RunShell(
-            "\"" ONDAVEL_ASSEMBLER "\" -q " + machine_.objectFormat + " -Zp8 -I \"" + kit() +
-                "\" -Fo \"" + object + "\" -Fw \"" + base / (example.name + ".err") + "\" \"" +
-                source + ".asm\"",
-            base);
+        const CliRun assembled =
+            RunShell("\"" ONDAVEL_ASSEMBLER "\" -q " + machine_.objectFormat + " -Zp8 -I \"" +
+                         kit() + "\" -Fo \"" + object + "\" -Fw \"" +
+                         base / (example.name + ".err") + "\" \"" + source + ".asm\"",
+                     base);
         if (assembled.exitCode != 0) return assembled;
         return RunShell(machine_.linker + " -e " + machine_.entry + " --subsystem " +
                             example.subsystem + " -o \"" + exe(example) + "\" \"" + object +
@@ -144,9 +139,8 @@ class Examples64Test : public ExampleBuild {
 
     // Wine's 64-bit loader, which the wine command hands 64-bit programs to.
     bool HasWine64() {
-        return OnPath("wine") &&
-               (OnPath("wine64") || fs::exists("/usr/lib/wine/wine64") ||
-                fs::exists("/usr/lib64/wine/wine64"));
+        return OnPath("wine") && (OnPath("wine64") || fs::exists("/usr/lib/wine/wine64") ||
+                                  fs::exists("/usr/lib64/wine/wine64"));
     }
 };
 

@@ -66,7 +66,7 @@ TEST_F(FileSafetyTest, HostileListLinesReadAnywhereButWriteOnlySafeNamesInTheFol
     EXPECT_EQ(Run("all").exitCode, 1);  // ".." is a folder, not a header
     EXPECT_EQ(FilesUnder(base / "sdk"), (std::vector<std::string>{"..sdk", "big.sdk", "evil.sdk",
                                                                   "line_end.sdk", "ondavel.inc"}));
-    EXPECT_TRUE(ReadBytes(base / "sdk/evil.sdk").ends_with(kCountLine));
+    EXPECT_THAT(ReadBytes(base / "sdk/evil.sdk"), EndsWith(kCountLine));
     // A name too long for a file system with a temporary name beside it is cut.
     fs::create_directory(base / "to");
     EXPECT_EQ(
@@ -75,32 +75,30 @@ TEST_F(FileSafetyTest, HostileListLinesReadAnywhereButWriteOnlySafeNamesInTheFol
     EXPECT_EQ(FilesUnder(elsewhere.path()).size(), 3u);
 }
 
+// ulimit -f: no file may grow past 1 KB, as on a full disk; the signal is ignored so that the
+// write fails instead of killing the command. An output and the knowledge file a merge grows
+// keep what they held.
 TEST_F(FileSafetyTest, AFullDiskFailsWithThePathAndKeepsTheOldFile) {
     fs::create_directory(base / "to");
     WriteBytes(base / "to/big.sdk", "old");
-    // ulimit -f: no file may grow past 1 KB, as on a full disk; the signal is ignored so that
-    // the write fails instead of killing the command.
-    const CliRun run = Run("file --to \"" + (base / "to") + "\" \"" + (base / "big.h") + "\"",
-                           "ulimit -f 2; trap '' XFSZ; ");
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("WriteFile: " + (base / "to/big.sdk")), std::string::npos) << run.err;
-    EXPECT_EQ(ReadBytes(base / "to/big.sdk"), "old");
-    EXPECT_FALSE(HasTemporary(base.path()));
-}
-
-TEST_F(FileSafetyTest, AKnowledgeMergeOnAFullDiskKeepsTheKnowledgeFileWhole) {
-    const std::string knowledge = ReadBytes(base / "egales.txt");
-    ASSERT_GT(knowledge.size(), 1024u);
     WriteBytes(base / "learn.txt", "LPFRESH = DWORD ; fresh.h\r\n");
-    const CliRun run =
-        Run("knowledge merge \"" + (base / "egales.txt") + "\" \"" + (base / "learn.txt") + "\"",
-            "ulimit -f 2; trap '' XFSZ; ");
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find(base / "egales.txt" + " cannot be written: File too large"),
-              std::string::npos)
-        << run.err;
-    EXPECT_EQ(ReadBytes(base / "egales.txt"), knowledge);
-    EXPECT_FALSE(HasTemporary(base.path()));
+    ASSERT_GT(ReadBytes(base / "egales.txt").size(), 1024u);
+    const struct {
+        std::string arguments, file, message;
+    } cases[] = {
+        {"file --to \"" + (base / "to") + "\" \"" + (base / "big.h") + "\"", base / "to/big.sdk",
+         "WriteFile: " + (base / "to/big.sdk")},
+        {"knowledge merge \"" + (base / "egales.txt") + "\" \"" + (base / "learn.txt") + "\"",
+         base / "egales.txt", base / "egales.txt" + " cannot be written: File too large"},
+    };
+    for (const auto& c : cases) {
+        const std::string before = ReadBytes(c.file);
+        const CliRun run = Run(c.arguments, "ulimit -f 2; trap '' XFSZ; ");
+        EXPECT_EQ(run.exitCode, 1) << c.arguments;
+        EXPECT_THAT(run.err, HasSubstr(c.message));
+        EXPECT_EQ(ReadBytes(c.file), before);
+        EXPECT_FALSE(HasTemporary(base.path()));
+    }
 }
 
 TEST_F(FileSafetyTest, AnOutputThatCannotTakeItsNameFailsWithThePath) {
@@ -109,9 +107,9 @@ TEST_F(FileSafetyTest, AnOutputThatCannotTakeItsNameFailsWithThePath) {
     WriteBytes(base / "header.txt", base / "big.h");
     const CliRun run = Run("all");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find(base / "sdk/big.sdk"), std::string::npos) << run.err;
+    EXPECT_THAT(run.err, HasSubstr(base / "sdk/big.sdk"));
     EXPECT_FALSE(HasTemporary(base.path()));
-    EXPECT_TRUE(ReadBytes(base / "journal.txt").starts_with(base / "big.h"));
+    EXPECT_THAT(ReadBytes(base / "journal.txt"), StartsWith(base / "big.h"));
 }
 
 TEST_F(FileSafetyTest, AnInterruptedBatchLeavesEveryFileWholeOrUntouched) {
@@ -136,12 +134,12 @@ TEST_F(FileSafetyTest, AnInterruptedBatchLeavesEveryFileWholeOrUntouched) {
     EXPECT_LT(written.size(), 3000u);
     for (const std::string& file : written) {
         if (file == "ondavel.inc") continue;
-        EXPECT_TRUE(ReadBytes(base.path() / "sdk" / file).ends_with(kCountLine)) << file;
+        EXPECT_THAT(ReadBytes(base.path() / "sdk" / file), EndsWith(kCountLine)) << file;
     }
     EXPECT_FALSE(HasTemporary(base.path()));
     EXPECT_EQ(ReadBytes(base / "liste.txt"), "old");
     EXPECT_EQ(ReadBytes(base / "BlocsdeTexte.txt"), "old");
-    EXPECT_TRUE(ReadBytes(base / "journal.txt").ends_with("\r\n"));
+    EXPECT_THAT(ReadBytes(base / "journal.txt"), EndsWith("\r\n"));
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ constexpr const char* kInclude64 =
     "Sleep PROTO C :DWORD\r\n"
     "NotExportedAnywhere PROTO :QWORD\r\n";
 
-class ProveCommandTest : public ::testing::Test {
+class ProveCommandTest : public AssemblerWorkspaceTest {
   protected:
     void SetUp() override {
         RequireTools("i686-w64-mingw32-gcc", "gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686");
@@ -64,17 +64,9 @@ class ProveCommandTest : public ::testing::Test {
         if (std::system((compiler + " --version > /dev/null 2>&1").c_str()) != 0)
             GTEST_SKIP() << "no " << compiler << ": apt-get install " << packages;
     }
-    void Init(const std::string& include) {
-        ASSERT_EQ(RunCli(base, "init \"" + work() + "\" --include \"" + include + "\"").exitCode,
-                  0);
+    CliRun Prove(const std::string& arguments, const std::string& options = {}) {
+        return RunWithAssembler("prove", arguments, options);
     }
-    CliRun Prove(const std::string& arguments) {
-        return RunCli(work(), base,
-                      "-q --kit sdk prove --assembler \"" ONDAVEL_ASSEMBLER "\" " + arguments);
-    }
-    std::string work() const { return base / "ws"; }
-
-    TempDir base;
 };
 
 class Prove64CommandTest : public ProveCommandTest {
@@ -89,7 +81,7 @@ TEST_F(ProveCommandTest, ReportsExactlyTheLayoutsAndDecorationsThatDiffer) {
     const fs::path headers = base.path() / "headers";
     fs::create_directories(headers);
     WriteBytes(headers / "proof.h", kHeader);
-    Init(headers.string());
+    ASSERT_TRUE(InitWorkspace(base, work(), headers.string()));
     fs::create_directories(fs::path(work()) / "sdk");
     WriteBytes(fs::path(work()) / "sdk" / "proof.sdk", kInclude);
     const CliRun run = Prove("proof.sdk");
@@ -115,8 +107,7 @@ TEST_F(ProveCommandTest, TheWindowsIncludeTreeIsProved) {
     if (!HasMingwHeaders()) {
         GTEST_SKIP() << "no MinGW-w64 headers: apt-get install mingw-w64-i686-dev";
     }
-    Init(kMingwInclude);
-    ASSERT_EQ(RunCli(work(), base, "-q --kit sdk all").exitCode, 0);
+    ASSERT_TRUE(TranslateSdkKit(base, work(), kMingwInclude));
     const CliRun run = Prove("--after windows.sdk windows.sdk");
     EXPECT_NE(run.out.find(" structures exact"), std::string::npos) << run.err;
     EXPECT_NE(run.out.find(" prototypes link"), std::string::npos) << run.out.substr(0, 4000);
@@ -126,13 +117,10 @@ TEST_F(Prove64CommandTest, LayoutsAndPlainNamesAreProvedAgainstTheX8664Toolchain
     const fs::path headers = base.path() / "headers";
     fs::create_directories(headers);
     WriteBytes(headers / "proof.h", kHeader64);
-    Init(headers.string());
     // The translation gives the folder its 64-bit support include; the include is replaced.
-    ASSERT_EQ(RunCli(work(), base, "-q --kit sdk --target win64 all").exitCode, 0);
+    ASSERT_TRUE(TranslateSdkKit(base, work(), headers.string(), "--target win64"));
     WriteBytes(fs::path(work()) / "sdk64" / "proof.sdk", kInclude64);
-    const CliRun run = RunCli(
-        work(), base,
-        "-q --kit sdk --target win64 prove --assembler \"" ONDAVEL_ASSEMBLER "\" proof.sdk");
+    const CliRun run = Prove("proof.sdk", "--target win64");
     EXPECT_EQ(run.exitCode, 1) << run.err;
     EXPECT_EQ(run.out,
               "proof.sdk:\n"
@@ -150,22 +138,18 @@ TEST_F(Prove64CommandTest, LayoutsAndPlainNamesAreProvedAgainstTheX8664Toolchain
 TEST(ProveWithoutToolchainTest, SaysWhatToInstall) {
     if (!HasAssembler()) GTEST_SKIP() << "no assembler to get past";
     TempDir base;
-    const CliRun run = RunCli(base.path().string(), base,
-                              "--kit sdk prove --assembler \"" ONDAVEL_ASSEMBLER "\"",
-                              "PATH=/nowhere ");
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("apt-get install gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686"),
-              std::string::npos)
-        << run.err;
-    const CliRun run64 =
-        RunCli(base.path().string(), base,
-               "--kit sdk --target win64 prove --assembler \"" ONDAVEL_ASSEMBLER "\"",
-               "PATH=/nowhere ");
-    EXPECT_EQ(run64.exitCode, 1);
-    EXPECT_NE(run64.err.find("x86_64-w64-mingw32-gcc cannot be found: apt-get install "
-                             "gcc-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64"),
-              std::string::npos)
-        << run64.err;
+    for (const auto& [target, message] :
+         {std::pair{"win32", "apt-get install gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686"},
+          std::pair{"win64",
+                    "x86_64-w64-mingw32-gcc cannot be found: apt-get install "
+                    "gcc-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64"}}) {
+        const CliRun run = RunCli(base.path().string(), base,
+                                  std::string("--kit sdk --target ") + target +
+                                      " prove --assembler \"" ONDAVEL_ASSEMBLER "\"",
+                                  "PATH=/nowhere ");
+        EXPECT_EQ(run.exitCode, 1) << target;
+        EXPECT_THAT(run.err, HasSubstr(message));
+    }
 }
 
 }  // namespace

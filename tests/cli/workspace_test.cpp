@@ -45,7 +45,7 @@ TEST_F(WorkspaceTest, InitWritesKnowledgeFilesAndHeaderListsInDependencyOrder) {
                   "zlib.h\r\n" + t + "psdk_inc/_ip_types.h\r\n" + t + "sys/types.h\r\n");
     EXPECT_EQ(ReadBytes(In("ws/Dxheader.txt")), t + "d3d9.h\r\n" + t + "dxgi.h\r\n");
     EXPECT_EQ(ReadBytes(In("ws/winddkheader.txt")), t + "ddk/wdm.h\r\n" + t + "ddk/usb.h\r\n");
-    EXPECT_TRUE(ReadBytes(In("ws/DarkGdkHeader.txt")).starts_with(";"));
+    EXPECT_THAT(ReadBytes(In("ws/DarkGdkHeader.txt")), StartsWith(";"));
     const fs::path kits = fs::path(ONDAVEL_SOURCE_DIR) / "kits";
     for (const char* name : {"egales.txt", "directx.txt", "winddkegale.txt"}) {
         EXPECT_EQ(ReadBytes(In(std::string("ws/") + name)), ReadBytes(kits / name)) << name;
@@ -84,31 +84,30 @@ TEST_F(WorkspaceTest, ABinaryCopiedAloneMakesTheSameWorkspace) {
 }
 
 TEST_F(WorkspaceTest, AnExistingWorkspaceIsReplacedOnlyWithForce) {
-    const std::string sample = "\"" + std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include\"";
-    ASSERT_EQ(Init("\"" + In("ws") + "\" --include " + sample).exitCode, 0);
+    const std::string arguments = "\"" + In("ws") + "\" --include \"" + kSampleInclude + "\"";
+    ASSERT_EQ(Init(arguments).exitCode, 0);
     WriteBytes(In("ws/egales.txt"), "edited by the user");
 
-    const CliRun refused = Init("\"" + In("ws") + "\" --include " + sample);
+    const CliRun refused = Init(arguments);
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_NE(refused.err.find("--force"), std::string::npos) << refused.err;
+    EXPECT_THAT(refused.err, HasSubstr("--force"));
     EXPECT_EQ(ReadBytes(In("ws/egales.txt")), "edited by the user");
 
-    EXPECT_EQ(Init("\"" + In("ws") + "\" --include " + sample + " --force").exitCode, 0);
+    EXPECT_EQ(Init(arguments + " --force").exitCode, 0);
     EXPECT_NE(ReadBytes(In("ws/egales.txt")), "edited by the user");
 }
 
 TEST_F(WorkspaceTest, AMissingIncludeFolderIsRefusedAndWritesNothing) {
     const CliRun run = Init("\"" + In("ws") + "\" --include \"" + In("no-such-folder") + "\"");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("no-such-folder does not exist"), std::string::npos) << run.err;
+    EXPECT_THAT(run.err, HasSubstr("no-such-folder does not exist"));
     EXPECT_FALSE(fs::exists(In("ws")));
 }
 
 // Every kit over the bundled sample headers: a change to a knowledge file that loses a type,
 // a structure or a reserved name shows here as a changed count.
 TEST_F(WorkspaceTest, TheSampleTreeTranslatesWithTheExpectedCounts) {
-    const std::string sample = "\"" + std::string(ONDAVEL_SOURCE_DIR) + "/kits/sample/include\"";
-    ASSERT_EQ(Init("\"" + In("ws") + "\" --include " + sample).exitCode, 0);
+    ASSERT_TRUE(InitWorkspace(base, In("ws"), kSampleInclude));
     struct Expected {
         const char* kit;
         const char* output;
@@ -126,8 +125,7 @@ TEST_F(WorkspaceTest, TheSampleTreeTranslatesWithTheExpectedCounts) {
         EXPECT_EQ(Occurrences(out, " inconnu "), e.unknown) << e.kit;
     }
     // MASM words as member names are renamed.
-    EXPECT_NE(ReadBytes(In("ws/winddk/sampledrv.sdk")).find("\t_lock DWORD ?\r\n"),
-              std::string::npos);
+    EXPECT_THAT(ReadBytes(In("ws/winddk/sampledrv.sdk")), HasSubstr("\t_lock DWORD ?\r\n"));
 }
 
 }  // namespace

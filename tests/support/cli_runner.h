@@ -2,6 +2,7 @@
 // printed.
 #pragma once
 
+#include <gmock/gmock.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -12,6 +13,12 @@
 
 namespace ondavel::testing {
 
+// What the end-to-end tests look for in a command's texts; on failure the text is printed.
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
+
 // The last line of every translation that leaves no IF level open.
 inline const std::string kCountLine =
     "\r\n\r\n;+ IF > endif  D\xE9"
@@ -19,10 +26,14 @@ inline const std::string kCountLine =
 
 // The MinGW-w64 headers: the real-world tree that end-to-end tests translate when it is there.
 inline const std::string kMingwInclude = "/usr/share/mingw-w64/include";
-inline bool HasMingwHeaders() { return std::filesystem::exists(kMingwInclude + "/windows.h"); }
+inline bool HasMingwHeaders() {
+    return std::filesystem::exists(kMingwInclude + "/windows.h");
+}
 
 // Whether the build was given an assembler, and what to tell when it was not.
-inline bool HasAssembler() { return !std::string(ONDAVEL_ASSEMBLER).empty(); }
+inline bool HasAssembler() {
+    return !std::string(ONDAVEL_ASSEMBLER).empty();
+}
 inline const char* const kNoAssembler =
     "no assembler: build with -DONDAVEL_ASSEMBLER=PATH (./build.sh test builds JWasm from "
     "../shared/tools/jwasm when it is there)";
@@ -57,13 +68,42 @@ inline CliRun RunCli(const TempDir& base, const std::string& arguments) {
     return RunCli(base.path().string(), base, arguments);
 }
 
-// A workspace made by init over the include folder, at work, with its SDK kit translated into
-// work/sdk; false when either command failed.
-inline bool TranslateSdkKit(const TempDir& outputs, const std::string& work,
-                            const std::string& include) {
-    return RunCli(outputs, "init \"" + work + "\" --include \"" + include + "\"").exitCode == 0 &&
-           RunCli(work, outputs, "-q --kit sdk all").exitCode == 0;
+// The sample include tree the program carries.
+inline const std::string kSampleInclude = ONDAVEL_SOURCE_DIR "/kits/sample/include";
+
+// A workspace made by init over the include folder, at work; false when init failed.
+inline bool InitWorkspace(const TempDir& outputs, const std::string& work,
+                          const std::string& include) {
+    return RunCli(outputs, "init \"" + work + "\" --include \"" + include + "\"").exitCode == 0;
 }
+
+// Such a workspace with its SDK kit translated (options go before "all": "--target win64");
+// false when either command failed.
+inline bool TranslateSdkKit(const TempDir& outputs, const std::string& work,
+                            const std::string& include, const std::string& options = {}) {
+    return InitWorkspace(outputs, work, include) &&
+           RunCli(work, outputs, "-q --kit sdk " + options + " all").exitCode == 0;
+}
+
+// A workspace at base/ws for the commands that run the build's assembler; they skip when the
+// build was given none.
+class AssemblerWorkspaceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!HasAssembler()) GTEST_SKIP() << kNoAssembler;
+    }
+    // command ("check", "prove") in the workspace with the build's assembler; options go
+    // before it ("--target win64").
+    CliRun RunWithAssembler(const std::string& command, const std::string& arguments,
+                            const std::string& options = {}) {
+        return RunCli(work(), base,
+                      "-q --kit sdk " + options + " " + command +
+                          " --assembler \"" ONDAVEL_ASSEMBLER "\" " + arguments);
+    }
+    std::string work() const { return base / "ws"; }
+
+    TempDir base;
+};
 
 // How many times part stands in text, overlapping ones included.
 inline size_t Occurrences(const std::string& text, const std::string& part) {

@@ -5,6 +5,7 @@
 #include "workbench/file_viewer.h"
 #include "workbench/main_window.h"
 #include "workbench/recording_prompter.h"
+#include "workbench/test_classes.h"
 #include "workbench/text_codec.h"
 
 namespace ondavel::workbench::testing {
@@ -87,11 +88,8 @@ class FileViewerTest : public QObject {
     }
 };
 
-}  // namespace ondavel::workbench::testing
+const bool kAdded = AddTestClass<FileViewerTest>();
 
-int RunFileViewerTests(int argc, char** argv) {
-    ondavel::workbench::testing::FileViewerTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+}  // namespace ondavel::workbench::testing
 
 #include "file_viewer_test.moc"

@@ -10,6 +10,7 @@
 #include "workbench/base_folder.h"
 #include "workbench/header_choice_dialog.h"
 #include "workbench/recording_prompter.h"
+#include "workbench/test_classes.h"
 #include "workbench/text_codec.h"
 
 namespace ondavel::workbench::testing {
@@ -97,11 +98,8 @@ class HeaderChoiceTest : public QObject {
     }
 };
 
-}  // namespace ondavel::workbench::testing
+const bool kAdded = AddTestClass<HeaderChoiceTest>();
 
-int RunHeaderChoiceTests(int argc, char** argv) {
-    ondavel::workbench::testing::HeaderChoiceTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+}  // namespace ondavel::workbench::testing
 
 #include "header_choice_test.moc"

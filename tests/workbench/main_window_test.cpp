@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -12,6 +11,7 @@
 #include "workbench/base_folder.h"
 #include "workbench/main_window.h"
 #include "workbench/recording_prompter.h"
+#include "workbench/test_classes.h"
 #include "workbench/window_geometry.h"
 
 namespace ondavel::workbench::testing {
@@ -29,13 +29,6 @@ void ChooseInDialog(bool toFile, const QString& destination) {
         if (!destination.isEmpty()) dialog->findChild<QLineEdit*>("3001")->setText(destination);
         dialog->findChild<QPushButton*>("3002")->click();
     });
-}
-
-// The kit of the batch tests: a header that cannot be read between two that translate.
-void ListTwoHeadersAroundAMissingOne(const BaseFolder& base) {
-    base.AddSample("first.h");
-    base.AddSample("third.h");
-    base.ListHeaders({"first.h", "missing.h", "third.h"});
 }
 
 QAction* ItemOf(const MainWindow& window, int id) {
@@ -63,39 +56,23 @@ struct BoxWithEventLoop : RecordingPrompter {
     std::function<void()> whileShown;
 };
 
+// The window of the batch tests, whose kit lists a header that cannot be read between two
+// that translate.
+struct BatchWindow {
+    BatchWindow() {
+        base.AddSample("first.h");
+        base.AddSample("third.h");
+        base.ListHeaders({"first.h", "missing.h", "third.h"});
+    }
+    BaseFolder base;
+    BoxWithEventLoop prompter;
+    MainWindow window{base.base(), prompter};
+};
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    void MenuCarriesEveryPopupTextAndId() {
-        RecordingPrompter prompter;
-        MainWindow window("", prompter);
-        QStringList menu;
-        for (QAction* popup : window.menuBar()->actions()) {
-            QStringList items;
-            for (QAction* item : popup->menu()->actions()) {
-                items << (item->isSeparator() ? "-" : item->data().toString() + " " + item->text());
-            }
-            menu << popup->text() + ": " + items.join("|");
-        }
-        QCOMPARE(
-            menu,
-            QStringList({
-                "&Files: 1021 view learnst.txt|1022 view learn.txt|1023 view journal.txt|"
-                "1024 view test.txt|1013 view Olewiew.txt|-|1025 view SDK equates|"
-                "1026 view directx equates|1027 view DDK equates|-|1028 view liste.txt |"
-                "1029 view SDK liste|1030 view directx liste |1031 view ddk liste|-|1000 &Quitte",
-                "&edit: 1017 &Find|1018 &Next F3|1020 &Replace",
-                "&CHOOSE: 10009 &SDK|10010 &DIRECTX|10011 &WINDDK|-|10013 &64-bit",
-                "&Translate: 10000 &Translate test.txt + list|10001 &Select a file|10002 &ALL|"
-                "10003 &ALL + list|-|10004 &Learn|-|10007 &learn from directx sdk|"
-                "10008 &learn from drivers sdk|1014 &learn from windows sdk",
-                "&Tools: 1032 &Conditions",
-                "&Help: 1900 &About",
-            }));
-        QCOMPARE(window.windowTitle(), kTitle);
-    }
-
     void WindowTakesThreeQuartersByTwoThirdsCentred() {
         const WindowGeometry on1024 = MainWindowGeometry(1024, 768);
         QCOMPARE(QList<int>({on1024.x, on1024.y, on1024.width, on1024.height}),
@@ -168,10 +145,8 @@ class MainWindowTest : public QObject {
     // read shows a box; a step asked for while the box is open does nothing, and the batch
     // then goes on. Once done, the title is the window's again.
     void TheWholeKitGoesOneHeaderAnEventLoopTurn() {
-        BaseFolder base;
-        ListTwoHeadersAroundAMissingOne(base);
-        BoxWithEventLoop prompter;
-        MainWindow window(base.base(), prompter);
+        BatchWindow batch;
+        auto& [base, prompter, window] = batch;
         window.Command(10009);
         QStringList titles;
         QTimer turn;
@@ -208,10 +183,8 @@ class MainWindowTest : public QObject {
     // quadword. A whole-kit translation keeps the target it started with, and so does the
     // item; switched back, the headers go where they went before.
     void The64BitItemSwitchesTheTargetOfTheKits() {
-        BaseFolder base;
-        ListTwoHeadersAroundAMissingOne(base);
-        BoxWithEventLoop prompter;
-        MainWindow window(base.base(), prompter);
+        BatchWindow batch;
+        auto& [base, prompter, window] = batch;
         QAction* item = ItemOf(window, 10013);
         QVERIFY(item->isCheckable());
         QVERIFY(!item->isChecked());
@@ -265,10 +238,8 @@ class MainWindowTest : public QObject {
     // the batch going), then the window waits, showing it, for the step to end and closes
     // without starting the next header.
     void ClosingDuringABatchAsksThenWaitsForTheHeaderUnderWay() {
-        BaseFolder base;
-        ListTwoHeadersAroundAMissingOne(base);
-        BoxWithEventLoop prompter;
-        MainWindow window(base.base(), prompter);
+        BatchWindow batch;
+        auto& [base, prompter, window] = batch;
         window.show();
         window.Command(10009);
         bool waitCursor = false;
@@ -296,11 +267,8 @@ class MainWindowTest : public QObject {
     }
 };
 
-}  // namespace ondavel::workbench::testing
+const bool kAdded = AddTestClass<MainWindowTest>();
 
-int RunMainWindowTests(int argc, char** argv) {
-    ondavel::workbench::testing::MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+}  // namespace ondavel::workbench::testing
 
 #include "main_window_test.moc"

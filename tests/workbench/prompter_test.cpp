@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "workbench/prompter.h"
+#include "workbench/test_classes.h"
 
 namespace ondavel::workbench::testing {
 
@@ -37,11 +38,8 @@ class PrompterTest : public QObject {
     }
 };
 
-}  // namespace ondavel::workbench::testing
+const bool kAdded = AddTestClass<PrompterTest>();
 
-int RunPrompterTests(int argc, char** argv) {
-    ondavel::workbench::testing::PrompterTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+}  // namespace ondavel::workbench::testing
 
 #include "prompter_test.moc"

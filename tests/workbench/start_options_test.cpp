@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "workbench/start_options.h"
+#include "workbench/test_classes.h"
 
 namespace ondavel::workbench::testing {
 
@@ -17,17 +18,14 @@ class StartOptionsTest : public QObject {
                                "--target", "win64", "--run", "1023", "--base", "/nowhere/ws"});
         QCOMPARE(options.commands, QList<int>({10013, 10010, 10002, 1023}));
         QCOMPARE(options.base, std::string("/nowhere/ws/"));
-        QCOMPARE(ParseStartOptions({"ondavel-workbench", "--target", "win32", "--kit", "sdk"})
-                     .commands,
-                 QList<int>({10009}));
+        QCOMPARE(
+            ParseStartOptions({"ondavel-workbench", "--target", "win32", "--kit", "sdk"}).commands,
+            QList<int>({10009}));
     }
 };
 
-}  // namespace ondavel::workbench::testing
+const bool kAdded = AddTestClass<StartOptionsTest>();
 
-int RunStartOptionsTests(int argc, char** argv) {
-    ondavel::workbench::testing::StartOptionsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+}  // namespace ondavel::workbench::testing
 
 #include "start_options_test.moc"

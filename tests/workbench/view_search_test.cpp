@@ -6,6 +6,7 @@
 #include "workbench/main_window.h"
 #include "workbench/recording_prompter.h"
 #include "workbench/search_dialog.h"
+#include "workbench/test_classes.h"
 
 namespace ondavel::workbench::testing {
 
@@ -123,11 +124,8 @@ class ViewSearchTest : public QObject {
     }
 };
 
-}  // namespace ondavel::workbench::testing
+const bool kAdded = AddTestClass<ViewSearchTest>();
 
-int RunViewSearchTests(int argc, char** argv) {
-    ondavel::workbench::testing::ViewSearchTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+}  // namespace ondavel::workbench::testing
 
 #include "view_search_test.moc"

@@ -1,6 +1,7 @@
 // Growing a knowledge file with what a learning pass and a "+ list" batch found.
 #include "learning/knowledge_merge.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,6 +12,8 @@
 namespace ondavel {
 namespace {
 
+using ::testing::HasSubstr;
+using ::testing::Not;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
@@ -110,15 +113,13 @@ TEST(KnowledgeMergeTest, MergingTwiceAddsNothingTheSecondTime) {
     std::string report;
     ASSERT_TRUE(
         MergeKnowledgeFiles(dir / "egales.txt", {dir / "LearnSt.txt", dir / "learn.txt"}, report));
-    EXPECT_NE(report.find("TYPEDEFINI: 1 added\n  LPRECT = DWORD ; windef.h\n"), std::string::npos)
-        << report;
+    EXPECT_THAT(report, HasSubstr("TYPEDEFINI: 1 added\n  LPRECT = DWORD ; windef.h\n"));
     const std::string once = ReadBytes(dir / "egales.txt");
     ASSERT_TRUE(
         MergeKnowledgeFiles(dir / "egales.txt", {dir / "LearnSt.txt", dir / "learn.txt"}, report));
     EXPECT_EQ(ReadBytes(dir / "egales.txt"), once);
-    EXPECT_NE(report.find("TYPEDEFINI: 0 added\nCOMMONSTRUCTURE: 0 added\nalready known: 2"),
-              std::string::npos)
-        << report;
+    EXPECT_THAT(report,
+                HasSubstr("TYPEDEFINI: 0 added\nCOMMONSTRUCTURE: 0 added\nalready known: 2"));
 }
 
 // A 64-bit run's files go to the overlay beside the knowledge file, with only the names whose
@@ -126,24 +127,25 @@ TEST(KnowledgeMergeTest, MergingTwiceAddsNothingTheSecondTime) {
 TEST(KnowledgeMergeTest, What64BitRunsLearnedGoesToTheOverlayWhereItDiffers) {
     TempDir dir;
     WriteBytes(dir / "egales.txt", kKnowledge);
-    const std::string overlay = "TRADUIRE\r\nTYPEDEFINI\r\nHANDLE = QWORD\r\nCOMMONSTRUCTURE\r\n"
-                                "COMMONRECORD\r\nINCOMPATIBLE\r\nFINDELISTE\r\n";
+    const std::string overlay =
+        "TRADUIRE\r\nTYPEDEFINI\r\nHANDLE = QWORD\r\nCOMMONSTRUCTURE\r\n"
+        "COMMONRECORD\r\nINCOMPATIBLE\r\nFINDELISTE\r\n";
     WriteBytes(dir / "egales64.txt", overlay);
     WriteBytes(dir / "learn.txt", "LPRECT = DWORD ; windef.h\r\nLONG = DWORD ; winnt.h\r\n");
     WriteBytes(dir / "learn64.txt",
-               "LPRECT = QWORD ; windef.h\r\n"         // a pointer: QWORD only on 64-bit
-               "LONG = DWORD ; winnt.h\r\n"            // the same on both
-               "HWND = QWORD ; windef.h\r\n"           // 32-bit knowledge says DWORD
-               "HANDLE = QWORD ; winnt.h\r\n"          // the overlay knows it already
-               "WNDPROC = Callback ; winuser.h\r\n"    // reached through a 64-bit pointer
-               "UNWIND = UNWIND ; winnt.h\r\n");       // a structure only 64-bit declares
+               "LPRECT = QWORD ; windef.h\r\n"       // a pointer: QWORD only on 64-bit
+               "LONG = DWORD ; winnt.h\r\n"          // the same on both
+               "HWND = QWORD ; windef.h\r\n"         // 32-bit knowledge says DWORD
+               "HANDLE = QWORD ; winnt.h\r\n"        // the overlay knows it already
+               "WNDPROC = Callback ; winuser.h\r\n"  // reached through a 64-bit pointer
+               "UNWIND = UNWIND ; winnt.h\r\n");     // a structure only 64-bit declares
     WriteBytes(dir / "LearnSt64.txt", "RECT = RECT ; windef.h\r\n");
     WriteBytes(dir / "LearnSt.txt", "RECT = RECT ; windef.h\r\n");
     std::string report;
-    ASSERT_TRUE(MergeKnowledgeFiles(dir / "egales.txt",
-                                    {dir / "learn.txt", dir / "LearnSt.txt", dir / "learn64.txt",
-                                     dir / "LearnSt64.txt"},
-                                    report))
+    ASSERT_TRUE(MergeKnowledgeFiles(
+        dir / "egales.txt",
+        {dir / "learn.txt", dir / "LearnSt.txt", dir / "learn64.txt", dir / "LearnSt64.txt"},
+        report))
         << report;
     EXPECT_EQ(ReadBytes(dir / "egales64.txt"),
               "TRADUIRE\r\nTYPEDEFINI\r\nHANDLE = QWORD\r\n"
@@ -156,15 +158,14 @@ TEST(KnowledgeMergeTest, What64BitRunsLearnedGoesToTheOverlayWhereItDiffers) {
               "UNWIND = UNWIND ; winnt.h\r\n"
               "COMMONRECORD\r\nINCOMPATIBLE\r\nFINDELISTE\r\n");
     const std::string knowledge = ReadBytes(dir / "egales.txt");
-    EXPECT_NE(knowledge.find("LPRECT = DWORD ; windef.h\r\nLONG = DWORD ; winnt.h\r\n"),
-              std::string::npos);
-    EXPECT_EQ(knowledge.find("QWORD"), std::string::npos);
-    EXPECT_NE(report.find("egales64.txt:\nTYPEDEFINI: 3 added\n"), std::string::npos) << report;
+    EXPECT_THAT(knowledge, HasSubstr("LPRECT = DWORD ; windef.h\r\nLONG = DWORD ; winnt.h\r\n"));
+    EXPECT_THAT(knowledge, Not(HasSubstr("QWORD")));
+    EXPECT_THAT(report, HasSubstr("egales64.txt:\nTYPEDEFINI: 3 added\n"));
     // Without the overlay the 64-bit names have nowhere to go: nothing is written.
     fs::remove(dir / "egales64.txt");
     WriteBytes(dir / "egales.txt", kKnowledge);
     EXPECT_FALSE(MergeKnowledgeFiles(dir / "egales.txt", {dir / "learn64.txt"}, report));
-    EXPECT_NE(report.find("egales64.txt cannot be read"), std::string::npos) << report;
+    EXPECT_THAT(report, HasSubstr("egales64.txt cannot be read"));
 }
 
 TEST(KnowledgeMergeTest, AFileWithoutItsSectionsIsLeftAlone) {
@@ -173,7 +174,7 @@ TEST(KnowledgeMergeTest, AFileWithoutItsSectionsIsLeftAlone) {
     WriteBytes(dir / "learn.txt", "LPRECT = DWORD ; windef.h\r\n");
     std::string report;
     EXPECT_FALSE(MergeKnowledgeFiles(dir / "egales.txt", {dir / "learn.txt"}, report));
-    EXPECT_NE(report.find("lacks the section lines"), std::string::npos);
+    EXPECT_THAT(report, HasSubstr("lacks the section lines"));
     EXPECT_EQ(ReadBytes(dir / "egales.txt"), "TYPEDEFINI\r\nHWND = DWORD\r\n");
 }
 

@@ -87,17 +87,15 @@ TEST_F(BatchTest, StepsRunOneAtATimeAndFinishOnce) {
 // Two headers of one output name: the second is written under a name of its own and the clash
 // is journalled and shown; a header listed twice keeps its name.
 TEST_F(BatchTest, NoHeaderReplacesTheOutputOfAnother) {
-    fs::create_directories(dir.path() / "a");
-    fs::create_directories(dir.path() / "b");
-    WriteBytes(dir.path() / "a" / "windows.h", "#define A 1\r\n");
-    WriteBytes(dir.path() / "b" / "Windows.h", "#define B 2\r\n");
-    const std::string first = (dir.path() / "a" / "windows.h").string();
-    const std::string second = (dir.path() / "b" / "Windows.h").string();
+    for (const char* folder : {"a", "b"}) fs::create_directories(dir / folder);
+    const std::string first = dir / "a/windows.h", second = dir / "b/Windows.h";
+    WriteBytes(first, "#define A 1\r\n");
+    WriteBytes(second, "#define B 2\r\n");
     WriteBytes(dir / "header.txt", first + "\r\n" + second + "\r\n" + first + "\r\n");
     RunWholeBatch();
-    EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "windows.sdk").substr(0, 10), "A\tequ\t< 1>");
-    EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "windows~2.sdk").substr(0, 10), "B\tequ\t< 2>");
-    EXPECT_FALSE(fs::exists(dir.path() / "sdk" / "windows~3.sdk"));
+    EXPECT_EQ(ReadBytes(dir / "sdk/windows.sdk").substr(0, 10), "A\tequ\t< 1>");
+    EXPECT_EQ(ReadBytes(dir / "sdk/windows~2.sdk").substr(0, 10), "B\tequ\t< 2>");
+    EXPECT_FALSE(fs::exists(dir / "sdk/windows~3.sdk"));
     const std::string clash = "Nom de sortie deja pris: windows.sdk, ecrit sous windows~2.sdk";
     EXPECT_NE(ReadBytes(dir / "journal.txt").find(clash), std::string::npos);
     ASSERT_EQ(host.messages.size(), 1u);
@@ -107,31 +105,28 @@ TEST_F(BatchTest, NoHeaderReplacesTheOutputOfAnother) {
 // A header in a sub-folder of the list's first header's folder is written where its Include
 // lines look for it; a header elsewhere by its file name.
 TEST_F(BatchTest, SubFolderHeadersKeepTheirFolder) {
-    for (const char* folder : {"inc/Sys", "other"}) fs::create_directories(dir.path() / folder);
-    for (const char* name : {"inc/windows.h", "inc/Sys/Types.h", "other/extra.h"}) {
-        WriteBytes(dir.path() / name, "#define A 1\r\n");
-    }
+    for (const char* folder : {"inc/Sys", "other"}) fs::create_directories(dir / folder);
     std::string list;
     for (const char* name : {"inc/windows.h", "inc/Sys/Types.h", "other/extra.h"}) {
-        list += (dir.path() / name).string() + "\r\n";
+        WriteBytes(dir / name, "#define A 1\r\n");
+        list += dir / name + "\r\n";
     }
     WriteBytes(dir / "header.txt", list);
     RunWholeBatch();
     for (const char* name : {"windows.sdk", "sys/types.sdk", "extra.sdk"}) {
-        EXPECT_TRUE(fs::exists(dir.path() / "sdk" / name)) << name;
+        EXPECT_TRUE(fs::exists(dir / "sdk/" + name)) << name;
     }
 }
 
 // "sys/fcntl.h" including <fcntl.h> means the top one: the include that names the header's own
 // output name climbs out of its folder, where the assembler would find the include itself.
 TEST_F(BatchTest, ASubFolderHeaderThatIncludesItsNamesakeReachesTheTopOne) {
-    fs::create_directories(dir.path() / "inc" / "sys");
-    WriteBytes(dir.path() / "inc" / "fcntl.h", "#define O_RDONLY 0\r\n");
-    WriteBytes(dir.path() / "inc" / "sys" / "fcntl.h", "#include <fcntl.h>\r\n#include <io.h>\r\n");
-    WriteBytes(dir / "header.txt", (dir.path() / "inc" / "fcntl.h").string() + "\r\n" +
-                                       (dir.path() / "inc" / "sys" / "fcntl.h").string() + "\r\n");
+    fs::create_directories(dir / "inc/sys");
+    WriteBytes(dir / "inc/fcntl.h", "#define O_RDONLY 0\r\n");
+    WriteBytes(dir / "inc/sys/fcntl.h", "#include <fcntl.h>\r\n#include <io.h>\r\n");
+    WriteBytes(dir / "header.txt", dir / "inc/fcntl.h" + "\r\n" + dir / "inc/sys/fcntl.h" + "\r\n");
     RunWholeBatch();
-    EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "sys" / "fcntl.sdk").substr(0, 38),
+    EXPECT_EQ(ReadBytes(dir / "sdk/sys/fcntl.sdk").substr(0, 38),
               "Include ../fcntl.sdk\r\nInclude io.sdk\r\n");
 }
 
@@ -148,7 +143,7 @@ TEST_F(BatchTest, ANameOfAnEarlierHeaderKeepsItsMeaning) {
     WriteBytes(dir / "header.txt", (dir / "base.h") + "\r\n" + (dir / "later.h") + "\r\n");
     RunWholeBatch();
     // The function and the structure keep their names: no equate follows the guarded one.
-    EXPECT_EQ(ReadBytes(dir.path() / "sdk" / "later.sdk"),
+    EXPECT_EQ(ReadBytes(dir / "sdk/later.sdk"),
               "IFNDEF OLEMISC_ALWAYSRUN\r\nOLEMISC_ALWAYSRUN\tequ\t< 000000800h>\r\nENDIF\r\n"
               "\r\n\r\n;+ IF > endif  D\xE9"
               "compte des if: 0\r\n");

@@ -12,18 +12,14 @@ class OutputTest : public HeaderFixture {};
 // A longer text is a block of lines that brings its own line ends; when its last line has
 // none, it gets one, or the next text would join it.
 TEST_F(OutputTest, EveryTextEndsItsLastLine) {
-    WriteOutputLine(session, std::string(1037, 'a'));
-    EXPECT_EQ(host.view, std::string(1037, 'a') + "\r\n");
-    host.view.clear();
-    const std::string block = std::string(1036, 'b') + "\r\n";
-    WriteOutputLine(session, block);
-    EXPECT_EQ(host.view, block);
-    host.view.clear();
-    WriteOutputLine(session, block + "IF X");
-    EXPECT_EQ(host.view, block + "IF X\r\n");
-    host.view.clear();
-    WriteOutputLine(session, "");
-    EXPECT_EQ(host.view, "");
+    const std::string line(1037, 'a'), block = std::string(1036, 'b') + "\r\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {line, line + "\r\n"}, {block, block}, {block + "IF X", block + "IF X\r\n"}, {"", ""}};
+    for (const auto& [text, view] : cases) {
+        host.view.clear();
+        WriteOutputLine(session, text);
+        EXPECT_EQ(host.view, view) << text;
+    }
 }
 
 TEST_F(OutputTest, JournalKeepsMessagesOf1To1036Characters) {
