@@ -149,6 +149,17 @@ void CheckCallingConvention(Session& session, ProtoLine& proto, std::string_view
         WriteOutputLine(session, ";__fastcall");
 }
 
+namespace {
+
+// The start of rest up to a stop or a backslash, where the line's code ends.
+std::string_view RunBeforeStop(std::string_view rest, std::string_view stops) {
+    size_t end = 0;
+    while (end < rest.size() && rest[end] != '\\' && !IsOneOf(rest[end], stops)) ++end;
+    return rest.substr(0, end);
+}
+
+}  // namespace
+
 Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::string& parameter) {
     parameter.clear();
     for (;;) {
@@ -161,13 +172,17 @@ Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::s
             if (!parameter.empty() && walk.Current() == '#') walk.SkipLine();
             continue;
         }
-        char c = walk.Current();
-        if (IsOneOf(c, stops)) {
-            if (!InsideGroup(parameter)) return Collected::Parameter;
-            c = ' ';
-        }
+        // The characters up to the next stop go in at once, as far as the limit lets them.
+        const std::string_view run = RunBeforeStop(walk.Rest(), stops);
+        const size_t room = kLineLimit - std::min(parameter.size(), kLineLimit);
+        parameter.append(run.substr(0, room));
+        walk.Advance(std::min(run.size(), room));
+        if (run.size() > room) return Collected::TooLong;
+        if (walk.AtEnd()) continue;
+        // A stop inside a group of the parameter stands for a blank.
+        if (!InsideGroup(parameter)) return Collected::Parameter;
         if (parameter.size() >= kLineLimit) return Collected::TooLong;
-        parameter.push_back(c);
+        parameter.push_back(' ');
         walk.Advance();
     }
 }
