@@ -151,11 +151,10 @@ void CheckCallingConvention(Session& session, ProtoLine& proto, std::string_view
 
 namespace {
 
-// The start of rest up to a stop or a backslash, where the line's code ends.
+// The start of rest up to one of the two stops or a backslash, where the line's code ends.
 std::string_view RunBeforeStop(std::string_view rest, std::string_view stops) {
-    size_t end = 0;
-    while (end < rest.size() && rest[end] != '\\' && !IsOneOf(rest[end], stops)) ++end;
-    return rest.substr(0, end);
+    const char ends[] = {stops[0], stops[1], '\\'};
+    return rest.substr(0, FindAnyOf(rest, 0, {ends, 3}));
 }
 
 }  // namespace
