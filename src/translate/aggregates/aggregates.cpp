@@ -191,9 +191,11 @@ class AggregateTranslation {
                     if (!IsBitFieldWidth()) return Abandon();
                     [[fallthrough]];
                 default:
-                    if (SkipBlanks(member, 0) == member.size() &&
-                        ExpandDeclarationMacro(bracesLeft))
+                    if (SkipBlanks(member, 0) < member.size()) {
+                        AppendMemberRun(member);
                         break;
+                    }
+                    if (ExpandDeclarationMacro(bracesLeft)) break;
                     member.push_back(c);
                     cursor_.Advance();
             }
@@ -202,6 +204,17 @@ class AggregateTranslation {
                 return Abandon();
             }
         }
+    }
+
+    // Inside a member, the character under the cursor and those after it up to the next one
+    // the body walk answers go into the member at once.
+    void AppendMemberRun(std::string& member) {
+        static constexpr CharacterSet kAnswered = MakeCharacterSet(";{}#=:\\");
+        const std::string_view rest = cursor_.Rest();
+        size_t end = 1;
+        while (end < rest.size() && !InSet(kAnswered, rest[end])) ++end;
+        member.append(rest.substr(0, end));
+        cursor_.Advance(end);
     }
 
     // A member that is the name of a macro of declarations ("GENERAL_LOOKASIDE_LAYOUT"): its
