@@ -108,7 +108,8 @@ bool ComInterface::SkipTo(std::string_view stops) {
     for (;;) {
         if (!SkipBlanksAndDirectives()) return false;
         if (IsOneOf(cursor_.Current(), stops)) return true;
-        cursor_.Advance();
+        // What stands before the next stop on the line is passed over whole.
+        cursor_.Advance(std::max<size_t>(1, cursor_.RunBefore(stops).size()));
     }
 }
 

@@ -48,8 +48,8 @@ class ComInterface {
     // Ends the structure, writes it and then the invocation macro.
     void Close();
 
-    // Steps to the next character of stops, going on across lines and passing preprocessor
-    // lines, whose brackets are no methods. False when the statement ends first.
+    // Steps to the next character of stops (one or two), going on across lines and passing
+    // preprocessor lines, whose brackets are no methods. False when the statement ends first.
     bool SkipTo(std::string_view stops);
     // Blanks and whole preprocessor lines, across lines.
     bool SkipBlanksAndDirectives();

@@ -149,16 +149,6 @@ void CheckCallingConvention(Session& session, ProtoLine& proto, std::string_view
         WriteOutputLine(session, ";__fastcall");
 }
 
-namespace {
-
-// The start of rest up to one of the two stops or a backslash, where the line's code ends.
-std::string_view RunBeforeStop(std::string_view rest, std::string_view stops) {
-    const char ends[] = {stops[0], stops[1], '\\'};
-    return rest.substr(0, FindAnyOf(rest, 0, {ends, 3}));
-}
-
-}  // namespace
-
 Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::string& parameter) {
     parameter.clear();
     for (;;) {
@@ -172,7 +162,7 @@ Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::s
             continue;
         }
         // The characters up to the next stop go in at once, as far as the limit lets them.
-        const std::string_view run = RunBeforeStop(walk.Rest(), stops);
+        const std::string_view run = walk.RunBefore(stops);
         const size_t room = kLineLimit - std::min(parameter.size(), kLineLimit);
         parameter.append(run.substr(0, room));
         walk.Advance(std::min(run.size(), room));

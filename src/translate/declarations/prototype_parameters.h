@@ -38,7 +38,7 @@ void CheckCallingConvention(Session& session, ProtoLine& proto, std::string_view
 
 enum class Collected { Parameter, StatementEnded, TooLong };
 
-// Collects one parameter up to the next of the two characters of stops that is not inside a
+// Collects one parameter up to the next character of stops (one or two) that is not inside a
 // parenthesis group (the ',' or ';' inside a function pointer's own list becomes a blank). Lines
 // are joined without a blank. The stop is left under the cursor.
 Collected CollectParameter(StatementCursor& walk, std::string_view stops, std::string& parameter);

@@ -99,6 +99,12 @@ std::string_view StatementCursor::TakeWord(std::string_view delimiters) {
     return Line().substr(start, column_ - start);
 }
 
+std::string_view StatementCursor::RunBefore(std::string_view stops) const {
+    const char ends[] = {stops.front(), stops.back(), '\\'};
+    const std::string_view rest = Rest();
+    return rest.substr(0, FindAnyOf(rest, 0, {ends, 3}));
+}
+
 void StatementCursor::Expand(size_t resume, const std::vector<std::string>& lines) {
     std::string rest(Line().substr(std::min(resume, Line().size())));
     expanded_.push_back(std::move(rest));

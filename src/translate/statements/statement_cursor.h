@@ -63,6 +63,9 @@ class StatementCursor {
     bool SkipPast(char c);
     // The characters up to one of delimiters or the line's end, which stay under the cursor.
     std::string_view TakeWord(std::string_view delimiters);
+    // The code from the column up to one of stops (one or two characters), a backslash or the
+    // line's end, found sixteen characters at a time. The cursor does not move.
+    std::string_view RunBefore(std::string_view stops) const;
 
     uint32_t LineNumber() const { return reader_.lineNumber; }
     // Reads lines in place of the current line's code from column on: lines first, then what
