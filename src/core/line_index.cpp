@@ -5,6 +5,8 @@
 #include <limits>
 #include <new>
 
+#include "core/text.h"
+
 namespace ondavel {
 
 namespace {
@@ -13,7 +15,8 @@ namespace {
 constexpr size_t kMaxIndexedSize = std::numeric_limits<uint32_t>::max();
 
 // Offset of the CR of the next CR LF pair at or after `from`, or text.size() when none is left.
-size_t NextLineEnd(std::string_view text, size_t from) {
+// A CR passed over on the way stands in a line: loneCr tells it.
+size_t NextLineEnd(std::string_view text, size_t from, bool& loneCr) {
     const char* base = text.data();
     const size_t size = text.size();
     while (from + 1 < size) {
@@ -21,6 +24,7 @@ size_t NextLineEnd(std::string_view text, size_t from) {
         if (found == nullptr) break;
         const size_t cr = static_cast<size_t>(static_cast<const char*>(found) - base);
         if (base[cr + 1] == '\n') return cr;
+        loneCr = true;
         from = cr + 1;
     }
     return size;
@@ -37,11 +41,16 @@ bool LineIndex::Build(std::string text) {
     if (text.size() <= 2 || text.size() > kMaxIndexedSize) return false;
     try {
         size_t start = 0;
-        for (size_t end = NextLineEnd(text, 0); end < text.size(); end = NextLineEnd(text, start)) {
+        bool loneCr = false;
+        for (size_t end = NextLineEnd(text, 0, loneCr); end < text.size();
+             end = NextLineEnd(text, start, loneCr)) {
             AddLine(table_, start, end);
             start = end + 2;
         }
         terminated_ = lines();
+        // The last byte is no CR of a CR LF; the search for them stops short of it.
+        terminatorFree_ = !loneCr && text.back() != '\r' &&
+                          std::memchr(text.data(), '\0', text.size()) == nullptr;
         // Bytes after the last CR LF are one more line, even when they end with a lone LF.
         if (start < text.size()) AddLine(table_, start, text.size());
     } catch (const std::bad_alloc&) {
@@ -56,6 +65,7 @@ void LineIndex::Release() {
     std::string().swap(text_);
     std::vector<LineEntry>().swap(table_);
     terminated_ = 0;
+    terminatorFree_ = false;
 }
 
 bool LineIndex::Line(uint32_t n, std::string_view& line) const {
@@ -92,6 +102,13 @@ void LineIndex::BlankStart(uint32_t n, size_t count) {
     if (n == 0 || n > lines()) return;
     const LineEntry& entry = table_[n - 1];
     std::fill_n(text_.begin() + entry.start, std::min<size_t>(count, entry.length), ' ');
+}
+
+bool CopyIndexedLine(const LineIndex& index, std::string& destination, std::string_view line) {
+    if (!index.TerminatorFree()) return CopyLine(destination, line);
+    if (line.size() >= kLineLimit) return false;
+    destination.assign(line);
+    return true;
 }
 
 }  // namespace ondavel

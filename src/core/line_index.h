@@ -34,6 +34,9 @@ class LineIndex {
     std::string_view text() const { return text_; }
     // All lines, the tail line included.
     uint32_t lines() const { return static_cast<uint32_t>(table_.size()); }
+    // Whether no line holds a NUL or a CR, as in any header that is text: each line's text then
+    // runs to its end.
+    bool TerminatorFree() const { return terminatorFree_; }
     // Whether line n is ended by CR LF (every line but the tail line).
     bool IsTerminated(uint32_t n) const { return n <= terminated_; }
     // Line n (from 1) without its CR LF; false when there is no such line.
@@ -52,6 +55,11 @@ class LineIndex {
     std::string text_;
     std::vector<LineEntry> table_;
     uint32_t terminated_ = 0;  // lines ended by CR LF
+    bool terminatorFree_ = false;
 };
+
+// CopyLine for a line of index: the lines of a terminator-free index are only measured, not
+// searched for a NUL or a CR.
+bool CopyIndexedLine(const LineIndex& index, std::string& destination, std::string_view line);
 
 }  // namespace ondavel

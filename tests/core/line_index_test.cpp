@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "core/file_io.h"
+#include "core/text.h"
 #include "support/recording_host.h"
 #include "support/temp_dir.h"
 
 namespace ondavel {
 namespace {
 
+using namespace std::string_literals;
 using namespace std::string_view_literals;
 using ondavel::testing::RecordingHost;
 namespace fs = std::filesystem;
@@ -30,6 +32,33 @@ std::string Joined(const LineIndex& index) {
 std::string BuiltLines(LineIndex& index, std::string_view text) {
     EXPECT_TRUE(index.Build(std::string(text))) << text;
     return Joined(index);
+}
+
+// An index knows whether any line holds a NUL or a CR; either way a line is copied as CopyLine
+// copies it: up to its first terminator, and not at all from 1,040 characters on.
+TEST(LineIndexTest, LinesAreCopiedAsCopyLineCopiesThemWithOrWithoutTerminators) {
+    const std::string longLine(1040, 'x');
+    const std::tuple<std::string, bool> cases[] = {
+        {"a b\r\ncd\r\n", true},
+        {"a\r\r\nb\r\n", false},  // a CR before the CR LF stands in the line
+        {"ab\r\nc\rd", false},
+        {"ab\r\ncd\r", false},  // a CR that ends the text ends no line
+        {"a\0b\r\ncd\r\n"s, false},
+        {"ab\r\n" + longLine + "\r\n" + longLine.substr(1) + "\r\n", true},
+    };
+    for (const auto& [text, free] : cases) {
+        LineIndex index;
+        ASSERT_TRUE(index.Build(text));
+        EXPECT_EQ(index.TerminatorFree(), free) << text;
+        std::string_view line;
+        for (uint32_t n = 1; index.Line(n, line); ++n) {
+            std::string expected = "untouched";
+            std::string copied = expected;
+            const bool copies = CopyLine(expected, line);
+            EXPECT_EQ(CopyIndexedLine(index, copied, line), copies) << text << " " << n;
+            EXPECT_EQ(copied, expected) << text << " " << n;
+        }
+    }
 }
 
 // Bytes after the last CR LF form a line, even when they end with a lone LF.

@@ -212,7 +212,8 @@ class DefineTranslation {
 
     bool ReadFirstLine() {
         std::string_view raw;
-        if (!index_.Line(reader_.lineNumber, raw) || !CopyLine(line_, raw) || line_.empty()) {
+        if (!index_.Line(reader_.lineNumber, raw) || !CopyIndexedLine(index_, line_, raw) ||
+            line_.empty()) {
             return false;
         }
         std::string comment;

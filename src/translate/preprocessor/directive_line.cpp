@@ -9,7 +9,8 @@ namespace ondavel {
 
 bool CopyDirectiveLine(StatementSpan directive, std::string& line) {
     std::string_view raw;
-    return directive.source.Line(directive.firstLine, raw) && CopyLine(line, raw);
+    return directive.source.Line(directive.firstLine, raw) &&
+           CopyIndexedLine(directive.source, line, raw);
 }
 
 void SplitDirectiveLine(Session& session, std::string& line, DirectiveParts& parts) {

@@ -166,7 +166,7 @@ bool NextStatementLine(Session& session, LineIndex& index, StatementReader& read
         }
         ++reader.lineNumber;
         if (line.empty()) continue;
-        if (!CopyLine(reader.workLine, line)) {
+        if (!CopyIndexedLine(index, reader.workLine, line)) {
             session.host.ShowMessage(texts::kFatalCaption, texts::kLineTooLongToRead,
                                      MessageIcon::Stop);
             return false;

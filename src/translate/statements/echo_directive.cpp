@@ -12,7 +12,8 @@ namespace ondavel {
 void EchoDirective(Session& session, StatementSpan statement) {
     std::string_view raw;
     std::string line;
-    if (!statement.source.Line(statement.firstLine, raw) || !CopyLine(line, raw) || line.empty())
+    if (!statement.source.Line(statement.firstLine, raw) ||
+        !CopyIndexedLine(statement.source, line, raw) || line.empty())
         return;
     std::string comment;
     bool commentOpen = false;

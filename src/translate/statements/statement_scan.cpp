@@ -10,6 +10,7 @@
 
 #include "core/character_marks.h"
 #include "core/comment_split.h"
+#include "core/line_index.h"
 #include "core/text.h"
 #include "preprocessor/name_pair.h"
 #include "session/output.h"
@@ -303,7 +304,7 @@ bool ScanStatement(Session& session, uint32_t firstLine, LineIndex& index, ScanE
             counts.lastLine = firstLine;
             return false;
         }
-        if (IsEmptyLine(raw) || !CopyLine(work, raw) || work.empty()) continue;
+        if (IsEmptyLine(raw) || !CopyIndexedLine(index, work, raw) || work.empty()) continue;
         if (!SplitComment(work, comment, state.commentOpen).hasCode) continue;
         // The copied line holds no terminator: its code is trimmed as it stands.
         const std::string_view code = TrimEnds(work);

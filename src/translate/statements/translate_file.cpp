@@ -6,6 +6,7 @@
 #include "aggregates/name_list_file.h"
 #include "core/comment_split.h"
 #include "core/host.h"
+#include "core/line_index.h"
 #include "core/text.h"
 #include "knowledge/knowledge.h"
 #include "preprocessor/directives.h"
@@ -114,7 +115,8 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
 Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line) {
     std::string_view raw;
     if (!index.Line(line, raw)) return Step::EndOfFile;
-    if (raw.empty() || !CopyLine(walk.work, raw) || walk.work.empty()) return Step::NextLine;
+    if (raw.empty() || !CopyIndexedLine(index, walk.work, raw) || walk.work.empty())
+        return Step::NextLine;
     if (SplitComment(walk.work, walk.comment, session.header.inBlockComment).hasCode) {
         return TranslateStatement(session, index, walk, line);
     }
