@@ -43,9 +43,8 @@ enum class OpeningBraces { Ignored, Counted };
 // one shallower, and each '{' one deeper when opening braces are counted.
 bool PassClosingBrace(StatementCursor& cursor, uint32_t depth, OpeningBraces opening) {
     for (;;) {
-        // Only braces count: the cursor goes from one to the next, or to the end of the code of
-        // the line, which a backslash ends too.
-        cursor.Advance(FindAnyOf(cursor.Rest(), 0, "{}\\"));
+        // Only braces count: the cursor goes from one to the next, or to the end of the line.
+        cursor.Advance(cursor.RunBefore("{}").size());
         if (cursor.AtEnd()) {
             if (!cursor.NextLine()) return false;
             continue;

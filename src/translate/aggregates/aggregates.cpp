@@ -209,12 +209,12 @@ class AggregateTranslation {
     // Inside a member, the character under the cursor and those after it up to the next one
     // the body walk answers go into the member at once.
     void AppendMemberRun(std::string& member) {
-        static constexpr CharacterSet kAnswered = MakeCharacterSet(";{}#=:\\");
-        const std::string_view rest = cursor_.Rest();
-        size_t end = 1;
-        while (end < rest.size() && !InSet(kAnswered, rest[end])) ++end;
-        member.append(rest.substr(0, end));
-        cursor_.Advance(end);
+        static constexpr CharacterSet kAnswered = MakeCharacterSet(";{}#=:");
+        member.push_back(cursor_.Current());
+        cursor_.Advance();
+        const std::string_view run = cursor_.RunBefore(kAnswered);
+        member.append(run);
+        cursor_.Advance(run.size());
     }
 
     // A member that is the name of a macro of declarations ("GENERAL_LOOKASIDE_LAYOUT"): its

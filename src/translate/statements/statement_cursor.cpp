@@ -105,6 +105,13 @@ std::string_view StatementCursor::RunBefore(std::string_view stops) const {
     return rest.substr(0, FindAnyOf(rest, 0, {ends, 3}));
 }
 
+std::string_view StatementCursor::RunBefore(const CharacterSet& stops) const {
+    const std::string_view rest = Rest();
+    size_t end = 0;
+    while (end < rest.size() && rest[end] != '\\' && !InSet(stops, rest[end])) ++end;
+    return rest.substr(0, end);
+}
+
 void StatementCursor::Expand(size_t resume, const std::vector<std::string>& lines) {
     std::string rest(Line().substr(std::min(resume, Line().size())));
     expanded_.push_back(std::move(rest));

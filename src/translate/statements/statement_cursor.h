@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text.h"
 #include "session/output.h"
 #include "session/statement_span.h"
 
@@ -66,6 +67,8 @@ class StatementCursor {
     // The code from the column up to one of stops (one or two characters), a backslash or the
     // line's end, found sixteen characters at a time. The cursor does not move.
     std::string_view RunBefore(std::string_view stops) const;
+    // The same for a larger set of stops, looked for a character at a time.
+    std::string_view RunBefore(const CharacterSet& stops) const;
 
     uint32_t LineNumber() const { return reader_.lineNumber; }
     // Reads lines in place of the current line's code from column on: lines first, then what
