@@ -13,13 +13,21 @@ namespace ondavel {
 
 inline constexpr size_t kMarkedBlock = 16;
 
-// Bit i is set when byte i of block (sixteen readable bytes) is one of set.
+#if defined(__SSE2__)
+// Bit i is set when byte i of bytes is one of set (not empty).
+inline unsigned MarkAnyOf(__m128i bytes, std::string_view set) {
+    __m128i hits = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(set[0]));
+    for (const char c : set.substr(1)) {
+        hits = _mm_or_si128(hits, _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)));
+    }
+    return static_cast<unsigned>(_mm_movemask_epi8(hits));
+}
+#endif
+
+// Bit i is set when byte i of block (sixteen readable bytes) is one of set (not empty).
 inline unsigned MarkAnyOf(const char* block, std::string_view set) {
 #if defined(__SSE2__)
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
-    __m128i hits = _mm_setzero_si128();
-    for (const char c : set) hits = _mm_or_si128(hits, _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)));
-    return static_cast<unsigned>(_mm_movemask_epi8(hits));
+    return MarkAnyOf(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block)), set);
 #else
     unsigned marks = 0;
     for (size_t i = 0; i < kMarkedBlock; ++i) {

@@ -3,9 +3,8 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+
+#include "core/character_marks.h"
 
 namespace ondavel {
 
@@ -54,18 +53,9 @@ size_t FindInShortText(std::string_view text, size_t from, Matches matchesIn) {
     const char c = set[set.size() > 2 ? 2 : 0];
 #if defined(__SSE2__)
     // Sixteen characters are compared with the three at once.
-    const __m128i c0 = _mm_set1_epi8(a);
-    const __m128i c1 = _mm_set1_epi8(b);
-    const __m128i c2 = _mm_set1_epi8(c);
-    const auto matchesIn = [&](__m128i block) {
-        const __m128i hits =
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, c0), _mm_cmpeq_epi8(block, c1)),
-                         _mm_cmpeq_epi8(block, c2));
-        return static_cast<unsigned>(_mm_movemask_epi8(hits));
-    };
-    const auto matches = [&](size_t at) {
-        return matchesIn(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at)));
-    };
+    const char three[] = {a, b, c};
+    const auto matchesIn = [&](__m128i block) { return MarkAnyOf(block, {three, 3}); };
+    const auto matches = [&](size_t at) { return MarkAnyOf(text.data() + at, {three, 3}); };
     if (text.size() < 16 && text.size() >= 4) return FindInShortText(text, from, matchesIn);
     for (; from + 16 <= text.size(); from += 16) {
         if (const unsigned found = matches(from)) {

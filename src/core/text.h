@@ -86,6 +86,13 @@ inline bool SameIgnoringCase(std::string_view a, std::string_view b) {
 inline bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && SameIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
+// Adds the first letter of word to set in both cases: a text that begins with a letter the set
+// lacks begins with none of the words, and needs no comparison with them.
+constexpr void AddInitial(CharacterSet& set, std::string_view word) {
+    const char upper = FoldCase(word[0]);
+    set[static_cast<unsigned char>(upper)] = true;
+    if (upper >= 'A' && upper <= 'Z') set[static_cast<unsigned char>(upper + ('a' - 'A'))] = true;
+}
 
 // Characters before the first NUL or CR (or the end of the view); nullopt when that is 1,040
 // or more.

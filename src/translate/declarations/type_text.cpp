@@ -46,15 +46,10 @@ bool IsLoneSignType(std::string_view text, std::string_view word) {
     return rest.find_first_of(" \t*") == std::string_view::npos;
 }
 
-// The letters a qualifier word begins with, in either case: a text that begins otherwise (as
-// most types do) needs no comparison with the words.
+// The letters a qualifier word begins with: most types begin otherwise.
 constexpr CharacterSet kQualifierInitials = [] {
     CharacterSet initials{};
-    for (const std::string_view word : kQualifierWords) {
-        const char upper = FoldCase(word[0]);
-        initials[static_cast<unsigned char>(upper)] = true;
-        initials[static_cast<unsigned char>(upper + ('a' - 'A'))] = true;
-    }
+    for (const std::string_view word : kQualifierWords) AddInitial(initials, word);
     return initials;
 }();
 

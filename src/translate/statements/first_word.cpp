@@ -131,15 +131,12 @@ constexpr std::array<LeadingKeyword, 11> kLeadingKeywords = {{
     {"class", false, StatementKind::Class},
 }};
 
-// The letters the directive words begin with, in either case: a text that does not begin with
-// '#' and whose second character is none of them (as most statements) holds no directive word.
+// The letters the directive words begin with: a text that does not begin with '#' and whose
+// second character is none of them (as most statements) holds no directive word.
 constexpr CharacterSet kDirectiveInitials = [] {
     CharacterSet initials{};
     for (const LeadingKeyword& keyword : kLeadingKeywords) {
-        if (!keyword.directive) continue;
-        const char upper = FoldCase(keyword.word[0]);
-        initials[static_cast<unsigned char>(upper)] = true;
-        initials[static_cast<unsigned char>(upper + ('a' - 'A'))] = true;
+        if (keyword.directive) AddInitial(initials, keyword.word);
     }
     return initials;
 }();
