@@ -57,18 +57,16 @@ KnowledgeKeyIndex::KnowledgeKeyIndex(const KnowledgeFile& file) {
             const uint64_t hash = table.HashOf(key);
             Entry& entry = table.slots[table.SlotOf(key, hash)];
             // The first line of a key is the one a scan finds: a later one is not kept.
-            if (entry.key.empty()) entry = {hash, key, line};
+            if (entry.key.empty()) entry = {hash, key, ReadAnswer(line)};
         }
     }
 }
 
-bool KnowledgeKeyIndex::Find(int range, std::string_view word, std::string_view& line) const {
-    if (range < 0 || range >= kRangeCount || word.empty()) return false;
+const EntryAnswer* KnowledgeKeyIndex::Find(int range, std::string_view word) const {
+    if (range < 0 || range >= kRangeCount || word.empty()) return nullptr;
     const Table& table = ranges_[range];
     const Entry& entry = table.slots[table.SlotOf(word, table.HashOf(word))];
-    if (entry.key.empty()) return false;
-    line = entry.line;
-    return true;
+    return entry.key.empty() ? nullptr : &entry.answer;
 }
 
 }  // namespace ondavel

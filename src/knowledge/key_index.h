@@ -20,8 +20,8 @@ class KnowledgeKeyIndex {
     // index keeps views into the file's text: it must go before the text does.
     explicit KnowledgeKeyIndex(const KnowledgeFile& file);
 
-    // The trimmed text of the first entry line of range whose key is word; false when none.
-    bool Find(int range, std::string_view word, std::string_view& line) const;
+    // What the first entry line of range whose key is word answers; null when there is none.
+    const EntryAnswer* Find(int range, std::string_view word) const;
 
     // Whether Find gives what the scan gives. The scan matches a word when the line begins
     // with it followed by a key end or the line's end, which is the line's key being the word
@@ -41,7 +41,7 @@ class KnowledgeKeyIndex {
     struct Entry {
         uint64_t hash = 0;
         std::string_view key;  // empty in a free slot: no entry has an empty key
-        std::string_view line;
+        EntryAnswer answer;    // read from the line once, when indexing
     };
     // One range's keys: open addressing over a power of two of slots, at most half of them
     // used. a-z fold onto A-Z in the comparison of a range that ignores case, and the hash

@@ -43,41 +43,46 @@ bool AfterEqualSign(std::string_view line, std::string_view& rest) {
     return true;
 }
 
-// "key = free text = code": the digits after the second '='; 0 without them.
-uint32_t ReadCode(std::string_view line) {
-    std::string_view text;
-    std::string_view code;
-    if (!AfterEqualSign(line, text) || !AfterEqualSign(text, code)) return 0;
-    const size_t digits = code.find_first_not_of("0123456789");
-    return TextToNumber(code.substr(0, digits));
-}
-
-void WriteValue(std::string_view rest, LookupKind kind, std::string* output) {
+void WriteValue(const EntryAnswer& answer, LookupKind kind, std::string* output) {
     if (output == nullptr) return;
-    size_t length = 0;
-    while (length < rest.size() && !EndsValue(rest[length])) ++length;
-    output->assign(rest.substr(0, length));
+    output->assign(answer.value);
     if (kind == LookupKind::Replacement) output->push_back(' ');
 }
 
-// The value that an entry line gives for kind, written to *output when there is one.
-bool ReadValue(std::string_view line, LookupKind kind, std::string* output) {
-    std::string_view rest;
+// The value that an entry gives for kind, written to *output when there is one.
+bool ReadValue(const EntryAnswer& answer, LookupKind kind, std::string* output) {
     // The format requires '=' after the key; an entry without it is taken as not found.
-    if (!AfterEqualSign(line, rest)) return false;
-    if (kind == LookupKind::CommonStructure && rest.empty()) return false;
-    WriteValue(rest, kind, output);
+    if (!answer.hasEqualSign) return false;
+    if (kind == LookupKind::CommonStructure && !answer.valueFollows) return false;
+    WriteValue(answer, kind, output);
     return true;
 }
 
 // Whether the lookups can answer: the section lines are looked for once after each load, and
 // a file that lacks one answers nothing.
 bool Prepared(KnowledgeFile& file) {
+    if (file.keys != nullptr) return true;
     PrepareKnowledge(file);
     return file.keys != nullptr;
 }
 
 }  // namespace
+
+EntryAnswer ReadAnswer(std::string_view line) {
+    EntryAnswer answer;
+    answer.line = line;
+    std::string_view rest;
+    answer.hasEqualSign = AfterEqualSign(line, rest);
+    answer.valueFollows = !rest.empty();
+    size_t length = 0;
+    while (length < rest.size() && !EndsValue(rest[length])) ++length;
+    answer.value = rest.substr(0, length);
+    std::string_view code;
+    if (AfterEqualSign(rest, code)) {
+        answer.code = TextToNumber(code.substr(0, code.find_first_not_of("0123456789")));
+    }
+    return answer;
+}
 
 std::string_view PrepareKnowledge(KnowledgeFile& file) {
     if (file.index.lines() == 0 || file.sectionsScanned) return {};
@@ -100,12 +105,22 @@ std::optional<std::string_view> ScanEntry(KnowledgeFile& file, std::string_view 
     return std::nullopt;
 }
 
-std::optional<std::string_view> FindEntry(KnowledgeFile& file, std::string_view word, int range) {
+std::optional<EntryAnswer> FindAnswer(KnowledgeFile& file, std::string_view word, int range) {
     if (!Prepared(file)) return std::nullopt;
-    if (!KnowledgeKeyIndex::Answers(word)) return ScanEntry(file, word, range);
-    std::string_view line;
-    if (!file.keys->Find(range, word, line)) return std::nullopt;
-    return line;
+    if (!KnowledgeKeyIndex::Answers(word)) {
+        const std::optional<std::string_view> line = ScanEntry(file, word, range);
+        if (!line) return std::nullopt;
+        return ReadAnswer(*line);
+    }
+    const EntryAnswer* answer = file.keys->Find(range, word);
+    if (answer == nullptr) return std::nullopt;
+    return *answer;
+}
+
+std::optional<std::string_view> FindEntry(KnowledgeFile& file, std::string_view word, int range) {
+    const std::optional<EntryAnswer> answer = FindAnswer(file, word, range);
+    if (!answer) return std::nullopt;
+    return answer->line;
 }
 
 bool LoadKnowledgeFile(Host& host, KnowledgeFile& file, std::string_view path) {
@@ -128,14 +143,14 @@ void ReleaseKnowledgeFile(KnowledgeFile& file) {
 }
 
 KeywordCode LookupKeywordCode(KnowledgeFile& file, std::string_view word) {
-    const std::optional<std::string_view> line = FindEntry(file, word, kCodeRange);
-    return line ? static_cast<KeywordCode>(ReadCode(*line)) : KeywordCode::None;
+    const std::optional<EntryAnswer> answer = FindAnswer(file, word, kCodeRange);
+    return answer ? static_cast<KeywordCode>(answer->code) : KeywordCode::None;
 }
 
 bool LookupKnowledge(KnowledgeFile& file, std::string_view word, LookupKind kind,
                      std::string* output) {
-    const std::optional<std::string_view> line = FindEntry(file, word, KindRange(kind));
-    return line && ReadValue(*line, kind, output);
+    const std::optional<EntryAnswer> answer = FindAnswer(file, word, KindRange(kind));
+    return answer && ReadValue(*answer, kind, output);
 }
 
 }  // namespace ondavel

@@ -48,6 +48,16 @@ inline std::string_view EntryKey(std::string_view line) {
     return line.substr(0, line.find_first_of(kKeyEnd));
 }
 
+// What an entry line answers, as the lookups read it.
+struct EntryAnswer {
+    std::string_view line;
+    bool hasEqualSign = false;  // the format wants one after the key: a line without it answers nothing
+    bool valueFollows = false;  // anything but blanks after the first '='
+    std::string_view value;     // the first token after the first '=' and its blanks
+    uint32_t code = 0;          // the digits after the second '=': "key = free text = code"
+};
+EntryAnswer ReadAnswer(std::string_view line);
+
 // Looks for the section lines in their order and records their numbers in file.sectionLines.
 // Returns the index of the first section that was not found, or kSectionCount.
 int FindSectionLines(KnowledgeFile& file);
@@ -55,6 +65,8 @@ int FindSectionLines(KnowledgeFile& file);
 // The first entry line of range whose key is word (trimmed), through the key index; nullopt
 // when there is none, or when the file lacks a section line.
 std::optional<std::string_view> FindEntry(KnowledgeFile& file, std::string_view word, int range);
+// What that line answers.
+std::optional<EntryAnswer> FindAnswer(KnowledgeFile& file, std::string_view word, int range);
 
 // The reference lookup: what FindEntry answers, found by a first-match linear scan of the
 // range, never through the index.
