@@ -50,8 +50,13 @@ bool AnyListedPrefix(std::string_view name, Visit visit) {
     return false;
 }
 
+// The index, brought up to date with the lists of session.header.names. The type classes kept
+// for names added to a list since are dropped.
+const TypeListIndex& SynchronizedIndex(Session& session);
 // The mask of the lists of session.header.names for which IsInTypeList(list, name) holds.
 uint32_t ListsHolding(Session& session, std::string_view name);
+// The same from an index already brought up to date.
+uint32_t ListsHolding(const TypeListIndex& index, std::string_view name);
 // The mask of the lists of session.header.names that hold name itself as an entry.
 uint32_t ListsWithEntry(Session& session, std::string_view name);
 

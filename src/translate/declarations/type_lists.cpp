@@ -160,23 +160,32 @@ bool FindSavedStructure(const SavedStrings& saved, std::string_view name, std::s
     return false;
 }
 
-// The steps after the sized lists; heldBy is the mask of the lists that hold name. out is
-// written only once name is no longer read.
-uint32_t ClassifyDeclaredType(Session& session, std::string_view name, uint32_t heldBy,
-                              std::string& out) {
+// A class with the MASM name that goes with it.
+TypeClass Named(uint32_t code, std::string_view masmName) {
+    return {code, true, std::string(masmName)};
+}
+
+// The steps after the sized lists; heldBy is the mask of the lists that hold name. A name the
+// lists call a structure alias is also looked for among the saved aliases.
+TypeClass ClassifyDeclaredType(Session& session, std::string_view name, uint32_t heldBy,
+                               bool& readSaved) {
     std::string scratch;
     if ((heldBy & ListBit(&NameLists::structAliases)) != 0) {
-        if (FindSavedStructure(session.header.savedStrings, name, scratch)) out = scratch;
-        return TC_STRUCT;
+        readSaved = true;
+        if (FindSavedStructure(session.header.savedStrings, name, scratch)) {
+            return Named(TC_STRUCT, scratch);
+        }
+        return {TC_STRUCT, false, {}};
     }
-    if (LookupKnowledge(session, name, LookupKind::CommonStructure, &scratch)) return TC_STRUCT;
+    if (LookupKnowledge(session, name, LookupKind::CommonStructure, &scratch)) {
+        return {TC_STRUCT, false, {}};
+    }
     for (size_t i = 0; i < kDeclaredNameLists.size(); ++i) {
-        if ((heldBy & kDeclaredListBits[i]) != 0) return kDeclaredNameLists[i].code;
+        if ((heldBy & kDeclaredListBits[i]) != 0) return {kDeclaredNameLists[i].code, false, {}};
     }
     scratch.clear();
-    if (!LookupKnowledge(session, name, LookupKind::DefinedType, &scratch)) return TC_UNKNOWN;
-    out = scratch;
-    return CodeOfMasmType(out);
+    if (!LookupKnowledge(session, name, LookupKind::DefinedType, &scratch)) return {};
+    return Named(CodeOfMasmType(scratch), scratch);
 }
 
 }  // namespace
@@ -197,46 +206,81 @@ bool HasBothPointerSizes(const Session& session, uint32_t heldBy) {
            (heldBy & ListBit(&NameLists::qwordTypes)) != 0;
 }
 
-uint32_t ClassifyOwnType(Session& session, std::string_view name, std::string& out) {
-    if (SameIgnoringCase(name, "VOID")) return TC_VOID;
+TypeClass ClassifyOwnType(Session& session, const TypeListIndex& lists, std::string_view name,
+                          bool& readSaved) {
+    if (SameIgnoringCase(name, "VOID")) return {TC_VOID, false, {}};
     // Which lists hold name, as IsInTypeList would answer for each of them.
-    const uint32_t heldBy = ListsHolding(session, name);
-    if (HasBothPointerSizes(session, heldBy)) {
-        out = "QWORD";
-        return TC_QWORD;
-    }
+    const uint32_t heldBy = ListsHolding(lists, name);
+    if (HasBothPointerSizes(session, heldBy)) return Named(TC_QWORD, "QWORD");
     for (size_t i = 0; i < kSizedLists.size(); ++i) {
         if ((heldBy & kSizedListBits[i]) != 0) {
-            out = kSizedLists[i].masmName;
-            return kSizedLists[i].code;
+            return Named(kSizedLists[i].code, kSizedLists[i].masmName);
         }
     }
-    return ClassifyDeclaredType(session, name, heldBy, out);
+    return ClassifyDeclaredType(session, name, heldBy, readSaved);
 }
 
 // How many equates a name is followed through ("#define A B", "#define B A" go round).
 constexpr int kEquateSteps = 8;
 
-}  // namespace
-
 // A name #defined as one word is the type that word is ("#define LPC_SIZE_T SIZE_T"). A
 // structure found so keeps the name: the assembler reads it as the structure its branch chose.
-// name may be out itself: it is kept aside before an equate is followed.
-uint32_t ClassifyType(Session& session, std::string_view name, std::string& out) {
+// Whether the header's equates or saved aliases were read goes to readOthers: such a class
+// depends on more than the lists.
+TypeClass ClassifyNamedType(Session& session, const TypeListIndex& lists, std::string_view name,
+                            bool& readOthers) {
     std::string_view word = name;
-    std::string equateName;
+    TypeClass found;
     for (int step = 0; step < kEquateSteps; ++step) {
-        const uint32_t code = ClassifyOwnType(session, word, out);
-        if (code != TC_UNKNOWN) {
-            if (step > 0 && (code == TC_STRUCT || code == TC_UNION)) out = equateName;
-            return code;
+        // A class that names no MASM type leaves the name an earlier step gave.
+        TypeClass own = ClassifyOwnType(session, lists, word, readOthers);
+        if (own.named) {
+            found.named = true;
+            found.masmName = std::move(own.masmName);
         }
+        if (own.code != TC_UNKNOWN) {
+            if (step > 0 && (own.code == TC_STRUCT || own.code == TC_UNION)) {
+                found.named = true;
+                found.masmName = name;
+            }
+            found.code = own.code;
+            return found;
+        }
+        readOthers = true;
         const auto equate = session.header.wordEquates.find(word);
         if (equate == session.header.wordEquates.end()) break;
-        if (step == 0) equateName = name;
         word = equate->second;
     }
-    return TC_UNKNOWN;
+    return found;
+}
+
+// Whether only a list entry equal to name lists it: it holds none of the characters that end
+// the leading parts AnyListedPrefix tries.
+bool OnlyListedWhole(std::string_view name) {
+    using namespace std::string_view_literals;
+    return name.find_first_of(" \t=\0"sv) == std::string_view::npos;
+}
+
+}  // namespace
+
+// Classes found from the lists and the knowledge file alone are kept while the lists stay as
+// they are; a lookup that may take a pending aggregate macro is made each time.
+uint32_t ClassifyType(Session& session, std::string_view name, std::string& out) {
+    // The lookups below change no list: the index stays up to date through them.
+    const TypeListIndex& lists = SynchronizedIndex(session);
+    TypeClassCache& cache = session.header.typeClasses;
+    const std::string& pending = session.run.pendingAggregateMacro;
+    const bool macroPending = !pending.empty() && name.find(pending) != std::string_view::npos;
+    const TypeClass* kept = macroPending ? nullptr : cache.Find(name);
+    TypeClass found;
+    if (kept == nullptr) {
+        bool readOthers = false;
+        found = ClassifyNamedType(session, lists, name, readOthers);
+        if (!readOthers && !macroPending && OnlyListedWhole(name)) cache.Keep(name, found);
+        kept = &found;
+    }
+    if (kept->named) out = kept->masmName;
+    return kept->code;
 }
 
 void RegisterTypeName(Session& session, std::string_view name, uint32_t code) {

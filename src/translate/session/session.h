@@ -16,6 +16,7 @@
 #include "core/line_index.h"
 #include "core/name_set.h"
 #include "core/saved_strings.h"
+#include "declarations/type_class_cache.h"
 #include "knowledge/knowledge_file.h"
 #include "session/target.h"
 
@@ -179,6 +180,9 @@ struct HeaderState {
     bool inInterface = false;
     bool packingSeen = false;  // a packing directive came: structures take PACKING
     std::shared_ptr<TypeListIndex> typeListIndex;  // lookups in names, built by type mapping
+    // The classes of type names that the lists and the knowledge file decided, for names that
+    // only a list entry equal to them lists: a class is dropped when its name is added to one.
+    TypeClassCache typeClasses;
     // A structure tag named by a typedef before its body was written: the aliases that wait
     // for it ("typedef struct tagVARIANT VARIANT;" before "struct tagVARIANT {...};").
     std::multimap<std::string, WaitingAlias> waitingAliases;

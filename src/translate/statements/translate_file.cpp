@@ -203,6 +203,7 @@ void DropOverlongLines(Session& session, LineIndex& index) {
 void ReleasePerFileMemory(Session& session) {
     for (HeapBlock* block : session.header.names.all()) ReleaseHeapBlock(*block);
     session.header.typeListIndex.reset();
+    session.header.typeClasses.Forget();
     session.header.equateNames.clear();
     session.header.wordEquates.clear();
     ClearSavedStrings(session.header.savedStrings);

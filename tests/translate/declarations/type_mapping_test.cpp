@@ -211,6 +211,47 @@ TEST_F(TypeMappingTest, ClassifyType) {
     }
 }
 
+// A class once found is not kept past a change that makes it another: the name added to a
+// list, an equate or a saved alias for it, or a pending aggregate macro inside it.
+TEST_F(TypeMappingTest, ClassesFollowTheHeadersChanges) {
+    const auto expectTwice = [&](std::string_view name, uint32_t code, std::string_view out) {
+        for (int asked = 0; asked < 2; ++asked) {
+            std::string answer = "none";
+            EXPECT_EQ(ClassifyType(session, name, answer), code) << name << " asked " << asked;
+            EXPECT_EQ(answer, out) << name << " asked " << asked;
+        }
+    };
+    expectTwice("NEWT", TC_UNKNOWN, "none");
+    RegisterTypeName(session, "NEWT", TC_WORD);
+    expectTwice("NEWT", TC_WORD, "WORD");
+    expectTwice("LDOUBLE", TC_REAL10, "REAL10");
+    RegisterTypeName(session, "LDOUBLE", TC_QWORD);
+    expectTwice("LDOUBLE", TC_QWORD, "QWORD");
+    RegisterTypeName(session, "LBAR", TC_STRUCT);
+
+    expectTwice("PORT_X", TC_UNKNOWN, "none");
+    session.header.wordEquates["PORT_X"] = "W1";
+    expectTwice("PORT_X", TC_WORD, "WORD");
+
+    expectTwice("LBAR", TC_STRUCT, "none");
+    AddSavedString(host, session.header.savedStrings, "_BAR,LBAR");
+    expectTwice("LBAR", TC_STRUCT, "_BAR");
+
+    expectTwice("HANDLE", TC_DWORD, "DWORD");
+    session.run.pendingAggregateMacro = "HAND";
+    expectTwice("UINT", TC_INTERFACE, "none");
+    EXPECT_EQ(session.run.pendingAggregateMacro, "HAND");
+    std::string answer = "none";
+    EXPECT_EQ(ClassifyType(session, "HANDLE", answer), TC_STRUCT);
+    EXPECT_EQ(answer, "none");
+    EXPECT_EQ(session.run.pendingAggregateMacro, "");
+    expectTwice("HANDLE", TC_DWORD, "DWORD");
+
+    // Lists released (the next header) forget every class they decided.
+    for (HeapBlock* list : session.header.names.all()) ReleaseHeapBlock(*list);
+    expectTwice("LDOUBLE", TC_REAL10, "REAL10");
+}
+
 TEST_F(TypeMappingTest, AppendParameterType) {
     struct Case {
         std::string_view lineBefore;
