@@ -48,10 +48,11 @@ inline std::string_view EntryKey(std::string_view line) {
     return line.substr(0, line.find_first_of(kKeyEnd));
 }
 
-// What an entry line answers, as the lookups read it.
+// What an entry line answers, as the lookups read it. The format wants a '=' after the key: a
+// line without one answers nothing.
 struct EntryAnswer {
     std::string_view line;
-    bool hasEqualSign = false;  // the format wants one after the key: a line without it answers nothing
+    bool hasEqualSign = false;
     bool valueFollows = false;  // anything but blanks after the first '='
     std::string_view value;     // the first token after the first '=' and its blanks
     uint32_t code = 0;          // the digits after the second '=': "key = free text = code"

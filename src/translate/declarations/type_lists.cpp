@@ -263,8 +263,9 @@ bool OnlyListedWhole(std::string_view name) {
 
 }  // namespace
 
-// Classes found from the lists and the knowledge file alone are kept while the lists stay as
-// they are; a lookup that may take a pending aggregate macro is made each time.
+// A class found from the lists and the knowledge file alone is kept until its name is added to
+// a list. A name that holds the pending aggregate macro is classified each time: its lookups
+// take the macro.
 uint32_t ClassifyType(Session& session, std::string_view name, std::string& out) {
     // The lookups below change no list: the index stays up to date through them.
     const TypeListIndex& lists = SynchronizedIndex(session);
