@@ -46,7 +46,10 @@ bool PassClosingBrace(StatementCursor& cursor, uint32_t depth, OpeningBraces ope
         // Only braces count: the cursor goes from one to the next, or to the end of the line.
         cursor.Advance(cursor.RunBefore("{}").size());
         if (cursor.AtEnd()) {
-            if (!cursor.NextLine()) return false;
+            // A walk that counts only closing braces reads only the lines that may hold one.
+            const bool read = opening == OpeningBraces::Ignored ? cursor.NextLineWith('}')
+                                                                : cursor.NextLine();
+            if (!read) return false;
             continue;
         }
         const char c = cursor.Current();

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "core/line_index.h"
 #include "core/text.h"
+#include "session/session.h"
 
 namespace ondavel {
 
@@ -52,6 +54,20 @@ bool StatementCursor::NextLine() {
     } while (InCppOnlyBranch());
     if (OpensCppOnlyBranch(Line())) inCppOnlyBranch_ = true;
     return true;
+}
+
+bool StatementCursor::NextLineWith(char mark) {
+    if (expanded_.empty()) {
+        const char wanted[] = {'#', '/', mark};
+        const uint32_t lastLine = session_.statement.counts.lastLine;
+        std::string_view raw;
+        while ((lastLine == 0 || reader_.lineNumber < lastLine) &&
+               index_.Line(reader_.lineNumber + 1, raw) &&
+               FindAnyOf(raw, 0, {wanted, 3}) == raw.size()) {
+            ++reader_.lineNumber;
+        }
+    }
+    return NextLine();
 }
 
 bool StatementCursor::InCppOnlyBranch() {

@@ -39,6 +39,11 @@ class StatementCursor {
     // The lines of a C++-only branch are passed over: its directive lines are read, what
     // stands between them is not.
     bool NextLine();
+    // NextLine for a scan that only looks for mark and throws the cursor away after: the lines
+    // on the way that hold no mark, no '#' and no '/' are passed over unread. Reading them
+    // would find no mark and change neither the comment state nor the branch followed; their
+    // comments are not collected.
+    bool NextLineWith(char mark);
 
     bool AtEnd() const { return column_ >= Line().size() || Line()[column_] == '\\'; }
     // The character at the column, NUL at the end of the line.
