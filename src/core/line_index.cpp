@@ -95,13 +95,16 @@ LineEntry LineIndex::Longest(uint32_t& number) const {
 }
 
 void LineIndex::EmptyLine(uint32_t n) {
-    if (n != 0 && n <= lines()) table_[n - 1].length = 0;
+    if (n == 0 || n > lines()) return;
+    table_[n - 1].length = 0;
+    ++changes_;
 }
 
 void LineIndex::BlankStart(uint32_t n, size_t count) {
     if (n == 0 || n > lines()) return;
     const LineEntry& entry = table_[n - 1];
     std::fill_n(text_.begin() + entry.start, std::min<size_t>(count, entry.length), ' ');
+    ++changes_;
 }
 
 bool CopyIndexedLine(const LineIndex& index, std::string& destination, std::string_view line) {

@@ -45,6 +45,9 @@ class LineIndex {
     std::string_view Lines(uint32_t first, uint32_t last) const;
     // The longest line and its number; the first of equals wins.
     LineEntry Longest(uint32_t& number) const;
+    // How many times a line was emptied or blanked: a reader that kept a line's text knows
+    // it still stands while the count is the same.
+    uint32_t changes() const { return changes_; }
 
     // Line n reads as empty from now on.
     void EmptyLine(uint32_t n);
@@ -56,6 +59,7 @@ class LineIndex {
     std::vector<LineEntry> table_;
     uint32_t terminated_ = 0;  // lines ended by CR LF
     bool terminatorFree_ = false;
+    uint32_t changes_ = 0;
 };
 
 // CopyLine for a line of index: the lines of a terminator-free index are only measured, not

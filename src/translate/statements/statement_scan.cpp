@@ -283,9 +283,19 @@ void FinishStatement(Session& session, const ScanState& state, uint32_t lastLine
     }
 }
 
+// The trimmed code of line as the scan reads it; empty for a line it passes over.
+std::string_view ReadCode(const LineIndex& index, std::string_view raw, std::string& work,
+                          std::string& comment, bool& commentOpen) {
+    if (IsEmptyLine(raw) || !CopyIndexedLine(index, work, raw) || work.empty()) return {};
+    if (!SplitComment(work, comment, commentOpen).hasCode) return {};
+    // The copied line holds no terminator: its code is trimmed as it stands.
+    return TrimEnds(work);
+}
+
 }  // namespace
 
-bool ScanStatement(Session& session, uint32_t firstLine, LineIndex& index, ScanEnd end) {
+bool ScanStatement(Session& session, uint32_t firstLine, LineIndex& index, ScanEnd end,
+                   const FirstLineCode* first) {
     StatementCounts& counts = session.statement.counts;
     counts = StatementCounts{};
     counts.firstLine = firstLine;
@@ -304,10 +314,13 @@ bool ScanStatement(Session& session, uint32_t firstLine, LineIndex& index, ScanE
             counts.lastLine = firstLine;
             return false;
         }
-        if (IsEmptyLine(raw) || !CopyIndexedLine(index, work, raw) || work.empty()) continue;
-        if (!SplitComment(work, comment, state.commentOpen).hasCode) continue;
-        // The copied line holds no terminator: its code is trimmed as it stands.
-        const std::string_view code = TrimEnds(work);
+        std::string_view code;
+        if (line == firstLine && first != nullptr) {
+            code = first->code;
+            state.commentOpen = first->commentOpenAfter;
+        } else {
+            code = ReadCode(index, raw, work, comment, state.commentOpen);
+        }
         if (code.empty()) continue;
         const bool skippedBranch = state.skipNextBranch;
         state.skipNextBranch = false;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace ondavel {
 
@@ -13,10 +14,18 @@ class LineIndex;
 // line that stands outside its brackets.
 enum class ScanEnd { StatementEnd, BeforeDirective };
 
+// The code of a statement's first line, trimmed, as splitting it from outside a comment gives
+// it, and whether a comment is open after it.
+struct FirstLineCode {
+    std::string_view code;
+    bool commentOpenAfter = false;
+};
+
 // Scans the statement that begins at firstLine (a line with code) into
 // session.statement.counts: its last line and the punctuation of its code, comments and
-// blank lines passed over. False when the statement runs past the end of the file.
+// blank lines passed over. False when the statement runs past the end of the file. A reader
+// that split the first line already gives it as first, which is then not read again.
 bool ScanStatement(Session& session, uint32_t firstLine, LineIndex& index,
-                   ScanEnd end = ScanEnd::StatementEnd);
+                   ScanEnd end = ScanEnd::StatementEnd, const FirstLineCode* first = nullptr);
 
 }  // namespace ondavel

@@ -36,7 +36,11 @@ struct Walk {
     int scanErrors = 0;
     int statementsSinceProgress = 0;
     bool replayingDirectives = false;  // translating the directive lines a statement left
+    // Whether the line being translated was split from outside a comment, as the statement
+    // scan splits a statement's first line: the scan can then take it as the walk found it.
+    bool splitOutsideComment = false;
     std::string work;
+    std::string firstLineCode;  // the statement's first line before its first word is taken
     std::string comment;
     std::string word;
 };
@@ -81,6 +85,10 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
     const std::string_view code = TrimEnds(walk.work);
     if (code.size() <= 1) return Step::NextLine;  // nothing, or a lone { } ;
     KeepPart(walk.work, code);
+    // Taking the first word may blank the line in the index: the scan then reads it anew.
+    const FirstLineCode first{walk.firstLineCode.assign(walk.work),
+                              session.header.inBlockComment};
+    const uint32_t changesBefore = index.changes();
     const FirstWord firstWord = ExtractFirstWord(session, walk.work, walk.word, index, line);
     if (firstWord == FirstWord::Skip) return Step::NextLine;
     const bool wanted =
@@ -89,8 +97,10 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
     // A statement that never ends (a macro call without ';' near the end of a header) ends
     // before the next directive line outside its brackets instead of taking the rest of the
     // header, its #endif lines included, with it.
-    if (!ScanStatement(session, line, index) &&
-        !ScanStatement(session, line, index, ScanEnd::BeforeDirective)) {
+    const FirstLineCode* split =
+        walk.splitOutsideComment && index.changes() == changesBefore ? &first : nullptr;
+    if (!ScanStatement(session, line, index, ScanEnd::StatementEnd, split) &&
+        !ScanStatement(session, line, index, ScanEnd::BeforeDirective, split)) {
         if (line + 1 >= walk.totalLines) return Step::EndOfFile;
         WriteJournalLine(session, texts::kScanFailed, line);
         return ++walk.scanErrors > kScanErrorLimit ? Step::EndOfFile : Step::NextLine;
@@ -117,6 +127,7 @@ Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line
     if (!index.Line(line, raw)) return Step::EndOfFile;
     if (raw.empty() || !CopyIndexedLine(index, walk.work, raw) || walk.work.empty())
         return Step::NextLine;
+    walk.splitOutsideComment = !session.header.inBlockComment;
     if (SplitComment(walk.work, walk.comment, session.header.inBlockComment).hasCode) {
         return TranslateStatement(session, index, walk, line);
     }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/comment_split.h"
+#include "core/text.h"
+#include "statements/translate_file.h"
 #include "support/header_fixture.h"
 
 namespace ondavel::testing {
@@ -160,6 +163,38 @@ TEST_F(StatementScanTest, ReportsAStatementRunningPastTheEnd) {
     EXPECT_FALSE(Scan("int f(int a,\r\nint b\r\n"));
     EXPECT_EQ(counts().lastLine, 1u);
     EXPECT_FALSE(Scan("int f(void)"));
+}
+
+// A first line that the walk split already is taken as given: the counts are those of reading
+// it. After the first word blanked the line in the header ("__extension__"), the walk reads
+// it anew, and the blanks that went with the word count no more.
+TEST_F(StatementScanTest, AFirstLineGivenCountsAsOneRead) {
+    const std::pair<std::string, StatementKind> cases[] = {
+        {"int f(int a, /* c */\r\n int b);\r\n", StatementKind::Other},
+        {"#define M(x) (x+ \\\r\n1)\r\n", StatementKind::Define},
+        {"FOO(a) /* open\r\n*/\r\nint x;\r\n", StatementKind::Other},
+    };
+    for (const auto& [text, kind] : cases) {
+        ASSERT_TRUE(Scan(text, kind)) << text;
+        const StatementCounts read = counts();
+        const bool commentAfter = session.statement.commentOpenAfter;
+        std::string line(text.substr(0, text.find('\r')));
+        std::string comment;
+        bool open = false;
+        SplitComment(line, comment, open);
+        const FirstLineCode first{TrimEnds(line), open};
+        ASSERT_TRUE(
+            ScanStatement(session, 1, session.run.inputIndex, ScanEnd::StatementEnd, &first));
+        EXPECT_EQ(counts().lastLine, read.lastLine) << text;
+        EXPECT_EQ(counts().blanks, read.blanks) << text;
+        EXPECT_EQ(counts().commas, read.commas) << text;
+        EXPECT_EQ(counts().openParens, read.openParens) << text;
+        EXPECT_EQ(session.statement.commentOpenAfter, commentAfter) << text;
+    }
+    UseKnowledge("");
+    TranslateFile(session, Header("__extension__ f(x);\r\n"));
+    EXPECT_EQ(counts().blanks, 0u);
+    EXPECT_TRUE(counts().callForm);
 }
 
 }  // namespace
