@@ -142,6 +142,8 @@ void CheckCallingConvention(Session& session, ProtoLine& proto, std::string_view
         if (apiLine == ApiLine::Write) WriteOutputLine(session, ";API");
         return;
     }
+    // The other conventions are all spelled from "__": a word without it names none.
+    if (word.find("__") == std::string_view::npos) return;
     if (InString(1, word, "__cdecl", Case::Exact).has_value()) proto.cdeclSeen = true;
     if (InString(1, word, "__clrcall", Case::Exact).has_value())
         WriteOutputLine(session, ";__clrcall");

@@ -145,9 +145,14 @@ constexpr CharacterSet kDirectiveInitials = [] {
 
 StatementKind ClassifyLeadingKeyword(std::string_view whole) {
     // Keywords are looked for in the text up to its end of line, and never in an over-long one.
-    const std::string_view text = whole.substr(0, BoundedLength(whole).value_or(0));
+    // No keyword's letter is a NUL or a CR, so a text shorter than a line needs cutting only
+    // where a directive word, which may stand past blanks, is looked for.
     const bool mayBeDirective =
-        !text.empty() && (text[0] == '#' || (text.size() > 1 && InSet(kDirectiveInitials, text[1])));
+        !whole.empty() &&
+        (whole[0] == '#' || (whole.size() > 1 && InSet(kDirectiveInitials, whole[1])));
+    const std::string_view text = mayBeDirective || whole.size() >= kLineLimit
+                                      ? whole.substr(0, BoundedLength(whole).value_or(0))
+                                      : whole;
     for (const LeadingKeyword& keyword : kLeadingKeywords) {
         const bool leads = keyword.directive ? mayBeDirective && IsDirective(text, keyword.word)
                                              : StartsWithIgnoringCase(text, keyword.word);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text.h"
 #include "support/header_fixture.h"
 
 namespace ondavel::testing {
@@ -36,6 +37,21 @@ TEST(FirstWordTest, ClassifiesLeadingKeywords) {
         // Directive words are found at the second position of any word.
         {"wifi", StatementKind::If},
         {"#x if", StatementKind::Other},
+    };
+    for (const auto& [text, kind] : cases) EXPECT_EQ(ClassifyLeadingKeyword(text), kind) << text;
+}
+
+// A keyword is read up to the end of the line, and an over-long line holds none.
+TEST(FirstWordTest, KeywordsEndWithTheLine) {
+    const std::string overLong(kLineLimit, 'x');
+    const std::pair<std::string, StatementKind> cases[] = {
+        {"typedef\r", StatementKind::Typedef},
+        {"type\rdef", StatementKind::Other},
+        {std::string("ext\0ern", 7), StatementKind::Other},
+        {"#if\r", StatementKind::If},
+        {"typedef " + overLong, StatementKind::Other},
+        {"#define " + overLong, StatementKind::Other},
+        {"typedef " + overLong.substr(0, kLineLimit - 9) + "\r", StatementKind::Typedef},
     };
     for (const auto& [text, kind] : cases) EXPECT_EQ(ClassifyLeadingKeyword(text), kind) << text;
 }
