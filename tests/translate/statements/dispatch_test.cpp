@@ -55,6 +55,13 @@ TEST_F(DispatchTest, AggregateMacroWaitsForItsStatement) {
     Dispatch("#define MYSTRUCT  STRUCT\r\n", "#define");
     EXPECT_EQ(session.run.pendingAggregateMacro, "MYSTRUCT");
     EXPECT_EQ(session.run.aggregateMacroKind, 2);
+    // enum is looked for first, in any case, as a word parted by blanks or tabs.
+    Dispatch("#define MIXED struct\tEnum\r\n", "#define");
+    EXPECT_EQ(session.run.pendingAggregateMacro, "MIXED");
+    EXPECT_EQ(session.run.aggregateMacroKind, 1);
+    session.run.pendingAggregateMacro = "";
+    Dispatch("#define NOT struct_t enum_t(x)\r\n", "#define");
+    EXPECT_EQ(session.run.pendingAggregateMacro, "");
 
     // A word is read up to its NUL: a name after it is not in the word.
     session.run.pendingAggregateMacro = "AB";
