@@ -211,7 +211,8 @@ void BlankPunctuation(std::string& parameter) {
         }
     }
     // "char * __restrict__ p": the qualifier would otherwise hide the pointer from the words
-    // that are kept.
+    // that are kept. Both spellings begin with the shorter one, which most parameters lack.
+    if (parameter.find("__restrict") == std::string::npos) return;
     for (const std::string_view qualifier : {"__restrict__", "__restrict"}) {
         for (std::optional<int> at = FindWord(1, parameter, qualifier, Case::Exact, " \t*", " \t*");
              at; at = FindWord(*at, parameter, qualifier, Case::Exact, " \t*", " \t*")) {
