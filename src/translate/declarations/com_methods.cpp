@@ -37,13 +37,12 @@ bool IsComethodArgument(uint32_t code, uint32_t pointerCode, uint32_t position) 
     return size == TC_BYTE || size == TC_WORD || size == TC_DWORD;
 }
 
-// The name of the method, a name the assembler cannot take or one that clashes with an API
-// function replaced as the knowledge file says.
-std::string MethodName(Session& session, std::string_view word) {
-    std::string name(word.substr(std::min(word.find_first_not_of('*'), word.size())));
+// Puts in name the name of the method, a name the assembler cannot take or one that clashes
+// with an API function replaced as the knowledge file says.
+void MethodName(Session& session, std::string_view word, std::string& name) {
+    name.assign(word.substr(std::min(word.find_first_not_of('*'), word.size())));
     LookupKnowledge(session, name, LookupKind::Incompatible, &name);
     LookupKnowledge(session, name, LookupKind::ApiNameConflict, &name);
-    return name;
 }
 
 // The last word of a method's name part: "QueryInterface" in
@@ -114,13 +113,13 @@ bool ComInterface::SkipTo(std::string_view stops) {
 }
 
 bool ComInterface::StartMethod() {
-    std::string name;
-    return ReadMethodName(cursor_, name) && StartMethod(name);
+    return ReadMethodName(cursor_, nameWord_) && StartMethod(nameWord_);
 }
 
 bool ComInterface::StartMethod(std::string_view name) {
-    methodName_ = MethodName(session_, name);
-    proto_.text = interfaceBase_ + "_" + methodName_ + " PROTO ";
+    // The lines are built in the buffers of the method before: most methods cost no allocation.
+    MethodName(session_, name, methodName_);
+    proto_.text.assign(interfaceBase_).append("_").append(methodName_).append(" PROTO ");
     memberLine_ = "\t\t";
     std::remove_copy(methodName_.begin(), methodName_.end(), std::back_inserter(memberLine_), '*');
     const size_t nameLength = memberLine_.size() - 2;
@@ -204,8 +203,8 @@ ComStep ComInterface::AddParameter() {
 void ComInterface::EndMethod() {
     HeapBlock& block = block_;
     if (!wide_) {
-        AppendToHeapBlock(
-            block, memberLine_ + NumberToText(static_cast<int32_t>(parameterCount_)) + " ?\r\n");
+        memberLine_.append(NumberToText(static_cast<int32_t>(parameterCount_))).append(" ?\r\n");
+        AppendToHeapBlock(block, memberLine_);
         return;
     }
     // "IFoo_SetScale TYPEDEF  PROTO :DWORD ,:REAL4 " and a pointer type to it.

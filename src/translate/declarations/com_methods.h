@@ -86,6 +86,7 @@ class ComInterface {
     StatementCursor& cursor_;
     std::string interfaceBase_;
     std::string_view routine_;
+    std::string nameWord_;  // the method's name as the header spells it
     std::string methodName_;
     std::string memberLine_;
     std::string parameter_;
