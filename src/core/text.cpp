@@ -119,10 +119,9 @@ size_t FindAnyOf(std::string_view text, size_t from, std::string_view set) {
     return FindAny(text, from, set);
 }
 
-size_t FindFirstOf(std::string_view text, std::string_view set, size_t from) {
-    const CharacterSet stops = MakeCharacterSet(set);
+size_t FindFirstOf(std::string_view text, const CharacterSet& set, size_t from) {
     for (; from < text.size(); ++from) {
-        if (InSet(stops, text[from])) return from;
+        if (InSet(set, text[from])) return from;
     }
     return std::string_view::npos;
 }

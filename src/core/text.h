@@ -50,9 +50,6 @@ size_t SkipBlanks(std::string_view text, size_t from);
 // The position of the first character at or after from that is one of set (one to three
 // characters); text.size() when there is none.
 size_t FindAnyOf(std::string_view text, size_t from, std::string_view set);
-// As std::string_view::find_first_of (npos when none), for the few delimiters of a scan: each
-// character is looked up in a table of them instead of among them by memchr.
-size_t FindFirstOf(std::string_view text, std::string_view set, size_t from = 0);
 // Characters 32 and below (blank, tab, control characters) are trimmed from both ends of lines.
 inline bool IsTrimmable(char c) {
     return static_cast<unsigned char>(c) <= 32;
@@ -71,6 +68,12 @@ constexpr CharacterSet MakeCharacterSet(std::string_view characters,
 inline bool InSet(const CharacterSet& set, char c) {
     return set[static_cast<unsigned char>(c)];
 }
+// The delimiter sets as tables, for the scans that test each character against them.
+inline constexpr CharacterSet kBlankSet = MakeCharacterSet(kBlanks);
+inline constexpr CharacterSet kOperatorDelimSet = MakeCharacterSet(kOperatorDelims);
+// As std::string_view::find_first_of (npos when none), each character looked up in the table
+// instead of among the delimiters by memchr.
+size_t FindFirstOf(std::string_view text, const CharacterSet& set, size_t from = 0);
 
 // Case folding is ASCII only: accented letters compare as they are.
 constexpr char FoldCase(char c) {

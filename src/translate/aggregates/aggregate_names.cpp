@@ -98,7 +98,7 @@ void RegisterDeclarators(AggregateWork& work, std::string* aliasText) {
                 cursor.SkipLine();
                 continue;
             }
-            const std::string_view word = cursor.TakeWord(kOperatorDelims);
+            const std::string_view word = cursor.TakeWord(kOperatorDelimSet);
             if (!word.empty()) name = word;
             if (!cursor.SkipBlanks()) return;
             if (cursor.Current() == ',' || cursor.Current() == ';') break;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/heap_block.h"
+#include "core/text.h"
 #include "session/session.h"
 #include "statements/statement_cursor.h"
 
@@ -17,7 +18,9 @@ namespace ondavel {
 enum class AggregateKind { None = 0, Enumeration = 1, Structure = 2, Union = 3 };
 
 // Names and words of a declaration end at these characters (and at the end of the line).
-inline constexpr std::string_view kNameDelimiters = " \t,;(){}";
+inline constexpr CharacterSet kNameDelimiters = MakeCharacterSet(" \t,;(){}");
+// An aggregate's own name ends at these, before its declarators.
+inline constexpr CharacterSet kOwnNameEnds = MakeCharacterSet(" \t,;");
 // The longest aggregate, tag or nested name kept.
 inline constexpr size_t kNameLimit = 99;
 

@@ -331,7 +331,7 @@ class AggregateTranslation {
     // Past the aggregate's own name: true when declarators follow.
     bool SkipToDeclarators() {
         if (cursor_.Current() == '*') return true;
-        cursor_.TakeWord(" \t;,");
+        cursor_.TakeWord(kOwnNameEnds);
         if (!cursor_.SkipBlanks() || cursor_.Current() != ',') return false;
         cursor_.Advance();
         return true;

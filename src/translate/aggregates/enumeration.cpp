@@ -110,7 +110,7 @@ class EnumerationTranslation {
     // the batch also #defines: the assembler takes a text equate after a numeric one of the
     // same name only when both are texts.
     bool TranslateEnumerator() {
-        std::string name(cursor_.TakeWord(kOperatorDelims));
+        std::string name(cursor_.TakeWord(kOperatorDelimSet));
         LookupKnowledge(work_.session, name, LookupKind::Incompatible, &name);
         if (!cursor_.SkipBlanks() || cursor_.Current() == '(') return false;
         value_.clear();
@@ -196,7 +196,7 @@ class EnumerationTranslation {
 
     // A name or a number, and the blanks after it.
     bool TranslateToken(bool& inCall, uint32_t& callDepth, NegativeValue& negative) {
-        std::string_view token = cursor_.TakeWord(kOperatorDelims);
+        std::string_view token = cursor_.TakeWord(kOperatorDelimSet);
         if (token.empty()) {
             // A character that no value holds (':', '='): kept as it stands.
             token = cursor_.Rest().substr(0, 1);
@@ -237,7 +237,7 @@ class EnumerationTranslation {
         if (!cursor_.SkipBlanks()) return false;
         if (cursor_.Current() == '}' && !cursor_.AdvanceAndSkip()) return false;
         if (cursor_.Current() == ';' || cursor_.Current() == '*') return false;
-        cursor_.TakeWord(" \t,;");
+        cursor_.TakeWord(kOwnNameEnds);
         if (!cursor_.SkipBlanks() || cursor_.Current() != ',') return false;
         cursor_.Advance();
         return true;

@@ -58,7 +58,7 @@ bool ReadMethodName(StatementCursor& cursor, std::string& name) {
         const char c = cursor.Current();
         if (c == '(') return true;
         // The ')' ends the name part; any other cutting character (',' ...) leads to a word.
-        if (IsOneOf(c, kComNameDelimiters)) cursor.Advance();
+        if (InSet(kComNameDelimiters, c)) cursor.Advance();
         if (c == ')') return true;
     }
 }

@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "core/heap_block.h"
+#include "core/text.h"
 #include "declarations/type_mapping.h"
 
 namespace ondavel {
@@ -24,7 +25,7 @@ struct Session;
 class StatementCursor;
 
 // Where the names of an interface, of its parent and of a method end.
-inline constexpr std::string_view kComNameDelimiters = " \t)>},({<";
+inline constexpr CharacterSet kComNameDelimiters = MakeCharacterSet(" \t)>},({<");
 
 // What follows a step of an interface's translation: more of it, its closing brace, or the
 // end of the statement or a parameter that abandons it.

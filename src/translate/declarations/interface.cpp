@@ -109,7 +109,7 @@ void TranslateOleInterface(Session& session, StatementSpan statement) {
     std::string name;
     std::string parent;
     if (!cursor.Start()) return;
-    cursor.TakeWord(kBlanks);  // the keyword
+    cursor.TakeWord(kBlankSet);  // the keyword
     if (!ReadNames(cursor, ':', name, parent)) return;
     ComInterface com(session, cursor, name, texts::kOleInterfaceRoutine);
     com.Open(parent);

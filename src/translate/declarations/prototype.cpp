@@ -29,9 +29,9 @@ namespace {
 
 // MASM has no conditional assembly inside a PROTO line: such a prototype is kept as a comment.
 // Where a word of the text before a prototype's parameter list ends.
-constexpr std::string_view kNameDelimiters = " \t;()";
+constexpr CharacterSet kNameDelimiters = MakeCharacterSet(" \t;()");
 // Where a word of a callback's "(CALLBACK *NAME)" ends.
-constexpr std::string_view kCallbackNameDelimiters = " \t)*";
+constexpr CharacterSet kCallbackNameDelimiters = MakeCharacterSet(" \t)*");
 
 // What the last directive line met before the parameter list was. After an "#else" on the
 // statement's second line, a directive inside the parameter list starts the declaration again

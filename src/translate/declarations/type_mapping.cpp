@@ -131,7 +131,7 @@ std::optional<uint32_t> AppendParameterType(Session& session, ProtoLine& proto,
         return std::nullopt;
     if (!TrimInPlace(parameter)) return std::nullopt;
 
-    std::string typeWord = parameter.substr(0, FindFirstOf(parameter, kBlanks));
+    std::string typeWord = parameter.substr(0, FindFirstOf(parameter, kBlankSet));
     if (typeWord.front() == '.') {
         if (NamesConvention(session)) {
             AppendVararg(proto);

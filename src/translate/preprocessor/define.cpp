@@ -30,8 +30,7 @@ namespace {
 constexpr size_t kExamineLimit = kEquateTextCapacity - 6;
 constexpr size_t kAppendLimit = kEquateTextCapacity - 1;
 
-constexpr std::string_view kNameEnd = " \t,;(){}";
-constexpr std::string_view kWordEnd = " \t|&+-()*,;=:/<>";
+constexpr CharacterSet kNameEnd = MakeCharacterSet(" \t,;(){}");
 
 enum class Step { Next, Done, Abandon };
 
@@ -202,7 +201,7 @@ class DefineTranslation {
     // free. Any other value is not written.
     void WriteStructureAlias(const std::string& name) {
         const std::string_view value = Trimmed(std::string_view(line_).substr(pos_));
-        if (value.empty() || value.find_first_of(kNameEnd) != std::string_view::npos) return;
+        if (value.empty() || FindFirstOf(value, kNameEnd) != std::string_view::npos) return;
         std::string masmName;
         const uint32_t code = ClassifyType(session_, value, masmName);
         if (code != TC_STRUCT && code != TC_UNION) return;
@@ -403,8 +402,8 @@ class DefineTranslation {
     // closing quote and is written as a string is.
     Step Word() {
         const bool quoted = IsQuote(line_[pos_]);
-        const size_t close =
-            quoted ? line_.find(line_[pos_], pos_ + 1) : FindFirstOf(line_, kWordEnd, pos_ + 1);
+        const size_t close = quoted ? line_.find(line_[pos_], pos_ + 1)
+                                    : FindFirstOf(line_, kOperatorDelimSet, pos_ + 1);
         const size_t end = close == std::string::npos ? line_.size() : close + (quoted ? 1 : 0);
         std::string word = line_.substr(pos_, end - pos_);
         if (quoted) word = TextLiteralForm(word);

@@ -107,11 +107,9 @@ bool StatementCursor::SkipPast(char c) {
     }
 }
 
-std::string_view StatementCursor::TakeWord(std::string_view delimiters) {
-    // Each character of the word is tested against every delimiter: as a table, at once.
-    const CharacterSet ends = MakeCharacterSet(delimiters);
+std::string_view StatementCursor::TakeWord(const CharacterSet& delimiters) {
     const size_t start = column_;
-    while (!AtEnd() && !InSet(ends, Line()[column_])) ++column_;
+    while (!AtEnd() && !InSet(delimiters, Line()[column_])) ++column_;
     return Line().substr(start, column_ - start);
 }
 

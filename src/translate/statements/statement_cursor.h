@@ -68,7 +68,7 @@ class StatementCursor {
     // Steps to the next occurrence of c, going on across lines, and over it.
     bool SkipPast(char c);
     // The characters up to one of delimiters or the line's end, which stay under the cursor.
-    std::string_view TakeWord(std::string_view delimiters);
+    std::string_view TakeWord(const CharacterSet& delimiters);
     // The code from the column up to one of stops (one or two characters), a backslash or the
     // line's end, found sixteen characters at a time. The cursor does not move.
     std::string_view RunBefore(std::string_view stops) const;
