@@ -71,6 +71,8 @@ void MarkArrayAsPointer(std::string& parameter) {
 constexpr std::string_view kConventionMarks[] = {
     "API",    "ENTRY",     "CALLBACK", "CALLTYPE", "PASCAL",   "pascal",   "_stdcall",
     "__RPC_", "METHODIMP", "NCB_POST", "fastcall", "FASTCALL", "__clrcall"};
+static_assert(std::ranges::all_of(kConventionMarks,
+                                  [](std::string_view mark) { return mark.size() >= 3; }));
 // For each character, the marks that begin with it (bit i for kConventionMarks[i]).
 constexpr std::array<uint16_t, 256> kMarksBeginningWith = [] {
     std::array<uint16_t, 256> marks{};
@@ -87,7 +89,10 @@ bool HoldsConventionMark(std::string_view word) {
         const std::string_view rest = word.substr(at);
         for (unsigned marks = kMarksBeginningWith[static_cast<unsigned char>(rest[0])]; marks != 0;
              marks &= marks - 1) {
-            if (rest.starts_with(kConventionMarks[std::countr_zero(marks)])) return true;
+            // Every mark has three letters or more: its second settles most tries at once.
+            const std::string_view mark = kConventionMarks[std::countr_zero(marks)];
+            if (rest.size() >= mark.size() && rest[1] == mark[1] && rest.starts_with(mark))
+                return true;
         }
     }
     return false;
