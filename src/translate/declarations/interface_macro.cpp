@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "core/text.h"
 #include "session/output.h"
 #include "session/session.h"
 
@@ -55,14 +56,13 @@ void WriteInterfaceMacro(Session& session, std::string_view interfaceName) {
     std::string line;
     for (const std::string_view templateLine : kInterfaceMacroTemplate) {
         line.clear();
-        for (const char c : templateLine) {
-            if (c == '$') {
-                line.append(interfaceName);
-            } else if (c == '%') {
-                line.append(tableRegister);
-            } else {
-                line.push_back(c);
-            }
+        // The text between two markers is copied as a whole.
+        for (size_t at = 0; at < templateLine.size();) {
+            const size_t marker = FindAnyOf(templateLine, at, "$%");
+            line.append(templateLine.substr(at, marker - at));
+            if (marker == templateLine.size()) break;
+            line.append(templateLine[marker] == '$' ? interfaceName : tableRegister);
+            at = marker + 1;
         }
         WriteOutputLine(session, line);
     }
