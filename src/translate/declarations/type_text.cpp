@@ -222,13 +222,23 @@ void BlankAnnotations(const Session& session, std::string& text) {
     }
 }
 
-void BlankModifiers(std::string& text) {
+namespace {
+
+// Every "long long" word of text becomes "__int64" (and blanks, to keep the length).
+void LongLongAsInt64(std::string& text) {
     constexpr std::string_view kLongLong = "long long";
+    if (text.find(kLongLong) == std::string::npos) return;  // as most texts
     for (std::optional<int> at =
              FindWord(1, text, kLongLong, Case::Exact, kModifierStart, kWordEnd);
          at; at = FindWord(*at, text, kLongLong, Case::Exact, kModifierStart, kWordEnd)) {
         text.replace(static_cast<size_t>(*at) - 1, kLongLong.size(), "__int64  ");
     }
+}
+
+}  // namespace
+
+void BlankModifiers(std::string& text) {
+    LongLongAsInt64(text);
     // A modifier found as a word is a whole run of name characters: one pass over the runs
     // of the text up to its terminator finds them all.
     const size_t end = BoundedLength(text).value_or(0);
