@@ -71,6 +71,8 @@ inline bool InSet(const CharacterSet& set, char c) {
 // The delimiter sets as tables, for the scans that test each character against them.
 inline constexpr CharacterSet kBlankSet = MakeCharacterSet(kBlanks);
 inline constexpr CharacterSet kOperatorDelimSet = MakeCharacterSet(kOperatorDelims);
+// Where a name of a declaration or a #define ends (besides the end of its line).
+inline constexpr CharacterSet kNameDelimiters = MakeCharacterSet(" \t,;(){}");
 // As std::string_view::find_first_of (npos when none), each character looked up in the table
 // instead of among the delimiters by memchr.
 size_t FindFirstOf(std::string_view text, const CharacterSet& set, size_t from = 0);

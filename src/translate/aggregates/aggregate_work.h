@@ -17,8 +17,6 @@ namespace ondavel {
 
 enum class AggregateKind { None = 0, Enumeration = 1, Structure = 2, Union = 3 };
 
-// Names and words of a declaration end at these characters (and at the end of the line).
-inline constexpr CharacterSet kNameDelimiters = MakeCharacterSet(" \t,;(){}");
 // An aggregate's own name ends at these, before its declarators.
 inline constexpr CharacterSet kOwnNameEnds = MakeCharacterSet(" \t,;");
 // The longest aggregate, tag or nested name kept.

@@ -29,7 +29,7 @@ namespace {
 
 // MASM has no conditional assembly inside a PROTO line: such a prototype is kept as a comment.
 // Where a word of the text before a prototype's parameter list ends.
-constexpr CharacterSet kNameDelimiters = MakeCharacterSet(" \t;()");
+constexpr CharacterSet kPrototypeNameEnds = MakeCharacterSet(" \t;()");
 // Where a word of a callback's "(CALLBACK *NAME)" ends.
 constexpr CharacterSet kCallbackNameDelimiters = MakeCharacterSet(" \t)*");
 
@@ -142,7 +142,7 @@ class PrototypeTranslation {
     bool ScanName() {
         name_.clear();
         for (;;) {
-            const std::string_view word = walk_.TakeWord(kNameDelimiters);
+            const std::string_view word = walk_.TakeWord(kPrototypeNameEnds);
             if (word.starts_with('#')) {
                 CountDirectiveParentheses(walk_.Rest());
                 directiveResult_ = TranslateDirective();

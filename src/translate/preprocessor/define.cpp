@@ -30,8 +30,6 @@ namespace {
 constexpr size_t kExamineLimit = kEquateTextCapacity - 6;
 constexpr size_t kAppendLimit = kEquateTextCapacity - 1;
 
-constexpr CharacterSet kNameEnd = MakeCharacterSet(" \t,;(){}");
-
 enum class Step { Next, Done, Abandon };
 
 // A quoted text as the equate's < > must hold it: '!' takes the next character as it is, and
@@ -201,7 +199,7 @@ class DefineTranslation {
     // free. Any other value is not written.
     void WriteStructureAlias(const std::string& name) {
         const std::string_view value = Trimmed(std::string_view(line_).substr(pos_));
-        if (value.empty() || FindFirstOf(value, kNameEnd) != std::string_view::npos) return;
+        if (value.empty() || FindFirstOf(value, kNameDelimiters) != std::string_view::npos) return;
         std::string masmName;
         const uint32_t code = ClassifyType(session_, value, masmName);
         if (code != TC_STRUCT && code != TC_UNION) return;
@@ -263,7 +261,7 @@ class DefineTranslation {
     }
 
     std::string ReadName() {
-        const size_t end = std::min(FindFirstOf(line_, kNameEnd, pos_), line_.size());
+        const size_t end = std::min(FindFirstOf(line_, kNameDelimiters, pos_), line_.size());
         std::string name = line_.substr(pos_, end - pos_);
         pos_ = end;
         return name;

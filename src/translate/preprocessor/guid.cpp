@@ -29,7 +29,7 @@ constexpr uint32_t kFirstByteNumber = 4;
 constexpr std::string_view kOpenEndedClose = "}}>";
 // The line is built in a buffer of one line: 1,039 characters and the terminator.
 constexpr size_t kGuidLineLimit = kLineLimit - 1;
-constexpr std::string_view kNameDelimiters = " \t,";
+constexpr std::string_view kGuidNameEnds = " \t,";
 
 // The arguments of the call, read character by character over the statement's lines.
 struct ArgumentCursor {
@@ -97,7 +97,7 @@ bool EnterArguments(ArgumentCursor& cursor) {
 
 // The name is listed before any number is read, so a refused definition is listed too.
 std::string StartWithName(ArgumentCursor& cursor) {
-    const std::string_view name = TakeWord(cursor, kNameDelimiters);
+    const std::string_view name = TakeWord(cursor, kGuidNameEnds);
     AppendPieceToHeapBlock(cursor.session.header.names.guidNames, name);
     std::string output = "s";
     output.append(name).append("\tTEXTEQU\t<{");
