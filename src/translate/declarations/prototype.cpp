@@ -31,7 +31,7 @@ namespace {
 // Where a word of the text before a prototype's parameter list ends.
 constexpr CharacterSet kPrototypeNameEnds = MakeCharacterSet(" \t;()");
 // Where a word of a callback's "(CALLBACK *NAME)" ends.
-constexpr CharacterSet kCallbackNameDelimiters = MakeCharacterSet(" \t)*");
+constexpr CharacterSet kCallbackNameEnds = MakeCharacterSet(" \t)*");
 
 // What the last directive line met before the parameter list was. After an "#else" on the
 // statement's second line, a directive inside the parameter list starts the declaration again
@@ -364,7 +364,7 @@ class CallbackTranslation {
     // "(CALLBACK* WNDPROC)" and "(*PFN)": the name is the last word before the ')'.
     bool ScanName() {
         for (;;) {
-            const std::string_view word = walk_.TakeWord(kCallbackNameDelimiters);
+            const std::string_view word = walk_.TakeWord(kCallbackNameEnds);
             if (!word.empty()) {
                 name_ = word;
                 if (!apiSeen_)

@@ -228,7 +228,7 @@ void BlankPunctuation(std::string& parameter) {
 }
 
 void EnumAsDword(std::string& parameter) {
-    if (parameter.find("enum") == std::string::npos) return;  // as most parameters
+    if (parameter.find("enum") == std::string::npos) return;  // most parameters hold none
     const std::optional<int> found = FindWord(1, parameter, "enum", Case::Exact, " \t", " \t");
     if (!found) return;
     const size_t at = static_cast<size_t>(*found) - 1;

@@ -227,7 +227,7 @@ namespace {
 // Every "long long" word of text becomes "__int64" (and blanks, to keep the length).
 void LongLongAsInt64(std::string& text) {
     constexpr std::string_view kLongLong = "long long";
-    if (text.find(kLongLong) == std::string::npos) return;  // as most texts
+    if (text.find(kLongLong) == std::string::npos) return;  // most texts hold none
     for (std::optional<int> at =
              FindWord(1, text, kLongLong, Case::Exact, kModifierStart, kWordEnd);
          at; at = FindWord(*at, text, kLongLong, Case::Exact, kModifierStart, kWordEnd)) {
