@@ -13,20 +13,18 @@ const TypeClass* TypeClassCache::Find(std::string_view name) const {
 
 void TypeClassCache::Drop(std::string_view name) {
     const uint64_t hash = HashText(name);
-    Slot& slot = slots_[hash % kSlots];
+    Slot& slot = SlotOf(hash);
     if (slot.hash == hash && slot.name == name) slot.generation = 0;
 }
 
 void TypeClassCache::Keep(std::string_view name, const TypeClass& type) {
     const uint64_t hash = HashText(name);
-    Slot& slot = slots_[hash % kSlots];
+    Slot& slot = SlotOf(hash);
     slot.generation = generation_;
     slot.hash = hash;
     // The slot's strings are assigned, not replaced: they keep their memory.
     slot.name = name;
-    slot.type.code = type.code;
-    slot.type.named = type.named;
-    slot.type.masmName = type.masmName;
+    slot.type = type;
 }
 
 }  // namespace ondavel

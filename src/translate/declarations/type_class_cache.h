@@ -40,6 +40,7 @@ class TypeClassCache {
     static constexpr size_t kSlots = 512;
 
     const Slot& SlotOf(uint64_t hash) const { return slots_[hash % kSlots]; }
+    Slot& SlotOf(uint64_t hash) { return slots_[hash % kSlots]; }
 
     std::array<Slot, kSlots> slots_;
     uint64_t generation_ = 1;

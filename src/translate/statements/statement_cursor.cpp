@@ -108,9 +108,9 @@ bool StatementCursor::SkipPast(char c) {
 }
 
 std::string_view StatementCursor::TakeWord(const CharacterSet& delimiters) {
-    const size_t start = column_;
-    while (!AtEnd() && !InSet(delimiters, Line()[column_])) ++column_;
-    return Line().substr(start, column_ - start);
+    const std::string_view word = RunBefore(delimiters);
+    Advance(word.size());
+    return word;
 }
 
 std::string_view StatementCursor::RunBefore(std::string_view stops) const {

@@ -36,9 +36,6 @@ struct Walk {
     int scanErrors = 0;
     int statementsSinceProgress = 0;
     bool replayingDirectives = false;  // translating the directive lines a statement left
-    // Whether the line being translated was split from outside a comment, as the statement
-    // scan splits a statement's first line: the scan can then take it as the walk found it.
-    bool splitOutsideComment = false;
     std::string work;
     std::string firstLineCode;  // the statement's first line before its first word is taken
     std::string comment;
@@ -80,7 +77,10 @@ void KeepConditionalLevels(Session& session, LineIndex& index, const Walk& walk,
     session.statement.counts.lastLine = last;
 }
 
-Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t line) {
+// splitOutsideComment tells that the line was split from outside a comment, as the statement
+// scan splits a statement's first line: the scan can then take it as the walk found it.
+Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t line,
+                        bool splitOutsideComment) {
     // The copied line holds no terminator: its code is trimmed as it stands, in place.
     const std::string_view code = TrimEnds(walk.work);
     if (code.size() <= 1) return Step::NextLine;  // nothing, or a lone { } ;
@@ -98,7 +98,7 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
     // before the next directive line outside its brackets instead of taking the rest of the
     // header, its #endif lines included, with it.
     const FirstLineCode* split =
-        walk.splitOutsideComment && index.changes() == changesBefore ? &first : nullptr;
+        splitOutsideComment && index.changes() == changesBefore ? &first : nullptr;
     if (!ScanStatement(session, line, index, ScanEnd::StatementEnd, split) &&
         !ScanStatement(session, line, index, ScanEnd::BeforeDirective, split)) {
         if (line + 1 >= walk.totalLines) return Step::EndOfFile;
@@ -127,9 +127,9 @@ Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line
     if (!index.Line(line, raw)) return Step::EndOfFile;
     if (raw.empty() || !CopyIndexedLine(index, walk.work, raw) || walk.work.empty())
         return Step::NextLine;
-    walk.splitOutsideComment = !session.header.inBlockComment;
+    const bool outsideComment = !session.header.inBlockComment;
     if (SplitComment(walk.work, walk.comment, session.header.inBlockComment).hasCode) {
-        return TranslateStatement(session, index, walk, line);
+        return TranslateStatement(session, index, walk, line, outsideComment);
     }
     WriteOutputLine(session, walk.comment);
     return Step::NextLine;
