@@ -15,37 +15,6 @@ using namespace std::string_view_literals;
 const std::string kLongest(1039, 'x');  // the longest text a line buffer holds
 const std::string kOverLong(1040, 'x');
 
-TEST(TextTest, BoundedLengthStopsAtNulOrCr) {
-    const std::string crAfterLongest = kLongest + "\rtail";
-    // A lone LF is an ordinary character.
-    const std::pair<std::string_view, size_t> cases[] = {
-        {"", 0},     {"ab\0cd"sv, 2},  {"ab\rcd", 2},
-        {"a\nb", 3}, {kLongest, 1039}, {crAfterLongest, 1039},
-    };
-    for (const auto& [text, expected] : cases) EXPECT_EQ(BoundedLength(text), expected) << text;
-}
-
-// Lines are searched sixteen characters at a time: a character is found in any place of such a
-// group or of the characters after the last one, and bytes that differ from it by the high bit
-// alone are not taken for it.
-TEST(TextTest, SearchesFindTheCharacterInEveryPlace) {
-    for (size_t length = 0; length < 20; ++length) {
-        for (const char terminator : {'\0', '\r'}) {
-            std::string text(length, '\x80');
-            text += terminator;
-            text += "\x8D\r";
-            EXPECT_EQ(BoundedLength(text), length) << length;
-        }
-        EXPECT_EQ(BoundedLength(std::string(length, '\x8D')), length);
-        const std::string text = std::string(length, '\xAF') + "/x/";
-        EXPECT_EQ(FindAnyOf(text, 0, "\"/"), length);
-        EXPECT_EQ(FindAnyOf(text, length + 1, "'/"), length + 2);
-        EXPECT_EQ(FindAnyOf(text, length + 3, "/"), text.size());
-        EXPECT_EQ(FindAnyOf(text, text.size() + 1, "/"), text.size());
-        EXPECT_EQ(InString(1, text, "X/", Case::Ignore).value_or(0), length + 2);
-    }
-}
-
 // Short texts are read in overlapping halves: every length up to two blocks, from every place,
 // finds the first character of the set at or after it, as a plain scan does.
 TEST(TextTest, FindAnyOfAgreesWithAPlainScanFromEveryPlace) {
@@ -68,8 +37,13 @@ TEST(TextTest, FindAnyOfAgreesWithAPlainScanFromEveryPlace) {
     }
 }
 
+// A line buffer takes 1,039 characters, up to a NUL or CR (a lone LF is an ordinary character);
+// every bounded routine refuses a line of 1,040.
 TEST(TextTest, EveryBoundedRoutineRefusesALineOf1040Characters) {
     const std::string crAfterLimit = kOverLong + "\r";
+    EXPECT_EQ(BoundedLength("a\nb"), 3u);
+    EXPECT_EQ(BoundedLength(kLongest), 1039u);
+    EXPECT_EQ(BoundedLength(kLongest + "\rtail"), 1039u);
     std::string copy = "untouched";
     EXPECT_EQ(BoundedLength(kOverLong), std::nullopt);
     EXPECT_EQ(BoundedLength(crAfterLimit), std::nullopt);

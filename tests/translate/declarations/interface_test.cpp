@@ -12,10 +12,7 @@ namespace {
 
 class InterfaceTest : public HeaderFixture {
   protected:
-    void SetUp() override {
-        UseGoldenKnowledge("com");
-        session.run.baseDirectory = dir_.path().string() + "/";
-    }
+    void SetUp() override { UseGoldenKnowledge("com"); }
     // The output up to the invocation macro.
     std::string Structure() const { return host.view.substr(0, host.view.find(" \r\nIFoo MACRO")); }
 };

@@ -16,12 +16,7 @@ using namespace std::string_view_literals;
 
 class TypedefTest : public HeaderFixture {
   protected:
-    void SetUp() override {
-        const std::string knowledge =
-            std::string(ONDAVEL_SOURCE_DIR) + "/tests/golden/typedefs/egales.txt";
-        ASSERT_TRUE(LoadKnowledgeFile(session.host, session.run.knowledge, knowledge));
-        session.run.baseDirectory = dir_.path().string() + "/";
-    }
+    void SetUp() override { UseGoldenKnowledge("typedefs"); }
 };
 
 // Which list receives a name shows only in the lists themselves: the TYPEDEF line names the
