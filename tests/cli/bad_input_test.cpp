@@ -70,20 +70,6 @@ TEST_F(BadInputTest, HostileHeadersTranslateAndExitCleanly) {
     }
 }
 
-TEST_F(BadInputTest, SectionsOutOfOrderLeaveTheKnowledgeFileIncomplete) {
-    // FINDELISTE before its turn is an entry of no section; none follows in its turn.
-    WriteBytes(base / "egales.txt",
-               "FINDELISTE\r\n#define = define = 5\r\nTRADUIRE\r\nTYPEDEFINI\r\n"
-               "COMMONSTRUCTURE\r\nCOMMONRECORD\r\nINCOMPATIBLE\r\nINCOMPATIBLE_EQUATE\r\n"
-               "INTERFACE_API_CONFLIT_NOM\r\n");
-    WriteBytes(base / "Test.txt", "#define X 1\r\n");
-    const CliRun run = Translate();
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, kCountLine);
-    EXPECT_EQ(ReadBytes(base / "journal.txt"),
-              "Fichier de connaissances incomplet, section absente : FINDELISTE\r\n");
-}
-
 TEST_F(BadInputTest, AHeaderListOfAHundredThousandLines) {
     WriteBytes(base / "c.h", "#pragma once\r\n");
     std::string list;

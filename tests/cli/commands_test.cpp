@@ -70,7 +70,8 @@ TEST_F(CommandsTest, ABatchGoesOnPastLinesThatNameNoReadableHeader) {
     EXPECT_EQ(std::distance(fs::directory_iterator(base / "sdk"), fs::directory_iterator()), 4);
 }
 
-TEST_F(CommandsTest, TheListBatchWritesEachHeadersNames) {
+// The batch with its list, and the test command, write each header's names into liste.txt.
+TEST_F(CommandsTest, TheListBatchAndTheTestCommandWriteEachHeadersNames) {
     HeaderList(Path("a.h") + "\r\n" + Path("b.h") + "\r\n");
     const CliRun run = RunCli(base, "-q --kit sdk all --list");
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -78,12 +79,8 @@ TEST_F(CommandsTest, TheListBatchWritesEachHeadersNames) {
               Path("a.h") + "\r\nDWORD\r\n\tMYTYPE,HFOO\r\nFonctions\r\n\t" + LongName('1') + "," +
                   LongName('2') + "," + LongName('3') + ",\r\n\t" + LongName('4') + "\r\n" +
                   Path("b.h") + "\r\n");
-}
-
-TEST_F(CommandsTest, TheTestCommandWritesItsNames) {
     fs::copy_file(base / "a.h", base / "Test.txt");
-    const CliRun run = RunCli(base, "-q --kit sdk test");
-    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(RunCli(base, "-q --kit sdk test").exitCode, 0);
     EXPECT_THAT(ReadBytes(base / "liste.txt"),
                 StartsWith("DWORD\r\n\tMYTYPE,HFOO\r\nFonctions\r\n"));
 }
@@ -127,22 +124,6 @@ TEST_F(CommandsTest, LearningReportsEachNameOnceFromItsFirstHeader) {
     EXPECT_EQ(RunCli(base, "-q learn").exitCode, 1);  // no liste.txt
 }
 
-// A 64-bit run keeps its list, and what is learned from it, beside the 32-bit ones: the two
-// runs of one workspace do not overwrite each other's.
-TEST_F(CommandsTest, A64BitRunListsAndLearnsInFilesOfItsOwn) {
-    fs::copy_file(fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "egales64.txt", base / "egales64.txt");
-    HeaderList(Path("a.h") + "\r\n");
-    ASSERT_EQ(RunCli(base, "-q --kit sdk all --list").exitCode, 0);
-    ASSERT_EQ(RunCli(base, "-q --kit sdk --target win64 all --list").exitCode, 0);
-    EXPECT_THAT(ReadBytes(base / "liste.txt"), HasSubstr("DWORD\r\n\tMYTYPE,HFOO\r\n"));
-    EXPECT_THAT(ReadBytes(base / "liste64.txt"), HasSubstr("QWORD\r\n\tHFOO\r\n"));
-    WriteBytes(base / "journal.txt", "/x/b.h\nHFOO 3\nMYTYPE 4\n");
-    ASSERT_EQ(RunCli(base, "-q --target win64 learn").exitCode, 0);
-    EXPECT_EQ(ReadBytes(base / "learn64.txt"), "HFOO = QWORD ; a.h\r\nMYTYPE = DWORD ; a.h\r\n");
-    EXPECT_TRUE(fs::exists(base / "LearnSt64.txt"));
-    EXPECT_FALSE(fs::exists(base / "learn.txt"));
-}
-
 TEST_F(CommandsTest, TheOleviewCommandWritesTheReorderedCopy) {
     const CliRun missing = RunCli(base, "-q --kit sdk oleview");
     EXPECT_EQ(missing.exitCode, 1);
@@ -184,14 +165,16 @@ TEST_F(CommandsTest, TheDarkGdkBatchMakesItsOutputFolder) {
     EXPECT_TRUE(fs::exists(base / "darkgdk/ondavel.inc"));
 }
 
-// A 64-bit batch writes beside the 32-bit one, with a support include of its own target.
-TEST_F(CommandsTest, A64BitBatchWritesIntoItsOwnFolder) {
-    HeaderList(Path("c.h") + "\r\n");
-    ASSERT_EQ(RunCli(base, "-q --kit sdk all").exitCode, 0);
+// A 64-bit run writes beside the 32-bit one: its outputs into a folder of their own, with a
+// support include of its own target, and its list and what is learned from it into files of
+// their own. The two runs of one workspace do not overwrite each other's.
+TEST_F(CommandsTest, A64BitRunWritesIntoFilesOfItsOwn) {
+    HeaderList(Path("a.h") + "\r\n" + Path("c.h") + "\r\n");
+    ASSERT_EQ(RunCli(base, "-q --kit sdk all --list").exitCode, 0);
     // The overlay is part of a 64-bit kit: without it the batch does not run.
     EXPECT_NE(RunCli(base, "-q --kit sdk --target win64 all").exitCode, 0);
     fs::copy_file(fs::path(ONDAVEL_SOURCE_DIR) / "kits" / "egales64.txt", base / "egales64.txt");
-    const CliRun run = RunCli(base, "-q --kit sdk --target win64 all");
+    const CliRun run = RunCli(base, "-q --kit sdk --target win64 all --list");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadBytes(base / "sdk64/c.sdk"), ReadBytes(base / "sdk/c.sdk"));
     const std::string wide = ReadBytes(base / "sdk64/ondavel.inc");
@@ -201,6 +184,13 @@ TEST_F(CommandsTest, A64BitBatchWritesIntoItsOwnFolder) {
     EXPECT_THAT(wide, Not(HasSubstr("_X86_")));
     EXPECT_THAT(narrow, Not(HasSubstr("_WIN64")));
     EXPECT_THAT(narrow, HasSubstr("comethod2Proto\tTYPEDEF PROTO :DWORD,:DWORD\r\n"));
+    EXPECT_THAT(ReadBytes(base / "liste.txt"), HasSubstr("DWORD\r\n\tMYTYPE,HFOO\r\n"));
+    EXPECT_THAT(ReadBytes(base / "liste64.txt"), HasSubstr("QWORD\r\n\tHFOO\r\n"));
+    WriteBytes(base / "journal.txt", "/x/b.h\nHFOO 3\nMYTYPE 4\n");
+    ASSERT_EQ(RunCli(base, "-q --target win64 learn").exitCode, 0);
+    EXPECT_EQ(ReadBytes(base / "learn64.txt"), "HFOO = QWORD ; a.h\r\nMYTYPE = DWORD ; a.h\r\n");
+    EXPECT_TRUE(fs::exists(base / "LearnSt64.txt"));
+    EXPECT_FALSE(fs::exists(base / "learn.txt"));
     EXPECT_NE(RunCli(base, "-q --kit sdk --target win16 all").exitCode, 0);
 }
 

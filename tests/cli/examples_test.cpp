@@ -109,9 +109,8 @@ class ExampleBuild : public ::testing::Test {
                base / "wine" + "\" ";
     }
 
-    // Builds example and runs it under Wine (after prefix, a command that runs before it).
-    CliRun BuildAndRun(const Example& example, const std::string& prefix = {}) {
-        EXPECT_EQ(Build(example).exitCode, 0) << example.name;
+    // Runs the built example under Wine (after prefix, a command that runs before it).
+    CliRun RunUnderWine(const Example& example, const std::string& prefix = {}) {
         return RunShell(Wine() + prefix + "wine \"" + exe(example) + "\" < /dev/null", base);
     }
 
@@ -144,11 +143,8 @@ class Examples64Test : public ExampleBuild {
     }
 };
 
-TEST_F(ExamplesTest, EachAssemblesAndLinksIntoAWindowsProgram) {
+TEST_F(ExamplesTest, EachBuildsAndTheConsoleProgramsPrintTheirLineUnderWine) {
     ExpectEachBuilds({kConsole, kWindow, kComClient});
-}
-
-TEST_F(ExamplesTest, TheConsoleProgramsPrintTheirLineUnderWine) {
     if (!OnPath("wine")) GTEST_SKIP() << "no wine (./build.sh test installs it)";
     const struct {
         const Example& example;
@@ -156,7 +152,7 @@ TEST_F(ExamplesTest, TheConsoleProgramsPrintTheirLineUnderWine) {
     } cases[] = {{kConsole, "Hello from the console\r\n"},
                  {kComClient, "A shell link made from assembly\n"}};
     for (const auto& c : cases) {
-        const CliRun run = BuildAndRun(c.example);
+        const CliRun run = RunUnderWine(c.example);
         EXPECT_EQ(run.exitCode, 0) << c.example.name << ":\n" << run.err;
         EXPECT_EQ(run.out, c.line) << c.example.name;
     }
@@ -165,24 +161,23 @@ TEST_F(ExamplesTest, TheConsoleProgramsPrintTheirLineUnderWine) {
 // In 64-bit code INVOKE checks each call's arguments against its prototype, whose names the
 // import libraries do not decorate: a prototype with an argument too many or too few stops
 // the assembler, not the linker.
-TEST_F(Examples64Test, EachAssemblesAndLinksIntoA64BitWindowsProgram) {
+TEST_F(Examples64Test, EachBuildsAndTheConsoleProgramPrintsItsLineUnderWine) {
     ExpectEachBuilds({kConsole64, kWindow64});
-}
-
-TEST_F(Examples64Test, TheConsoleProgramPrintsItsLineUnderWine) {
     if (!HasWine64()) GTEST_SKIP() << "no 64-bit wine (./build.sh test installs wine64)";
-    const CliRun run = BuildAndRun(kConsole64);
+    const CliRun run = RunUnderWine(kConsole64);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Hello from 64-bit code\r\n");
 }
 
 // The window program ends with status 0 only when its class, its window and its message loop
 // worked: a structure of the wrong layout (WNDCLASSEXA, MSG) makes RegisterClassExA or the
-// loop fail. Wine opens windows only on a display: a virtual one.
+// loop fail. Wine opens windows only on a display: a virtual one, in a Wine prefix of its own
+// (after a run without a display in the same prefix, the window program fails).
 TEST_F(Examples64Test, TheWindowProgramRunsItsMessageLoopToTheEnd) {
     if (!HasWine64()) GTEST_SKIP() << "no 64-bit wine (./build.sh test installs wine64)";
     if (!OnPath("xvfb-run")) GTEST_SKIP() << "no xvfb-run (xvfb)";
-    const CliRun run = BuildAndRun(kWindow64, "xvfb-run -a timeout 120 ");
+    ExpectEachBuilds({kWindow64});
+    const CliRun run = RunUnderWine(kWindow64, "xvfb-run -a timeout 120 ");
     EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
 }
 

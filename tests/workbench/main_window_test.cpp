@@ -12,7 +12,6 @@
 #include "workbench/main_window.h"
 #include "workbench/recording_prompter.h"
 #include "workbench/test_classes.h"
-#include "workbench/window_geometry.h"
 
 namespace ondavel::workbench::testing {
 
@@ -73,16 +72,6 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    void WindowTakesThreeQuartersByTwoThirdsCentred() {
-        const WindowGeometry on1024 = MainWindowGeometry(1024, 768);
-        QCOMPARE(QList<int>({on1024.x, on1024.y, on1024.width, on1024.height}),
-                 QList<int>({128, 128, 768, 512}));
-        // Each half is rounded down before the subtraction.
-        const WindowGeometry odd = MainWindowGeometry(1366, 767);
-        QCOMPARE(QList<int>({odd.x, odd.y, odd.width, odd.height}),
-                 QList<int>({683 - 512, 383 - 255, 1024, 511}));
-    }
-
     void TestCommandNeedsAKitThenFillsTheView() {
         BaseFolder base;
         base.AddSample("Test.txt");
@@ -186,8 +175,6 @@ class MainWindowTest : public QObject {
         BatchWindow batch;
         auto& [base, prompter, window] = batch;
         QAction* item = ItemOf(window, 10013);
-        QVERIFY(item->isCheckable());
-        QVERIFY(!item->isChecked());
         item->trigger();
         QVERIFY(item->isChecked());
         QVERIFY(window.kitStatus().text().isEmpty());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "support/recording_host.h"
@@ -10,21 +12,23 @@
 namespace ondavel::testing {
 namespace {
 
-std::string OpenIfs(int count) {
-    std::string text;
-    for (int i = 1; i <= count; ++i) text += "IF L" + std::to_string(i) + "\r\n";
-    return text;
-}
-
 TEST(ConditionsTest, TheBoxesOfTheTool) {
     struct Case {
         const char* what;
-        std::string file;
+        std::optional<std::string> file;  // nullopt: there is no such file
         const char* name;
         std::string caption;
         std::string text;
     };
+    TempDir dir;
+    const std::string path = dir / "file.inc";
     const std::string longCondition = "IF " + std::string(1036, 'c');
+    // More open conditions than the 70 entries the list once held.
+    std::string opens, listed;
+    for (int n = 1; n <= 71; ++n) {
+        opens += "IF L" + std::to_string(n) + "\r\n";
+        listed += "IF L" + std::to_string(n) + " " + std::to_string(n) + "\r\n";
+    }
     const Case cases[] = {
         {"open IF lines, outermost first",
          "; IF Z\r\n\r\nIFDEF A\r\n\r\nIF B\r\nX2 equ 1\r\n"
@@ -41,39 +45,20 @@ TEST(ConditionsTest, TheBoxesOfTheTool) {
          "f\xE9rence n'a pas \xE9t\xE9 trouv\xE9"},
         {"an over-long condition keeps its number", longCondition + "\r\nX\r\n", "X",
          "conditions trouv\xE9s", longCondition.substr(0, 1038) + " 1\r\n"},
+        {"seventy-one open conditions", opens + "X equ 1\r\n", "X", "conditions trouv\xE9s",
+         listed},
+        {"a missing file is named", std::nullopt, "X", "fichier non trouv\xE9", path},
     };
     for (const Case& c : cases) {
-        TempDir dir;
-        WriteBytes(dir / "file.inc", c.file);
+        std::filesystem::remove(path);
+        if (c.file) WriteBytes(path, *c.file);
         RecordingHost host;
-        const ConditionSearch search = FindConditions(host, c.name, dir / "file.inc");
-        ShowConditions(host, c.name, dir / "file.inc", search);
+        const ConditionSearch search = FindConditions(host, c.name, path);
+        ShowConditions(host, c.name, path, search);
         ASSERT_EQ(host.messages.size(), 1u) << c.what;
         EXPECT_EQ(host.messages[0].caption, c.caption) << c.what;
         EXPECT_EQ(host.messages[0].text, c.text) << c.what;
     }
-}
-
-TEST(ConditionsTest, SeventyOneOpenConditionsAreAllListed) {
-    TempDir dir;
-    WriteBytes(dir / "file.inc", OpenIfs(71) + "X equ 1\r\n");
-    RecordingHost host;
-    const ConditionSearch search = FindConditions(host, "X", dir / "file.inc");
-    EXPECT_EQ(search.result, ConditionsResult::Found);
-    ASSERT_EQ(search.conditions.size(), 71u);
-    EXPECT_EQ(search.conditions.back(), "IF L71 71");
-    EXPECT_TRUE(host.messages.empty());
-}
-
-TEST(ConditionsTest, AMissingFileIsNamedInTheBox) {
-    TempDir dir;
-    RecordingHost host;
-    const ConditionSearch search = FindConditions(host, "X", dir / "none.inc");
-    ShowConditions(host, "X", dir / "none.inc", search);
-    EXPECT_EQ(search.result, ConditionsResult::NoFile);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].caption + "|" + host.messages[0].text,
-              "fichier non trouv\xE9|" + dir / "none.inc");
 }
 
 }  // namespace
