@@ -36,13 +36,13 @@ uint64_t KnowledgeKeyIndex::Table::HashOf(std::string_view key) const {
 
 size_t KnowledgeKeyIndex::Table::SlotOf(std::string_view key, uint64_t hash) const {
     const size_t mask = slots.size() - 1;
+    const auto hashHigh = static_cast<uint32_t>(hash >> 32);
     for (size_t at = hash & mask;; at = (at + 1) & mask) {
-        const Entry& entry = slots[at];
-        if (entry.key.empty()) return at;
-        if (entry.hash == hash &&
-            (foldCase ? SameIgnoringCase(entry.key, key) : entry.key == key)) {
-            return at;
-        }
+        const Slot& slot = slots[at];
+        if (slot.entry == 0) return at;
+        if (slot.hashHigh != hashHigh) continue;
+        const std::string_view found = entries[slot.entry - 1].key;
+        if (foldCase ? SameIgnoringCase(found, key) : found == key) return at;
     }
 }
 
@@ -50,14 +50,16 @@ KnowledgeKeyIndex::KnowledgeKeyIndex(const KnowledgeFile& file) {
     for (int range = 0; range < kRangeCount; ++range) {
         Table& table = ranges_[range];
         table.foldCase = kRangeIgnoresCase[range];
-        const std::vector<std::string_view> entries = RangeEntries(file, range);
-        table.slots.resize(SlotsFor(entries.size()));
-        for (const std::string_view line : entries) {
+        const std::vector<std::string_view> lines = RangeEntries(file, range);
+        table.slots.resize(SlotsFor(lines.size()));
+        for (const std::string_view line : lines) {
             const std::string_view key = EntryKey(line);
             const uint64_t hash = table.HashOf(key);
-            Entry& entry = table.slots[table.SlotOf(key, hash)];
+            Slot& slot = table.slots[table.SlotOf(key, hash)];
             // The first line of a key is the one a scan finds: a later one is not kept.
-            if (entry.key.empty()) entry = {hash, key, ReadAnswer(line)};
+            if (slot.entry != 0) continue;
+            table.entries.push_back({key, ReadAnswer(line)});
+            slot = {static_cast<uint32_t>(hash >> 32), static_cast<uint32_t>(table.entries.size())};
         }
     }
 }
@@ -65,8 +67,8 @@ KnowledgeKeyIndex::KnowledgeKeyIndex(const KnowledgeFile& file) {
 const EntryAnswer* KnowledgeKeyIndex::Find(int range, std::string_view word) const {
     if (range < 0 || range >= kRangeCount || word.empty()) return nullptr;
     const Table& table = ranges_[range];
-    const Entry& entry = table.slots[table.SlotOf(word, table.HashOf(word))];
-    return entry.key.empty() ? nullptr : &entry.answer;
+    const Slot& slot = table.slots[table.SlotOf(word, table.HashOf(word))];
+    return slot.entry == 0 ? nullptr : &table.entries[slot.entry - 1].answer;
 }
 
 }  // namespace ondavel

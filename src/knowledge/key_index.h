@@ -39,22 +39,27 @@ class KnowledgeKeyIndex {
 
   private:
     struct Entry {
-        uint64_t hash = 0;
-        std::string_view key;  // empty in a free slot: no entry has an empty key
-        EntryAnswer answer;    // read from the line once, when indexing
+        std::string_view key;
+        EntryAnswer answer;  // read from the line once, when indexing
     };
     // One range's keys: open addressing over a power of two of slots, at most half of them
-    // used. a-z fold onto A-Z in the comparison of a range that ignores case, and the hash
-    // of such a range does not tell them apart.
+    // used. A slot holds the high half of its key's hash and the key's place among the
+    // entries plus one (0 in a free slot): a probe reads eight bytes a slot rather than a
+    // whole entry, and only a key whose hash matches is compared. a-z fold onto A-Z in the
+    // comparison of a range that ignores case, and the hash of such a range does not tell
+    // them apart.
+    struct Slot {
+        uint32_t hashHigh = 0;
+        uint32_t entry = 0;
+    };
     struct Table {
-        std::vector<Entry> slots;
+        std::vector<Slot> slots;
+        std::vector<Entry> entries;
         bool foldCase = false;
-
         // The slot that holds key, or the free slot where it would go.
         size_t SlotOf(std::string_view key, uint64_t hash) const;
         uint64_t HashOf(std::string_view key) const;
     };
-
     std::array<Table, kRangeCount> ranges_;
 };
 
