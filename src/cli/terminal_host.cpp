@@ -40,7 +40,10 @@ std::string ToUtf8(std::string_view text) {
 
 TerminalHost::TerminalHost(StatusOutput status)
     : quiet_(status == StatusOutput::Quiet), interactive_(isatty(STDERR_FILENO) != 0) {
-    std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+    // Without a buffer of its own the C library keeps its page-sized one, whatever size is
+    // asked for.
+    static char buffer[1 << 16];
+    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
 }
 
 TerminalHost::~TerminalHost() {
