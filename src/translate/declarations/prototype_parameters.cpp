@@ -82,17 +82,29 @@ constexpr std::array<uint16_t, 256> kMarksBeginningWith = [] {
     return marks;
 }();
 
-// Whether a convention mark stands anywhere in word: one pass, trying at each character only
-// the marks that begin with it.
+// The pairs of characters that begin a mark: one bit for each of the 65,536 pairs.
+constexpr std::array<uint64_t, 1024> kMarkOpenings = [] {
+    std::array<uint64_t, 1024> pairs{};
+    for (const std::string_view mark : kConventionMarks) {
+        const unsigned pair =
+            static_cast<unsigned char>(mark[0]) << 8 | static_cast<unsigned char>(mark[1]);
+        pairs[pair / 64] |= uint64_t{1} << (pair % 64);
+    }
+    return pairs;
+}();
+
+// Whether a convention mark stands anywhere in word: one pass, trying only where the two
+// characters there begin a mark, and there only the marks that begin with the first.
 bool HoldsConventionMark(std::string_view word) {
-    for (size_t at = 0; at < word.size(); ++at) {
+    // Every mark has three characters or more: none begins in the last two.
+    for (size_t at = 0; at + 2 < word.size(); ++at) {
+        const unsigned pair =
+            static_cast<unsigned char>(word[at]) << 8 | static_cast<unsigned char>(word[at + 1]);
+        if ((kMarkOpenings[pair / 64] >> (pair % 64) & 1) == 0) continue;
         const std::string_view rest = word.substr(at);
         for (unsigned marks = kMarksBeginningWith[static_cast<unsigned char>(rest[0])]; marks != 0;
              marks &= marks - 1) {
-            // Every mark has three letters or more: its second settles most tries at once.
-            const std::string_view mark = kConventionMarks[std::countr_zero(marks)];
-            if (rest.size() >= mark.size() && rest[1] == mark[1] && rest.starts_with(mark))
-                return true;
+            if (rest.starts_with(kConventionMarks[std::countr_zero(marks)])) return true;
         }
     }
     return false;

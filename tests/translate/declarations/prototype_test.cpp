@@ -1,10 +1,12 @@
 // Prototypes that follow a COM interface in the same header: MIDL's proxies and stubs are
-// dropped and not recorded as function names, the kit's own API is kept.
+// dropped and not recorded as function names, the kit's own API is kept. The convention a
+// word names by its spelling, wherever the mark stands in it.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "declarations/declarations.h"
+#include "declarations/prototype_parameters.h"
 #include "statements/statement_scan.h"
 #include "support/header_fixture.h"
 
@@ -43,6 +45,22 @@ TEST_F(PrototypeTest, AfterAnInterfaceNamesWithUnderscoresNeedAnApiWord) {
     }
     EXPECT_EQ(session.header.names.functionNames.view(),
               std::string("Get_Thing\0Plain\0Not_Proxy\0", 26));
+}
+
+// A word the batch never defined names a convention when a mark stands anywhere in it, in its
+// case: at its start, inside, or as its last three characters, but not cut by its end.
+TEST_F(PrototypeTest, ConventionNamedBySpelling) {
+    using enum MacroConvention;
+    const std::pair<std::string_view, MacroConvention> cases[] = {
+        {"APIENTRY", Other},     {"WINAPI", Other},    {"XCALLBACKX", Other}, {"__RPC_USER", Other},
+        {"NTAPI", Other},        {"pascal", Other},    {"AP", None},          {"WINAP", None},
+        {"Api", None},           {"CALLBAC", None},    {"_stdcal", None},     {"", None},
+        {"WINAPIV", C},          {"RPC_VAR_ENTRY", C}, {"__cdecl", C},        {"__stdcall", Other},
+        {"__vectorcall", Other}, {"FASTCALL", Other},
+    };
+    for (const auto& [word, convention] : cases) {
+        EXPECT_EQ(ConventionNamed(session, word), convention) << word;
+    }
 }
 
 }  // namespace
