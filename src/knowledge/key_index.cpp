@@ -28,6 +28,11 @@ size_t SlotsFor(size_t keys) {
     return slots;
 }
 
+// What a slot keeps of a key's hash: the half that does not choose the slot.
+uint32_t HashHigh(uint64_t hash) {
+    return static_cast<uint32_t>(hash >> 32);
+}
+
 }  // namespace
 
 uint64_t KnowledgeKeyIndex::Table::HashOf(std::string_view key) const {
@@ -36,7 +41,7 @@ uint64_t KnowledgeKeyIndex::Table::HashOf(std::string_view key) const {
 
 size_t KnowledgeKeyIndex::Table::SlotOf(std::string_view key, uint64_t hash) const {
     const size_t mask = slots.size() - 1;
-    const auto hashHigh = static_cast<uint32_t>(hash >> 32);
+    const uint32_t hashHigh = HashHigh(hash);
     for (size_t at = hash & mask;; at = (at + 1) & mask) {
         const Slot& slot = slots[at];
         if (slot.entry == 0) return at;
@@ -59,7 +64,7 @@ KnowledgeKeyIndex::KnowledgeKeyIndex(const KnowledgeFile& file) {
             // The first line of a key is the one a scan finds: a later one is not kept.
             if (slot.entry != 0) continue;
             table.entries.push_back({key, ReadAnswer(line)});
-            slot = {static_cast<uint32_t>(hash >> 32), static_cast<uint32_t>(table.entries.size())};
+            slot = {HashHigh(hash), static_cast<uint32_t>(table.entries.size())};
         }
     }
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 
 #include "core/text.h"
 #include "declarations/type_mapping.h"
@@ -73,38 +72,31 @@ constexpr std::string_view kConventionMarks[] = {
     "__RPC_", "METHODIMP", "NCB_POST", "fastcall", "FASTCALL", "__clrcall"};
 static_assert(std::ranges::all_of(kConventionMarks,
                                   [](std::string_view mark) { return mark.size() >= 3; }));
-// For each character, the marks that begin with it (bit i for kConventionMarks[i]).
-constexpr std::array<uint16_t, 256> kMarksBeginningWith = [] {
-    std::array<uint16_t, 256> marks{};
-    for (size_t i = 0; i < std::size(kConventionMarks); ++i) {
-        marks[static_cast<unsigned char>(kConventionMarks[i][0])] |= static_cast<uint16_t>(1u << i);
-    }
-    return marks;
-}();
+// A pair of characters as a number below 65,536.
+constexpr unsigned PairOf(char first, char second) {
+    return static_cast<unsigned char>(first) << 8 | static_cast<unsigned char>(second);
+}
 
-// The pairs of characters that begin a mark: one bit for each of the 65,536 pairs.
+// The pairs of characters that begin a mark: one bit for each pair.
 constexpr std::array<uint64_t, 1024> kMarkOpenings = [] {
     std::array<uint64_t, 1024> pairs{};
     for (const std::string_view mark : kConventionMarks) {
-        const unsigned pair =
-            static_cast<unsigned char>(mark[0]) << 8 | static_cast<unsigned char>(mark[1]);
+        const unsigned pair = PairOf(mark[0], mark[1]);
         pairs[pair / 64] |= uint64_t{1} << (pair % 64);
     }
     return pairs;
 }();
 
-// Whether a convention mark stands anywhere in word: one pass, trying only where the two
-// characters there begin a mark, and there only the marks that begin with the first.
+// Whether a convention mark stands anywhere in word: one pass, the marks tried only where the
+// two characters there begin one, which few places of a word do.
 bool HoldsConventionMark(std::string_view word) {
     // Every mark has three characters or more: none begins in the last two.
     for (size_t at = 0; at + 2 < word.size(); ++at) {
-        const unsigned pair =
-            static_cast<unsigned char>(word[at]) << 8 | static_cast<unsigned char>(word[at + 1]);
+        const unsigned pair = PairOf(word[at], word[at + 1]);
         if ((kMarkOpenings[pair / 64] >> (pair % 64) & 1) == 0) continue;
         const std::string_view rest = word.substr(at);
-        for (unsigned marks = kMarksBeginningWith[static_cast<unsigned char>(rest[0])]; marks != 0;
-             marks &= marks - 1) {
-            if (rest.starts_with(kConventionMarks[std::countr_zero(marks)])) return true;
+        for (const std::string_view mark : kConventionMarks) {
+            if (rest.starts_with(mark)) return true;
         }
     }
     return false;
