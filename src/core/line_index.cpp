@@ -68,13 +68,6 @@ void LineIndex::Release() {
     terminatorFree_ = false;
 }
 
-bool LineIndex::Line(uint32_t n, std::string_view& line) const {
-    if (n == 0 || n > lines()) return false;
-    const LineEntry& entry = table_[n - 1];
-    line = std::string_view(text_).substr(entry.start, entry.length);
-    return true;
-}
-
 std::string_view LineIndex::Lines(uint32_t first, uint32_t last) const {
     const LineEntry& from = table_[first - 1];
     const LineEntry& to = table_[last - 1];
