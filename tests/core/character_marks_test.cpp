@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <string>
 
@@ -20,6 +21,28 @@ TEST(CharacterMarksTest, MarksEveryPlaceAndCountsEveryPattern) {
     }
     for (unsigned marks = 0; marks <= 0xFFFFu; ++marks) {
         ASSERT_EQ(CountMarks(marks), static_cast<unsigned>(std::popcount(marks))) << marks;
+    }
+}
+
+// Every byte value is marked in every place exactly when it lies in a run, the runs' ends
+// included: a run of one value, runs at either end of the signed bytes, and a run that crosses
+// from the ASCII bytes into the high ones.
+TEST(CharacterMarksTest, MarksTheBytesOfRunsOnly) {
+    constexpr std::array<ByteRange, 4> kRuns = {
+        {{'"', '"'}, {0x00, 0x09}, {'{', 0x85}, {0xF0, 0xFF}}};
+    const auto inRuns = [&](unsigned char byte) {
+        for (const ByteRange& run : kRuns) {
+            if (byte >= run.first && byte <= run.last) return true;
+        }
+        return false;
+    };
+    for (unsigned value = 0; value <= 0xFF; ++value) {
+        for (size_t place = 0; place < kMarkedBlock; ++place) {
+            std::string block(kMarkedBlock, 'a');
+            block[place] = static_cast<char>(value);
+            const unsigned expected = inRuns(static_cast<unsigned char>(value)) ? 1u << place : 0;
+            ASSERT_EQ(MarkInRanges(block.data(), kRuns), expected) << value << " at " << place;
+        }
     }
 }
 

@@ -108,9 +108,11 @@ bool IsCppPair(const Session& session, char ch, char next) {
     return (ch == '-' && next == '>') || (ch == ':' && next == ':' && !session.run.oleviewMode);
 }
 
-// Characters that count for something besides blanks; letters, digits and the rest are
-// passed over.
-constexpr std::string_view kCountedMarks = "\"'(){}[],;=\\*-:";
+// The characters that count for something besides blanks (" ' ( ) { } [ ] , ; = \ * - :), as the
+// runs of byte values they fall into. The runs also hold + < and |, which count for nothing;
+// letters, digits and the rest are passed over.
+constexpr std::array<ByteRange, 5> kCountedMarks = {
+    {{'"', '"'}, {'\'', '-'}, {':', '='}, {'[', '\\'}, {'{', '}'}}};
 // The brackets whose balance decides where a statement ends.
 constexpr CharacterSet kBrackets = MakeCharacterSet("(){}");
 
@@ -191,7 +193,7 @@ void CountCharacters(Session& session, ScanState& state, std::string_view code,
             block = padded;
         }
         unsigned blanks = MarkAnyOf(block, " \t");
-        for (unsigned marks = MarkAnyOf(block, kCountedMarks); marks != 0; marks &= marks - 1) {
+        for (unsigned marks = MarkInRanges(block, kCountedMarks); marks != 0; marks &= marks - 1) {
             // The blanks before a character are counted by the time it is: a '(' asks for them.
             const unsigned at = static_cast<unsigned>(std::countr_zero(marks));
             const unsigned before = (1u << at) - 1;
