@@ -72,13 +72,4 @@ inline unsigned MarkInRanges(const char* block, const std::array<ByteRange, N>& 
 #endif
 }
 
-// How many bytes a block's marks mark. Added up in the register: the baseline x86-64 target
-// has no instruction for it, and std::popcount would call a library routine for each block.
-inline unsigned CountMarks(unsigned marks) {
-    marks = marks - ((marks >> 1) & 0x5555u);
-    marks = (marks & 0x3333u) + ((marks >> 2) & 0x3333u);
-    marks = (marks + (marks >> 4)) & 0x0F0Fu;
-    return (marks + (marks >> 8)) & 0x1Fu;
-}
-
 }  // namespace ondavel

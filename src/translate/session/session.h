@@ -51,7 +51,6 @@ struct StatementCounts {
     uint32_t equalSigns = 0;
     bool cppSyntax = false;  // -> or :: (the latter outside Oleview mode)
     bool callForm = false;   // NAME( on the first line with no blank before the '('
-    uint32_t blanks = 0;
     uint32_t parenGroups = 0;  // completed outer parenthesis groups
     uint32_t statementLines = 0;
     uint32_t quotes = 0;

@@ -86,7 +86,10 @@ void CountBracket(StatementCounts& c, ScanState& state, std::string_view code, s
             ++c.openParens;
             if (!state.parenSeen) {
                 state.parenSeen = true;
-                c.callForm = state.firstLine && i > 0 && !IsBlank(code[i - 1]) && c.blanks == 0;
+                // Only the first line's first '(' can make a call form: the blanks before it
+                // are looked for then, not counted all along.
+                c.callForm = state.firstLine && i > 0 &&
+                             code.substr(0, i).find_first_of(" \t") == std::string_view::npos;
             }
             break;
         case ')':
@@ -108,16 +111,15 @@ bool IsCppPair(const Session& session, char ch, char next) {
     return (ch == '-' && next == '>') || (ch == ':' && next == ':' && !session.run.oleviewMode);
 }
 
-// The characters that count for something besides blanks (" ' ( ) { } [ ] , ; = \ * - :), as the
-// runs of byte values they fall into. The runs also hold + < and |, which count for nothing;
+// The characters that count for something (" ' ( ) { } [ ] , ; = \ * - :), as the runs of byte
+// values they fall into. The runs also hold + < and |, which count for nothing;
 // letters, digits and the rest are passed over.
 constexpr std::array<ByteRange, 5> kCountedMarks = {
     {{'"', '"'}, {'\'', '-'}, {':', '='}, {'[', '\\'}, {'{', '}'}}};
 // The brackets whose balance decides where a statement ends.
 constexpr CharacterSet kBrackets = MakeCharacterSet("(){}");
 
-// The counting of one code line's characters, one at a time but for blanks, which are only
-// counted and go by the block.
+// The counting of one code line's characters.
 class LineCount {
   public:
     LineCount(Session& session, ScanState& state, std::string_view code, bool skippedBranch)
@@ -128,8 +130,6 @@ class LineCount {
           skippedBranch_(skippedBranch),
           // "#if ISSP_MODE==0" inside a declaration compares; it assigns nothing.
           directiveInside_(!state.firstLine && !code.empty() && code.front() == '#') {}
-
-    void CountBlanks(unsigned blanks) { c_.blanks += CountMarks(blanks); }
 
     void Count(size_t i) {
         const char ch = code_[i];
@@ -192,16 +192,9 @@ void CountCharacters(Session& session, ScanState& state, std::string_view code,
             std::memcpy(padded, block, code.size() - start);
             block = padded;
         }
-        unsigned blanks = MarkAnyOf(block, " \t");
         for (unsigned marks = MarkInRanges(block, kCountedMarks); marks != 0; marks &= marks - 1) {
-            // The blanks before a character are counted by the time it is: a '(' asks for them.
-            const unsigned at = static_cast<unsigned>(std::countr_zero(marks));
-            const unsigned before = (1u << at) - 1;
-            count.CountBlanks(blanks & before);
-            blanks &= ~before;
-            count.Count(start + at);
+            count.Count(start + static_cast<unsigned>(std::countr_zero(marks)));
         }
-        count.CountBlanks(blanks);
     }
 }
 
