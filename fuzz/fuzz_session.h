@@ -46,7 +46,7 @@ class FuzzSession {
         session.run.aggregateKeyword = "STRUCT";
         session.run.recordFieldTag = RunState{}.recordFieldTag;
         session.run.pendingAggregateMacro.clear();
-        session.run.aggregateMacroKind = 0;
+        session.run.aggregateMacroKind = AggregateKind::None;
     }
 };
 

@@ -15,8 +15,6 @@
 
 namespace ondavel {
 
-enum class AggregateKind { None = 0, Enumeration = 1, Structure = 2, Union = 3 };
-
 // An aggregate's own name ends at these, before its declarators.
 inline constexpr CharacterSet kOwnNameEnds = MakeCharacterSet(" \t,;");
 // The longest aggregate, tag or nested name kept.

@@ -93,11 +93,9 @@ class AggregateTranslation {
     // statement's own wins over a macro kind left from an earlier definition.
     bool FindKind() {
         work_.kind = KindOf(cursor_.Line());
-        uint8_t& macroKind = session_.run.aggregateMacroKind;
-        if (macroKind != 0 && work_.kind == AggregateKind::None) {
-            work_.kind = static_cast<AggregateKind>(macroKind);
-        }
-        macroKind = 0;
+        AggregateKind& macroKind = session_.run.aggregateMacroKind;
+        if (work_.kind == AggregateKind::None) work_.kind = macroKind;
+        macroKind = AggregateKind::None;
         while (work_.kind == AggregateKind::None && cursor_.NextLine()) {
             work_.kind = KindOf(cursor_.Line());
             if (!cursor_.Line().starts_with('#')) break;

@@ -58,6 +58,9 @@ struct StatementCounts {
     bool firstParenSeen = false;  // set by the #define and macro translations
 };
 
+// What an aggregate declares.
+enum class AggregateKind { None, Enumeration, Structure, Union };
+
 // What a statement's leading keyword is, as far as delimiting the statement is concerned.
 enum class StatementKind : uint32_t {
     Other = 0,
@@ -124,10 +127,10 @@ struct RunState {
     std::string overlayPath;
     KnowledgeFile overlay;
     // The name a one-line "#define NAME ... enum/STRUCT ..." gives, waiting for the statement
-    // that uses it (at most 99 characters, never a NUL or CR), and that statement's kind: 1 for
-    // enum, 2 for STRUCT.
+    // that uses it (at most 99 characters, never a NUL or CR), and that statement's kind: an
+    // enumeration for enum, a structure for STRUCT.
     std::string pendingAggregateMacro;
-    uint8_t aggregateMacroKind = 0;
+    AggregateKind aggregateMacroKind = AggregateKind::None;
     LineIndex inputIndex;  // the header being translated
     // Aggregates: the keyword of the last structure or union header, and the tag that keeps
     // the field names of every record written since start-up apart ("AA", "AB" ...).

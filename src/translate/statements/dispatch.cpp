@@ -47,26 +47,26 @@ void RecordPointerDefine(Session& session, std::string_view code) {
 
 // 1 when "enum" is one of the blank-parted words of code up to its end of line, in any case,
 // else 2 when "STRUCT" is; 0 for neither, or for an over-long code.
-uint8_t AggregateMacroKind(std::string_view code) {
+AggregateKind AggregateMacroKind(std::string_view code) {
     const std::optional<size_t> length = BoundedLength(code);
-    if (!length) return 0;
+    if (!length) return AggregateKind::None;
     const std::string_view text = code.substr(0, *length);
     bool structure = false;
     for (size_t at = SkipBlanks(text, 0); at < text.size();) {
         const size_t end = FindAnyOf(text, at, kBlanks);
         const std::string_view word = text.substr(at, end - at);
-        if (SameIgnoringCase(word, "enum")) return 1;
+        if (SameIgnoringCase(word, "enum")) return AggregateKind::Enumeration;
         structure = structure || SameIgnoringCase(word, "STRUCT");
         at = SkipBlanks(text, end);
     }
-    return structure ? 2 : 0;
+    return structure ? AggregateKind::Structure : AggregateKind::None;
 }
 
 // A one-line #define that mentions enum or STRUCT names the aggregate that a later statement
 // declares with it.
 bool RecordAggregateMacro(Session& session, std::string_view code) {
-    const uint8_t kind = AggregateMacroKind(code);
-    if (kind == 0) return false;
+    const AggregateKind kind = AggregateMacroKind(code);
+    if (kind == AggregateKind::None) return false;
     RunState& run = session.run;
     run.aggregateMacroKind = kind;
     const std::string_view name = code.size() > 7 ? WordAt(code, 7, " \t\r") : std::string_view{};

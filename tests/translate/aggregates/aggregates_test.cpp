@@ -58,10 +58,10 @@ TEST_F(AggregatesTest, RecordNamesAndFieldTagsPastZStayLetters) {
 // A "struct" macro defined earlier and never used leaves its kind pending: the statement's
 // own keyword wins, and the kind is spent.
 TEST_F(AggregatesTest, AStatementsOwnKeywordWinsOverAPendingMacroKind) {
-    session.run.aggregateMacroKind = 2;
+    session.run.aggregateMacroKind = AggregateKind::Structure;
     const std::string out = Translate("typedef enum _E { E_A } E;\r\n");
     EXPECT_NE(out.find(";E\tUNION\r\n\tE_A\tEQU 0H\r\n"), std::string::npos) << out;
-    EXPECT_EQ(session.run.aggregateMacroKind, 0);
+    EXPECT_EQ(session.run.aggregateMacroKind, AggregateKind::None);
 }
 
 TEST_F(AggregatesTest, AnUnterminatedStructureEndsTheHeaderWithoutOutput) {

@@ -45,17 +45,17 @@ TEST_F(DispatchTest, PointerDefinesAndHandleMacrosNameDwordTypes) {
 TEST_F(DispatchTest, AggregateMacroWaitsForItsStatement) {
     Dispatch("#define MYENUM enum\r\n", "#define");
     EXPECT_EQ(session.run.pendingAggregateMacro, "MYENUM");
-    EXPECT_EQ(session.run.aggregateMacroKind, 1);
+    EXPECT_EQ(session.run.aggregateMacroKind, AggregateKind::Enumeration);
     session.run.pendingAggregateMacro = "";
     Dispatch("#define MYSTRUCTURE 1\r\n", "#define");
     EXPECT_EQ(session.run.pendingAggregateMacro, "");  // not the word STRUCT
     Dispatch("#define MYSTRUCT  STRUCT\r\n", "#define");
     EXPECT_EQ(session.run.pendingAggregateMacro, "MYSTRUCT");
-    EXPECT_EQ(session.run.aggregateMacroKind, 2);
+    EXPECT_EQ(session.run.aggregateMacroKind, AggregateKind::Structure);
     // enum is looked for first, in any case, as a word parted by blanks or tabs.
     Dispatch("#define MIXED struct\tEnum\r\n", "#define");
     EXPECT_EQ(session.run.pendingAggregateMacro, "MIXED");
-    EXPECT_EQ(session.run.aggregateMacroKind, 1);
+    EXPECT_EQ(session.run.aggregateMacroKind, AggregateKind::Enumeration);
     session.run.pendingAggregateMacro = "";
     Dispatch("#define NOT struct_t enum_t(x)\r\n", "#define");
     EXPECT_EQ(session.run.pendingAggregateMacro, "");
