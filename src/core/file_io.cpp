@@ -82,9 +82,13 @@ void AppendExpanded(std::string& text, std::string_view bytes, bool& crBefore) {
     size_t from = 0;
     for (size_t lf = bytes.find('\n'); lf != std::string_view::npos;
          lf = bytes.find('\n', from)) {
+        // The line and its LF go in together; a CR goes before the LF where none stands.
         const bool hasCr = lf > 0 ? bytes[lf - 1] == '\r' : crBefore;
-        text.append(bytes.substr(from, lf - from));
-        text.append(hasCr ? "\n" : "\r\n");
+        if (hasCr) {
+            text.append(bytes.data() + from, lf + 1 - from);
+        } else {
+            text.append(bytes.data() + from, lf - from).append("\r\n", 2);
+        }
         from = lf + 1;
     }
     text.append(bytes.substr(from));

@@ -134,14 +134,17 @@ class FileIoTest : public ::testing::Test {
 };
 
 // A plain name is looked for in the current directory. Each LF without a CR before it is read
-// as CR LF, also in a file that mixes both line ends; a lone CR stays as it is.
+// as CR LF, also in a file that mixes both line ends, and where one read of sixteen KiB ends
+// and the next begins; a lone CR stays as it is.
 TEST_F(FileIoTest, LoadsFilesReadingEachLoneLfAsCrLf) {
-    const std::pair<std::string_view, std::string_view> cases[] = {
-        {"a\nb\n"sv, "a\r\nb\r\n"sv},
-        {"\nx\0y"sv, "\r\nx\0y"sv},
-        {"a\nb\r\n\r\n\n"sv, "a\r\nb\r\n\r\n\r\n"sv},
-        {"a\rb\r\n"sv, "a\rb\r\n"sv},
-        {"\n\nab\r\ncd"sv, "\r\n\r\nab\r\ncd"sv}};
+    const std::string full((1 << 14) - 1, 'x');  // a read's bytes but the last one
+    const std::pair<std::string, std::string> cases[] = {{"a\nb\n", "a\r\nb\r\n"},
+                                                         {"\nx\0y"s, "\r\nx\0y"s},
+                                                         {"a\nb\r\n\r\n\n", "a\r\nb\r\n\r\n\r\n"},
+                                                         {"a\rb\r\n", "a\rb\r\n"},
+                                                         {"\n\nab\r\ncd", "\r\n\r\nab\r\ncd"},
+                                                         {full + "\r\nb\n", full + "\r\nb\r\n"},
+                                                         {full + "a\nb\n", full + "a\r\nb\r\n"}};
     RecordingHost host;
     for (const auto& [bytes, loaded] : cases) {
         testing::WriteBytes("case.txt", bytes);
