@@ -38,7 +38,7 @@ inline unsigned MarkAnyOf(const char* block, std::string_view set) {
 #endif
 }
 
-// A run of byte values, first to last, both included (no more than 127 values).
+// A run of byte values, first to last, both included: any run but the whole 256.
 struct ByteRange {
     unsigned char first;
     unsigned char last;

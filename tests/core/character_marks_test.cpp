@@ -20,8 +20,8 @@ TEST(CharacterMarksTest, MarksEveryPlace) {
 }
 
 // Every byte value is marked in every place exactly when it lies in a run, the runs' ends
-// included: a run of one value, runs at either end of the signed bytes, and a run that crosses
-// from the ASCII bytes into the high ones.
+// included: a run of one value, runs at either end of the signed bytes, a run that crosses
+// from the ASCII bytes into the high ones, and the longest run, of all values but one.
 TEST(CharacterMarksTest, MarksTheBytesOfRunsOnly) {
     constexpr std::array<ByteRange, 4> kRuns = {
         {{'"', '"'}, {0x00, 0x09}, {'{', 0x85}, {0xF0, 0xFF}}};
@@ -38,6 +38,10 @@ TEST(CharacterMarksTest, MarksTheBytesOfRunsOnly) {
             const unsigned expected = inRuns(static_cast<unsigned char>(value)) ? 1u << place : 0;
             ASSERT_EQ(MarkInRanges(block.data(), kRuns), expected) << value << " at " << place;
         }
+        const std::string block(kMarkedBlock, static_cast<char>(value));
+        const unsigned all = (1u << kMarkedBlock) - 1;
+        constexpr std::array<ByteRange, 1> kAllButNul = {{{0x01, 0xFF}}};
+        ASSERT_EQ(MarkInRanges(block.data(), kAllButNul), value == 0 ? 0 : all) << value;
     }
 }
 

@@ -45,8 +45,8 @@ void RecordPointerDefine(Session& session, std::string_view code) {
     if (!name.empty()) AppendPieceToHeapBlock(session.header.names.*PointerTypeList(session), name);
 }
 
-// 1 when "enum" is one of the blank-parted words of code up to its end of line, in any case,
-// else 2 when "STRUCT" is; 0 for neither, or for an over-long code.
+// An enumeration when "enum" is one of the blank-parted words of code up to its end of line, in
+// any case, else a structure when "STRUCT" is; none for neither, or for an over-long code.
 AggregateKind AggregateMacroKind(std::string_view code) {
     const std::optional<size_t> length = BoundedLength(code);
     if (!length) return AggregateKind::None;

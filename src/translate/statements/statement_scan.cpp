@@ -112,8 +112,8 @@ bool IsCppPair(const Session& session, char ch, char next) {
 }
 
 // The characters that count for something (" ' ( ) { } [ ] , ; = \ * - :), as the runs of byte
-// values they fall into. The runs also hold + < and |, which count for nothing;
-// letters, digits and the rest are passed over.
+// values they fall into. The runs also hold + < and |, which count for nothing; letters,
+// digits and the rest are passed over.
 constexpr std::array<ByteRange, 5> kCountedMarks = {
     {{'"', '"'}, {'\'', '-'}, {':', '='}, {'[', '\\'}, {'{', '}'}}};
 // The brackets whose balance decides where a statement ends.
