@@ -106,18 +106,11 @@ void CountBracket(StatementCounts& c, ScanState& state, std::string_view code, s
     }
 }
 
-// "->" and "::" (the latter outside Oleview mode) are C++, which the translation passes over.
-bool IsCppPair(const Session& session, char ch, char next) {
-    return (ch == '-' && next == '>') || (ch == ':' && next == ':' && !session.run.oleviewMode);
-}
-
 // The characters that count for something (" ' ( ) { } [ ] , ; = \ * - :), as the runs of byte
 // values they fall into. The runs also hold + < and |, which count for nothing; letters,
 // digits and the rest are passed over.
 constexpr std::array<ByteRange, 5> kCountedMarks = {
     {{'"', '"'}, {'\'', '-'}, {':', '='}, {'[', '\\'}, {'{', '}'}}};
-// The brackets whose balance decides where a statement ends.
-constexpr CharacterSet kBrackets = MakeCharacterSet("(){}");
 
 // The counting of one code line's characters.
 class LineCount {
@@ -133,19 +126,31 @@ class LineCount {
 
     void Count(size_t i) {
         const char ch = code_[i];
-        if (ch == '"' || ch == '\'') {
-            ++c_.quotes;
-            if (quote_ == 0) {
-                quote_ = ch;
-            } else if (quote_ == ch) {
-                quote_ = 0;
-            }
-            return;
-        }
-        if (quote_ == 0 && !skippedBranch_ && InSet(kBrackets, ch)) {
-            CountBracket(c_, state_, code_, i);
-        }
         switch (ch) {
+            case '"':
+            case '\'':
+                ++c_.quotes;
+                if (quote_ == 0) {
+                    quote_ = ch;
+                } else if (quote_ == ch) {
+                    quote_ = 0;
+                }
+                break;
+            case '(':
+            case ')':
+            case '{':
+            case '}':
+                // The brackets whose balance decides where a statement ends.
+                if (quote_ == 0 && !skippedBranch_) CountBracket(c_, state_, code_, i);
+                break;
+            // "->" and "::" (the latter outside Oleview mode) are C++, which the translation
+            // passes over, in a literal too.
+            case '-':
+                if (NextIs(i, '>')) c_.cppSyntax = true;
+                break;
+            case ':':
+                if (NextIs(i, ':') && !session_.run.oleviewMode) c_.cppSyntax = true;
+                break;
             case '[':
                 ++c_.openBrackets;
                 break;
@@ -167,11 +172,11 @@ class LineCount {
             default:
                 break;
         }
-        const char next = i + 1 < code_.size() ? code_[i + 1] : '\0';
-        if (IsCppPair(session_, ch, next)) c_.cppSyntax = true;
     }
 
   private:
+    bool NextIs(size_t i, char next) const { return i + 1 < code_.size() && code_[i + 1] == next; }
+
     Session& session_;
     ScanState& state_;
     StatementCounts& c_;
