@@ -93,6 +93,18 @@ void WriteNamePair(Session& session, const std::string& name, const NamePair& pa
     ShareTypeLists(session, name, pair.wide);
 }
 
+// The line and the equate of a definition are built in buffers kept from one definition to the
+// next, for their capacity: a batch translates some hundred thousand definitions, one at a time.
+struct DefineBuffers {
+    std::string line;
+    std::string output;
+};
+
+DefineBuffers& KeptBuffers() {
+    thread_local DefineBuffers buffers;
+    return buffers;
+}
+
 class DefineTranslation {
   public:
     DefineTranslation(Session& session, StatementSpan statement)
@@ -111,7 +123,7 @@ class DefineTranslation {
         }
         if (pos_ >= line_.size() && name.empty()) return;  // "#define" alone says nothing
         LookupKnowledge(session_, name, LookupKind::IncompatibleEquate, &name);
-        output_ = name + "\tequ\t";
+        output_.assign(name).append("\tequ\t");
         if (pos_ >= line_.size()) {
             Write(name);
             session_.run.emptyMacros.insert(name);
@@ -482,9 +494,9 @@ class DefineTranslation {
     LineIndex& index_;
     StatementCounts& counts_;
     StatementReader reader_;
-    std::string line_;
+    std::string& line_ = KeptBuffers().line;
     size_t pos_ = 0;
-    std::string output_;
+    std::string& output_ = KeptBuffers().output;
     int callDepth_ = 0;
     size_t outerParen_ = std::string::npos;  // where the value's dropped outer '(' stood
     int openCopied_ = 0;                     // '(' in the output not closed yet
