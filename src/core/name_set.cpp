@@ -1,6 +1,7 @@
 #include "core/name_set.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/text_hash.h"
 
@@ -9,9 +10,17 @@ namespace ondavel {
 namespace {
 
 constexpr size_t kFirstSlots = 64;
+constexpr size_t kLengthAt = sizeof(uint32_t);
+constexpr size_t kNameAt = 2 * sizeof(uint32_t);
 
 uint32_t HashOf(std::string_view name) {
     return static_cast<uint32_t>(HashText(name));
+}
+
+uint32_t WordAt(const std::string& text, size_t at) {
+    uint32_t word;
+    std::memcpy(&word, text.data() + at, sizeof word);
+    return word;
 }
 
 }  // namespace
@@ -21,35 +30,51 @@ size_t NameSet::SlotOf(std::string_view name, uint32_t hash) const {
     // Linear probing: a name is found before the first free slot after its home.
     for (size_t at = hash & mask;; at = (at + 1) & mask) {
         const Slot& slot = slots_[at];
-        if (slot.flags == 0) return at;
-        if (slot.hash == hash && std::string_view(text_).substr(slot.offset, slot.length) == name) {
+        if (slot.place == 0) return at;
+        if (slot.hash != hash) continue;
+        const size_t entry = slot.place - 1;
+        if (WordAt(text_, entry + kLengthAt) == name.size() &&
+            std::memcmp(text_.data() + entry + kNameAt, name.data(), name.size()) == 0) {
             return at;
         }
     }
 }
 
-uint32_t NameSet::flags(std::string_view name) const {
-    return count_ == 0 ? 0 : slots_[SlotOf(name, HashOf(name))].flags;
+uint32_t NameSet::FlagsAt(size_t entry) const {
+    return WordAt(text_, entry);
 }
 
-NameSet::Slot& NameSet::Claim(std::string_view name) {
+void NameSet::SetFlagsAt(size_t entry, uint32_t flags) {
+    std::memcpy(text_.data() + entry, &flags, sizeof flags);
+}
+
+uint32_t NameSet::flags(std::string_view name) const {
+    if (count_ == 0) return 0;
+    const Slot& slot = slots_[SlotOf(name, HashOf(name))];
+    return slot.place == 0 ? 0 : FlagsAt(slot.place - 1);
+}
+
+size_t NameSet::Claim(std::string_view name) {
     if (4 * (count_ + 1) > 3 * slots_.size()) Grow();
     const uint32_t hash = HashOf(name);
     Slot& slot = slots_[SlotOf(name, hash)];
-    if (slot.flags == 0) {
-        slot = {hash, static_cast<uint32_t>(text_.size()), static_cast<uint32_t>(name.size()), 0};
-        text_.append(name);
+    if (slot.place == 0) {
+        const size_t entry = text_.size();
+        const uint32_t header[2] = {0, static_cast<uint32_t>(name.size())};
+        text_.append(reinterpret_cast<const char*>(header), sizeof header).append(name);
+        slot = {hash, static_cast<uint32_t>(entry + 1)};
         ++count_;
     }
-    return slot;
+    return slot.place - 1;
 }
 
 void NameSet::add(std::string_view name, uint32_t flags) {
-    Claim(name).flags |= flags;
+    const size_t entry = Claim(name);
+    SetFlagsAt(entry, FlagsAt(entry) | flags);
 }
 
 void NameSet::set(std::string_view name, uint32_t flags) {
-    Claim(name).flags = flags;
+    SetFlagsAt(Claim(name), flags);
 }
 
 void NameSet::clear() {
@@ -57,13 +82,13 @@ void NameSet::clear() {
 }
 
 void NameSet::Grow() {
-    std::vector<Slot> old(std::max(kFirstSlots, 2 * slots_.size()));
+    std::vector<Slot, TableAllocator<Slot>> old(std::max(kFirstSlots, 2 * slots_.size()));
     old.swap(slots_);
     const size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
-        if (slot.flags == 0) continue;
+        if (slot.place == 0) continue;
         size_t at = slot.hash & mask;
-        while (slots_[at].flags != 0) at = (at + 1) & mask;
+        while (slots_[at].place != 0) at = (at + 1) & mask;
         slots_[at] = slot;
     }
 }
