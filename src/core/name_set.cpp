@@ -54,6 +54,10 @@ uint32_t NameSet::flags(std::string_view name) const {
     return slot.place == 0 ? 0 : FlagsAt(slot.place - 1);
 }
 
+void NameSet::Prefetch(std::string_view name) const {
+    if (!slots_.empty()) __builtin_prefetch(&slots_[HashOf(name) & (slots_.size() - 1)]);
+}
+
 size_t NameSet::Claim(std::string_view name) {
     if (4 * (count_ + 1) > 3 * slots_.size()) Grow();
     const uint32_t hash = HashOf(name);

@@ -24,6 +24,10 @@ class NameSet {
     void add(std::string_view name, uint32_t flags);
     // Adds name with flags (not 0) in place of those it has.
     void set(std::string_view name, uint32_t flags);
+    // Starts bringing the slot where name would be into the cache, for a lookup of it that
+    // comes a little later: a batch's set outgrows the cache, and its lookups would otherwise
+    // wait on memory one after another.
+    void Prefetch(std::string_view name) const;
     // A plain set: each name added with one flag.
     bool contains(std::string_view name) const { return flags(name) != 0; }
     void insert(std::string_view name) { add(name, 1); }

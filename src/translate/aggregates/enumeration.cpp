@@ -112,6 +112,7 @@ class EnumerationTranslation {
     bool TranslateEnumerator() {
         std::string name(cursor_.TakeWord(kOperatorDelimSet));
         LookupKnowledge(work_.session, name, LookupKind::Incompatible, &name);
+        work_.session.run.batchNames.Prefetch(name);  // looked up once the value is read
         if (!cursor_.SkipBlanks() || cursor_.Current() == '(') return false;
         value_.clear();
         bool plainNumber = true;

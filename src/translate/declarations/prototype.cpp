@@ -118,7 +118,9 @@ class PrototypeTranslation {
         for (;;) {
             proto_.text.clear();
             notAllowed_ = false;
-            if (!ScanName() || IsSkipped()) return;
+            if (!ScanName()) return;
+            session_.run.batchNames.Prefetch(name_);  // added by StartLine
+            if (IsSkipped()) return;
             StartLine();
             // "struct _stat32" and "_stat32(...)": C keeps tags and functions apart, the
             // assembler holds one name, which the structure took first.

@@ -97,9 +97,8 @@ bool IsSingleCall(const StatementCounts& c, bool oneLine) {
 // "#define PDH_FUNCTION PDH_STATUS WINAPI": a macro whose text names a calling convention
 // names it too, for the prototypes declared with it; one whose text names none names none,
 // whatever its name ("#define WINPTHREAD_API __declspec(dllimport)"). A name defined in
-// several branches keeps the convention any of them names.
-void RecordConventionMacro(Session& session, std::string_view code) {
-    const std::string_view name = DefinedName(code);
+// several branches keeps the convention any of them names. name is the one code defines.
+void RecordConventionMacro(Session& session, std::string_view code, std::string_view name) {
     if (name.empty() || name.find('(') != std::string_view::npos) return;
     MacroConvention named = MacroConvention::None;
     const size_t valueStart = code.find(name) + name.size();
@@ -118,7 +117,10 @@ void RecordConventionMacro(Session& session, std::string_view code) {
 
 // Rows of the dispatch that take a #define; true when one of them took the statement.
 bool DispatchDefine(Session& session, std::string_view code) {
-    RecordConventionMacro(session, code);
+    const std::string_view name = DefinedName(code);
+    // The definition's translation looks its name up in the batch's set first of all.
+    session.run.batchNames.Prefetch(name);
+    RecordConventionMacro(session, code, name);
     const StatementCounts& c = session.statement.counts;
     const bool oneLine = c.lastLine == c.firstLine;
     if (oneLine && c.openBraces == 0 && c.semicolons == 0 && c.openParens == 0 && c.stars >= 1) {
