@@ -18,9 +18,7 @@ uint32_t HashOf(std::string_view name) {
 }
 
 uint32_t WordAt(const std::string& text, size_t at) {
-    uint32_t word;
-    std::memcpy(&word, text.data() + at, sizeof word);
-    return word;
+    return static_cast<uint32_t>(LoadBytes<uint32_t>(text.data() + at));
 }
 
 }  // namespace
