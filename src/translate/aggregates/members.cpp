@@ -75,7 +75,7 @@ MemberType ClassifyMemberType(AggregateWork& work, const std::string& cType) {
 // the type word before it.
 std::string CutDeclarator(std::string_view text, std::string& cType) {
     size_t at = SkipBlanks(text, 0);
-    const size_t typeEnd = std::min(text.find_first_of(kOperatorDelims, at), text.size());
+    const size_t typeEnd = std::min(FindFirstOf(text, kOperatorDelimSet, at), text.size());
     cType = text.substr(at, typeEnd - at);
     at = SkipBlanks(text, typeEnd);
     std::string declarator;

@@ -258,7 +258,8 @@ TypeClass ClassifyNamedType(Session& session, const TypeListIndex& lists, std::s
 // the leading parts AnyListedPrefix tries.
 bool OnlyListedWhole(std::string_view name) {
     using namespace std::string_view_literals;
-    return name.find_first_of(" \t=\0"sv) == std::string_view::npos;
+    static constexpr CharacterSet kPrefixEnds = MakeCharacterSet(" \t=\0"sv);
+    return FindFirstOf(name, kPrefixEnds) == std::string_view::npos;
 }
 
 }  // namespace

@@ -88,7 +88,8 @@ class TypedefTranslation {
     Collected CollectDeclarator() {
         for (;;) {
             const std::string_view rest = cursor_.Rest();
-            const size_t end = rest.find_first_of(",;");
+            static constexpr CharacterSet kDeclaratorEnds = MakeCharacterSet(",;");
+            const size_t end = FindFirstOf(rest, kDeclaratorEnds);
             declarator_.append(rest.substr(0, end));
             if (declarator_.size() > kDeclaratorLimit) return ReportTooLong();
             if (end != std::string_view::npos) {
@@ -111,7 +112,7 @@ class TypedefTranslation {
         std::string_view rest = Trimmed(declarator_);
         if (rest.empty()) return false;
         while (!rest.empty()) {
-            const size_t end = rest.find_first_of(kBlanks);
+            const size_t end = FindFirstOf(rest, kBlankSet);
             if (!AppendPieceToHeapBlock(typedefWords_, rest.substr(0, end))) return false;
             ++wordCount_;
             if (end == std::string_view::npos) break;

@@ -29,7 +29,7 @@ constexpr uint32_t kFirstByteNumber = 4;
 constexpr std::string_view kOpenEndedClose = "}}>";
 // The line is built in a buffer of one line: 1,039 characters and the terminator.
 constexpr size_t kGuidLineLimit = kLineLimit - 1;
-constexpr std::string_view kGuidNameEnds = " \t,";
+constexpr CharacterSet kGuidNameEnds = MakeCharacterSet(" \t,");
 
 // The arguments of the call, read character by character over the statement's lines.
 struct ArgumentCursor {
@@ -79,9 +79,9 @@ bool SkipPast(ArgumentCursor& cursor, char c) {
 }
 
 // The text from the cursor up to the first delimiter or the end of the line.
-std::string_view TakeWord(ArgumentCursor& cursor, std::string_view delimiters) {
+std::string_view TakeWord(ArgumentCursor& cursor, const CharacterSet& delimiters) {
     const std::string_view rest = cursor.line().substr(cursor.position);
-    const std::string_view word = rest.substr(0, rest.find_first_of(delimiters));
+    const std::string_view word = rest.substr(0, FindFirstOf(rest, delimiters));
     cursor.position += word.size();
     return word;
 }
@@ -115,7 +115,7 @@ bool AppendNextNumber(ArgumentCursor& cursor, std::string& output) {
     if (!CommaFollows(cursor)) return false;
     ++cursor.position;
     if (!SkipBlanks(cursor)) return false;
-    const std::string_view word = TakeWord(cursor, kOperatorDelims);
+    const std::string_view word = TakeWord(cursor, kOperatorDelimSet);
     std::string number;
     if (!IsNumberText(word).isNumber || !NumberToMasm(word, number)) return false;
     output.append(number);

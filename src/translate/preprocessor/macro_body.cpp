@@ -210,7 +210,7 @@ MacroStep Examine(MacroText& text) {
 
 std::string_view CutWord(std::string_view line, size_t& at) {
     const size_t start = at;
-    at = std::min(line.find_first_of(kOperatorDelims, start), line.size());
+    at = std::min(FindFirstOf(line, kOperatorDelimSet, start), line.size());
     return line.substr(start, at - start);
 }
 

@@ -89,7 +89,7 @@ void CountBracket(StatementCounts& c, ScanState& state, std::string_view code, s
                 // Only the first line's first '(' can make a call form: the blanks before it
                 // are looked for then, not counted all along.
                 c.callForm = state.firstLine && i > 0 &&
-                             code.substr(0, i).find_first_of(kBlanks) == std::string_view::npos;
+                             FindFirstOf(code.substr(0, i), kBlankSet) == std::string_view::npos;
             }
             break;
         case ')':
