@@ -39,9 +39,9 @@ bool IsFunctionLike(std::string_view code) {
     return DefinedName(code).find('(') != std::string_view::npos;
 }
 
-// A pointer #define ("#define LPFOO FOO *") names a type of the pointer type.
-void RecordPointerDefine(Session& session, std::string_view code) {
-    const std::string_view name = DefinedName(code);
+// A pointer #define ("#define LPFOO FOO *") names a type of the pointer type: name, the one
+// it defines.
+void RecordPointerDefine(Session& session, std::string_view name) {
     if (!name.empty()) AppendPieceToHeapBlock(session.header.names.*PointerTypeList(session), name);
 }
 
@@ -124,7 +124,7 @@ bool DispatchDefine(Session& session, std::string_view code) {
     const StatementCounts& c = session.statement.counts;
     const bool oneLine = c.lastLine == c.firstLine;
     if (oneLine && c.openBraces == 0 && c.semicolons == 0 && c.openParens == 0 && c.stars >= 1) {
-        RecordPointerDefine(session, code);
+        RecordPointerDefine(session, name);
         return true;
     }
     return oneLine && RecordAggregateMacro(session, code);
