@@ -43,6 +43,9 @@ uint32_t NameSet::FlagsAt(size_t entry) const {
 }
 
 void NameSet::SetFlagsAt(size_t entry, uint32_t flags) {
+    const bool wasIn = FlagsAt(entry) != 0;
+    if (!wasIn && flags != 0) ++size_;
+    if (wasIn && flags == 0) --size_;
     std::memcpy(text_.data() + entry, &flags, sizeof flags);
 }
 
@@ -77,6 +80,14 @@ void NameSet::add(std::string_view name, uint32_t flags) {
 
 void NameSet::set(std::string_view name, uint32_t flags) {
     SetFlagsAt(Claim(name), flags);
+}
+
+bool NameSet::erase(std::string_view name) {
+    if (count_ == 0) return false;
+    const Slot& slot = slots_[SlotOf(name, HashOf(name))];
+    if (slot.place == 0 || FlagsAt(slot.place - 1) == 0) return false;
+    SetFlagsAt(slot.place - 1, 0);
+    return true;
 }
 
 void NameSet::clear() {

@@ -24,6 +24,8 @@ class NameSet {
     void add(std::string_view name, uint32_t flags);
     // Adds name with flags (not 0) in place of those it has.
     void set(std::string_view name, uint32_t flags);
+    // Takes name out of the set, as though it had never been added; false when it was not in.
+    bool erase(std::string_view name);
     // Starts bringing the slot where name would be into the cache, for a lookup of it that
     // comes a little later: a batch's set outgrows the cache, and its lookups would otherwise
     // wait on memory one after another.
@@ -33,7 +35,7 @@ class NameSet {
     void insert(std::string_view name) { add(name, 1); }
     // Forgets every name and gives its memory back.
     void clear();
-    size_t size() const { return count_; }
+    size_t size() const { return size_; }
 
   private:
     struct Slot {
@@ -51,8 +53,11 @@ class NameSet {
 
     // A power of two of slots, at most three quarters used.
     std::vector<Slot, TableAllocator<Slot>> slots_;
-    std::string text_;  // per name: its flags, its length (4 bytes each), its bytes
-    size_t count_ = 0;
+    // Per name: its flags, its length (4 bytes each), its bytes. An erased name keeps its
+    // entry and its slot with flags 0, and takes them again when it is added back.
+    std::string text_;
+    size_t count_ = 0;  // entries, erased ones too: the slots in use
+    size_t size_ = 0;   // names in the set
 };
 
 }  // namespace ondavel

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "core/name_map.h"
 
 namespace ondavel {
 namespace {
@@ -39,6 +42,54 @@ TEST(NameSetTest, FlagsAddUpOrAreReplaced) {
     EXPECT_EQ(names.flags("X"), 8u);
     EXPECT_EQ(names.flags("Z"), 2u);
     EXPECT_EQ(names.size(), 3u);
+}
+
+// An erased name is out of the set until it is added again, then with the new flags only;
+// erasing a name not in the set changes nothing.
+TEST(NameSetTest, AnErasedNameComesBackWithItsNewFlagsOnly) {
+    NameSet names;
+    names.add("X", 3);
+    names.add("Y", 1);
+    EXPECT_TRUE(names.erase("X"));
+    EXPECT_FALSE(names.erase("X"));
+    EXPECT_FALSE(names.erase("Z"));
+    EXPECT_FALSE(names.contains("X"));
+    EXPECT_EQ(names.size(), 1u);
+    names.add("X", 4);
+    EXPECT_EQ(names.flags("X"), 4u);
+    EXPECT_EQ(names.size(), 2u);
+}
+
+// A name keeps the last value given to it; an erased name has none until it is given one
+// again, and the names and values of a map cleared are all gone.
+TEST(NameMapTest, ANameHasItsLastValueUntilErased) {
+    NameMap<std::string> words;
+    EXPECT_TRUE(words.empty());
+    EXPECT_EQ(words.find("A"), nullptr);
+    words.insert_or_assign("A", "6");
+    words.insert_or_assign("B", "SIZE_T");
+    words.insert_or_assign("A", "WORD");
+    ASSERT_NE(words.find("A"), nullptr);
+    EXPECT_EQ(*words.find("A"), "WORD");
+    EXPECT_EQ(*words.find("B"), "SIZE_T");
+    words.erase("A");
+    EXPECT_EQ(words.find("A"), nullptr);
+    EXPECT_FALSE(words.contains("A"));
+    EXPECT_FALSE(words.empty());
+    words.insert_or_assign("A", "7");
+    EXPECT_EQ(*words.find("A"), "7");
+    EXPECT_EQ(*words.find("B"), "SIZE_T");
+    words.erase("A");
+    words.erase("B");
+    EXPECT_TRUE(words.empty());
+
+    NameMap<std::vector<std::string>> macros;
+    macros.insert_or_assign("LAYOUT", {"ULONG A;", "ULONG B;"});
+    macros.clear();
+    EXPECT_TRUE(macros.empty());
+    EXPECT_EQ(macros.find("LAYOUT"), nullptr);
+    macros.insert_or_assign("OTHER", {"ULONG C;"});
+    EXPECT_EQ(macros.find("OTHER")->size(), 1u);
 }
 
 // The table grows many times over a batch's hundred thousand names, into the memory kept for

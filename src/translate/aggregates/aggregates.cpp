@@ -221,15 +221,15 @@ class AggregateTranslation {
         const auto& macros = session_.header.declarationMacros;
         if (macros.empty() || expansions_ == kExpansionLimit) return false;
         const size_t start = cursor_.Column();
-        const auto macro = macros.find(cursor_.TakeWord(kNameDelimiters));
+        const std::vector<std::string>* lines = macros.find(cursor_.TakeWord(kNameDelimiters));
         const size_t end = cursor_.Column();
         cursor_.SetColumn(start);
-        if (macro == macros.end()) return false;
+        if (lines == nullptr) return false;
         ++expansions_;
-        for (const std::string& line : macro->second) {
+        for (const std::string& line : *lines) {
             bracesLeft += static_cast<uint32_t>(std::count(line.begin(), line.end(), '}'));
         }
-        cursor_.Expand(end, macro->second);
+        cursor_.Expand(end, *lines);
         return true;
     }
 

@@ -135,8 +135,8 @@ MemberType ReadMemberType(AggregateWork& work, std::string& text, std::string& d
     std::string cType;
     declarator = CutDeclarator(text, cType);
     MemberType type = ClassifyMemberType(work, cType);
-    const auto array = work.session.run.arrayTypes.find(cType);
-    if (!type.isStructure && array != work.session.run.arrayTypes.end()) type.bound = array->second;
+    const std::string* bound = work.session.run.arrayTypes.find(cType);
+    if (!type.isStructure && bound != nullptr) type.bound = *bound;
     return type;
 }
 

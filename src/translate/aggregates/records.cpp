@@ -169,10 +169,10 @@ std::string_view WordAt(std::string_view text, size_t start) {
 // names when that is a decimal number; empty otherwise.
 std::string_view WidthOf(const Session& session, std::string_view word) {
     if (!word.empty() && word[0] >= '0' && word[0] <= '9') return word;
-    const auto equate = session.header.wordEquates.find(word);
-    if (equate == session.header.wordEquates.end()) return {};
-    const std::string& value = equate->second;
-    return value.find_first_not_of("0123456789") == std::string::npos ? value : std::string_view();
+    const std::string* value = session.header.wordEquates.find(word);
+    if (value == nullptr) return {};
+    return value->find_first_not_of("0123456789") == std::string::npos ? *value
+                                                                       : std::string_view();
 }
 
 // The member with each width that a name gives written as its number ("Index : INDEX_BITS"

@@ -247,9 +247,9 @@ TypeClass ClassifyNamedType(Session& session, const TypeListIndex& lists, std::s
             return found;
         }
         readOthers = true;
-        const auto equate = session.header.wordEquates.find(word);
-        if (equate == session.header.wordEquates.end()) break;
-        word = equate->second;
+        const std::string* equate = session.header.wordEquates.find(word);
+        if (equate == nullptr) break;
+        word = *equate;
     }
     return found;
 }
@@ -305,7 +305,7 @@ void WriteStructureAliasLine(Session& session, AliasLine form, std::string_view 
     std::string line = commented ? ";" : "";
     line.append(name).append(kTypedefSeparator).append(structure);
     WriteOutputLine(session, line);
-    if (!commented) session.run.structureAliases.insert_or_assign(std::string(name), structure);
+    if (!commented) session.run.structureAliases.insert_or_assign(name, std::string(structure));
 }
 
 std::string AliasedStructure(const Session& session, std::string name) {
@@ -314,12 +314,12 @@ std::string AliasedStructure(const Session& session, std::string name) {
     for (int step = 0; step < 16; ++step) {
         // A name that is a structure of its own too (in another branch: LSA_UNICODE_STRING)
         // keeps its name: the assembler knows which it is where the member stands.
-        const auto alias = aliases.find(name);
-        if (alias == aliases.end() || alias->second == name ||
+        const std::string* alias = aliases.find(name);
+        if (alias == nullptr || *alias == name ||
             (session.run.batchNames.flags(name) & kDeclaredName) != 0) {
             break;
         }
-        name = alias->second;
+        name = *alias;
     }
     return name;
 }

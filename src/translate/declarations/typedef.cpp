@@ -247,7 +247,7 @@ class TypedefTranslation {
         RegisterTypeName(session_, name, code);
         translated_ = true;
         baseIsStructure_ = code == TC_STRUCT || code == TC_UNION;
-        if (!bound_.empty()) session_.run.arrayTypes.insert_or_assign(std::string(name), bound_);
+        if (!bound_.empty()) session_.run.arrayTypes.insert_or_assign(name, bound_);
         const std::string* waitingTag = WaitingTagOf(baseType);
         if (waitingTag != nullptr) Wait(*waitingTag, name);
         // An array type has no TYPEDEF: "jmp_buf TYPEDEF _JBTYPE" would be one element.

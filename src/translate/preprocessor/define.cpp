@@ -200,7 +200,7 @@ class DefineTranslation {
         }
         auto& words = session_.header.wordEquates;
         if (!value.empty() && std::all_of(value.begin(), value.end(), IsNameCharacter)) {
-            words[name] = std::string(value);
+            words.insert_or_assign(name, std::string(value));
         } else {
             words.erase(name);
         }

@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "core/heap_block.h"
 #include "core/line_index.h"
+#include "core/name_map.h"
 #include "core/name_set.h"
 #include "core/saved_strings.h"
 #include "declarations/type_class_cache.h"
@@ -26,15 +26,6 @@ class Host;
 struct TypeListIndex;
 
 enum class OutputMode { View = 0, File = 1 };
-
-// The name maps of the run and of a header: looked up by any string or view, in no particular
-// order.
-struct NameHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
-};
-template <typename Value>
-using NameMap = std::unordered_map<std::string, Value, NameHash, std::equal_to<>>;
 
 // Punctuation and shape of the statement being translated, filled by the statement scanner.
 struct StatementCounts {

@@ -154,7 +154,7 @@ class TypeMappingTest : public HeaderFixture {
              {std::pair{"PORT_W", "PORT_W1"}, std::pair{"PORT_W1", "W1"},
               std::pair{"PORT_FOO", "FOO"}, std::pair{"LOOP_A", "LOOP_B"},
               std::pair{"LOOP_B", "LOOP_A"}}) {
-            session.header.wordEquates[name] = value;
+            session.header.wordEquates.insert_or_assign(name, value);
         }
     }
 };
@@ -222,7 +222,7 @@ TEST_F(TypeMappingTest, ClassesFollowTheHeadersChanges) {
     RegisterTypeName(session, "LBAR", TC_STRUCT);
 
     expectTwice("PORT_X", TC_UNKNOWN, "none");
-    session.header.wordEquates["PORT_X"] = "W1";
+    session.header.wordEquates.insert_or_assign("PORT_X", "W1");
     expectTwice("PORT_X", TC_WORD, "WORD");
 
     expectTwice("LBAR", TC_STRUCT, "none");
