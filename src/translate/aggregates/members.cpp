@@ -170,8 +170,8 @@ void TranslateDeclarator(AggregateWork& work, std::string text) {
 
 void TranslateMember(AggregateWork& work, std::string_view member) {
     if (member.find_first_not_of(kBlanks) == std::string_view::npos) return;
-    for (const std::string& declarator : SplitDeclarators(member)) {
-        TranslateDeclarator(work, declarator);
+    for (std::string& declarator : SplitDeclarators(member)) {
+        TranslateDeclarator(work, std::move(declarator));
     }
 }
 

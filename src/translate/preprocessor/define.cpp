@@ -93,10 +93,13 @@ void WriteNamePair(Session& session, const std::string& name, const NamePair& pa
     ShareTypeLists(session, name, pair.wide);
 }
 
-// The line and the equate of a definition are built in buffers kept from one definition to the
-// next, for their capacity: a batch translates some hundred thousand definitions, one at a time.
+// The line, the name, the comment and the equate of a definition are built in buffers kept
+// from one definition to the next, for their capacity: a batch translates some hundred
+// thousand definitions, one at a time.
 struct DefineBuffers {
     std::string line;
+    std::string name;
+    std::string comment;
     std::string output;
 };
 
@@ -115,7 +118,7 @@ class DefineTranslation {
     void Run() {
         if (!ReadFirstLine()) return;
         if (!SkipDirective()) return;
-        std::string name = ReadName();
+        std::string& name = ReadName();
         if (!IsValidEquateName(name)) return;
         if (IsDeclaredStructureOrPrototype(session_, name)) {
             WriteStructureAlias(name);
@@ -225,8 +228,7 @@ class DefineTranslation {
             line_.empty()) {
             return false;
         }
-        std::string comment;
-        SplitComment(line_, comment, session_.header.inBlockComment);
+        SplitComment(line_, KeptBuffers().comment, session_.header.inBlockComment);
         const std::string_view trimmed = Trimmed(line_);
         if (trimmed.empty()) return false;
         KeepPart(line_, trimmed);
@@ -272,9 +274,10 @@ class DefineTranslation {
         return SkipBlanks();
     }
 
-    std::string ReadName() {
+    std::string& ReadName() {
         const size_t end = std::min(FindFirstOf(line_, kNameDelimiters, pos_), line_.size());
-        std::string name = line_.substr(pos_, end - pos_);
+        std::string& name = KeptBuffers().name;
+        name.assign(line_, pos_, end - pos_);
         pos_ = end;
         return name;
     }
