@@ -272,12 +272,29 @@ void BlankAnnotation(Session& session, std::string& parameter) {
     }
 }
 
-void ReduceStarredParameter(Session& session, std::string& parameter) {
+namespace {
+
+// The steps of the reduction that read nothing but the text.
+void ReduceStarredText(std::string& parameter) {
     EnumAsDword(parameter);
     BlankPunctuation(parameter);
     BlankModifiers(parameter);
     KeepLastTwoWords(parameter);
     BlankBeforeStar(parameter);
+}
+
+}  // namespace
+
+void ReduceStarredParameter(Session& session, std::string& parameter) {
+    auto& reductions = session.run.starredReductions;
+    if (const std::string* kept = reductions.Find(parameter)) {
+        parameter = *kept;
+    } else {
+        std::string reduced = parameter;
+        ReduceStarredText(reduced);
+        reductions.Keep(parameter, reduced);
+        parameter.swap(reduced);
+    }
     BlankAnnotation(session, parameter);
 }
 
@@ -291,8 +308,9 @@ std::optional<uint32_t> AppendCleanedParameter(Session& session, ProtoLine& prot
     if (session.run.arrayTypes.contains(type)) {
         parameter.replace(typeStart, type.size(), PointerType(session));
     }
-    PointerToWord(parameter, PointerType(session));
-    return AppendParameterType(session, proto, parameter, lineNumber);
+    const CleanedParameter& cleaned =
+        session.run.parameterCleanings.Clean(parameter, PointerType(session));
+    return AppendParameterType(session, proto, cleaned, lineNumber);
 }
 
 }  // namespace ondavel

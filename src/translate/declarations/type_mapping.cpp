@@ -121,16 +121,39 @@ bool NamesConvention(const Session& session) {
     return session.run.target == Target::Win32;
 }
 
+CleanedParameter CleanParameter(std::string parameter, std::string_view pointerType) {
+    using Outcome = CleanedParameter::Outcome;
+    // The first rewriting of a pointer may fail on a text it would make over-long; the second
+    // one then fails too, and refuses the parameter.
+    PointerToWord(parameter, pointerType);
+    if (!TrimInPlace(parameter)) return {Outcome::Empty, {}};
+    if (!PointerToWord(parameter, pointerType) || !StripQualifiers(parameter) ||
+        !TrimInPlace(parameter)) {
+        return {Outcome::Refused, {}};
+    }
+    return {Outcome::Typed, std::move(parameter)};
+}
+
+const CleanedParameter& ParameterCleanings::Clean(std::string_view parameter,
+                                                  std::string_view pointerType) {
+    if (pointerType != pointerType_) {
+        kept_.Forget();
+        pointerType_ = pointerType;
+    }
+    if (const CleanedParameter* cleaned = kept_.Find(parameter)) return *cleaned;
+    return kept_.Keep(parameter, CleanParameter(std::string(parameter), pointerType));
+}
+
 std::optional<uint32_t> AppendParameterType(Session& session, ProtoLine& proto,
-                                            std::string& parameter, uint32_t lineNumber) {
-    if (!TrimInPlace(parameter)) return TC_UNKNOWN;
+                                            const CleanedParameter& cleaned, uint32_t lineNumber) {
+    using Outcome = CleanedParameter::Outcome;
+    if (cleaned.outcome == Outcome::Empty) return TC_UNKNOWN;
     // The comma goes in before anything can refuse the parameter.
     if (proto.hasParameter) proto.text.append(",");
     proto.hasParameter = true;
-    if (!PointerToWord(parameter, PointerType(session)) || !StripQualifiers(parameter))
-        return std::nullopt;
-    if (!TrimInPlace(parameter)) return std::nullopt;
+    if (cleaned.outcome == Outcome::Refused) return std::nullopt;
 
+    const std::string& parameter = cleaned.text;
     std::string typeWord = parameter.substr(0, FindFirstOf(parameter, kBlankSet));
     if (typeWord.front() == '.') {
         if (NamesConvention(session)) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/text_cache.h"
+
 namespace ondavel {
 
 struct Session;
@@ -109,10 +111,37 @@ struct ProtoLine {
     bool hasParameter = false;  // a parameter was appended: the next one takes a comma
 };
 
-// Appends one parameter's MASM type to proto (",:DWORD " ...). Returns its TypeCode,
+// A parameter made ready for its type to be classified: its pointer written as the pointer
+// type, its qualifiers and outer blanks gone, its type word first. The cleaning reads nothing
+// but the text and the pointer type, so that it can be kept for the text.
+struct CleanedParameter {
+    enum class Outcome : uint8_t {
+        Empty,    // nothing, or a text over-long: no type, and no comma before it
+        Refused,  // nothing left once qualifiers are gone, or a pointer that makes it over-long
+        Typed,
+    };
+    Outcome outcome = Outcome::Empty;
+    std::string text;
+};
+
+CleanedParameter CleanParameter(std::string parameter, std::string_view pointerType);
+
+// The cleanings of the parameters met last, by their text: a batch's prototypes and COM
+// methods pass the same few hundred parameters ("REFIID riid", "void **ppvObject") again and
+// again, and a cleaning takes a dozen passes over the text.
+class ParameterCleanings {
+  public:
+    const CleanedParameter& Clean(std::string_view parameter, std::string_view pointerType);
+
+  private:
+    std::string_view pointerType_;  // what the kept cleanings were made for
+    TextCache<CleanedParameter, 1024> kept_;
+};
+
+// Appends one cleaned parameter's MASM type to proto (",:DWORD " ...). Returns its TypeCode,
 // TC_UNKNOWN for an empty or unknown type; nullopt when nothing is left once qualifiers are
 // gone. lineNumber goes to the journal with an unknown type.
 std::optional<uint32_t> AppendParameterType(Session& session, ProtoLine& proto,
-                                            std::string& parameter, uint32_t lineNumber);
+                                            const CleanedParameter& parameter, uint32_t lineNumber);
 
 }  // namespace ondavel

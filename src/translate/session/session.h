@@ -17,6 +17,7 @@
 #include "core/name_set.h"
 #include "core/saved_strings.h"
 #include "declarations/type_class_cache.h"
+#include "declarations/type_mapping.h"
 #include "knowledge/knowledge_file.h"
 #include "session/target.h"
 
@@ -141,6 +142,10 @@ struct RunState {
     // macro says what its words say, whatever its own name holds. One that names none is kept
     // only where its name alone would say otherwise.
     NameSet conventionMacros;
+    // The parameters of prototypes and COM methods met last, each with its cleaned text, and
+    // those of COM methods and callbacks with their text reduced to a type and a name.
+    ParameterCleanings parameterCleanings;
+    TextCache<std::string, 1024> starredReductions;
     // The structure aliases the batch wrote ("UUID  TYPEDEF  GUID"): alias -> structure. Where
     // an alias stands, its structure stands too: the assembler's TYPEDEF wants it first.
     NameMap<std::string> structureAliases;

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "declarations/prototype_parameters.h"
 #include "declarations/type_list_index.h"
 #include "session/output.h"
 #include "statements/translate_file.h"
@@ -63,6 +64,25 @@ TEST(TypeTextTest, PointerToWord) {
                              {"a] [*", "DWORD", true},
                              {"HWND h", "HWND h", true},
                              {tooLongOnceRewritten, tooLongOnceRewritten, false}});
+}
+
+// A cleaning kept for a text is the one for the pointer type asked for; what cannot be typed
+// says so, kept or not.
+TEST(TypeTextTest, ParameterCleaningsFollowTheTextAndThePointerType) {
+    using Outcome = CleanedParameter::Outcome;
+    ParameterCleanings cleanings;
+    for (int round = 0; round < 2; ++round) {  // the second round reads what the first kept
+        const CleanedParameter& cleaned = cleanings.Clean("const char *lpName", "DWORD");
+        EXPECT_EQ(cleaned.outcome, Outcome::Typed);
+        EXPECT_EQ(cleaned.text, "DWORD lpName");
+        EXPECT_EQ(cleanings.Clean("IN", "DWORD").outcome, Outcome::Refused);
+        EXPECT_EQ(cleanings.Clean(" \t", "DWORD").outcome, Outcome::Empty);
+        // Rewritten, the pointer would pass the longest line.
+        const std::string overLong = "a*" + std::string(1037, 'b');
+        EXPECT_EQ(cleanings.Clean(overLong, "DWORD").outcome, Outcome::Refused);
+    }
+    EXPECT_EQ(cleanings.Clean("const char *lpName", "QWORD").text, "QWORD lpName");
+    EXPECT_EQ(cleanings.Clean("HWND hwnd", "QWORD").text, "HWND hwnd");
 }
 
 // The lookup rule stated plainly, entry after entry: the reference the list search must match.
@@ -244,6 +264,20 @@ TEST_F(TypeMappingTest, ClassesFollowTheHeadersChanges) {
     expectTwice("LDOUBLE", TC_REAL10, "REAL10");
 }
 
+// The reduction of a COM method's parameter is kept for its text, but whether a "__" word is
+// an annotation is asked each time: the header may have made it a type since.
+TEST_F(TypeMappingTest, AReducedParameterStillAsksWhetherItsFirstWordIsAType) {
+    for (int round = 0; round < 2; ++round) {
+        std::string parameter = "const WCHAR *pszName";
+        ReduceStarredParameter(session, parameter);
+        EXPECT_EQ(parameter, "            *pszName");
+        parameter = "__in  psz";
+        ReduceStarredParameter(session, parameter);
+        EXPECT_EQ(parameter, round == 0 ? "      psz" : "__in  psz");
+        RegisterTypeName(session, "__in", TC_DWORD);
+    }
+}
+
 TEST_F(TypeMappingTest, AppendParameterType) {
     struct Case {
         std::string_view lineBefore;
@@ -268,7 +302,9 @@ TEST_F(TypeMappingTest, AppendParameterType) {
     for (const Case& c : cases) {
         ProtoLine proto{std::string(c.lineBefore), c.cdeclSeen, c.first};
         std::string parameter(c.parameter);
-        EXPECT_EQ(AppendParameterType(session, proto, parameter, 120), c.result) << c.parameter;
+        EXPECT_EQ(AppendParameterType(session, proto, CleanParameter(parameter, "DWORD"), 120),
+                  c.result)
+            << c.parameter;
         EXPECT_EQ(proto.text, c.lineAfter) << c.parameter;
         // Only an empty parameter leaves the flag as it was.
         EXPECT_EQ(proto.hasParameter,
