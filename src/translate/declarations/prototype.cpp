@@ -63,6 +63,18 @@ bool IsFunctionPointer(std::string_view parameter) {
     return next != std::string_view::npos && parameter[next] == '(';
 }
 
+// The steps of a prototype parameter's reduction that read nothing but its text and the
+// pointer type.
+std::string ReducePrototypeText(std::string_view text, std::string_view pointerType) {
+    std::string parameter(text);
+    EnumAsDword(parameter);
+    BlankModifiers(parameter);
+    BlankPunctuation(parameter);
+    NormalizeDeclarator(parameter, pointerType);
+    KeepLastTwoWords(parameter);
+    return parameter;
+}
+
 // "LPLINECALLPARAMS const lpCallParams": a qualifier after the type says nothing of its size,
 // nor does a default value ("DWORD dwFlags = MFSTARTUP_FULL"). A pointer to a function is of
 // the pointer type.
@@ -74,11 +86,8 @@ void ReducePrototypeParameter(Session& session, std::string& parameter) {
     CutAtListEnd(parameter);
     parameter.resize(std::min(parameter.find('='), parameter.size()));
     BlankAnnotations(session, parameter);
-    EnumAsDword(parameter);
-    BlankModifiers(parameter);
-    BlankPunctuation(parameter);
-    NormalizeDeclarator(parameter, PointerType(session));
-    KeepLastTwoWords(parameter);
+    parameter =
+        session.run.prototypeReductions.Get(parameter, PointerType(session), ReducePrototypeText);
     BlankAnnotation(session, parameter);
 }
 

@@ -309,7 +309,7 @@ std::optional<uint32_t> AppendCleanedParameter(Session& session, ProtoLine& prot
         parameter.replace(typeStart, type.size(), PointerType(session));
     }
     const CleanedParameter& cleaned =
-        session.run.parameterCleanings.Clean(parameter, PointerType(session));
+        session.run.parameterCleanings.Get(parameter, PointerType(session), CleanParameter);
     return AppendParameterType(session, proto, cleaned, lineNumber);
 }
 

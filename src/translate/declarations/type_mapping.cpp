@@ -121,8 +121,9 @@ bool NamesConvention(const Session& session) {
     return session.run.target == Target::Win32;
 }
 
-CleanedParameter CleanParameter(std::string parameter, std::string_view pointerType) {
+CleanedParameter CleanParameter(std::string_view text, std::string_view pointerType) {
     using Outcome = CleanedParameter::Outcome;
+    std::string parameter(text);
     // The first rewriting of a pointer may fail on a text it would make over-long; the second
     // one then fails too, and refuses the parameter.
     PointerToWord(parameter, pointerType);
@@ -132,16 +133,6 @@ CleanedParameter CleanParameter(std::string parameter, std::string_view pointerT
         return {Outcome::Refused, {}};
     }
     return {Outcome::Typed, std::move(parameter)};
-}
-
-const CleanedParameter& ParameterCleanings::Clean(std::string_view parameter,
-                                                  std::string_view pointerType) {
-    if (pointerType != pointerType_) {
-        kept_.Forget();
-        pointerType_ = pointerType;
-    }
-    if (const CleanedParameter* cleaned = kept_.Find(parameter)) return *cleaned;
-    return kept_.Keep(parameter, CleanParameter(std::string(parameter), pointerType));
 }
 
 std::optional<uint32_t> AppendParameterType(Session& session, ProtoLine& proto,

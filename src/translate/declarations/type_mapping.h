@@ -124,18 +124,28 @@ struct CleanedParameter {
     std::string text;
 };
 
-CleanedParameter CleanParameter(std::string parameter, std::string_view pointerType);
+CleanedParameter CleanParameter(std::string_view parameter, std::string_view pointerType);
 
-// The cleanings of the parameters met last, by their text: a batch's prototypes and COM
-// methods pass the same few hundred parameters ("REFIID riid", "void **ppvObject") again and
-// again, and a cleaning takes a dozen passes over the text.
-class ParameterCleanings {
+// Values that follow from a text and the pointer type alone, kept for the texts met last: a
+// batch's prototypes and COM methods pass the same few hundred parameters ("REFIID riid",
+// "void **ppvObject") again and again, and reducing one takes a dozen passes over its text.
+template <typename Value>
+class PointerTypeCache {
   public:
-    const CleanedParameter& Clean(std::string_view parameter, std::string_view pointerType);
+    // What make(text, pointerType) gives, made only when it is not kept.
+    template <typename Make>
+    const Value& Get(std::string_view text, std::string_view pointerType, Make make) {
+        if (pointerType != pointerType_) {
+            kept_.Forget();
+            pointerType_ = pointerType;
+        }
+        if (const Value* value = kept_.Find(text)) return *value;
+        return kept_.Keep(text, make(text, pointerType));
+    }
 
   private:
-    std::string_view pointerType_;  // what the kept cleanings were made for
-    TextCache<CleanedParameter, 1024> kept_;
+    std::string_view pointerType_;  // what the kept values were made for
+    TextCache<Value, 1024> kept_;
 };
 
 // Appends one cleaned parameter's MASM type to proto (",:DWORD " ...). Returns its TypeCode,

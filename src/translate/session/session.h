@@ -142,9 +142,12 @@ struct RunState {
     // macro says what its words say, whatever its own name holds. One that names none is kept
     // only where its name alone would say otherwise.
     NameSet conventionMacros;
-    // The parameters of prototypes and COM methods met last, each with its cleaned text, and
-    // those of COM methods and callbacks with their text reduced to a type and a name.
-    ParameterCleanings parameterCleanings;
+    // The parameters met last, each with what the steps that read nothing but its text (and
+    // the pointer type) made of it: for a prototype's, a COM method's and a callback's, the
+    // cleaning before its type is classified; for a prototype's, and for a COM method's and a
+    // callback's, its reduction to a type and a name.
+    PointerTypeCache<CleanedParameter> parameterCleanings;
+    PointerTypeCache<std::string> prototypeReductions;
     TextCache<std::string, 1024> starredReductions;
     // The structure aliases the batch wrote ("UUID  TYPEDEF  GUID"): alias -> structure. Where
     // an alias stands, its structure stands too: the assembler's TYPEDEF wants it first.

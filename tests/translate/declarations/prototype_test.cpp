@@ -47,6 +47,17 @@ TEST_F(PrototypeTest, AfterAnInterfaceNamesWithUnderscoresNeedAnApiWord) {
               std::string("Get_Thing\0Plain\0Not_Proxy\0", 26));
 }
 
+// A parameter's reduction is kept for its text, but the words #defined as nothing are looked
+// for each time, and a pointer is of the target's size.
+TEST_F(PrototypeTest, AParameterMetBeforeStillLosesTheWordsDefinedAsNothingSince) {
+    const std::string statement = "int WINAPI Get(DWORD dw MYEMPTY, const char *p);";
+    EXPECT_EQ(Translate(statement), ";API\r\nGet PROTO : inconnu dw MYEMPTY ,:DWORD \r\n");
+    session.run.emptyMacros.insert("MYEMPTY");
+    EXPECT_EQ(Translate(statement), ";API\r\nGet PROTO :DWORD ,:DWORD \r\n");
+    session.run.target = Target::Win64;
+    EXPECT_EQ(Translate(statement), ";API\r\nGet PROTO :DWORD ,:QWORD \r\n");
+}
+
 // A word the batch never defined names a convention when a mark stands anywhere in it, in its
 // case: at its start, inside, or as its last three characters, but not cut by its end.
 TEST_F(PrototypeTest, ConventionNamedBySpelling) {

@@ -70,19 +70,22 @@ TEST(TypeTextTest, PointerToWord) {
 // says so, kept or not.
 TEST(TypeTextTest, ParameterCleaningsFollowTheTextAndThePointerType) {
     using Outcome = CleanedParameter::Outcome;
-    ParameterCleanings cleanings;
+    PointerTypeCache<CleanedParameter> cleanings;
+    const auto clean = [&](std::string_view parameter, std::string_view pointerType) {
+        return cleanings.Get(parameter, pointerType, CleanParameter);
+    };
     for (int round = 0; round < 2; ++round) {  // the second round reads what the first kept
-        const CleanedParameter& cleaned = cleanings.Clean("const char *lpName", "DWORD");
+        const CleanedParameter& cleaned = clean("const char *lpName", "DWORD");
         EXPECT_EQ(cleaned.outcome, Outcome::Typed);
         EXPECT_EQ(cleaned.text, "DWORD lpName");
-        EXPECT_EQ(cleanings.Clean("IN", "DWORD").outcome, Outcome::Refused);
-        EXPECT_EQ(cleanings.Clean(" \t", "DWORD").outcome, Outcome::Empty);
+        EXPECT_EQ(clean("IN", "DWORD").outcome, Outcome::Refused);
+        EXPECT_EQ(clean(" \t", "DWORD").outcome, Outcome::Empty);
         // Rewritten, the pointer would pass the longest line.
         const std::string overLong = "a*" + std::string(1037, 'b');
-        EXPECT_EQ(cleanings.Clean(overLong, "DWORD").outcome, Outcome::Refused);
+        EXPECT_EQ(clean(overLong, "DWORD").outcome, Outcome::Refused);
     }
-    EXPECT_EQ(cleanings.Clean("const char *lpName", "QWORD").text, "QWORD lpName");
-    EXPECT_EQ(cleanings.Clean("HWND hwnd", "QWORD").text, "HWND hwnd");
+    EXPECT_EQ(clean("const char *lpName", "QWORD").text, "QWORD lpName");
+    EXPECT_EQ(clean("HWND hwnd", "QWORD").text, "HWND hwnd");
 }
 
 // The lookup rule stated plainly, entry after entry: the reference the list search must match.
