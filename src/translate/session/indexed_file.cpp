@@ -3,6 +3,7 @@
 #include "core/file_io.h"
 #include "core/line_index.h"
 #include "core/staged_file.h"
+#include "session/output.h"
 #include "session/session.h"
 
 namespace ondavel {
@@ -13,6 +14,19 @@ namespace {
 struct StagedOutput {
     std::FILE* file = nullptr;
     ~StagedOutput() { DiscardStagedFile(file); }
+};
+
+// The session's output goes to a file while this lives. Lines it has not handed on when it
+// ends, as when a translation throws, are dropped with the file they were meant for.
+struct OutputTarget {
+    OutputTarget(Session& target, std::FILE* file) : session(target) {
+        session.run.outputFile = file;
+    }
+    ~OutputTarget() {
+        session.run.outputBuffer.clear();
+        session.run.outputFile = nullptr;
+    }
+    Session& session;
 };
 
 }  // namespace
@@ -33,9 +47,9 @@ FileResult OpenIndexedFile(Session& session, std::string_view inputName, LineInd
     std::string text;
     FileResult result = FileResult::Failed;
     if (LoadFile(session.host, inputName, text)) {
-        session.run.outputFile = output.file;
+        const OutputTarget target(session, output.file);
         result = ProcessIndexedText(session, std::move(text), index, processor);
-        session.run.outputFile = nullptr;
+        FlushOutput(session);
     }
     // A header that cannot be read still leaves its (empty) output file.
     return CommitRunFile(session, output.file) ? result : FileResult::Failed;

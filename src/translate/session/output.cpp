@@ -12,6 +12,9 @@ namespace ondavel {
 
 namespace {
 
+// The lines gathered for the output file before they are handed to it.
+constexpr size_t kOutputChunk = 64 * 1024;
+
 // Whether a text written holds a conditional-assembly line: "IF ", "IFDEF ", "IFNDEF ",
 // "ELSEIF ", "ENDIF " or a whole "ELSE" or "ENDIF" (also indented by a tab), on any of its
 // lines.
@@ -41,15 +44,25 @@ void WriteOutputLine(Session& session, std::string_view text) {
     // A text longer than a line is a block that ends its lines itself, up to its last one.
     const bool endsItsLines = text.size() > kOutputLineLimit && text.ends_with("\r\n");
     const std::string_view lineEnd = endsItsLines ? "" : "\r\n";
-    // Each line goes out whole, its CR LF included, joined in a buffer kept from one line to
-    // the next.
-    thread_local std::string line;
-    line.assign(text).append(lineEnd);
     if (session.run.outputMode == OutputMode::View) {
+        // Each line goes out whole, its CR LF included, joined in a buffer kept from one line
+        // to the next.
+        thread_local std::string line;
+        line.assign(text).append(lineEnd);
         session.host.AppendToView(line);
     } else if (session.run.outputFile != nullptr) {
-        std::fwrite(line.data(), 1, line.size(), session.run.outputFile);
+        std::string& gathered = session.run.outputBuffer;
+        gathered.append(text).append(lineEnd);
+        if (gathered.size() >= kOutputChunk) FlushOutput(session);
     }
+}
+
+void FlushOutput(Session& session) {
+    std::string& gathered = session.run.outputBuffer;
+    if (session.run.outputFile != nullptr) {
+        std::fwrite(gathered.data(), 1, gathered.size(), session.run.outputFile);
+    }
+    gathered.clear();
 }
 
 void WriteLineTo(Session& session, HeapBlock* destination, std::string_view text) {

@@ -17,8 +17,10 @@ inline constexpr int kOutputLineLimit = 1037;
 inline constexpr int kJournalLineLimit = 1036;
 
 // Writes text to the output view or the header's output file, as the session's output mode
-// says. An empty text writes nothing.
+// says. An empty text writes nothing. Lines for the file are gathered and handed to it some
+// tens of kilobytes at a time, and at the latest by FlushOutput.
 void WriteOutputLine(Session& session, std::string_view text);
+void FlushOutput(Session& session);
 
 // Writes text as one output line when destination is null, else appends it to destination as
 // one piece (followed by its NUL), to be written when the statement around it is complete.

@@ -104,6 +104,7 @@ struct RunState {
     Target target = Target::Win32;  // chosen before the kit: it names the output folder
     OutputMode outputMode = OutputMode::View;
     std::FILE* outputFile = nullptr;  // the output file of the header being translated
+    std::string outputBuffer;         // lines written and not yet handed to outputFile
     uint64_t conditionalLines = 0;    // IF, ELSE and ENDIF lines written so far
     std::FILE* journalFile = nullptr;
     std::FILE* textBlockFile = nullptr;  // BlocsdeTexte.txt
