@@ -120,8 +120,9 @@ bool ComInterface::StartMethod(std::string_view name) {
     // The lines are built in the buffers of the method before: most methods cost no allocation.
     MethodName(session_, name, methodName_);
     proto_.text.assign(interfaceBase_).append("_").append(methodName_).append(" PROTO ");
-    memberLine_ = "\t\t";
-    std::remove_copy(methodName_.begin(), methodName_.end(), std::back_inserter(memberLine_), '*');
+    memberLine_.assign("\t\t").append(methodName_);
+    memberLine_.erase(std::remove(memberLine_.begin() + 2, memberLine_.end(), '*'),
+                      memberLine_.end());
     const size_t nameLength = memberLine_.size() - 2;
     memberLine_.append(kMemberNameWidth - std::min(nameLength, kMemberNameWidth - 1), ' ');
     memberLine_.append("\tcomethod");
