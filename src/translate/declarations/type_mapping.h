@@ -144,7 +144,7 @@ class PointerTypeCache {
     }
 
   private:
-    std::string_view pointerType_;  // what the kept values were made for
+    std::string pointerType_;  // what the kept values were made for
     TextCache<Value, 1024> kept_;
 };
 
