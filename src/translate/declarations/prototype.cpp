@@ -65,14 +65,12 @@ bool IsFunctionPointer(std::string_view parameter) {
 
 // The steps of a prototype parameter's reduction that read nothing but its text and the
 // pointer type.
-std::string ReducePrototypeText(std::string_view text, std::string_view pointerType) {
-    std::string parameter(text);
+void ReducePrototypeText(std::string& parameter, std::string_view pointerType) {
     EnumAsDword(parameter);
     BlankModifiers(parameter);
     BlankPunctuation(parameter);
     NormalizeDeclarator(parameter, pointerType);
     KeepLastTwoWords(parameter);
-    return parameter;
 }
 
 // "LPLINECALLPARAMS const lpCallParams": a qualifier after the type says nothing of its size,
@@ -86,8 +84,7 @@ void ReducePrototypeParameter(Session& session, std::string& parameter) {
     CutAtListEnd(parameter);
     parameter.resize(std::min(parameter.find('='), parameter.size()));
     BlankAnnotations(session, parameter);
-    parameter =
-        session.run.prototypeReductions.Get(parameter, PointerType(session), ReducePrototypeText);
+    session.run.prototypeReductions.Apply(parameter, PointerType(session), ReducePrototypeText);
     BlankAnnotation(session, parameter);
 }
 

@@ -274,8 +274,8 @@ void BlankAnnotation(Session& session, std::string& parameter) {
 
 namespace {
 
-// The steps of the reduction that read nothing but the text.
-void ReduceStarredText(std::string& parameter) {
+// The steps of the reduction that read nothing but the text: no pointer is written out.
+void ReduceStarredText(std::string& parameter, std::string_view /*pointerType*/) {
     EnumAsDword(parameter);
     BlankPunctuation(parameter);
     BlankModifiers(parameter);
@@ -286,15 +286,7 @@ void ReduceStarredText(std::string& parameter) {
 }  // namespace
 
 void ReduceStarredParameter(Session& session, std::string& parameter) {
-    auto& reductions = session.run.starredReductions;
-    if (const std::string* kept = reductions.Find(parameter)) {
-        parameter = *kept;
-    } else {
-        std::string reduced = parameter;
-        ReduceStarredText(reduced);
-        reductions.Keep(parameter, reduced);
-        parameter.swap(reduced);
-    }
+    session.run.starredReductions.Apply(parameter, {}, ReduceStarredText);
     BlankAnnotation(session, parameter);
 }
 
@@ -308,9 +300,9 @@ std::optional<uint32_t> AppendCleanedParameter(Session& session, ProtoLine& prot
     if (session.run.arrayTypes.contains(type)) {
         parameter.replace(typeStart, type.size(), PointerType(session));
     }
-    const CleanedParameter& cleaned =
-        session.run.parameterCleanings.Get(parameter, PointerType(session), CleanParameter);
-    return AppendParameterType(session, proto, cleaned, lineNumber);
+    const Cleaning cleaning =
+        session.run.parameterCleanings.Apply(parameter, PointerType(session), CleanParameter);
+    return AppendParameterType(session, proto, cleaning, parameter, lineNumber);
 }
 
 }  // namespace ondavel

@@ -121,30 +121,26 @@ bool NamesConvention(const Session& session) {
     return session.run.target == Target::Win32;
 }
 
-CleanedParameter CleanParameter(std::string_view text, std::string_view pointerType) {
-    using Outcome = CleanedParameter::Outcome;
-    std::string parameter(text);
+Cleaning CleanParameter(std::string& parameter, std::string_view pointerType) {
     // The first rewriting of a pointer may fail on a text it would make over-long; the second
     // one then fails too, and refuses the parameter.
     PointerToWord(parameter, pointerType);
-    if (!TrimInPlace(parameter)) return {Outcome::Empty, {}};
+    if (!TrimInPlace(parameter)) return Cleaning::Empty;
     if (!PointerToWord(parameter, pointerType) || !StripQualifiers(parameter) ||
         !TrimInPlace(parameter)) {
-        return {Outcome::Refused, {}};
+        return Cleaning::Refused;
     }
-    return {Outcome::Typed, std::move(parameter)};
+    return Cleaning::Typed;
 }
 
-std::optional<uint32_t> AppendParameterType(Session& session, ProtoLine& proto,
-                                            const CleanedParameter& cleaned, uint32_t lineNumber) {
-    using Outcome = CleanedParameter::Outcome;
-    if (cleaned.outcome == Outcome::Empty) return TC_UNKNOWN;
+std::optional<uint32_t> AppendParameterType(Session& session, ProtoLine& proto, Cleaning cleaning,
+                                            const std::string& parameter, uint32_t lineNumber) {
+    if (cleaning == Cleaning::Empty) return TC_UNKNOWN;
     // The comma goes in before anything can refuse the parameter.
     if (proto.hasParameter) proto.text.append(",");
     proto.hasParameter = true;
-    if (cleaned.outcome == Outcome::Refused) return std::nullopt;
+    if (cleaning == Cleaning::Refused) return std::nullopt;
 
-    const std::string& parameter = cleaned.text;
     std::string typeWord = parameter.substr(0, FindFirstOf(parameter, kBlankSet));
     if (typeWord.front() == '.') {
         if (NamesConvention(session)) {

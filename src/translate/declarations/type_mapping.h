@@ -6,8 +6,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
-#include "core/text_cache.h"
+#include "core/short_text_cache.h"
 
 namespace ondavel {
 
@@ -114,44 +115,54 @@ struct ProtoLine {
 // A parameter made ready for its type to be classified: its pointer written as the pointer
 // type, its qualifiers and outer blanks gone, its type word first. The cleaning reads nothing
 // but the text and the pointer type, so that it can be kept for the text.
-struct CleanedParameter {
-    enum class Outcome : uint8_t {
-        Empty,    // nothing, or a text over-long: no type, and no comma before it
-        Refused,  // nothing left once qualifiers are gone, or a pointer that makes it over-long
-        Typed,
-    };
-    Outcome outcome = Outcome::Empty;
-    std::string text;
+enum class Cleaning : uint8_t {
+    Empty,    // nothing, or a text over-long: no type, and no comma before it
+    Refused,  // nothing left once qualifiers are gone, or a pointer that makes it over-long
+    Typed,
 };
+Cleaning CleanParameter(std::string& parameter, std::string_view pointerType);
 
-CleanedParameter CleanParameter(std::string_view parameter, std::string_view pointerType);
-
-// Values that follow from a text and the pointer type alone, kept for the texts met last: a
-// batch's prototypes and COM methods pass the same few hundred parameters ("REFIID riid",
-// "void **ppvObject") again and again, and reducing one takes a dozen passes over its text.
-template <typename Value>
-class PointerTypeCache {
+// Rewritings of texts that follow from the text and the pointer type alone, kept for the texts
+// met last: a batch's prototypes and COM methods pass the same few hundred parameters
+// ("REFIID riid", "void **ppvObject") again and again, and rewriting one takes a dozen passes
+// over its text.
+class TextRewrites {
   public:
-    // What make(text, pointerType) gives, made only when it is not kept.
-    template <typename Make>
-    const Value& Get(std::string_view text, std::string_view pointerType, Make make) {
+    // Rewrites text as rewrite(text, pointerType) does, which may return an enumeration of one
+    // byte, kept with the result; the rewrite runs only for a text not met lately.
+    template <typename Rewrite>
+    auto Apply(std::string& text, std::string_view pointerType, Rewrite rewrite) {
+        using Tag = std::invoke_result_t<Rewrite, std::string&, std::string_view>;
         if (pointerType != pointerType_) {
             kept_.Forget();
             pointerType_ = pointerType;
         }
-        if (const Value* value = kept_.Find(text)) return *value;
-        return kept_.Keep(text, make(text, pointerType));
+        const auto kept = kept_.Find(text);
+        if (kept) text.assign(kept->value);
+        if constexpr (std::is_void_v<Tag>) {
+            if (kept) return;
+            original_.assign(text);
+            rewrite(text, pointerType);
+            kept_.Keep(original_, 0, text);
+        } else {
+            if (kept) return static_cast<Tag>(kept->tag);
+            original_.assign(text);
+            const Tag tag = rewrite(text, pointerType);
+            kept_.Keep(original_, static_cast<uint8_t>(tag), text);
+            return tag;
+        }
     }
 
   private:
-    std::string pointerType_;  // what the kept values were made for
-    TextCache<Value, 1024> kept_;
+    std::string pointerType_;  // what the kept rewritings were made for
+    std::string original_;     // the text being rewritten, kept for its capacity
+    ShortTextCache<1024> kept_;
 };
 
 // Appends one cleaned parameter's MASM type to proto (",:DWORD " ...). Returns its TypeCode,
 // TC_UNKNOWN for an empty or unknown type; nullopt when nothing is left once qualifiers are
 // gone. lineNumber goes to the journal with an unknown type.
-std::optional<uint32_t> AppendParameterType(Session& session, ProtoLine& proto,
-                                            const CleanedParameter& parameter, uint32_t lineNumber);
+std::optional<uint32_t> AppendParameterType(Session& session, ProtoLine& proto, Cleaning cleaning,
+                                            const std::string& parameter, uint32_t lineNumber);
 
 }  // namespace ondavel

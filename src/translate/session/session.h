@@ -147,9 +147,9 @@ struct RunState {
     // the pointer type) made of it: for a prototype's, a COM method's and a callback's, the
     // cleaning before its type is classified; for a prototype's, and for a COM method's and a
     // callback's, its reduction to a type and a name.
-    PointerTypeCache<CleanedParameter> parameterCleanings;
-    PointerTypeCache<std::string> prototypeReductions;
-    TextCache<std::string, 1024> starredReductions;
+    TextRewrites parameterCleanings;
+    TextRewrites prototypeReductions;
+    TextRewrites starredReductions;
     // The structure aliases the batch wrote ("UUID  TYPEDEF  GUID"): alias -> structure. Where
     // an alias stands, its structure stands too: the assembler's TYPEDEF wants it first.
     NameMap<std::string> structureAliases;

@@ -69,23 +69,23 @@ TEST(TypeTextTest, PointerToWord) {
 // A cleaning kept for a text is the one for the pointer type asked for; what cannot be typed
 // says so, kept or not.
 TEST(TypeTextTest, ParameterCleaningsFollowTheTextAndThePointerType) {
-    using Outcome = CleanedParameter::Outcome;
-    PointerTypeCache<CleanedParameter> cleanings;
+    TextRewrites cleanings;
     const auto clean = [&](std::string_view parameter, std::string_view pointerType) {
-        return cleanings.Get(parameter, pointerType, CleanParameter);
+        std::string text(parameter);
+        const Cleaning cleaning = cleanings.Apply(text, pointerType, CleanParameter);
+        return std::pair(cleaning, text);
     };
     for (int round = 0; round < 2; ++round) {  // the second round reads what the first kept
-        const CleanedParameter& cleaned = clean("const char *lpName", "DWORD");
-        EXPECT_EQ(cleaned.outcome, Outcome::Typed);
-        EXPECT_EQ(cleaned.text, "DWORD lpName");
-        EXPECT_EQ(clean("IN", "DWORD").outcome, Outcome::Refused);
-        EXPECT_EQ(clean(" \t", "DWORD").outcome, Outcome::Empty);
+        EXPECT_EQ(clean("const char *lpName", "DWORD"),
+                  std::pair(Cleaning::Typed, std::string("DWORD lpName")));
+        EXPECT_EQ(clean("IN", "DWORD").first, Cleaning::Refused);
+        EXPECT_EQ(clean(" \t", "DWORD").first, Cleaning::Empty);
         // Rewritten, the pointer would pass the longest line.
         const std::string overLong = "a*" + std::string(1037, 'b');
-        EXPECT_EQ(clean(overLong, "DWORD").outcome, Outcome::Refused);
+        EXPECT_EQ(clean(overLong, "DWORD").first, Cleaning::Refused);
     }
-    EXPECT_EQ(clean("const char *lpName", "QWORD").text, "QWORD lpName");
-    EXPECT_EQ(clean("HWND hwnd", "QWORD").text, "HWND hwnd");
+    EXPECT_EQ(clean("const char *lpName", "QWORD").second, "QWORD lpName");
+    EXPECT_EQ(clean("HWND hwnd", "QWORD").second, "HWND hwnd");
 }
 
 // The lookup rule stated plainly, entry after entry: the reference the list search must match.
@@ -305,8 +305,8 @@ TEST_F(TypeMappingTest, AppendParameterType) {
     for (const Case& c : cases) {
         ProtoLine proto{std::string(c.lineBefore), c.cdeclSeen, c.first};
         std::string parameter(c.parameter);
-        EXPECT_EQ(AppendParameterType(session, proto, CleanParameter(parameter, "DWORD"), 120),
-                  c.result)
+        const Cleaning cleaning = CleanParameter(parameter, "DWORD");
+        EXPECT_EQ(AppendParameterType(session, proto, cleaning, parameter, 120), c.result)
             << c.parameter;
         EXPECT_EQ(proto.text, c.lineAfter) << c.parameter;
         // Only an empty parameter leaves the flag as it was.
