@@ -143,11 +143,11 @@ struct RunState {
     // macro says what its words say, whatever its own name holds. One that names none is kept
     // only where its name alone would say otherwise.
     NameSet conventionMacros;
-    // The parameters met last, each with what the steps that read nothing but its text (and
-    // the pointer type) made of it: for a prototype's, a COM method's and a callback's, the
-    // cleaning before its type is classified; for a prototype's, and for a COM method's and a
-    // callback's, its reduction to a type and a name.
+    // The parameters met last, each with what the steps that read nothing but its text and the
+    // pointer type made of it. The cleaning before a type is classified, for every parameter:
     TextRewrites parameterCleanings;
+    // The reduction to a type and a name, of a prototype's parameter and of a COM method's or a
+    // callback's, whose pointers keep only what follows their '*':
     TextRewrites prototypeReductions;
     TextRewrites starredReductions;
     // The structure aliases the batch wrote ("UUID  TYPEDEF  GUID"): alias -> structure. Where
