@@ -49,10 +49,15 @@ void NameSet::SetFlagsAt(size_t entry, uint32_t flags) {
     std::memcpy(text_.data() + entry, &flags, sizeof flags);
 }
 
-uint32_t NameSet::flags(std::string_view name) const {
-    if (count_ == 0) return 0;
+size_t NameSet::EntryOf(std::string_view name) const {
+    if (count_ == 0) return std::string::npos;
     const Slot& slot = slots_[SlotOf(name, HashOf(name))];
-    return slot.place == 0 ? 0 : FlagsAt(slot.place - 1);
+    return slot.place == 0 ? std::string::npos : slot.place - 1;
+}
+
+uint32_t NameSet::flags(std::string_view name) const {
+    const size_t entry = EntryOf(name);
+    return entry == std::string::npos ? 0 : FlagsAt(entry);
 }
 
 void NameSet::Prefetch(std::string_view name) const {
@@ -83,10 +88,9 @@ void NameSet::set(std::string_view name, uint32_t flags) {
 }
 
 bool NameSet::erase(std::string_view name) {
-    if (count_ == 0) return false;
-    const Slot& slot = slots_[SlotOf(name, HashOf(name))];
-    if (slot.place == 0 || FlagsAt(slot.place - 1) == 0) return false;
-    SetFlagsAt(slot.place - 1, 0);
+    const size_t entry = EntryOf(name);
+    if (entry == std::string::npos || FlagsAt(entry) == 0) return false;
+    SetFlagsAt(entry, 0);
     return true;
 }
 

@@ -45,6 +45,8 @@ class NameSet {
 
     // The slot that holds name, or the free slot where it would go.
     size_t SlotOf(std::string_view name, uint32_t hash) const;
+    // Where the entry of name starts in text_; npos when it has none.
+    size_t EntryOf(std::string_view name) const;
     // Where the entry of name starts in text_, a new one made for it when it had none.
     size_t Claim(std::string_view name);
     uint32_t FlagsAt(size_t entry) const;

@@ -133,19 +133,21 @@ class TextRewrites {
     template <typename Rewrite>
     auto Apply(std::string& text, std::string_view pointerType, Rewrite rewrite) {
         using Tag = std::invoke_result_t<Rewrite, std::string&, std::string_view>;
-        if (pointerType != pointerType_) {
-            kept_.Forget();
-            pointerType_ = pointerType;
-        }
-        const auto kept = kept_.Find(text);
-        if (kept) text.assign(kept->value);
         if constexpr (std::is_void_v<Tag>) {
-            if (kept) return;
-            original_.assign(text);
-            rewrite(text, pointerType);
-            kept_.Keep(original_, 0, text);
+            // A rewrite that tells nothing is kept with a tag of 0.
+            Apply(text, pointerType, [&](std::string& rewritten, std::string_view type) {
+                rewrite(rewritten, type);
+                return uint8_t{0};
+            });
         } else {
-            if (kept) return static_cast<Tag>(kept->tag);
+            if (pointerType != pointerType_) {
+                kept_.Forget();
+                pointerType_ = pointerType;
+            }
+            if (const auto kept = kept_.Find(text)) {
+                text.assign(kept->value);
+                return static_cast<Tag>(kept->tag);
+            }
             original_.assign(text);
             const Tag tag = rewrite(text, pointerType);
             kept_.Keep(original_, static_cast<uint8_t>(tag), text);
