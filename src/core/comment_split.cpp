@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/line_index.h"
 #include "core/text.h"
 
 namespace ondavel {
@@ -93,6 +94,17 @@ LineParts SplitComment(std::string& line, std::string& comment, bool& inBlockCom
     return {.hasCode = hasCode,
             .completeComment = commented && !inBlockComment,
             .openComment = inBlockComment};
+}
+
+std::optional<std::string_view> UncommentedCode(const LineIndex& index, std::string_view raw,
+                                                bool inBlockComment) {
+    if (inBlockComment || !index.TerminatorFree() || raw.size() >= kLineLimit ||
+        raw.find('/') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view code = TrimEnds(raw);
+    if (code.empty()) return std::nullopt;
+    return code;
 }
 
 }  // namespace ondavel

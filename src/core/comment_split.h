@@ -1,7 +1,9 @@
 // Separating the code of a line from its C comments.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace ondavel {
 
@@ -19,5 +21,14 @@ struct LineParts {
 // there is any, and its comments, which go to comment as ";" followed by their text.
 // inBlockComment carries an open "/*" comment from one line to the next.
 LineParts SplitComment(std::string& line, std::string& comment, bool& inBlockComment);
+
+class LineIndex;
+
+// The code of raw, a line of index, trimmed, as copying it with CopyIndexedLine and splitting
+// it with SplitComment would leave it, when that is all the split would do: outside a comment,
+// a line that copies whole and holds no '/' is all code, and no comment. nullopt when the line
+// has to be copied and split, or holds no code.
+std::optional<std::string_view> UncommentedCode(const LineIndex& index, std::string_view raw,
+                                                bool inBlockComment);
 
 }  // namespace ondavel

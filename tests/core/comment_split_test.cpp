@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
+#include "core/line_index.h"
+#include "core/text.h"
+
 namespace ondavel {
 namespace {
 
@@ -46,6 +52,51 @@ TEST(CommentSplitTest, SeparatesCodeFromComments) {
         EXPECT_EQ(comment, c.comment) << c.input;
         EXPECT_EQ(open, c.openAfter) << c.input;
     }
+}
+
+// A line that needs no split is read where it stands: its code is the line trimmed, exactly
+// what copying, splitting and trimming it give. Any line that may hold a comment, one read
+// inside a comment, one that does not copy whole and one without code are left to the split.
+TEST(CommentSplitTest, ALineWithoutCommentIsItsOwnCodeWithoutASplit) {
+    struct Case {
+        std::string line;
+        bool inBlockComment;
+        std::optional<std::string> code;
+    };
+    const Case cases[] = {
+        {"\t  int a;  ", false, "int a;"},
+        {"char *s = \"x\", c = 'y';", false, "char *s = \"x\", c = 'y';"},
+        {"int a; // c", false, std::nullopt},
+        {"x = a / b;", false, std::nullopt},
+        {"s = \"http://x\";", false, std::nullopt},
+        {"int a;", true, std::nullopt},
+        {" \t ", false, std::nullopt},
+        {std::string(kLineLimit, 'x'), false, std::nullopt},
+        {std::string(kLineLimit - 1, 'x'), false, std::string(kLineLimit - 1, 'x')},
+    };
+    for (const Case& c : cases) {
+        LineIndex index;
+        ASSERT_TRUE(index.Build(c.line + "\r\nend\r\n"));
+        std::string_view raw;
+        ASSERT_TRUE(index.Line(1, raw));
+        const std::optional<std::string_view> code = UncommentedCode(index, raw, c.inBlockComment);
+        EXPECT_EQ(code, c.code) << c.line.substr(0, 40);
+        if (!code) continue;
+        std::string copy;
+        std::string comment;
+        bool open = c.inBlockComment;
+        ASSERT_TRUE(CopyIndexedLine(index, copy, raw));
+        EXPECT_EQ(SplitComment(copy, comment, open), kCode);
+        EXPECT_EQ(TrimEnds(copy), *code);
+        EXPECT_EQ(comment, "");
+        EXPECT_FALSE(open);
+    }
+    // A text that holds a NUL anywhere is copied up to it: its lines are always split.
+    LineIndex withNul;
+    ASSERT_TRUE(withNul.Build(std::string("int a;\r\nx\0y\r\n", 14)));
+    std::string_view raw;
+    ASSERT_TRUE(withNul.Line(1, raw));
+    EXPECT_EQ(UncommentedCode(withNul, raw, false), std::nullopt);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // #define NAME value  ->  NAME<tab>equ<tab>< value in MASM syntax >
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -224,15 +225,24 @@ class DefineTranslation {
 
     bool ReadFirstLine() {
         std::string_view raw;
-        if (!index_.Line(reader_.lineNumber, raw) || !CopyIndexedLine(index_, line_, raw) ||
-            line_.empty()) {
+        if (!index_.Line(reader_.lineNumber, raw)) return false;
+        if (const std::optional<std::string_view> code =
+                UncommentedCode(index_, raw, session_.header.inBlockComment)) {
+            line_.assign(*code);
+        } else if (!SplitFirstLine(raw)) {
             return false;
         }
+        BlankResourceMacro();
+        return true;
+    }
+
+    // The first line's code, trimmed, in line_; false when it has none.
+    bool SplitFirstLine(std::string_view raw) {
+        if (!CopyIndexedLine(index_, line_, raw) || line_.empty()) return false;
         SplitComment(line_, KeptBuffers().comment, session_.header.inBlockComment);
         const std::string_view trimmed = Trimmed(line_);
         if (trimmed.empty()) return false;
         KeepPart(line_, trimmed);
-        BlankResourceMacro();
         return true;
     }
 

@@ -1,5 +1,7 @@
 #include "session/output.h"
 
+#include <optional>
+
 #include "core/comment_split.h"
 #include "core/host.h"
 #include "core/line_index.h"
@@ -179,6 +181,15 @@ bool NextStatementLine(Session& session, LineIndex& index, StatementReader& read
         }
         ++reader.lineNumber;
         if (line.empty()) continue;
+        if (const std::optional<std::string_view> code =
+                UncommentedCode(index, line, session.header.inBlockComment)) {
+            // All that splitting the line would give: its code, and no comment.
+            reader.workLine.assign(*code);
+            reader.commentScratch.clear();
+            reader.hasComment = false;
+            reader.commentOpen = false;
+            return true;
+        }
         if (!CopyIndexedLine(index, reader.workLine, line)) {
             session.host.ShowMessage(texts::kFatalCaption, texts::kLineTooLongToRead,
                                      MessageIcon::Stop);

@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -283,10 +284,15 @@ void FinishStatement(Session& session, const ScanState& state, uint32_t lastLine
     }
 }
 
-// The trimmed code of line as the scan reads it; empty for a line it passes over.
+// The trimmed code of line as the scan reads it; empty for a line it passes over. A line
+// with no comment is read where it stands.
 std::string_view ReadCode(const LineIndex& index, std::string_view raw, std::string& work,
                           std::string& comment, bool& commentOpen) {
-    if (IsEmptyLine(raw) || !CopyIndexedLine(index, work, raw) || work.empty()) return {};
+    if (IsEmptyLine(raw)) return {};
+    if (const std::optional<std::string_view> code = UncommentedCode(index, raw, commentOpen)) {
+        return *code;
+    }
+    if (!CopyIndexedLine(index, work, raw) || work.empty()) return {};
     if (!SplitComment(work, comment, commentOpen).hasCode) return {};
     // The copied line holds no terminator: its code is trimmed as it stands.
     return TrimEnds(work);

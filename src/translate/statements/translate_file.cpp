@@ -1,6 +1,7 @@
 #include "statements/translate_file.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "aggregates/name_list_file.h"
@@ -125,8 +126,14 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
 Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line) {
     std::string_view raw;
     if (!index.Line(line, raw)) return Step::EndOfFile;
-    if (raw.empty() || !CopyIndexedLine(index, walk.work, raw) || walk.work.empty())
-        return Step::NextLine;
+    if (raw.empty()) return Step::NextLine;
+    if (const std::optional<std::string_view> code =
+            UncommentedCode(index, raw, session.header.inBlockComment)) {
+        walk.work.assign(*code);
+        walk.comment.clear();
+        return TranslateStatement(session, index, walk, line, true);
+    }
+    if (!CopyIndexedLine(index, walk.work, raw) || walk.work.empty()) return Step::NextLine;
     const bool outsideComment = !session.header.inBlockComment;
     if (SplitComment(walk.work, walk.comment, session.header.inBlockComment).hasCode) {
         return TranslateStatement(session, index, walk, line, outsideComment);
