@@ -130,7 +130,6 @@ Step TranslateLine(Session& session, LineIndex& index, Walk& walk, uint32_t line
     if (const std::optional<std::string_view> code =
             UncommentedCode(index, raw, session.header.inBlockComment)) {
         walk.work.assign(*code);
-        walk.comment.clear();
         return TranslateStatement(session, index, walk, line, true);
     }
     if (!CopyIndexedLine(index, walk.work, raw) || walk.work.empty()) return Step::NextLine;
