@@ -55,10 +55,16 @@ class KnowledgeKeyIndex {
     struct Table {
         std::vector<Slot> slots;
         std::vector<Entry> entries;
+        // The pairs of a first and a last character that the keys have, folded as the
+        // comparison folds them, six bits of each: most words looked up are no key, and a word
+        // whose pair no key has is told so without a hash.
+        std::array<uint64_t, 64> ends{};
         bool foldCase = false;
         // The slot that holds key, or the free slot where it would go.
         size_t SlotOf(std::string_view key, uint64_t hash) const;
         uint64_t HashOf(std::string_view key) const;
+        // The pair of key (not empty) as a place in ends.
+        unsigned EndsOf(std::string_view key) const;
     };
     std::array<Table, kRangeCount> ranges_;
 };
