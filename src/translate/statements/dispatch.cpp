@@ -28,9 +28,10 @@ std::string_view WordAt(std::string_view text, size_t from, std::string_view del
 
 // The name a "#define NAME ..." line defines: the blank-separated word after the directive.
 std::string_view DefinedName(std::string_view code) {
-    size_t directiveEnd = 0;
-    while (directiveEnd < code.size() && !IsBlank(code[directiveEnd])) ++directiveEnd;
-    return directiveEnd == code.size() ? std::string_view{} : WordAt(code, directiveEnd, kBlanks);
+    const size_t directiveEnd = FindAnyOf(code, 0, kBlanks);
+    if (directiveEnd == code.size()) return {};
+    const size_t start = SkipBlanks(code, directiveEnd);
+    return code.substr(start, FindAnyOf(code, start, kBlanks) - start);
 }
 
 // "#define NAME(" with the '(' right after the name: a macro that takes arguments, which only

@@ -28,7 +28,7 @@ class DispatchTest : public HeaderFixture {
 };
 
 TEST_F(DispatchTest, PointerDefinesAndHandleMacrosNameDwordTypes) {
-    Dispatch("#define LPFOO FOO *\r\n", "#define");
+    Dispatch("#define\tLPFOO\t FOO *\r\n", "#define");
     Dispatch("#define  PBAR   BAR*\r\n", "#define");
     Dispatch("DECLARE_HANDLE( HWND );\r\n", "DECLARE_HANDLE");
     Dispatch("DECLARE_HANDLE();\r\n", "DECLARE_HANDLE");  // no argument: nothing
