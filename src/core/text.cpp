@@ -116,7 +116,11 @@ size_t SkipBlanks(std::string_view text, size_t from) {
 }
 
 size_t FindAnyOf(std::string_view text, size_t from, std::string_view set) {
-    return FindAny(text, from, set);
+    if (set.size() <= 3) return FindAny(text, from, set);
+    for (from = std::min(from, text.size()); from < text.size(); ++from) {
+        if (IsOneOf(text[from], set)) break;
+    }
+    return from;
 }
 
 size_t FindFirstOf(std::string_view text, const CharacterSet& set, size_t from) {

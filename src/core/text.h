@@ -47,8 +47,9 @@ inline bool IsOneOf(char c, std::string_view set) {
 }
 // The position of the first character at or after from that is no blank or tab.
 size_t SkipBlanks(std::string_view text, size_t from);
-// The position of the first character at or after from that is one of set (one to three
-// characters); text.size() when there is none.
+// The position of the first character at or after from that is one of set (not empty);
+// text.size() when there is none. A set of one to three characters is searched sixteen
+// characters at a time.
 size_t FindAnyOf(std::string_view text, size_t from, std::string_view set);
 // Characters 32 and below (blank, tab, control characters) are trimmed from both ends of lines.
 inline bool IsTrimmable(char c) {

@@ -44,6 +44,16 @@ unsigned KnowledgeKeyIndex::Table::EndsOf(std::string_view key) const {
     return six(key.front()) << 6 | six(key.back());
 }
 
+void KnowledgeKeyIndex::Table::MarkEnds(std::string_view key) {
+    const unsigned pair = EndsOf(key);
+    ends[pair >> 6] |= uint64_t{1} << (pair & 63);
+}
+
+bool KnowledgeKeyIndex::Table::MayHold(std::string_view key) const {
+    const unsigned pair = EndsOf(key);
+    return (ends[pair >> 6] >> (pair & 63) & 1) != 0;
+}
+
 size_t KnowledgeKeyIndex::Table::SlotOf(std::string_view key, uint64_t hash) const {
     const size_t mask = slots.size() - 1;
     const uint32_t hashHigh = HashHigh(hash);
@@ -70,8 +80,7 @@ KnowledgeKeyIndex::KnowledgeKeyIndex(const KnowledgeFile& file) {
             if (slot.entry != 0) continue;
             table.entries.push_back({key, ReadAnswer(line)});
             slot = {HashHigh(hash), static_cast<uint32_t>(table.entries.size())};
-            const unsigned ends = table.EndsOf(key);
-            table.ends[ends >> 6] |= uint64_t{1} << (ends & 63);
+            table.MarkEnds(key);
         }
     }
 }
@@ -79,8 +88,7 @@ KnowledgeKeyIndex::KnowledgeKeyIndex(const KnowledgeFile& file) {
 const EntryAnswer* KnowledgeKeyIndex::Find(int range, std::string_view word) const {
     if (range < 0 || range >= kRangeCount || word.empty()) return nullptr;
     const Table& table = ranges_[range];
-    const unsigned ends = table.EndsOf(word);
-    if ((table.ends[ends >> 6] >> (ends & 63) & 1) == 0) return nullptr;
+    if (!table.MayHold(word)) return nullptr;
     const Slot& slot = table.slots[table.SlotOf(word, table.HashOf(word))];
     return slot.entry == 0 ? nullptr : &table.entries[slot.entry - 1].answer;
 }

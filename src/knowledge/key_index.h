@@ -63,6 +63,9 @@ class KnowledgeKeyIndex {
         // The slot that holds key, or the free slot where it would go.
         size_t SlotOf(std::string_view key, uint64_t hash) const;
         uint64_t HashOf(std::string_view key) const;
+        // Sets the bit of key's pair (key not empty); whether a key (not empty) may hold it.
+        void MarkEnds(std::string_view key);
+        bool MayHold(std::string_view key) const;
         // The pair of key (not empty) as a place in ends.
         unsigned EndsOf(std::string_view key) const;
     };

@@ -20,18 +20,14 @@ namespace {
 constexpr size_t kAggregateMacroLimit = 99;
 
 std::string_view WordAt(std::string_view text, size_t from, std::string_view delimiters) {
-    while (from < text.size() && IsBlank(text[from])) ++from;
-    size_t end = from;
-    while (end < text.size() && !IsOneOf(text[end], delimiters)) ++end;
-    return text.substr(std::min(from, text.size()), end - from);
+    const size_t start = std::min(SkipBlanks(text, from), text.size());
+    return text.substr(start, FindAnyOf(text, start, delimiters) - start);
 }
 
 // The name a "#define NAME ..." line defines: the blank-separated word after the directive.
 std::string_view DefinedName(std::string_view code) {
     const size_t directiveEnd = FindAnyOf(code, 0, kBlanks);
-    if (directiveEnd == code.size()) return {};
-    const size_t start = SkipBlanks(code, directiveEnd);
-    return code.substr(start, FindAnyOf(code, start, kBlanks) - start);
+    return directiveEnd == code.size() ? std::string_view{} : WordAt(code, directiveEnd, kBlanks);
 }
 
 // "#define NAME(" with the '(' right after the name: a macro that takes arguments, which only
