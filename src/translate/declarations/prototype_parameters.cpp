@@ -256,7 +256,8 @@ void BlankBeforeStar(std::string& parameter) {
 }
 
 void BlankAnnotation(Session& session, std::string& parameter) {
-    if (CountWords(parameter) < 2) return;
+    // An annotation begins with "__", which most parameters hold nowhere.
+    if (parameter.find("__") == std::string::npos || CountWords(parameter) < 2) return;
     for (size_t at = SkipBlanks(parameter, 0); at < parameter.size();
          at = SkipBlanks(parameter, WordEnd(parameter, at))) {
         if (parameter.compare(at, 2, "__") != 0) continue;
