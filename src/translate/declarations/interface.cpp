@@ -37,7 +37,7 @@ void TakeThis(StatementCursor& cursor, ComInterface& com) {
     const std::optional<int> at =
         FindWord(1, cursor.Rest(), "THIS", Case::Ignore, " _\t(", " _\t)");
     if (at != 1 && at != 2) return;
-    std::string& line = cursor.Reader().workLine;
+    std::string& line = cursor.OwnLine();
     const size_t end = std::min(line.find_first_of(" \t)", cursor.Column()), line.size());
     std::fill(line.begin() + static_cast<std::ptrdiff_t>(cursor.Column()),
               line.begin() + static_cast<std::ptrdiff_t>(end), ' ');

@@ -168,7 +168,8 @@ void FlushPendingComment(Session& session, StatementReader& reader) {
 
 }  // namespace
 
-bool NextStatementLine(Session& session, LineIndex& index, StatementReader& reader) {
+std::optional<std::string_view> NextStatementCode(Session& session, LineIndex& index,
+                                                  StatementReader& reader) {
     const bool writeComments = reader.commentMode == CommentMode::Write;
     if (writeComments) FlushPendingComment(session, reader);
     const uint32_t lastLine = session.statement.counts.lastLine;
@@ -177,23 +178,22 @@ bool NextStatementLine(Session& session, LineIndex& index, StatementReader& read
         if ((lastLine != 0 && reader.lineNumber >= lastLine) ||
             !index.Line(reader.lineNumber + 1, line)) {
             WriteJournalLine(session, texts::kPastStatementEnd, reader.lineNumber);
-            return false;
+            return std::nullopt;
         }
         ++reader.lineNumber;
         if (line.empty()) continue;
         if (const std::optional<std::string_view> code =
                 UncommentedCode(index, line, session.header.inBlockComment)) {
             // All that splitting the line would give: its code, and no comment.
-            reader.workLine.assign(*code);
             reader.commentScratch.clear();
             reader.hasComment = false;
             reader.commentOpen = false;
-            return true;
+            return code;
         }
         if (!CopyIndexedLine(index, reader.workLine, line)) {
             session.host.ShowMessage(texts::kFatalCaption, texts::kLineTooLongToRead,
                                      MessageIcon::Stop);
-            return false;
+            return std::nullopt;
         }
         const LineParts parts =
             SplitComment(reader.workLine, reader.commentScratch, session.header.inBlockComment);
@@ -209,8 +209,15 @@ bool NextStatementLine(Session& session, LineIndex& index, StatementReader& read
         const std::string_view code = TrimEnds(reader.workLine);
         if (code.empty()) continue;
         KeepPart(reader.workLine, code);
-        return true;
+        return reader.workLine;
     }
+}
+
+bool NextStatementLine(Session& session, LineIndex& index, StatementReader& reader) {
+    const std::optional<std::string_view> code = NextStatementCode(session, index, reader);
+    if (!code) return false;
+    if (code->data() != reader.workLine.data()) reader.workLine.assign(*code);
+    return true;
 }
 
 }  // namespace ondavel

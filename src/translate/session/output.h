@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -55,8 +56,12 @@ struct StatementReader {
     std::string commentScratch;
 };
 
-// Places the statement's next code line, trimmed, in reader.workLine; false when that line is
-// over-long or the statement's last line has been passed.
+// The statement's next code line, trimmed; nothing when that line is over-long or the
+// statement's last line has been passed. A line without comment is seen where it stands in
+// index's text; any other is split in reader.workLine, which the answer then views.
+std::optional<std::string_view> NextStatementCode(Session& session, LineIndex& index,
+                                                  StatementReader& reader);
+// Places the statement's next code line, trimmed, in reader.workLine; false when there is none.
 bool NextStatementLine(Session& session, LineIndex& index, StatementReader& reader);
 
 }  // namespace ondavel

@@ -44,13 +44,16 @@ bool StatementCursor::NextLine() {
     if (!expanded_.empty()) {
         reader_.workLine = std::move(expanded_.back());
         expanded_.pop_back();
+        line_ = reader_.workLine;
         return true;
     }
     do {
-        if (!NextStatementLine(session_, index_, reader_)) {
-            reader_.workLine.clear();
+        const std::optional<std::string_view> code = NextStatementCode(session_, index_, reader_);
+        if (!code) {
+            line_ = {};
             return false;
         }
+        line_ = *code;
     } while (InCppOnlyBranch());
     if (OpensCppOnlyBranch(Line())) inCppOnlyBranch_ = true;
     return true;
@@ -131,6 +134,14 @@ void StatementCursor::Expand(size_t resume, const std::vector<std::string>& line
     expanded_.push_back(std::move(rest));
     expanded_.insert(expanded_.end(), lines.rbegin(), lines.rend());
     NextLine();
+}
+
+std::string& StatementCursor::OwnLine() {
+    if (line_.data() != reader_.workLine.data()) {
+        reader_.workLine.assign(line_);
+        line_ = reader_.workLine;
+    }
+    return reader_.workLine;
 }
 
 void StatementCursor::ResumeAfter(uint32_t lineNumber) {

@@ -51,7 +51,9 @@ class StatementCursor {
     void Advance(size_t n = 1) { column_ += n; }
     size_t Column() const { return column_; }
     void SetColumn(size_t column) { column_ = column; }
-    std::string_view Line() const { return reader_.workLine; }
+    std::string_view Line() const { return line_; }
+    // The current line's code as a text of the cursor's own, for a scan that blanks part of it.
+    std::string& OwnLine();
     // The code of the current line from the column on.
     std::string_view Rest() const { return Line().substr(std::min(column_, Line().size())); }
     // Ends the current line: the next scan across lines reads the following one.
@@ -97,6 +99,9 @@ class StatementCursor {
     bool InCppOnlyBranch();
 
     StatementReader reader_;
+    // The current line's code: where it stands in the index's text when it holds no comment,
+    // else reader_.workLine.
+    std::string_view line_;
     // The lines Expand put before the statement's next, the next one last: a cursor that never
     // expands (most do not) allocates nothing for them.
     std::vector<std::string> expanded_;
