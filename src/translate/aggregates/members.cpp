@@ -170,6 +170,11 @@ void TranslateDeclarator(AggregateWork& work, std::string text) {
 
 void TranslateMember(AggregateWork& work, std::string_view member) {
     if (member.find_first_not_of(kBlanks) == std::string_view::npos) return;
+    // Most members declare one name, with no bracket to balance: the member is its declarator.
+    if (FindAnyOf(member, 0, ",([") == member.size()) {
+        TranslateDeclarator(work, std::string(member));
+        return;
+    }
     for (std::string& declarator : SplitDeclarators(member)) {
         TranslateDeclarator(work, std::move(declarator));
     }
