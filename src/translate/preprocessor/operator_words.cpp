@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/text.h"
+
 namespace ondavel {
 
 namespace {
@@ -15,13 +17,20 @@ constexpr OperatorWord kOperatorWords[] = {
     {"+", "+"},    {"-", "-"},    {"*", "*"},   {"/", "/"},   {"%", "MOD"},
 };
 
+// The characters an operator begins with.
+constexpr CharacterSet kOperatorInitials = [] {
+    CharacterSet initials{};
+    for (const OperatorWord& word : kOperatorWords) AddInitial(initials, word.c);
+    return initials;
+}();
+
 }  // namespace
 
 const OperatorWord* OperatorAt(std::string_view text,
                                std::initializer_list<std::string_view> leftOut) {
-    if (text.empty()) return nullptr;
+    // Most texts begin with no operator: their first character rules out every one.
+    if (text.empty() || !InSet(kOperatorInitials, text[0])) return nullptr;
     for (const OperatorWord& word : kOperatorWords) {
-        // Most texts begin with no operator: the first character rules nearly all of them out.
         if (word.c[0] == text[0] && text.starts_with(word.c) &&
             std::find(leftOut.begin(), leftOut.end(), word.c) == leftOut.end()) {
             return &word;
