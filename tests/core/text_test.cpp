@@ -105,6 +105,46 @@ TEST(TextTest, InStringFindsTheFirstOccurrenceFromStart) {
     }
 }
 
+// Ignoring case, a-z and A-Z alone fold: '@' and '`', '[' and '{', '\xC1' and '\xE1' differ by
+// the same bit as 'A' and 'a' but stay apart. Every text of up to forty characters drawn from
+// such pairs, across the sixteen-character blocks, agrees with a plain comparison at each place.
+TEST(TextTest, InStringIgnoringCaseAgreesWithAPlainComparison) {
+    const std::string_view alphabet = "aAbB@`[{\xC1\xE1_ ";
+    const auto plain = [](std::string_view text, size_t from, std::string_view pattern) {
+        for (size_t at = from; at + pattern.size() <= text.size(); ++at) {
+            bool same = true;
+            for (size_t i = 0; i < pattern.size(); ++i) {
+                same = same && FoldCase(text[at + i]) == FoldCase(pattern[i]);
+            }
+            if (same) return static_cast<int>(at) + 1;
+        }
+        return 0;
+    };
+    uint32_t seed = 12345;
+    const auto next = [&] {
+        seed = seed * 1103515245u + 12345u;
+        return alphabet[(seed >> 16) % alphabet.size()];
+    };
+    for (int round = 0; round < 20000; ++round) {
+        std::string text(static_cast<size_t>(round % 41), ' ');
+        for (char& c : text) c = next();
+        std::string pattern(static_cast<size_t>(1 + round % 3), ' ');
+        for (char& c : pattern) c = next();
+        // Every other pattern is a piece of the text, its letters' cases swapped: found there.
+        if (round % 2 == 0 && pattern.size() <= text.size()) {
+            const size_t at = static_cast<size_t>(next()) % (text.size() - pattern.size() + 1);
+            for (size_t i = 0; i < pattern.size(); ++i) {
+                const char c = text[at + i];
+                pattern[i] = IsLetter(c) ? static_cast<char>(c ^ 0x20) : c;
+            }
+        }
+        const int start = 1 + round % 5;
+        EXPECT_EQ(InString(start, text, pattern, Case::Ignore).value_or(0),
+                  plain(text, static_cast<size_t>(start - 1), pattern))
+            << start << " '" << text << "' '" << pattern << "'";
+    }
+}
+
 // A rejected occurrence makes the search resume past its whole length: in "xababa" the "aba" at 2
 // is rejected, the search goes on at 5, and the token at 4 is never seen. 0: nothing found.
 TEST(TextTest, FindWordAcceptsOnlyTokens) {
