@@ -39,21 +39,6 @@ uint64_t KnowledgeKeyIndex::Table::HashOf(std::string_view key) const {
     return HashText(key, foldCase ? kCaseBlind : kEveryBit);
 }
 
-unsigned KnowledgeKeyIndex::Table::EndsOf(std::string_view key) const {
-    const auto six = [&](char c) { return static_cast<unsigned>(foldCase ? FoldCase(c) : c) & 63; };
-    return six(key.front()) << 6 | six(key.back());
-}
-
-void KnowledgeKeyIndex::Table::MarkEnds(std::string_view key) {
-    const unsigned pair = EndsOf(key);
-    ends[pair >> 6] |= uint64_t{1} << (pair & 63);
-}
-
-bool KnowledgeKeyIndex::Table::MayHold(std::string_view key) const {
-    const unsigned pair = EndsOf(key);
-    return (ends[pair >> 6] >> (pair & 63) & 1) != 0;
-}
-
 size_t KnowledgeKeyIndex::Table::SlotOf(std::string_view key, uint64_t hash) const {
     const size_t mask = slots.size() - 1;
     const uint32_t hashHigh = HashHigh(hash);
@@ -70,6 +55,7 @@ KnowledgeKeyIndex::KnowledgeKeyIndex(const KnowledgeFile& file) {
     for (int range = 0; range < kRangeCount; ++range) {
         Table& table = ranges_[range];
         table.foldCase = kRangeIgnoresCase[range];
+        table.ends = EndPairFilter(table.foldCase);
         const std::vector<std::string_view> lines = RangeEntries(file, range);
         table.slots.resize(SlotsFor(lines.size()));
         for (const std::string_view line : lines) {
@@ -80,7 +66,7 @@ KnowledgeKeyIndex::KnowledgeKeyIndex(const KnowledgeFile& file) {
             if (slot.entry != 0) continue;
             table.entries.push_back({key, ReadAnswer(line)});
             slot = {HashHigh(hash), static_cast<uint32_t>(table.entries.size())};
-            table.MarkEnds(key);
+            table.ends.Mark(key);
         }
     }
 }
@@ -88,7 +74,7 @@ KnowledgeKeyIndex::KnowledgeKeyIndex(const KnowledgeFile& file) {
 const EntryAnswer* KnowledgeKeyIndex::Find(int range, std::string_view word) const {
     if (range < 0 || range >= kRangeCount || word.empty()) return nullptr;
     const Table& table = ranges_[range];
-    if (!table.MayHold(word)) return nullptr;
+    if (!table.ends.MayHold(word)) return nullptr;
     const Slot& slot = table.slots[table.SlotOf(word, table.HashOf(word))];
     return slot.entry == 0 ? nullptr : &table.entries[slot.entry - 1].answer;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/end_pair_filter.h"
 #include "core/text.h"
 #include "knowledge/knowledge_file.h"
 #include "knowledge/knowledge_scan.h"
@@ -55,19 +56,13 @@ class KnowledgeKeyIndex {
     struct Table {
         std::vector<Slot> slots;
         std::vector<Entry> entries;
-        // The pairs of a first and a last character that the keys have, folded as the
-        // comparison folds them, six bits of each: most words looked up are no key, and a word
-        // whose pair no key has is told so without a hash.
-        std::array<uint64_t, 64> ends{};
+        // Most words looked up are no key: most of those are told so by the pair of their first
+        // and last characters, folded as the comparison folds them.
+        EndPairFilter ends;
         bool foldCase = false;
         // The slot that holds key, or the free slot where it would go.
         size_t SlotOf(std::string_view key, uint64_t hash) const;
         uint64_t HashOf(std::string_view key) const;
-        // Sets the bit of key's pair (key not empty); whether a key (not empty) may hold it.
-        void MarkEnds(std::string_view key);
-        bool MayHold(std::string_view key) const;
-        // The pair of key (not empty) as a place in ends.
-        unsigned EndsOf(std::string_view key) const;
     };
     std::array<Table, kRangeCount> ranges_;
 };

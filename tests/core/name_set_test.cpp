@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/name_map.h"
+#include "core/screened_name_set.h"
 
 namespace ondavel {
 namespace {
@@ -108,6 +109,43 @@ TEST(NameSetTest, GrowingKeepsEveryNameAndClearForgets) {
     EXPECT_FALSE(names.contains("NAME_1"));
     names.insert("NAME_1");
     EXPECT_TRUE(names.contains("NAME_1"));
+}
+
+// The screened set answers as the plain set does, for names it holds and names it does not:
+// names of every length from none to three over letters of both cases and characters with
+// bit 5 set and clear, added and set in turn, then cleared.
+TEST(NameSetTest, AScreenedSetAnswersAsThePlainSet) {
+    const std::string_view letters = "aAzZ_@`0";
+    std::vector<std::string> names = {""};
+    for (size_t length = 1; length <= 3; ++length) {
+        std::vector<std::string> longer;
+        for (const std::string& name : names) {
+            if (name.size() + 1 != length) continue;
+            for (const char c : letters) longer.push_back(name + c);
+        }
+        names.insert(names.end(), longer.begin(), longer.end());
+    }
+    NameSet plain;
+    ScreenedNameSet screened;
+    for (size_t i = 0; i < names.size(); i += 7) {
+        const uint32_t flags = 1u << (i % 3);
+        if (i % 2 == 0) {
+            plain.add(names[i], flags);
+            screened.add(names[i], flags);
+        } else {
+            plain.set(names[i], flags);
+            screened.set(names[i], flags);
+        }
+    }
+    for (const std::string& name : names) {
+        ASSERT_EQ(screened.flags(name), plain.flags(name)) << "'" << name << "'";
+        ASSERT_EQ(screened.contains(name), plain.contains(name)) << "'" << name << "'";
+    }
+    screened.clear();
+    for (const std::string& name : names) ASSERT_FALSE(screened.contains(name)) << name;
+    screened.insert("zA");
+    EXPECT_TRUE(screened.contains("zA"));
+    EXPECT_FALSE(screened.contains("ZA"));
 }
 
 }  // namespace

@@ -129,7 +129,7 @@ MacroConvention ConventionNamed(const Session& session, std::string_view word) {
 }
 
 void RecordMacroConvention(Session& session, std::string_view name, MacroConvention named) {
-    NameSet& macros = session.run.conventionMacros;
+    ScreenedNameSet& macros = session.run.conventionMacros;
     if (named != MacroConvention::None) {
         macros.set(name, ConventionMark(named));
     } else if (!macros.contains(name) && SpelledConvention(name) != MacroConvention::None) {

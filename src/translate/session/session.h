@@ -16,6 +16,7 @@
 #include "core/name_map.h"
 #include "core/name_set.h"
 #include "core/saved_strings.h"
+#include "core/screened_name_set.h"
 #include "declarations/type_class_cache.h"
 #include "declarations/type_mapping.h"
 #include "knowledge/knowledge_file.h"
@@ -138,11 +139,11 @@ struct RunState {
     // The batch's names #defined as nothing: in a declaration each stands for nothing. They
     // are few and every word of a parameter is asked about: a set of their own stays in the
     // cache, where the batch's names do not.
-    NameSet emptyMacros;
+    ScreenedNameSet emptyMacros;
     // The batch's macros, each marked with the calling convention its text names (plus one): a
     // macro says what its words say, whatever its own name holds. One that names none is kept
     // only where its name alone would say otherwise.
-    NameSet conventionMacros;
+    ScreenedNameSet conventionMacros;
     // The parameters met last, each with what the steps that read nothing but its text and the
     // pointer type made of it. The cleaning before a type is classified, for every parameter:
     TextRewrites parameterCleanings;
