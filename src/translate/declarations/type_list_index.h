@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/heap_block.h"
+#include "core/text.h"
 #include "session/session.h"
 
 namespace ondavel {
@@ -42,12 +43,11 @@ struct TypeListIndex {
 template <typename Visit>
 bool AnyListedPrefix(std::string_view name, Visit visit) {
     name = name.substr(0, name.find('\0'));
-    for (size_t end = 1; end <= name.size(); ++end) {
-        const bool boundary =
-            end == name.size() || name[end] == ' ' || name[end] == '\t' || name[end] == '=';
-        if (boundary && visit(name.substr(0, end))) return true;
+    if (name.empty()) return false;
+    for (size_t end = FindAnyOf(name, 1, " \t=");; end = FindAnyOf(name, end + 1, " \t=")) {
+        if (visit(name.substr(0, end))) return true;
+        if (end == name.size()) return false;
     }
-    return false;
 }
 
 // The index, brought up to date with the lists of session.header.names. The type classes kept
