@@ -56,10 +56,13 @@ std::optional<NamePair> NamePairEquates(std::string_view name, std::string_view 
 
 std::optional<TypedefPair> TypedefPairEquates(std::string_view code) {
     code = Trimmed(code);
+    constexpr std::string_view kPrefix = "__MINGW_TYPEDEF_";
     for (const std::string_view unicode : {"AW", "UAW"}) {
-        const std::string macro = "__MINGW_TYPEDEF_" + std::string(unicode);
-        if (!code.starts_with(macro)) continue;
-        std::string_view rest = Trimmed(code.substr(macro.size()));
+        if (!code.starts_with(kPrefix) || !code.substr(kPrefix.size()).starts_with(unicode)) {
+            continue;
+        }
+        const size_t macroSize = kPrefix.size() + unicode.size();
+        std::string_view rest = Trimmed(code.substr(macroSize));
         if (!rest.starts_with('(')) return std::nullopt;
         const size_t close = rest.find(')');
         if (close == std::string_view::npos) return std::nullopt;
