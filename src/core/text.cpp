@@ -189,14 +189,24 @@ size_t FindFolded(std::string_view text, size_t from, std::string_view pattern) 
     const size_t last = text.size() - pattern.size();
     size_t at = from;
 #if defined(__SSE2__)
-    // A block reads the byte after its sixteen places too.
-    for (; at <= last && at + kMarkedBlock + 1 <= text.size(); at += kMarkedBlock) {
-        for (unsigned marks = MarkFoldedPair(text.data() + at, pattern[0], pattern[1]); marks != 0;
-             marks &= marks - 1) {
-            const size_t place = at + static_cast<size_t>(std::countr_zero(marks));
+    // A block reads the byte after its sixteen places too; the last places are read as the end
+    // of a block that overlaps the ones already read.
+    const auto matchFrom = [&](size_t block, size_t first) {
+        unsigned marks = MarkFoldedPair(text.data() + block, pattern[0], pattern[1]);
+        for (marks &= ~0u << (first - block); marks != 0; marks &= marks - 1) {
+            const size_t place = block + static_cast<size_t>(std::countr_zero(marks));
             if (place > last) return text.size();
             if (MatchesAt(text, place, pattern)) return place;
         }
+        return std::string_view::npos;
+    };
+    if (text.size() > kMarkedBlock) {
+        for (; at <= last; at += kMarkedBlock) {
+            const size_t block = std::min(at, text.size() - kMarkedBlock - 1);
+            const size_t found = matchFrom(block, at);
+            if (found != std::string_view::npos) return found;
+        }
+        return text.size();
     }
 #endif
     for (; at <= last; ++at) {
@@ -252,6 +262,10 @@ std::optional<int> FirstOccurrence(int start, std::string_view& text, std::strin
 std::optional<int> InString(int start, std::string_view text, std::string_view pattern,
                             Case letters) {
     return FirstOccurrence(start, text, pattern, letters);
+}
+
+bool HoldsIgnoringCase(std::string_view text, std::string_view pattern) {
+    return FindIn(1, text, pattern, Case::Ignore).has_value();
 }
 
 std::optional<int> FindWord(int start, std::string_view text, std::string_view word, Case letters,

@@ -131,6 +131,10 @@ enum class Case { Exact, Ignore };
 std::optional<int> InString(int start, std::string_view text, std::string_view pattern,
                             Case letters);
 
+// Whether pattern stands in text, a-z folded onto A-Z: InString's search, for a text that is
+// known to hold no NUL or CR and to be shorter than a line, so that nothing needs cutting.
+bool HoldsIgnoringCase(std::string_view text, std::string_view pattern);
+
 // As InString, but an occurrence counts only when it stands as a token: at the start of the
 // text or after a character of `before` (any character when `before` is empty), and at the end
 // of the text or before a character of `after` (any character when `after` is empty).

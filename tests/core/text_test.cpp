@@ -142,6 +142,8 @@ TEST(TextTest, InStringIgnoringCaseAgreesWithAPlainComparison) {
         EXPECT_EQ(InString(start, text, pattern, Case::Ignore).value_or(0),
                   plain(text, static_cast<size_t>(start - 1), pattern))
             << start << " '" << text << "' '" << pattern << "'";
+        EXPECT_EQ(HoldsIgnoringCase(text, pattern), plain(text, 0, pattern) != 0)
+            << "'" << text << "' '" << pattern << "'";
     }
 }
 

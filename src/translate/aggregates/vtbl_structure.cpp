@@ -34,8 +34,7 @@ ComStep TranslateMethod(ComInterface& com, StatementCursor& cursor) {
     if (step != ComStep::Next) return step;
     com.EndMethod();
     if (!cursor.SkipPast(';') || !com.SkipBlanksAndDirectives()) return ComStep::Abandon;
-    return InString(1, cursor.Rest(), "END_INTERFACE", Case::Ignore).has_value() ? ComStep::End
-                                                                                 : ComStep::Next;
+    return HoldsIgnoringCase(cursor.Rest(), "END_INTERFACE") ? ComStep::End : ComStep::Next;
 }
 
 }  // namespace

@@ -286,7 +286,7 @@ class PrototypeTranslation {
         if (!apiSeen_ && session_.header.inInterface && name_.find('_') != std::string::npos) {
             return true;
         }
-        return InString(1, name_, "MIDL_user_", Case::Ignore).has_value();
+        return HoldsIgnoringCase(name_, "MIDL_user_");
     }
 
     void StartLine() {

@@ -146,7 +146,7 @@ bool NamesConventionNotC(const Session& session, std::string_view word) {
 
 void CheckCallingConvention(Session& session, ProtoLine& proto, std::string_view word,
                             ApiLine apiLine, bool& apiSeen) {
-    if (InString(1, word, "API", Case::Ignore).has_value()) {
+    if (HoldsIgnoringCase(word, "API")) {
         apiSeen = true;
         if (apiLine == ApiLine::Write) WriteOutputLine(session, ";API");
         return;

@@ -92,8 +92,7 @@ Step TranslateStatement(Session& session, LineIndex& index, Walk& walk, uint32_t
     const uint32_t changesBefore = index.changes();
     const FirstWord firstWord = ExtractFirstWord(session, walk.work, walk.word, index, line);
     if (firstWord == FirstWord::Skip) return Step::NextLine;
-    const bool wanted =
-        firstWord == FirstWord::Word || InString(1, walk.word, "API", Case::Ignore).has_value();
+    const bool wanted = firstWord == FirstWord::Word || HoldsIgnoringCase(walk.word, "API");
     session.statement.statementKind = ClassifyLeadingKeyword(walk.word);
     // A statement that never ends (a macro call without ';' near the end of a header) ends
     // before the next directive line outside its brackets instead of taking the rest of the
