@@ -32,7 +32,9 @@ constexpr size_t kKeywordLength = 7;
 constexpr size_t kDeclaratorLimit = kLineLimit - 1;
 
 bool HasWord(std::string_view line, std::string_view word) {
-    return FindWord(1, line, word, Case::Ignore, kBlanks, kBlanks).has_value();
+    // Most lines hold the word nowhere, which the plain search tells at less cost.
+    return HoldsIgnoringCase(line, word) &&
+           FindWord(1, line, word, Case::Ignore, kBlanks, kBlanks).has_value();
 }
 
 // "[...]" bounds and parentheses become blanks, and so does every '*', which makes the name a

@@ -249,6 +249,7 @@ class DefineTranslation {
     // MAKEINTRESOURCE(n) stands for the number n alone. Only a call is blanked: the macro's
     // own name ("#define MAKEINTRESOURCE __MINGW_NAME_AW(MAKEINTRESOURCE)") stays a name.
     void BlankResourceMacro() {
+        if (!HoldsIgnoringCase(line_, "MAKEINTRESOURCE")) return;  // as in most definitions
         const std::optional<int> at = InString(1, line_, "MAKEINTRESOURCE", Case::Ignore);
         if (!at) return;
         const size_t start = static_cast<size_t>(*at) - 1;

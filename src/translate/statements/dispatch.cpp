@@ -144,7 +144,8 @@ void DispatchStatement(Session& session, KeywordCode keywordCode, std::string_vi
     if (keywordCode == KeywordCode::Define && DispatchDefine(session, code)) return;
     if (keywordCode == KeywordCode::None) {
         if (IsPrototypeShape(c) &&
-            !FindWord(1, code, "DECLARE", Case::Ignore, " _\t", " _\t").has_value()) {
+            !(HoldsIgnoringCase(code, "DECLARE") &&
+              FindWord(1, code, "DECLARE", Case::Ignore, " _\t", " _\t").has_value())) {
             TranslatePrototype(session, statement);
         }
         return;
