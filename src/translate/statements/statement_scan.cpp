@@ -288,11 +288,11 @@ void FinishStatement(Session& session, const ScanState& state, uint32_t lastLine
 // with no comment is read where it stands.
 std::string_view ReadCode(const LineIndex& index, std::string_view raw, std::string& work,
                           std::string& comment, bool& commentOpen) {
-    if (IsEmptyLine(raw)) return {};
+    // A line of blanks and tabs alone has no code to give either.
     if (const std::optional<std::string_view> code = UncommentedCode(index, raw, commentOpen)) {
         return *code;
     }
-    if (!CopyIndexedLine(index, work, raw) || work.empty()) return {};
+    if (IsEmptyLine(raw) || !CopyIndexedLine(index, work, raw) || work.empty()) return {};
     if (!SplitComment(work, comment, commentOpen).hasCode) return {};
     // The copied line holds no terminator: its code is trimmed as it stands.
     return TrimEnds(work);
