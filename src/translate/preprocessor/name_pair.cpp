@@ -1,5 +1,6 @@
 #include "preprocessor/name_pair.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/text.h"
@@ -16,17 +17,23 @@ struct NameChoice {
     bool takesExtension;
 };
 
+constexpr std::string_view kChoicePrefix = "__MINGW_NAME_";
 constexpr std::array<NameChoice, 4> kChoices{{
     {"__MINGW_NAME_AW", "W", "A", false},
     {"__MINGW_NAME_AW_EXT", "W", "A", true},
     {"__MINGW_NAME_UAW", "_W", "_A", false},
     {"__MINGW_NAME_UAW_EXT", "_W_", "_A_", true},
 }};
+static_assert(std::ranges::all_of(kChoices, [](const NameChoice& choice) {
+    return choice.macro.starts_with(kChoicePrefix);
+}));
 
 }  // namespace
 
 std::optional<NamePair> NamePairEquates(std::string_view name, std::string_view value) {
     value = Trimmed(value);
+    // Every macro of a pair begins so: most values are told at once that they name none.
+    if (!value.starts_with(kChoicePrefix)) return std::nullopt;
     const size_t open = value.find('(');
     if (open == std::string_view::npos || !value.ends_with(')')) return std::nullopt;
     const std::string_view macro = Trimmed(value.substr(0, open));
