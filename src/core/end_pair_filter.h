@@ -1,6 +1,7 @@
 // A screen in front of a set of words: one bit for each pair of a first and a last character
-// that a word of the set has, six bits of each. Most words looked up in a set are not in it,
-// and most of those have a pair that no word of the set has: they are told so without a hash.
+// that a word of the set has, of six bits each (five where the set ignores case). Most words
+// looked up in a set are not in it, and most of those have a pair that no word of the set has:
+// they are told so without a hash.
 #pragma once
 
 #include <array>

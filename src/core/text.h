@@ -131,8 +131,9 @@ enum class Case { Exact, Ignore };
 std::optional<int> InString(int start, std::string_view text, std::string_view pattern,
                             Case letters);
 
-// Whether pattern stands in text, a-z folded onto A-Z: InString's search, for a text that is
-// known to hold no NUL or CR and to be shorter than a line, so that nothing needs cutting.
+// Whether pattern stands in text, a-z folded onto A-Z: InString's search without the cutting,
+// for a text known to hold no NUL or CR and to be shorter than a line. On any text, whatever
+// InString or FindWord finds ignoring case, this finds too: a quick first test before them.
 bool HoldsIgnoringCase(std::string_view text, std::string_view pattern);
 
 // As InString, but an occurrence counts only when it stands as a token: at the start of the

@@ -45,8 +45,7 @@ void RecordPointerDefine(Session& session, std::string_view name) {
 // An enumeration when "enum" is one of the blank-parted words of code up to its end of line, in
 // any case, else a structure when "STRUCT" is; none for neither, or for an over-long code.
 AggregateKind AggregateMacroKind(std::string_view code) {
-    // Most definitions hold neither word, even as a part of another. The code, a copied line,
-    // holds no NUL or CR and is shorter than a line.
+    // Most definitions hold neither word, even as a part of another: the plain search tells.
     if (!HoldsIgnoringCase(code, "enum") && !HoldsIgnoringCase(code, "STRUCT")) {
         return AggregateKind::None;
     }

@@ -14,6 +14,18 @@ StatementCursor::StatementCursor(Session& session, StatementSpan statement)
     reader_.commentMode = CommentMode::Keep;
 }
 
+StatementCursor::StatementCursor(const StatementCursor& other)
+    : session_(other.session_),
+      index_(other.index_),
+      reader_(other.reader_),
+      line_(other.line_),
+      expanded_(other.expanded_),
+      column_(other.column_),
+      inCppOnlyBranch_(other.inCppOnlyBranch_),
+      nestedInBranch_(other.nestedInBranch_) {
+    if (other.line_.data() == other.reader_.workLine.data()) line_ = reader_.workLine;
+}
+
 bool StatementCursor::Start() {
     if (!NextLine()) return false;
     reader_.hasComment = false;

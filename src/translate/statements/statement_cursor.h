@@ -31,6 +31,9 @@ class StatementCursor {
   public:
     // Stands before firstLine: Start() or NextLine() reads the statement's first code line.
     StatementCursor(Session& session, StatementSpan statement);
+    // A copy reads on from where the cursor stands; a line held in the cursor's buffer is held
+    // in the copy's own.
+    StatementCursor(const StatementCursor& other);
 
     // Reads the statement's first line. Its comment is dropped: it is never written.
     bool Start();

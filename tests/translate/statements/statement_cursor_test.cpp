@@ -59,5 +59,30 @@ TEST_F(StatementCursorTest, ALineWithoutTheMarkIsPassedOverAsReadingItWould) {
     EXPECT_EQ(every, expected);
 }
 
+// A line without comment is read where it stands in the header, one with a comment from the
+// cursor's buffer; blanking part of either changes the cursor's own copy, never the header nor a
+// copy of the cursor, which reads on from the same place.
+TEST_F(StatementCursorTest, BlankingALineChangesOnlyTheCursorsOwnCopy) {
+    LineIndex& index = Header("int THIS_ a;\r\nint THIS_ b; // c\r\nint d;\r\n");
+    session.statement.counts.lastLine = index.lines();
+    session.header.inBlockComment = false;
+    StatementCursor cursor(session, {index, 1});
+    ASSERT_TRUE(cursor.Start());
+    for (const std::string_view code : {"int THIS_ a;", "int THIS_ b;"}) {
+        ASSERT_EQ(cursor.Line(), code);
+        const StatementCursor copy = cursor;
+        cursor.OwnLine().replace(4, 5, 5, ' ');
+        EXPECT_EQ(cursor.Line(), std::string(code).replace(4, 5, 5, ' '));
+        EXPECT_EQ(copy.Line(), code);
+        std::string_view raw;
+        ASSERT_TRUE(index.Line(cursor.LineNumber(), raw));
+        EXPECT_TRUE(raw.starts_with(code));
+        StatementCursor next = copy;
+        ASSERT_TRUE(next.NextLine());
+        EXPECT_EQ(next.LineNumber(), cursor.LineNumber() + 1);
+        ASSERT_TRUE(cursor.NextLine());
+    }
+}
+
 }  // namespace
 }  // namespace ondavel::testing
