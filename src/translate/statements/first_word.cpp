@@ -86,9 +86,11 @@ FirstWord ExtractFirstWord(Session& session, std::string& line, std::string& wor
             LookupKeywordCode(session, word) == KeywordCode::None) {
             return FirstWord::UncodedCall;
         }
-        if (Contains(word, "extern_")) return FirstWord::Word;
+        // "extern_" holds "extern", which most words do not.
+        const bool external = Contains(word, "extern");
+        if (external && Contains(word, "extern_")) return FirstWord::Word;
         if (Contains(word, "namespace")) return FirstWord::Skip;
-        if (!Contains(word, "extern")) break;
+        if (!external) break;
         size_t rest = AfterSecondQuote(line, end);
         if (rest == std::string::npos) break;
         while (rest < line.size() && IsBlank(line[rest])) ++rest;
