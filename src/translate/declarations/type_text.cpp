@@ -103,6 +103,9 @@ class DeclaratorRebuild {
     }
 
   private:
+    // The characters that Step handles each in its own way; any other is copied as it stands.
+    static bool Marks(char c) { return c == ']' || c == ')' || c == '*' || c == '=' || IsBlank(c); }
+
     // Handles the character before at_; true when the rebuild stops.
     bool Step() {
         const char c = text_[at_ - 1];
@@ -119,8 +122,12 @@ class DeclaratorRebuild {
             SkipBlanks();
             return false;
         }
-        reversed_.push_back(c);
-        --at_;
+        // The characters up to the next mark go in at once.
+        size_t start = at_ - 1;
+        while (start > 0 && !Marks(text_[start - 1])) --start;
+        reversed_.append(text_.rbegin() + static_cast<std::ptrdiff_t>(text_.size() - at_),
+                         text_.rbegin() + static_cast<std::ptrdiff_t>(text_.size() - start));
+        at_ = start;
         return false;
     }
 

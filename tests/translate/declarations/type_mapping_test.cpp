@@ -46,6 +46,10 @@ TEST(TypeTextTest, NormalizeDeclarator) {
         {"OPTIONAL", "OPTIONAL"},
         {"a b\t \tc", "b c"},
         {"int x = 5", "int x 5"},
+        // An '=' or a group inside a word still counts as one: the blanks in the group part no
+        // words, and the '=' goes.
+        {"int x=5", "int x5"},
+        {"f (a b c)d", "f (a b c)d"},
         {"int a [ 2 ]", "a [ 2 ]"},
         {"void  *pfn  int ", "voidDWORD pfn int"}};
     for (const auto& [input, expected] : cases) {
