@@ -62,14 +62,13 @@ std::optional<NamePair> NamePairEquates(std::string_view name, std::string_view 
 }
 
 std::optional<TypedefPair> TypedefPairEquates(std::string_view code) {
-    code = Trimmed(code);
     constexpr std::string_view kPrefix = "__MINGW_TYPEDEF_";
+    code = Trimmed(code);
+    if (!code.starts_with(kPrefix)) return std::nullopt;
+    code.remove_prefix(kPrefix.size());
     for (const std::string_view unicode : {"AW", "UAW"}) {
-        if (!code.starts_with(kPrefix) || !code.substr(kPrefix.size()).starts_with(unicode)) {
-            continue;
-        }
-        const size_t macroSize = kPrefix.size() + unicode.size();
-        std::string_view rest = Trimmed(code.substr(macroSize));
+        if (!code.starts_with(unicode)) continue;
+        std::string_view rest = Trimmed(code.substr(unicode.size()));
         if (!rest.starts_with('(')) return std::nullopt;
         const size_t close = rest.find(')');
         if (close == std::string_view::npos) return std::nullopt;
@@ -78,8 +77,9 @@ std::optional<TypedefPair> TypedefPairEquates(std::string_view code) {
         if (pair.name.empty() || pair.name.find_first_of(" \t,") != std::string::npos) {
             return std::nullopt;
         }
-        auto equates = NamePairEquates(pair.name, "__MINGW_NAME_" + std::string(unicode) + "(" +
-                                                      pair.name + ")");
+        auto equates = NamePairEquates(
+            pair.name,
+            std::string(kChoicePrefix).append(unicode).append("(").append(pair.name).append(")"));
         if (!equates) return std::nullopt;
         pair.equates = std::move(*equates);
         return pair;
