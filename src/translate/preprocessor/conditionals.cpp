@@ -26,10 +26,8 @@ std::string TestedName(std::string_view code) {
 // "#ifdef NAME"/"#ifndef NAME" -> keyword + NAME (renamed when MASM cannot take it) + comment.
 uint32_t TranslateNameTest(Session& session, StatementSpan statement, HeapBlock* destination,
                            std::string_view keyword) {
-    std::string copy;
-    if (!CopyDirectiveLine(statement, copy)) return statement.firstLine;
     DirectiveParts parts;
-    SplitDirectiveLine(session, copy, parts);
+    if (!ReadDirectiveLine(session, statement, parts)) return statement.firstLine;
     std::string output(keyword);
     std::string name = TestedName(parts.code);
     if (!name.empty()) {
@@ -70,10 +68,8 @@ uint32_t TranslateIfndef(Session& session, StatementSpan statement, HeapBlock* d
 }
 
 void TranslateEndif(Session& session, StatementSpan statement) {
-    std::string copy;
-    if (!CopyDirectiveLine(statement, copy)) return;
     DirectiveParts parts;
-    SplitDirectiveLine(session, copy, parts);
+    if (!ReadDirectiveLine(session, statement, parts)) return;
     --session.header.ifDepth;
     WriteOutputLine(session, "ENDIF " + parts.comment);
 }

@@ -25,6 +25,10 @@ struct DirectiveParts {
 // open in the session, so that the lines after it are read as comment.
 void SplitDirectiveLine(Session& session, std::string& line, DirectiveParts& parts);
 
+// The directive's line split into parts, as a copy split by SplitDirectiveLine gives them; false
+// when CopyDirectiveLine would be.
+bool ReadDirectiveLine(Session& session, StatementSpan directive, DirectiveParts& parts);
+
 // Where the text after '#', its blanks and tabs, and the directive word begins, so that
 // "#  ifdef X" reads like "#ifdef X". Blanks after the word are not passed over.
 size_t DirectiveWordEnd(std::string_view code);

@@ -61,10 +61,8 @@ std::string TranslatedHeaderName(std::string_view name) {
 }  // namespace
 
 void TranslateInclude(Session& session, StatementSpan statement) {
-    std::string line;
-    if (!CopyDirectiveLine(statement, line)) return;
     DirectiveParts parts;
-    SplitDirectiveLine(session, line, parts);
+    if (!ReadDirectiveLine(session, statement, parts)) return;
     if (IsContinued(parts.code)) return;
     const std::string_view header = HeaderName(DirectiveArgument(parts.code));
     const bool asComment = NamesPackingHeader(parts.code) || NamesCompilerHeader(header);
