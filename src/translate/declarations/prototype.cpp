@@ -103,7 +103,12 @@ void WriteProtoLine(Session& session, std::string_view protoLine, const Statemen
         ReportTooLong(session, firstLine, routine);
         return;
     }
-    WriteOutputLine(session, std::string(protoLine).append(walk.LastComment()));
+    const std::string_view comment = walk.LastComment();
+    if (comment.empty()) {
+        WriteOutputLine(session, protoLine);
+    } else {
+        WriteOutputLine(session, std::string(protoLine).append(comment));
+    }
 }
 
 class PrototypeTranslation {
