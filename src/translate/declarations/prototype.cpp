@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "core/heap_block.h"
+#include "core/kept_buffers.h"
 #include "core/text.h"
 #include "declarations/declarations.h"
 #include "declarations/prototype_parameters.h"
@@ -111,13 +112,24 @@ void WriteProtoLine(Session& session, std::string_view protoLine, const Statemen
     }
 }
 
+// The name a prototype declares, the parameter being read and the line being built.
+struct PrototypeBuffers {
+    std::string name;
+    std::string parameter;
+    ProtoLine proto;
+};
+
 class PrototypeTranslation {
   public:
     PrototypeTranslation(Session& session, StatementSpan statement)
         : session_(session),
           statement_(statement),
           counts_(session.statement.counts),
-          walk_(session, statement) {}
+          walk_(session, statement) {
+        // The buffers are those of the prototype before: their texts are made afresh, and the
+        // line's flags but this one are set when it starts.
+        proto_.cdeclSeen = false;
+    }
 
     void Run() {
         // Parentheses that never balance still open one list.
@@ -340,15 +352,15 @@ class PrototypeTranslation {
     const StatementSpan statement_;
     StatementCounts& counts_;
     StatementCursor walk_;
-    std::string name_;
-    std::string parameter_;
+    std::string& name_ = KeptBuffers<PrototypeBuffers>().name;
+    std::string& parameter_ = KeptBuffers<PrototypeBuffers>().parameter;
     uint32_t wordsBeforeName_ = 0;  // over the whole statement, a restarted scan included
     uint32_t openCount_ = 0;
     uint32_t closeCount_ = 0;
     bool apiSeen_ = false;
     bool conventionSeen_ = false;  // a word named a calling convention other than C's
     bool notAllowed_ = false;
-    ProtoLine proto_;
+    ProtoLine& proto_ = KeptBuffers<PrototypeBuffers>().proto;
     DirectiveResult directiveResult_ = DirectiveResult::None;
 };
 

@@ -8,6 +8,7 @@
 #include "core/assembler_line.h"
 #include "core/comment_split.h"
 #include "core/host.h"
+#include "core/kept_buffers.h"
 #include "core/line_index.h"
 #include "core/text.h"
 #include "declarations/type_list_index.h"
@@ -94,20 +95,14 @@ void WriteNamePair(Session& session, const std::string& name, const NamePair& pa
     ShareTypeLists(session, name, pair.wide);
 }
 
-// The line, the name, the comment and the equate of a definition are built in buffers kept
-// from one definition to the next, for their capacity: a batch translates some hundred
-// thousand definitions, one at a time.
+// The line, the name, the comment and the equate of a definition: a batch translates some
+// hundred thousand definitions, one at a time, in the buffers of the one before.
 struct DefineBuffers {
     std::string line;
     std::string name;
     std::string comment;
     std::string output;
 };
-
-DefineBuffers& KeptBuffers() {
-    thread_local DefineBuffers buffers;
-    return buffers;
-}
 
 class DefineTranslation {
   public:
@@ -239,7 +234,7 @@ class DefineTranslation {
     // The first line's code, trimmed, in line_; false when it has none.
     bool SplitFirstLine(std::string_view raw) {
         if (!CopyIndexedLine(index_, line_, raw) || line_.empty()) return false;
-        SplitComment(line_, KeptBuffers().comment, session_.header.inBlockComment);
+        SplitComment(line_, KeptBuffers<DefineBuffers>().comment, session_.header.inBlockComment);
         const std::string_view trimmed = Trimmed(line_);
         if (trimmed.empty()) return false;
         KeepPart(line_, trimmed);
@@ -287,7 +282,7 @@ class DefineTranslation {
 
     std::string& ReadName() {
         const size_t end = std::min(FindFirstOf(line_, kNameDelimiters, pos_), line_.size());
-        std::string& name = KeptBuffers().name;
+        std::string& name = KeptBuffers<DefineBuffers>().name;
         name.assign(line_, pos_, end - pos_);
         pos_ = end;
         return name;
@@ -508,9 +503,9 @@ class DefineTranslation {
     LineIndex& index_;
     StatementCounts& counts_;
     StatementReader reader_;
-    std::string& line_ = KeptBuffers().line;
+    std::string& line_ = KeptBuffers<DefineBuffers>().line;
     size_t pos_ = 0;
-    std::string& output_ = KeptBuffers().output;
+    std::string& output_ = KeptBuffers<DefineBuffers>().output;
     int callDepth_ = 0;
     size_t outerParen_ = std::string::npos;  // where the value's dropped outer '(' stood
     int openCopied_ = 0;                     // '(' in the output not closed yet
