@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/kept_buffers.h"
 #include "core/text.h"
 #include "knowledge/knowledge.h"
 #include "preprocessor/condition_text.h"
@@ -19,22 +20,30 @@ namespace {
 
 // The name an #ifdef or #ifndef tests: all the code after the directive word, blanks inside
 // included.
-std::string TestedName(std::string_view code) {
-    return std::string(Trimmed(code.substr(DirectiveWordEnd(code))));
+std::string_view TestedName(std::string_view code) {
+    return Trimmed(code.substr(DirectiveWordEnd(code)));
 }
+
+// The parts of a one-line conditional, the name it tests and the line written for it: a batch
+// reads some hundred thousand such lines, one at a time, in the buffers of the one before.
+struct ConditionalBuffers {
+    DirectiveParts parts;
+    std::string name;
+    std::string output;
+};
 
 // "#ifdef NAME"/"#ifndef NAME" -> keyword + NAME (renamed when MASM cannot take it) + comment.
 uint32_t TranslateNameTest(Session& session, StatementSpan statement, HeapBlock* destination,
                            std::string_view keyword) {
-    DirectiveParts parts;
-    if (!ReadDirectiveLine(session, statement, parts)) return statement.firstLine;
-    std::string output(keyword);
-    std::string name = TestedName(parts.code);
+    ConditionalBuffers& kept = KeptBuffers<ConditionalBuffers>();
+    if (!ReadDirectiveLine(session, statement, kept.parts)) return statement.firstLine;
+    std::string& output = kept.output.assign(keyword);
+    std::string& name = kept.name.assign(TestedName(kept.parts.code));
     if (!name.empty()) {
         LookupKnowledge(session, name, LookupKind::Incompatible, &name);
         output.append(name);
     }
-    output.append(parts.comment);
+    output.append(kept.parts.comment);
     ++session.header.ifDepth;
     WriteLineTo(session, destination, output);
     return statement.firstLine;
@@ -68,10 +77,10 @@ uint32_t TranslateIfndef(Session& session, StatementSpan statement, HeapBlock* d
 }
 
 void TranslateEndif(Session& session, StatementSpan statement) {
-    DirectiveParts parts;
-    if (!ReadDirectiveLine(session, statement, parts)) return;
+    ConditionalBuffers& kept = KeptBuffers<ConditionalBuffers>();
+    if (!ReadDirectiveLine(session, statement, kept.parts)) return;
     --session.header.ifDepth;
-    WriteOutputLine(session, "ENDIF " + parts.comment);
+    WriteOutputLine(session, kept.output.assign("ENDIF ").append(kept.parts.comment));
 }
 
 }  // namespace ondavel
