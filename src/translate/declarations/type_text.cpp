@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/kept_buffers.h"
 #include "core/text.h"
 #include "declarations/type_mapping.h"
 #include "session/session.h"
@@ -89,17 +90,21 @@ std::string_view WithoutTrailingOptional(std::string_view text) {
 
 // Walks a declarator from its end, keeping the last two words and writing pointers as the
 // pointer type.
-// The result is built backwards and turned round at the end.
+// The result is built backwards, in the buffer of the rebuild before, and turned round at the
+// end.
 class DeclaratorRebuild {
   public:
     DeclaratorRebuild(std::string_view text, std::string_view pointerType)
-        : text_(text), pointerType_(pointerType), at_(text.size()) {}
+        : text_(text), pointerType_(pointerType), at_(text.size()) {
+        reversed_.clear();
+    }
 
-    std::string Run() {
+    // The rebuilt declarator; good until the next rebuild.
+    std::string_view Run() {
         while (at_ > 0 && !Step()) {
         }
         std::reverse(reversed_.begin(), reversed_.end());
-        return std::move(reversed_);
+        return reversed_;
     }
 
   private:
@@ -163,7 +168,10 @@ class DeclaratorRebuild {
     std::string_view pointerType_;
     size_t at_;
     int separators_ = 0;
-    std::string reversed_;
+    struct Buffers {
+        std::string reversed;
+    };
+    std::string& reversed_ = KeptBuffers<Buffers>().reversed;
 };
 
 // A '*' between the first '[' and the first ']' multiplies inside an array bound.
@@ -269,7 +277,9 @@ void BlankModifiers(std::string& text) {
 
 void NormalizeDeclarator(std::string& text, std::string_view pointerType) {
     const std::string_view trimmed = Trimmed(text);
-    if (!trimmed.empty()) text = DeclaratorRebuild(WithoutTrailingOptional(trimmed), pointerType).Run();
+    if (!trimmed.empty()) {
+        text.assign(DeclaratorRebuild(WithoutTrailingOptional(trimmed), pointerType).Run());
+    }
 }
 
 bool PointerToWord(std::string& text, std::string_view pointerType) {
