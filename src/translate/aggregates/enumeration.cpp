@@ -1,5 +1,6 @@
 #include "aggregates/enumeration.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -73,6 +74,9 @@ class EnumerationTranslation {
 
   private:
     void Append(std::string_view text) { AppendToHeapBlock(work_.outputBlock, text); }
+    void AppendAll(std::initializer_list<std::string_view> texts) {
+        for (const std::string_view text : texts) Append(text);
+    }
     void AppendValue(std::string_view text) { value_.append(text); }
 
     // False when the translation ends without output.
@@ -110,7 +114,7 @@ class EnumerationTranslation {
     // the batch also #defines: the assembler takes a text equate after a numeric one of the
     // same name only when both are texts.
     bool TranslateEnumerator() {
-        std::string name(cursor_.TakeWord(kOperatorDelimSet));
+        std::string& name = name_.assign(cursor_.TakeWord(kOperatorDelimSet));
         LookupKnowledge(work_.session, name, LookupKind::Incompatible, &name);
         work_.session.run.batchNames.Prefetch(name);  // looked up once the value is read
         if (!cursor_.SkipBlanks() || cursor_.Current() == '(') return false;
@@ -124,13 +128,14 @@ class EnumerationTranslation {
         RunState& run = work_.session.run;
         if (plainNumber && (run.batchNames.flags(name) & kDefinedName) == 0) {
             run.batchNames.add(name, kNumericEnumerator);
-            Append("\t" + name + "\tEQU " + value_.substr(0, value_.find_last_not_of(' ') + 1));
+            AppendAll({"\t", name, "\tEQU ",
+                       std::string_view(value_).substr(0, value_.find_last_not_of(' ') + 1)});
         } else {
-            Append("\t" + name + "\tEQU <" + value_ + ">");
+            AppendAll({"\t", name, "\tEQU <", value_, ">"});
         }
         StatementReader& reader = cursor_.Reader();
         if (reader.hasComment) {
-            Append("\t" + reader.commentScratch + "\r\n");
+            AppendAll({"\t", reader.commentScratch, "\r\n"});
             reader.commentScratch.clear();
             reader.hasComment = false;
         } else {
@@ -247,7 +252,8 @@ class EnumerationTranslation {
     AggregateWork& work_;
     StatementCursor& cursor_;
     uint32_t counter_ = 0;
-    std::string value_;  // the value of the enumerator being translated
+    std::string name_;   // the name of the enumerator being translated
+    std::string value_;  // its value
 };
 
 }  // namespace
