@@ -133,31 +133,31 @@ constexpr std::array<LeadingKeyword, 11> kLeadingKeywords = {{
     {"class", false, StatementKind::Class},
 }};
 
-// The letters the directive words begin with: a text that does not begin with '#' and whose
-// second character is none of them (as most statements) holds no directive word.
-constexpr CharacterSet kDirectiveInitials = [] {
-    CharacterSet initials{};
-    for (const LeadingKeyword& keyword : kLeadingKeywords) {
-        if (keyword.directive) AddInitial(initials, keyword.word);
-    }
-    return initials;
-}();
+// The first letter of text, a-z folded onto A-Z; NUL for an empty text.
+char Initial(std::string_view text) {
+    return text.empty() ? '\0' : FoldCase(text[0]);
+}
 
 }  // namespace
 
 StatementKind ClassifyLeadingKeyword(std::string_view whole) {
     // Keywords are looked for in the text up to its end of line, and never in an over-long one.
-    // No keyword's letter is a NUL or a CR, so a text shorter than a line needs cutting only
-    // where a directive word, which may stand past blanks, is looked for.
-    const bool mayBeDirective =
-        !whole.empty() &&
-        (whole[0] == '#' || (whole.size() > 1 && InSet(kDirectiveInitials, whole[1])));
-    const std::string_view text = mayBeDirective || whole.size() >= kLineLimit
-                                      ? whole.substr(0, BoundedLength(whole).value_or(0))
-                                      : whole;
+    // No keyword holds a NUL, a CR or a blank: a text shorter than a line ends for them where
+    // it ends, unless it begins at its end of line.
+    const bool cut =
+        whole.size() >= kLineLimit || (!whole.empty() && (whole[0] == '\0' || whole[0] == '\r'));
+    const std::string_view text = cut ? whole.substr(0, BoundedLength(whole).value_or(0)) : whole;
+    // A keyword is compared only where its first letter stands: at the start, or for a
+    // directive word at the second place or after '#' and blanks.
+    const char first = Initial(text);
+    const char second = Initial(text.substr(std::min<size_t>(1, text.size())));
+    const char afterHash = first == '#' ? Initial(text.substr(SkipBlanks(text, 1))) : '\0';
     for (const LeadingKeyword& keyword : kLeadingKeywords) {
-        const bool leads = keyword.directive ? mayBeDirective && IsDirective(text, keyword.word)
-                                             : StartsWithIgnoringCase(text, keyword.word);
+        const char initial = FoldCase(keyword.word[0]);
+        const bool leads =
+            keyword.directive
+                ? (initial == second || initial == afterHash) && IsDirective(text, keyword.word)
+                : initial == first && StartsWithIgnoringCase(text, keyword.word);
         if (leads) return keyword.kind;
     }
     if (!whole.empty() && (whole[0] == '{' || whole[0] == '}')) return StatementKind::Brace;
