@@ -151,12 +151,6 @@ std::optional<std::string_view> TrimText(std::string_view text) {
     return TrimEnds(text.substr(0, *length));
 }
 
-std::string_view TrimEnds(std::string_view text) {
-    while (!text.empty() && IsTrimmable(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsTrimmable(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 void KeepPart(std::string& text, std::string_view part) {
     const size_t start = static_cast<size_t>(part.data() - text.data());
     text.resize(start + part.size());
