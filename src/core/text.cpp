@@ -110,11 +110,6 @@ int HexDigit(char c) {
 
 }  // namespace
 
-size_t SkipBlanks(std::string_view text, size_t from) {
-    while (from < text.size() && IsBlank(text[from])) ++from;
-    return from;
-}
-
 size_t FindAnyOf(std::string_view text, size_t from, std::string_view set) {
     if (set.size() <= 3) return FindAny(text, from, set);
     for (from = std::min(from, text.size()); from < text.size(); ++from) {

@@ -46,7 +46,10 @@ inline bool IsOneOf(char c, std::string_view set) {
     return false;
 }
 // The position of the first character at or after from that is no blank or tab.
-size_t SkipBlanks(std::string_view text, size_t from);
+inline size_t SkipBlanks(std::string_view text, size_t from) {
+    while (from < text.size() && IsBlank(text[from])) ++from;
+    return from;
+}
 // The position of the first character at or after from that is one of set (not empty);
 // text.size() when there is none. A set of one to three characters is searched sixteen
 // characters at a time.

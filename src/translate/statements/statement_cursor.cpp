@@ -33,12 +33,6 @@ bool StatementCursor::Start() {
     return true;
 }
 
-std::string_view DirectiveText(std::string_view line) {
-    if (line.empty() || line[0] != '#') return {};
-    const size_t start = line.find_first_not_of(" \t", 1);
-    return start == std::string_view::npos ? std::string_view{} : line.substr(start);
-}
-
 bool OpensCppOnlyBranch(std::string_view line) {
     const std::string_view directive = DirectiveText(line);
     const auto names = [&](std::string_view name) {

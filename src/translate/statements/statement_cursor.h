@@ -19,7 +19,11 @@ class LineIndex;
 
 // The text of a directive line after its '#' and the blanks behind it ("#  ifdef X" ->
 // "ifdef X"); empty for a line that does not begin with '#'.
-std::string_view DirectiveText(std::string_view line);
+inline std::string_view DirectiveText(std::string_view line) {
+    if (line.empty() || line[0] != '#') return {};
+    const size_t start = line.find_first_not_of(" \t", 1);
+    return start == std::string_view::npos ? std::string_view{} : line.substr(start);
+}
 
 // Whether a trimmed line that begins with '#' opens a conditional whose first branch only a
 // C++ or an IDL compiler reads ("#ifdef __cplusplus", "#if defined(__cplusplus) && defined(X)",
