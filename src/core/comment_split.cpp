@@ -96,15 +96,4 @@ LineParts SplitComment(std::string& line, std::string& comment, bool& inBlockCom
             .openComment = inBlockComment};
 }
 
-std::optional<std::string_view> UncommentedCode(const LineIndex& index, std::string_view raw,
-                                                bool inBlockComment) {
-    if (inBlockComment || !index.TerminatorFree() || raw.size() >= kLineLimit ||
-        raw.find('/') != std::string_view::npos) {
-        return std::nullopt;
-    }
-    const std::string_view code = TrimEnds(raw);
-    if (code.empty()) return std::nullopt;
-    return code;
-}
-
 }  // namespace ondavel

@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/line_index.h"
+#include "core/text.h"
+
 namespace ondavel {
 
 // What a line holds besides its code, as SplitComment found it.
@@ -22,13 +25,20 @@ struct LineParts {
 // inBlockComment carries an open "/*" comment from one line to the next.
 LineParts SplitComment(std::string& line, std::string& comment, bool& inBlockComment);
 
-class LineIndex;
-
 // The code of raw, a line of index, trimmed, as copying it with CopyIndexedLine and splitting
 // it with SplitComment would leave it, when that is all the split would do: outside a comment,
 // a line that copies whole and holds no '/' is all code, and no comment. nullopt when the line
-// has to be copied and split, or holds no code.
-std::optional<std::string_view> UncommentedCode(const LineIndex& index, std::string_view raw,
-                                                bool inBlockComment);
+// has to be copied and split, or holds no code. Inline: every line of a batch is read so, most
+// of them twice.
+inline std::optional<std::string_view> UncommentedCode(const LineIndex& index, std::string_view raw,
+                                                       bool inBlockComment) {
+    if (inBlockComment || !index.TerminatorFree() || raw.size() >= kLineLimit ||
+        raw.find('/') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view code = TrimEnds(raw);
+    if (code.empty()) return std::nullopt;
+    return code;
+}
 
 }  // namespace ondavel
