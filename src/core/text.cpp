@@ -10,72 +10,9 @@ namespace ondavel {
 
 namespace {
 
-#if defined(__SSE2__)
-// FindAnyOf in a text of four to fifteen characters, read as two halves that may overlap: its
-// first and its last eight characters (four, below eight), one in each half of a block.
-template <typename Matches>
-size_t FindInShortText(std::string_view text, size_t from, Matches matchesIn) {
-    const size_t half = text.size() >= 8 ? 8 : 4;
-    const size_t second = text.size() - half;
-    uint64_t first = 0;
-    uint64_t last = 0;
-    if (half == 8) {
-        std::memcpy(&first, text.data(), 8);
-        std::memcpy(&last, text.data() + second, 8);
-    } else {
-        uint32_t first4 = 0;
-        uint32_t last4 = 0;
-        std::memcpy(&first4, text.data(), 4);
-        std::memcpy(&last4, text.data() + second, 4);
-        first = first4;
-        last = last4;
-    }
-    const unsigned marks = matchesIn(_mm_set_epi64x(static_cast<int64_t>(last),
-                                                    static_cast<int64_t>(first)));
-    // Bytes beyond a half's characters are not the text's.
-    const unsigned halfMarks = (1u << half) - 1;
-    const unsigned inFirst = marks & halfMarks & (~0u << from);
-    if (inFirst != 0) return static_cast<size_t>(std::countr_zero(inFirst));
-    const size_t skipped = from > second ? from - second : 0;
-    const unsigned inLast = (marks >> 8) & halfMarks & (~0u << skipped);
-    return inLast != 0 ? second + static_cast<size_t>(std::countr_zero(inLast)) : text.size();
-}
-#endif
-
-// FindAnyOf, written into its callers in this file: with the set known where it is called,
-// the set's characters are fixed when compiling rather than read at each call.
-[[gnu::always_inline]] inline size_t FindAny(std::string_view text, size_t from,
-                                             std::string_view set) {
-    if (from >= text.size()) return text.size();
-    // A set of fewer than three characters repeats its first one, which finds nothing more.
-    const char a = set[0];
-    const char b = set[set.size() > 1 ? 1 : 0];
-    const char c = set[set.size() > 2 ? 2 : 0];
-#if defined(__SSE2__)
-    // Sixteen characters are compared with the three at once.
-    const char three[] = {a, b, c};
-    const auto matchesIn = [&](__m128i block) { return MarkAnyOf(block, {three, 3}); };
-    const auto matches = [&](size_t at) { return MarkAnyOf(text.data() + at, {three, 3}); };
-    if (text.size() < 16 && text.size() >= 4) return FindInShortText(text, from, matchesIn);
-    for (; from + 16 <= text.size(); from += 16) {
-        if (const unsigned found = matches(from)) {
-            return from + static_cast<size_t>(std::countr_zero(found));
-        }
-    }
-    // The last characters are read as the end of a block that overlaps the ones already read.
-    if (text.size() >= 16) {
-        const size_t at = text.size() - 16;
-        const unsigned found = matches(at) >> (from - at);
-        return found != 0 ? from + static_cast<size_t>(std::countr_zero(found)) : text.size();
-    }
-#endif
-    while (from < text.size() && text[from] != a && text[from] != b && text[from] != c) ++from;
-    return from;
-}
-
 // The position of the first NUL or CR in text, text.size() when it holds none.
 size_t FirstTerminator(std::string_view text) {
-    return FindAny(text, 0, std::string_view("\0\r", 2));
+    return find_any_detail::FindAny(text, 0, std::string_view("\0\r", 2));
 }
 
 // The text up to its first NUL or CR, or the end of the view, without any length limit.
@@ -110,8 +47,7 @@ int HexDigit(char c) {
 
 }  // namespace
 
-size_t FindAnyOf(std::string_view text, size_t from, std::string_view set) {
-    if (set.size() <= 3) return FindAny(text, from, set);
+size_t FindAnyOfMany(std::string_view text, size_t from, std::string_view set) {
     for (from = std::min(from, text.size()); from < text.size(); ++from) {
         if (IsOneOf(text[from], set)) break;
     }
@@ -217,7 +153,7 @@ std::optional<int> FindIn(int start, std::string_view text, std::string_view pat
     } else {
         const char first = FoldCase(pattern[0]);
         const char cases[] = {first, IsLetter(first) ? static_cast<char>(first + 32) : first};
-        at = FindAny(text, from, {cases, 2});
+        at = find_any_detail::FindAny(text, from, {cases, 2});
     }
     if (at >= text.size()) return std::nullopt;
     return static_cast<int>(at) + 1;

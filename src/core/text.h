@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/find_any.h"
+
 namespace ondavel {
 
 // A line buffer holds 1,039 characters and its terminator. Every text built from lines (a
@@ -50,10 +52,6 @@ inline size_t SkipBlanks(std::string_view text, size_t from) {
     while (from < text.size() && IsBlank(text[from])) ++from;
     return from;
 }
-// The position of the first character at or after from that is one of set (not empty);
-// text.size() when there is none. A set of one to three characters is searched sixteen
-// characters at a time.
-size_t FindAnyOf(std::string_view text, size_t from, std::string_view set);
 // Characters 32 and below (blank, tab, control characters) are trimmed from both ends of lines.
 inline bool IsTrimmable(char c) {
     return static_cast<unsigned char>(c) <= 32;
