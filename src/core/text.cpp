@@ -10,11 +10,6 @@ namespace ondavel {
 
 namespace {
 
-// The position of the first NUL or CR in text, text.size() when it holds none.
-size_t FirstTerminator(std::string_view text) {
-    return find_any_detail::FindAny(text, 0, std::string_view("\0\r", 2));
-}
-
 // The text up to its first NUL or CR, or the end of the view, without any length limit.
 std::string_view UntilTerminator(std::string_view text) {
     return text.substr(0, FirstTerminator(text));
@@ -54,38 +49,11 @@ size_t FindAnyOfMany(std::string_view text, size_t from, std::string_view set) {
     return from;
 }
 
-size_t FindFirstOf(std::string_view text, const CharacterSet& set, size_t from) {
-    for (; from < text.size(); ++from) {
-        if (InSet(set, text[from])) return from;
-    }
-    return std::string_view::npos;
-}
-
-std::optional<size_t> BoundedLength(std::string_view text) {
-    // Only the first kLineLimit characters are looked at: a text without a terminator among
-    // them is over-long, or ends before them and is its whole length.
-    const size_t end = FirstTerminator(text.substr(0, kLineLimit));
-    if (end < kLineLimit) return end;
-    return std::nullopt;
-}
-
 bool CopyLine(std::string& destination, std::string_view source) {
     const std::optional<size_t> length = BoundedLength(source);
     if (!length) return false;
     destination.assign(source.substr(0, *length));
     return true;
-}
-
-std::optional<std::string_view> TrimText(std::string_view text) {
-    const std::optional<size_t> length = BoundedLength(text);
-    if (!length) return std::nullopt;
-    return TrimEnds(text.substr(0, *length));
-}
-
-void KeepPart(std::string& text, std::string_view part) {
-    const size_t start = static_cast<size_t>(part.data() - text.data());
-    text.resize(start + part.size());
-    text.erase(0, start);
 }
 
 namespace {

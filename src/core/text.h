@@ -77,7 +77,12 @@ inline constexpr CharacterSet kOperatorDelimSet = MakeCharacterSet(kOperatorDeli
 inline constexpr CharacterSet kNameDelimiters = MakeCharacterSet(" \t,;(){}");
 // As std::string_view::find_first_of (npos when none), each character looked up in the table
 // instead of among the delimiters by memchr.
-size_t FindFirstOf(std::string_view text, const CharacterSet& set, size_t from = 0);
+inline size_t FindFirstOf(std::string_view text, const CharacterSet& set, size_t from = 0) {
+    for (; from < text.size(); ++from) {
+        if (InSet(set, text[from])) return from;
+    }
+    return std::string_view::npos;
+}
 
 // Case folding is ASCII only: accented letters compare as they are.
 constexpr char FoldCase(char c) {
@@ -101,33 +106,51 @@ constexpr void AddInitial(CharacterSet& set, std::string_view word) {
     if (upper >= 'A' && upper <= 'Z') set[static_cast<unsigned char>(upper + ('a' - 'A'))] = true;
 }
 
+// The position of the first NUL or CR in text, text.size() when it holds none.
+inline size_t FirstTerminator(std::string_view text) {
+    return find_any_detail::FindAny(text, 0, std::string_view("\0\r", 2));
+}
+
 // Characters before the first NUL or CR (or the end of the view); nullopt when that is 1,040
-// or more.
-std::optional<size_t> BoundedLength(std::string_view text);
+// or more. Only the first 1,040 characters are looked at: a text without a terminator among
+// them is over-long, or ends before them and is its whole length.
+inline std::optional<size_t> BoundedLength(std::string_view text) {
+    const size_t end = FirstTerminator(text.substr(0, kLineLimit));
+    if (end < kLineLimit) return end;
+    return std::nullopt;
+}
 
 // Replaces destination by source up to its first NUL or CR; false, with destination untouched,
 // when source is over-long.
 bool CopyLine(std::string& destination, std::string_view source);
 
+// The text without its leading and trailing characters of code 32 or less. Unlike TrimText it
+// looks for no terminator: it is for a text cut at its own already, a copied line's code.
+inline std::string_view TrimEnds(std::string_view text) {
+    while (!text.empty() && IsTrimmable(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsTrimmable(text.back())) text.remove_suffix(1);
+    return text;
+}
+
 // The bounded text without its leading and trailing characters of code 32 or less, as a view
 // into text (empty for an all-blank text); nullopt when over-long.
-std::optional<std::string_view> TrimText(std::string_view text);
+inline std::optional<std::string_view> TrimText(std::string_view text) {
+    const std::optional<size_t> length = BoundedLength(text);
+    if (!length) return std::nullopt;
+    return TrimEnds(text.substr(0, *length));
+}
 
 // TrimText's text, empty when over-long.
 inline std::string_view Trimmed(std::string_view text) {
     return TrimText(text).value_or("");
 }
 
-// The text without its leading and trailing characters of code 32 or less. Unlike TrimText it
-// looks for no terminator: it is for a text cut at its own already, a copied line's code.
-// Inline: every line read is trimmed, a million times in a batch.
-inline std::string_view TrimEnds(std::string_view text) {
-    while (!text.empty() && IsTrimmable(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsTrimmable(text.back())) text.remove_suffix(1);
-    return text;
-}
 // Keeps of text only part, which must be a view into it, without a new string.
-void KeepPart(std::string& text, std::string_view part);
+inline void KeepPart(std::string& text, std::string_view part) {
+    const size_t start = static_cast<size_t>(part.data() - text.data());
+    text.resize(start + part.size());
+    text.erase(0, start);
+}
 
 // Whether a search compares letters as they are, or with a-z folded onto A-Z.
 enum class Case { Exact, Ignore };
