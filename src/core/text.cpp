@@ -15,14 +15,6 @@ std::string_view UntilTerminator(std::string_view text) {
     return text.substr(0, FirstTerminator(text));
 }
 
-// Whether pattern stands at `at` in text, a-z folded onto A-Z.
-bool MatchesAt(std::string_view text, size_t at, std::string_view pattern) {
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        if (FoldCase(text[at + i]) != FoldCase(pattern[i])) return false;
-    }
-    return true;
-}
-
 // A found occurrence stands as a token when nothing forbidden touches either end of it.
 bool StandsAsToken(std::string_view text, int position, size_t wordLength, std::string_view before,
                    std::string_view after) {
@@ -58,56 +50,6 @@ bool CopyLine(std::string& destination, std::string_view source) {
 
 namespace {
 
-#if defined(__SSE2__)
-// Bit i is set when byte i of block and the byte after it may be first and second, a-z folded
-// onto A-Z: when they equal them once bit 5 is set in all four. A letter's two cases differ in
-// that bit alone, so no place where the pair stands is missed; the few other bytes that it
-// joins ('@' and '`') are told apart by the comparison of the whole pattern.
-unsigned MarkFoldedPair(const char* block, char first, char second) {
-    const __m128i caseBit = _mm_set1_epi8(0x20);
-    const auto matches = [&](const char* at, char c) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        return _mm_cmpeq_epi8(_mm_or_si128(bytes, caseBit),
-                              _mm_set1_epi8(static_cast<char>(c | 0x20)));
-    };
-    return static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_and_si128(matches(block, first), matches(block + 1, second))));
-}
-#endif
-
-// Where pattern (two characters or more, no longer than text) stands in text from `from` on,
-// a-z folded onto A-Z; text.size() when nowhere. Only the places where its first two
-// characters stand are compared whole, and those are found sixteen at a time.
-size_t FindFolded(std::string_view text, size_t from, std::string_view pattern) {
-    const size_t last = text.size() - pattern.size();
-    size_t at = from;
-#if defined(__SSE2__)
-    // A block reads the byte after its sixteen places too; the last places are read as the end
-    // of a block that overlaps the ones already read.
-    const auto matchFrom = [&](size_t block, size_t first) {
-        unsigned marks = MarkFoldedPair(text.data() + block, pattern[0], pattern[1]);
-        for (marks &= ~0u << (first - block); marks != 0; marks &= marks - 1) {
-            const size_t place = block + static_cast<size_t>(std::countr_zero(marks));
-            if (place > last) return text.size();
-            if (MatchesAt(text, place, pattern)) return place;
-        }
-        return std::string_view::npos;
-    };
-    if (text.size() > kMarkedBlock) {
-        for (; at <= last; at += kMarkedBlock) {
-            const size_t block = std::min(at, text.size() - kMarkedBlock - 1);
-            const size_t found = matchFrom(block, at);
-            if (found != std::string_view::npos) return found;
-        }
-        return text.size();
-    }
-#endif
-    for (; at <= last; ++at) {
-        if (MatchesAt(text, at, pattern)) return at;
-    }
-    return text.size();
-}
-
 // The search of InString in text and pattern as they stand, cut at their terminators or not.
 std::optional<int> FindIn(int start, std::string_view text, std::string_view pattern,
                           Case letters) {
@@ -117,11 +59,11 @@ std::optional<int> FindIn(int start, std::string_view text, std::string_view pat
     if (letters == Case::Exact) {
         at = text.find(pattern, from);
     } else if (pattern.size() > 1) {
-        at = FindFolded(text, from, pattern);
+        at = search_detail::FindFolded(text, from, pattern);
     } else {
         const char first = FoldCase(pattern[0]);
         const char cases[] = {first, IsLetter(first) ? static_cast<char>(first + 32) : first};
-        at = find_any_detail::FindAny(text, from, {cases, 2});
+        at = search_detail::FindAny(text, from, {cases, 2});
     }
     if (at >= text.size()) return std::nullopt;
     return static_cast<int>(at) + 1;
@@ -155,10 +97,6 @@ std::optional<int> FirstOccurrence(int start, std::string_view& text, std::strin
 std::optional<int> InString(int start, std::string_view text, std::string_view pattern,
                             Case letters) {
     return FirstOccurrence(start, text, pattern, letters);
-}
-
-bool HoldsIgnoringCase(std::string_view text, std::string_view pattern) {
-    return FindIn(1, text, pattern, Case::Ignore).has_value();
 }
 
 std::optional<int> FindWord(int start, std::string_view text, std::string_view word, Case letters,

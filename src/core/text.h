@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/find_any.h"
+#include "core/text_search.h"
 
 namespace ondavel {
 
@@ -84,10 +84,6 @@ inline size_t FindFirstOf(std::string_view text, const CharacterSet& set, size_t
     return std::string_view::npos;
 }
 
-// Case folding is ASCII only: accented letters compare as they are.
-constexpr char FoldCase(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-}
 inline bool SameIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
@@ -108,7 +104,7 @@ constexpr void AddInitial(CharacterSet& set, std::string_view word) {
 
 // The position of the first NUL or CR in text, text.size() when it holds none.
 inline size_t FirstTerminator(std::string_view text) {
-    return find_any_detail::FindAny(text, 0, std::string_view("\0\r", 2));
+    return search_detail::FindAny(text, 0, std::string_view("\0\r", 2));
 }
 
 // Characters before the first NUL or CR (or the end of the view); nullopt when that is 1,040
@@ -163,7 +159,13 @@ std::optional<int> InString(int start, std::string_view text, std::string_view p
 // Whether pattern stands in text, a-z folded onto A-Z: InString's search without the cutting,
 // for a text known to hold no NUL or CR and to be shorter than a line. On any text, whatever
 // InString or FindWord finds ignoring case, this finds too: a quick first test before them.
-bool HoldsIgnoringCase(std::string_view text, std::string_view pattern);
+inline bool HoldsIgnoringCase(std::string_view text, std::string_view pattern) {
+    if (pattern.empty() || pattern.size() > text.size()) return false;
+    if (pattern.size() > 1) return search_detail::FindFolded(text, 0, pattern) < text.size();
+    const char first = FoldCase(pattern[0]);
+    const char cases[] = {first, IsLetter(first) ? static_cast<char>(first + 32) : first};
+    return search_detail::FindAny(text, 0, {cases, 2}) < text.size();
+}
 
 // As InString, but an occurrence counts only when it stands as a token: at the start of the
 // text or after a character of `before` (any character when `before` is empty), and at the end

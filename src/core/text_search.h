@@ -1,7 +1,9 @@
-// The search of a text for any of a few characters, sixteen characters at a time: written into
-// its callers, which search short texts millions of times in a batch.
+// Searches of short texts for a few characters or for a pattern in either case, sixteen places
+// at a time: written into their callers, which know the characters and the pattern, and which
+// search millions of texts in a batch.
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -12,7 +14,12 @@
 
 namespace ondavel {
 
-namespace find_any_detail {
+// Case folding is ASCII only: accented letters compare as they are.
+constexpr char FoldCase(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+
+namespace search_detail {
 
 #if defined(__SSE2__)
 // FindAnyOf in a text of four to fifteen characters, read as two halves that may overlap: its
@@ -78,7 +85,65 @@ size_t FindInShortText(std::string_view text, size_t from, Matches matchesIn) {
     return from;
 }
 
-}  // namespace find_any_detail
+// Whether pattern stands at `at` in text, a-z folded onto A-Z.
+inline bool MatchesAt(std::string_view text, size_t at, std::string_view pattern) {
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (FoldCase(text[at + i]) != FoldCase(pattern[i])) return false;
+    }
+    return true;
+}
+
+#if defined(__SSE2__)
+// Bit i is set when byte i of block and the byte after it may be first and second, a-z folded
+// onto A-Z: when they equal them once bit 5 is set in all four. A letter's two cases differ in
+// that bit alone, so no place where the pair stands is missed; the few other bytes that it
+// joins ('@' and '`') are told apart by the comparison of the whole pattern.
+inline unsigned MarkFoldedPair(const char* block, char first, char second) {
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    const auto matches = [&](const char* at, char c) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        return _mm_cmpeq_epi8(_mm_or_si128(bytes, caseBit),
+                              _mm_set1_epi8(static_cast<char>(c | 0x20)));
+    };
+    return static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_and_si128(matches(block, first), matches(block + 1, second))));
+}
+#endif
+
+// Where pattern (two characters or more, no longer than text) stands in text from `from` on,
+// a-z folded onto A-Z; text.size() when nowhere. Only the places where its first two
+// characters stand are compared whole, and those are found sixteen at a time.
+inline size_t FindFolded(std::string_view text, size_t from, std::string_view pattern) {
+    const size_t last = text.size() - pattern.size();
+    size_t at = from;
+#if defined(__SSE2__)
+    // A block reads the byte after its sixteen places too; the last places are read as the end
+    // of a block that overlaps the ones already read.
+    const auto matchFrom = [&](size_t block, size_t first) {
+        unsigned marks = MarkFoldedPair(text.data() + block, pattern[0], pattern[1]);
+        for (marks &= ~0u << (first - block); marks != 0; marks &= marks - 1) {
+            const size_t place = block + static_cast<size_t>(std::countr_zero(marks));
+            if (place > last) return text.size();
+            if (MatchesAt(text, place, pattern)) return place;
+        }
+        return std::string_view::npos;
+    };
+    if (text.size() > kMarkedBlock) {
+        for (; at <= last; at += kMarkedBlock) {
+            const size_t block = std::min(at, text.size() - kMarkedBlock - 1);
+            const size_t found = matchFrom(block, at);
+            if (found != std::string_view::npos) return found;
+        }
+        return text.size();
+    }
+#endif
+    for (; at <= last; ++at) {
+        if (MatchesAt(text, at, pattern)) return at;
+    }
+    return text.size();
+}
+
+}  // namespace search_detail
 
 // FindAnyOf for a set of four characters or more, one character at a time.
 size_t FindAnyOfMany(std::string_view text, size_t from, std::string_view set);
@@ -87,7 +152,7 @@ size_t FindAnyOfMany(std::string_view text, size_t from, std::string_view set);
 // text.size() when there is none. A set of one to three characters is searched sixteen
 // characters at a time.
 inline size_t FindAnyOf(std::string_view text, size_t from, std::string_view set) {
-    if (set.size() <= 3) return find_any_detail::FindAny(text, from, set);
+    if (set.size() <= 3) return search_detail::FindAny(text, from, set);
     return FindAnyOfMany(text, from, set);
 }
 
