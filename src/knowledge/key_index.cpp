@@ -47,7 +47,8 @@ size_t KnowledgeKeyIndex::Table::SlotOf(std::string_view key, uint64_t hash) con
         if (slot.entry == 0) return at;
         if (slot.hashHigh != hashHigh) continue;
         const std::string_view found = entries[slot.entry - 1].key;
-        if (foldCase ? SameIgnoringCase(found, key) : found == key) return at;
+        // A word most often stands in the case of its key: the plain comparison tells first.
+        if (found == key || (foldCase && SameIgnoringCase(found, key))) return at;
     }
 }
 
