@@ -68,7 +68,13 @@ class StatementCursor {
 
     // Steps over characters of set, going on across lines; false when the statement ends.
     bool SkipAcrossLines(std::string_view set);
-    bool SkipBlanks() { return SkipAcrossLines(" \t"); }
+    bool SkipBlanks() {
+        // Most skips start on a character that is no blank already, and go nowhere.
+        if (column_ < line_.size() && !IsBlank(line_[column_]) && line_[column_] != '\\') {
+            return true;
+        }
+        return SkipAcrossLines(" \t");
+    }
     // Passes n characters and then blanks across lines.
     bool AdvanceAndSkip(size_t n = 1) {
         Advance(n);
