@@ -10,54 +10,14 @@ namespace ondavel {
 namespace {
 
 constexpr size_t kFirstSlots = 64;
-constexpr size_t kLengthAt = sizeof(uint32_t);
-constexpr size_t kNameAt = 2 * sizeof(uint32_t);
-
-uint32_t HashOf(std::string_view name) {
-    return static_cast<uint32_t>(HashText(name));
-}
-
-uint32_t WordAt(const std::string& text, size_t at) {
-    return static_cast<uint32_t>(LoadBytes<uint32_t>(text.data() + at));
-}
 
 }  // namespace
-
-size_t NameSet::SlotOf(std::string_view name, uint32_t hash) const {
-    const size_t mask = slots_.size() - 1;
-    // Linear probing: a name is found before the first free slot after its home.
-    for (size_t at = hash & mask;; at = (at + 1) & mask) {
-        const Slot& slot = slots_[at];
-        if (slot.place == 0) return at;
-        if (slot.hash != hash) continue;
-        const size_t entry = slot.place - 1;
-        if (WordAt(text_, entry + kLengthAt) == name.size() &&
-            std::memcmp(text_.data() + entry + kNameAt, name.data(), name.size()) == 0) {
-            return at;
-        }
-    }
-}
-
-uint32_t NameSet::FlagsAt(size_t entry) const {
-    return WordAt(text_, entry);
-}
 
 void NameSet::SetFlagsAt(size_t entry, uint32_t flags) {
     const bool wasIn = FlagsAt(entry) != 0;
     if (!wasIn && flags != 0) ++size_;
     if (wasIn && flags == 0) --size_;
     std::memcpy(text_.data() + entry, &flags, sizeof flags);
-}
-
-size_t NameSet::EntryOf(std::string_view name) const {
-    if (count_ == 0) return std::string::npos;
-    const Slot& slot = slots_[SlotOf(name, HashOf(name))];
-    return slot.place == 0 ? std::string::npos : slot.place - 1;
-}
-
-uint32_t NameSet::flags(std::string_view name) const {
-    const size_t entry = EntryOf(name);
-    return entry == std::string::npos ? 0 : FlagsAt(entry);
 }
 
 void NameSet::Prefetch(std::string_view name) const {

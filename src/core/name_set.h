@@ -8,11 +8,13 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/table_memory.h"
+#include "core/text_hash.h"
 
 namespace ondavel {
 
@@ -50,6 +52,11 @@ class NameSet {
     // Where the entry of name starts in text_, a new one made for it when it had none.
     size_t Claim(std::string_view name);
     uint32_t FlagsAt(size_t entry) const;
+    static uint32_t HashOf(std::string_view name);
+    // The four bytes of text_ at `at`, as a number.
+    uint32_t WordAt(size_t at) const;
+    static constexpr size_t kLengthAt = sizeof(uint32_t);
+    static constexpr size_t kNameAt = 2 * sizeof(uint32_t);
     void SetFlagsAt(size_t entry, uint32_t flags);
     void Grow();
 
@@ -61,5 +68,45 @@ class NameSet {
     size_t count_ = 0;  // entries, erased ones too: the slots in use
     size_t size_ = 0;   // names in the set
 };
+
+// Lookups are written into their callers: a batch asks a million of them.
+
+inline uint32_t NameSet::HashOf(std::string_view name) {
+    return static_cast<uint32_t>(HashText(name));
+}
+
+inline uint32_t NameSet::WordAt(size_t at) const {
+    return static_cast<uint32_t>(LoadBytes<uint32_t>(text_.data() + at));
+}
+
+inline size_t NameSet::SlotOf(std::string_view name, uint32_t hash) const {
+    const size_t mask = slots_.size() - 1;
+    // Linear probing: a name is found before the first free slot after its home.
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        const Slot& slot = slots_[at];
+        if (slot.place == 0) return at;
+        if (slot.hash != hash) continue;
+        const size_t entry = slot.place - 1;
+        if (WordAt(entry + kLengthAt) == name.size() &&
+            std::memcmp(text_.data() + entry + kNameAt, name.data(), name.size()) == 0) {
+            return at;
+        }
+    }
+}
+
+inline uint32_t NameSet::FlagsAt(size_t entry) const {
+    return WordAt(entry);
+}
+
+inline size_t NameSet::EntryOf(std::string_view name) const {
+    if (count_ == 0) return std::string::npos;
+    const Slot& slot = slots_[SlotOf(name, HashOf(name))];
+    return slot.place == 0 ? std::string::npos : slot.place - 1;
+}
+
+inline uint32_t NameSet::flags(std::string_view name) const {
+    const size_t entry = EntryOf(name);
+    return entry == std::string::npos ? 0 : FlagsAt(entry);
+}
 
 }  // namespace ondavel
