@@ -1,10 +1,7 @@
 #include "core/text.h"
 
-#include <bit>
+#include <algorithm>
 #include <cstdint>
-#include <cstring>
-
-#include "core/character_marks.h"
 
 namespace ondavel {
 
@@ -58,12 +55,8 @@ std::optional<int> FindIn(int start, std::string_view text, std::string_view pat
     size_t at = std::string_view::npos;
     if (letters == Case::Exact) {
         at = text.find(pattern, from);
-    } else if (pattern.size() > 1) {
-        at = search_detail::FindFolded(text, from, pattern);
     } else {
-        const char first = FoldCase(pattern[0]);
-        const char cases[] = {first, IsLetter(first) ? static_cast<char>(first + 32) : first};
-        at = search_detail::FindAny(text, from, {cases, 2});
+        at = search_detail::FindIgnoringCase(text, from, pattern);
     }
     if (at >= text.size()) return std::nullopt;
     return static_cast<int>(at) + 1;
