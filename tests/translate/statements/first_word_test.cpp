@@ -101,7 +101,8 @@ StatementKind PlainLeadingKeyword(std::string_view whole) {
 // Texts drawn from the keywords' letters in both cases, '#', blanks, ends of line and a few
 // others, keywords spliced in at the places that count, agree with the rule written plainly.
 TEST(FirstWordTest, TheClassificationAgreesWithThePlainRule) {
-    const std::string alphabet("#  \t\0\rdefinDEFINtypTYPxlsgcCaruU{}/*", 38);
+    constexpr char kLetters[] = "#  \t\0\rdefinDEFINtypTYPxlsgcCaruU{}/*";
+    const std::string_view alphabet(kLetters, sizeof kLetters - 1);
     const std::string_view keywords[] = {"typedef", "define",  "extern", "if",    "pragma", "endif",
                                          "else",    "include", "error",  "undef", "class",  "ELSE"};
     std::mt19937 random(19);
