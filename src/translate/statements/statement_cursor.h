@@ -70,9 +70,7 @@ class StatementCursor {
     bool SkipAcrossLines(std::string_view set);
     bool SkipBlanks() {
         // Most skips start on a character that is no blank already, and go nowhere.
-        if (column_ < line_.size() && !IsBlank(line_[column_]) && line_[column_] != '\\') {
-            return true;
-        }
+        if (!AtEnd() && !IsBlank(line_[column_])) return true;
         return SkipAcrossLines(" \t");
     }
     // Passes n characters and then blanks across lines.
