@@ -19,59 +19,50 @@ using testing::TempDir;
 using testing::WriteBytes;
 namespace fs = std::filesystem;
 
-const std::string kKnowledge =
+// A knowledge file in three parts: new types go after the first, new structures after the second.
+const std::string kTypes =
     "; keyword codes\r\n"
     "typedef = type definition = 15\r\n"
     "TRADUIRE\r\n"
     "TYPEDEFINI\r\n"
     "; base types\r\n"
-    "HWND = DWORD\r\n"
-    "\r\n"
-    "; trailing comment of the section\r\n"
-    "COMMONSTRUCTURE\r\n"
-    "COMMONRECORD\r\n"
-    "INCOMPATIBLE\r\n"
-    "INCOMPATIBLE_EQUATE\r\n"
-    "INTERFACE_API_CONFLIT_NOM\r\n"
+    "HWND = DWORD\r\n";
+const std::string kStructures = "\r\n; trailing comment of the section\r\nCOMMONSTRUCTURE\r\n";
+const std::string kRest =
+    "COMMONRECORD\r\nINCOMPATIBLE\r\nINCOMPATIBLE_EQUATE\r\nINTERFACE_API_CONFLIT_NOM\r\n"
     "FINDELISTE\r\n";
+const std::string kKnowledge = kTypes + kStructures + kRest;
 
-TEST(KnowledgeMergeTest, EachKindGoesToItsSectionAfterItsLastEntry) {
-    const std::string learned =
-        "RECT = RECT ; windef.h\r\n"                   // LearnSt.txt: a structure
-        "WNDPROC = Callback ; winuser.h\r\n"           // learn.txt: a callback is a pointer
-        "LPRECT = DWORD ; windef.h\r\n"                // a size class
-        "HWND = SDWORD ; other.h\r\n"                  // known: the file's entry stays
-        "LPRECT = WORD ; later.h\r\n"                  // the first learned line wins
-        "CreateWindowExA = Fonctions ; winuser.h\r\n"  // no type
-        "A2 = A ; a.h\r\n";                            // an alias of structure A
-    size_t notTypes = 0;
-    const std::vector<LearnedEntry> entries = ReadLearnedEntries(learned, "DWORD", notTypes);
-    std::string text = kKnowledge;
-    MergeReport report;
-    ASSERT_TRUE(MergeKnowledge(text, entries, "learn.txt", report));
-    EXPECT_EQ(text,
-              "; keyword codes\r\n"
-              "typedef = type definition = 15\r\n"
-              "TRADUIRE\r\n"
-              "TYPEDEFINI\r\n"
-              "; base types\r\n"
-              "HWND = DWORD\r\n"
-              "; learned from learn.txt\r\n"
-              "WNDPROC = DWORD ; Callback winuser.h\r\n"
-              "LPRECT = DWORD ; windef.h\r\n"
-              "\r\n"
-              "; trailing comment of the section\r\n"
-              "COMMONSTRUCTURE\r\n"
-              "; learned from learn.txt\r\n"
-              "RECT = RECT ; windef.h\r\n"
-              "A2 = A ; a.h\r\n"
-              "COMMONRECORD\r\n"
-              "INCOMPATIBLE\r\n"
-              "INCOMPATIBLE_EQUATE\r\n"
-              "INTERFACE_API_CONFLIT_NOM\r\n"
-              "FINDELISTE\r\n");
-    EXPECT_EQ(report.known, 2u);
-    EXPECT_EQ(notTypes, 1u);
+// Merged twice, the second merge finds every entry known, in either section.
+TEST(KnowledgeMergeTest, EachKindGoesToItsSectionAfterItsLastEntryOnce) {
+    TempDir dir;
+    WriteBytes(dir / "egales.txt", kKnowledge);
+    WriteBytes(dir / "learn.txt",
+               "RECT = RECT ; windef.h\r\n"                   // LearnSt.txt: a structure
+               "WNDPROC = Callback ; winuser.h\r\n"           // learn.txt: a callback is a pointer
+               "LPRECT = DWORD ; windef.h\r\n"                // a size class
+               "HWND = SDWORD ; other.h\r\n"                  // known: the file's entry stays
+               "LPRECT = WORD ; later.h\r\n"                  // the first learned line wins
+               "CreateWindowExA = Fonctions ; winuser.h\r\n"  // no type
+               "A2 = A ; a.h\r\n");                           // an alias of structure A
+    std::string report;
+    ASSERT_TRUE(MergeKnowledgeFiles(dir / "egales.txt", {dir / "learn.txt"}, report)) << report;
+    const std::string merged = kTypes +
+                               "; learned from learn.txt\r\n"
+                               "WNDPROC = DWORD ; Callback winuser.h\r\n"
+                               "LPRECT = DWORD ; windef.h\r\n" +
+                               kStructures +
+                               "; learned from learn.txt\r\n"
+                               "RECT = RECT ; windef.h\r\n"
+                               "A2 = A ; a.h\r\n" +
+                               kRest;
+    EXPECT_EQ(ReadBytes(dir / "egales.txt"), merged);
+    EXPECT_THAT(report, HasSubstr("TYPEDEFINI: 2 added\n  WNDPROC = DWORD ; Callback winuser.h\n"));
+    EXPECT_THAT(report, HasSubstr("already known: 2, not types (functions, GUIDs, macros): 1\n"));
+    ASSERT_TRUE(MergeKnowledgeFiles(dir / "egales.txt", {dir / "learn.txt"}, report));
+    EXPECT_EQ(ReadBytes(dir / "egales.txt"), merged);
+    EXPECT_THAT(report,
+                HasSubstr("TYPEDEFINI: 0 added\nCOMMONSTRUCTURE: 0 added\nalready known: 6"));
 }
 
 TEST(KnowledgeMergeTest, ANameListGivesSizeClassesAndStructuresUnderTheirAggregate) {
@@ -103,23 +94,6 @@ TEST(KnowledgeMergeTest, ANameListGivesSizeClassesAndStructuresUnderTheirAggrega
                                                "S POINT = POINT ; a.h", "S A = A ; a.h",
                                                "S A2 = A ; a.h", "S A2 = A2 ; b.h"}));
     EXPECT_EQ(notTypes, 1u);
-}
-
-TEST(KnowledgeMergeTest, MergingTwiceAddsNothingTheSecondTime) {
-    TempDir dir;
-    WriteBytes(dir / "egales.txt", kKnowledge);
-    WriteBytes(dir / "learn.txt", "LPRECT = DWORD ; windef.h\r\n");
-    WriteBytes(dir / "LearnSt.txt", "RECT = RECT ; windef.h\r\n");
-    std::string report;
-    ASSERT_TRUE(
-        MergeKnowledgeFiles(dir / "egales.txt", {dir / "LearnSt.txt", dir / "learn.txt"}, report));
-    EXPECT_THAT(report, HasSubstr("TYPEDEFINI: 1 added\n  LPRECT = DWORD ; windef.h\n"));
-    const std::string once = ReadBytes(dir / "egales.txt");
-    ASSERT_TRUE(
-        MergeKnowledgeFiles(dir / "egales.txt", {dir / "LearnSt.txt", dir / "learn.txt"}, report));
-    EXPECT_EQ(ReadBytes(dir / "egales.txt"), once);
-    EXPECT_THAT(report,
-                HasSubstr("TYPEDEFINI: 0 added\nCOMMONSTRUCTURE: 0 added\nalready known: 2"));
 }
 
 // A 64-bit run's files go to the overlay beside the knowledge file, with only the names whose
@@ -166,13 +140,8 @@ TEST(KnowledgeMergeTest, What64BitRunsLearnedGoesToTheOverlayWhereItDiffers) {
     WriteBytes(dir / "egales.txt", kKnowledge);
     EXPECT_FALSE(MergeKnowledgeFiles(dir / "egales.txt", {dir / "learn64.txt"}, report));
     EXPECT_THAT(report, HasSubstr("egales64.txt cannot be read"));
-}
-
-TEST(KnowledgeMergeTest, AFileWithoutItsSectionsIsLeftAlone) {
-    TempDir dir;
+    // Nor into a file without its section lines.
     WriteBytes(dir / "egales.txt", "TYPEDEFINI\r\nHWND = DWORD\r\n");
-    WriteBytes(dir / "learn.txt", "LPRECT = DWORD ; windef.h\r\n");
-    std::string report;
     EXPECT_FALSE(MergeKnowledgeFiles(dir / "egales.txt", {dir / "learn.txt"}, report));
     EXPECT_THAT(report, HasSubstr("lacks the section lines"));
     EXPECT_EQ(ReadBytes(dir / "egales.txt"), "TYPEDEFINI\r\nHWND = DWORD\r\n");

@@ -25,52 +25,14 @@ class OleviewReorderTest : public HeaderFixture {
     }
 };
 
-// The library's attribute block stays in front with the plain declarations; an interface
-// with its attributes goes behind, with the file's last closing brace. Lines of blanks go.
+// The library's attribute block stays in front with the plain declarations. A later attribute
+// block goes behind with the lines up to one that ends with "]" and the statement after that,
+// and the file's last closing brace goes behind with them. Lines of blanks go.
 TEST_F(OleviewReorderTest, AttributedDeclarationsGoBehind) {
-    EXPECT_EQ(Reorder("[\r\n"
-                      "  uuid(1)\r\n"
-                      "]\r\n"
-                      "library L\r\n"
-                      "{\r\n"
-                      "   \t\r\n"
-                      "[\r\n"
-                      "  odl,\r\n"
-                      "  uuid(2)\r\n"
-                      "]\r\n"
-                      "interface I : IUnknown {\r\n"
-                      "    HRESULT M();\r\n"
-                      "};\r\n"
-                      "\r\n"
-                      "typedef struct S {\r\n"
-                      "    long a;\r\n"
-                      "} S;\r\n"
-                      "// end of the library\r\n"
-                      "};"),
-              "[\r\n"
-              "  uuid(1)\r\n"
-              "]\r\n"
-              "library L\r\n"
-              "{\r\n"
-              "\r\n"
-              "typedef struct S {\r\n"
-              "    long a;\r\n"
-              "} S;\r\n"
-              "// end of the library\r\n"
-              "[\r\n"
-              "  odl,\r\n"
-              "  uuid(2)\r\n"
-              "]\r\n"
-              "interface I : IUnknown {\r\n"
-              "    HRESULT M();\r\n"
-              "};\r\n"
-              "};");
-}
-
-// An attribute block on one line keeps the lines behind until a line that ends with "]".
-TEST_F(OleviewReorderTest, OneLineAttributeBlock) {
     EXPECT_EQ(Reorder("[uuid(1)]\r\n"
                       "library L {\r\n"
+                      "   \t\r\n"
+                      "\r\n"
                       "[odl, uuid(2)]\r\n"
                       "interface I : IUnknown {\r\n"
                       "};\r\n"
@@ -78,12 +40,16 @@ TEST_F(OleviewReorderTest, OneLineAttributeBlock) {
                       "[\r\n"
                       "  uuid(3)]\r\n"
                       "interface J : IUnknown {\r\n"
+                      "    HRESULT M();\r\n"
                       "};\r\n"
                       "typedef long U;\r\n"
-                      "};\r\n"),
+                      "// end of the library\r\n"
+                      "};"),
               "[uuid(1)]\r\n"
               "library L {\r\n"
+              "\r\n"
               "typedef long U;\r\n"
+              "// end of the library\r\n"
               "[odl, uuid(2)]\r\n"
               "interface I : IUnknown {\r\n"
               "};\r\n"
@@ -91,8 +57,9 @@ TEST_F(OleviewReorderTest, OneLineAttributeBlock) {
               "[\r\n"
               "  uuid(3)]\r\n"
               "interface J : IUnknown {\r\n"
+              "    HRESULT M();\r\n"
               "};\r\n"
-              "};\r\n");
+              "};");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ using Names = std::vector<std::string>;
 
 TEST(IncludeDeclarationsTest, MembersAreNamedByTheirPathThroughNamedAggregatesOnly) {
     const IncludeDeclarations declarations = ReadIncludeDeclarations(
+        "Include winnt.sdk\r\n"
         "RECAFLAGS\t\tRECORD     AAHigh : 4,\r\n\t\t\t\tAALow : 4\r\n"
         "OUTER\tSTRUCT\r\n"
         "\tkind DWORD ?\r\n"
@@ -34,19 +35,7 @@ TEST(IncludeDeclarationsTest, MembersAreNamedByTheirPathThroughNamedAggregatesOn
         ";MODE\t\tENDS\r\n"
         "\tSTIFoo\tSTRUCT\r\n"
         "\t\tQueryInterface  \tcomethod3 ?\r\n"
-        "\tSTIFoo\tENDS\r\n");
-    ASSERT_EQ(declarations.aggregates.size(), 2u);
-    const AggregateDeclaration& outer = declarations.aggregates[0];
-    EXPECT_EQ(outer.name, "OUTER");
-    EXPECT_FALSE(outer.isUnion);
-    EXPECT_EQ(outer.members, (Names{"kind", "Info.First.size", "Info.corner", "wide"}));
-    EXPECT_EQ(declarations.aggregates[1].name, "STIFoo");
-    EXPECT_EQ(declarations.aggregates[1].members, Names{"QueryInterface"});
-}
-
-TEST(IncludeDeclarationsTest, PrototypesAndIncludesAreTakenOnceAndCommentsPassedOver) {
-    const IncludeDeclarations declarations = ReadIncludeDeclarations(
-        "Include winnt.sdk\r\n"
+        "\tSTIFoo\tENDS\r\n"
         "IFDEF UNICODE\r\n"
         "GetThing PROTO :DWORD\r\n"
         "ELSE\r\n"
@@ -57,10 +46,17 @@ TEST(IncludeDeclarationsTest, PrototypesAndIncludesAreTakenOnceAndCommentsPassed
         "CALLBACK_FN  TYPEDEF PROTO :DWORD\r\n"
         "Include sys/types.sdk\r\n"
         "U\tUNION\r\n\tl DWORD ?\r\nU\t\tENDS\r\n");
+    ASSERT_EQ(declarations.aggregates.size(), 3u);
+    const AggregateDeclaration& outer = declarations.aggregates[0];
+    EXPECT_EQ(outer.name, "OUTER");
+    EXPECT_FALSE(outer.isUnion);
+    EXPECT_EQ(outer.members, (Names{"kind", "Info.First.size", "Info.corner", "wide"}));
+    EXPECT_EQ(declarations.aggregates[1].name, "STIFoo");
+    EXPECT_EQ(declarations.aggregates[1].members, Names{"QueryInterface"});
+    EXPECT_TRUE(declarations.aggregates[2].isUnion);
+    // Prototypes and includes are taken once each; a commented one is passed over.
     EXPECT_EQ(declarations.prototypes, (Names{"GetThing", "wsprintfA"}));
     EXPECT_EQ(declarations.includes, (Names{"winnt.sdk", "sys/types.sdk"}));
-    ASSERT_EQ(declarations.aggregates.size(), 1u);
-    EXPECT_TRUE(declarations.aggregates[0].isUnion);
 }
 
 }  // namespace

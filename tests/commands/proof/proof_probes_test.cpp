@@ -11,19 +11,16 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(CNamesTest, AggregatesAreAskedByTheirOwnNameThenTagThenTheNameTheTranslationReplaced) {
+TEST(CNamesTest, AggregatesAndMembersAreAskedUnderEachNameCMayKnow) {
     EXPECT_EQ(CAggregateNames({"POINT", false, {}}), (Names{"POINT", "struct POINT"}));
     EXPECT_EQ(CAggregateNames({"LARGE", true, {}}), (Names{"LARGE", "union LARGE"}));
     EXPECT_EQ(CAggregateNames({"STIFoo", false, {}}),
               (Names{"STIFoo", "struct STIFoo", "IFooVtbl"}));
     EXPECT_EQ(CAggregateNames({"IFoo_Object", false, {}}),
               (Names{"IFoo_Object", "struct IFoo_Object", "IFoo"}));
-}
-
-TEST(CNamesTest, MembersAreAskedAsWrittenRenamedBackAndWithoutOuterNames) {
+    // Members as written, renamed back and without the outer names C may leave unnamed.
     EXPECT_EQ(CMemberPaths("cbSize"), Names{"cbSize"});
     EXPECT_EQ(CMemberPaths("_type"), (Names{"_type", "type", "Type"}));
-    EXPECT_EQ(CMemberPaths("u.x"), (Names{"u.x", "x"}));
     EXPECT_EQ(CMemberPaths("_HighWord.Bytes"),
               (Names{"_HighWord.Bytes", "HighWord.Bytes", "Bytes"}));
 }
@@ -39,8 +36,7 @@ TEST(CCompilerAnswersTest, ErrorsArePlacedOnTheProbeLinesThatCausedThem) {
                               "c0.c", outside),
               (std::vector<uint32_t>{5, 7, 8}));
     EXPECT_FALSE(outside);
-    ProbeErrorLines("/inc/x.h:3:2: error: #error C++ only\nc0.c:5:1: error: no\n", "c0.c",
-                    outside);
+    ProbeErrorLines("/inc/x.h:3:2: error: #error C++ only\nc0.c:5:1: error: no\n", "c0.c", outside);
     EXPECT_TRUE(outside);
 }
 
@@ -67,7 +63,6 @@ TEST(AssemblerAnswersTest, OnlyWholeEchoedLinesGiveValues) {
 }
 
 TEST(SymbolsTest, DecorationsAreTakenOffEveryConvention) {
-    EXPECT_EQ(UndecoratedName("_GetTickCount@0"), "GetTickCount");
     EXPECT_EQ(UndecoratedName("__imp__Sleep@4"), "Sleep");
     EXPECT_EQ(UndecoratedName("_wsprintfA"), "wsprintfA");
     EXPECT_EQ(UndecoratedName("@InterlockedIncrement@4"), "InterlockedIncrement");
@@ -78,7 +73,6 @@ TEST(SymbolsTest, DecorationsAreTakenOffEveryConvention) {
 TEST(SymbolsTest, OnX8664OnlyTheImportPrefixIsTakenOff) {
     EXPECT_EQ(UndecoratedName("__imp_CloseHandle", Target::Win64), "CloseHandle");
     EXPECT_EQ(UndecoratedName("_lopen", Target::Win64), "_lopen");
-    EXPECT_EQ(UndecoratedName("__imp__lopen", Target::Win64), "_lopen");
     LibraryExports exports(Target::Win64);
     exports.AddListing(
         "0000000000000000 T CloseHandle\n0000000000000000 I __imp_CloseHandle\n"
@@ -106,14 +100,12 @@ TEST(SymbolsTest, AnObjectsSymbolsAreWhatItAsksForAndTheCodeItDefines) {
     const std::vector<ObjectSymbol> symbols = ObjectSymbols(
         "00000000 t .text\n         U __imp__Sleep@8\n00000010 t _Inline@4\n"
         "00000000 b .bss\n00000000 T _ondavel_probe\n         U _wsprintfA\r\n");
-    ASSERT_EQ(symbols.size(), 4u);
-    EXPECT_EQ(symbols[0].name, "__imp__Sleep@8");
-    EXPECT_FALSE(symbols[0].defined);
-    EXPECT_EQ(symbols[1].name, "_Inline@4");
-    EXPECT_TRUE(symbols[1].defined);
-    EXPECT_TRUE(symbols[2].defined);
-    EXPECT_EQ(symbols[3].name, "_wsprintfA");
-    EXPECT_FALSE(symbols[3].defined);
+    std::vector<std::pair<std::string, bool>> defined;
+    for (const ObjectSymbol& symbol : symbols) defined.emplace_back(symbol.name, symbol.defined);
+    EXPECT_EQ(defined, (std::vector<std::pair<std::string, bool>>{{"__imp__Sleep@8", false},
+                                                                  {"_Inline@4", true},
+                                                                  {"_ondavel_probe", true},
+                                                                  {"_wsprintfA", false}}));
     EXPECT_EQ(WithoutImportPrefix("__imp__Sleep@8"), "_Sleep@8");
 }
 

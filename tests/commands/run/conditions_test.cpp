@@ -34,9 +34,6 @@ TEST(ConditionsTest, TheBoxesOfTheTool) {
          "; IF Z\r\n\r\nIFDEF A\r\n\r\nIF B\r\nX2 equ 1\r\n"
          "ENDIF\r\n#  ifndef C\r\nX\tequ 1\r\n",
          "X", "conditions trouv\xE9s", "IFDEF A 3\r\nifndef C 8\r\n"},
-        {"only inside a longer word", "IF A\r\nXY equ 1\r\nENDIF\r\n", "X", "X",
-         "Echec,la r\xE9"
-         "f\xE9rence n'a pas \xE9t\xE9 trouv\xE9"},
         {"before any IF", "X PROTO :DWORD\r\nIF A\r\n", "X", "X", "Aucune condition"},
         {"a call form", "IFNDEF B\r\nifdef A\r\nEndif\r\nF(x)\r\n", "F", "conditions trouv\xE9s",
          "IFNDEF B 1\r\n"},
