@@ -8,17 +8,6 @@
 namespace ondavel {
 namespace {
 
-// Each byte of a block is marked in its own place, and bytes that differ from a set character
-// by the high bit alone are not.
-TEST(CharacterMarksTest, MarksEveryPlace) {
-    for (size_t place = 0; place < kMarkedBlock; ++place) {
-        std::string block(kMarkedBlock, '\xA0');
-        block[place] = '(';
-        EXPECT_EQ(MarkAnyOf(block.data(), "(\t"), 1u << place) << place;
-        EXPECT_EQ(MarkAnyOf(block.data(), " "), 0u) << place;
-    }
-}
-
 // Every byte value is marked in every place exactly when it lies in a run, the runs' ends
 // included: a run of one value, runs at either end of the signed bytes, a run that crosses
 // from the ASCII bytes into the high ones, and the longest run, of all values but one.

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/name_map.h"
@@ -11,141 +13,84 @@
 namespace ondavel {
 namespace {
 
-// Names are whole strings: a prefix, an extension, an empty name and a NUL inside are names
-// of their own, and a second insert of a name adds nothing.
-TEST(NameSetTest, NamesAreWholeStrings) {
-    NameSet names;
-    EXPECT_FALSE(names.contains("WINAPI"));
-    names.insert("WINAPI");
-    names.insert("WINAPI");
-    names.insert(std::string_view("A\0B", 3));
-    names.insert("");
-    EXPECT_EQ(names.size(), 3u);
-    EXPECT_TRUE(names.contains("WINAPI"));
-    EXPECT_TRUE(names.contains(std::string_view("A\0B", 3)));
-    EXPECT_TRUE(names.contains(""));
-    for (std::string_view other : {"WINAP", "WINAPIV", "winapi", "A"}) {
-        EXPECT_FALSE(names.contains(other)) << other;
-    }
+// What reference holds for name, or nothing.
+template <typename Value>
+Value In(const std::unordered_map<std::string, Value>& reference, const std::string& name) {
+    const auto found = reference.find(name);
+    return found == reference.end() ? Value{} : found->second;
 }
 
-// A name added again keeps the flags it had and gains the new ones; set replaces them.
-TEST(NameSetTest, FlagsAddUpOrAreReplaced) {
-    NameSet names;
-    names.add("X", 1);
-    names.add("Y", 4);
-    names.add("X", 2);
-    EXPECT_EQ(names.flags("X"), 3u);
-    EXPECT_EQ(names.flags("Y"), 4u);
-    EXPECT_EQ(names.flags("Z"), 0u);
-    names.set("X", 8);
-    names.set("Z", 2);
-    EXPECT_EQ(names.flags("X"), 8u);
-    EXPECT_EQ(names.flags("Z"), 2u);
-    EXPECT_EQ(names.size(), 3u);
-}
-
-// An erased name is out of the set until it is added again, then with the new flags only;
-// erasing a name not in the set changes nothing.
-TEST(NameSetTest, AnErasedNameComesBackWithItsNewFlagsOnly) {
-    NameSet names;
-    names.add("X", 3);
-    names.add("Y", 1);
-    EXPECT_TRUE(names.erase("X"));
-    EXPECT_FALSE(names.erase("X"));
-    EXPECT_FALSE(names.erase("Z"));
-    EXPECT_FALSE(names.contains("X"));
-    EXPECT_EQ(names.size(), 1u);
-    names.add("X", 4);
-    EXPECT_EQ(names.flags("X"), 4u);
-    EXPECT_EQ(names.size(), 2u);
-}
-
-// A name keeps the last value given to it; an erased name has none until it is given one
-// again, and the names and values of a map cleared are all gone.
-TEST(NameMapTest, ANameHasItsLastValueUntilErased) {
-    NameMap<std::string> words;
-    EXPECT_TRUE(words.empty());
-    EXPECT_EQ(words.find("A"), nullptr);
-    words.insert_or_assign("A", "6");
-    words.insert_or_assign("B", "SIZE_T");
-    words.insert_or_assign("A", "WORD");
-    ASSERT_NE(words.find("A"), nullptr);
-    EXPECT_EQ(*words.find("A"), "WORD");
-    EXPECT_EQ(*words.find("B"), "SIZE_T");
-    words.erase("A");
-    EXPECT_EQ(words.find("A"), nullptr);
-    EXPECT_FALSE(words.contains("A"));
-    EXPECT_FALSE(words.empty());
-    words.insert_or_assign("A", "7");
-    EXPECT_EQ(*words.find("A"), "7");
-    EXPECT_EQ(*words.find("B"), "SIZE_T");
-    words.erase("A");
-    words.erase("B");
-    EXPECT_TRUE(words.empty());
-
-    NameMap<std::vector<std::string>> macros;
-    macros.insert_or_assign("LAYOUT", {"ULONG A;", "ULONG B;"});
-    macros.clear();
-    EXPECT_TRUE(macros.empty());
-    EXPECT_EQ(macros.find("LAYOUT"), nullptr);
-    macros.insert_or_assign("OTHER", {"ULONG C;"});
-    EXPECT_EQ(macros.find("OTHER")->size(), 1u);
-}
-
-// The table grows many times over a batch's hundred thousand names, into the memory kept for
-// large tables; every name stays found, and clear forgets them all.
-TEST(NameSetTest, GrowingKeepsEveryNameAndClearForgets) {
-    NameSet names;
-    constexpr int kCount = 100000;
-    for (int i = 0; i < kCount; ++i) names.add("NAME_" + std::to_string(i), 1u << (i % 4));
-    EXPECT_EQ(names.size(), static_cast<size_t>(kCount));
-    for (int i = 0; i < kCount; ++i) {
-        ASSERT_EQ(names.flags("NAME_" + std::to_string(i)), 1u << (i % 4)) << i;
-        ASSERT_FALSE(names.contains("NAME_" + std::to_string(i + kCount))) << i;
-    }
-    names.clear();
-    EXPECT_EQ(names.size(), 0u);
-    EXPECT_FALSE(names.contains("NAME_1"));
-    names.insert("NAME_1");
-    EXPECT_TRUE(names.contains("NAME_1"));
-}
-
-// The screened set answers as the plain set does, for names it holds and names it does not:
-// names of every length from none to three over letters of both cases and characters with
-// bit 5 set and clear, added and set in turn, then cleared.
-TEST(NameSetTest, AScreenedSetAnswersAsThePlainSet) {
+// The plain and the screened set and the map answer as std::unordered_map does over random
+// operations on names that differ by a prefix, an extension, a NUL, the case of a letter or
+// bit 5 of a character. The screened set has no erase, the map no flags.
+TEST(NameSetTest, AnswersAsAnUnorderedMapOverRandomOperations) {
+    std::vector<std::string> names = {
+        "", "WINAPI", "WINAP", "WINAPIV", "winapi", std::string("A\0B", 3), std::string("A\0C", 3)};
+    std::mt19937 random(20240611);
     const std::string_view letters = "aAzZ_@`0";
-    std::vector<std::string> names = {""};
-    for (size_t length = 1; length <= 3; ++length) {
-        std::vector<std::string> longer;
-        for (const std::string& name : names) {
-            if (name.size() + 1 != length) continue;
-            for (const char c : letters) longer.push_back(name + c);
-        }
-        names.insert(names.end(), longer.begin(), longer.end());
+    while (names.size() < 150) {
+        std::string name(1 + random() % 3, ' ');
+        for (char& c : name) c = letters[random() % letters.size()];
+        names.push_back(name);
     }
-    NameSet plain;
+    NameSet set;
     ScreenedNameSet screened;
-    for (size_t i = 0; i < names.size(); i += 7) {
-        const uint32_t flags = 1u << (i % 3);
-        if (i % 2 == 0) {
-            plain.add(names[i], flags);
-            screened.add(names[i], flags);
-        } else {
-            plain.set(names[i], flags);
-            screened.set(names[i], flags);
+    NameMap<std::string> map;
+    std::unordered_map<std::string, uint32_t> setFlags, screenedFlags;
+    std::unordered_map<std::string, std::string> values;
+    for (int step = 0; step < 6000; ++step) {
+        const std::string& name = names[random() % names.size()];
+        const uint32_t flags = 1u << random() % 4;
+        const unsigned operation = random() % 6;
+        if (operation <= 1) {
+            set.add(name, flags);
+            screened.add(name, flags);
+            setFlags[name] |= flags;
+            screenedFlags[name] |= flags;
+        } else if (operation <= 3) {
+            set.set(name, flags);
+            screened.set(name, flags);
+            setFlags[name] = screenedFlags[name] = flags;
+            map.insert_or_assign(name, std::to_string(step));
+            values[name] = std::to_string(step);
+        } else if (operation == 4) {
+            EXPECT_EQ(set.erase(name), setFlags.erase(name) == 1) << name;
+            map.erase(name);
+            values.erase(name);
+        } else if (random() % 100 == 0) {
+            set.clear();
+            screened.clear();
+            map.clear();
+            setFlags.clear();
+            screenedFlags.clear();
+            values.clear();
+        }
+        ASSERT_EQ(set.size(), setFlags.size()) << step;
+        ASSERT_EQ(map.empty(), values.empty()) << step;
+        for (const std::string& other : names) {
+            ASSERT_EQ(set.flags(other), In(setFlags, other)) << step << " '" << other << "'";
+            ASSERT_EQ(screened.flags(other), In(screenedFlags, other)) << step << " " << other;
+            ASSERT_EQ(screened.contains(other), In(screenedFlags, other) != 0) << other;
+            const std::string* value = map.find(other);
+            ASSERT_EQ(value ? *value : "none", values.contains(other) ? values[other] : "none");
+            ASSERT_EQ(map.contains(other), values.contains(other)) << other;
         }
     }
-    for (const std::string& name : names) {
-        ASSERT_EQ(screened.flags(name), plain.flags(name)) << "'" << name << "'";
-        ASSERT_EQ(screened.contains(name), plain.contains(name)) << "'" << name << "'";
+    // The table grows many times over a batch's hundred thousand names, into the memory kept
+    // for large tables; every name stays found, and clear forgets them all.
+    constexpr int kCount = 100000;
+    for (int i = 0; i < kCount; ++i) {
+        set.add("NAME_" + std::to_string(i), 1u << (i % 4));
+        setFlags["NAME_" + std::to_string(i)] |= 1u << (i % 4);
     }
-    screened.clear();
-    for (const std::string& name : names) ASSERT_FALSE(screened.contains(name)) << name;
-    screened.insert("zA");
-    EXPECT_TRUE(screened.contains("zA"));
-    EXPECT_FALSE(screened.contains("ZA"));
+    ASSERT_EQ(set.size(), setFlags.size());
+    for (const auto& [name, flags] : setFlags) ASSERT_EQ(set.flags(name), flags) << name;
+    for (int i = 0; i < kCount; ++i) {
+        ASSERT_FALSE(set.contains("NAME_" + std::to_string(i + kCount))) << i;
+    }
+    set.clear();
+    EXPECT_EQ(set.size(), 0u);
+    EXPECT_FALSE(set.contains("NAME_1"));
 }
 
 }  // namespace

@@ -10,69 +10,38 @@
 namespace ondavel::testing {
 namespace {
 
-enum class Directive { If, Elif, Ifdef };
-
 class ConditionalTest : public HeaderFixture {
   protected:
     void SetUp() override {
         UseBundledKnowledge();
         OpenJournal(session);
     }
-    // Scans the statement of text that begins on line 1 and translates it with the routine of
-    // directive. Returns what the routine returns.
-    uint32_t Translate(const std::string& text, Directive directive,
-                       HeapBlock* destination = kToOutput) {
+    // Scans the #if statement of text that begins on line 1 and translates it. Returns what
+    // the translation returns.
+    uint32_t TranslateIfAt1(const std::string& text, HeapBlock* destination = kToOutput) {
         LineIndex& index = Header(text);
         EXPECT_TRUE(ScanStatement(session, 1, index));
-        const StatementSpan statement{index, 1};
-        if (directive == Directive::Ifdef) return TranslateIfdef(session, statement, destination);
-        const IfForm form = directive == Directive::Elif ? IfForm::Elif : IfForm::If;
-        return TranslateIf(session, statement, destination, form);
+        return TranslateIf(session, {index, 1}, destination, IfForm::If);
     }
 };
 
-// Each step runs on the state the steps before it left. Inside structures and prototypes the
-// line is held back in a block, as one piece; the level it opens counts all the same.
+// Inside structures and prototypes the line is held back in a block, as one piece; the level
+// it opens counts all the same. The line returned is the last one read, where the reader of a
+// structure goes on. A "defined(" without its ')' takes the rest of the line and ends the
+// condition.
 TEST_F(ConditionalTest, TranslatesOneStatementAndReturnsTheLastLineRead) {
-    using enum Directive;
-    struct Step {
-        std::string text;
-        Directive directive;
-        bool toBlock;
-        uint32_t lastLine;
-        std::string output;
-        int depth;
-    };
-    const Step steps[] = {
-        {"#if A >= 0x10 // c\r\n", If, true, 1, "IF  VALUEOF(A) GE 010h; c", 1},
-        {"#elif defined B\r\n", Elif, true, 1, "ELSEIF DEFINED(B)", 1},
-        {"#ifdef  mask /* m */\r\n", Ifdef, true, 1, "IFDEF _mask;/* m */ ", 2},
-        {"#if A && \\\r\n// between\r\n\r\n  B // b\r\nint x;\r\n", If, false, 4,
-         "IF  VALUEOF(A) AND  VALUEOF(B); b\r\n", 3},
-        // A "defined(" without its ')' takes the rest of the line and ends the condition.
-        {"#if defined(X \\\r\n  Y)\r\n", If, false, 1, "IF DEFINED(X \\\r\n", 4},
-    };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.text);
-        host.view.clear();
-        HeapBlock block;
-        EXPECT_EQ(Translate(step.text, step.directive, step.toBlock ? &block : nullptr),
-                  step.lastLine);
-        EXPECT_TRUE(!step.toBlock || host.view.empty()) << host.view;
-        EXPECT_EQ(step.toBlock ? block.view() : host.view,
-                  step.output + (step.toBlock ? std::string(1, '\0') : ""));
-        EXPECT_EQ(session.header.ifDepth, step.depth);
-    }
-    EXPECT_EQ(Journal(), "");
-}
-
-// A backslash that asks for a line beyond the statement ends the translation without output;
-// unlike an #if, an #elif never counts a level.
-TEST_F(ConditionalTest, AContinuationPastTheStatementWritesNothing) {
-    EXPECT_EQ(Translate("#elif A || \\ B\r\n", Directive::Elif), 1u);
-    EXPECT_EQ(session.header.ifDepth, 0);
+    HeapBlock block;
+    EXPECT_EQ(TranslateIfAt1("#if A >= 0x10 // c\r\n", &block), 1u);
+    EXPECT_EQ(block.view(), std::string_view("IF  VALUEOF(A) GE 010h; c\0", 26));
     EXPECT_EQ(host.view, "");
-    EXPECT_EQ(Journal(), "d\xE9passement bloc : 1\r\n");
+    EXPECT_EQ(session.header.ifDepth, 1);
+    EXPECT_EQ(TranslateIfAt1("#if A && \\\r\n// between\r\n\r\n  B // b\r\nint x;\r\n"), 4u);
+    EXPECT_EQ(host.view, "IF  VALUEOF(A) AND  VALUEOF(B); b\r\n");
+    host.view.clear();
+    EXPECT_EQ(TranslateIfAt1("#if defined(X \\\r\n  Y)\r\n"), 1u);
+    EXPECT_EQ(host.view, "IF DEFINED(X \\\r\n");
+    EXPECT_EQ(session.header.ifDepth, 3);
+    EXPECT_EQ(Journal(), "");
 }
 
 // Lines too long for a line buffer never reach the translations through the driver, but a

@@ -14,9 +14,7 @@ namespace {
 
 class MacroTest : public HeaderFixture {
   protected:
-    void SetUp() override {
-        OpenJournal(session);
-    }
+    void SetUp() override { OpenJournal(session); }
     // Scans the one statement of text as the driver does and translates it.
     void Translate(const std::string& text) {
         LineIndex& index = Header(text);

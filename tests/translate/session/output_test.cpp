@@ -14,21 +14,8 @@ namespace {
 
 class OutputTest : public HeaderFixture {};
 
-// A longer text is a block of lines that brings its own line ends; when its last line has
-// none, it gets one, or the next text would join it.
-TEST_F(OutputTest, EveryTextEndsItsLastLine) {
-    const std::string line(1037, 'a'), block = std::string(1036, 'b') + "\r\n";
-    const std::pair<std::string, std::string> cases[] = {
-        {line, line + "\r\n"}, {block, block}, {block + "IF X", block + "IF X\r\n"}, {"", ""}};
-    for (const auto& [text, view] : cases) {
-        host.view.clear();
-        WriteOutputLine(session, text);
-        EXPECT_EQ(host.view, view) << text;
-    }
-}
-
 // A header's output file gets every line written for it, however many, and none of the lines
-// of a translation that failed on the header before it.
+// of a translation that failed on the header before it. An empty text writes nothing.
 TEST_F(OutputTest, AnOutputFileHoldsItsOwnLinesAndAllOfThem) {
     session.run.outputMode = OutputMode::File;
     const std::string input = dir_ / "in.h";
@@ -59,6 +46,7 @@ TEST_F(OutputTest, AnOutputFileHoldsItsOwnLinesAndAllOfThem) {
     EXPECT_FALSE(std::filesystem::exists(dir_ / "failed.inc"));
     EXPECT_EQ(translate("next.inc",
                         [](Session& s, LineIndex&) {
+                            WriteOutputLine(s, "");  // no line at all
                             WriteOutputLine(s, "kept");
                             return true;
                         }),
@@ -73,36 +61,6 @@ TEST_F(OutputTest, JournalKeepsMessagesOf1To1036Characters) {
     WriteJournalLine(session, "");
     WriteJournalLine(session, "erreur Analyse a la ligne: ", 12);
     EXPECT_EQ(Journal(), std::string(1036, 'j') + "\r\nerreur Analyse a la ligne: 12\r\n");
-}
-
-TEST_F(OutputTest, NextStatementLineReadsCodeAndWritesComments) {
-    Header("int f(int a, // one\r\n\r\n  /* two */\r\n  int b);\r\nint g;\r\n");
-    session.statement.counts.firstLine = 1;
-    session.statement.counts.lastLine = 4;
-    OpenJournal(session);
-    StatementReader reader;
-    reader.lineNumber = 1;
-    reader.commentMode = CommentMode::Write;
-    EXPECT_TRUE(NextStatementLine(session, session.run.inputIndex, reader));
-    EXPECT_EQ(reader.workLine, "int b);");
-    EXPECT_EQ(reader.lineNumber, 4u);
-    EXPECT_EQ(host.view, ";/* two */ \r\n");
-    // Reading past the statement's last line ends it, and says where.
-    EXPECT_FALSE(NextStatementLine(session, session.run.inputIndex, reader));
-    EXPECT_EQ(Journal(), "d\xE9passement bloc : 4\r\n");
-}
-
-TEST_F(OutputTest, NextStatementLineKeepsCommentsForTheCaller) {
-    Header("a,\r\n// lone\r\nb; // tail\r\n");
-    session.statement.counts.lastLine = 3;
-    StatementReader reader;
-    reader.lineNumber = 1;
-    EXPECT_TRUE(NextStatementLine(session, session.run.inputIndex, reader));
-    EXPECT_EQ(reader.workLine, "b;");
-    EXPECT_EQ(reader.commentText, "; lone");
-    EXPECT_EQ(reader.commentScratch, "; tail");
-    EXPECT_TRUE(reader.hasComment);
-    EXPECT_EQ(host.view, "");
 }
 
 }  // namespace
