@@ -81,16 +81,6 @@ TEST_F(AggregatesTest, DeepNestingIsWalkedToTheEnd) {
     EXPECT_NE(out.find("\tENDS\r\nS\t\tENDS\r\n"), std::string::npos);
 }
 
-// A member whose bracket never closes declares nothing and is dropped; a member of one plain
-// name, or of several, keeps each.
-TEST_F(AggregatesTest, AMemberWithAnUnclosedBracketIsDroppedAndItsNeighboursKept) {
-    const std::string out = Translate(
-        "typedef struct _S {\r\n    DWORD a;\r\n    BYTE b[4;\r\n    DWORD d, e;\r\n} S;\r\n");
-    EXPECT_NE(out.find("S\tSTRUCT\r\n\ta DWORD ?\r\n\td DWORD ?\r\n\te DWORD ?\r\n"),
-              std::string::npos)
-        << out;
-}
-
 // A line that long is refused with the whole header; spread over lines, it reaches the body walk.
 TEST_F(AggregatesTest, AMemberOfFiveThousandCharactersIsJournalledAndDropsTheStructure) {
     OpenJournal(session);

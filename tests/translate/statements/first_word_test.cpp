@@ -14,48 +14,14 @@
 namespace ondavel::testing {
 namespace {
 
+// Examples that pin the plain rule's own table below: a directive word stands at the second place
+// of any word or after '#' and blanks, and "#end" begins every #endif.
 TEST(FirstWordTest, ClassifiesLeadingKeywords) {
     const std::pair<const char*, StatementKind> cases[] = {
-        {"typedef", StatementKind::Typedef},
-        {"TYPEDEF", StatementKind::Typedef},
-        {"#define", StatementKind::Define},
-        {"#  define", StatementKind::Define},
-        {"extern", StatementKind::Extern},
-        {"#if", StatementKind::If},
-        {"# if", StatementKind::If},
-        {"#pragma", StatementKind::Pragma},
-        {"#endif", StatementKind::Endif},
-        {"#else", StatementKind::Else},
-        {"#error", StatementKind::Error},
-        {"#include", StatementKind::Include},
-        {"#undef", StatementKind::Undef},
-        {"class", StatementKind::Class},
-        {"{", StatementKind::Brace},
-        {"}x", StatementKind::Brace},
-        {"/*", StatementKind::Comment},
-        {"//", StatementKind::Comment},
-        {"#elif", StatementKind::Other},
-        {"DEFINE_GUID", StatementKind::Other},
-        {"mytypedef", StatementKind::Other},
-        {"HRESULT", StatementKind::Other},
-        // Directive words are found at the second position of any word.
-        {"wifi", StatementKind::If},
+        {"TYPEDEF", StatementKind::Typedef}, {"#  define", StatementKind::Define},
+        {"#endfoo", StatementKind::Endif},   {"}x", StatementKind::Brace},
+        {"#elif", StatementKind::Other},     {"wifi", StatementKind::If},
         {"#x if", StatementKind::Other},
-    };
-    for (const auto& [text, kind] : cases) EXPECT_EQ(ClassifyLeadingKeyword(text), kind) << text;
-}
-
-// A keyword is read up to the end of the line, and an over-long line holds none.
-TEST(FirstWordTest, KeywordsEndWithTheLine) {
-    const std::string overLong(kLineLimit, 'x');
-    const std::pair<std::string, StatementKind> cases[] = {
-        {"typedef\r", StatementKind::Typedef},
-        {"type\rdef", StatementKind::Other},
-        {std::string("ext\0ern", 7), StatementKind::Other},
-        {"#if\r", StatementKind::If},
-        {"typedef " + overLong, StatementKind::Other},
-        {"#define " + overLong, StatementKind::Other},
-        {"typedef " + overLong.substr(0, kLineLimit - 9) + "\r", StatementKind::Typedef},
     };
     for (const auto& [text, kind] : cases) EXPECT_EQ(ClassifyLeadingKeyword(text), kind) << text;
 }
@@ -114,7 +80,7 @@ TEST(FirstWordTest, TheClassificationAgreesWithThePlainRule) {
             const size_t at = std::min<size_t>(random() % 4, text.size());
             text.insert(at, keywords[random() % std::size(keywords)]);
         }
-        if (round % 500 == 0) text.append(kLineLimit - text.size() - round % 3, 'x');
+        if (round % 100 == 0) text.append(kLineLimit - text.size() - round % 3, 'x');
         ASSERT_EQ(ClassifyLeadingKeyword(text), PlainLeadingKeyword(text))
             << '"' << text.substr(0, 40) << "\" size " << text.size();
     }
@@ -137,19 +103,14 @@ class ExtractFirstWordTest : public HeaderFixture {};
 
 TEST_F(ExtractFirstWordTest, CutsTheWordAndTellsWhatFollows) {
     UseKnowledge("");
-    const FirstWord goesOn = FirstWord::Word, skip = FirstWord::Skip, call = FirstWord::UncodedCall;
+    const FirstWord goesOn = FirstWord::Word, skip = FirstWord::Skip;
     struct Case {
         const char* line;
         FirstWord result;
         const char* word;
     } const cases[] = {
-        {"x->y = 1;", goesOn, "x"},
-        {"A::B(1);", call, "A::B"},  // a word the kit does not know, called like a function
         {"LPX*p;", goesOn, "LPX"},
-        {"(x);", skip, ""},
-        {"extern_c int x;", goesOn, "extern_c"},
         {"namespace std {", skip, "namespace"},
-        {"extern int x;", goesOn, "extern"},
         {"extern \"C\"", skip, "extern"},
         {"extern \"C\"   {", skip, "extern"},
     };
