@@ -106,7 +106,6 @@ bool IsNameTaken(Session& session, std::string_view name) {
 void TranslateMacro(Session& session, StatementSpan statement) {
     MacroText text(session, statement.source);
     text.reader.lineNumber = statement.firstLine - 1;
-    text.reader.commentMode = CommentMode::Keep;  // the comments of a #define are not written
     std::string name;
     if (!ReadHeader(text, name) || IsNameTaken(session, name)) return;
     const MacroStep end = TranslateMacroBody(text);

@@ -143,35 +143,8 @@ bool CloseJournal(Session& session) {
     return !failedBefore && JournalWritten(session, closed);
 }
 
-namespace {
-
-// Writes the comment collected so far, once, when it holds anything but blanks.
-void WriteCollectedComment(Session& session, StatementReader& reader) {
-    // An over-long comment is written as it stands.
-    const std::optional<std::string_view> trimmed = TrimText(reader.commentText);
-    if (!trimmed || !trimmed->empty()) WriteOutputLine(session, reader.commentText);
-    reader.commentText.clear();
-}
-
-void FlushPendingComment(Session& session, StatementReader& reader) {
-    if (reader.hasComment) {
-        if (reader.commentText.size() + reader.commentScratch.size() >= kLineLimit) {
-            WriteJournalLine(session, texts::kCommentsNotAdded);
-        } else {
-            reader.commentText.append(reader.commentScratch);
-        }
-        reader.hasComment = false;
-    }
-    WriteCollectedComment(session, reader);
-    reader.commentScratch.clear();
-}
-
-}  // namespace
-
 std::optional<std::string_view> NextStatementCode(Session& session, LineIndex& index,
                                                   StatementReader& reader) {
-    const bool writeComments = reader.commentMode == CommentMode::Write;
-    if (writeComments) FlushPendingComment(session, reader);
     const uint32_t lastLine = session.statement.counts.lastLine;
     for (;;) {
         std::string_view line;
@@ -200,8 +173,6 @@ std::optional<std::string_view> NextStatementCode(Session& session, LineIndex& i
         reader.hasComment = parts.completeComment;
         reader.commentOpen = parts.openComment;
         if (!parts.hasCode) {
-            reader.commentText = reader.commentScratch;
-            if (writeComments) WriteCollectedComment(session, reader);
             reader.commentScratch.clear();
             continue;
         }

@@ -43,16 +43,12 @@ bool OpenJournal(Session& session);
 // False when the journal could not be written whole (shown on the host once).
 bool CloseJournal(Session& session);
 
-enum class CommentMode { Keep = 0, Write = 1 };
-
 // A translation routine's cursor over the lines of its statement, with the comments met.
 struct StatementReader {
-    uint32_t lineNumber = 0;  // the last line read
-    CommentMode commentMode = CommentMode::Keep;
+    uint32_t lineNumber = 0;   // the last line read
     bool hasComment = false;   // the returned line ended a comment
     bool commentOpen = false;  // the returned line left a "/*" comment open
     std::string workLine;
-    std::string commentText;
     std::string commentScratch;
 };
 

@@ -14,7 +14,6 @@ namespace ondavel::texts {
 
 // Journal lines. A number follows the texts that end with a blank or a colon.
 inline constexpr std::string_view kTooLongToTranslate = " Ligne trop longue a traduire:PROC ";
-inline constexpr std::string_view kCommentsNotAdded = "Ajout des commentaires impossible";
 inline constexpr std::string_view kPastStatementEnd = "d\xE9passement bloc : ";
 inline constexpr std::string_view kIncompleteKnowledge =
     "Fichier de connaissances incomplet, section absente : ";

@@ -11,7 +11,6 @@ namespace ondavel {
 StatementCursor::StatementCursor(Session& session, StatementSpan statement)
     : session_(session), index_(statement.source) {
     reader_.lineNumber = statement.firstLine - 1;
-    reader_.commentMode = CommentMode::Keep;
 }
 
 StatementCursor::StatementCursor(const StatementCursor& other)
