@@ -93,6 +93,8 @@ TEST_F(StatementScanTest, RecognisesCallFormAndCppSyntax) {
     EXPECT_TRUE(counts().callForm);
     ASSERT_TRUE(Scan("f\t(1);\r\n"));
     EXPECT_FALSE(counts().callForm);
+    ASSERT_TRUE(Scan("int\r\nf(1);\r\n"));  // only the first line's '(' makes one
+    EXPECT_FALSE(counts().callForm);
     ASSERT_TRUE(Scan("abcdefghijklmno->x;\r\n"));
     EXPECT_TRUE(counts().cppSyntax);
 
