@@ -36,7 +36,7 @@ TEST(CommentSplitTest, SeparatesCodeFromComments) {
         {"still open", true, "still open", ";still open", kOpen, true},
         // Comment markers inside literals are code.
         {"s = \"/* no */\";", false, "s = \"/* no */\";", "", kCode, false},
-        {"c = '/'; // d", false, "c = '/'; ", "; d", kCodeAndComment, false},
+        {"c = '//'; // d", false, "c = '//'; ", "; d", kCodeAndComment, false},
         {"s = \"open", false, "s = \"open", "", kCode, false},
         // Blanks left around a comment are not code: the comment line is kept.
         {"/* a */   ", false, "/* a */   ", ";/* a */ ", kComment, false},
