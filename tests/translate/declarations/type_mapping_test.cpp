@@ -34,6 +34,7 @@ TEST(TypeTextTest, StripQualifiers) {
                                      {"far PASCAL", "PASCAL", true},
                                      {"unsigned const\tchar c", "char c", true},
                                      {"struct union x;", "x;", true},
+                                     {"union _U u;", "_U u;", true},
                                      {"union { int a; } u;", "union { int a; } u;", true}});
 }
 
