@@ -156,19 +156,6 @@ enum class Case { Exact, Ignore };
 std::optional<int> InString(int start, std::string_view text, std::string_view pattern,
                             Case letters);
 
-namespace search_detail {
-
-// Where pattern (not empty, no longer than text) stands in text from `from` on, a-z folded onto
-// A-Z; text.size() when nowhere.
-inline size_t FindIgnoringCase(std::string_view text, size_t from, std::string_view pattern) {
-    if (pattern.size() > 1) return FindFolded(text, from, pattern);
-    const char first = FoldCase(pattern[0]);
-    const char cases[] = {first, IsLetter(first) ? static_cast<char>(first + 32) : first};
-    return FindAny(text, from, {cases, 2});
-}
-
-}  // namespace search_detail
-
 // Whether pattern stands in text, a-z folded onto A-Z: InString's search without the cutting,
 // for a text known to hold no NUL or CR and to be shorter than a line. On any text, whatever
 // InString or FindWord finds ignoring case, this finds too: a quick first test before them.

@@ -143,6 +143,16 @@ inline size_t FindFolded(std::string_view text, size_t from, std::string_view pa
     return text.size();
 }
 
+// Where pattern (not empty, no longer than text) stands in text from `from` on, a-z folded onto
+// A-Z; text.size() when nowhere.
+inline size_t FindIgnoringCase(std::string_view text, size_t from, std::string_view pattern) {
+    if (pattern.size() > 1) return FindFolded(text, from, pattern);
+    const char first = FoldCase(pattern[0]);
+    const bool letter = first >= 'A' && first <= 'Z';
+    const char cases[] = {first, letter ? static_cast<char>(first + 32) : first};
+    return FindAny(text, from, {cases, 2});
+}
+
 }  // namespace search_detail
 
 // FindAnyOf for a set of four characters or more, one character at a time.
