@@ -18,17 +18,41 @@ JOBS=${JOBS:-$(nproc)}
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 
-# install_packages PACKAGE...: those not installed yet
-install_packages() {
-    local missing=()
+# update_indexes: apt's package lists. A mirror caught in the middle of a sync fails one index
+# (apt exits with 100); after three tries the lists that did arrive are used.
+update_indexes() {
+    local attempt
+    for attempt in 1 2 3; do
+        $SUDO apt-get update -qq && return
+        echo "build.sh: apt-get update failed (try $attempt of 3)" >&2
+        [ "$attempt" -lt 3 ] && sleep 20
+    done
+    echo "build.sh: going on with the package lists that did download" >&2
+}
+
+# missing_packages PACKAGE...: those not installed yet, one per line
+missing_packages() {
     for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
-            missing+=("$package")
+            echo "$package"
     done
+}
+
+# install_packages PACKAGE...: those not installed yet
+install_packages() {
+    local missing
+    mapfile -t missing < <(missing_packages "$@")
     [ ${#missing[@]} -eq 0 ] && return
-    $SUDO apt-get update -qq
+    update_indexes
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >/dev/null
+}
+
+# install_test_packages: the Wine packages; where the mirror cannot give them, the tests that
+# run programs under Wine say so and skip, and everything else still runs.
+install_test_packages() {
+    install_packages "${TEST_PACKAGES[@]}" && return
+    echo "build.sh: could not install ${TEST_PACKAGES[*]}; the Wine example tests will skip" >&2
 }
 
 # configure DIR [cmake options...]
@@ -83,7 +107,7 @@ run_tests() {
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         $SUDO dpkg --add-architecture i386
     fi
-    install_packages "${TEST_PACKAGES[@]}"
+    install_test_packages
     local assembler
     assembler=$(find_assembler)
     echo "assembler for the check tests: ${assembler:-none (they will skip)}"

@@ -145,7 +145,8 @@ class Examples64Test : public ExampleBuild {
 
 TEST_F(ExamplesTest, EachBuildsAndTheConsoleProgramsPrintTheirLineUnderWine) {
     ExpectEachBuilds({kConsole, kWindow, kComClient});
-    if (!OnPath("wine")) GTEST_SKIP() << "no wine (./build.sh test installs it)";
+    if (!OnPath("wine"))
+        GTEST_SKIP() << "no wine (./build.sh test installs it where the mirror has it)";
     const struct {
         const Example& example;
         std::string line;
@@ -163,7 +164,8 @@ TEST_F(ExamplesTest, EachBuildsAndTheConsoleProgramsPrintTheirLineUnderWine) {
 // the assembler, not the linker.
 TEST_F(Examples64Test, EachBuildsAndTheConsoleProgramPrintsItsLineUnderWine) {
     ExpectEachBuilds({kConsole64, kWindow64});
-    if (!HasWine64()) GTEST_SKIP() << "no 64-bit wine (./build.sh test installs wine64)";
+    if (!HasWine64())
+        GTEST_SKIP() << "no 64-bit wine (./build.sh test installs wine64 where the mirror has it)";
     const CliRun run = RunUnderWine(kConsole64);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Hello from 64-bit code\r\n");
@@ -174,7 +176,8 @@ TEST_F(Examples64Test, EachBuildsAndTheConsoleProgramPrintsItsLineUnderWine) {
 // loop fail. Wine opens windows only on a display: a virtual one, in a Wine prefix of its own
 // (after a run without a display in the same prefix, the window program fails).
 TEST_F(Examples64Test, TheWindowProgramRunsItsMessageLoopToTheEnd) {
-    if (!HasWine64()) GTEST_SKIP() << "no 64-bit wine (./build.sh test installs wine64)";
+    if (!HasWine64())
+        GTEST_SKIP() << "no 64-bit wine (./build.sh test installs wine64 where the mirror has it)";
     if (!OnPath("xvfb-run")) GTEST_SKIP() << "no xvfb-run (xvfb)";
     ExpectEachBuilds({kWindow64});
     const CliRun run = RunUnderWine(kWindow64, "xvfb-run -a timeout 120 ");
