@@ -13,6 +13,8 @@
 #include <new>
 
 #include "core/host.h"
+#include "core/line_ends.h"
+#include "core/line_index.h"
 #include "core/messages.h"
 
 namespace ondavel {
@@ -59,75 +61,30 @@ bool IsReadableKind(const std::string& path, uint64_t& size) {
     return true;
 }
 
-// Reads to the end of file into text, straight into its free capacity: a text reserved one
-// byte beyond the file's size takes the whole file in one read.
-bool ReadAll(std::FILE* file, std::string& text) {
-    for (;;) {
-        const size_t before = text.size();
-        const size_t room = std::max(text.capacity() - before, kReadChunk);
-        text.resize(before + room);
-        const size_t got = std::fread(text.data() + before, 1, room, file);
-        text.resize(before + got);
-        if (text.size() > kMaxLoadSize) {
-            errno = EFBIG;
-            return false;
-        }
-        if (got < room) return std::ferror(file) == 0;
-    }
+// Opens the regular file at path for reading, its size in size; null on failure (errno).
+FilePointer OpenRegularFile(const std::string& path, uint64_t& size) {
+    if (!IsReadableKind(path, size)) return nullptr;
+    return FilePointer(std::fopen(path.c_str(), "rb"));
 }
 
-// Appends bytes to text, each LF that no CR precedes as CR LF. crBefore tells whether the byte
-// before bytes was a CR, and is left telling it of their last one.
-void AppendExpanded(std::string& text, std::string_view bytes, bool& crBefore) {
-    size_t from = 0;
-    for (size_t lf = bytes.find('\n'); lf != std::string_view::npos;
-         lf = bytes.find('\n', from)) {
-        // The line and its LF go in together; a CR goes before the LF where none stands.
-        const bool hasCr = lf > 0 ? bytes[lf - 1] == '\r' : crBefore;
-        if (hasCr) {
-            text.append(bytes.data() + from, lf + 1 - from);
-        } else {
-            text.append(bytes.data() + from, lf - from).append("\r\n", 2);
-        }
-        from = lf + 1;
-    }
-    text.append(bytes.substr(from));
-    if (!bytes.empty()) crBefore = bytes.back() == '\r';
-}
-
-// Reads to the end of file into text, line ends expanded on the way: each byte is copied
-// once, and no room is filled before it is read into.
-bool ReadExpanded(std::FILE* file, std::string& text) {
-    char chunk[kReadChunk];
-    bool crBefore = false;
-    for (;;) {
-        const size_t got = std::fread(chunk, 1, sizeof chunk, file);
-        AppendExpanded(text, {chunk, got}, crBefore);
-        if (text.size() > kMaxLoadSize) {
-            errno = EFBIG;
-            return false;
-        }
-        if (got < sizeof chunk) return std::ferror(file) == 0;
-    }
-}
-
-enum class LineEnds { AsTheyStand, Expanded };
-
-bool ReadRegularFile(std::string_view name, std::string& text, LineEnds lineEnds) {
-    const std::string path(name);
-    uint64_t size = 0;
-    if (!IsReadableKind(path, size)) return false;
-    FilePointer file(std::fopen(path.c_str(), "rb"));
-    if (!file) return false;
+// Calls start, then reads file to its end, handing take each piece as it comes. False on a read
+// error, or when more than kMaxLoadSize bytes came (errno EFBIG) or memory failed (errno ENOMEM).
+template <typename Start, typename Take>
+bool ReadPieces(std::FILE* file, Start start, Take take) {
+    char piece[kReadChunk];
+    uint64_t total = 0;
     try {
-        text.clear();
-        if (lineEnds == LineEnds::AsTheyStand) {
-            text.reserve(static_cast<size_t>(size) + 1);
-            return ReadAll(file.get(), text);
+        start();
+        for (;;) {
+            const size_t got = std::fread(piece, 1, sizeof piece, file);
+            total += got;
+            if (total > kMaxLoadSize) {
+                errno = EFBIG;
+                return false;
+            }
+            take(std::string_view(piece, got));
+            if (got < sizeof piece) return std::ferror(file) == 0;
         }
-        // A header's lines are some forty bytes long: a sixteenth more holds a CR for each.
-        text.reserve(static_cast<size_t>(size + size / 16 + 16));
-        return ReadExpanded(file.get(), text);
     } catch (const std::bad_alloc&) {
         errno = ENOMEM;
         return false;
@@ -135,20 +92,6 @@ bool ReadRegularFile(std::string_view name, std::string& text, LineEnds lineEnds
 }
 
 }  // namespace
-
-bool ExpandUnixLineEnds(std::string& text) {
-    if (text.find('\n') == std::string::npos) return true;
-    std::string expanded;
-    expanded.reserve(text.size() + text.size() / 16 + 16);
-    bool crBefore = false;
-    AppendExpanded(expanded, text, crBefore);
-    if (expanded.size() > kMaxLoadSize) {
-        errno = EFBIG;
-        return false;
-    }
-    text.swap(expanded);
-    return true;
-}
 
 std::string ResolvePath(Host& host, std::string_view name) {
     std::string path;
@@ -167,12 +110,43 @@ bool LoadFile(Host& host, std::string_view name, std::string& text) {
     text.clear();
     const std::string path = ResolvePath(host, name);
     if (path.empty()) return false;
-    if (!ReadRegularFile(path, text, LineEnds::Expanded)) {
-        std::string().swap(text);
-        ShowLastError(host, texts::kLoadFileCaption, path);
-        return false;
+    uint64_t size = 0;
+    if (const FilePointer file = OpenRegularFile(path, size)) {
+        Expansion expansion;
+        const auto reserve = [&] { ReserveExpanded(text, static_cast<size_t>(size)); };
+        const auto append = [&](std::string_view piece) {
+            AppendExpanded(text, piece, expansion, [](size_t, size_t) {});
+        };
+        if (ReadPieces(file.get(), reserve, append)) {
+            if (text.size() <= kMaxLoadSize) return true;
+            errno = EFBIG;
+        }
     }
-    return true;
+    std::string().swap(text);
+    ShowLastError(host, texts::kLoadFileCaption, path);
+    return false;
+}
+
+LoadedIndex LoadIndexedFile(Host& host, std::string_view name, LineIndex& index) {
+    index.Release();
+    const std::string path = ResolvePath(host, name);
+    if (path.empty()) return LoadedIndex::Failed;
+    uint64_t size = 0;
+    if (const FilePointer file = OpenRegularFile(path, size)) {
+        char piece[kReadChunk];
+        const auto next = [&]() {
+            return std::string_view(piece, std::fread(piece, 1, sizeof piece, file.get()));
+        };
+        errno = 0;
+        const bool built = index.BuildExpanding(static_cast<size_t>(size), next);
+        if (std::ferror(file.get()) == 0) {
+            if (built) return LoadedIndex::Lines;
+            if (errno == 0) return LoadedIndex::NoLines;
+        }
+        index.Release();
+    }
+    ShowLastError(host, texts::kLoadFileCaption, path);
+    return LoadedIndex::Failed;
 }
 
 bool FileExists(std::string_view pattern) {
@@ -191,7 +165,13 @@ std::string_view FileNamePart(std::string_view path) {
 }
 
 bool ReadFileBytes(std::string_view name, std::string& bytes) {
-    return ReadRegularFile(name, bytes, LineEnds::AsTheyStand);
+    bytes.clear();
+    uint64_t size = 0;
+    const FilePointer file = OpenRegularFile(std::string(name), size);
+    if (!file) return false;
+    return ReadPieces(
+        file.get(), [&] { bytes.reserve(static_cast<size_t>(size)); },
+        [&](std::string_view piece) { bytes.append(piece); });
 }
 
 }  // namespace ondavel

@@ -7,6 +7,7 @@
 namespace ondavel {
 
 class Host;
+class LineIndex;
 
 // The full path of an existing file: a name without '/' or '\' is taken relative to the
 // current directory, any other as it stands. Empty when the file does not exist, after the
@@ -14,13 +15,18 @@ class Host;
 std::string ResolvePath(Host& host, std::string_view name);
 
 // Reads the whole file into text, each LF that no CR precedes read as CR LF (see
-// ExpandUnixLineEnds). False on any failure (shown on host).
+// core/line_ends.h). False on any failure (shown on host).
 bool LoadFile(Host& host, std::string_view name, std::string& text);
 
-// Lines end with CR LF. A Unix text file, or a header edited on both systems that mixes the
-// two ends, has lines ending in a lone LF: each such LF becomes CR LF. A lone CR stays an
-// ordinary byte. False (errno EFBIG) when the result would be too large to index.
-bool ExpandUnixLineEnds(std::string& text);
+// What LoadIndexedFile made of a file.
+enum class LoadedIndex {
+    Lines,    // the index holds the file's lines
+    NoLines,  // the file, line ends expanded, has two bytes or fewer
+    Failed,   // the file could not be read or indexed (shown on host)
+};
+
+// Reads the whole file into index, its line ends expanded as LoadFile expands them.
+LoadedIndex LoadIndexedFile(Host& host, std::string_view name, LineIndex& index);
 
 // Whether a file matches the name or wildcard pattern.
 bool FileExists(std::string_view pattern);

@@ -1,10 +1,12 @@
 #include "core/line_index.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <new>
 
+#include "core/line_ends.h"
 #include "core/text.h"
 
 namespace ondavel {
@@ -28,6 +30,18 @@ size_t NextLineEnd(std::string_view text, size_t from, bool& loneCr) {
         from = cr + 1;
     }
     return size;
+}
+
+// Whether a CR of piece stands before no LF, crBefore telling whether the byte before piece
+// was a CR. Only such a CR is left in a line of the expanded text, where every LF ends a line
+// and the CR before it is part of that end. A CR that ends piece is judged with the next one.
+bool HoldsLoneCr(std::string_view piece, bool crBefore) {
+    if (crBefore && piece.front() != '\n') return true;
+    for (size_t cr = piece.find('\r'); cr != std::string_view::npos && cr + 1 < piece.size();
+         cr = piece.find('\r', cr + 1)) {
+        if (piece[cr + 1] != '\n') return true;
+    }
+    return false;
 }
 
 void AddLine(std::vector<LineEntry>& table, size_t start, size_t end) {
@@ -59,6 +73,40 @@ bool LineIndex::Build(std::string text) {
     }
     text_ = std::move(text);
     return true;
+}
+
+bool LineIndex::BuildExpanding(size_t sizeHint, const std::function<std::string_view()>& next) {
+    Release();
+    try {
+        std::string text;
+        ReserveExpanded(text, sizeHint);
+        Expansion expansion;
+        bool loneCr = false, nul = false;
+        const auto addLine = [this](size_t start, size_t length) {
+            AddLine(table_, start, start + length);
+        };
+        for (std::string_view piece = next(); !piece.empty(); piece = next()) {
+            loneCr = loneCr || HoldsLoneCr(piece, expansion.crBefore);
+            nul = nul || std::memchr(piece.data(), '\0', piece.size()) != nullptr;
+            AppendExpanded(text, piece, expansion, addLine);
+            if (text.size() > kMaxIndexedSize) break;
+        }
+        if (text.size() <= 2 || text.size() > kMaxIndexedSize) {
+            if (text.size() > 2) errno = EFBIG;
+            Release();
+            return false;
+        }
+        terminated_ = lines();
+        // A CR that ends the bytes ends no line.
+        terminatorFree_ = !loneCr && !expansion.crBefore && !nul;
+        if (expansion.lineStart < text.size()) AddLine(table_, expansion.lineStart, text.size());
+        text_ = std::move(text);
+        return true;
+    } catch (const std::bad_alloc&) {
+        Release();
+        errno = ENOMEM;
+        return false;
+    }
 }
 
 void LineIndex::Release() {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,11 @@ class LineIndex {
     // Keeps text and indexes its lines. False, leaving the index empty, for a text of two bytes
     // or less, one too large for 32-bit offsets, or when memory fails.
     bool Build(std::string text);
+    // Build of a file's bytes with their line ends expanded (see core/line_ends.h), in one pass
+    // over them: next hands them over piece by piece, an empty piece after the last, and
+    // sizeHint tells about how many there are. False, the index left empty, also when the
+    // expanded text would be too large (errno EFBIG) or memory fails (errno ENOMEM).
+    bool BuildExpanding(size_t sizeHint, const std::function<std::string_view()>& next);
     // Frees the text and its table.
     void Release();
 

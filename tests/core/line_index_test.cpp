@@ -24,6 +24,34 @@ namespace fs = std::filesystem;
 // characters, two bytes or fewer) read as a plain split at each CR LF reads them, the bytes
 // after the last one a line of their own. A line is copied as CopyLine copies it, whether or
 // not the index knows that no line holds a NUL or a CR.
+// A file's bytes handed over in pieces of random sizes and indexed as they are expanded read as
+// their expanded text indexed.
+void ExpectExpandingIndexesAsBuildDoes(std::string_view bytes, std::mt19937& random) {
+    std::string expanded;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) expanded += '\r';
+        expanded += bytes[i];
+    }
+    std::string_view rest = bytes;
+    const auto next = [&] {
+        const std::string_view piece = rest.substr(0, 1 + random() % 4);
+        rest.remove_prefix(piece.size());
+        return piece;
+    };
+    LineIndex built, expanding;
+    ASSERT_EQ(expanding.BuildExpanding(bytes.size(), next), built.Build(expanded));
+    EXPECT_EQ(expanding.text(), built.text());
+    ASSERT_EQ(expanding.lines(), built.lines());
+    EXPECT_EQ(expanding.TerminatorFree(), built.TerminatorFree());
+    for (uint32_t n = 1; n <= built.lines(); ++n) {
+        std::string_view expected, line;
+        built.Line(n, expected);
+        expanding.Line(n, line);
+        EXPECT_EQ(line, expected) << n;
+        EXPECT_EQ(expanding.IsTerminated(n), built.IsTerminated(n)) << n;
+    }
+}
+
 TEST(LineIndexTest, ReadsRandomTextsAsAPlainSplitDoes) {
     const std::string full(1039, 'x'), overLong(1040, 'y');
     const std::string pieces[] = {"a", "bc", "\r", "\n", "\r\n", "\r\n", "\0"s, full, overLong};
@@ -43,6 +71,7 @@ TEST(LineIndexTest, ReadsRandomTextsAsAPlainSplitDoes) {
         const size_t terminated = lines.size();
         if (start < text.size()) lines.push_back(std::string_view(text).substr(start));
         SCOPED_TRACE(text.substr(0, 40));
+        ExpectExpandingIndexesAsBuildDoes(text, random);
         ASSERT_EQ(index.Build(text), text.size() > 2);
         std::string_view line;
         if (text.size() <= 2) {

@@ -31,12 +31,6 @@ struct OutputTarget {
 
 }  // namespace
 
-FileResult ProcessIndexedText(Session& session, std::string text, LineIndex& index,
-                              FileProcessor processor) {
-    if (!index.Build(std::move(text))) return FileResult::NoLines;
-    return processor(session, index) ? FileResult::Done : FileResult::Failed;
-}
-
 FileResult OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& index,
                            std::string_view outputName, FileProcessor processor) {
     StagedOutput output;
@@ -44,11 +38,15 @@ FileResult OpenIndexedFile(Session& session, std::string_view inputName, LineInd
         output.file = CreateStagedFile(session.host, outputName);
         if (output.file == nullptr) return FileResult::Failed;
     }
-    std::string text;
     FileResult result = FileResult::Failed;
-    if (LoadFile(session.host, inputName, text)) {
+    const LoadedIndex loaded = LoadIndexedFile(session.host, inputName, index);
+    if (loaded != LoadedIndex::Failed) {
         const OutputTarget target(session, output.file);
-        result = ProcessIndexedText(session, std::move(text), index, processor);
+        if (loaded == LoadedIndex::NoLines) {
+            result = FileResult::NoLines;
+        } else {
+            result = processor(session, index) ? FileResult::Done : FileResult::Failed;
+        }
         FlushOutput(session);
     }
     // A header that cannot be read still leaves its (empty) output file.

@@ -25,9 +25,4 @@ enum class FileResult {
 FileResult OpenIndexedFile(Session& session, std::string_view inputName, LineIndex& index,
                            std::string_view outputName, FileProcessor processor);
 
-// Indexes text into index and runs processor on it, as OpenIndexedFile does once the file is
-// loaded.
-FileResult ProcessIndexedText(Session& session, std::string text, LineIndex& index,
-                              FileProcessor processor);
-
 }  // namespace ondavel
