@@ -160,13 +160,19 @@ TEST_F(FileIoTest, FindsNamesAndPatternsAndShowsWhatItCannotLoad) {
     testing::WriteBytes("big.bin", "");
     std::error_code error;
     fs::resize_file("big.bin", 0x100000000ull, error);  // sparse: 4 GiB take no room
-    for (std::string name : {"absent.h", "folder", "/dev/null", error ? "folder" : "big.bin"}) {
+    // /proc/self/mem is a regular file whose first read fails (nothing is mapped at 0).
+    for (std::string name :
+         {"absent.h", "folder", "/dev/null", "/proc/self/mem", error ? "folder" : "big.bin"}) {
         RecordingHost host;
         std::string text = "stale";
         EXPECT_FALSE(LoadFile(host, name, text)) << name;
         EXPECT_TRUE(text.empty()) << name;
-        ASSERT_EQ(host.messages.size(), 1u) << name;
+        LineIndex index;
+        EXPECT_EQ(LoadIndexedFile(host, name, index), LoadedIndex::Failed) << name;
+        EXPECT_EQ(index.lines(), 0u) << name;
+        ASSERT_EQ(host.messages.size(), 2u) << name;
         EXPECT_EQ(host.messages[0].caption, name == "absent.h" ? "SetTestFichier" : "LoadFile");
+        EXPECT_EQ(host.messages[1].caption, host.messages[0].caption) << name;
     }
     const std::pair<std::string, int> patterns[] = {
         {"big.bin", 1}, {"b?g.*", 1}, {(dir_.path() / "*.bin").string(), 1}, {"*.h", 0}, {"", 0}};
