@@ -7,10 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/file_io.h"
 #include "core/host.h"
 #include "core/line_index.h"
-#include "session/indexed_file.h"
 #include "session/session.h"
 #include "statements/translate_file.h"
 
@@ -24,13 +22,11 @@ class FuzzSession {
         session.run.keepJournalOpen = true;
     }
 
-    // Translates text as a header loaded from a file, to the (discarding) output view.
-    void TranslateHeader(std::string text) {
+    // Translates bytes as a header read from a file, to the (discarding) output view.
+    void TranslateHeader(std::string_view bytes) {
         ForgetEarlierInputs();
         LineIndex& index = session.run.inputIndex;
-        if (ExpandUnixLineEnds(text)) {
-            ProcessIndexedText(session, std::move(text), index, TranslateFile);
-        }
+        if (index.BuildExpanding(bytes)) TranslateFile(session, index);
         ReleasePerFileMemory(session);
         index.Release();
     }

@@ -21,6 +21,6 @@ ondavel::fuzzing::FuzzSession& Fuzzing() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Fuzzing().TranslateHeader(std::string(reinterpret_cast<const char*>(data), size));
+    Fuzzing().TranslateHeader({reinterpret_cast<const char*>(data), size});
     return 0;
 }

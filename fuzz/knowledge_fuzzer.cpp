@@ -44,10 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ondavel::Session& session = fuzzing.session;
     ondavel::ReleaseKnowledgeFile(session.run.knowledge);
     ondavel::LineIndex& knowledge = session.run.knowledge.index;
-    std::string text(reinterpret_cast<const char*>(data), size);
     // A knowledge file is loaded as any text file; one that holds no line is refused.
-    if (ondavel::ExpandUnixLineEnds(text) && knowledge.Build(std::move(text))) {
-        fuzzing.TranslateHeader(std::string(kHeader));
+    if (knowledge.BuildExpanding({reinterpret_cast<const char*>(data), size})) {
+        fuzzing.TranslateHeader(kHeader);
     }
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <utility>
 
 #include "core/line_ends.h"
 #include "core/text.h"
@@ -107,6 +108,10 @@ bool LineIndex::BuildExpanding(size_t sizeHint, const std::function<std::string_
         errno = ENOMEM;
         return false;
     }
+}
+
+bool LineIndex::BuildExpanding(std::string_view bytes) {
+    return BuildExpanding(bytes.size(), [&bytes] { return std::exchange(bytes, {}); });
 }
 
 void LineIndex::Release() {

@@ -34,6 +34,8 @@ class LineIndex {
     // sizeHint tells about how many there are. False, the index left empty, also when the
     // expanded text would be too large (errno EFBIG) or memory fails (errno ENOMEM).
     bool BuildExpanding(size_t sizeHint, const std::function<std::string_view()>& next);
+    // BuildExpanding of bytes handed over in one piece.
+    bool BuildExpanding(std::string_view bytes);
     // Frees the text and its table.
     void Release();
 
