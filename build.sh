@@ -19,14 +19,12 @@ SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 
 # update_indexes: apt's package lists. A mirror caught in the middle of a sync fails one index
-# (apt exits with 100); after three tries the lists that did arrive are used.
+# (apt exits with 100); after a second try the lists that did arrive are used.
 update_indexes() {
-    local attempt
-    for attempt in 1 2 3; do
-        $SUDO apt-get update -qq && return
-        echo "build.sh: apt-get update failed (try $attempt of 3)" >&2
-        [ "$attempt" -lt 3 ] && sleep 20
-    done
+    $SUDO apt-get update -qq && return
+    echo "build.sh: apt-get update failed; trying once more" >&2
+    sleep 10
+    $SUDO apt-get update -qq && return
     echo "build.sh: going on with the package lists that did download" >&2
 }
 
@@ -116,13 +114,14 @@ run_tests() {
     (cd build && ctest --output-on-failure -j"$JOBS")
     build build-asan -DONDAVEL_SANITIZE=ON -DONDAVEL_BENCH=OFF -DONDAVEL_ASSEMBLER="$assembler"
     (cd build-asan && ctest --output-on-failure -j"$JOBS")
-    run_fuzz 60
+    run_fuzz 45
 }
 
 # run_fuzz SECONDS: each libFuzzer target for that long from the committed seeds; any crash,
 # leak or input slower than 5 seconds fails the run (its input is left in build-fuzz/).
 run_fuzz() {
-    CXX=clang++ build build-fuzz -DONDAVEL_FUZZ=ON
+    CXX=clang++ configure build-fuzz -DONDAVEL_FUZZ=ON
+    cmake --build build-fuzz -j"$JOBS" --target header_fuzzer knowledge_fuzzer
     for target in header knowledge; do
         mkdir -p "build-fuzz/fuzz/corpus-$target"
         (cd build-fuzz/fuzz && "./${target}_fuzzer" -max_total_time="$1" -timeout=5 \
