@@ -67,28 +67,48 @@ FilePointer OpenRegularFile(const std::string& path, uint64_t& size) {
     return FilePointer(std::fopen(path.c_str(), "rb"));
 }
 
+// Reads a file piece by piece: Next gives the next piece, empty at the end of the file, on a
+// read error, or once more than kMaxLoadSize bytes came; Complete tells whether the end was
+// reached, and errno why not.
+class PieceReader {
+  public:
+    explicit PieceReader(std::FILE* file) : file_(file) {}
+
+    std::string_view Next() {
+        if (tooLarge_) return {};
+        const size_t got = std::fread(piece_, 1, sizeof piece_, file_);
+        total_ += got;
+        tooLarge_ = total_ > kMaxLoadSize;
+        return tooLarge_ ? std::string_view() : std::string_view(piece_, got);
+    }
+
+    bool Complete() const {
+        if (tooLarge_) errno = EFBIG;
+        return !tooLarge_ && std::ferror(file_) == 0;
+    }
+
+  private:
+    std::FILE* file_;
+    char piece_[kReadChunk];
+    uint64_t total_ = 0;
+    bool tooLarge_ = false;
+};
+
 // Calls start, then reads file to its end, handing take each piece as it comes. False on a read
 // error, or when more than kMaxLoadSize bytes came (errno EFBIG) or memory failed (errno ENOMEM).
 template <typename Start, typename Take>
 bool ReadPieces(std::FILE* file, Start start, Take take) {
-    char piece[kReadChunk];
-    uint64_t total = 0;
+    PieceReader reader(file);
     try {
         start();
-        for (;;) {
-            const size_t got = std::fread(piece, 1, sizeof piece, file);
-            total += got;
-            if (total > kMaxLoadSize) {
-                errno = EFBIG;
-                return false;
-            }
-            take(std::string_view(piece, got));
-            if (got < sizeof piece) return std::ferror(file) == 0;
+        for (std::string_view piece = reader.Next(); !piece.empty(); piece = reader.Next()) {
+            take(piece);
         }
     } catch (const std::bad_alloc&) {
         errno = ENOMEM;
         return false;
     }
+    return reader.Complete();
 }
 
 }  // namespace
@@ -133,13 +153,11 @@ LoadedIndex LoadIndexedFile(Host& host, std::string_view name, LineIndex& index)
     if (path.empty()) return LoadedIndex::Failed;
     uint64_t size = 0;
     if (const FilePointer file = OpenRegularFile(path, size)) {
-        char piece[kReadChunk];
-        const auto next = [&]() {
-            return std::string_view(piece, std::fread(piece, 1, sizeof piece, file.get()));
-        };
+        PieceReader reader(file.get());
         errno = 0;
-        const bool built = index.BuildExpanding(static_cast<size_t>(size), next);
-        if (std::ferror(file.get()) == 0) {
+        const bool built =
+            index.BuildExpanding(static_cast<size_t>(size), [&] { return reader.Next(); });
+        if (reader.Complete()) {
             if (built) return LoadedIndex::Lines;
             if (errno == 0) return LoadedIndex::NoLines;
         }
