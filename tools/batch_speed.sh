@@ -60,10 +60,11 @@ for ((round = 1; round <= rounds; ++round)); do
     done
 done
 
-# median KEY: the median of KEY's times
+# median KEY: the median of KEY's times (the lower middle one of an even count, as
+# bench_compare.sh takes it)
 median() {
     awk -v key="$1" '$1 == key {print $2}' "$times" | sort -n |
-        awk '{t[NR] = $1} END {print (NR % 2) ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2}'
+        awk '{t[NR] = $1} END {print t[int((NR + 1) / 2)]}'
 }
 
 cat_time=$(median cat)
