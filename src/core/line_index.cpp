@@ -16,6 +16,10 @@ namespace {
 
 // Offsets and lengths in the table are 32-bit.
 constexpr size_t kMaxIndexedSize = std::numeric_limits<uint32_t>::max();
+// Room is made in the table for a line in every so many bytes. A header's lines are some forty
+// bytes long: the table of a large one then never grows, which for a moment would hold it
+// three times over.
+constexpr size_t kBytesPerLineEstimate = 32;
 
 // Offset of the CR of the next CR LF pair at or after `from`, or text.size() when none is left.
 // A CR passed over on the way stands in a line: loneCr tells it.
@@ -81,6 +85,7 @@ bool LineIndex::BuildExpanding(size_t sizeHint, const std::function<std::string_
     try {
         std::string text;
         ReserveExpanded(text, sizeHint);
+        table_.reserve(sizeHint / kBytesPerLineEstimate + 1);
         Expansion expansion;
         bool loneCr = false, nul = false;
         const auto addLine = [this](size_t start, size_t length) {

@@ -17,7 +17,32 @@ void NameSet::SetFlagsAt(size_t entry, uint32_t flags) {
     const bool wasIn = FlagsAt(entry) != 0;
     if (!wasIn && flags != 0) ++size_;
     if (wasIn && flags == 0) --size_;
-    std::memcpy(text_.data() + entry, &flags, sizeof flags);
+    std::memcpy(const_cast<char*>(EntryText(entry)), &flags, sizeof flags);
+}
+
+void NameSet::StartPiece(size_t entrySize) {
+    end_ = pieces_.size() * kPieceSize;
+    std::string& piece = pieces_.emplace_back();
+    if (pieces_.size() > 1 || entrySize > kPieceSize)
+        piece.reserve(std::max(kPieceSize, entrySize));
+}
+
+size_t NameSet::AppendEntry(std::string_view name) {
+    const size_t size = kNameAt + name.size();
+    // The last piece is full, or an entry longer than a piece filled it, or it lacks the room.
+    if (end_ / kPieceSize >= pieces_.size() || end_ % kPieceSize + size > kPieceSize) {
+        StartPiece(size);
+    }
+    const size_t entry = end_;
+    std::string& piece = pieces_[entry / kPieceSize];
+    // The first piece doubles as a string would, but not past the size of a piece.
+    if (piece.capacity() < piece.size() + size) {
+        piece.reserve(std::min(kPieceSize, 2 * (piece.size() + size)));
+    }
+    const uint32_t header[2] = {0, static_cast<uint32_t>(name.size())};
+    piece.append(reinterpret_cast<const char*>(header), sizeof header).append(name);
+    end_ = entry + size;
+    return entry;
 }
 
 void NameSet::Prefetch(std::string_view name) const {
@@ -29,10 +54,7 @@ size_t NameSet::Claim(std::string_view name) {
     const uint32_t hash = HashOf(name);
     Slot& slot = slots_[SlotOf(name, hash)];
     if (slot.place == 0) {
-        const size_t entry = text_.size();
-        const uint32_t header[2] = {0, static_cast<uint32_t>(name.size())};
-        text_.append(reinterpret_cast<const char*>(header), sizeof header).append(name);
-        slot = {hash, static_cast<uint32_t>(entry + 1)};
+        slot = {hash, static_cast<uint32_t>(AppendEntry(name) + 1)};
         ++count_;
     }
     return slot.place - 1;

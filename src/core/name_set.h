@@ -1,6 +1,6 @@
 // A set of names looked up by any string or view, each with flag bits that say which of its
 // owner's sets it belongs to: one lookup answers for all of them. The names stand one after
-// another in a single text, each after its flags and its length, and an open-addressing table
+// another in pieces of text, each after its flags and its length, and an open-addressing table
 // holds the hash and the place of each: no allocation per name, and a table of eight bytes a
 // slot. A batch looks up a few hundred thousand names, mostly absent, in a set of some two
 // hundred thousand: such a lookup reads its home slot and nothing else, and the smaller the
@@ -42,19 +42,22 @@ class NameSet {
   private:
     struct Slot {
         uint32_t hash = 0;
-        uint32_t place = 0;  // 1 + where the name's entry starts in text_; 0: a free slot
+        uint32_t place = 0;  // 1 + the place of the name's entry; 0: a free slot
     };
 
     // The slot that holds name, or the free slot where it would go.
     size_t SlotOf(std::string_view name, uint32_t hash) const;
-    // Where the entry of name starts in text_; npos when it has none.
+    // The place of the entry of name; npos when it has none.
     size_t EntryOf(std::string_view name) const;
-    // Where the entry of name starts in text_, a new one made for it when it had none.
+    // The place of the entry of name, a new one made for it when it had none.
     size_t Claim(std::string_view name);
     uint32_t FlagsAt(size_t entry) const;
     static uint32_t HashOf(std::string_view name);
-    // The four bytes of text_ at `at`, as a number.
-    uint32_t WordAt(size_t at) const;
+    // Where the entry at `entry` stands in memory.
+    const char* EntryText(size_t entry) const;
+    // Writes a new entry for name, with no flags yet; returns where it starts.
+    size_t AppendEntry(std::string_view name);
+    void StartPiece(size_t entrySize);
     static constexpr size_t kLengthAt = sizeof(uint32_t);
     static constexpr size_t kNameAt = 2 * sizeof(uint32_t);
     void SetFlagsAt(size_t entry, uint32_t flags);
@@ -63,8 +66,16 @@ class NameSet {
     // A power of two of slots, at most three quarters used.
     std::vector<Slot, TableAllocator<Slot>> slots_;
     // Per name: its flags, its length (4 bytes each), its bytes. An erased name keeps its
-    // entry and its slot with flags 0, and takes them again when it is added back.
-    std::string text_;
+    // entry and its slot with flags 0, and takes them again when it is added back. The entries
+    // stand in pieces of kPieceSize bytes, none across two, and an entry's place is its piece's
+    // number times kPieceSize plus where it stands in the piece. A set of a batch's names grows
+    // to megabytes: it grows a piece at a time, where one text would copy itself into twice
+    // the room and for a moment hold three times its size. The first piece grows as a string
+    // does, so that a small set stays small, and the others are made whole at once. An entry
+    // longer than a piece has a piece of its own, which it fills alone.
+    static constexpr size_t kPieceSize = size_t{1} << 16;
+    std::vector<std::string> pieces_;
+    size_t end_ = 0;    // the place of the next entry
     size_t count_ = 0;  // entries, erased ones too: the slots in use
     size_t size_ = 0;   // names in the set
 };
@@ -75,8 +86,8 @@ inline uint32_t NameSet::HashOf(std::string_view name) {
     return static_cast<uint32_t>(HashText(name));
 }
 
-inline uint32_t NameSet::WordAt(size_t at) const {
-    return static_cast<uint32_t>(LoadBytes<uint32_t>(text_.data() + at));
+inline const char* NameSet::EntryText(size_t entry) const {
+    return pieces_[entry / kPieceSize].data() + entry % kPieceSize;
 }
 
 inline size_t NameSet::SlotOf(std::string_view name, uint32_t hash) const {
@@ -86,16 +97,16 @@ inline size_t NameSet::SlotOf(std::string_view name, uint32_t hash) const {
         const Slot& slot = slots_[at];
         if (slot.place == 0) return at;
         if (slot.hash != hash) continue;
-        const size_t entry = slot.place - 1;
-        if (WordAt(entry + kLengthAt) == name.size() &&
-            std::memcmp(text_.data() + entry + kNameAt, name.data(), name.size()) == 0) {
+        const char* const entry = EntryText(slot.place - 1);
+        if (LoadBytes<uint32_t>(entry + kLengthAt) == name.size() &&
+            std::memcmp(entry + kNameAt, name.data(), name.size()) == 0) {
             return at;
         }
     }
 }
 
 inline uint32_t NameSet::FlagsAt(size_t entry) const {
-    return WordAt(entry);
+    return static_cast<uint32_t>(LoadBytes<uint32_t>(EntryText(entry)));
 }
 
 inline size_t NameSet::EntryOf(std::string_view name) const {

@@ -93,5 +93,37 @@ TEST(NameSetTest, AnswersAsAnUnorderedMapOverRandomOperations) {
     EXPECT_FALSE(set.contains("NAME_1"));
 }
 
+// Names of every length up to beyond the size of a piece of the set's text, in an order that
+// makes entries end at and straddle piece boundaries and makes a long name follow a short one
+// and the reverse: each keeps its own flags, is found by its own bytes alone, and can be
+// erased and set again.
+TEST(NameSetTest, KeepsLongNamesAndNamesAtPieceBoundaries) {
+    NameSet set;
+    std::unordered_map<std::string, uint32_t> reference;
+    std::mt19937 random(20261210);
+    const std::vector<size_t> lengths = {1, 7, 8, 1000, 65527, 65528, 65529, 65536, 70000, 200000};
+    for (int i = 0; i < 400; ++i) {
+        const size_t length = i % 3 == 0 ? lengths[random() % lengths.size()] : 1 + random() % 3000;
+        std::string name(length, static_cast<char>('A' + i % 26));
+        name.back() = static_cast<char>('a' + i % 7);
+        const uint32_t flags = 1u << random() % 4;
+        set.add(name, flags);
+        reference[name] |= flags;
+    }
+    ASSERT_EQ(set.size(), reference.size());
+    for (const auto& [name, flags] : reference) {
+        ASSERT_EQ(set.flags(name), flags) << name.size();
+        ASSERT_FALSE(set.contains(name.substr(1))) << name.size();
+        ASSERT_FALSE(set.contains(name + "x")) << name.size();
+    }
+    for (const auto& [name, flags] : reference) {
+        ASSERT_TRUE(set.erase(name)) << name.size();
+        ASSERT_FALSE(set.contains(name)) << name.size();
+        set.set(name, 8);
+        ASSERT_EQ(set.flags(name), 8u) << name.size();
+    }
+    EXPECT_EQ(set.size(), reference.size());
+}
+
 }  // namespace
 }  // namespace ondavel
