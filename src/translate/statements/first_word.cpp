@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 
 #include "core/text.h"
 #include "knowledge/knowledge.h"
@@ -138,6 +140,25 @@ char Initial(std::string_view text) {
     return text.empty() ? '\0' : FoldCase(text[0]);
 }
 
+// For each letter, folded, the keywords of one kind (directive words or not) that begin with
+// it, as bits in the order the keywords are tried.
+using KeywordBits = std::array<uint16_t, 256>;
+constexpr KeywordBits InitialsOf(bool directive) {
+    KeywordBits bits{};
+    for (size_t i = 0; i < kLeadingKeywords.size(); ++i) {
+        if (kLeadingKeywords[i].directive != directive) continue;
+        bits[static_cast<unsigned char>(FoldCase(kLeadingKeywords[i].word[0]))] |= 1u << i;
+    }
+    return bits;
+}
+constexpr KeywordBits kWordInitials = InitialsOf(false);
+constexpr KeywordBits kDirectiveInitials = InitialsOf(true);
+static_assert(kLeadingKeywords.size() <= 16);
+
+uint16_t BitsOf(const KeywordBits& bits, char initial) {
+    return bits[static_cast<unsigned char>(initial)];
+}
+
 }  // namespace
 
 StatementKind ClassifyLeadingKeyword(std::string_view whole) {
@@ -148,16 +169,16 @@ StatementKind ClassifyLeadingKeyword(std::string_view whole) {
         whole.size() >= kLineLimit || (!whole.empty() && (whole[0] == '\0' || whole[0] == '\r'));
     const std::string_view text = cut ? whole.substr(0, BoundedLength(whole).value_or(0)) : whole;
     // A keyword is compared only where its first letter stands: at the start, or for a
-    // directive word at the second place or after '#' and blanks.
+    // directive word at the second place or after '#' and blanks. Most texts hold none there.
     const char first = Initial(text);
     const char second = Initial(text.substr(std::min<size_t>(1, text.size())));
     const char afterHash = first == '#' ? Initial(text.substr(SkipBlanks(text, 1))) : '\0';
-    for (const LeadingKeyword& keyword : kLeadingKeywords) {
-        const char initial = FoldCase(keyword.word[0]);
-        const bool leads =
-            keyword.directive
-                ? (initial == second || initial == afterHash) && IsDirective(text, keyword.word)
-                : initial == first && StartsWithIgnoringCase(text, keyword.word);
+    for (unsigned candidates = BitsOf(kWordInitials, first) | BitsOf(kDirectiveInitials, second) |
+                               BitsOf(kDirectiveInitials, afterHash);
+         candidates != 0; candidates &= candidates - 1) {
+        const LeadingKeyword& keyword = kLeadingKeywords[std::countr_zero(candidates)];
+        const bool leads = keyword.directive ? IsDirective(text, keyword.word)
+                                             : StartsWithIgnoringCase(text, keyword.word);
         if (leads) return keyword.kind;
     }
     if (!whole.empty() && (whole[0] == '{' || whole[0] == '}')) return StatementKind::Brace;
