@@ -20,28 +20,21 @@ void NameSet::SetFlagsAt(size_t entry, uint32_t flags) {
     std::memcpy(const_cast<char*>(EntryText(entry)), &flags, sizeof flags);
 }
 
-void NameSet::StartPiece(size_t entrySize) {
-    end_ = pieces_.size() * kPieceSize;
-    std::string& piece = pieces_.emplace_back();
-    if (pieces_.size() > 1 || entrySize > kPieceSize)
-        piece.reserve(std::max(kPieceSize, entrySize));
-}
-
 size_t NameSet::AppendEntry(std::string_view name) {
     const size_t size = kNameAt + name.size();
-    // The last piece is full, or an entry longer than a piece filled it, or it lacks the room.
-    if (end_ / kPieceSize >= pieces_.size() || end_ % kPieceSize + size > kPieceSize) {
-        StartPiece(size);
+    // A full piece, and one that a name longer than a piece fills alone, have no room left.
+    if (pieces_.empty() || pieces_.back().size() + size > kPieceSize) {
+        std::string& fresh = pieces_.emplace_back();
+        if (pieces_.size() > 1 || size > kPieceSize) fresh.reserve(std::max(kPieceSize, size));
     }
-    const size_t entry = end_;
-    std::string& piece = pieces_[entry / kPieceSize];
+    std::string& piece = pieces_.back();
     // The first piece doubles as a string would, but not past the size of a piece.
     if (piece.capacity() < piece.size() + size) {
         piece.reserve(std::min(kPieceSize, 2 * (piece.size() + size)));
     }
+    const size_t entry = (pieces_.size() - 1) * kPieceSize + piece.size();
     const uint32_t header[2] = {0, static_cast<uint32_t>(name.size())};
     piece.append(reinterpret_cast<const char*>(header), sizeof header).append(name);
-    end_ = entry + size;
     return entry;
 }
 

@@ -57,7 +57,6 @@ class NameSet {
     const char* EntryText(size_t entry) const;
     // Writes a new entry for name, with no flags yet; returns where it starts.
     size_t AppendEntry(std::string_view name);
-    void StartPiece(size_t entrySize);
     static constexpr size_t kLengthAt = sizeof(uint32_t);
     static constexpr size_t kNameAt = 2 * sizeof(uint32_t);
     void SetFlagsAt(size_t entry, uint32_t flags);
@@ -75,7 +74,6 @@ class NameSet {
     // longer than a piece has a piece of its own, which it fills alone.
     static constexpr size_t kPieceSize = size_t{1} << 16;
     std::vector<std::string> pieces_;
-    size_t end_ = 0;    // the place of the next entry
     size_t count_ = 0;  // entries, erased ones too: the slots in use
     size_t size_ = 0;   // names in the set
 };
