@@ -23,14 +23,14 @@ void NameSet::SetFlagsAt(size_t entry, uint32_t flags) {
 size_t NameSet::AppendEntry(std::string_view name) {
     const size_t size = kNameAt + name.size();
     // A full piece, and one that a name longer than a piece fills alone, have no room left.
-    if (pieces_.empty() || pieces_.back().size() + size > kPieceSize) {
-        std::string& fresh = pieces_.emplace_back();
-        if (pieces_.size() > 1 || size > kPieceSize) fresh.reserve(std::max(kPieceSize, size));
-    }
+    if (pieces_.empty() || pieces_.back().size() + size > kPieceSize) pieces_.emplace_back();
     std::string& piece = pieces_.back();
-    // The first piece doubles as a string would, but not past the size of a piece.
     if (piece.capacity() < piece.size() + size) {
-        piece.reserve(std::min(kPieceSize, 2 * (piece.size() + size)));
+        // The first piece doubles as a string would, but not past the size of a piece; the
+        // others are made whole at once.
+        const size_t room =
+            pieces_.size() == 1 ? std::min(kPieceSize, 2 * (piece.size() + size)) : kPieceSize;
+        piece.reserve(std::max(room, piece.size() + size));
     }
     const size_t entry = (pieces_.size() - 1) * kPieceSize + piece.size();
     const uint32_t header[2] = {0, static_cast<uint32_t>(name.size())};
